@@ -1,0 +1,67 @@
+#include "sections/compute_helpers.h"
+
+#include "sections/material.h"
+#include "sections/number_format.h"
+#include "settings/message_table.h"
+
+#include <cmath>
+
+long double readDecimalOrReport(const QString& text, TabResult& result, const ComputeContext& ctx)
+{
+    if (auto v = readNumber(text))
+        return *v;
+    result.messages << ctx.msg()(1);
+    return 0;
+}
+
+long double readWholeOrReport(const QString& text, TabResult& result, const ComputeContext& ctx)
+{
+    if (auto v = readInteger(text))
+        return static_cast<long double>(*v);
+    result.messages << ctx.msg()(1);
+    return 0;
+}
+
+long double densityOrReport(TabResult& result, const ComputeContext& ctx)
+{
+    const DensityReading density = ReadDensity(ctx.densityText, ctx.units);
+    if (!density.ok)
+        result.messages << ctx.msg()(1);
+    return density.value;
+}
+
+QStringList splitAllPieces(const QString& text)
+{
+    return text.split(QLatin1Char('x'));
+}
+
+QStringList splitEntry(const QString& entry)
+{
+    QStringList pieces = splitAllPieces(entry);
+    while (pieces.size() < 3)
+        pieces << QString();
+    return pieces.mid(0, 3);
+}
+
+RotatedInertia rotateInertia(long double ix0, long double iy0, long double phiDegrees)
+{
+    const long double c = std::cos(2.0L * degreesToRadians(phiDegrees));
+    const long double mean = (ix0 + iy0) / 2.0L;
+    const long double half = (ix0 - iy0) / 2.0L;
+    return {mean + half * c, mean - half * c};
+}
+
+QString weightText6(long double weight)
+{
+    return formatFixed(weight, 2, 6) + QStringLiteral(" Kg/m");
+}
+
+QString weightText(long double weight, const QString& unit)
+{
+    return formatFixed(weight, 2) + unit;
+}
+
+bool isCustomEntry(const QString& entry, const ComputeContext& ctx)
+{
+    return entry == ctx.msg()(96);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "sections/tab_result.h"
+
+#include <QStringList>
+#include <numbers>
+
+inline constexpr long double Pi = std::numbers::pi_v<long double>;
+
+inline long double degreesToRadians(long double degrees)
+{
+    return degrees * Pi / 180.0L;
+}
+
+// Reads a decimal number; a text that does not read adds "Error wrong data !"
+// to the result's messages and gives 0, and the computation goes on.
+long double readDecimalOrReport(const QString& text, TabResult& result, const ComputeContext& ctx);
+// The same for whole numbers.
+long double readWholeOrReport(const QString& text, TabResult& result, const ComputeContext& ctx);
+
+// Density of the material bar in kg/m3, reporting an unreadable text.
+long double densityOrReport(TabResult& result, const ComputeContext& ctx);
+
+// The catalogue entry split at each "x" (at least three pieces, the later
+// ones empty when the text has fewer "x").
+QStringList splitEntry(const QString& entry);
+// All pieces, however many "x" the text has.
+QStringList splitAllPieces(const QString& text);
+
+// Iy' and Ix, Iy of a section whose own axes carry Ix0, Iy0 and no product
+// moment, turned by phi degrees.
+struct RotatedInertia {
+    long double ix = 0;
+    long double iy = 0;
+};
+RotatedInertia rotateInertia(long double ix0, long double iy0, long double phiDegrees);
+
+// Two decimals, right-aligned in six characters, then " Kg/m".
+QString weightText6(long double weight);
+// Two decimals then a unit text.
+QString weightText(long double weight, const QString& unit);
+
+// "Custom-designed section" in the active language.
+bool isCustomEntry(const QString& entry, const ComputeContext& ctx);

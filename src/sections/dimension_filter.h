@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// The character filter of every dimension field: at most three digits before
+// the point and two after it; an empty field is taken as "1". Corrections
+// repeat until the text is clean, one offending character per pass.
+inline constexpr int DimensionFieldMaxLength = 10;
+QString FilterDimensionText(const QString& text);

@@ -1,0 +1,214 @@
+#include "sections/hollow.h"
+
+#include "sections/compute_helpers.h"
+#include "sections/material.h"
+#include "settings/message_table.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+bool allFinite(const SectionProperties& p)
+{
+    for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+std::vector<DimensionLabel> rectHollowLabels(const QString& a, const QString& b, const QString& v)
+{
+    return {{190, 105, b}, {120, 20, a}, {85, 129, v}};
+}
+
+std::vector<DimensionLabel> pipeLabels(const QString& d, const QString& v)
+{
+    return {{55, 119, v}, {140, 7, d}};
+}
+
+// Writes the results of a computed section; a computation whose arithmetic
+// failed (a value that is not finite) ends silently with the panel as it is.
+void finish(TabResult& result, const SectionProperties& p, const QString& title, const QString& weight,
+            const ComputeContext& ctx)
+{
+    if (!allFinite(p))
+        return;
+    result.properties = p;
+    result.title = title;
+    writeStandardResults(result.panel, title, weight, p, ctx);
+}
+
+void computeRect(TabResult& result, long double a, long double b, long double v, const QString& title,
+                 const ComputeContext& ctx)
+{
+    const SectionProperties p = rectHollowProperties(a, b, v, ctx.angle);
+    const long double density = densityOrReport(result, ctx);
+    finish(result, p, title, weightText(weightPerMetre(density, p.Area), QStringLiteral(" [Kg/m]")), ctx);
+}
+
+void computePipe(TabResult& result, long double d, long double v, const QString& title, const ComputeContext& ctx)
+{
+    const SectionProperties p = pipeProperties(d, v);
+    const long double density = densityOrReport(result, ctx);
+    finish(result, p, title, weightText6(weightPerMetre(density, p.Area)), ctx);
+}
+
+QString afterFirstColon(const QString& text)
+{
+    return text.mid(text.indexOf(QLatin1Char(':')) + 1);
+}
+} // namespace
+
+SectionProperties rectHollowProperties(long double a, long double b, long double v, long double angle)
+{
+    SectionProperties p;
+    p.Area = a * b - (a - 2 * v) * (b - 2 * v);
+    const long double ixxMm = 2 * v * (a - v) * (a - v) * (b - v) * (b - v) / ((a - v) + (b - v));
+    const long double kxxMm = 2 * (a - v) * (b - v) * v;
+
+    // The outline corners about the centroid.
+    const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
+    const long double beta = std::atan((b / 2) / (a / 2)) * 180.0L / Pi;
+    const long double thetas[4] = {beta, 180 - beta, 180 + beta, 360 - beta};
+    long double yMax = -1e300L, yMin = 1e300L, xMax = -1e300L, xMin = 1e300L;
+    for (long double theta : thetas) {
+        const long double t = degreesToRadians(angle + theta);
+        yMax = std::max(yMax, r * std::sin(t));
+        yMin = std::min(yMin, r * std::sin(t));
+        xMax = std::max(xMax, r * std::cos(t));
+        xMin = std::min(xMin, r * std::cos(t));
+    }
+
+    const long double ix0 = (a * b * b * b - (a - 2 * v) * std::pow(b - 2 * v, 3.0L)) / 12 / 10000;
+    const long double iy0 = ((b / 10) * std::pow(a / 10, 3.0L) - ((b - 2 * v) / 10) * std::pow((a - 2 * v) / 10, 3.0L)) / 12;
+    const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
+    p.KyLeft = std::fabs(iyTurned / (xMin / 10));
+    p.KyRight = std::fabs(iyTurned / (xMax / 10));
+    const RotatedInertia turned = rotateInertia(ix0, iy0, angle);
+    p.Ix = turned.ix;
+    p.Iy = turned.iy;
+    p.Ixx = ixxMm / 10000;
+    p.KxAbove = std::fabs(p.Ix / (yMax / 10));
+    p.KxUnder = std::fabs(p.Ix / (yMin / 10));
+    p.Kxx = kxxMm / 1000;
+    return p;
+}
+
+SectionProperties pipeProperties(long double d, long double v)
+{
+    SectionProperties p;
+    const long double inner = d - 2 * v;
+    p.Area = Pi * d * d / 4 - Pi * inner * inner / 4;
+    const long double q = std::pow(d, 4.0L) - std::pow(inner, 4.0L);
+    p.Ix = p.Iy = Pi * q / 64 / 10000;
+    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * q / 32 / d / 1000;
+    p.Ixx = Pi * q / 32 / 10000;
+    p.Kxx = Pi * q / (16 * d) / 1000;
+    return p;
+}
+
+TabResult rectHollowEntry(const QString& entry, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    if (isCustomEntry(entry, ctx)) {
+        TabResult result = rectHollowCustom(QStringLiteral("20"), QStringLiteral("20"), QStringLiteral("1"), ctx);
+        result.fieldTexts = QStringList{QStringLiteral("20"), QStringLiteral("20"), QStringLiteral("1")};
+        result.fieldsEnabled = true;
+        return result;
+    }
+
+    TabResult result;
+    result.labels = {{120, 150, QString()}};
+    result.fieldsEnabled = false;
+    result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0"), QString()};
+    result.dataCaption = m(33);
+
+    const QStringList parts = splitAllPieces(entry);
+    if (parts.size() != 3)
+        return result; // a group row such as "40x20"
+
+    result.labels = rectHollowLabels(parts[0], parts[1], parts[2]);
+    const long double a = readWholeOrReport(parts[0], result, ctx);
+    const long double b = readWholeOrReport(parts[1], result, ctx);
+    const long double v = readWholeOrReport(parts[2], result, ctx);
+    result.fieldTexts = parts;
+    result.toListEnabled = true;
+    result.dataCaption = entry + m(19);
+    computeRect(result, a, b, v, entry + m(20), ctx);
+    return result;
+}
+
+TabResult rectHollowCustom(const QString& aText, const QString& bText, const QString& vText,
+                           const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    TabResult result;
+    const long double a = readDecimalOrReport(aText, result, ctx);
+    const long double b = readDecimalOrReport(bText, result, ctx);
+    const long double v = readDecimalOrReport(vText, result, ctx);
+    result.dataCaption = aText + QLatin1Char('x') + bText + QLatin1Char('x') + vText + m(19);
+    const bool valid = a >= 2 * v && b >= 2 * v && v > 0;
+    if (!valid)
+        result.panel.write(5, 5, m(1));
+    result.labels = rectHollowLabels(aText, bText, vText);
+    if (!valid)
+        return result;
+    result.toListEnabled = true;
+    computeRect(result, a, b, v, m(20), ctx);
+    return result;
+}
+
+TabResult pipeEntry(const QString& entry, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    if (isCustomEntry(entry, ctx)) {
+        TabResult result = pipeCustom(QStringLiteral("22"), QStringLiteral("2"), false, ctx);
+        result.fieldTexts = QStringList{QStringLiteral("22"), QStringLiteral("2")};
+        result.fieldsEnabled = true;
+        result.toListEnabled = true;
+        result.labels = pipeLabels(QStringLiteral("22"), QStringLiteral("2"));
+        return result;
+    }
+
+    TabResult result;
+    result.labels = {{120, 150, QString()}};
+    result.fieldsEnabled = false;
+    result.dataCaption = m(53);
+    result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0")};
+
+    const QStringList parts = splitAllPieces(afterFirstColon(entry));
+    if (parts.size() != 2)
+        return result; // a group row: no "x" after the colon
+
+    result.labels = pipeLabels(parts[0], parts[1]);
+    QString dText = parts[0];
+    QString vText = parts[1];
+    dText.replace(QLatin1Char(','), QLatin1Char('.'));
+    vText.replace(QLatin1Char(','), QLatin1Char('.'));
+    const long double d = readDecimalOrReport(dText, result, ctx);
+    const long double v = readDecimalOrReport(vText, result, ctx);
+    result.fieldTexts = QStringList{dText, vText};
+    result.toListEnabled = true;
+    result.dataCaption = entry;
+    computePipe(result, d, v, entry + m(56), ctx);
+    return result;
+}
+
+TabResult pipeCustom(const QString& dText, const QString& vText, bool diameterChanged, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    TabResult result;
+    result.dataCaption = m(73) + dText + QLatin1Char('x') + vText;
+    result.labels = pipeLabels(dText, vText);
+    const long double d = readDecimalOrReport(dText, result, ctx);
+    const long double v = readDecimalOrReport(vText, result, ctx);
+    const QString zero = QStringLiteral("0");
+    const bool valid = d >= 2 * v && vText != zero && (!diameterChanged || dText != zero);
+    if (!valid) {
+        result.panel.write(5, 5, m(1));
+        return result;
+    }
+    result.toListEnabled = true;
+    computePipe(result, d, v, m(96) + m(56), ctx);
+    return result;
+}

@@ -1,0 +1,83 @@
+#include "sections/results_panel.h"
+
+#include "sections/number_format.h"
+#include "settings/message_table.h"
+
+QString panelColourName(PanelColour colour)
+{
+    switch (colour) {
+    case PanelColour::Neutral: return QStringLiteral("neutral");
+    case PanelColour::Grey: return QStringLiteral("grey");
+    case PanelColour::Red: return QStringLiteral("red");
+    case PanelColour::Green: return QStringLiteral("green");
+    case PanelColour::Yellow: return QStringLiteral("yellow");
+    }
+    return QStringLiteral("neutral");
+}
+
+void ResultsPanel::clear()
+{
+    m_texts.clear();
+    m_colour = PanelColour::Neutral;
+}
+
+void ResultsPanel::write(int x, int y, const QString& text)
+{
+    m_texts.push_back(PanelText{x, y, text, m_colour});
+}
+
+void ResultsPanel::writeProperty(int y, const QString& label, const QString& key, long double storedValue,
+                                 UnitGroup group, const UnitSettings& units, const ColourQuery& colour)
+{
+    const long double shown = storedValue / UnitDivisor(units, group);
+    m_colour = colour ? colour(key, shown) : PanelColour::Neutral;
+    write(PanelRow::LabelX, y, label);
+    write(PanelRow::ValueX, y, formatPanelValue(shown, group == UnitGroup::Area) + QLatin1Char(' ') +
+                                   unitText(units, group));
+    m_colour = PanelColour::Grey;
+}
+
+std::vector<PanelLine> ResultsPanel::lines() const
+{
+    std::vector<PanelLine> result;
+    for (const PanelText& t : m_texts) {
+        if (t.x >= PanelRow::ValueX && !result.empty() && result.back().y == t.y && result.back().value.isEmpty()) {
+            result.back().value = t.text;
+            result.back().colour = t.colour;
+            continue;
+        }
+        PanelLine line;
+        line.y = t.y;
+        line.colour = t.colour;
+        if (t.x >= PanelRow::ValueX)
+            line.value = t.text;
+        else
+            line.label = t.text;
+        result.push_back(line);
+    }
+    return result;
+}
+
+const MessageTable& ComputeContext::msg() const
+{
+    return messages ? *messages : MessageTable::english();
+}
+
+void writeStandardResults(ResultsPanel& panel, const QString& title, const QString& weightText,
+                          const SectionProperties& p, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    panel.write(PanelRow::LabelX, PanelRow::Title, title);
+    panel.write(PanelRow::LabelX, PanelRow::Weight, m(21));
+    panel.write(PanelRow::ValueX, PanelRow::Weight, weightText);
+    const auto prop = [&](int y, int label, int key, long double v, UnitGroup g) {
+        panel.writeProperty(y, m(label), m(key), v, g, ctx.units, ctx.colour);
+    };
+    prop(PanelRow::Area, 22, 2, p.Area, UnitGroup::Area);
+    prop(PanelRow::Ix, 23, 3, p.Ix, UnitGroup::Inertia);
+    prop(PanelRow::Iy, 24, 4, p.Iy, UnitGroup::Inertia);
+    prop(PanelRow::Ixx, 25, 5, p.Ixx, UnitGroup::Inertia);
+    prop(PanelRow::KxAbove, 26, 6, p.KxAbove, UnitGroup::Modulus);
+    prop(PanelRow::KxUnder, 27, 7, p.KxUnder, UnitGroup::Modulus);
+    prop(PanelRow::Kxx, 28, 8, p.Kxx, UnitGroup::Modulus);
+}

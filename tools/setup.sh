@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian packages, when run as root),
+# then configures and builds into ./build. Shared by ./run and ./test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" = 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  else
+    echo "Missing packages (run as root to install them): ${missing[*]}" >&2
+  fi
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_EXTRA_ARGS:-} >/dev/null
+cmake --build build -j"$(nproc)" "$@"
