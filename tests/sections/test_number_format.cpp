@@ -1,10 +1,111 @@
+#include "sections/dimension_filter.h"
+#include "sections/material.h"
 #include "sections/number_format.h"
+#include "sections/units.h"
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 TEST(FormatFixed, TiesGoToTheEvenNeighbour)
 {
     EXPECT_EQ(formatFixed(7850.5L, 0), "7850");
     EXPECT_EQ(formatFixed(7851.5L, 0), "7852");
-    EXPECT_EQ(formatFixed(2.5L, 0), "2");
+    EXPECT_EQ(formatFixed(0.125L, 2), "0.12");
+    EXPECT_EQ(formatFixed(2.54L, 2, 6), "  2.54");
+}
+
+TEST(FormatFixed, UsesAPointWhateverTheLocale)
+{
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = old ? old : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "hu_HU.UTF-8")) {
+        EXPECT_EQ(formatFixed(1.5L, 2), "1.50");
+        EXPECT_EQ(readNumber("1.5").value_or(0), 1.5L);
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(PanelValue, SmallValuesGetTenDecimalsAndAreasSix)
+{
+    EXPECT_EQ(formatPanelValue(0.005L, false), "0.0050000000");
+    EXPECT_EQ(formatPanelValue(0.01L, false), "0.01");
+    EXPECT_EQ(formatPanelValue(100.0L / 1000000.0L, true), "0.000100");
+    EXPECT_EQ(formatPanelValue(3.24L, true), "3.24");
+}
+
+TEST(ReadNumber, AcceptsSignPointAndExponentOnly)
+{
+    EXPECT_EQ(readNumber("  -12.5").value(), -12.5L);
+    EXPECT_EQ(readNumber("2E3").value(), 2000.0L);
+    EXPECT_EQ(readNumber("7850").value(), 7850.0L);
+    EXPECT_FALSE(readNumber("").has_value());
+    EXPECT_FALSE(readNumber("12,5").has_value());
+    EXPECT_FALSE(readNumber("12.5 ").has_value());
+    EXPECT_FALSE(readNumber("1.2.3").has_value());
+    EXPECT_FALSE(readNumber("e5").has_value());
+    EXPECT_FALSE(readNumber("5e").has_value());
+}
+
+TEST(ReadNameStripped, DropsTheNameInFrontOfTheNumber)
+{
+    EXPECT_EQ(readNameStripped("Steel : 7850")->value, 7850.0L);
+    EXPECT_EQ(readNameStripped("Pinewood : 500")->value, 500.0L);
+    EXPECT_EQ(readNameStripped("Steel : 7850")->prefixLength, 7);
+    EXPECT_EQ(readNameStripped("abc210000")->value, 210000.0L);
+    EXPECT_FALSE(readNameStripped("abc").has_value());
+}
+
+TEST(ReadDensity, ReadsListTextsAndConvertsToKgPerCubicMetre)
+{
+    UnitSettings units;
+    EXPECT_EQ(ReadDensity("Steel : 7850", units).value, 7850.0L);
+    EXPECT_EQ(ReadDensity("7850", units).value, 7850.0L);
+    units.setChoice(UnitGroup::Density, 2);
+    EXPECT_NEAR(double(ReadDensity("0.00785", units).value), 7850.0, 1e-9);
+    const DensityReading letters = ReadDensity("Steel", UnitSettings{});
+    EXPECT_FALSE(letters.ok);
+    EXPECT_EQ(letters.value, 0.0L);
+}
+
+struct FilterCase {
+    const char* name;
+    const char* typed;
+    const char* kept;
+};
+
+class DimensionFilter : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(DimensionFilter, CorrectsTheField)
+{
+    EXPECT_EQ(FilterDimensionText(QString::fromLatin1(GetParam().typed)), QString::fromLatin1(GetParam().kept));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DimensionFilter,
+    ::testing::Values(FilterCase{"FourthDigitRemoved", "1234", "123"},
+                      FilterCase{"ThirdDecimalRemoved", "12.345", "12.34"},
+                      FilterCase{"FourDigitsBeforePoint", "1234.5", "123.5"},
+                      FilterCase{"EmptyBecomesOne", "", "1"},
+                      FilterCase{"SecondPointRemoved", "1.2.", "1.2"},
+                      FilterCase{"LetterRemoved", "2a0", "20"},
+                      FilterCase{"OnlyLettersBecomeOne", "ab", "1"},
+                      FilterCase{"CleanTextKept", "999.99", "999.99"},
+                      FilterCase{"CommaRemoved", "21,3", "213"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Units, DefaultsAndDivisors)
+{
+    UnitSettings units;
+    EXPECT_EQ(units.digits(), "1122233");
+    EXPECT_TRUE(units.isDefault());
+    EXPECT_EQ(unitText(units, UnitGroup::Area), "[cm2]");
+    EXPECT_EQ(UnitDivisor(units, UnitGroup::Area), 100.0L);
+    units.setChoice(UnitGroup::Inertia, 3);
+    EXPECT_EQ(unitText(units, UnitGroup::Inertia), "[mm4]");
+    EXPECT_FALSE(units.isDefault());
+    EXPECT_NEAR(double(unitFactor(UnitGroup::EModulus, 1, 3)), 0.001, 1e-15);
+    EXPECT_NEAR(double(unitFactor(UnitGroup::Area, 1, 2)), 10000.0, 1e-9);
+    EXPECT_FALSE(UnitSettings::fromDigits("1124233").has_value());
+    EXPECT_EQ(UnitSettings::fromDigits("3333333")->choice(UnitGroup::Stress), 3);
 }

@@ -1,0 +1,206 @@
+#include "sections/hollow.h"
+#include "sections/units.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+ComputeContext steel(int angle = 0)
+{
+    ComputeContext ctx;
+    ctx.angle = angle;
+    return ctx;
+}
+
+QString valueAt(const TabResult& r, int y)
+{
+    for (const PanelLine& line : r.panel.lines())
+        if (line.y == y)
+            return line.value;
+    return QStringLiteral("<none>");
+}
+} // namespace
+
+TEST(RectHollow, Catalogue40x20x3AtZeroDegrees)
+{
+    const TabResult r = rectHollowEntry("40x20x3", steel());
+    ASSERT_TRUE(r.properties.has_value());
+    const SectionProperties& p = *r.properties;
+    EXPECT_NEAR(double(p.Area), 324.0, 1e-12);
+    EXPECT_NEAR(double(p.Ix), 1.8892, 1e-4);
+    EXPECT_NEAR(double(p.Iy), 6.0812, 1e-4);
+    EXPECT_NEAR(double(p.Ixx), 4.3960, 1e-4);
+    EXPECT_NEAR(double(p.Kxx), 3.774, 1e-9);
+    EXPECT_NEAR(double(p.KxAbove), 1.8892, 1e-4);
+    EXPECT_NEAR(double(p.KxUnder), 1.8892, 1e-4);
+    EXPECT_NEAR(double(p.KyLeft), 3.0406, 1e-4);
+    EXPECT_NEAR(double(p.KyRight), 3.0406, 1e-4);
+    EXPECT_TRUE(r.toListEnabled);
+    EXPECT_EQ(r.dataCaption.value(), "40x20x3 Rectangular hollow section");
+    EXPECT_EQ(r.title, "40x20x3 Rect. hollow section features :");
+
+    const std::vector<PanelLine> lines = r.panel.lines();
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0].label, "40x20x3 Rect. hollow section features :");
+    EXPECT_EQ(lines[1].label, "G Weight /Area x Density/:");
+    EXPECT_EQ(lines[1].value, "2.54 [Kg/m]");
+    EXPECT_EQ(valueAt(r, 35), "3.24 [cm2]");
+    EXPECT_EQ(valueAt(r, 48), "1.89 [cm4]");
+    EXPECT_EQ(valueAt(r, 61), "6.08 [cm4]");
+    EXPECT_EQ(valueAt(r, 100), "4.40 [cm4]");
+    EXPECT_EQ(valueAt(r, 113), "3.77 [cm3]");
+    // Labels: b at the right, a above, v at the lower left.
+    ASSERT_EQ(r.labels.size(), 3u);
+    EXPECT_EQ(r.labels[0].text, "20");
+    EXPECT_EQ(r.labels[0].x, 190);
+    EXPECT_EQ(r.labels[1].text, "40");
+    EXPECT_EQ(r.labels[2].text, "3");
+}
+
+TEST(RectHollow, QuarterTurnExchangesTheAxes)
+{
+    const SectionProperties p0 = rectHollowProperties(40, 20, 3, 0);
+    const SectionProperties p90 = rectHollowProperties(40, 20, 3, 90);
+    EXPECT_NEAR(double(p90.Ix), double(p0.Iy), 1e-12);
+    EXPECT_NEAR(double(p90.Iy), double(p0.Ix), 1e-12);
+    // The vertical extreme distance becomes a/2 = 2 cm.
+    EXPECT_NEAR(double(p90.KxAbove), double(p0.Iy / 2.0L), 1e-9);
+    EXPECT_NEAR(double(p90.KyLeft), double(p0.Ix / 1.0L), 1e-9);
+    EXPECT_NEAR(double(p90.Area), double(p0.Area), 1e-12);
+    EXPECT_NEAR(double(p90.Ixx), double(p0.Ixx), 1e-12);
+}
+
+TEST(RectHollow, SquareTubeStaysSymmetricAtAnyAngle)
+{
+    const SectionProperties p0 = rectHollowProperties(50, 50, 4, 0);
+    for (int angle : {13, 30, 45, 77, 180, 271}) {
+        const SectionProperties p = rectHollowProperties(50, 50, 4, angle);
+        EXPECT_NEAR(double(p.Ix), double(p.Iy), 1e-9) << angle;
+        EXPECT_NEAR(double(p.Ix), double(p0.Ix), 1e-9) << angle;
+    }
+    const SectionProperties p45 = rectHollowProperties(50, 50, 4, 45);
+    // The extreme distance grows from a/2 to a/sqrt(2).
+    EXPECT_LT(p45.KxAbove, p0.KxAbove);
+    EXPECT_NEAR(double(p45.KxAbove * 3.5355339059327L), double(p0.KxAbove * 2.5L), 1e-9);
+}
+
+TEST(RectHollow, GroupRowComputesNothing)
+{
+    const TabResult r = rectHollowEntry("40x20", steel());
+    EXPECT_FALSE(r.properties.has_value());
+    EXPECT_TRUE(r.panel.isEmpty());
+    EXPECT_FALSE(r.toListEnabled);
+    EXPECT_EQ(r.fieldTexts->at(0), "0");
+    EXPECT_EQ(r.fieldTexts->at(1), "0");
+    EXPECT_EQ(r.dataCaption.value(), "Rectangular hollow section");
+}
+
+TEST(RectHollow, CustomWallOfHalfTheWidthIsASolidSquare)
+{
+    const TabResult r = rectHollowCustom("20", "20", "10", steel());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_NEAR(double(r.properties->Area), 400.0, 1e-12);
+    EXPECT_TRUE(r.toListEnabled);
+    EXPECT_EQ(r.dataCaption.value(), "20x20x10 Rectangular hollow section");
+    EXPECT_EQ(r.title, " Rect. hollow section features :");
+}
+
+TEST(RectHollow, CustomWallTooThickIsRefused)
+{
+    const TabResult r = rectHollowCustom("20", "20", "11", steel());
+    EXPECT_FALSE(r.properties.has_value());
+    EXPECT_FALSE(r.toListEnabled);
+    ASSERT_EQ(r.panel.texts().size(), 1u);
+    EXPECT_EQ(r.panel.texts()[0].text, "Error wrong data !");
+    EXPECT_EQ(r.panel.texts()[0].x, 5);
+    EXPECT_EQ(r.panel.texts()[0].y, 5);
+    // The labels still show the typed values.
+    EXPECT_EQ(r.labels[2].text, "11");
+}
+
+TEST(RectHollow, CustomEntryStartsAtTwentyByTwentyByOne)
+{
+    const TabResult r = rectHollowEntry("Custom-designed section", steel());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_EQ(r.fieldTexts.value(), (QStringList{"20", "20", "1"}));
+    EXPECT_TRUE(r.fieldsEnabled.value());
+    EXPECT_EQ(r.dataCaption.value(), "20x20x1 Rectangular hollow section");
+    EXPECT_NEAR(double(r.properties->Area), 76.0, 1e-12);
+}
+
+TEST(RectHollow, UnreadableDensityReportsOnceAndWeighsNothing)
+{
+    ComputeContext ctx = steel();
+    ctx.densityText = "Steel";
+    const TabResult r = rectHollowEntry("40x20x3", ctx);
+    EXPECT_EQ(r.messages, QStringList{"Error wrong data !"});
+    EXPECT_EQ(r.panel.lines()[1].value, "0.00 [Kg/m]");
+}
+
+TEST(RectHollow, ColoursFollowTheRequirementQuery)
+{
+    ComputeContext ctx = steel();
+    ctx.colour = [](const QString& key, long double shown) {
+        return key == "area" && shown > 3 ? PanelColour::Green : PanelColour::Neutral;
+    };
+    const TabResult r = rectHollowEntry("40x20x3", ctx);
+    const std::vector<PanelLine> lines = r.panel.lines();
+    EXPECT_EQ(lines[0].colour, PanelColour::Neutral); // title
+    EXPECT_EQ(lines[1].colour, PanelColour::Neutral); // weight
+    EXPECT_EQ(lines[2].colour, PanelColour::Green);   // area 3.24 cm2
+    EXPECT_EQ(lines[3].colour, PanelColour::Neutral);
+}
+
+TEST(RectHollow, AreaInSquareMetresKeepsSixDecimals)
+{
+    ComputeContext ctx = steel();
+    ctx.units.setChoice(UnitGroup::Area, 1);
+    const TabResult r = rectHollowCustom("10", "10", "5", ctx); // 100 mm2
+    EXPECT_EQ(valueAt(r, 35), "0.000100 [m2]");
+}
+
+TEST(Pipe, HalfInchEntryReadsDecimalCommas)
+{
+    const TabResult r = pipeEntry("1/2\" pipe diameter:21,3x2,6", steel());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_EQ(r.fieldTexts.value(), (QStringList{"21.3", "2.6"}));
+    ASSERT_EQ(r.labels.size(), 2u);
+    EXPECT_EQ(r.labels[0].text, "2,6");
+    EXPECT_EQ(r.labels[1].text, "21,3");
+    const long double area = 3.14159265358979323846L * (21.3L * 21.3L - 16.1L * 16.1L) / 4;
+    EXPECT_NEAR(double(r.properties->Area), double(area), 1e-9);
+    EXPECT_EQ(r.title, "1/2\" pipe diameter:21,3x2,6 features :");
+    EXPECT_EQ(r.panel.lines()[1].value, "  1.20 Kg/m");
+    EXPECT_NEAR(double(r.properties->Ix), double(r.properties->Iy), 1e-15);
+    EXPECT_NEAR(double(r.properties->Kxx), double(2 * r.properties->KxAbove), 1e-12);
+}
+
+TEST(Pipe, GroupRowComputesNothing)
+{
+    const TabResult r = pipeEntry("1/2\" pipe diameter:21,3", steel());
+    EXPECT_FALSE(r.properties.has_value());
+    EXPECT_FALSE(r.toListEnabled);
+    EXPECT_EQ(r.dataCaption.value(), "Circular Hollow Section");
+}
+
+TEST(Pipe, CustomZeroWallIsRefusedAndHalfDiameterIsASolidBar)
+{
+    const TabResult zero = pipeCustom("22", "0", false, steel());
+    EXPECT_FALSE(zero.properties.has_value());
+    EXPECT_FALSE(zero.toListEnabled);
+    EXPECT_EQ(zero.panel.texts().at(0).text, "Error wrong data !");
+
+    const TabResult solid = pipeCustom("22", "11", false, steel());
+    ASSERT_TRUE(solid.properties.has_value());
+    EXPECT_NEAR(double(solid.properties->Area), double(3.14159265358979323846L * 121), 1e-9);
+    EXPECT_EQ(solid.dataCaption.value(), "Pipe 22x11");
+    EXPECT_EQ(solid.title, "Custom-designed section features :");
+}
+
+TEST(Pipe, CustomEntryStartsAt22By2)
+{
+    const TabResult r = pipeEntry("Custom-designed section", steel());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_TRUE(r.toListEnabled);
+    EXPECT_EQ(r.fieldTexts.value(), (QStringList{"22", "2"}));
+    EXPECT_EQ(r.labels.at(1).text, "22");
+}
