@@ -1,2 +1,259 @@
+// morvane-cli: the headless face of the section core, for scripts and checks.
+#include "catalogue/profile_catalogue.h"
+#include "sections/dimension_filter.h"
+#include "sections/hollow.h"
+#include "sections/material.h"
+#include "sections/number_format.h"
+#include "sections/section_kind.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <charconv>
 #include <cstdio>
-int main() { std::puts("morvane-cli"); return 0; }
+#include <functional>
+#include <map>
+
+namespace {
+
+constexpr int ExitRejected = 1;
+constexpr int ExitBadInput = 2;
+
+void printLine(FILE* out, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), out);
+    std::fputc('\n', out);
+}
+
+int fail(const QString& message)
+{
+    printLine(stderr, QStringLiteral("morvane-cli: ") + message);
+    return ExitBadInput;
+}
+
+QString fullPrecision(long double value)
+{
+    char buffer[64];
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, int(r.ptr - buffer));
+}
+
+// Options of the form --name value, plus lone flags.
+struct Options {
+    std::map<QString, QString> values;
+    QStringList flags;
+    QStringList positional;
+
+    std::optional<QString> get(const QString& name) const
+    {
+        auto it = values.find(name);
+        return it == values.end() ? std::nullopt : std::optional<QString>(it->second);
+    }
+    bool has(const QString& flag) const { return flags.contains(flag); }
+};
+
+std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
+                                    QString& error)
+{
+    Options o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (valued.contains(a)) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("%1 needs a value").arg(a);
+                return std::nullopt;
+            }
+            o.values[a] = args[++i];
+        } else if (flags.contains(a)) {
+            o.flags << a;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option %1").arg(a);
+            return std::nullopt;
+        } else {
+            o.positional << a;
+        }
+    }
+    return o;
+}
+
+bool menuHasEntry(SectionKind kind, const QString& entry, bool& isGroup)
+{
+    const std::vector<MenuEntry>& menu = builtInMenu(kind);
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].text == entry) {
+            isGroup = i + 1 < menu.size() && menu[i + 1].depth > menu[i].depth;
+            return true;
+        }
+    }
+    return false;
+}
+
+struct KindCommands {
+    int dimensionCount;
+    std::function<TabResult(const QString& entry, const ComputeContext&)> entry;
+    std::function<TabResult(const QStringList& dims, const ComputeContext&)> custom;
+};
+
+const std::map<SectionKind, KindCommands>& kindCommands()
+{
+    static const std::map<SectionKind, KindCommands> commands{
+        {SectionKind::RectHollow,
+         {3, rectHollowEntry,
+          [](const QStringList& d, const ComputeContext& c) { return rectHollowCustom(d[0], d[1], d[2], c); }}},
+        {SectionKind::CircHollow,
+         {2, pipeEntry, [](const QStringList& d, const ComputeContext& c) { return pipeCustom(d[0], d[1], false, c); }}},
+    };
+    return commands;
+}
+
+QString usage()
+{
+    return QStringLiteral(
+        "usage:\n"
+        "  morvane-cli section --kind KIND (--entry TEXT | --dims A,B,...) [--angle N]\n"
+        "                      [--density TEXT] [--units DIGITS] [--json]\n"
+        "  morvane-cli catalogue --kind KIND\n"
+        "kinds: rh ch rs cs flat l t plate u i");
+}
+
+std::optional<SectionKind> kindOption(const Options& o, QString& error)
+{
+    const auto code = o.get(QStringLiteral("--kind"));
+    if (!code) {
+        error = QStringLiteral("--kind is required");
+        return std::nullopt;
+    }
+    auto kind = kindFromCode(*code);
+    if (!kind)
+        error = QStringLiteral("unknown kind '%1' (use rh, ch, rs, cs, flat, l, t, plate, u or i)").arg(*code);
+    return kind;
+}
+
+int sectionCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args,
+                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units"},
+                                {"--json"}, error);
+    if (!o)
+        return fail(error);
+    const auto kind = kindOption(*o, error);
+    if (!kind)
+        return fail(error);
+    auto commands = kindCommands().find(*kind);
+    if (commands == kindCommands().end())
+        return fail(QStringLiteral("the %1 kind is not available in this version").arg(kindCode(*kind)));
+
+    ComputeContext ctx;
+    if (auto density = o->get("--density"))
+        ctx.densityText = *density;
+    if (auto digits = o->get("--units")) {
+        auto units = UnitSettings::fromDigits(*digits);
+        if (!units)
+            return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
+        ctx.units = *units;
+    }
+    if (auto angle = o->get("--angle")) {
+        auto value = readInteger(*angle);
+        if (!value || *value < 0 || *value > 359)
+            return fail(QStringLiteral("--angle takes a whole number of degrees from 0 to 359"));
+        if (!isRotatable(*kind) && *value != 0)
+            return fail(QStringLiteral("the %1 kind does not rotate").arg(kindCode(*kind)));
+        ctx.angle = int(*value);
+    }
+
+    const auto entry = o->get("--entry");
+    const auto dims = o->get("--dims");
+    if (entry.has_value() == dims.has_value())
+        return fail(QStringLiteral("give either --entry or --dims"));
+
+    TabResult result;
+    if (entry) {
+        bool isGroup = false;
+        if (!menuHasEntry(*kind, *entry, isGroup))
+            return fail(QStringLiteral("no entry '%1' in the %2 menu").arg(*entry, kindCode(*kind)));
+        if (isGroup)
+            return fail(QStringLiteral("'%1' is a group heading, not a section").arg(*entry));
+        result = commands->second.entry(*entry, ctx);
+    } else {
+        const QStringList parts = dims->split(QLatin1Char(','));
+        if (parts.size() != commands->second.dimensionCount)
+            return fail(QStringLiteral("--dims takes %1 comma-separated values for the %2 kind")
+                            .arg(commands->second.dimensionCount)
+                            .arg(kindCode(*kind)));
+        for (const QString& p : parts)
+            if (!readNumber(p) || FilterDimensionText(p) != p)
+                return fail(QStringLiteral("'%1' is not a dimension (0 to 999.99 mm, at most two decimals)").arg(p));
+        result = commands->second.custom(parts, ctx);
+    }
+
+    const bool json = o->has("--json");
+    const std::vector<PanelLine> lines = result.panel.lines();
+    if (!result.properties) {
+        for (const PanelLine& line : lines)
+            printLine(stdout, line.label + line.value);
+        return ExitRejected;
+    }
+    const SectionProperties& p = *result.properties;
+    const long double weight = weightPerMetre(ReadDensity(ctx.densityText, ctx.units).value, p.Area);
+    const std::vector<std::pair<QString, long double>> values{
+        {"Area", p.Area},       {"weight", weight},     {"Ix", p.Ix},         {"Iy", p.Iy},
+        {"KxAbove", p.KxAbove}, {"KxUnder", p.KxUnder}, {"KyLeft", p.KyLeft}, {"KyRight", p.KyRight},
+        {"Ixx", p.Ixx},         {"Kxx", p.Kxx}};
+    if (json) {
+        QJsonObject object;
+        for (const auto& [name, value] : values)
+            object.insert(name, double(value));
+        QJsonArray panel;
+        for (const PanelLine& line : lines)
+            panel.append(QJsonObject{{"label", line.label}, {"value", line.value},
+                                     {"colour", panelColourName(line.colour)}});
+        object.insert("panel", panel);
+        object.insert("messages", QJsonArray::fromStringList(result.messages));
+        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        for (const auto& [name, value] : values)
+            printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
+        printLine(stdout, QString());
+        for (const PanelLine& line : lines)
+            printLine(stdout, line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value);
+    }
+    for (const QString& message : result.messages)
+        printLine(stderr, message);
+    return 0;
+}
+
+int catalogueCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args, {"--kind"}, {}, error);
+    if (!o)
+        return fail(error);
+    const auto kind = kindOption(*o, error);
+    if (!kind)
+        return fail(error);
+    for (const MenuEntry& e : builtInMenu(*kind))
+        printLine(stdout, QString(e.depth, QLatin1Char('\t')) + e.text);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        printLine(args.isEmpty() ? stderr : stdout, usage());
+        return args.isEmpty() ? ExitBadInput : 0;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("section"))
+        return sectionCommand(args);
+    if (command == QLatin1String("catalogue"))
+        return catalogueCommand(args);
+    return fail(QStringLiteral("unknown command '%1'\n").arg(command) + usage());
+}

@@ -1,6 +1,872 @@
 #include "mainwindow.h"
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+#include "resultspanelview.h"
+
+#include "catalogue/profile_catalogue.h"
+#include "sections/dimension_filter.h"
+#include "sections/hollow.h"
+#include "sections/material.h"
+#include "sections/material_filters.h"
+#include "settings/desktop_shell.h"
+#include "settings/message_table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+const MessageTable& msg()
 {
+    return MessageTable::english();
+}
+
+struct FieldSpec {
+    const char* caption;
+    const char* objectName;
+};
+
+// Dimension fields of each tab, in the order the computations take them.
+std::vector<FieldSpec> fieldSpecs(SectionKind kind)
+{
+    switch (kind) {
+    case SectionKind::RectHollow:
+        return {{"  a /length [mm] / :", "Panel48"}, {"  b /length [mm] / :", "Panel49"},
+                {"  v / Thickness [mm] / :", "Panel23"}};
+    case SectionKind::CircHollow:
+        return {{"  d /diameter [mm] / :", "Panel24"}, {"  v / Thickness [mm] / :", "Panel6"}};
+    case SectionKind::RectSolid:
+        return {{"  a  / length [mm] / :", "Panel7"}, {"  b  / length [mm] / :", "Panel8"}};
+    case SectionKind::CircSolid: return {{"  Diameter [mm] :", "Panel14"}};
+    case SectionKind::FlatBar:
+        return {{"  a / Length [mm] / :", "Panel15"}, {"  b /Length [mm] / :", "Panel30"}};
+    case SectionKind::L:
+        return {{" A length / mm / :", "LFieldA"}, {" B length / mm / :", "LFieldB"},
+                {" V thickness / mm / :", "LFieldV"}};
+    case SectionKind::Plate:
+        return {{"  Length [mm] / :", "Panel19"}, {"  Length [mm] / :", "Panel45"}};
+    case SectionKind::T:
+    case SectionKind::U:
+    case SectionKind::I:
+        return {{" A length / mm / :", nullptr}, {" B length / mm / :", nullptr},
+                {" V thickness / mm / :", nullptr}, {" V thickness / mm / :", nullptr}};
+    }
+    return {};
+}
+
+// Menu box, features box and To List keys of each tab.
+struct TabKeys {
+    const char* menuBox;
+    const char* featuresBox;
+    const char* toList;
+    const char* typical;
+    const char* all;
+};
+TabKeys tabKeys(SectionKind kind)
+{
+    switch (kind) {
+    case SectionKind::RectHollow: return {"GroupBox23", "GroupBox15", "BitBtn10", "SpeedButton12", "SpeedButton13"};
+    case SectionKind::CircHollow: return {"GroupBox22", "GroupBox7", "BitBtn11", nullptr, nullptr};
+    case SectionKind::RectSolid: return {"GroupBox39", "GroupBox9", "BitBtn9", nullptr, nullptr};
+    case SectionKind::CircSolid: return {"GroupBox37", "GroupBox11", "BitBtn8", nullptr, nullptr};
+    case SectionKind::FlatBar: return {"GroupBox35", "GroupBox17", "BitBtn7", "SpeedButton10", "SpeedButton11"};
+    case SectionKind::L: return {"GroupBox33", "GroupBox19", "BitBtn1", "SpeedButton22", "SpeedButton23"};
+    case SectionKind::T: return {"GroupBox31", "GroupBox14", "BitBtn6", nullptr, nullptr};
+    case SectionKind::Plate: return {"GroupBox29", "GroupBox5", nullptr, "SpeedButton20", "SpeedButton21"};
+    case SectionKind::U: return {"GroupBox27", "GroupBox1", "BitBtn5", "SpeedButton18", "SpeedButton19"};
+    case SectionKind::I: return {"GroupBox16", "GroupBox3", "BitBtn4", "SpeedButton16", "SpeedButton17"};
+    }
+    return {};
+}
+
+const char* const MenuBoxCaptions[SectionKindCount] = {
+    "Rectangular hollow section menu :", "Circular hollow section menu :", "Rectangular solid section menu :",
+    "Circular Solid Section menu :",     "Ribbon section menu :",          "L section menu :",
+    "T section menu :",                  "Plate menu :",                   "U section menu :",
+    "I section menu :"};
+const char* const FeaturesBoxCaptions[SectionKindCount] = {
+    "Rectangular hollow section features  :   ", "  Circular hollow section features  :   ",
+    "  Rectangular solid section features  :   ", " Circular Solid section features :   ",
+    "Ribbon section features  :   ",              "  L section features  :   ",
+    "  T section features  :   ",                 "Plate features  :   ",
+    "  U section features  :   ",                 "  I section features  :   "};
+
+// Trees whose key-down holds the computation off until the key-up.
+bool holdsOffKeys(SectionKind kind)
+{
+    return kind != SectionKind::CircHollow && kind != SectionKind::CircSolid && kind != SectionKind::Plate;
+}
+
+// Row selected on a tab switch when none is.
+int defaultRow(SectionKind kind)
+{
+    return static_cast<int>(kind) <= static_cast<int>(SectionKind::FlatBar) ? 1 : 0;
+}
+
+// Kinds whose computations this build carries.
+bool computes(SectionKind kind)
+{
+    return kind == SectionKind::RectHollow || kind == SectionKind::CircHollow;
+}
+} // namespace
+
+struct MainWindow::Tab {
+    SectionKind kind{};
+    QWidget* panel = nullptr;
+    QGroupBox* menuBox = nullptr;
+    QGroupBox* dataBox = nullptr;
+    QGroupBox* featuresBox = nullptr;
+    QTreeWidget* tree = nullptr;
+    QPushButton* typical = nullptr;
+    QPushButton* all = nullptr;
+    std::vector<QLineEdit*> fields;
+    QPushButton* toList = nullptr;
+    QLabel* picture = nullptr;
+    ResultsPanelView* results = nullptr;
+    int angle = 0;         // RotationAngle of the tab's picture
+    bool customAllowed = false;
+};
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std::make_unique<SystemShell>())
+{
+    m_shell = m_systemShell.get();
+    showMessage = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Morvane"), text); };
+    askYesNo = [this](const QString& text) {
+        return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+
     setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
+    buildMenus();
+
+    m_body = new QWidget(this);
+    auto* bodyLayout = new QVBoxLayout(m_body);
+    bodyLayout->setContentsMargins(2, 2, 2, 2);
+    bodyLayout->setSpacing(2);
+
+    m_area = new QStackedWidget(m_body);
+    buildStartPanel(m_area);
+    buildSectionArea(m_area);
+    bodyLayout->addWidget(m_area, 0);
+    buildMaterialBar(m_body);
+    buildGrid(m_body);
+    setCentralWidget(m_body);
+
+    m_statusJob = new QLabel(this);
+    statusBar()->addWidget(m_statusJob, 1);
+    statusBar()->addWidget(new QLabel(this), 1);
+    statusBar()->addWidget(new QLabel(this), 1);
+
+    m_grid->setEnabled(false);
+    m_tabs->setEnabled(true);
+    for (Tab& t : m_tabs_) {
+        for (QLineEdit* f : t.fields)
+            f->setEnabled(false);
+        t.panel->hide();
+    }
+
+    setMinimumSize(350, 300);
+    setMaximumWidth(780);
+    resize(780, 575);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        if (screen->geometry().height() > 700)
+            resize(780, screen->geometry().height() - 100);
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    struct Command {
+        const char* menu;
+        const char* text;
+        const char* key;
+        bool enabled;
+        void (MainWindow::*slot)();
+    };
+    const Command commands[] = {
+        {"File", "Change name of job ", "Tteljegyzkmegnevezsnekmdostsa1", false, nullptr},
+        {"File", "New job", "jtteljegyzk1", true, &MainWindow::newJob},
+        {"File", "Load input", "Tteljegyzkbetltse1", false, nullptr},
+        {"File", "Save input", "Tteljegyzkmentse1", false, nullptr},
+        {"File", "Settings....", "Settings1", false, nullptr},
+        {"File", "Print", "Nyomtats1", false, nullptr},
+        {"File", "Exit", "Kilps1", true, &MainWindow::exitCommand},
+        {"Tools", "Requirement", "Tteljegyzklezrsa2", false, nullptr},
+        {"Tools", "Units for listing", "Tteljegyzktovbbiszerkesztse1", false, nullptr},
+        {"Tools", "Report generator", "ReportGenerator1", false, nullptr},
+        {"Tools", "Translation....", "Translation1", false, nullptr},
+        {"Help", "Help", "About2", true, &MainWindow::showHelp},
+        {"Help", "About", "About1", false, nullptr},
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->menuAction()->setObjectName(QStringLiteral("Tteljegyzknvmdostsa1"));
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    tools->menuAction()->setObjectName(QStringLiteral("Lez1"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->menuAction()->setObjectName(QStringLiteral("Help1"));
+    for (const Command& c : commands) {
+        QMenu* menu = QLatin1String(c.menu) == QLatin1String("File") ? file
+                      : QLatin1String(c.menu) == QLatin1String("Tools") ? tools
+                                                                         : help;
+        QAction* action = menu->addAction(QString::fromLatin1(c.text));
+        action->setObjectName(QString::fromLatin1(c.key));
+        action->setEnabled(c.enabled);
+        if (c.slot)
+            connect(action, &QAction::triggered, this, c.slot);
+        if (QLatin1String(c.key) == QLatin1String("Tteljegyzklezrsa2"))
+            m_requirementAction = action;
+    }
+
+    // The tool bar: every command by its hint; those whose windows are not in
+    // this build are present and disabled.
+    struct ToolButton {
+        const char* hint;
+        const char* key;
+        void (MainWindow::*slot)();
+    };
+    const ToolButton buttons[] = {
+        {"New job", "SpeedButton9", &MainWindow::newJob},
+        {"Load input", "SpeedButton24", nullptr},
+        {"Save input", "SpeedButton25", nullptr},
+        {"Print", "SpeedButton26", nullptr},
+        {"Requirement", "SpeedButton28", nullptr},
+        {"Units for listing...", "SpeedButton29", nullptr},
+        {"Units for listing...", "SpeedButton30", nullptr},
+        {"Report generator", "SpeedButton1", nullptr},
+        {"Report", "SpeedButton2", nullptr},
+        {"Help", "SpeedButton3", &MainWindow::showHelp},
+        {"About", "SpeedButton4", nullptr},
+        {"Exit", "SpeedButton27", &MainWindow::exitCommand},
+    };
+    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    bar->setMovable(false);
+    for (const ToolButton& b : buttons) {
+        QAction* action = bar->addAction(QString::fromLatin1(b.hint));
+        action->setToolTip(QString::fromLatin1(b.hint));
+        action->setObjectName(QString::fromLatin1(b.key));
+        action->setEnabled(b.slot != nullptr);
+        if (b.slot)
+            connect(action, &QAction::triggered, this, b.slot);
+    }
+}
+
+void MainWindow::buildStartPanel(QWidget* parent)
+{
+    m_startPanel = new QFrame(parent);
+    auto* frame = static_cast<QFrame*>(m_startPanel);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(m_startPanel);
+    auto* product = new QLabel(QStringLiteral("Morvane"), m_startPanel);
+    product->setObjectName(QStringLiteral("StartPicture"));
+    QFont big = product->font();
+    big.setPointSize(28);
+    big.setBold(true);
+    product->setFont(big);
+    product->setAlignment(Qt::AlignCenter);
+    product->setStyleSheet(QStringLiteral("color: navy;"));
+    auto* title = new QLabel(QStringLiteral("*** Computation of geometric properties ***"), m_startPanel);
+    title->setObjectName(QStringLiteral("ProductName"));
+    title->setAlignment(Qt::AlignCenter);
+    auto* version = new QLabel(QStringLiteral("Version : 3.1 /  17. 04. 2004 "), m_startPanel);
+    version->setObjectName(QStringLiteral("Label69"));
+    version->setAlignment(Qt::AlignCenter);
+    auto* credit = new QLabel(QStringLiteral("Written by the Morvane developers"), m_startPanel);
+    credit->setObjectName(QStringLiteral("Label80"));
+    credit->setAlignment(Qt::AlignCenter);
+    m_startButton = new QPushButton(QStringLiteral("Click to Start"), m_startPanel);
+    m_startButton->setObjectName(QStringLiteral("BitBtn3"));
+    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::start);
+    layout->addStretch();
+    layout->addWidget(product);
+    layout->addWidget(title);
+    layout->addWidget(version);
+    layout->addWidget(credit);
+    layout->addWidget(m_startButton, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    m_area->addWidget(m_startPanel);
+}
+
+void MainWindow::buildSectionArea(QWidget* parent)
+{
+    m_sectionPage = new QWidget(parent);
+    auto* layout = new QVBoxLayout(m_sectionPage);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_tabs = new QTabBar(m_sectionPage);
+    m_tabs->setObjectName(QStringLiteral("tabcontrol1"));
+    m_tabs->setExpanding(false);
+    const char* captions[SectionKindCount] = {"RH Section", "CH Section",     "RS Section", "CS Section", "Ribbon Section",
+                                              "L Section",  "T Section", "Plate",      "U Section",  "I Section"};
+    for (const char* c : captions)
+        m_tabs->addTab(QString::fromLatin1(c));
+    layout->addWidget(m_tabs);
+    m_panels = new QStackedWidget(m_sectionPage);
+    layout->addWidget(m_panels);
+    for (SectionKind kind : AllSectionKinds) {
+        m_tabs_.push_back(buildTab(kind));
+        m_panels->addWidget(m_tabs_.back().panel);
+    }
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int) { switchTab(); });
+    m_area->addWidget(m_sectionPage);
+    m_area->setCurrentWidget(m_startPanel);
+}
+
+MainWindow::Tab MainWindow::buildTab(SectionKind kind)
+{
+    Tab t;
+    t.kind = kind;
+    const int index = static_cast<int>(kind);
+    const TabKeys keys = tabKeys(kind);
+    t.panel = new QWidget;
+    auto* row = new QHBoxLayout(t.panel);
+    row->setContentsMargins(2, 2, 2, 2);
+
+    t.menuBox = new QGroupBox(QString::fromLatin1(MenuBoxCaptions[index]), t.panel);
+    t.menuBox->setObjectName(QString::fromLatin1(keys.menuBox));
+    auto* menuLayout = new QVBoxLayout(t.menuBox);
+    t.tree = new QTreeWidget(t.menuBox);
+    t.tree->setHeaderHidden(true);
+    t.tree->setObjectName(QStringLiteral("Tree%1").arg(index));
+    std::vector<QTreeWidgetItem*> parents;
+    for (const MenuEntry& e : builtInMenu(kind)) {
+        parents.resize(std::size_t(e.depth));
+        auto* item = parents.empty() ? new QTreeWidgetItem(t.tree) : new QTreeWidgetItem(parents.back());
+        item->setText(0, e.text);
+        parents.push_back(item);
+    }
+    menuLayout->addWidget(t.tree);
+    const bool hasFilterButtons = kind != SectionKind::RectSolid && kind != SectionKind::CircSolid && kind != SectionKind::T;
+    if (hasFilterButtons) {
+        auto* buttons = new QHBoxLayout;
+        t.typical = new QPushButton(QStringLiteral("Typical"), t.menuBox);
+        t.all = new QPushButton(QStringLiteral("All"), t.menuBox);
+        if (keys.typical) {
+            t.typical->setToolTip(QStringLiteral("Typical type"));
+            t.all->setToolTip(QStringLiteral("All type"));
+            t.typical->setObjectName(QString::fromLatin1(keys.typical));
+            t.all->setObjectName(QString::fromLatin1(keys.all));
+        }
+        buttons->addWidget(t.typical);
+        buttons->addWidget(t.all);
+        menuLayout->addLayout(buttons);
+        connect(t.typical, &QPushButton::clicked, this, [this, kind] { typicalType(kind); });
+        connect(t.all, &QPushButton::clicked, this, [this, kind] { allType(kind); });
+    }
+    row->addWidget(t.menuBox, 3);
+
+    t.dataBox = new QGroupBox(t.panel);
+    auto* dataLayout = new QVBoxLayout(t.dataBox);
+    int fieldIndex = 0;
+    for (const FieldSpec& spec : fieldSpecs(kind)) {
+        auto* caption = new QLabel(QString::fromLatin1(spec.caption), t.dataBox);
+        if (spec.objectName)
+            caption->setObjectName(QString::fromLatin1(spec.objectName));
+        auto* edit = new QLineEdit(t.dataBox);
+        edit->setMaxLength(DimensionFieldMaxLength);
+        edit->setObjectName(QStringLiteral("Field%1_%2").arg(index).arg(fieldIndex));
+        dataLayout->addWidget(caption);
+        dataLayout->addWidget(edit);
+        t.fields.push_back(edit);
+        const int i = fieldIndex++;
+        connect(edit, &QLineEdit::textChanged, this, [this, kind, i] { fieldChanged(kind, i); });
+    }
+    dataLayout->addStretch();
+    t.toList = new QPushButton(QStringLiteral("To List"), t.dataBox);
+    if (keys.toList)
+        t.toList->setObjectName(QString::fromLatin1(keys.toList));
+    t.toList->setEnabled(false);
+    dataLayout->addWidget(t.toList);
+    row->addWidget(t.dataBox, 2);
+
+    t.featuresBox = new QGroupBox(QString::fromLatin1(FeaturesBoxCaptions[index]), t.panel);
+    t.featuresBox->setObjectName(QString::fromLatin1(keys.featuresBox));
+    auto* featuresLayout = new QVBoxLayout(t.featuresBox);
+    auto* frame = new QFrame(t.featuresBox);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(1);
+    frame->setFixedSize(242, 162);
+    t.picture = new QLabel(frame);
+    t.picture->setGeometry(1, 1, 240, 160);
+    QImage blank(240, 160, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    t.picture->setPixmap(QPixmap::fromImage(blank));
+    featuresLayout->addWidget(frame, 0, Qt::AlignHCenter);
+    t.results = new ResultsPanelView(t.featuresBox);
+    featuresLayout->addWidget(t.results);
+    row->addWidget(t.featuresBox, 0);
+
+    connect(t.tree, &QTreeWidget::currentItemChanged, this, [this, kind] { treeChanged(kind); });
+    if (holdsOffKeys(kind))
+        t.tree->installEventFilter(this);
+    return t;
+}
+
+void MainWindow::buildMaterialBar(QWidget* parent)
+{
+    auto* bar = new QWidget(parent);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto addPair = [&](const char* caption, const char* key, QWidget* input) {
+        auto* column = new QVBoxLayout;
+        auto* label = new QLabel(QString::fromLatin1(caption), bar);
+        label->setObjectName(QString::fromLatin1(key));
+        column->addWidget(label);
+        column->addWidget(input);
+        layout->addLayout(column);
+    };
+    const auto comboBox = [&](const QStringList& items, int longest) {
+        auto* box = new QComboBox(bar);
+        box->setEditable(true);
+        box->addItems(items);
+        box->setCurrentIndex(0);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMinimumContentsLength(longest);
+        return box;
+    };
+    m_eBox = comboBox(eModulusItems(), 15);
+    m_densityBox = comboBox(densityItems(), 6);
+    m_poissonBox = comboBox(poissonItems(), 15);
+    m_tensile = new QLineEdit(QStringLiteral("300"), bar);
+    m_pressure = new QLineEdit(QStringLiteral("-300"), bar);
+    m_pressure->installEventFilter(this);
+    addPair("E modulus [KN/m2]:", "Panel53", m_eBox);
+    addPair("Density [Kg/m3]:", "Panel56", m_densityBox);
+    addPair("Poisson :", "Panel58", m_poissonBox);
+    addPair("Max.Tensil[N/mm2]:", "Panel70", m_tensile);
+    addPair("Min.Pressure[N/mm2]:", "Panel71", m_pressure);
+    connect(m_eBox, &QComboBox::editTextChanged, this, &MainWindow::onEModulusEdited);
+    connect(m_densityBox, &QComboBox::editTextChanged, this, &MainWindow::onDensityEdited);
+    connect(m_poissonBox, &QComboBox::editTextChanged, this, &MainWindow::onPoissonEdited);
+    connect(m_tensile, &QLineEdit::textChanged, this, &MainWindow::onTensileEdited);
+    connect(m_pressure, &QLineEdit::textChanged, this, &MainWindow::onPressureEdited);
+
+    auto* rotation = new QVBoxLayout;
+    m_rotateButton = new QPushButton(QStringLiteral("Rotate section:"), bar);
+    m_rotateButton->setObjectName(QStringLiteral("BitBtn2"));
+    m_rotateButton->setEnabled(false);
+    m_rotationCaption = new QLabel(QStringLiteral("0  /degrees/"), bar);
+    m_rotationCaption->setObjectName(QStringLiteral("Label71"));
+    rotation->addWidget(m_rotateButton);
+    rotation->addWidget(m_rotationCaption);
+    layout->addLayout(rotation);
+    parent->layout()->addWidget(bar);
+}
+
+void MainWindow::buildGrid(QWidget* parent)
+{
+    m_grid = new QTableWidget(250, 12, parent);
+    m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid->verticalHeader()->hide();
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QFont small = m_grid->horizontalHeader()->font();
+    small.setPixelSize(9);
+    m_grid->horizontalHeader()->setFont(small);
+    m_grid->horizontalHeader()->setFixedHeight(35);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const int widths[12] = {20, 0, 137, 60, 40, 60, 80, 80, 80, 70, 40, 70};
+    for (int c = 0; c < 12; ++c)
+        m_grid->setColumnWidth(c, widths[c]);
+    m_grid->setColumnHidden(1, true);
+    setGridHeader();
+    parent->layout()->addWidget(m_grid);
+}
+
+void MainWindow::setGridHeader()
+{
+    const MessageTable& m = msg();
+    const QString cr = QStringLiteral("\n");
+    const QStringList captions{
+        m(76),
+        m(77),
+        m(78),
+        m(79) + cr + QStringLiteral("[KN/m2]"),
+        m(80) + cr + QStringLiteral("[Kg/m3]"),
+        m(81) + QStringLiteral("[cm2]") + cr + m(82) + QStringLiteral("Kg/m"),
+        m(83) + cr + QStringLiteral("Ix [cm4]") + cr + QStringLiteral("Iy [cm4]"),
+        m(84) + cr + m(85) + QStringLiteral(" [cm3]") + cr + m(86) + QStringLiteral(" [cm3]"),
+        m(84) + cr + m(87) + QStringLiteral(" [cm3]") + cr + m(88) + QStringLiteral(" [cm3]"),
+        m(89) + cr + QStringLiteral("Ixx [cm4]") + cr + QStringLiteral("Kxx [cm3]"),
+        m(90),
+        m(91) + cr + m(92) + cr + QStringLiteral("[N/mm2]"),
+    };
+    m_grid->setHorizontalHeaderLabels(captions);
+}
+
+MainWindow::Tab& MainWindow::tab(SectionKind kind)
+{
+    return m_tabs_[std::size_t(kind)];
+}
+
+const MainWindow::Tab& MainWindow::tab(SectionKind kind) const
+{
+    return m_tabs_[std::size_t(kind)];
+}
+
+SectionKind MainWindow::currentKind() const
+{
+    return static_cast<SectionKind>(std::max(0, m_tabs->currentIndex()));
+}
+
+QTreeWidget* MainWindow::tree(SectionKind kind) const { return tab(kind).tree; }
+QLineEdit* MainWindow::field(SectionKind kind, int index) const { return tab(kind).fields.at(std::size_t(index)); }
+QPushButton* MainWindow::toListButton(SectionKind kind) const { return tab(kind).toList; }
+ResultsPanelView* MainWindow::resultsPanel(SectionKind kind) const { return tab(kind).results; }
+QGroupBox* MainWindow::dataBox(SectionKind kind) const { return tab(kind).dataBox; }
+QWidget* MainWindow::sectionPanel(SectionKind kind) const { return tab(kind).panel; }
+int MainWindow::angle(SectionKind kind) const { return tab(kind).angle; }
+
+void MainWindow::start()
+{
+    m_state.SkipJobNamePrompt = true;
+    m_state.SectionsEnabled = true;
+    {
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(0);
+    }
+    newJob();
+}
+
+void MainWindow::newJob()
+{
+    m_state.RowBlinkEnabled = false;
+    m_area->setCurrentWidget(m_sectionPage);
+    m_state.SectionsEnabled = true;
+    if (m_state.NextListRow > 1 && askYesNo(msg()(44))) {
+        // Saving a job arrives with the job files.
+    }
+    m_grid->clearContents();
+    m_state.NextListRow = 1;
+    m_tabs->setEnabled(true);
+    m_grid->setEnabled(true);
+    if (m_requirementAction)
+        m_requirementAction->setEnabled(false); // its window is not in this build
+    switchTab();
+    m_state.jobName = QStringLiteral("Noname");
+    m_state.SkipJobNamePrompt = false;
+    updateStatus();
+}
+
+void MainWindow::updateStatus()
+{
+    m_statusJob->setText(msg()(43) + m_state.jobName + QStringLiteral(" -"));
+}
+
+void MainWindow::switchTab()
+{
+    if (!m_state.SectionsEnabled)
+        return;
+    for (int i = 0; i < 4; ++i)
+        m_tabs->setTabText(i, msg()(47 + i));
+    const SectionKind kind = currentKind();
+    Tab& t = tab(kind);
+    if (!t.tree->currentItem() && t.tree->topLevelItemCount() > defaultRow(kind)) {
+        const QSignalBlocker block(t.tree);
+        t.tree->setCurrentItem(t.tree->topLevelItem(defaultRow(kind)));
+    }
+    const bool rotatable = isRotatable(kind);
+    m_rotateButton->setEnabled(false); // the rotation command arrives with the rotatable kinds
+    m_rotationCaption->setText(rotatable ? QString::number(t.angle) + msg()(51) : msg()(52));
+    const int longCaption[SectionKindCount] = {33, 53, 54, 55, 0, 0, 0, 0, 0, 0};
+    if (longCaption[int(kind)])
+        m_tabs->setTabText(int(kind), msg()(longCaption[int(kind)]));
+    m_panels->setCurrentWidget(t.panel);
+    for (Tab& other : m_tabs_)
+        other.panel->setVisible(&other == &t);
+    if (QTreeWidgetItem* item = t.tree->currentItem())
+        t.tree->scrollToItem(item);
+    t.tree->setFocus();
+    if (computes(kind))
+        recompute(kind);
+}
+
+QString MainWindow::selectedEntry(SectionKind kind) const
+{
+    const QTreeWidgetItem* item = tab(kind).tree->currentItem();
+    return item ? item->text(0) : QString();
+}
+
+ComputeContext MainWindow::context(SectionKind kind) const
+{
+    ComputeContext ctx;
+    ctx.densityText = m_densityBox->currentText();
+    ctx.units = m_state.units;
+    ctx.angle = tab(kind).angle;
+    return ctx;
+}
+
+void MainWindow::recompute(SectionKind kind)
+{
+    if (selectedEntry(kind) == msg()(96) && !tab(kind).fields.empty() && tab(kind).customAllowed)
+        runCustom(kind, 0);
+    else
+        treeChanged(kind);
+}
+
+void MainWindow::treeChanged(SectionKind kind)
+{
+    if (!m_state.SectionsEnabled || !computes(kind))
+        return;
+    if (holdsOffKeys(kind) && !m_state.TreeUpdateEnabled)
+        return;
+    Tab& t = tab(kind);
+    t.customAllowed = false;
+    const QString entry = selectedEntry(kind);
+    TabResult result = kind == SectionKind::RectHollow ? rectHollowEntry(entry, context(kind))
+                                                       : pipeEntry(entry, context(kind));
+    t.customAllowed = entry == msg()(96);
+    apply(kind, result);
+}
+
+void MainWindow::fieldChanged(SectionKind kind, int index)
+{
+    if (m_suppressed > 0)
+        return;
+    Tab& t = tab(kind);
+    QLineEdit* edit = t.fields[std::size_t(index)];
+    if (kind == SectionKind::Plate)
+        return;
+    const QString filtered = FilterDimensionText(edit->text());
+    if (filtered != edit->text()) {
+        edit->setText(filtered); // runs this change again with the clean text
+        return;
+    }
+    if (!t.customAllowed || !computes(kind))
+        return;
+    runCustom(kind, index);
+}
+
+void MainWindow::runCustom(SectionKind kind, int changedField)
+{
+    Tab& t = tab(kind);
+    TabResult result;
+    if (kind == SectionKind::RectHollow)
+        result = rectHollowCustom(t.fields[0]->text(), t.fields[1]->text(), t.fields[2]->text(), context(kind));
+    else if (kind == SectionKind::CircHollow)
+        result = pipeCustom(t.fields[0]->text(), t.fields[1]->text(), changedField == 0, context(kind));
+    else
+        return;
+    apply(kind, result);
+}
+
+void MainWindow::apply(SectionKind kind, const TabResult& result)
+{
+    Tab& t = tab(kind);
+    t.results->setPanel(result.panel);
+    m_labels = result.labels;
+    if (result.dataCaption)
+        t.dataBox->setTitle(*result.dataCaption);
+    if (result.fieldTexts) {
+        ++m_suppressed;
+        for (int i = 0; i < result.fieldTexts->size() && i < int(t.fields.size()); ++i)
+            if (!result.fieldTexts->at(i).isNull())
+                t.fields[std::size_t(i)]->setText(result.fieldTexts->at(i));
+        --m_suppressed;
+    }
+    if (result.fieldsEnabled)
+        for (QLineEdit* f : t.fields)
+            f->setEnabled(*result.fieldsEnabled);
+    t.toList->setEnabled(result.toListEnabled);
+    if (result.properties)
+        m_state.properties = *result.properties;
+    redrawOverlay();
+    for (const QString& message : result.messages)
+        showMessage(message);
+}
+
+void MainWindow::redrawOverlay()
+{
+    // The dimension values over a white frame until the section artwork is in.
+    Tab& t = tab(currentKind());
+    QImage image(240, 160, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 128));
+    for (const DimensionLabel& l : m_labels) {
+        const QRect box = p.fontMetrics().boundingRect(l.text);
+        p.drawText(l.x - box.width() / 2, l.y + box.height() / 2 - p.fontMetrics().descent(), l.text);
+    }
+    p.end();
+    t.picture->setPixmap(QPixmap::fromImage(image));
+}
+
+void MainWindow::typicalType(SectionKind kind)
+{
+    Tab& t = tab(kind);
+    t.tree->collapseAll();
+    if (t.tree->topLevelItemCount() == 0)
+        return;
+    {
+        const QSignalBlocker block(t.tree);
+        t.tree->setCurrentItem(t.tree->topLevelItem(0));
+    }
+    t.tree->scrollToItem(t.tree->topLevelItem(0));
+    treeChanged(kind);
+    t.tree->setFocus();
+}
+
+void MainWindow::allType(SectionKind kind)
+{
+    Tab& t = tab(kind);
+    t.tree->expandAll();
+    if (t.tree->topLevelItemCount() == 0)
+        return;
+    t.tree->setCurrentItem(t.tree->topLevelItem(0));
+    t.tree->scrollToItem(t.tree->topLevelItem(0));
+    t.tree->setFocus();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        for (Tab& t : m_tabs_) {
+            if (watched != t.tree || key->isAutoRepeat())
+                continue;
+            if (event->type() == QEvent::KeyPress) {
+                m_state.TreeUpdateEnabled = false;
+            } else {
+                m_state.TreeUpdateEnabled = true;
+                treeChanged(t.kind);
+            }
+        }
+    }
+    if (watched == m_pressure && event->type() == QEvent::FocusOut && m_pressure->text() == QLatin1String("-")) {
+        showMessage(msg()(1));
+        m_pressure->setFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+// Puts a filtered text back into an editable box.
+void putBack(QComboBox* box, const QString& text)
+{
+    if (box->currentText() != text) {
+        const QSignalBlocker block(box);
+        box->setEditText(text);
+    }
+}
+void putBack(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text) {
+        const QSignalBlocker block(edit);
+        edit->setText(text);
+    }
+}
+} // namespace
+
+void MainWindow::onEModulusEdited(const QString& text)
+{
+    const FilterOutcome out = filterEModulus(text, eModulusItems());
+    putBack(m_eBox, out.text);
+    for (int i = 0; i < out.beeps; ++i)
+        QApplication::beep();
+    if (out.refocus)
+        m_eBox->setFocus();
+}
+
+void MainWindow::onDensityEdited(const QString& text)
+{
+    putBack(m_densityBox, filterDensity(text, densityItems()).text);
+    // The weight follows the density.
+    if (m_state.SectionsEnabled && computes(currentKind()))
+        recompute(currentKind());
+}
+
+void MainWindow::onPoissonEdited(const QString& text)
+{
+    putBack(m_poissonBox, filterPoisson(text, poissonItems()).text);
+}
+
+void MainWindow::onTensileEdited(const QString& text)
+{
+    putBack(m_tensile, filterTensile(text).text);
+}
+
+void MainWindow::onPressureEdited(const QString& text)
+{
+    putBack(m_pressure, filterPressure(text).text);
+}
+
+int MainWindow::visibleListRowsFor(int width, int height)
+{
+    if (width < 780 || height < 575)
+        return 2;
+    return int(std::nearbyint((height - 670) / 32.0)) + 2;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    m_state.VisibleListRows = visibleListRowsFor(width(), height());
+    if (m_state.VisibleListRows == 2 && (width() < 780 || height() < 575))
+        m_grid->setFixedHeight(100);
+    else {
+        m_grid->setMinimumHeight(100);
+        m_grid->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+}
+
+void MainWindow::showHelp()
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
+    if (m_shell)
+        m_shell->open(path); // a missing help page is not reported
+}
+
+void MainWindow::exitCommand()
+{
+    if (m_state.NextListRow > 1 && askYesNo(msg()(44))) {
+        // Saving a job arrives with the job files.
+    }
+    m_state.ExitConfirmed = true;
+    m_state.CloseAllowed = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_state.ExitConfirmed) {
+        exitCommand();
+        if (m_state.CloseAllowed) {
+            event->accept();
+            return;
+        }
+    }
+    if (m_state.CloseAllowed)
+        event->accept();
+    else
+        event->ignore();
 }

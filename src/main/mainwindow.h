@@ -1,9 +1,149 @@
 #pragma once
 
+#include "sections/section_kind.h"
+#include "sections/section_properties.h"
+#include "sections/tab_result.h"
+#include "sections/units.h"
+
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class DesktopShell;
+class ResultsPanelView;
+
+// The working state the windows share; the one SectionProperties record lives here.
+struct MainState {
+    bool SectionsEnabled = false;
+    bool SkipJobNamePrompt = false;
+    bool TreeUpdateEnabled = true;
+    int NextListRow = 1;
+    int VisibleListRows = 2;
+    bool RowBlinkEnabled = false;
+    bool ExitConfirmed = false;
+    bool CloseAllowed = false;
+    SectionProperties properties;
+    UnitSettings units;
+    QString jobName = QStringLiteral("Noname");
+    QString jobFileName;
+};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // How message boxes and questions reach the user; tests replace them.
+    std::function<void(const QString&)> showMessage;
+    std::function<bool(const QString&)> askYesNo;
+
+    const MainState& state() const { return m_state; }
+    MainState& state() { return m_state; }
+    SectionKind currentKind() const;
+
+    // Widgets by role, for the window tests.
+    QTreeWidget* tree(SectionKind kind) const;
+    QLineEdit* field(SectionKind kind, int index) const;
+    QPushButton* toListButton(SectionKind kind) const;
+    ResultsPanelView* resultsPanel(SectionKind kind) const;
+    QGroupBox* dataBox(SectionKind kind) const;
+    QWidget* sectionPanel(SectionKind kind) const;
+    QTabBar* tabBar() const { return m_tabs; }
+    QComboBox* eModulusBox() const { return m_eBox; }
+    QComboBox* densityBox() const { return m_densityBox; }
+    QComboBox* poissonBox() const { return m_poissonBox; }
+    QLineEdit* tensileField() const { return m_tensile; }
+    QLineEdit* pressureField() const { return m_pressure; }
+    QLabel* rotationCaption() const { return m_rotationCaption; }
+    QPushButton* startButton() const { return m_startButton; }
+    QTableWidget* itemGrid() const { return m_grid; }
+    const std::vector<DimensionLabel>& labels() const { return m_labels; }
+    int angle(SectionKind kind) const;
+    void setShell(DesktopShell* shell) { m_shell = shell; }
+
+    // "Click to Start".
+    void start();
+    // The tab switch; does nothing before the sections are enabled.
+    void switchTab();
+    void newJob();
+    void exitCommand();
+    void showHelp();
+
+    // Rows of the list that fit for a window of this size.
+    static int visibleListRowsFor(int width, int height);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Tab;
+
+    void buildMenus();
+    void buildStartPanel(QWidget* parent);
+    void buildSectionArea(QWidget* parent);
+    Tab buildTab(SectionKind kind);
+    void buildMaterialBar(QWidget* parent);
+    void buildGrid(QWidget* parent);
+    void setGridHeader();
+
+    QString selectedEntry(SectionKind kind) const;
+    void treeChanged(SectionKind kind);
+    void fieldChanged(SectionKind kind, int index);
+    void runCustom(SectionKind kind, int changedField);
+    void recompute(SectionKind kind);
+    void apply(SectionKind kind, const TabResult& result);
+    void typicalType(SectionKind kind);
+    void allType(SectionKind kind);
+    void redrawOverlay();
+    struct ComputeContext context(SectionKind kind) const;
+    Tab& tab(SectionKind kind);
+    const Tab& tab(SectionKind kind) const;
+
+    void onEModulusEdited(const QString& text);
+    void onDensityEdited(const QString& text);
+    void onPoissonEdited(const QString& text);
+    void onTensileEdited(const QString& text);
+    void onPressureEdited(const QString& text);
+    void updateStatus();
+
+    MainState m_state;
+    std::vector<Tab> m_tabs_;
+    std::vector<DimensionLabel> m_labels;
+    QTabBar* m_tabs = nullptr;
+    QStackedWidget* m_area = nullptr;
+    QStackedWidget* m_panels = nullptr;
+    QWidget* m_startPanel = nullptr;
+    QWidget* m_sectionPage = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QComboBox* m_eBox = nullptr;
+    QComboBox* m_densityBox = nullptr;
+    QComboBox* m_poissonBox = nullptr;
+    QLineEdit* m_tensile = nullptr;
+    QLineEdit* m_pressure = nullptr;
+    QPushButton* m_rotateButton = nullptr;
+    QLabel* m_rotationCaption = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QLabel* m_statusJob = nullptr;
+    QAction* m_requirementAction = nullptr;
+    QWidget* m_body = nullptr;
+    DesktopShell* m_shell = nullptr;
+    std::unique_ptr<DesktopShell> m_systemShell;
+    int m_suppressed = 0; // field changes made by a computation do not recompute
 };

@@ -1,0 +1,97 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(MORVANE_CLI_PATH), args);
+    p.waitForFinished(20000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+} // namespace
+
+TEST(CliSection, RectangularTubeTextOutput)
+{
+    const Run r = cli({"section", "--kind", "rh", "--dims", "40,20,3"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("Area: 324\n"));
+    EXPECT_TRUE(r.out.contains("Kxx: 3.774"));
+    EXPECT_TRUE(r.out.contains("G Weight /Area x Density/:\t2.54 [Kg/m]\n"));
+    EXPECT_TRUE(r.out.contains("Ix /Moment of Inertia/  : \t1.89 [cm4]\n"));
+    EXPECT_TRUE(r.out.contains(" Rect. hollow section features :\n"));
+}
+
+TEST(CliSection, CatalogueEntryAsJsonWithAngleAndUnits)
+{
+    const Run r = cli({"section", "--kind", "rh", "--entry", "40x20x3", "--angle", "90", "--units", "1122333",
+                       "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_NEAR(o["Ix"].toDouble(), 6.0812, 1e-4);
+    EXPECT_NEAR(o["Iy"].toDouble(), 1.8892, 1e-4);
+    EXPECT_NEAR(o["weight"].toDouble(), 2.5434, 1e-4);
+    const QJsonArray panel = o["panel"].toArray();
+    ASSERT_EQ(panel.size(), 9);
+    EXPECT_EQ(panel[0].toObject()["label"].toString(), "40x20x3 Rect. hollow section features :");
+    EXPECT_EQ(panel[3].toObject()["value"].toString(), "60812.00 [mm4]");
+    EXPECT_EQ(panel[3].toObject()["colour"].toString(), "grey");
+    EXPECT_EQ(panel[2].toObject()["colour"].toString(), "neutral");
+}
+
+TEST(CliSection, PipeFromTheMenuAndDensity)
+{
+    const Run r = cli({"section", "--kind", "ch", "--entry", "1/2\" pipe diameter:21,3x2,6", "--density",
+                       "Aluminium : 2700", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_NEAR(o["Area"].toDouble(), 152.75, 0.01);
+    EXPECT_NEAR(o["weight"].toDouble(), 152.75 * 2700 / 1e6, 1e-3);
+}
+
+TEST(CliSection, RejectedSectionExitsWithOne)
+{
+    const Run r = cli({"section", "--kind", "rh", "--dims", "20,20,11"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Error wrong data !\n");
+}
+
+TEST(CliSection, BadInputExitsWithTwoAndOneLine)
+{
+    for (const QStringList& args : {QStringList{"section", "--kind", "zz", "--dims", "1,2,3"},
+                                    QStringList{"section", "--kind", "rh", "--dims", "4a,20,3"},
+                                    QStringList{"section", "--kind", "rh", "--dims", "40,20"},
+                                    QStringList{"section", "--kind", "rh", "--entry", "41x21x3"},
+                                    QStringList{"section", "--kind", "ch", "--dims", "22,2", "--angle", "30"},
+                                    QStringList{"section", "--kind", "rh", "--dims", "40,20,3", "--angle", "360"},
+                                    QStringList{"section", "--kind", "rh", "--dims", "40,20,3", "--units", "12"},
+                                    QStringList{"bogus"}}) {
+        const Run r = cli(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_GE(r.err.count('\n'), 1) << args.join(' ').toStdString();
+    }
+}
+
+TEST(CliCatalogue, PrintsTheMenuInItsLineFormat)
+{
+    const Run r = cli({"catalogue", "--kind", "rh"});
+    ASSERT_EQ(r.status, 0);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 92);
+    EXPECT_EQ(lines[0], "Custom-designed section");
+    EXPECT_TRUE(lines.contains("\t40x20x3"));
+    const Run pipes = cli({"catalogue", "--kind", "ch"});
+    EXPECT_EQ(pipes.out.split('\n', Qt::SkipEmptyParts).size(), 68);
+    EXPECT_TRUE(pipes.out.contains("\t1/2\" pipe diameter:21,3x2,6\n"));
+}

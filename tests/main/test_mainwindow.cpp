@@ -1,0 +1,235 @@
+#include "mainwindow.h"
+#include "resultspanelview.h"
+
+#include "settings/desktop_shell.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
+{
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+QString panelValue(MainWindow& w, SectionKind kind, int y)
+{
+    for (const PanelLine& line : w.resultsPanel(kind)->panel().lines())
+        if (line.y == y)
+            return line.value;
+    return {};
+}
+
+struct RecordingShell : DesktopShell {
+    QStringList opened;
+    bool open(const QString& path) override
+    {
+        opened << path;
+        return false;
+    }
+};
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_messages;
+    int m_questions = 0;
+
+    MainWindow& window() { return *m_window; }
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>();
+        m_messages.clear();
+        m_questions = 0;
+        m_window->showMessage = [this](const QString& text) { m_messages << text; };
+        m_window->askYesNo = [this](const QString&) {
+            ++m_questions;
+            return false;
+        };
+        m_window->show();
+    }
+    void cleanup() { m_window.reset(); }
+
+    void captionAndStartPanel()
+    {
+        QCOMPARE(window().windowTitle(), QStringLiteral("Morvane *** Computation of geometric properties ***"));
+        QVERIFY(window().startButton()->isVisible());
+        QCOMPARE(window().startButton()->text(), QStringLiteral("Click to Start"));
+        QVERIFY(window().findChild<QLabel*>("Label69"));
+        QCOMPARE(window().findChild<QLabel*>("Label69")->text(), QStringLiteral("Version : 3.1 /  17. 04. 2004 "));
+        QCOMPARE(window().tabBar()->count(), 10);
+        QCOMPARE(window().tabBar()->tabText(4), QStringLiteral("Ribbon Section"));
+        QCOMPARE(window().itemGrid()->columnCount(), 12);
+        QCOMPARE(window().itemGrid()->rowCount(), 250);
+        QCOMPARE(window().itemGrid()->columnWidth(2), 137);
+        QVERIFY(!window().itemGrid()->isEnabled());
+    }
+
+    void tabsBeforeStartShowNothing()
+    {
+        window().tabBar()->setCurrentIndex(3);
+        window().tabBar()->setCurrentIndex(0);
+        for (SectionKind kind : AllSectionKinds)
+            QVERIFY(!window().sectionPanel(kind)->isVisible());
+        QVERIFY(!window().state().SectionsEnabled);
+    }
+
+    void startShowsTheRectangularTab()
+    {
+        QTest::mouseClick(window().startButton(), Qt::LeftButton);
+        QVERIFY(window().state().SectionsEnabled);
+        QVERIFY(window().sectionPanel(SectionKind::RectHollow)->isVisible());
+        QVERIFY(window().itemGrid()->isEnabled());
+        QCOMPARE(window().tabBar()->tabText(0), QStringLiteral("Rectangular hollow section"));
+        QVERIFY(window().statusBar()->findChildren<QLabel*>().first()->text().contains("Name of job - Noname -"));
+        // Row 1 is a group row: nothing computed.
+        QVERIFY(!window().toListButton(SectionKind::RectHollow)->isEnabled());
+    }
+
+    void catalogueTubeComputes()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        QTreeWidgetItem* item = findItem(tree, "40x20x3");
+        QVERIFY(item);
+        tree->setCurrentItem(item);
+        QCOMPARE(panelValue(window(), SectionKind::RectHollow, 22), QStringLiteral("2.54 [Kg/m]"));
+        QCOMPARE(panelValue(window(), SectionKind::RectHollow, 48), QStringLiteral("1.89 [cm4]"));
+        QVERIFY(window().toListButton(SectionKind::RectHollow)->isEnabled());
+        QCOMPARE(window().dataBox(SectionKind::RectHollow)->title(), QStringLiteral("40x20x3 Rectangular hollow section"));
+        QCOMPARE(window().field(SectionKind::RectHollow, 0)->text(), QStringLiteral("40"));
+        QVERIFY(!window().field(SectionKind::RectHollow, 0)->isEnabled());
+        QCOMPARE(double(window().state().properties.Area), 324.0);
+        QCOMPARE(window().labels().size(), std::size_t(3));
+    }
+
+    void customTubeFiltersAndRecomputes()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QLineEdit* a = window().field(SectionKind::RectHollow, 0);
+        QVERIFY(a->isEnabled());
+        QCOMPARE(a->text(), QStringLiteral("20"));
+        a->selectAll();
+        QTest::keyClicks(a, "1234");
+        QCOMPARE(a->text(), QStringLiteral("123"));
+        QCOMPARE(window().dataBox(SectionKind::RectHollow)->title(), QStringLiteral("123x20x1 Rectangular hollow section"));
+        QLineEdit* v = window().field(SectionKind::RectHollow, 2);
+        v->setText("11");
+        QVERIFY(!window().toListButton(SectionKind::RectHollow)->isEnabled());
+        QCOMPARE(window().resultsPanel(SectionKind::RectHollow)->panel().texts().at(0).text,
+                 QStringLiteral("Error wrong data !"));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void holdingAKeyComputesOnceAtRelease()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->expandAll();
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        const QString before = panelValue(window(), SectionKind::RectHollow, 48);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(tree, &press);
+        QVERIFY(!window().state().TreeUpdateEnabled);
+        tree->setCurrentItem(tree->itemBelow(tree->currentItem()));
+        QCOMPARE(panelValue(window(), SectionKind::RectHollow, 48), before); // held off
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(tree, &release);
+        QVERIFY(window().state().TreeUpdateEnabled);
+        QCOMPARE(window().dataBox(SectionKind::RectHollow)->title(),
+                 tree->currentItem()->text(0) + " Rectangular hollow section");
+    }
+
+    void pipeTabRecomputesCustomWithoutChangingText()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(1);
+        QTreeWidget* tree = window().tree(SectionKind::CircHollow);
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QLineEdit* d = window().field(SectionKind::CircHollow, 0);
+        QCOMPARE(d->text(), QStringLiteral("22"));
+        window().tabBar()->setCurrentIndex(0);
+        window().tabBar()->setCurrentIndex(1);
+        QCOMPARE(d->text(), QStringLiteral("22"));
+        QCOMPARE(window().dataBox(SectionKind::CircHollow)->title(), QStringLiteral("Pipe 22x2"));
+        QVERIFY(window().toListButton(SectionKind::CircHollow)->isEnabled());
+        QCOMPARE(window().rotationCaption()->text(), QStringLiteral("0 degrees"));
+        QCOMPARE(window().tabBar()->tabText(1), QStringLiteral("Circular Hollow Section"));
+    }
+
+    void materialFiltersCorrectTyping()
+    {
+        window().start();
+        QComboBox* e = window().eModulusBox();
+        e->setEditText("21a0");
+        QCOMPARE(e->currentText(), QStringLiteral("210"));
+        QComboBox* density = window().densityBox();
+        density->setEditText("78.5.");
+        QCOMPARE(density->currentText(), QStringLiteral("78.5"));
+        window().poissonBox()->setEditText("");
+        QCOMPARE(window().poissonBox()->currentText(), QStringLiteral("0.3"));
+        window().pressureField()->setText("");
+        QCOMPARE(window().pressureField()->text(), QStringLiteral("-120"));
+        window().pressureField()->setText("5");
+        QCOMPARE(window().pressureField()->text(), QStringLiteral("-5"));
+        window().tensileField()->setText("");
+        QCOMPARE(window().tensileField()->text(), QStringLiteral("120"));
+        density->setEditText("Steel : 7850");
+        QCOMPARE(density->currentText(), QStringLiteral("Steel : 7850"));
+    }
+
+    void visibleRowsFollowTheWindowSize()
+    {
+        QCOMPARE(MainWindow::visibleListRowsFor(760, 800), 2);
+        QCOMPARE(MainWindow::visibleListRowsFor(780, 1000), 12);
+        QCOMPARE(MainWindow::visibleListRowsFor(780, 574), 2);
+        QCOMPARE(MainWindow::visibleListRowsFor(780, 686), 2); // 16/32 = 0.5 rounds to 0
+        QCOMPARE(MainWindow::visibleListRowsFor(780, 718), 4); // 1.5 rounds to 2
+        QCOMPARE(window().maximumWidth(), 780);
+        QCOMPARE(window().minimumWidth(), 350);
+        QCOMPARE(window().minimumHeight(), 300);
+    }
+
+    void closingWithItemsAsksOnce()
+    {
+        window().start();
+        window().state().NextListRow = 3;
+        window().close();
+        QCOMPARE(m_questions, 1);
+        QVERIFY(!window().isVisible());
+    }
+
+    void closingAnEmptyListAsksNothing()
+    {
+        window().start();
+        window().close();
+        QCOMPARE(m_questions, 0);
+    }
+
+    void missingHelpIsSilent()
+    {
+        RecordingShell shell;
+        window().setShell(&shell);
+        window().showHelp();
+        QCOMPARE(shell.opened.size(), 1);
+        QVERIFY(shell.opened.first().endsWith("help.html"));
+        QVERIFY(m_messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
