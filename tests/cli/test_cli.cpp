@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Run {
+struct CliRun {
     int status = -1;
     QString out;
     QString err;
 };
 
-Run cli(const QStringList& args)
+CliRun cli(const QStringList& args)
 {
     QProcess p;
     p.start(QStringLiteral(MORVANE_CLI_PATH), args);
@@ -23,7 +23,7 @@ Run cli(const QStringList& args)
 
 TEST(CliSection, RectangularTubeTextOutput)
 {
-    const Run r = cli({"section", "--kind", "rh", "--dims", "40,20,3"});
+    const CliRun r = cli({"section", "--kind", "rh", "--dims", "40,20,3"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("Area: 324\n"));
     EXPECT_TRUE(r.out.contains("Kxx: 3.774"));
@@ -34,7 +34,7 @@ TEST(CliSection, RectangularTubeTextOutput)
 
 TEST(CliSection, CatalogueEntryAsJsonWithAngleAndUnits)
 {
-    const Run r = cli({"section", "--kind", "rh", "--entry", "40x20x3", "--angle", "90", "--units", "1122333",
+    const CliRun r = cli({"section", "--kind", "rh", "--entry", "40x20x3", "--angle", "90", "--units", "1123233",
                        "--json"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
@@ -45,13 +45,13 @@ TEST(CliSection, CatalogueEntryAsJsonWithAngleAndUnits)
     ASSERT_EQ(panel.size(), 9);
     EXPECT_EQ(panel[0].toObject()["label"].toString(), "40x20x3 Rect. hollow section features :");
     EXPECT_EQ(panel[3].toObject()["value"].toString(), "60812.00 [mm4]");
-    EXPECT_EQ(panel[3].toObject()["colour"].toString(), "grey");
+    EXPECT_EQ(panel[3].toObject()["colour"].toString(), "neutral");
     EXPECT_EQ(panel[2].toObject()["colour"].toString(), "neutral");
 }
 
 TEST(CliSection, PipeFromTheMenuAndDensity)
 {
-    const Run r = cli({"section", "--kind", "ch", "--entry", "1/2\" pipe diameter:21,3x2,6", "--density",
+    const CliRun r = cli({"section", "--kind", "ch", "--entry", "1/2\" pipe diameter:21,3x2,6", "--density",
                        "Aluminium : 2700", "--json"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
@@ -61,7 +61,7 @@ TEST(CliSection, PipeFromTheMenuAndDensity)
 
 TEST(CliSection, RejectedSectionExitsWithOne)
 {
-    const Run r = cli({"section", "--kind", "rh", "--dims", "20,20,11"});
+    const CliRun r = cli({"section", "--kind", "rh", "--dims", "20,20,11"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "Error wrong data !\n");
 }
@@ -76,7 +76,7 @@ TEST(CliSection, BadInputExitsWithTwoAndOneLine)
                                     QStringList{"section", "--kind", "rh", "--dims", "40,20,3", "--angle", "360"},
                                     QStringList{"section", "--kind", "rh", "--dims", "40,20,3", "--units", "12"},
                                     QStringList{"bogus"}}) {
-        const Run r = cli(args);
+        const CliRun r = cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
         EXPECT_GE(r.err.count('\n'), 1) << args.join(' ').toStdString();
@@ -85,13 +85,13 @@ TEST(CliSection, BadInputExitsWithTwoAndOneLine)
 
 TEST(CliCatalogue, PrintsTheMenuInItsLineFormat)
 {
-    const Run r = cli({"catalogue", "--kind", "rh"});
+    const CliRun r = cli({"catalogue", "--kind", "rh"});
     ASSERT_EQ(r.status, 0);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 92);
     EXPECT_EQ(lines[0], "Custom-designed section");
     EXPECT_TRUE(lines.contains("\t40x20x3"));
-    const Run pipes = cli({"catalogue", "--kind", "ch"});
+    const CliRun pipes = cli({"catalogue", "--kind", "ch"});
     EXPECT_EQ(pipes.out.split('\n', Qt::SkipEmptyParts).size(), 68);
     EXPECT_TRUE(pipes.out.contains("\t1/2\" pipe diameter:21,3x2,6\n"));
 }

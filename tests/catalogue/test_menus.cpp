@@ -1,0 +1,77 @@
+#include "catalogue/profile_catalogue.h"
+
+#include <gtest/gtest.h>
+
+TEST(MenuLoader, DepthComesFromLeadingTabsOrBlanks)
+{
+    const MenuLoad load = loadMenu("Custom-designed section\r\n20x20\r\n\t20x20x2\r\n 20x20x3\r\n30x30\r\n");
+    ASSERT_TRUE(load.error.isEmpty());
+    ASSERT_EQ(load.entries.size(), 5u);
+    EXPECT_EQ(load.entries[2].depth, 1);
+    EXPECT_EQ(load.entries[2].text, "20x20x2");
+    EXPECT_EQ(load.entries[3].depth, 1);
+    EXPECT_EQ(load.entries[3].text, "20x20x3");
+    EXPECT_EQ(load.entries[4].depth, 0);
+}
+
+TEST(MenuLoader, RejectsADepthJumpOfTwo)
+{
+    const MenuLoad load = loadMenu("Top\r\n\t\tToo deep\r\n");
+    EXPECT_FALSE(load.error.isEmpty());
+    EXPECT_TRUE(load.error.contains("2"));
+    EXPECT_TRUE(load.error.contains("Too deep"));
+    const MenuLoad first = loadMenu("\tStarts deep\r\n");
+    EXPECT_FALSE(first.error.isEmpty());
+}
+
+TEST(MenuLoader, DepthMayFallByAnyAmount)
+{
+    const MenuLoad load = loadMenu("A\n\tB\n\t\tC\nD\n");
+    EXPECT_TRUE(load.error.isEmpty());
+    EXPECT_EQ(load.entries.size(), 4u);
+}
+
+TEST(HollowMenus, LineCountsAndEntryForms)
+{
+    const auto& rh = builtInMenu(SectionKind::RectHollow);
+    ASSERT_EQ(rh.size(), 92u);
+    EXPECT_EQ(rh[0].text, "Custom-designed section");
+    for (const MenuEntry& e : rh) {
+        const int xs = int(e.text.count('x'));
+        if (e.depth == 1)
+            EXPECT_EQ(xs, 2) << e.text.toStdString();
+        else if (&e != &rh[0])
+            EXPECT_EQ(xs, 1) << e.text.toStdString();
+    }
+    EXPECT_TRUE(std::any_of(rh.begin(), rh.end(), [](const MenuEntry& e) { return e.text == "40x20x3"; }));
+
+    const auto& ch = builtInMenu(SectionKind::CircHollow);
+    ASSERT_EQ(ch.size(), 68u);
+    for (const MenuEntry& e : ch) {
+        if (e.depth == 1) {
+            const QString after = e.text.mid(e.text.indexOf(':') + 1);
+            EXPECT_EQ(after.count('x'), 1) << e.text.toStdString();
+            EXPECT_TRUE(after.contains(',')) << e.text.toStdString();
+        }
+    }
+    EXPECT_TRUE(std::any_of(ch.begin(), ch.end(),
+                            [](const MenuEntry& e) { return e.text == "1/2\" pipe diameter:21,3x2,6"; }));
+    EXPECT_TRUE(loadMenu(builtInMenuText(SectionKind::CircHollow)).error.isEmpty());
+}
+
+TEST(ProfileTableLookup, ExactTextWithinTheRange)
+{
+    QStringList lines(20, QStringLiteral("-"));
+    lines[5] = "HR I80x42";
+    lines[6] = "5.95";
+    lines[7] = "7.58";
+    lines[15] = "I PBI;(HE-A) 100 96x100";
+    const ProfileTable table(lines);
+    EXPECT_EQ(table.find("HR I80x42", 0, 10).value(), 5);
+    EXPECT_FALSE(table.find("HR I80x42", 6, 19).has_value());
+    EXPECT_FALSE(table.find("hr i80x42", 0, 19).has_value());
+    EXPECT_EQ(table.find("I PBI;(HE-A) 100 96x100", 10, 5000).value(), 15);
+    EXPECT_EQ(table.value(5, 2).value(), 7.58L);
+    EXPECT_FALSE(table.value(5, 20).has_value());
+    EXPECT_FALSE(table.find("7.58", 0, 4).has_value());
+}
