@@ -223,7 +223,7 @@ void MainWindow::buildMenus()
         {"Tools", "Report generator", "ReportGenerator1", false, nullptr},
         {"Tools", "Translation....", "Translation1", false, nullptr},
         {"Help", "Help", "About2", true, &MainWindow::showHelp},
-        {"Help", "About", "About1", false, nullptr},
+        {"Help", "About", "About1", true, &MainWindow::showAbout},
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->menuAction()->setObjectName(QStringLiteral("Tteljegyzknvmdostsa1"));
@@ -262,7 +262,14 @@ void MainWindow::buildMenus()
         {"Report generator", "SpeedButton1", nullptr},
         {"Report", "SpeedButton2", nullptr},
         {"Help", "SpeedButton3", &MainWindow::showHelp},
-        {"About", "SpeedButton4", nullptr},
+        {"About", "SpeedButton4", &MainWindow::showAbout},
+        {"Translation....", "SpeedButton31", nullptr},
+        {"Settings....", "SpeedButton5", nullptr},
+        {"Delete selected item(s)", "SpeedButton6", nullptr},
+        {"Correction selected item...", "SpeedButton7", nullptr},
+        {"Edit stringgrid....", "SpeedButton8", nullptr},
+        {"Private data editing ....", "SpeedButton15", nullptr},
+        {"Change name of job ", "SpeedButton14", nullptr},
         {"Exit", "SpeedButton27", &MainWindow::exitCommand},
     };
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -466,6 +473,20 @@ void MainWindow::buildMaterialBar(QWidget* parent)
     connect(m_poissonBox, &QComboBox::editTextChanged, this, &MainWindow::onPoissonEdited);
     connect(m_tensile, &QLineEdit::textChanged, this, &MainWindow::onTensileEdited);
     connect(m_pressure, &QLineEdit::textChanged, this, &MainWindow::onPressureEdited);
+
+    // List commands; their windows arrive with the item list.
+    auto* listCommands = new QVBoxLayout;
+    const char* listButtons[][2] = {{"Edit stringgrid....", "Button1"},
+                                    {"Private data editing ....", "Button2"},
+                                    {"Delete selected item(s)", "DeleteItems"},
+                                    {"Correction selected item...", "CorrectItem"}};
+    for (const auto& b : listButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(b[0]), bar);
+        button->setObjectName(QString::fromLatin1(b[1]));
+        button->setEnabled(false);
+        listCommands->addWidget(button);
+    }
+    layout->addLayout(listCommands);
 
     auto* rotation = new QVBoxLayout;
     m_rotateButton = new QPushButton(QStringLiteral("Rotate section:"), bar);
@@ -844,6 +865,13 @@ void MainWindow::showHelp()
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
     if (m_shell)
         m_shell->open(path); // a missing help page is not reported
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, QStringLiteral("About Morvane"),
+                       QStringLiteral("<b>Morvane</b><br>*** Computation of geometric properties ***<br>"
+                                      "Version : 3.1 /  17. 04. 2004 <br><br>Written by the Morvane developers"));
 }
 
 void MainWindow::exitCommand()

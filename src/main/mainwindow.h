@@ -83,6 +83,7 @@ public:
     void newJob();
     void exitCommand();
     void showHelp();
+    void showAbout();
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);

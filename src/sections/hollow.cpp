@@ -8,6 +8,11 @@
 #include <cmath>
 
 namespace {
+long double cube(long double x)
+{
+    return x * x * x;
+}
+
 bool allFinite(const SectionProperties& p)
 {
     for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
@@ -72,15 +77,17 @@ SectionProperties rectHollowProperties(long double a, long double b, long double
     const long double thetas[4] = {beta, 180 - beta, 180 + beta, 360 - beta};
     long double yMax = -1e300L, yMin = 1e300L, xMax = -1e300L, xMin = 1e300L;
     for (long double theta : thetas) {
-        const long double t = degreesToRadians(angle + theta);
-        yMax = std::max(yMax, r * std::sin(t));
-        yMin = std::min(yMin, r * std::sin(t));
-        xMax = std::max(xMax, r * std::cos(t));
-        xMin = std::min(xMin, r * std::cos(t));
+        long double sine = 0, cosine = 0;
+        sincosl(degreesToRadians(angle + theta), &sine, &cosine);
+        yMax = std::max(yMax, r * sine);
+        yMin = std::min(yMin, r * sine);
+        xMax = std::max(xMax, r * cosine);
+        xMin = std::min(xMin, r * cosine);
     }
 
-    const long double ix0 = (a * b * b * b - (a - 2 * v) * std::pow(b - 2 * v, 3.0L)) / 12 / 10000;
-    const long double iy0 = ((b / 10) * std::pow(a / 10, 3.0L) - ((b - 2 * v) / 10) * std::pow((a - 2 * v) / 10, 3.0L)) / 12;
+    const long double ai = (a - 2 * v) / 10, bi = (b - 2 * v) / 10;
+    const long double ix0 = (a * b * b * b - (a - 2 * v) * cube(b - 2 * v)) / 12 / 10000;
+    const long double iy0 = ((b / 10) * cube(a / 10) - bi * cube(ai)) / 12;
     const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
     p.KyLeft = std::fabs(iyTurned / (xMin / 10));
     p.KyRight = std::fabs(iyTurned / (xMax / 10));
@@ -99,7 +106,7 @@ SectionProperties pipeProperties(long double d, long double v)
     SectionProperties p;
     const long double inner = d - 2 * v;
     p.Area = Pi * d * d / 4 - Pi * inner * inner / 4;
-    const long double q = std::pow(d, 4.0L) - std::pow(inner, 4.0L);
+    const long double q = (d * d) * (d * d) - (inner * inner) * (inner * inner);
     p.Ix = p.Iy = Pi * q / 64 / 10000;
     p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * q / 32 / d / 1000;
     p.Ixx = Pi * q / 32 / 10000;

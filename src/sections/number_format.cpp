@@ -26,35 +26,37 @@ QString formatFixed(long double value, int decimals, int width)
     return text;
 }
 
-std::optional<long double> readNumber(const QString& text)
+namespace {
+// Scans a number reading in place; only a text that reads is converted.
+std::optional<long double> readNumberView(QStringView s)
 {
-    const std::string s = text.toStdString();
-    std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ')
+    const auto isDigit = [](QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; };
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == QLatin1Char(' '))
         ++i;
-    const std::size_t start = i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+    const qsizetype start = i;
+    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
         ++i;
-    std::size_t digits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+    int digits = 0;
+    while (i < s.size() && isDigit(s[i])) {
         ++i;
         ++digits;
     }
-    if (i < s.size() && s[i] == '.') {
+    if (i < s.size() && s[i] == QLatin1Char('.')) {
         ++i;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        while (i < s.size() && isDigit(s[i])) {
             ++i;
             ++digits;
         }
     }
     if (digits == 0)
         return std::nullopt;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    if (i < s.size() && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
             ++i;
-        std::size_t expDigits = 0;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        int expDigits = 0;
+        while (i < s.size() && isDigit(s[i])) {
             ++i;
             ++expDigits;
         }
@@ -64,14 +66,24 @@ std::optional<long double> readNumber(const QString& text)
     if (i != s.size())
         return std::nullopt;
 
-    std::string number = s.substr(start, i - start);
-    if (!number.empty() && number[0] == '+')
-        number.erase(0, 1);
+    char buffer[128];
+    qsizetype n = 0;
+    for (qsizetype k = start; k < s.size() && n < qsizetype(sizeof buffer); ++k)
+        if (s[k] != QLatin1Char('+'))
+            buffer[n++] = char(s[k].unicode());
+    if (n >= qsizetype(sizeof buffer))
+        return std::nullopt;
     long double value = 0;
-    auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec != std::errc() || result.ptr != number.data() + number.size() || !std::isfinite(value))
+    auto result = std::from_chars(buffer, buffer + n, value);
+    if (result.ec != std::errc() || result.ptr != buffer + n || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+} // namespace
+
+std::optional<long double> readNumber(const QString& text)
+{
+    return readNumberView(text);
 }
 
 std::optional<long long> readInteger(const QString& text)
@@ -101,7 +113,7 @@ std::optional<long long> readInteger(const QString& text)
 std::optional<StrippedNumber> readNameStripped(const QString& text)
 {
     for (int drop = 0; drop <= text.size(); ++drop) {
-        if (auto value = readNumber(text.mid(drop)))
+        if (auto value = readNumberView(QStringView(text).mid(drop)))
             return StrippedNumber{*value, drop};
     }
     return std::nullopt;

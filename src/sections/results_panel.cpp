@@ -32,8 +32,11 @@ void ResultsPanel::writeProperty(int y, const QString& label, const QString& key
     const long double shown = storedValue / UnitDivisor(units, group);
     m_colour = colour ? colour(key, shown) : PanelColour::Neutral;
     write(PanelRow::LabelX, y, label);
-    write(PanelRow::ValueX, y, formatPanelValue(shown, group == UnitGroup::Area) + QLatin1Char(' ') +
-                                   unitText(units, group));
+    QString value = formatPanelValue(shown, group == UnitGroup::Area);
+    value.reserve(value.size() + 8);
+    value += QLatin1Char(' ');
+    value += unitText(units, group);
+    write(PanelRow::ValueX, y, value);
     m_colour = PanelColour::Grey;
 }
 

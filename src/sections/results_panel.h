@@ -56,6 +56,7 @@ class ResultsPanel {
 public:
     // Clearing starts in the neutral colour.
     void clear();
+    ResultsPanel() { m_texts.reserve(20); }
     void write(int x, int y, const QString& text);
     // A property line: requirement colour for its label and value, grey after it.
     void writeProperty(int y, const QString& label, const QString& key, long double storedValue,

@@ -66,7 +66,15 @@ long double UnitDivisor(const UnitSettings& units, UnitGroup group)
 
 QString unitText(UnitGroup group, int column)
 {
-    return QString::fromLatin1(unitRows()[static_cast<int>(group)].texts[clampColumn(column) - 1]);
+    // Built once: the panel asks for these on every line it writes.
+    static const auto texts = [] {
+        std::array<std::array<QString, 3>, UnitGroupCount> all;
+        for (int g = 0; g < UnitGroupCount; ++g)
+            for (int c = 0; c < 3; ++c)
+                all[g][c] = QString::fromLatin1(unitRows()[g].texts[c]);
+        return all;
+    }();
+    return texts[static_cast<int>(group)][clampColumn(column) - 1];
 }
 
 QString unitText(const UnitSettings& units, UnitGroup group)
