@@ -1,5 +1,8 @@
 // morvane-cli: the headless face of the section core, for scripts and checks.
 #include "catalogue/profile_catalogue.h"
+#include "drawing/overlay.h"
+#include "drawing/section_pictures.h"
+#include "settings/message_table.h"
 #include "sections/dimension_filter.h"
 #include "sections/hollow.h"
 #include "sections/material.h"
@@ -7,6 +10,7 @@
 #include "sections/section_kind.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +20,8 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
+#include <string_view>
 
 namespace {
 
@@ -115,6 +121,7 @@ QString usage()
         "usage:\n"
         "  morvane-cli section --kind KIND (--entry TEXT | --dims A,B,...) [--angle N]\n"
         "                      [--density TEXT] [--units DIGITS] [--json]\n"
+        "  morvane-cli picture --kind KIND (--entry TEXT | --dims A,B,...) [--angle N] -o FILE.png\n"
         "  morvane-cli catalogue --kind KIND\n"
         "kinds: rh ch rs cs flat l t plate u i");
 }
@@ -132,22 +139,21 @@ std::optional<SectionKind> kindOption(const Options& o, QString& error)
     return kind;
 }
 
-int sectionCommand(const QStringList& args)
+// Reads the options shared by "section" and "picture" and runs the tab's
+// computation; returns an exit status when the input is bad.
+std::optional<int> computeFromOptions(const Options& options, SectionKind& kindOut, ComputeContext& ctx,
+                                      TabResult& result)
 {
+    const Options* o = &options;
     QString error;
-    const auto o = parseOptions(args,
-                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units"},
-                                {"--json"}, error);
-    if (!o)
-        return fail(error);
     const auto kind = kindOption(*o, error);
     if (!kind)
         return fail(error);
+    kindOut = *kind;
     auto commands = kindCommands().find(*kind);
     if (commands == kindCommands().end())
         return fail(QStringLiteral("the %1 kind is not available in this version").arg(kindCode(*kind)));
 
-    ComputeContext ctx;
     if (auto density = o->get("--density"))
         ctx.densityText = *density;
     if (auto digits = o->get("--units")) {
@@ -170,7 +176,6 @@ int sectionCommand(const QStringList& args)
     if (entry.has_value() == dims.has_value())
         return fail(QStringLiteral("give either --entry or --dims"));
 
-    TabResult result;
     if (entry) {
         bool isGroup = false;
         if (!menuHasEntry(*kind, *entry, isGroup))
@@ -189,6 +194,22 @@ int sectionCommand(const QStringList& args)
                 return fail(QStringLiteral("'%1' is not a dimension (0 to 999.99 mm, at most two decimals)").arg(p));
         result = commands->second.custom(parts, ctx);
     }
+    return std::nullopt;
+}
+
+int sectionCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args,
+                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units"},
+                                {"--json"}, error);
+    if (!o)
+        return fail(error);
+    SectionKind kind{};
+    ComputeContext ctx;
+    TabResult result;
+    if (auto status = computeFromOptions(*o, kind, ctx, result))
+        return *status;
 
     const bool json = o->has("--json");
     const std::vector<PanelLine> lines = result.panel.lines();
@@ -226,6 +247,29 @@ int sectionCommand(const QStringList& args)
     return 0;
 }
 
+int pictureCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args, {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "-o"}, {},
+                                error);
+    if (!o)
+        return fail(error);
+    const auto path = o->get("-o");
+    if (!path)
+        return fail(QStringLiteral("-o FILE.png is required"));
+    SectionKind kind{};
+    ComputeContext ctx;
+    TabResult result;
+    if (auto status = computeFromOptions(*o, kind, ctx, result))
+        return *status;
+    DimensionLabelTable labels;
+    labels.setLabels(result.labels);
+    const QImage image = RedrawOverlay(sectionPicture(pictureFor(kind)), ctx.angle, labels, MessageTable::english());
+    if (!image.save(*path, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(*path));
+    return 0;
+}
+
 int catalogueCommand(const QStringList& args)
 {
     QString error;
@@ -244,7 +288,13 @@ int catalogueCommand(const QStringList& args)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Pictures need fonts, so the picture command runs a GUI application
+    // without a display.
+    const bool picture = argc > 1 && std::string_view(argv[1]) == "picture";
+    if (picture && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = picture ? std::make_unique<QGuiApplication>(argc, argv)
+                                                    : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         printLine(args.isEmpty() ? stderr : stdout, usage());
@@ -253,6 +303,8 @@ int main(int argc, char** argv)
     const QString command = args.takeFirst();
     if (command == QLatin1String("section"))
         return sectionCommand(args);
+    if (command == QLatin1String("picture"))
+        return pictureCommand(args);
     if (command == QLatin1String("catalogue"))
         return catalogueCommand(args);
     return fail(QStringLiteral("unknown command '%1'\n").arg(command) + usage());

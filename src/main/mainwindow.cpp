@@ -3,6 +3,8 @@
 #include "resultspanelview.h"
 
 #include "catalogue/profile_catalogue.h"
+#include "drawing/overlay.h"
+#include "drawing/section_pictures.h"
 #include "sections/dimension_filter.h"
 #include "sections/hollow.h"
 #include "sections/material.h"
@@ -421,9 +423,7 @@ MainWindow::Tab MainWindow::buildTab(SectionKind kind)
     frame->setFixedSize(242, 162);
     t.picture = new QLabel(frame);
     t.picture->setGeometry(1, 1, 240, 160);
-    QImage blank(240, 160, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    t.picture->setPixmap(QPixmap::fromImage(blank));
+    t.picture->setPixmap(QPixmap::fromImage(sectionPicture(pictureFor(kind))));
     featuresLayout->addWidget(frame, 0, Qt::AlignHCenter);
     t.results = new ResultsPanelView(t.featuresBox);
     featuresLayout->addWidget(t.results);
@@ -724,22 +724,14 @@ void MainWindow::apply(SectionKind kind, const TabResult& result)
 
 void MainWindow::redrawOverlay()
 {
-    // The dimension values over a white frame until the section artwork is in.
-    Tab& t = tab(currentKind());
-    QImage image(240, 160, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(0, 0, 128));
-    for (const DimensionLabel& l : m_labels) {
-        const QRect box = p.fontMetrics().boundingRect(l.text);
-        p.drawText(l.x - box.width() / 2, l.y + box.height() / 2 - p.fontMetrics().descent(), l.text);
-    }
-    p.end();
-    t.picture->setPixmap(QPixmap::fromImage(image));
+    const SectionKind kind = currentKind();
+    if (kind == SectionKind::Plate)
+        return; // the plate picture is written on directly, never turned
+    Tab& t = tab(kind);
+    DimensionLabelTable table;
+    table.setLabels(m_labels);
+    m_overlay = RedrawOverlay(sectionPicture(pictureFor(kind)), t.angle, table, msg());
+    t.picture->setPixmap(QPixmap::fromImage(m_overlay));
 }
 
 void MainWindow::typicalType(SectionKind kind)

@@ -5,6 +5,7 @@
 #include "sections/tab_result.h"
 #include "sections/units.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -73,6 +74,8 @@ public:
     QPushButton* startButton() const { return m_startButton; }
     QTableWidget* itemGrid() const { return m_grid; }
     const std::vector<DimensionLabel>& labels() const { return m_labels; }
+    // The picture the features box shows now; "To List" copies it.
+    const QImage& overlay() const { return m_overlay; }
     int angle(SectionKind kind) const;
     void setShell(DesktopShell* shell) { m_shell = shell; }
 
@@ -127,6 +130,7 @@ private:
     MainState m_state;
     std::vector<Tab> m_tabs_;
     std::vector<DimensionLabel> m_labels;
+    QImage m_overlay;
     QTabBar* m_tabs = nullptr;
     QStackedWidget* m_area = nullptr;
     QStackedWidget* m_panels = nullptr;

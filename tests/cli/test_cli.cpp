@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -94,4 +97,20 @@ TEST(CliCatalogue, PrintsTheMenuInItsLineFormat)
     const CliRun pipes = cli({"catalogue", "--kind", "ch"});
     EXPECT_EQ(pipes.out.split('\n', Qt::SkipEmptyParts).size(), 68);
     EXPECT_TRUE(pipes.out.contains("\t1/2\" pipe diameter:21,3x2,6\n"));
+}
+
+TEST(CliPicture, WritesTheOverlayPicture)
+{
+    const QString path = QDir::temp().filePath("morvane_cli_picture.png");
+    QFile::remove(path);
+    const CliRun r = cli({"picture", "--kind", "rh", "--dims", "40,20,3", "--angle", "30", "-o", path});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QImage image(path);
+    ASSERT_EQ(image.size(), QSize(240, 160));
+    // Turned: the navy axis runs across the middle row.
+    int navy = 0;
+    for (int x = 20; x < 220; ++x)
+        navy += image.pixel(x, 80) == qRgb(0, 0, 128);
+    EXPECT_GT(navy, 150);
+    EXPECT_EQ(cli({"picture", "--kind", "rh", "--dims", "40,20,3"}).status, 2); // no -o
 }
