@@ -9,6 +9,7 @@
 #include "sections/hollow.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
+#include "sections/number_format.h"
 #include "settings/desktop_shell.h"
 #include "settings/message_table.h"
 
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,6 +158,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
 {
     m_shell = m_systemShell.get();
     showMessage = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Morvane"), text); };
+    askText = [this](const QString& caption, const QString& prompt, const QString& initial) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, initial, &ok);
+        return ok ? text : initial;
+    };
     askYesNo = [this](const QString& text) {
         return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
@@ -492,6 +499,7 @@ void MainWindow::buildMaterialBar(QWidget* parent)
     m_rotateButton = new QPushButton(QStringLiteral("Rotate section:"), bar);
     m_rotateButton->setObjectName(QStringLiteral("BitBtn2"));
     m_rotateButton->setEnabled(false);
+    connect(m_rotateButton, &QPushButton::clicked, this, &MainWindow::rotateSection);
     m_rotationCaption = new QLabel(QStringLiteral("0  /degrees/"), bar);
     m_rotationCaption->setObjectName(QStringLiteral("Label71"));
     rotation->addWidget(m_rotateButton);
@@ -613,7 +621,7 @@ void MainWindow::switchTab()
         t.tree->setCurrentItem(t.tree->topLevelItem(defaultRow(kind)));
     }
     const bool rotatable = isRotatable(kind);
-    m_rotateButton->setEnabled(false); // the rotation command arrives with the rotatable kinds
+    m_rotateButton->setEnabled(rotatable);
     m_rotationCaption->setText(rotatable ? QString::number(t.angle) + msg()(51) : msg()(52));
     const int longCaption[SectionKindCount] = {33, 53, 54, 55, 0, 0, 0, 0, 0, 0};
     if (longCaption[int(kind)])
@@ -732,6 +740,25 @@ void MainWindow::redrawOverlay()
     table.setLabels(m_labels);
     m_overlay = RedrawOverlay(sectionPicture(pictureFor(kind)), t.angle, table, msg());
     t.picture->setPixmap(QPixmap::fromImage(m_overlay));
+}
+
+void MainWindow::rotateSection()
+{
+    const SectionKind kind = currentKind();
+    if (!isRotatable(kind))
+        return;
+    // A cancelled dialog answers its default, so it turns the section back to 0.
+    const QString answer = askText(msg()(94), msg()(95), QStringLiteral("0"));
+    const auto value = readInteger(answer);
+    if (!value || *value < 0 || *value > 359) {
+        showMessage(msg()(1));
+        return;
+    }
+    tab(kind).angle = int(*value);
+    m_rotationCaption->setText(QString::number(*value) + msg()(51));
+    redrawOverlay();
+    if (computes(kind))
+        recompute(kind);
 }
 
 void MainWindow::typicalType(SectionKind kind)

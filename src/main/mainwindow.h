@@ -52,6 +52,7 @@ public:
     // How message boxes and questions reach the user; tests replace them.
     std::function<void(const QString&)> showMessage;
     std::function<bool(const QString&)> askYesNo;
+    std::function<QString(const QString& caption, const QString& prompt, const QString& initial)> askText;
 
     const MainState& state() const { return m_state; }
     MainState& state() { return m_state; }
@@ -71,6 +72,7 @@ public:
     QLineEdit* tensileField() const { return m_tensile; }
     QLineEdit* pressureField() const { return m_pressure; }
     QLabel* rotationCaption() const { return m_rotationCaption; }
+    QPushButton* rotateButton() const { return m_rotateButton; }
     QPushButton* startButton() const { return m_startButton; }
     QTableWidget* itemGrid() const { return m_grid; }
     const std::vector<DimensionLabel>& labels() const { return m_labels; }
@@ -87,6 +89,8 @@ public:
     void exitCommand();
     void showHelp();
     void showAbout();
+    // "Rotate section:": asks for 0..359 degrees for the current tab.
+    void rotateSection();
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);

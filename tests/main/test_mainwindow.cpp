@@ -172,6 +172,45 @@ private slots:
         QCOMPARE(window().tabBar()->tabText(1), QStringLiteral("Circular Hollow Section"));
     }
 
+    void eachTabKeepsItsOwnAngle()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        const QString ix0 = panelValue(window(), SectionKind::RectHollow, 48);
+        const QString iy0 = panelValue(window(), SectionKind::RectHollow, 61);
+        QString answer = "90";
+        QStringList asked;
+        window().askText = [&](const QString& caption, const QString& prompt, const QString& initial) {
+            asked << caption << prompt << initial;
+            return answer;
+        };
+        QVERIFY(window().rotateButton()->isEnabled());
+        QTest::mouseClick(window().rotateButton(), Qt::LeftButton);
+        QCOMPARE(asked, (QStringList{"Rotate section", "Rotate section : 0..359 degrees", "0"}));
+        QCOMPARE(window().rotationCaption()->text(), QStringLiteral("90 degrees"));
+        QCOMPARE(panelValue(window(), SectionKind::RectHollow, 48), iy0);
+        QCOMPARE(panelValue(window(), SectionKind::RectHollow, 61), ix0);
+
+        window().tabBar()->setCurrentIndex(1);
+        QCOMPARE(window().rotationCaption()->text(), QStringLiteral("0 degrees"));
+        QVERIFY(!window().rotateButton()->isEnabled());
+        window().tabBar()->setCurrentIndex(0);
+        QCOMPARE(window().rotationCaption()->text(), QStringLiteral("90 degrees"));
+        QCOMPARE(window().angle(SectionKind::RectHollow), 90);
+
+        answer = "360";
+        window().rotateSection();
+        QCOMPARE(m_messages, QStringList{"Error wrong data !"});
+        QCOMPARE(window().angle(SectionKind::RectHollow), 90);
+        answer = "359";
+        window().rotateSection();
+        QCOMPARE(window().angle(SectionKind::RectHollow), 359);
+        answer = "0";
+        window().rotateSection();
+        QCOMPARE(panelValue(window(), SectionKind::RectHollow, 48), ix0);
+    }
+
     void materialFiltersCorrectTyping()
     {
         window().start();
