@@ -4,7 +4,7 @@
 #include "drawing/section_pictures.h"
 #include "settings/message_table.h"
 #include "sections/dimension_filter.h"
-#include "sections/hollow.h"
+#include "sections/tab_computations.h"
 #include "sections/material.h"
 #include "sections/number_format.h"
 #include "sections/section_kind.h"
@@ -97,24 +97,6 @@ bool menuHasEntry(SectionKind kind, const QString& entry, bool& isGroup)
     return false;
 }
 
-struct KindCommands {
-    int dimensionCount;
-    std::function<TabResult(const QString& entry, const ComputeContext&)> entry;
-    std::function<TabResult(const QStringList& dims, const ComputeContext&)> custom;
-};
-
-const std::map<SectionKind, KindCommands>& kindCommands()
-{
-    static const std::map<SectionKind, KindCommands> commands{
-        {SectionKind::RectHollow,
-         {3, rectHollowEntry,
-          [](const QStringList& d, const ComputeContext& c) { return rectHollowCustom(d[0], d[1], d[2], c); }}},
-        {SectionKind::CircHollow,
-         {2, pipeEntry, [](const QStringList& d, const ComputeContext& c) { return pipeCustom(d[0], d[1], false, c); }}},
-    };
-    return commands;
-}
-
 QString usage()
 {
     return QStringLiteral(
@@ -150,8 +132,7 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
     if (!kind)
         return fail(error);
     kindOut = *kind;
-    auto commands = kindCommands().find(*kind);
-    if (commands == kindCommands().end())
+    if (!kindComputes(*kind))
         return fail(QStringLiteral("the %1 kind is not available in this version").arg(kindCode(*kind)));
 
     if (auto density = o->get("--density"))
@@ -182,17 +163,17 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
             return fail(QStringLiteral("no entry '%1' in the %2 menu").arg(*entry, kindCode(*kind)));
         if (isGroup)
             return fail(QStringLiteral("'%1' is a group heading, not a section").arg(*entry));
-        result = commands->second.entry(*entry, ctx);
+        result = *computeEntry(*kind, *entry, ctx);
     } else {
         const QStringList parts = dims->split(QLatin1Char(','));
-        if (parts.size() != commands->second.dimensionCount)
+        if (parts.size() != customFieldCount(*kind))
             return fail(QStringLiteral("--dims takes %1 comma-separated values for the %2 kind")
-                            .arg(commands->second.dimensionCount)
+                            .arg(customFieldCount(*kind))
                             .arg(kindCode(*kind)));
         for (const QString& p : parts)
             if (!readNumber(p) || FilterDimensionText(p) != p)
                 return fail(QStringLiteral("'%1' is not a dimension (0 to 999.99 mm, at most two decimals)").arg(p));
-        result = commands->second.custom(parts, ctx);
+        result = *computeCustom(*kind, parts, 0, ctx);
     }
     return std::nullopt;
 }

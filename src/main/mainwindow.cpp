@@ -6,7 +6,7 @@
 #include "drawing/overlay.h"
 #include "drawing/section_pictures.h"
 #include "sections/dimension_filter.h"
-#include "sections/hollow.h"
+#include "sections/tab_computations.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
 #include "sections/number_format.h"
@@ -133,7 +133,7 @@ int defaultRow(SectionKind kind)
 // Kinds whose computations this build carries.
 bool computes(SectionKind kind)
 {
-    return kind == SectionKind::RectHollow || kind == SectionKind::CircHollow;
+    return kindComputes(kind);
 }
 } // namespace
 
@@ -668,10 +668,10 @@ void MainWindow::treeChanged(SectionKind kind)
     Tab& t = tab(kind);
     t.customAllowed = false;
     const QString entry = selectedEntry(kind);
-    TabResult result = kind == SectionKind::RectHollow ? rectHollowEntry(entry, context(kind))
-                                                       : pipeEntry(entry, context(kind));
+    const auto result = computeEntry(kind, entry, context(kind));
     t.customAllowed = entry == msg()(96);
-    apply(kind, result);
+    if (result)
+        apply(kind, *result);
 }
 
 void MainWindow::fieldChanged(SectionKind kind, int index)
@@ -695,14 +695,11 @@ void MainWindow::fieldChanged(SectionKind kind, int index)
 void MainWindow::runCustom(SectionKind kind, int changedField)
 {
     Tab& t = tab(kind);
-    TabResult result;
-    if (kind == SectionKind::RectHollow)
-        result = rectHollowCustom(t.fields[0]->text(), t.fields[1]->text(), t.fields[2]->text(), context(kind));
-    else if (kind == SectionKind::CircHollow)
-        result = pipeCustom(t.fields[0]->text(), t.fields[1]->text(), changedField == 0, context(kind));
-    else
-        return;
-    apply(kind, result);
+    QStringList texts;
+    for (QLineEdit* f : t.fields)
+        texts << f->text();
+    if (const auto result = computeCustom(kind, texts, changedField, context(kind)))
+        apply(kind, *result);
 }
 
 void MainWindow::apply(SectionKind kind, const TabResult& result)

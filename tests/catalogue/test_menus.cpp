@@ -75,3 +75,26 @@ TEST(ProfileTableLookup, ExactTextWithinTheRange)
     EXPECT_FALSE(table.value(5, 20).has_value());
     EXPECT_FALSE(table.find("7.58", 0, 4).has_value());
 }
+
+TEST(SolidMenus, LineCountsAndEntryForms)
+{
+    const auto& rs = builtInMenu(SectionKind::RectSolid);
+    ASSERT_EQ(rs.size(), 37u);
+    EXPECT_EQ(rs[1].text, "R.S. section :5x5");
+    EXPECT_EQ(rs.back().text, "R.S. section :180x180");
+    const auto& cs = builtInMenu(SectionKind::CircSolid);
+    ASSERT_EQ(cs.size(), 40u);
+    EXPECT_EQ(cs[1].text, "Circ.solid section diameter:4");
+    EXPECT_EQ(cs.back().text, "Circ.solid section diameter:200");
+    const auto& flat = builtInMenu(SectionKind::FlatBar);
+    ASSERT_EQ(flat.size(), 128u);
+    EXPECT_EQ(flat[1].text, "Ribbon section 10x...");
+    for (const MenuEntry& e : flat) {
+        if (e.depth == 1)
+            EXPECT_TRUE(e.text.startsWith("R. section ")) << e.text.toStdString();
+        else if (&e != &flat[0])
+            EXPECT_TRUE(e.text.endsWith("x...")) << e.text.toStdString();
+    }
+    for (SectionKind kind : {SectionKind::RectSolid, SectionKind::CircSolid, SectionKind::FlatBar})
+        EXPECT_TRUE(loadMenu(builtInMenuText(kind)).error.isEmpty());
+}

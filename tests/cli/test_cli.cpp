@@ -114,3 +114,18 @@ TEST(CliPicture, WritesTheOverlayPicture)
     EXPECT_GT(navy, 150);
     EXPECT_EQ(cli({"picture", "--kind", "rh", "--dims", "40,20,3"}).status, 2); // no -o
 }
+
+TEST(CliSection, SolidKinds)
+{
+    const CliRun rs = cli({"section", "--kind", "rs", "--entry", "R.S. section :10x10", "--json"});
+    ASSERT_EQ(rs.status, 0) << rs.err.toStdString();
+    EXPECT_NEAR(QJsonDocument::fromJson(rs.out.toUtf8()).object()["Ixx"].toDouble(), 0.149254, 1e-6);
+    const CliRun flat = cli({"section", "--kind", "flat", "--dims", "50,10", "--angle", "90", "--json"});
+    ASSERT_EQ(flat.status, 0) << flat.err.toStdString();
+    EXPECT_NEAR(QJsonDocument::fromJson(flat.out.toUtf8()).object()["Iy"].toDouble(), 0.41667, 1e-5);
+    const CliRun cs = cli({"section", "--kind", "cs", "--dims", "20"});
+    EXPECT_EQ(cs.status, 0);
+    EXPECT_TRUE(cs.out.contains("\t  2.47 Kg/m\n"));
+    EXPECT_EQ(cli({"section", "--kind", "cs", "--dims", "20", "--angle", "10"}).status, 2);
+    EXPECT_EQ(cli({"section", "--kind", "flat", "--entry", "Ribbon section 10x..."}).status, 2);
+}

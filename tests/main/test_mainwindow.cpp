@@ -211,6 +211,21 @@ private slots:
         QCOMPARE(panelValue(window(), SectionKind::RectHollow, 48), ix0);
     }
 
+    void flatBarTabComputesItsRows()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(4);
+        QVERIFY(window().sectionPanel(SectionKind::FlatBar)->isVisible());
+        QTreeWidget* tree = window().tree(SectionKind::FlatBar);
+        tree->setCurrentItem(findItem(tree, "R. section 10x3"));
+        QCOMPARE(window().dataBox(SectionKind::FlatBar)->title(), QStringLiteral("R. section 10x3"));
+        QVERIFY(window().toListButton(SectionKind::FlatBar)->isEnabled());
+        QCOMPARE(panelValue(window(), SectionKind::FlatBar, 35), QStringLiteral("0.30 [cm2]"));
+        tree->setCurrentItem(findItem(tree, "Ribbon section 20x..."));
+        QVERIFY(!window().toListButton(SectionKind::FlatBar)->isEnabled());
+        QVERIFY(window().resultsPanel(SectionKind::FlatBar)->panel().isEmpty());
+    }
+
     void materialFiltersCorrectTyping()
     {
         window().start();

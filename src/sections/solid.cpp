@@ -1,0 +1,257 @@
+#include "sections/solid.h"
+
+#include "sections/compute_helpers.h"
+#include "sections/material.h"
+#include "sections/number_format.h"
+#include "settings/message_table.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QString afterFirstColon(const QString& text)
+{
+    return text.mid(text.indexOf(QLatin1Char(':')) + 1);
+}
+
+bool finite(const SectionProperties& p)
+{
+    for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+void writeRectangle(TabResult& result, long double a, long double b, const QString& title, const ComputeContext& ctx)
+{
+    const SectionProperties p = rectangleProperties(a, b, ctx.angle);
+    const long double density = densityOrReport(result, ctx);
+    if (!finite(p))
+        return; // a failed computation ends silently
+    result.properties = p;
+    result.title = title;
+    writeStandardResults(result.panel, title, weightText(weightPerMetre(density, p.Area), QStringLiteral(" Kg/m")), p,
+                         ctx);
+}
+
+std::vector<DimensionLabel> rectSolidLabels(const QString& a, const QString& b)
+{
+    return {{192, 82, b}, {121, 15, a}};
+}
+
+std::vector<DimensionLabel> flatBarLabels(const QString& a, const QString& b)
+{
+    return {{179, 115, b}, {121, 35, a}};
+}
+
+// Shared custom computation of the two full-rectangle tabs.
+TabResult rectangleCustom(const QString& aText, const QString& bText, const QString& caption,
+                          const QString& title, std::vector<DimensionLabel> labels, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    TabResult result;
+    const long double a = readDecimalOrReport(aText, result, ctx);
+    const long double b = readDecimalOrReport(bText, result, ctx);
+    if (a <= 0 || b <= 0) {
+        result.panel.write(5, 9, title);
+        result.panel.write(5, 22, m(1));
+        result.labels = std::move(labels);
+        return result;
+    }
+    result.dataCaption = caption;
+    result.labels = std::move(labels);
+    result.toListEnabled = true;
+    writeRectangle(result, a, b, title, ctx);
+    return result;
+}
+} // namespace
+
+RectangleTorsion rectangleTorsion(long double a, long double b)
+{
+    const long double h = std::max(a, b);
+    const long double t = std::min(a, b);
+    const long double n = h / t;
+    RectangleTorsion r;
+    if (n > 4) {
+        r.ixx = (n - 0.63L) * t * t * t * t / 3;
+        r.kxx = r.ixx / t;
+        return r;
+    }
+    const long double divisor = n <= 1.5L ? 6.7L : n <= 2 ? 5.0L : n <= 3 ? 4.4L : 3.8L;
+    r.ixx = h * t * t * t / divisor;
+    r.kxx = h * t * t / 3.6L;
+    return r;
+}
+
+SectionProperties rectangleProperties(long double a, long double b, long double angle)
+{
+    SectionProperties p;
+    p.Area = a * b;
+    const RectangleTorsion torsion = rectangleTorsion(a, b);
+
+    const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
+    const long double beta = std::atan((b / 2) / (a / 2));
+    const long double thetas[4] = {beta, Pi - beta, Pi + beta, 2 * Pi - beta};
+    long double xMax = -1e300L, xMin = 1e300L, yMax = -1e300L, yMin = 1e300L;
+    for (long double theta : thetas) {
+        const long double x = r * std::sin(theta + degreesToRadians(angle + 90));
+        const long double y = r * std::sin(theta + degreesToRadians(angle));
+        xMax = std::max(xMax, x);
+        xMin = std::min(xMin, x);
+        yMax = std::max(yMax, y);
+        yMin = std::min(yMin, y);
+    }
+    const long double ix0 = a * b * b * b / 12 / 10000;
+    const long double iy0 = b * a * a * a / 12 / 10000;
+    const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
+    p.KyLeft = std::fabs(iyTurned / (xMin / 10));
+    p.KyRight = std::fabs(iyTurned / (xMax / 10));
+    const RotatedInertia turned = rotateInertia(ix0, iy0, angle);
+    p.Ix = turned.ix;
+    p.Iy = turned.iy;
+    p.KxAbove = std::fabs(p.Ix / (yMax / 10));
+    p.KxUnder = std::fabs(p.Ix / (yMin / 10));
+    p.Ixx = torsion.ixx / 10000;
+    p.Kxx = torsion.kxx / 1000;
+    return p;
+}
+
+SectionProperties circularBarProperties(long double d)
+{
+    SectionProperties p;
+    const long double d2 = d * d;
+    p.Area = Pi * d2 / 4;
+    p.Ix = p.Iy = Pi * d2 * d2 / 64 / 10000;
+    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * d2 * d / 32 / 1000;
+    p.Ixx = Pi * d2 * d2 / 32 / 10000;
+    p.Kxx = Pi * d2 * d / 16 / 1000;
+    return p;
+}
+
+TabResult rectSolidEntry(const QString& entry, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    if (isCustomEntry(entry, ctx)) {
+        TabResult result = rectSolidCustom(QStringLiteral("10"), QStringLiteral("10"), ctx);
+        result.fieldTexts = QStringList{QStringLiteral("10"), QStringLiteral("10")};
+        result.fieldsEnabled = true;
+        result.toListEnabled = true;
+        return result;
+    }
+    TabResult result;
+    result.fieldsEnabled = false;
+    result.dataCaption = m(54);
+    const QStringList parts = splitAllPieces(afterFirstColon(entry));
+    if (parts.size() != 2)
+        return result;
+    result.labels = rectSolidLabels(parts[0], parts[1]);
+    const long double a = readWholeOrReport(parts[0], result, ctx);
+    const long double b = readWholeOrReport(parts[1], result, ctx);
+    result.fieldTexts = parts;
+    result.toListEnabled = true;
+    const QString size = parts[0] + QLatin1Char('x') + parts[1];
+    result.dataCaption = m(29) + QLatin1Char(' ') + size;
+    writeRectangle(result, a, b, m(30) + size, ctx);
+    return result;
+}
+
+TabResult rectSolidCustom(const QString& a, const QString& b, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    const QString size = a + QLatin1Char('x') + b;
+    return rectangleCustom(a, b, m(29) + QLatin1Char(' ') + size, m(30) + size, rectSolidLabels(a, b), ctx);
+}
+
+TabResult flatBarEntry(const QString& entry, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    if (isCustomEntry(entry, ctx)) {
+        TabResult result = flatBarCustom(QStringLiteral("20"), QStringLiteral("5"), ctx);
+        result.fieldTexts = QStringList{QStringLiteral("20"), QStringLiteral("5")};
+        result.fieldsEnabled = true;
+        result.toListEnabled = true;
+        return result;
+    }
+    TabResult result;
+    result.labels = flatBarLabels(QString(), QString());
+    result.fieldsEnabled = false;
+    result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0")};
+    result.dataCaption = m(68) + QLatin1Char(' ');
+    if (entry.size() >= 2 && entry[entry.size() - 2] == QLatin1Char('.'))
+        return result; // a group row "Ribbon section 10x..."
+    QStringList parts = splitAllPieces(entry);
+    if (parts.size() != 2)
+        return result;
+    const QString prefix = QStringLiteral("R. section ");
+    if (parts[0].startsWith(prefix))
+        parts[0].remove(0, prefix.size());
+    result.labels = flatBarLabels(parts[0], parts[1]);
+    const long double a = readWholeOrReport(parts[0], result, ctx);
+    const long double b = readWholeOrReport(parts[1], result, ctx);
+    result.fieldTexts = parts;
+    result.toListEnabled = true;
+    result.dataCaption = entry;
+    writeRectangle(result, a, b, m(32) + parts[0] + QLatin1Char('x') + parts[1], ctx);
+    return result;
+}
+
+TabResult flatBarCustom(const QString& a, const QString& b, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    const QString caption = m(31) + QLatin1Char(' ') + a + QLatin1Char('x') + b;
+    TabResult result = rectangleCustom(a, b, caption, m(32) + a + QLatin1Char('x') + b, flatBarLabels(a, b), ctx);
+    if (!result.toListEnabled && !result.panel.isEmpty()) {
+        // The flat bar's error title is its caption text.
+        ResultsPanel panel;
+        panel.write(5, 9, caption);
+        panel.write(5, 22, m(1));
+        result.panel = panel;
+    }
+    return result;
+}
+
+TabResult circSolidEntry(const QString& entry, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    if (isCustomEntry(entry, ctx)) {
+        TabResult result = circSolidCustom(QStringLiteral("20"), ctx);
+        result.fieldTexts = QStringList{QStringLiteral("20")};
+        result.fieldsEnabled = true;
+        result.toListEnabled = true;
+        return result;
+    }
+    const QString dText = afterFirstColon(entry);
+    if (!readNumber(dText)) {
+        // Not a number: the field keeps the filter's "1" and nothing is listed.
+        TabResult failed;
+        failed.fieldsEnabled = false;
+        failed.fieldTexts = QStringList{QStringLiteral("1")};
+        failed.dataCaption = m(55);
+        failed.labels = {{128, 8, dText}};
+        failed.messages << m(1);
+        return failed;
+    }
+    TabResult result = circSolidCustom(dText, ctx);
+    result.fieldsEnabled = false;
+    result.fieldTexts = QStringList{dText};
+    result.toListEnabled = true;
+    result.dataCaption = entry;
+    return result;
+}
+
+TabResult circSolidCustom(const QString& dText, const ComputeContext& ctx)
+{
+    const MessageTable& m = ctx.msg();
+    TabResult result;
+    const long double d = readNumber(dText).value_or(0);
+    result.labels = {{128, 8, dText}};
+    result.dataCaption = m(69) + dText;
+    result.toListEnabled = true;
+    const SectionProperties p = circularBarProperties(d);
+    const long double density = densityOrReport(result, ctx);
+    const QString title = m(69) + dText + m(70);
+    result.title = title;
+    result.properties = p;
+    writeStandardResults(result.panel, title, weightText6(weightPerMetre(density, p.Area)), p, ctx);
+    return result;
+}
