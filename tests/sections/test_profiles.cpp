@@ -1,0 +1,256 @@
+#include "catalogue/profile_catalogue.h"
+#include "sections/profiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// A table holding the rows the tests use, each where its tab searches.
+const ProfileTable& table()
+{
+    static const ProfileTable t = [] {
+        QStringList lines(3625, QStringLiteral("-"));
+        const auto put = [&](int at, const QString& name, const QString& values) {
+            lines[at] = name;
+            const QStringList v = values.split(' ');
+            for (int k = 0; k < v.size(); ++k)
+                lines[at + 1 + k] = v[k];
+        };
+        put(0, "HR U50x38", "5.59 7.12 26.4 10.6 9.12 3.75 2380 5 7");
+        put(20, "HR U100x50", "10.6 13.5 206 41.2 29.3 8.49 5000 6 8.5");
+        put(150, "HR I80x42", "5.95 7.58 77.8 19.3 6.29 3 3180 3.9 5.9");
+        put(310, "T20x20x3", "0.88 1.12 0.38 0.27 0.2 0.2 800");
+        put(500, "L section 30x45x5", "2.77 3.53 6.99 2.47 2.35 1.11");
+        put(520, "L section 50x50x5", "3.77 4.8 11 11 3.05 3.05");
+        put(1134, "0.5 mm steel plate", "3.925");
+        put(1500, "IPB;HE-B 100x100", "20.4 26 450 89.9 167 33.5 6000 6 10");
+        put(1900, "I PBI;(HE-A) 1000 990x300", "272 347 553800 11190 14000 934 31800 16.5 31");
+        put(2000, "CR L section 40x20x2", "0.89 1.13 1.87 0.34 0.73 0.22");
+        put(3000, "CR U200x100x5", "14.88 18.96 1184.55 118.45 190.87 26.36 7900");
+        return ProfileTable(lines);
+    }();
+    return t;
+}
+
+QString lineAt(const TabResult& r, int y)
+{
+    for (const PanelLine& line : r.panel.lines())
+        if (line.y == y)
+            return line.label + line.value;
+    return QStringLiteral("<none>");
+}
+
+const FourFields IStart{"50", "100", "3", "3"};
+const FourFields UStart{"40", "10", "3", "3"};
+ComputeContext at(int angle)
+{
+    ComputeContext ctx;
+    ctx.angle = angle;
+    return ctx;
+}
+} // namespace
+
+TEST(IBeam, HotRolledI80UsesTableAreaAndOutlineModuli)
+{
+    const TabResult r = iBeamEntry("HR I80x42", IStart, at(0), table());
+    ASSERT_TRUE(r.properties.has_value());
+    const SectionProperties& p = *r.properties;
+    EXPECT_NEAR(double(p.Area), 758, 1e-9);
+    EXPECT_NEAR(double(p.Ix), 77.8, 1e-12);
+    EXPECT_NEAR(double(p.Iy), 6.29, 1e-12);
+    EXPECT_NEAR(double(p.KxAbove), 19.45, 1e-9); // 77.8 / 4, not the table's 19.3
+    EXPECT_NEAR(double(p.KyLeft), 6.29 / 2.1, 1e-9);
+    EXPECT_EQ(r.title, "HR I80x42 section features :");
+    EXPECT_EQ(lineAt(r, 22), "G Weight /Area x Density/:5.95 Kg/m");
+    ASSERT_EQ(r.labels.size(), 4u);
+    EXPECT_EQ(r.labels[0].text, "42");
+    EXPECT_EQ(r.labels[1].text, "80");
+    EXPECT_EQ(r.labels[2].text, "5.9");
+    EXPECT_EQ(r.labels[3].text, "3.9");
+    EXPECT_FALSE(r.fieldsEnabled.value());
+    EXPECT_TRUE(r.toListEnabled);
+}
+
+TEST(IBeam, HeASizeFoundInTheSecondRangeWithItsLeadingBlank)
+{
+    const TabResult r = iBeamEntry("I PBI;(HE-A) 1000 990x300", IStart, at(0), table());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_NEAR(double(r.properties->KxAbove), 553800 / 49.5, 1e-6);
+    EXPECT_EQ(r.labels[1].text, " 990");
+    const TabResult heb = iBeamEntry("IPB;HE-B 100x100", IStart, at(0), table());
+    ASSERT_TRUE(heb.properties.has_value());
+    EXPECT_NEAR(double(heb.properties->KxAbove), 450 / 5.0, 1e-9);
+}
+
+TEST(IBeam, CustomStartTexts)
+{
+    const TabResult r = iBeamEntry("Custom-designed section", IStart, at(0), table());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_NEAR(double(r.properties->Area), 582, 1e-9);
+    EXPECT_NEAR(double(r.properties->Ixx), 0.228726, 1e-6);
+    EXPECT_NEAR(double(r.properties->Kxx), 1.31 * (2700 + 97 * 27) / 9 / 1000, 1e-9);
+    EXPECT_EQ(r.dataCaption.value(), "I 50x100x(3x3) section");
+    EXPECT_TRUE(r.fieldsEnabled.value());
+}
+
+TEST(IBeam, InvalidCustomAndGroupHeading)
+{
+    EXPECT_FALSE(iBeamCustomValid({"3", "100", "3", "3"}));  // tw = B
+    EXPECT_FALSE(iBeamCustomValid({"50", "6", "3", "3"}));   // H = 2 tf
+    EXPECT_TRUE(iBeamCustomValid({"50.5", "100", "3", "3"}));
+    const TabResult bad = iBeamEntry("Custom-designed section", {"3", "100", "3", "3"}, at(0), table());
+    EXPECT_FALSE(bad.properties.has_value());
+    EXPECT_FALSE(bad.toListEnabled);
+    EXPECT_EQ(lineAt(bad, 5), "Custom-designed section features :");
+    EXPECT_EQ(lineAt(bad, 22), "Error wrong data !");
+    const TabResult heading = iBeamEntry("Hot rolled I section", IStart, at(0), table());
+    EXPECT_FALSE(heading.properties.has_value());
+    EXPECT_TRUE(heading.panel.isEmpty());
+    EXPECT_FALSE(heading.toListEnabled);
+}
+
+TEST(IBeam, AngleOf300UsesThirtyForKy)
+{
+    const TabResult r300 = iBeamEntry("HR I80x42", IStart, at(300), table());
+    // d(390) is d(30): R sin(30 + phi), with h = 4 and b = 2.1 cm.
+    const double h = 4, b = 2.1, R = std::sqrt(h * h + b * b), phi = std::atan(h / b);
+    const double d30 = R * std::sin(30 * M_PI / 180 + phi);
+    ASSERT_TRUE(r300.properties.has_value());
+    EXPECT_NEAR(double(r300.properties->KyLeft), double(r300.properties->Iy) / d30, 1e-9);
+    const TabResult r90 = iBeamEntry("HR I80x42", IStart, at(90), table());
+    EXPECT_NEAR(double(r90.properties->Ix), 6.29, 1e-9);
+    EXPECT_NEAR(double(r90.properties->KxAbove), 6.29 / 2.1, 1e-9);
+}
+
+TEST(Channel, DoubleMarkerIsRemovedForTheLookup)
+{
+    EXPECT_EQ(channelLookupName("HR 2xU [] U50x38"), "HR U50x38");
+    EXPECT_EQ(channelLookupName("HR 2xU ][ U100x50"), "HR U100x50");
+    EXPECT_EQ(channelLookupName("CR U20x20x1.5"), "CR U20x20x1.5");
+}
+
+TEST(Channel, SingleHotRolledU50)
+{
+    const ChannelResult r = channelEntry("HR U50x38", UStart, ChannelArrangement::Single, at(0), table());
+    ASSERT_TRUE(r.tab.properties.has_value());
+    EXPECT_EQ(r.arrangement, ChannelArrangement::Single);
+    const SectionProperties& p = *r.tab.properties;
+    EXPECT_NEAR(double(p.KyRight), 3.75, 1e-9);          // flange-tip side
+    EXPECT_NEAR(double(p.KyLeft), 9.12 / 1.368, 1e-9);   // web side
+    EXPECT_EQ(lineAt(r.tab, 126), "e /Centroid/: 24.3 mm");
+    EXPECT_EQ(r.tab.dataCaption.value(), "HR U50x38 section");
+    EXPECT_NEAR(double(p.Ixx), 1.2 * (2 * 38 * 343 + 36 * 125) / 3 / 10000, 1e-12);
+}
+
+TEST(Channel, ClosedBoxDoublesTheArea)
+{
+    const ChannelResult r = channelEntry("HR 2xU [] U100x50", UStart, ChannelArrangement::Single, at(0), table());
+    ASSERT_TRUE(r.tab.properties.has_value());
+    EXPECT_EQ(r.arrangement, ChannelArrangement::Box);
+    EXPECT_NEAR(double(r.tab.properties->Area), 2700, 1e-9);
+    const double d = 29.3 / 8.49;
+    EXPECT_NEAR(double(r.tab.properties->Iy), 2 * (29.3 + 13.5 * d * d), 1e-9);
+    EXPECT_NEAR(double(r.tab.properties->Ix), 412, 1e-9);
+    EXPECT_EQ(r.tab.labels.at(0).text, "100.00");
+    EXPECT_EQ(lineAt(r.tab, 126), "<none>"); // no centroid line for pairs
+    const ChannelResult pair = channelEntry("HR 2xU ][ U100x50", UStart, ChannelArrangement::Single, at(0), table());
+    EXPECT_EQ(pair.arrangement, ChannelArrangement::Pair);
+    EXPECT_NEAR(double(pair.tab.properties->Iy), 2 * (29.3 + 13.5 * (5 - d) * (5 - d)), 1e-9);
+}
+
+TEST(Channel, ColdFormedTakesItsThicknessFromTheText)
+{
+    const ChannelResult r = channelEntry("CR U200x100x5", UStart, ChannelArrangement::Single, at(0), table());
+    ASSERT_TRUE(r.tab.properties.has_value());
+    EXPECT_EQ(r.tab.labels.at(3).text, "5.0");
+    EXPECT_EQ(r.tab.labels.at(4).text, "5.0");
+    EXPECT_NEAR(double(r.tab.properties->Area), 1896, 1e-9);
+}
+
+TEST(Channel, CustomStartTextsAreValid)
+{
+    EXPECT_TRUE(channelCustomValid(UStart));
+    const ChannelResult r = channelEntry("Custom-designed section", UStart, ChannelArrangement::Pair, at(0), table());
+    ASSERT_TRUE(r.tab.properties.has_value());
+    EXPECT_EQ(r.arrangement, ChannelArrangement::Pair);
+    EXPECT_EQ(r.tab.dataCaption.value(), "2xU ][ 40x10x(3x3) section");
+    EXPECT_NEAR(double(r.tab.properties->Area), 2 * (3 * 4 + 2 * 3 * 40), 1e-9);
+}
+
+TEST(Tee, RolledT20AndItsCentroidLine)
+{
+    const TabResult r = teeEntry("T20x20x3", {"50", "100", "3", "3"}, at(0), table());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_EQ(lineAt(r, 126), "e /Centroid/: 14.1 mm");
+    const double c = 10 * 0.38 / 0.27;
+    EXPECT_NEAR(double(r.properties->KxAbove), 0.38 / (c / 10), 1e-9);
+    EXPECT_NEAR(double(r.properties->KxUnder), 0.38 / ((20 - c) / 10), 1e-9);
+    EXPECT_EQ(r.dataCaption.value(), "T20x20x3 section");
+    EXPECT_EQ(r.title, "T20x20x3 section features :");
+}
+
+TEST(Tee, CustomStartTextsComputeAndNarrowFlangeIsRefused)
+{
+    const TabResult r = teeEntry("Custom-designed section", {"50", "100", "3", "3"}, at(0), table());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_EQ(r.dataCaption.value(), "T 50x100x(3x3) section");
+    EXPECT_NEAR(double(r.properties->Area), 3 * 97 + 150, 1e-9);
+    EXPECT_FALSE(teeCustomValid({"3", "100", "3", "3"}));
+    const TabResult bad = teeEntry("Custom-designed section", {"3", "100", "3", "3"}, at(0), table());
+    EXPECT_FALSE(bad.toListEnabled);
+    EXPECT_EQ(lineAt(bad, 22), "Error wrong data !");
+}
+
+TEST(Angle, HotRolledLegsAreExchanged)
+{
+    const TabResult r = angleEntry("L section 30x45x5", {"40", "10", "3"}, at(0), table());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_NEAR(double(r.properties->Ix), 6.99, 1e-6);
+    EXPECT_NEAR(double(r.properties->Iy), 2.47, 1e-6);
+    EXPECT_EQ(lineAt(r, 126), "e /Centroid/: e1=29.7 e2=22.3 mm");
+    EXPECT_EQ(r.labels.at(0).text, "30"); // Q
+    EXPECT_EQ(r.labels.at(1).text, "45"); // P
+}
+
+TEST(Angle, ColdFormedKeepsItsLegOrder)
+{
+    const TabResult r = angleEntry("CR L section 40x20x2", {"40", "10", "3"}, at(0), table());
+    ASSERT_TRUE(r.properties.has_value());
+    EXPECT_EQ(r.labels.at(1).text, "40");
+    EXPECT_EQ(r.labels.at(3).text, "25.6"); // e1 = 10 * 1.87 / 0.73
+}
+
+TEST(Angle, EqualLegsUseTheGuardAndQuarterTurnSwaps)
+{
+    const TabResult r0 = angleEntry("L section 50x50x5", {"40", "10", "3"}, at(0), table());
+    ASSERT_TRUE(r0.properties.has_value());
+    EXPECT_NEAR(double(r0.properties->Ix), 11, 1e-4);
+    const TabResult r90 = angleEntry("L section 30x45x5", {"40", "10", "3"}, at(90), table());
+    EXPECT_NEAR(double(r90.properties->Ix), 2.47, 1e-6);
+    EXPECT_NEAR(double(r90.properties->Iy), 6.99, 1e-6);
+}
+
+TEST(Angle, HeadingsAndZeroThickness)
+{
+    EXPECT_FALSE(angleEntry("L section 20x...", {"40", "10", "3"}, at(0), table()).properties.has_value());
+    EXPECT_FALSE(angleEntry("Hot rolled L section", {"40", "10", "3"}, at(0), table()).toListEnabled);
+    const TabResult zero = angleEntry("Custom-designed section", {"40", "10", "0"}, at(0), table());
+    EXPECT_FALSE(zero.properties.has_value());
+    EXPECT_EQ(lineAt(zero, 22), "Error wrong data !");
+    const TabResult custom = angleEntry("Custom-designed section", {"40", "10", "3"}, at(0), table());
+    ASSERT_TRUE(custom.properties.has_value());
+    EXPECT_EQ(custom.dataCaption.value(), "L section 40x10x3");
+    EXPECT_NEAR(double(custom.properties->Area), 3 * 7 + 3 * 40, 1e-6);
+}
+
+TEST(Plate, WeightPerSquareMetre)
+{
+    const PlateResult r = plateEntry("0.5 mm steel plate", ComputeContext{}, table());
+    EXPECT_EQ(r.record, 1134);
+    EXPECT_EQ(r.weightText, "3.925");
+    EXPECT_EQ(lineAt(r.tab, 22), "G Weight /Area x Density/:3.925 Kg/m2");
+    EXPECT_TRUE(r.tab.fieldsEnabled.value());
+    EXPECT_FALSE(r.tab.toListEnabled);
+    const PlateResult group = plateEntry("Steel plates", ComputeContext{}, table());
+    EXPECT_EQ(group.record, -1);
+    EXPECT_TRUE(group.tab.panel.isEmpty());
+}
