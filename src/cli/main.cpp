@@ -173,7 +173,15 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
         for (const QString& p : parts)
             if (!readNumber(p) || FilterDimensionText(p) != p)
                 return fail(QStringLiteral("'%1' is not a dimension (0 to 999.99 mm, at most two decimals)").arg(p));
-        result = *computeCustom(*kind, parts, 0, ctx);
+        if (*kind == SectionKind::U) {
+            const QString arrangement = o->get("--arrangement").value_or(QStringLiteral("u"));
+            const QStringList names{"u", "box", "pair"};
+            if (!names.contains(arrangement))
+                return fail(QStringLiteral("--arrangement takes u, box or pair"));
+            result = *computeEntry(*kind, MessageTable::english()(96), ctx, parts, int(names.indexOf(arrangement)));
+        } else {
+            result = *computeCustom(*kind, parts, 0, ctx);
+        }
     }
     return std::nullopt;
 }
@@ -182,7 +190,7 @@ int sectionCommand(const QStringList& args)
 {
     QString error;
     const auto o = parseOptions(args,
-                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units"},
+                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement"},
                                 {"--json"}, error);
     if (!o)
         return fail(error);
@@ -231,7 +239,7 @@ int sectionCommand(const QStringList& args)
 int pictureCommand(const QStringList& args)
 {
     QString error;
-    const auto o = parseOptions(args, {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "-o"}, {},
+    const auto o = parseOptions(args, {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "-o"}, {},
                                 error);
     if (!o)
         return fail(error);
@@ -245,7 +253,7 @@ int pictureCommand(const QStringList& args)
         return *status;
     DimensionLabelTable labels;
     labels.setLabels(result.labels);
-    const QImage image = RedrawOverlay(sectionPicture(pictureFor(kind)), ctx.angle, labels, MessageTable::english());
+    const QImage image = RedrawOverlay(sectionPicture(pictureFor(kind, static_cast<UArrangement>(result.pictureVariant))), ctx.angle, labels, MessageTable::english());
     if (!image.save(*path, "PNG"))
         return fail(QStringLiteral("cannot write %1").arg(*path));
     return 0;

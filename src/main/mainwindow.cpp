@@ -14,6 +14,8 @@
 #include "settings/message_table.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -124,6 +126,12 @@ bool holdsOffKeys(SectionKind kind)
     return kind != SectionKind::CircHollow && kind != SectionKind::CircSolid && kind != SectionKind::Plate;
 }
 
+// Tabs whose field changes rerun the tree change (which reads the fields).
+bool fieldsDriveTree(SectionKind kind)
+{
+    return kind == SectionKind::I || kind == SectionKind::T || kind == SectionKind::U || kind == SectionKind::L;
+}
+
 // Row selected on a tab switch when none is.
 int defaultRow(SectionKind kind)
 {
@@ -152,6 +160,8 @@ struct MainWindow::Tab {
     ResultsPanelView* results = nullptr;
     int angle = 0;         // RotationAngle of the tab's picture
     bool customAllowed = false;
+    QButtonGroup* arrangement = nullptr; // U only
+    int pictureVariant = 0;
 };
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std::make_unique<SystemShell>())
@@ -413,6 +423,30 @@ MainWindow::Tab MainWindow::buildTab(SectionKind kind)
         const int i = fieldIndex++;
         connect(edit, &QLineEdit::textChanged, this, [this, kind, i] { fieldChanged(kind, i); });
     }
+    const QStringList startTexts = kind == SectionKind::U   ? QStringList{"40", "10", "3", "3"}
+                                   : kind == SectionKind::L ? QStringList{"40", "10", "3"}
+                                   : (kind == SectionKind::I || kind == SectionKind::T)
+                                       ? QStringList{"50", "100", "3", "3"}
+                                       : QStringList{};
+    for (int i = 0; i < startTexts.size(); ++i) {
+        const QSignalBlocker block(t.fields[std::size_t(i)]);
+        t.fields[std::size_t(i)]->setText(startTexts[i]);
+    }
+    if (kind == SectionKind::U) {
+        // The arrangement boxes behave as one choice; a ticked box stays ticked.
+        t.arrangement = new QButtonGroup(t.dataBox);
+        t.arrangement->setExclusive(true);
+        const char* captions[3] = {"U", "2 x U []", "2 x U ]["};
+        for (int i = 0; i < 3; ++i) {
+            auto* box = new QCheckBox(QString::fromLatin1(captions[i]), t.dataBox);
+            box->setObjectName(QStringLiteral("UArrangement%1").arg(i));
+            box->setEnabled(false);
+            t.arrangement->addButton(box, i);
+            dataLayout->addWidget(box);
+        }
+        t.arrangement->button(0)->setChecked(true);
+        connect(t.arrangement, &QButtonGroup::idClicked, this, [this] { treeChanged(SectionKind::U); });
+    }
     dataLayout->addStretch();
     t.toList = new QPushButton(QStringLiteral("To List"), t.dataBox);
     if (keys.toList)
@@ -571,6 +605,7 @@ ResultsPanelView* MainWindow::resultsPanel(SectionKind kind) const { return tab(
 QGroupBox* MainWindow::dataBox(SectionKind kind) const { return tab(kind).dataBox; }
 QWidget* MainWindow::sectionPanel(SectionKind kind) const { return tab(kind).panel; }
 int MainWindow::angle(SectionKind kind) const { return tab(kind).angle; }
+QButtonGroup* MainWindow::uArrangement() const { return tab(SectionKind::U).arrangement; }
 
 void MainWindow::start()
 {
@@ -653,7 +688,8 @@ ComputeContext MainWindow::context(SectionKind kind) const
 
 void MainWindow::recompute(SectionKind kind)
 {
-    if (selectedEntry(kind) == msg()(96) && !tab(kind).fields.empty() && tab(kind).customAllowed)
+    if (!fieldsDriveTree(kind) && selectedEntry(kind) == msg()(96) && !tab(kind).fields.empty() &&
+        tab(kind).customAllowed)
         runCustom(kind, 0);
     else
         treeChanged(kind);
@@ -668,7 +704,11 @@ void MainWindow::treeChanged(SectionKind kind)
     Tab& t = tab(kind);
     t.customAllowed = false;
     const QString entry = selectedEntry(kind);
-    const auto result = computeEntry(kind, entry, context(kind));
+    QStringList texts;
+    for (QLineEdit* f : t.fields)
+        texts << f->text();
+    const int arrangement = t.arrangement ? t.arrangement->checkedId() : 0;
+    const auto result = computeEntry(kind, entry, context(kind), texts, arrangement);
     t.customAllowed = entry == msg()(96);
     if (result)
         apply(kind, *result);
@@ -687,7 +727,15 @@ void MainWindow::fieldChanged(SectionKind kind, int index)
         edit->setText(filtered); // runs this change again with the clean text
         return;
     }
-    if (!t.customAllowed || !computes(kind))
+    if (!computes(kind))
+        return;
+    if (fieldsDriveTree(kind)) {
+        // The I, T, U and L tabs check the fields and rerun their tree change.
+        if (selectedEntry(kind) == msg()(96))
+            treeChanged(kind);
+        return;
+    }
+    if (!t.customAllowed)
         return;
     runCustom(kind, index);
 }
@@ -716,9 +764,14 @@ void MainWindow::apply(SectionKind kind, const TabResult& result)
                 t.fields[std::size_t(i)]->setText(result.fieldTexts->at(i));
         --m_suppressed;
     }
-    if (result.fieldsEnabled)
+    if (result.fieldsEnabled) {
         for (QLineEdit* f : t.fields)
             f->setEnabled(*result.fieldsEnabled);
+        if (t.arrangement)
+            for (QAbstractButton* b : t.arrangement->buttons())
+                b->setEnabled(*result.fieldsEnabled);
+    }
+    t.pictureVariant = result.pictureVariant;
     t.toList->setEnabled(result.toListEnabled);
     if (result.properties)
         m_state.properties = *result.properties;
@@ -735,7 +788,8 @@ void MainWindow::redrawOverlay()
     Tab& t = tab(kind);
     DimensionLabelTable table;
     table.setLabels(m_labels);
-    m_overlay = RedrawOverlay(sectionPicture(pictureFor(kind)), t.angle, table, msg());
+    m_overlay = RedrawOverlay(sectionPicture(pictureFor(kind, static_cast<UArrangement>(t.pictureVariant))), t.angle,
+                              table, msg());
     t.picture->setPixmap(QPixmap::fromImage(m_overlay));
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -64,6 +65,7 @@ public:
     QPushButton* toListButton(SectionKind kind) const;
     ResultsPanelView* resultsPanel(SectionKind kind) const;
     QGroupBox* dataBox(SectionKind kind) const;
+    QButtonGroup* uArrangement() const;
     QWidget* sectionPanel(SectionKind kind) const;
     QTabBar* tabBar() const { return m_tabs; }
     QComboBox* eModulusBox() const { return m_eBox; }

@@ -1,7 +1,11 @@
 #include "sections/tab_computations.h"
 
 #include "sections/hollow.h"
+#include "settings/message_table.h"
+#include "sections/profiles.h"
 #include "sections/solid.h"
+
+#include "catalogue/profile_catalogue.h"
 
 bool kindComputes(SectionKind kind)
 {
@@ -10,9 +14,14 @@ bool kindComputes(SectionKind kind)
     case SectionKind::CircHollow:
     case SectionKind::RectSolid:
     case SectionKind::CircSolid:
-    case SectionKind::FlatBar: return true;
-    default: return false;
+    case SectionKind::FlatBar:
+    case SectionKind::L:
+    case SectionKind::T:
+    case SectionKind::U:
+    case SectionKind::I: return true;
+    case SectionKind::Plate: return false;
     }
+    return false;
 }
 
 int customFieldCount(SectionKind kind)
@@ -32,9 +41,23 @@ int customFieldCount(SectionKind kind)
     return 0;
 }
 
-std::optional<TabResult> computeEntry(SectionKind kind, const QString& entry, const ComputeContext& ctx)
+std::optional<TabResult> computeEntry(SectionKind kind, const QString& entry, const ComputeContext& ctx,
+                                      const QStringList& fields, int arrangement, const ProfileTable* table)
 {
+    const ProfileTable& profiles = table ? *table : ProfileTable::builtIn();
+    QStringList f = fields;
+    while (f.size() < 4)
+        f << QString();
     switch (kind) {
+    case SectionKind::I: return iBeamEntry(entry, {f[0], f[1], f[2], f[3]}, ctx, profiles);
+    case SectionKind::T: return teeEntry(entry, {f[0], f[1], f[2], f[3]}, ctx, profiles);
+    case SectionKind::L: return angleEntry(entry, {f[0], f[1], f[2]}, ctx, profiles);
+    case SectionKind::U: {
+        ChannelResult r = channelEntry(entry, {f[0], f[1], f[2], f[3]}, static_cast<ChannelArrangement>(arrangement),
+                                       ctx, profiles);
+        r.tab.pictureVariant = static_cast<int>(r.arrangement);
+        return r.tab;
+    }
     case SectionKind::RectHollow: return rectHollowEntry(entry, ctx);
     case SectionKind::CircHollow: return pipeEntry(entry, ctx);
     case SectionKind::RectSolid: return rectSolidEntry(entry, ctx);
@@ -55,6 +78,10 @@ std::optional<TabResult> computeCustom(SectionKind kind, const QStringList& f, i
     case SectionKind::RectSolid: return rectSolidCustom(f[0], f[1], ctx);
     case SectionKind::CircSolid: return circSolidCustom(f[0], ctx);
     case SectionKind::FlatBar: return flatBarCustom(f[0], f[1], ctx);
+    case SectionKind::I:
+    case SectionKind::T:
+    case SectionKind::U:
+    case SectionKind::L: return computeEntry(kind, ctx.msg()(96), ctx, f);
     default: return std::nullopt;
     }
 }

@@ -27,5 +27,6 @@ struct TabResult {
     // field as it is.
     std::optional<QStringList> fieldTexts;
     std::optional<bool> fieldsEnabled;
-    QString title;                         // title line, also the listing name where a tab uses it
+    QString title;
+    int pictureVariant = 0; // the U tab's arrangement: 0 single, 1 closed box, 2 back to back                         // title line, also the listing name where a tab uses it
 };

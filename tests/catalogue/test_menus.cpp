@@ -98,3 +98,30 @@ TEST(SolidMenus, LineCountsAndEntryForms)
     for (SectionKind kind : {SectionKind::RectSolid, SectionKind::CircSolid, SectionKind::FlatBar})
         EXPECT_TRUE(loadMenu(builtInMenuText(kind)).error.isEmpty());
 }
+
+TEST(ProfileMenus, IAndUMenusHaveTheirFamilies)
+{
+    const auto& i = builtInMenu(SectionKind::I);
+    ASSERT_EQ(i.size(), 88u);
+    const auto has = [](const std::vector<MenuEntry>& menu, const char* text) {
+        return std::any_of(menu.begin(), menu.end(), [&](const MenuEntry& e) { return e.text == text; });
+    };
+    EXPECT_TRUE(has(i, "HR I80x42"));
+    EXPECT_TRUE(has(i, "HR I400x155"));
+    EXPECT_TRUE(has(i, "IPE 600x220"));
+    EXPECT_TRUE(has(i, "IPB;HE-B 100x100"));
+    EXPECT_TRUE(has(i, "I PBI;(HE-A) 100 96x100"));
+    EXPECT_TRUE(has(i, "I PBI;(HE-A) 1000 990x300"));
+    const auto& u = builtInMenu(SectionKind::U);
+    ASSERT_EQ(u.size(), 221u);
+    EXPECT_EQ(u[1].text, "Hot rolled U section");
+    EXPECT_EQ(u[16].text, "Hot rolled 2xU [] section");
+    EXPECT_EQ(u[31].text, "Hot rolled 2xU ][ section");
+    EXPECT_EQ(u[46].text, "Cold rolled U section");
+    EXPECT_TRUE(has(u, "HR 2xU [] U50x38"));
+    EXPECT_TRUE(has(u, "CR U20x20x1.5"));
+    EXPECT_EQ(u.back().text, "CR U200x100x5");
+    EXPECT_EQ(u.back().depth, 2);
+    for (SectionKind kind : {SectionKind::I, SectionKind::U})
+        EXPECT_TRUE(loadMenu(builtInMenuText(kind)).error.isEmpty());
+}

@@ -3,7 +3,9 @@
 
 #include "settings/desktop_shell.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,6 +226,40 @@ private slots:
         tree->setCurrentItem(findItem(tree, "Ribbon section 20x..."));
         QVERIFY(!window().toListButton(SectionKind::FlatBar)->isEnabled());
         QVERIFY(window().resultsPanel(SectionKind::FlatBar)->panel().isEmpty());
+    }
+
+    void uArrangementBoxesActAsOneChoice()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(8);
+        QTreeWidget* tree = window().tree(SectionKind::U);
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QCOMPARE(window().dataBox(SectionKind::U)->title(), QStringLiteral("U 40x10x(3x3) section"));
+        QButtonGroup* boxes = window().uArrangement();
+        QVERIFY(boxes->button(0)->isEnabled());
+        QTest::mouseClick(boxes->button(0), Qt::LeftButton, {}, QPoint(6, 6)); // a ticked box stays ticked
+        QVERIFY(boxes->button(0)->isChecked());
+        QTest::mouseClick(boxes->button(2), Qt::LeftButton, {}, QPoint(6, 6));
+        QVERIFY(boxes->button(2)->isChecked());
+        QVERIFY(!boxes->button(0)->isChecked());
+        QCOMPARE(window().dataBox(SectionKind::U)->title(), QStringLiteral("2xU ][ 40x10x(3x3) section"));
+        QVERIFY(window().toListButton(SectionKind::U)->isEnabled());
+        // A field the check refuses: tw equal to B.
+        window().field(SectionKind::U, 2)->setText("40");
+        QVERIFY(!window().toListButton(SectionKind::U)->isEnabled());
+    }
+
+    void customISectionFollowsItsFields()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(9);
+        QTreeWidget* tree = window().tree(SectionKind::I);
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QCOMPARE(window().dataBox(SectionKind::I)->title(), QStringLiteral("I 50x100x(3x3) section"));
+        QCOMPARE(double(window().state().properties.Area), 582.0);
+        window().field(SectionKind::I, 0)->setText("60");
+        QCOMPARE(window().dataBox(SectionKind::I)->title(), QStringLiteral("I 60x100x(3x3) section"));
+        QCOMPARE(double(window().state().properties.Area), 642.0);
     }
 
     void materialFiltersCorrectTyping()
