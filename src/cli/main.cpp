@@ -105,6 +105,7 @@ QString usage()
         "                      [--density TEXT] [--units DIGITS] [--json]\n"
         "  morvane-cli picture --kind KIND (--entry TEXT | --dims A,B,...) [--angle N] -o FILE.png\n"
         "  morvane-cli catalogue --kind KIND\n"
+        "  morvane-cli profile NAME [--json]\n"
         "kinds: rh ch rs cs flat l t plate u i");
 }
 
@@ -259,6 +260,61 @@ int pictureCommand(const QStringList& args)
     return 0;
 }
 
+// Names and units of the values of each record layout.
+struct ValueName {
+    const char* name;
+    const char* unit;
+};
+
+std::vector<ValueName> layoutOf(const QString& name, int valueLines)
+{
+    if (valueLines == 1)
+        return {{"weight", "kg/m2"}};
+    if (name.startsWith(QLatin1String("L section")) || name.startsWith(QLatin1String("CR L section")))
+        return {{"weight", "kg/m"}, {"area", "cm2"}, {"Ix", "cm4"}, {"Iy", "cm4"}, {"Kx", "cm3"}, {"Ky", "cm3"}};
+    std::vector<ValueName> v{{"weight", "kg/m"}, {"area", "cm2"}, {"Ix", "cm4"}, {"Kx", "cm3"},
+                             {"Iy", "cm4"},      {"Ky", "cm3"},   {"surface", "cm2/m"}};
+    if (valueLines >= 9) {
+        v.push_back({"tw", "mm"});
+        v.push_back({"tf", "mm"});
+    }
+    return v;
+}
+
+int profileCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args, {}, {"--json"}, error);
+    if (!o)
+        return fail(error);
+    if (o->positional.size() != 1)
+        return fail(QStringLiteral("profile takes one entry name, such as \"HR I80x42\""));
+    const QString name = o->positional.first();
+    const ProfileTable& table = ProfileTable::builtIn();
+    const auto record = table.find(name, 0, table.lineCount() - 1);
+    if (!record)
+        return fail(QStringLiteral("no profile '%1' in the table").arg(name));
+    int count = 0;
+    while (readNumber(table.line(*record + count + 1)))
+        ++count;
+    const std::vector<ValueName> names = layoutOf(name, count);
+    if (o->has("--json")) {
+        QJsonObject object{{"name", name}};
+        for (std::size_t k = 0; k < names.size() && int(k) < count; ++k)
+            object.insert(QString::fromLatin1(names[k].name),
+                          QJsonObject{{"value", double(*table.value(*record, int(k) + 1))},
+                                      {"unit", QString::fromLatin1(names[k].unit)}});
+        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+        return 0;
+    }
+    printLine(stdout, name);
+    for (std::size_t k = 0; k < names.size() && int(k) < count; ++k)
+        printLine(stdout, QStringLiteral("%1: %2 %3")
+                              .arg(QString::fromLatin1(names[k].name), table.valueText(*record, int(k) + 1),
+                                   QString::fromLatin1(names[k].unit)));
+    return 0;
+}
+
 int catalogueCommand(const QStringList& args)
 {
     QString error;
@@ -294,6 +350,8 @@ int main(int argc, char** argv)
         return sectionCommand(args);
     if (command == QLatin1String("picture"))
         return pictureCommand(args);
+    if (command == QLatin1String("profile"))
+        return profileCommand(args);
     if (command == QLatin1String("catalogue"))
         return catalogueCommand(args);
     return fail(QStringLiteral("unknown command '%1'\n").arg(command) + usage());

@@ -129,3 +129,32 @@ TEST(CliSection, SolidKinds)
     EXPECT_EQ(cli({"section", "--kind", "cs", "--dims", "20", "--angle", "10"}).status, 2);
     EXPECT_EQ(cli({"section", "--kind", "flat", "--entry", "Ribbon section 10x..."}).status, 2);
 }
+
+TEST(CliProfile, PrintsARecordWithNamesAndUnits)
+{
+    const CliRun r = cli({"profile", "HR I80x42"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "HR I80x42\nweight: 5.95 kg/m\narea: 7.58 cm2\nIx: 77.8 cm4\nKx: 19.3 cm3\nIy: 6.29 cm4\n"
+                     "Ky: 3 cm3\nsurface: 3180 cm2/m\ntw: 3.9 mm\ntf: 5.9 mm\n");
+    const CliRun json = cli({"profile", "L section 30x45x5", "--json"});
+    ASSERT_EQ(json.status, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_NEAR(o["Iy"].toObject()["value"].toDouble(), 2.47, 1e-12);
+    EXPECT_EQ(o["Kx"].toObject()["unit"].toString(), "cm3");
+    EXPECT_EQ(cli({"profile", "HR I81x42"}).status, 2);
+}
+
+TEST(CliCatalogue, EveryKindHasItsMenu)
+{
+    for (const char* kind : {"rh", "ch", "rs", "cs", "flat", "l", "t", "plate", "u", "i"}) {
+        const CliRun r = cli({"catalogue", "--kind", kind});
+        EXPECT_EQ(r.status, 0) << kind;
+        EXPECT_GT(r.out.count('\n'), 10) << kind;
+    }
+    const CliRun i = cli({"section", "--kind", "i", "--entry", "HR I80x42", "--json"});
+    ASSERT_EQ(i.status, 0) << i.err.toStdString();
+    EXPECT_NEAR(QJsonDocument::fromJson(i.out.toUtf8()).object()["KxAbove"].toDouble(), 19.45, 1e-9);
+    const CliRun u = cli({"section", "--kind", "u", "--dims", "40,10,3,3", "--arrangement", "box"});
+    EXPECT_EQ(u.status, 0);
+    EXPECT_TRUE(u.out.contains("2xU [] 40x10x(3x3) section features :"));
+}

@@ -1,0 +1,183 @@
+#include "catalogue/profile_catalogue.h"
+#include "sections/number_format.h"
+#include "sections/profiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <map>
+#include <set>
+
+namespace {
+struct Record {
+    int line = 0;
+    QString name;
+    std::vector<long double> values;
+};
+
+// Name lines are the lines that do not read as numbers.
+std::vector<Record> records()
+{
+    const ProfileTable& t = ProfileTable::builtIn();
+    std::vector<Record> out;
+    for (int i = 0; i < t.lineCount(); ++i) {
+        if (auto v = readNumber(t.line(i))) {
+            if (!out.empty())
+                out.back().values.push_back(*v);
+        } else {
+            out.push_back({i, t.line(i), {}});
+        }
+    }
+    return out;
+}
+
+bool isPlate(const QString& name)
+{
+    return name.endsWith(QLatin1String("plate"));
+}
+
+bool isL(const QString& name)
+{
+    return name.startsWith(QLatin1String("L section")) || name.startsWith(QLatin1String("CR L section"));
+}
+
+bool isDoublySymmetricI(const QString& name)
+{
+    return name.startsWith(QLatin1String("HR I")) || name.startsWith(QLatin1String("IPE")) ||
+           name.startsWith(QLatin1String("IPB;HE-B")) || name.startsWith(QLatin1String("I PBI;(HE-A)"));
+}
+
+std::vector<QString> leaves(SectionKind kind)
+{
+    const std::vector<MenuEntry>& menu = builtInMenu(kind);
+    std::vector<QString> out;
+    for (std::size_t i = 1; i < menu.size(); ++i) {
+        const bool hasChildren = i + 1 < menu.size() && menu[i + 1].depth > menu[i].depth;
+        if (!hasChildren && menu[i].depth > 0)
+            out.push_back(menu[i].text);
+        if (!hasChildren && menu[i].depth == 0 && kind == SectionKind::T)
+            out.push_back(menu[i].text);
+    }
+    return out;
+}
+
+// The lookup each tab makes for a menu leaf.
+std::optional<int> tabLookup(SectionKind kind, const QString& leaf)
+{
+    const ProfileTable& t = ProfileTable::builtIn();
+    switch (kind) {
+    case SectionKind::I:
+        if (auto r = t.find(leaf, 0, 320))
+            return r;
+        return t.find(leaf, 1200, 2000);
+    case SectionKind::U: {
+        const QString name = channelLookupName(leaf);
+        if (auto r = t.find(name, 0, 500))
+            return r;
+        return t.find(name, 2350, 3625);
+    }
+    case SectionKind::T: return t.find(leaf, 0, 500);
+    case SectionKind::L: return t.find(leaf, 0, t.lineCount() - 1);
+    case SectionKind::Plate: return t.find(leaf, 1000, 1400);
+    default: return std::nullopt;
+    }
+}
+} // namespace
+
+TEST(ProfileData, TellingRowsStandAsGiven)
+{
+    const std::map<QString, QString> telling{
+        {"HR U50x38", "5.59 7.12 26.4 10.6 9.12 3.75 2380 5 7"},
+        {"HR I80x42", "5.95 7.58 77.8 19.3 6.29 3 3180 3.9 5.9"},
+        {"IPB;HE-B 100x100", "20.4 26 450 89.9 167 33.5 6000 6 10"},
+        {"I PBI;(HE-A) 1000 990x300", "272 347 553800 11190 14000 934 31800 16.5 31"},
+        {"T20x20x3", "0.88 1.12 0.38 0.27 0.2 0.2 800"},
+        {"L section 30x45x5", "2.77 3.53 6.99 2.47 2.35 1.11"},
+        {"CR L section 40x20x2", "0.89 1.13 1.87 0.34 0.73 0.22"},
+        {"CR U200x100x5", "14.88 18.96 1184.55 118.45 190.87 26.36 7900"},
+        {"0.5 mm steel plate", "3.925"},
+    };
+    const ProfileTable& t = ProfileTable::builtIn();
+    for (const auto& [name, values] : telling) {
+        const auto at = t.find(name, 0, t.lineCount() - 1);
+        ASSERT_TRUE(at.has_value()) << name.toStdString();
+        const QStringList v = values.split(' ');
+        for (int k = 0; k < v.size(); ++k)
+            EXPECT_EQ(t.valueText(*at, k + 1), v[k]) << name.toStdString() << " value " << k + 1;
+    }
+}
+
+TEST(ProfileData, RecordLayoutsAndFamilyBlocks)
+{
+    const std::vector<Record> all = records();
+    EXPECT_GE(all.size(), 490u);
+    std::set<QString> names;
+    for (const Record& r : all) {
+        EXPECT_TRUE(names.insert(r.name).second) << "duplicate " << r.name.toStdString();
+        std::size_t expected = 9;
+        if (isPlate(r.name))
+            expected = 1;
+        else if (isL(r.name))
+            expected = 6;
+        else if (r.name.startsWith("T") || r.name.startsWith("CR U"))
+            expected = 7;
+        EXPECT_EQ(r.values.size(), expected) << r.name.toStdString();
+    }
+    const ProfileTable& t = ProfileTable::builtIn();
+    EXPECT_EQ(t.line(0), "HR U50x38");
+    EXPECT_EQ(t.line(140), "HR I80x42");
+    EXPECT_EQ(t.line(310), "T20x20x3");
+    EXPECT_EQ(t.line(t.lineCount() - 8), "CR U200x100x5");
+}
+
+TEST(ProfileData, WeightIsSteelAreaTimesDensity)
+{
+    for (const Record& r : records()) {
+        if (isPlate(r.name) || r.values.size() < 2)
+            continue;
+        const long double weight = r.values[0], area = r.values[1];
+        EXPECT_NEAR(double(weight), double(area * 0.785L), double(area * 0.785L * 0.01L)) << r.name.toStdString();
+    }
+}
+
+TEST(ProfileData, DoublySymmetricModuliFollowTheOutline)
+{
+    for (const Record& r : records()) {
+        if (!isDoublySymmetricI(r.name))
+            continue;
+        // The last piece before "x" is the height, the piece after it the width.
+        const QStringList pieces = r.name.split('x');
+        const QString hText = pieces[0].section(' ', -1).remove(QRegularExpression("^[A-Z]+"));
+        const long double h = readNumber(hText).value_or(0);
+        const long double b = readNumber(pieces[1]).value_or(0);
+        ASSERT_GT(h, 0) << r.name.toStdString();
+        const long double ix = r.values[2], kx = r.values[3], iy = r.values[4], ky = r.values[5];
+        EXPECT_NEAR(double(kx), double(ix / (h / 20)), double(kx * 0.02L)) << r.name.toStdString();
+        EXPECT_NEAR(double(ky), double(iy / (b / 20)), double(ky * 0.02L)) << r.name.toStdString();
+        const long double tw = r.values[7], tf = r.values[8];
+        EXPECT_GT(tw, 0);
+        EXPECT_GT(tf, 0);
+        EXPECT_LT(tw, b) << r.name.toStdString();
+        EXPECT_LT(2 * tf, h) << r.name.toStdString();
+    }
+}
+
+TEST(ProfileData, EveryMenuLeafIsFoundByItsTab)
+{
+    for (SectionKind kind : {SectionKind::I, SectionKind::U, SectionKind::T, SectionKind::L, SectionKind::Plate}) {
+        const std::vector<QString> menuLeaves = leaves(kind);
+        EXPECT_FALSE(menuLeaves.empty());
+        for (const QString& leaf : menuLeaves)
+            EXPECT_TRUE(tabLookup(kind, leaf).has_value()) << kindCode(kind).toStdString() << ": " << leaf.toStdString();
+    }
+}
+
+TEST(ProfileData, EveryRecordIsReachableFromAMenu)
+{
+    std::set<QString> reachable;
+    for (SectionKind kind : {SectionKind::I, SectionKind::U, SectionKind::T, SectionKind::L, SectionKind::Plate})
+        for (const QString& leaf : leaves(kind))
+            reachable.insert(kind == SectionKind::U ? channelLookupName(leaf) : leaf);
+    for (const Record& r : records())
+        EXPECT_TRUE(reachable.count(r.name)) << r.name.toStdString();
+}
