@@ -6,6 +6,7 @@
 #include "drawing/overlay.h"
 #include "drawing/section_pictures.h"
 #include "sections/dimension_filter.h"
+#include "sections/profiles.h"
 #include "sections/tab_computations.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
@@ -432,6 +433,11 @@ MainWindow::Tab MainWindow::buildTab(SectionKind kind)
         const QSignalBlocker block(t.fields[std::size_t(i)]);
         t.fields[std::size_t(i)]->setText(startTexts[i]);
     }
+    if (kind == SectionKind::Plate)
+        for (QLineEdit* f : t.fields) {
+            const QSignalBlocker block(f);
+            f->setText(QStringLiteral("0"));
+        }
     if (kind == SectionKind::U) {
         // The arrangement boxes behave as one choice; a ticked box stays ticked.
         t.arrangement = new QButtonGroup(t.dataBox);
@@ -471,6 +477,12 @@ MainWindow::Tab MainWindow::buildTab(SectionKind kind)
     row->addWidget(t.featuresBox, 0);
 
     connect(t.tree, &QTreeWidget::currentItemChanged, this, [this, kind] { treeChanged(kind); });
+    if (kind == SectionKind::Plate)
+        connect(t.tree, &QTreeWidget::itemDoubleClicked, this, [this] {
+            plateChanged();
+            if (m_plateRecord >= 0)
+                tab(SectionKind::Plate).fields[0]->setFocus();
+        });
     if (holdsOffKeys(kind))
         t.tree->installEventFilter(this);
     return t;
@@ -695,8 +707,41 @@ void MainWindow::recompute(SectionKind kind)
         treeChanged(kind);
 }
 
+void MainWindow::plateChanged()
+{
+    const PlateResult result = plateEntry(selectedEntry(SectionKind::Plate), context(SectionKind::Plate),
+                                          ProfileTable::builtIn());
+    m_plateRecord = result.record;
+    apply(SectionKind::Plate, result.tab);
+    redrawPlate();
+}
+
+void MainWindow::redrawPlate()
+{
+    // The plate picture carries the two lengths written on it; it never turns.
+    Tab& t = tab(SectionKind::Plate);
+    QImage image = sectionPicture(PictureKind::Plate).copy();
+    QPainter p(&image);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    p.setFont(font);
+    p.fillRect(QRect(QPoint(165, 95), QPoint(190, 107)), Qt::white);
+    p.fillRect(QRect(QPoint(103, 5), QPoint(133, 17)), Qt::white);
+    p.setPen(QColor(0, 0, 128));
+    if (m_plateRecord >= 0) {
+        p.drawText(QRect(165, 95, 60, 14), Qt::AlignLeft | Qt::AlignTop, t.fields[1]->text());
+        p.drawText(QRect(103, 5, 60, 14), Qt::AlignLeft | Qt::AlignTop, t.fields[0]->text());
+    }
+    p.end();
+    t.picture->setPixmap(QPixmap::fromImage(image));
+}
+
 void MainWindow::treeChanged(SectionKind kind)
 {
+    if (m_state.SectionsEnabled && kind == SectionKind::Plate) {
+        plateChanged();
+        return;
+    }
     if (!m_state.SectionsEnabled || !computes(kind))
         return;
     if (holdsOffKeys(kind) && !m_state.TreeUpdateEnabled)
@@ -720,8 +765,24 @@ void MainWindow::fieldChanged(SectionKind kind, int index)
         return;
     Tab& t = tab(kind);
     QLineEdit* edit = t.fields[std::size_t(index)];
-    if (kind == SectionKind::Plate)
+    if (kind == SectionKind::Plate) {
+        // Plate lengths are whole millimetres; an empty field reads "0".
+        QString text = edit->text();
+        for (int i = 0; i < text.size(); ++i)
+            if (!text[i].isDigit() || text[i].unicode() > 127) {
+                text.remove(i, 1);
+                QApplication::beep();
+                break;
+            }
+        if (text.isEmpty())
+            text = QStringLiteral("0");
+        if (text != edit->text()) {
+            edit->setText(text);
+            return;
+        }
+        redrawPlate();
         return;
+    }
     const QString filtered = FilterDimensionText(edit->text());
     if (filtered != edit->text()) {
         edit->setText(filtered); // runs this change again with the clean text

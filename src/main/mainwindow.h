@@ -80,6 +80,7 @@ public:
     const std::vector<DimensionLabel>& labels() const { return m_labels; }
     // The picture the features box shows now; "To List" copies it.
     const QImage& overlay() const { return m_overlay; }
+    int plateRecord() const { return m_plateRecord; }
     int angle(SectionKind kind) const;
     void setShell(DesktopShell* shell) { m_shell = shell; }
 
@@ -115,6 +116,8 @@ private:
 
     QString selectedEntry(SectionKind kind) const;
     void treeChanged(SectionKind kind);
+    void plateChanged();
+    void redrawPlate();
     void fieldChanged(SectionKind kind, int index);
     void runCustom(SectionKind kind, int changedField);
     void recompute(SectionKind kind);
@@ -156,5 +159,6 @@ private:
     QWidget* m_body = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
+    int m_plateRecord = -1; // the selected plate's record in the profile table
     int m_suppressed = 0; // field changes made by a computation do not recompute
 };

@@ -262,6 +262,46 @@ private slots:
         QCOMPARE(double(window().state().properties.Area), 642.0);
     }
 
+    void catalogueProfilesComputeInTheWindow()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(9);
+        QTreeWidget* i = window().tree(SectionKind::I);
+        i->setCurrentItem(findItem(i, "HR I80x42"));
+        QCOMPARE(panelValue(window(), SectionKind::I, 74), QStringLiteral("19.45 [cm3]"));
+        QVERIFY(window().toListButton(SectionKind::I)->isEnabled());
+        i->setCurrentItem(findItem(i, "Hot rolled I section"));
+        QVERIFY(!window().toListButton(SectionKind::I)->isEnabled());
+        QVERIFY(window().resultsPanel(SectionKind::I)->panel().isEmpty());
+
+        window().tabBar()->setCurrentIndex(5);
+        QTreeWidget* l = window().tree(SectionKind::L);
+        l->setCurrentItem(findItem(l, "L section 30x45x5"));
+        QCOMPARE(window().resultsPanel(SectionKind::L)->panel().lines().back().label,
+                 QStringLiteral("e /Centroid/: e1=29.7 e2=22.3 mm"));
+    }
+
+    void plateShowsItsWeightPerSquareMetre()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(7);
+        QCOMPARE(window().rotationCaption()->text(), QStringLiteral("0 degrees"));
+        QVERIFY(!window().rotateButton()->isEnabled());
+        QTreeWidget* tree = window().tree(SectionKind::Plate);
+        tree->setCurrentItem(findItem(tree, "0.5 mm steel plate"));
+        QCOMPARE(panelValue(window(), SectionKind::Plate, 22), QStringLiteral("3.925 Kg/m2"));
+        QVERIFY(window().field(SectionKind::Plate, 0)->isEnabled());
+        QVERIFY(window().plateRecord() >= 0);
+        QLineEdit* length = window().field(SectionKind::Plate, 0);
+        length->setText("12a");
+        QCOMPARE(length->text(), QStringLiteral("12"));
+        length->setText("");
+        QCOMPARE(length->text(), QStringLiteral("0"));
+        tree->setCurrentItem(findItem(tree, "Steel plates"));
+        QVERIFY(!window().field(SectionKind::Plate, 0)->isEnabled());
+        QVERIFY(window().resultsPanel(SectionKind::Plate)->panel().isEmpty());
+    }
+
     void materialFiltersCorrectTyping()
     {
         window().start();
