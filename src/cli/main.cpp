@@ -4,6 +4,7 @@
 #include "drawing/section_pictures.h"
 #include "settings/message_table.h"
 #include "sections/dimension_filter.h"
+#include "sections/profiles.h"
 #include "sections/tab_computations.h"
 #include "sections/material.h"
 #include "sections/number_format.h"
@@ -133,7 +134,7 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
     if (!kind)
         return fail(error);
     kindOut = *kind;
-    if (!kindComputes(*kind))
+    if (!kindComputes(*kind) && *kind != SectionKind::Plate)
         return fail(QStringLiteral("the %1 kind is not available in this version").arg(kindCode(*kind)));
 
     if (auto density = o->get("--density"))
@@ -158,13 +159,18 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
     if (entry.has_value() == dims.has_value())
         return fail(QStringLiteral("give either --entry or --dims"));
 
+    if (*kind == SectionKind::Plate && !entry)
+        return fail(QStringLiteral("a plate is chosen with --entry, such as \"0.5 mm steel plate\""));
     if (entry) {
         bool isGroup = false;
         if (!menuHasEntry(*kind, *entry, isGroup))
             return fail(QStringLiteral("no entry '%1' in the %2 menu").arg(*entry, kindCode(*kind)));
         if (isGroup)
             return fail(QStringLiteral("'%1' is a group heading, not a section").arg(*entry));
-        result = *computeEntry(*kind, *entry, ctx);
+        if (*kind == SectionKind::Plate)
+            result = plateEntry(*entry, ctx, ProfileTable::builtIn()).tab;
+        else
+            result = *computeEntry(*kind, *entry, ctx);
     } else {
         const QStringList parts = dims->split(QLatin1Char(','));
         if (parts.size() != customFieldCount(*kind))
@@ -203,6 +209,25 @@ int sectionCommand(const QStringList& args)
 
     const bool json = o->has("--json");
     const std::vector<PanelLine> lines = result.panel.lines();
+    if (kind == SectionKind::Plate) {
+        // A plate is not computed: its entry gives the weight per square metre.
+        const QString weight = plateEntry(*o->get("--entry"), ctx, ProfileTable::builtIn()).weightText;
+        if (json) {
+            QJsonArray panel;
+            for (const PanelLine& line : lines)
+                panel.append(QJsonObject{{"label", line.label}, {"value", line.value},
+                                         {"colour", panelColourName(line.colour)}});
+            const QJsonObject object{{"weightPerSquareMetre", double(readNumber(weight).value_or(0))},
+                                     {"panel", panel}};
+            printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+        } else {
+            printLine(stdout, QStringLiteral("weightPerSquareMetre: ") + weight);
+            printLine(stdout, QString());
+            for (const PanelLine& line : lines)
+                printLine(stdout, line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value);
+        }
+        return 0;
+    }
     if (!result.properties) {
         for (const PanelLine& line : lines)
             printLine(stdout, line.label + line.value);

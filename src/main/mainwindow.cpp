@@ -527,19 +527,22 @@ void MainWindow::buildMaterialBar(QWidget* parent)
     connect(m_tensile, &QLineEdit::textChanged, this, &MainWindow::onTensileEdited);
     connect(m_pressure, &QLineEdit::textChanged, this, &MainWindow::onPressureEdited);
 
-    // List commands; their windows arrive with the item list.
-    auto* listCommands = new QVBoxLayout;
+    // List commands, in a row of their own above the list; their windows
+    // arrive with the item list.
+    auto* listRow = new QWidget(parent);
+    auto* listCommands = new QHBoxLayout(listRow);
+    listCommands->setContentsMargins(0, 0, 0, 0);
     const char* listButtons[][2] = {{"Edit stringgrid....", "Button1"},
                                     {"Private data editing ....", "Button2"},
                                     {"Delete selected item(s)", "DeleteItems"},
                                     {"Correction selected item...", "CorrectItem"}};
     for (const auto& b : listButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(b[0]), bar);
+        auto* button = new QPushButton(QString::fromLatin1(b[0]), listRow);
         button->setObjectName(QString::fromLatin1(b[1]));
         button->setEnabled(false);
         listCommands->addWidget(button);
     }
-    layout->addLayout(listCommands);
+    listCommands->addStretch();
 
     auto* rotation = new QVBoxLayout;
     m_rotateButton = new QPushButton(QStringLiteral("Rotate section:"), bar);
@@ -552,6 +555,7 @@ void MainWindow::buildMaterialBar(QWidget* parent)
     rotation->addWidget(m_rotationCaption);
     layout->addLayout(rotation);
     parent->layout()->addWidget(bar);
+    parent->layout()->addWidget(listRow);
 }
 
 void MainWindow::buildGrid(QWidget* parent)

@@ -158,3 +158,13 @@ TEST(CliCatalogue, EveryKindHasItsMenu)
     EXPECT_EQ(u.status, 0);
     EXPECT_TRUE(u.out.contains("2xU [] 40x10x(3x3) section features :"));
 }
+
+TEST(CliSection, PlatesGiveTheirWeightPerSquareMetre)
+{
+    const CliRun r = cli({"section", "--kind", "plate", "--entry", "0.5 mm steel plate"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("weightPerSquareMetre: 3.925\n"));
+    EXPECT_TRUE(r.out.contains("G Weight /Area x Density/:\t3.925 Kg/m2\n"));
+    EXPECT_EQ(cli({"section", "--kind", "plate", "--entry", "0.5 mm steel plate", "--angle", "10"}).status, 2);
+    EXPECT_EQ(cli({"section", "--kind", "plate", "--dims", "1,2"}).status, 2);
+}

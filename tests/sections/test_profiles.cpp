@@ -254,3 +254,23 @@ TEST(Plate, WeightPerSquareMetre)
     EXPECT_EQ(group.record, -1);
     EXPECT_TRUE(group.tab.panel.isEmpty());
 }
+
+TEST(Channel, ColdFormedFromTheBuiltInTable)
+{
+    const ChannelResult r = channelEntry("CR U20x20x1.5", UStart, ChannelArrangement::Single, at(0), ProfileTable::builtIn());
+    ASSERT_TRUE(r.tab.properties.has_value());
+    EXPECT_EQ(r.tab.labels.at(3).text, "1.5");
+    EXPECT_EQ(r.tab.labels.at(4).text, "1.5");
+    EXPECT_EQ(r.tab.labels.at(0).text, "20");
+}
+
+TEST(Angle, EqualLegGuardTurnsThePrincipalAxesByAboutFortyFiveDegrees)
+{
+    // With Ix = Iy the principal moments differ by 2 |Ixy|; at 45 degrees the
+    // turned Ix reaches one of them.
+    const TabResult r0 = angleEntry("L section 50x50x5", {"40", "10", "3"}, at(0), table());
+    const TabResult r45 = angleEntry("L section 50x50x5", {"40", "10", "3"}, at(45), table());
+    ASSERT_TRUE(r45.properties.has_value());
+    EXPECT_GT(std::fabs(double(r45.properties->Ix - r0.properties->Ix)), 3.0);
+    EXPECT_NEAR(double(r45.properties->Ix + r45.properties->Iy), 22.0, 1e-6);
+}
