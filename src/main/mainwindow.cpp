@@ -51,13 +51,13 @@ const MessageTable& msg()
     return MessageTable::english();
 }
 
-struct FieldSpec {
+struct FieldLayout {
     const char* caption;
     const char* objectName;
 };
 
 // Dimension fields of each tab, in the order the computations take them.
-std::vector<FieldSpec> fieldSpecs(SectionKind kind)
+std::vector<FieldLayout> fieldLayouts(SectionKind kind)
 {
     switch (kind) {
     case SectionKind::RectHollow:
@@ -411,10 +411,10 @@ MainWindow::Tab MainWindow::buildTab(SectionKind kind)
     t.dataBox = new QGroupBox(t.panel);
     auto* dataLayout = new QVBoxLayout(t.dataBox);
     int fieldIndex = 0;
-    for (const FieldSpec& spec : fieldSpecs(kind)) {
-        auto* caption = new QLabel(QString::fromLatin1(spec.caption), t.dataBox);
-        if (spec.objectName)
-            caption->setObjectName(QString::fromLatin1(spec.objectName));
+    for (const FieldLayout& layout : fieldLayouts(kind)) {
+        auto* caption = new QLabel(QString::fromLatin1(layout.caption), t.dataBox);
+        if (layout.objectName)
+            caption->setObjectName(QString::fromLatin1(layout.objectName));
         auto* edit = new QLineEdit(t.dataBox);
         edit->setMaxLength(DimensionFieldMaxLength);
         edit->setObjectName(QStringLiteral("Field%1_%2").arg(index).arg(fieldIndex));

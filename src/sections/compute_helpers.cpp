@@ -65,3 +65,16 @@ bool isCustomEntry(const QString& entry, const ComputeContext& ctx)
 {
     return entry == ctx.msg()(96);
 }
+
+bool allFinite(const SectionProperties& p)
+{
+    for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+QString afterFirstColon(const QString& text)
+{
+    return text.mid(text.indexOf(QLatin1Char(':')) + 1);
+}

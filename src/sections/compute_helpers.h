@@ -40,5 +40,12 @@ QString weightText6(long double weight);
 // Two decimals then a unit text.
 QString weightText(long double weight, const QString& unit);
 
+// Whether every value is finite: a computation whose arithmetic failed ends
+// silently instead of storing infinities.
+bool allFinite(const SectionProperties& p);
+
+// The text after the first colon (the whole text when it has none).
+QString afterFirstColon(const QString& text);
+
 // "Custom-designed section" in the active language.
 bool isCustomEntry(const QString& entry, const ComputeContext& ctx);

@@ -13,13 +13,6 @@ long double cube(long double x)
     return x * x * x;
 }
 
-bool allFinite(const SectionProperties& p)
-{
-    for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
 
 std::vector<DimensionLabel> rectHollowLabels(const QString& a, const QString& b, const QString& v)
 {
@@ -58,10 +51,6 @@ void computePipe(TabResult& result, long double d, long double v, const QString&
     finish(result, p, title, weightText6(weightPerMetre(density, p.Area)), ctx);
 }
 
-QString afterFirstColon(const QString& text)
-{
-    return text.mid(text.indexOf(QLatin1Char(':')) + 1);
-}
 } // namespace
 
 SectionProperties rectHollowProperties(long double a, long double b, long double v, long double angle)

@@ -66,20 +66,13 @@ void writeInvalid(TabResult& result, const QString& entry, const ComputeContext&
     result.toListEnabled = false;
 }
 
-bool finite(const SectionProperties& p)
-{
-    for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
 
 // Writes the standard lines and stores the section; false when the
 // arithmetic failed (then nothing is written).
 bool writeProfile(TabResult& result, const QString& title, const SectionProperties& p, const ComputeContext& ctx)
 {
     const long double density = densityOrReport(result, ctx);
-    if (!finite(p))
+    if (!allFinite(p))
         return false;
     result.properties = p;
     result.title = title;

@@ -9,24 +9,13 @@
 #include <cmath>
 
 namespace {
-QString afterFirstColon(const QString& text)
-{
-    return text.mid(text.indexOf(QLatin1Char(':')) + 1);
-}
 
-bool finite(const SectionProperties& p)
-{
-    for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
 
 void writeRectangle(TabResult& result, long double a, long double b, const QString& title, const ComputeContext& ctx)
 {
     const SectionProperties p = rectangleProperties(a, b, ctx.angle);
     const long double density = densityOrReport(result, ctx);
-    if (!finite(p))
+    if (!allFinite(p))
         return; // a failed computation ends silently
     result.properties = p;
     result.title = title;
