@@ -128,5 +128,6 @@ QString formatPanelValue(long double value, bool isArea)
 
 QString formatTwoOrTen(long double value)
 {
-    return value >= 0.01L ? formatFixed(value, 2) : formatFixed(value, 10);
+    // Negative stresses are judged by their size.
+    return std::fabs(value) >= 0.01L ? formatFixed(value, 2) : formatFixed(value, 10);
 }

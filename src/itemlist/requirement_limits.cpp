@@ -1,0 +1,100 @@
+#include "itemlist/requirement_limits.h"
+
+#include "sections/number_format.h"
+#include "settings/message_table.h"
+
+#include <QStringList>
+
+QString RequirementLimits::key(int row, const MessageTable& m)
+{
+    static constexpr int Keys[Rows] = {2, 3, 4, 6, 7, 5, 8};
+    return m(Keys[row]);
+}
+
+QString RequirementLimits::filterLimitText(const QString& input)
+{
+    QString text = input;
+    for (;;) {
+        bool point = false;
+        int bad = -1;
+        for (int i = 0; i < text.size() && bad < 0; ++i) {
+            const QChar c = text[i];
+            if (c == QLatin1Char('.') && !point)
+                point = true;
+            else if (c.unicode() < '0' || c.unicode() > '9')
+                bad = i;
+        }
+        if (bad < 0)
+            return text;
+        text.remove(bad, 1);
+    }
+}
+
+bool RequirementLimits::enabled(int i) const
+{
+    const auto min = readNumber(m_rows[std::size_t(i)].min);
+    const auto max = readNumber(m_rows[std::size_t(i)].max);
+    return min && max && *min >= 0 && *max >= 0 && *min < *max;
+}
+
+PanelColour RequirementLimits::RequirementColour(const QString& key, long double value, const MessageTable& m) const
+{
+    for (int i = 0; i < Rows; ++i) {
+        if (RequirementLimits::key(i, m) != key)
+            continue;
+        if (!enabled(i) || !m_rows[std::size_t(i)].ticked)
+            return PanelColour::Neutral;
+        const long double min = *readNumber(m_rows[std::size_t(i)].min);
+        const long double max = *readNumber(m_rows[std::size_t(i)].max);
+        if (min > value)
+            return PanelColour::Red;
+        return max >= value ? PanelColour::Green : PanelColour::Yellow;
+    }
+    return PanelColour::Neutral;
+}
+
+ColourQuery RequirementLimits::query(const MessageTable& m) const
+{
+    return [limits = *this, &m](const QString& key, long double value) {
+        return limits.RequirementColour(key, value, m);
+    };
+}
+
+QString RequirementLimits::signature() const
+{
+    QString s;
+    for (int i = 0; i < Rows; ++i) {
+        const Row& r = m_rows[std::size_t(i)];
+        s += (r.ticked ? QLatin1Char('1') : QLatin1Char('0'));
+        s += (enabled(i) ? QLatin1Char('1') : QLatin1Char('0'));
+        s += r.min + QLatin1Char('|') + r.max + QLatin1Char('|');
+    }
+    return s;
+}
+
+bool RequirementLimits::parse(const QString& text, QString& error)
+{
+    const QStringList pairs = text.split(QLatin1Char(','));
+    if (pairs.size() != Rows) {
+        error = QStringLiteral("seven min:max pairs are needed, in the order A, Ix, Iy, Kx above, Kx under, Ixx, Kxx");
+        return false;
+    }
+    for (int i = 0; i < Rows; ++i) {
+        const QString pair = pairs[i].trimmed();
+        Row row;
+        if (!pair.isEmpty()) {
+            const QStringList parts = pair.split(QLatin1Char(':'));
+            if (parts.size() != 2 || filterLimitText(parts[0]) != parts[0] || filterLimitText(parts[1]) != parts[1]) {
+                error = QStringLiteral("pair %1 '%2' is not min:max with plain numbers").arg(i + 1).arg(pair);
+                return false;
+            }
+            row = {true, parts[0], parts[1]};
+        }
+        m_rows[std::size_t(i)] = row;
+        if (!pair.isEmpty() && !enabled(i)) {
+            error = QStringLiteral("pair %1 '%2' needs 0 <= min < max").arg(i + 1).arg(pair);
+            return false;
+        }
+    }
+    return true;
+}
