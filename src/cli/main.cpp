@@ -1,6 +1,7 @@
 // morvane-cli: the headless face of the section core, for scripts and checks.
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
+#include "itemlist/requirement_limits.h"
 #include "drawing/section_pictures.h"
 #include "settings/message_table.h"
 #include "sections/dimension_filter.h"
@@ -103,7 +104,7 @@ QString usage()
     return QStringLiteral(
         "usage:\n"
         "  morvane-cli section --kind KIND (--entry TEXT | --dims A,B,...) [--angle N]\n"
-        "                      [--density TEXT] [--units DIGITS] [--json]\n"
+        "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--json]\n"
         "  morvane-cli picture --kind KIND (--entry TEXT | --dims A,B,...) [--angle N] -o FILE.png\n"
         "  morvane-cli catalogue --kind KIND\n"
         "  morvane-cli profile NAME [--json]\n"
@@ -144,6 +145,13 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
         if (!units)
             return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
         ctx.units = *units;
+    }
+    if (auto limitsText = o->get("--limits")) {
+        static RequirementLimits limits; // lives as long as the query that reads it
+        QString why;
+        if (!limits.parse(*limitsText, why))
+            return fail(QStringLiteral("--limits: ") + why);
+        ctx.colour = limits.query(MessageTable::english());
     }
     if (auto angle = o->get("--angle")) {
         auto value = readInteger(*angle);
@@ -197,7 +205,7 @@ int sectionCommand(const QStringList& args)
 {
     QString error;
     const auto o = parseOptions(args,
-                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement"},
+                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "--limits"},
                                 {"--json"}, error);
     if (!o)
         return fail(error);
@@ -254,8 +262,13 @@ int sectionCommand(const QStringList& args)
         for (const auto& [name, value] : values)
             printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
         printLine(stdout, QString());
-        for (const PanelLine& line : lines)
-            printLine(stdout, line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value);
+        const bool withColours = o->get("--limits").has_value();
+        for (const PanelLine& line : lines) {
+            QString text = line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value;
+            if (withColours)
+                text += QStringLiteral("\t") + panelColourName(line.colour);
+            printLine(stdout, text);
+        }
     }
     for (const QString& message : result.messages)
         printLine(stderr, message);

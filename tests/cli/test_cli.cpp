@@ -168,3 +168,19 @@ TEST(CliSection, PlatesGiveTheirWeightPerSquareMetre)
     EXPECT_EQ(cli({"section", "--kind", "plate", "--entry", "0.5 mm steel plate", "--angle", "10"}).status, 2);
     EXPECT_EQ(cli({"section", "--kind", "plate", "--dims", "1,2"}).status, 2);
 }
+
+TEST(CliSection, LimitsColourThePanelLines)
+{
+    // Area 3.24 cm2 within 0..100: green; Ix 1.89 above 0..1: yellow; Iy 6.08 below 10..20: red.
+    const CliRun r = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "0:100,0:1,10:20,,,,", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonArray panel = QJsonDocument::fromJson(r.out.toUtf8()).object()["panel"].toArray();
+    EXPECT_EQ(panel[2].toObject()["colour"].toString(), "green");
+    EXPECT_EQ(panel[3].toObject()["colour"].toString(), "yellow");
+    EXPECT_EQ(panel[4].toObject()["colour"].toString(), "red");
+    EXPECT_EQ(panel[5].toObject()["colour"].toString(), "neutral");
+    const CliRun text = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "0:100,,,,,,"});
+    EXPECT_TRUE(text.out.contains("A /Area/    : \t3.24 [cm2]\tgreen\n"));
+    EXPECT_EQ(cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "5:1,,,,,,"}).status, 2);
+    EXPECT_EQ(cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "1.2.3:5,,,,,,"}).status, 2);
+}
