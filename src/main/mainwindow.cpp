@@ -1,6 +1,10 @@
 #include "mainwindow.h"
 
+#include "itemgriddelegate.h"
 #include "resultspanelview.h"
+
+#include "itemlist/item_list_model.h"
+#include "itemlist/units_apply.h"
 
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
@@ -30,6 +34,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -38,7 +43,8 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -195,10 +201,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     buildGrid(m_body);
     setCentralWidget(m_body);
 
-    m_statusJob = new QLabel(this);
-    statusBar()->addWidget(m_statusJob, 1);
-    statusBar()->addWidget(new QLabel(this), 1);
-    statusBar()->addWidget(new QLabel(this), 1);
+    for (QLabel*& panel : m_status) {
+        panel = new QLabel(this);
+        statusBar()->addWidget(panel, 1);
+    }
+    m_statusJob = m_status[0];
 
     m_grid->setEnabled(false);
     m_tabs->setEnabled(true);
@@ -231,7 +238,7 @@ void MainWindow::buildMenus()
         void (MainWindow::*slot)();
     };
     const Command commands[] = {
-        {"File", "Change name of job ", "Tteljegyzkmegnevezsnekmdostsa1", false, nullptr},
+        {"File", "Change name of job ", "Tteljegyzkmegnevezsnekmdostsa1", true, &MainWindow::changeJobName},
         {"File", "New job", "jtteljegyzk1", true, &MainWindow::newJob},
         {"File", "Load input", "Tteljegyzkbetltse1", false, nullptr},
         {"File", "Save input", "Tteljegyzkmentse1", false, nullptr},
@@ -285,11 +292,11 @@ void MainWindow::buildMenus()
         {"About", "SpeedButton4", &MainWindow::showAbout},
         {"Translation....", "SpeedButton31", nullptr},
         {"Settings....", "SpeedButton5", nullptr},
-        {"Delete selected item(s)", "SpeedButton6", nullptr},
-        {"Correction selected item...", "SpeedButton7", nullptr},
+        {"Delete selected item(s)", "SpeedButton6", &MainWindow::deleteSelectedItems},
+        {"Correction selected item...", "SpeedButton7", &MainWindow::correctSelectedItem},
         {"Edit stringgrid....", "SpeedButton8", nullptr},
         {"Private data editing ....", "SpeedButton15", nullptr},
-        {"Change name of job ", "SpeedButton14", nullptr},
+        {"Change name of job ", "SpeedButton14", &MainWindow::changeJobName},
         {"Exit", "SpeedButton27", &MainWindow::exitCommand},
     };
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -458,6 +465,7 @@ MainWindow::Tab MainWindow::buildTab(SectionKind kind)
     if (keys.toList)
         t.toList->setObjectName(QString::fromLatin1(keys.toList));
     t.toList->setEnabled(false);
+    connect(t.toList, &QPushButton::clicked, this, [this, kind] { toList(kind); });
     dataLayout->addWidget(t.toList);
     row->addWidget(t.dataBox, 2);
 
@@ -541,6 +549,13 @@ void MainWindow::buildMaterialBar(QWidget* parent)
         button->setObjectName(QString::fromLatin1(b[1]));
         button->setEnabled(false);
         listCommands->addWidget(button);
+        if (QLatin1String(b[1]) == QLatin1String("DeleteItems")) {
+            m_deleteButton = button;
+            connect(button, &QPushButton::clicked, this, &MainWindow::deleteSelectedItems);
+        } else if (QLatin1String(b[1]) == QLatin1String("CorrectItem")) {
+            m_correctButton = button;
+            connect(button, &QPushButton::clicked, this, &MainWindow::correctSelectedItem);
+        }
     }
     listCommands->addStretch();
 
@@ -560,11 +575,17 @@ void MainWindow::buildMaterialBar(QWidget* parent)
 
 void MainWindow::buildGrid(QWidget* parent)
 {
-    m_grid = new QTableWidget(250, 12, parent);
+    m_model = new ItemListModel(m_itemList, this);
+    m_grid = new QTableView(parent);
     m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid->setModel(m_model);
+    m_delegate = new ItemGridDelegate(m_grid);
+    m_grid->setItemDelegate(m_delegate);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(32);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     QFont small = m_grid->horizontalHeader()->font();
     small.setPixelSize(9);
     m_grid->horizontalHeader()->setFont(small);
@@ -576,27 +597,39 @@ void MainWindow::buildGrid(QWidget* parent)
     m_grid->setColumnHidden(1, true);
     setGridHeader();
     parent->layout()->addWidget(m_grid);
+
+    auto* popup = new QMenu(this);
+    popup->addAction(QStringLiteral("Delete selected item(s)"), this, &MainWindow::deleteSelectedItems)
+        ->setObjectName(QStringLiteral("Kijelltsortrlse1"));
+    popup->addAction(QStringLiteral("Correction selected item..."), this, &MainWindow::correctSelectedItem)
+        ->setObjectName(QStringLiteral("Correctionselecteditem1"));
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this, popup](const QPoint& at) { popup->popup(m_grid->viewport()->mapToGlobal(at)); });
+    connect(m_grid, &QTableView::doubleClicked, this, &MainWindow::correctSelectedItem);
+    connect(m_grid, &QTableView::pressed, this, [this] { endCorrection(); });
+
+    m_blinkTimer = new QTimer(this);
+    m_blinkTimer->setInterval(250);
+    connect(m_blinkTimer, &QTimer::timeout, this, [this] {
+        if (!m_state.RowBlinkEnabled) {
+            m_blinkTimer->stop();
+            m_delegate->setBlinkRow(-1);
+        } else {
+            m_delegate->setBlinkRow(m_grid->currentIndex().row());
+            m_delegate->toggleBlinkPhase();
+        }
+        m_grid->viewport()->update();
+    });
 }
 
 void MainWindow::setGridHeader()
 {
-    const MessageTable& m = msg();
-    const QString cr = QStringLiteral("\n");
-    const QStringList captions{
-        m(76),
-        m(77),
-        m(78),
-        m(79) + cr + QStringLiteral("[KN/m2]"),
-        m(80) + cr + QStringLiteral("[Kg/m3]"),
-        m(81) + QStringLiteral("[cm2]") + cr + m(82) + QStringLiteral("Kg/m"),
-        m(83) + cr + QStringLiteral("Ix [cm4]") + cr + QStringLiteral("Iy [cm4]"),
-        m(84) + cr + m(85) + QStringLiteral(" [cm3]") + cr + m(86) + QStringLiteral(" [cm3]"),
-        m(84) + cr + m(87) + QStringLiteral(" [cm3]") + cr + m(88) + QStringLiteral(" [cm3]"),
-        m(89) + cr + QStringLiteral("Ixx [cm4]") + cr + QStringLiteral("Kxx [cm3]"),
-        m(90),
-        m(91) + cr + m(92) + cr + QStringLiteral("[N/mm2]"),
-    };
-    m_grid->setHorizontalHeaderLabels(captions);
+    m_model->setHeaderCaptions(headerCaptions(m_state.units, msg()));
+}
+
+QLabel* MainWindow::statusPanel(int i) const
+{
+    return m_status.at(std::size_t(i));
 }
 
 MainWindow::Tab& MainWindow::tab(SectionKind kind)
@@ -639,19 +672,191 @@ void MainWindow::newJob()
     m_state.RowBlinkEnabled = false;
     m_area->setCurrentWidget(m_sectionPage);
     m_state.SectionsEnabled = true;
-    if (m_state.NextListRow > 1 && askYesNo(msg()(44))) {
+    if (!m_itemList.isEmpty() && askYesNo(msg()(44))) {
         // Saving a job arrives with the job files.
     }
-    m_grid->clearContents();
-    m_state.NextListRow = 1;
+    m_itemList.clear();
+    refreshGrid();
     m_tabs->setEnabled(true);
     m_grid->setEnabled(true);
     if (m_requirementAction)
-        m_requirementAction->setEnabled(false); // its window is not in this build
+        m_requirementAction->setEnabled(true);
     switchTab();
-    m_state.jobName = QStringLiteral("Noname");
+    m_state.jobName = m_state.SkipJobNamePrompt ? QStringLiteral("Noname") : askJobName(QString());
     m_state.SkipJobNamePrompt = false;
     updateStatus();
+}
+
+QString MainWindow::askJobName(const QString& current)
+{
+    const QString answer = askText(msg()(46), msg()(45), current).left(24);
+    return answer.isEmpty() ? QStringLiteral("Noname") : answer;
+}
+
+void MainWindow::changeJobName()
+{
+    m_state.jobName = askJobName(m_state.jobName);
+    updateStatus();
+}
+
+void MainWindow::refreshGrid()
+{
+    m_state.NextListRow = m_itemList.NextListRow();
+    m_model->reset();
+    const bool hasItems = !m_itemList.isEmpty();
+    m_deleteButton->setEnabled(hasItems);
+    m_correctButton->setEnabled(hasItems);
+}
+
+void MainWindow::selectRow(int r)
+{
+    const QModelIndex index = m_model->index(r - 1, 0);
+    m_grid->setCurrentIndex(index);
+    m_grid->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_grid->scrollTo(index);
+}
+
+void MainWindow::addListItems(QComboBox* box, const QStringList& items)
+{
+    const QSignalBlocker block(box);
+    const QString text = box->currentText();
+    for (const QString& item : items)
+        if (box->findText(item) < 0)
+            box->addItem(item);
+    box->setEditText(text);
+}
+
+void MainWindow::toList(SectionKind kind)
+{
+    Tab& t = tab(kind);
+    const MessageTable& m = msg();
+    const bool correcting = m_state.RowBlinkEnabled && !m_itemList.isEmpty();
+    const int target = correcting ? m_grid->currentIndex().row() + 1 : m_itemList.NextListRow();
+
+    if (kind == SectionKind::Plate) {
+        // Plate rows are always appended.
+        if (m_plateRecord < 0)
+            return;
+        const long double mass = readNumber(ProfileTable::builtIn().valueText(m_plateRecord, 1)).value_or(0);
+        const PlateRowOutcome out = writePlateRow(m_itemList.NextListRow(), selectedEntry(kind), t.fields[0]->text(),
+                                                  t.fields[1]->text(), QStringLiteral("1"), QString(), mass, m);
+        for (const QString& message : out.messages)
+            showMessage(message);
+        if (!out.written) {
+            showMessage(out.refusal);
+            return;
+        }
+        const int r = m_itemList.NextListRow();
+        m_itemList.put(r, out.row);
+        refreshGrid();
+        const ListTotals totals = ShowListTotals(m_itemList, m);
+        if (totals.unreadable)
+            showMessage(m(1));
+        m_status[1]->setText(totals.weight);
+        m_status[2]->setText(totals.outside);
+        selectRow(r);
+        return;
+    }
+
+    recompute(kind);
+    const QString rotation =
+        t.angle != 0 ? QLatin1Char(' ') + m(13) + QString::number(t.angle) + m(14) : QString();
+    const auto field = [&](int i) { return t.fields[std::size_t(i)]->text(); };
+    QString name;
+    switch (kind) {
+    case SectionKind::RectHollow: {
+        const auto a = readInteger(field(0)), b = readInteger(field(1));
+        const auto v = readNumber(field(2));
+        if (!a || !b || !v || !(*a > 2 * *v && *b > 2 * *v)) {
+            showMessage(m(1));
+            return;
+        }
+        name = field(0) + QLatin1Char('x') + field(1) + QLatin1Char('x') + field(2) + QLatin1Char(' ') + m(47) +
+               rotation;
+        break;
+    }
+    case SectionKind::CircHollow: name = m(93) + field(0) + QLatin1Char('x') + field(1); break;
+    case SectionKind::RectSolid:
+        if (!readNumber(field(0)) || !readNumber(field(1)))
+            showMessage(m(1));
+        name = t.dataBox->title() + rotation;
+        break;
+    case SectionKind::CircSolid: name = m(69) + field(0); break;
+    case SectionKind::FlatBar: name = m(31) + QLatin1Char(' ') + field(0) + QLatin1Char('x') + field(1) + rotation; break;
+    default: name = t.dataBox->title() + rotation; break;
+    }
+
+    MaterialTexts material;
+    material.eModulus = m_eBox->currentText();
+    material.density = m_densityBox->currentText();
+    material.poisson = m_poissonBox->currentText();
+    material.tensile = m_tensile->text();
+    material.pressure = m_pressure->text();
+    for (int i = 0; i < m_eBox->count(); ++i)
+        material.eItems << m_eBox->itemText(i);
+    for (int i = 0; i < m_densityBox->count(); ++i)
+        material.densityItems << m_densityBox->itemText(i);
+    for (int i = 0; i < m_poissonBox->count(); ++i)
+        material.poissonItems << m_poissonBox->itemText(i);
+
+    WriteOutcome out = WriteSectionRow(target, material, m_state.properties, m_state.units, t.angle, m);
+    if (!out.written) {
+        // A refused listing leaves the list as it was (no half-written row).
+        showMessage(out.refusal);
+        switch (out.focus) {
+        case MaterialField::Tensile: m_tensile->setFocus(); break;
+        case MaterialField::Pressure: m_pressure->setFocus(); break;
+        case MaterialField::Poisson: m_poissonBox->setFocus(); break;
+        default: break;
+        }
+        return;
+    }
+    for (const QString& message : out.messages)
+        showMessage(message);
+    addListItems(m_eBox, out.eItems);
+    addListItems(m_densityBox, out.densityItems);
+    addListItems(m_poissonBox, out.poissonItems);
+    out.row.cells[2] = name;
+    out.row.RowPicture = toSixteenColours(m_overlay);
+    m_itemList.put(target, out.row);
+    refreshGrid();
+    selectRow(target);
+}
+
+void MainWindow::deleteSelectedItems()
+{
+    endCorrection();
+    if (m_itemList.isEmpty() || !askYesNo(msg()(59)))
+        return;
+    const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
+    int first = m_grid->currentIndex().row() + 1, last = first;
+    if (!rows.isEmpty()) {
+        first = last = rows.first().row() + 1;
+        for (const QModelIndex& index : rows) {
+            first = std::min(first, index.row() + 1);
+            last = std::max(last, index.row() + 1);
+        }
+    }
+    m_itemList.removeRows(first, last);
+    refreshGrid();
+}
+
+void MainWindow::correctSelectedItem()
+{
+    if (m_itemList.isEmpty())
+        return;
+    m_state.RowBlinkEnabled = true;
+    m_blinkTimer->start();
+}
+
+void MainWindow::endCorrection()
+{
+    if (!m_blinkTimer->isActive() && !m_state.RowBlinkEnabled)
+        return;
+    m_blinkTimer->stop();
+    m_state.RowBlinkEnabled = false;
+    m_delegate->setBlinkRow(-1);
+    m_grid->viewport()->update();
 }
 
 void MainWindow::updateStatus()
@@ -699,6 +904,7 @@ ComputeContext MainWindow::context(SectionKind kind) const
     ctx.densityText = m_densityBox->currentText();
     ctx.units = m_state.units;
     ctx.angle = tab(kind).angle;
+    ctx.colour = m_limits.query(msg());
     return ctx;
 }
 
@@ -738,6 +944,9 @@ void MainWindow::redrawPlate()
     }
     p.end();
     t.picture->setPixmap(QPixmap::fromImage(image));
+    // A plate can be listed once it is chosen and both lengths are given.
+    t.toList->setEnabled(m_plateRecord >= 0 && t.fields[0]->text() != QLatin1String("0") &&
+                         t.fields[1]->text() != QLatin1String("0"));
 }
 
 void MainWindow::treeChanged(SectionKind kind)
@@ -1011,7 +1220,7 @@ void MainWindow::showAbout()
 
 void MainWindow::exitCommand()
 {
-    if (m_state.NextListRow > 1 && askYesNo(msg()(44))) {
+    if (!m_itemList.isEmpty() && askYesNo(msg()(44))) {
         // Saving a job arrives with the job files.
     }
     m_state.ExitConfirmed = true;

@@ -4,6 +4,8 @@
 #include "sections/section_properties.h"
 #include "sections/tab_result.h"
 #include "sections/units.h"
+#include "itemlist/item_list.h"
+#include "itemlist/requirement_limits.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -22,7 +24,10 @@ class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
-class QTableWidget;
+class QTableView;
+class QTimer;
+class ItemListModel;
+class ItemGridDelegate;
 class QTreeWidget;
 class QTreeWidgetItem;
 class DesktopShell;
@@ -76,7 +81,13 @@ public:
     QLabel* rotationCaption() const { return m_rotationCaption; }
     QPushButton* rotateButton() const { return m_rotateButton; }
     QPushButton* startButton() const { return m_startButton; }
-    QTableWidget* itemGrid() const { return m_grid; }
+    QTableView* itemGrid() const { return m_grid; }
+    const ItemList& itemList() const { return m_itemList; }
+    ItemList& itemList() { return m_itemList; }
+    RequirementLimits& requirementLimits() { return m_limits; }
+    QPushButton* deleteButton() const { return m_deleteButton; }
+    QPushButton* correctButton() const { return m_correctButton; }
+    QLabel* statusPanel(int i) const;
     const std::vector<DimensionLabel>& labels() const { return m_labels; }
     // The picture the features box shows now; "To List" copies it.
     const QImage& overlay() const { return m_overlay; }
@@ -91,6 +102,16 @@ public:
     void newJob();
     void exitCommand();
     void showHelp();
+    // "To List" of a tab: appends the section, or overwrites the selected row
+    // while a correction is pending.
+    void toList(SectionKind kind);
+    void deleteSelectedItems();
+    void correctSelectedItem();
+    void changeJobName();
+    // Re-expresses every dependent text after the units changed.
+    void applyUnits(const UnitSettings& units);
+    // Recomputes the current tab so that the panel follows limits and units.
+    void recomputeCurrent();
     void showAbout();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
@@ -135,6 +156,11 @@ private:
     void onTensileEdited(const QString& text);
     void onPressureEdited(const QString& text);
     void updateStatus();
+    void refreshGrid();
+    void selectRow(int r);
+    void endCorrection();
+    void addListItems(QComboBox* box, const QStringList& items);
+    QString askJobName(const QString& current);
 
     MainState m_state;
     std::vector<Tab> m_tabs_;
@@ -153,7 +179,15 @@ private:
     QLineEdit* m_pressure = nullptr;
     QPushButton* m_rotateButton = nullptr;
     QLabel* m_rotationCaption = nullptr;
-    QTableWidget* m_grid = nullptr;
+    QTableView* m_grid = nullptr;
+    ItemList m_itemList;
+    ItemListModel* m_model = nullptr;
+    ItemGridDelegate* m_delegate = nullptr;
+    RequirementLimits m_limits;
+    QTimer* m_blinkTimer = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_correctButton = nullptr;
+    std::array<QLabel*, 3> m_status{};
     QLabel* m_statusJob = nullptr;
     QAction* m_requirementAction = nullptr;
     QWidget* m_body = nullptr;

@@ -2,6 +2,7 @@
 #include "resultspanelview.h"
 
 #include "settings/desktop_shell.h"
+#include "itemlist/item_list.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -12,7 +13,9 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -74,8 +77,10 @@ private slots:
         QCOMPARE(window().findChild<QLabel*>("Label69")->text(), QStringLiteral("Version : 3.1 /  17. 04. 2004 "));
         QCOMPARE(window().tabBar()->count(), 10);
         QCOMPARE(window().tabBar()->tabText(4), QStringLiteral("Ribbon Section"));
-        QCOMPARE(window().itemGrid()->columnCount(), 12);
-        QCOMPARE(window().itemGrid()->rowCount(), 250);
+        QCOMPARE(window().itemGrid()->model()->columnCount(), 12);
+        QCOMPARE(window().itemGrid()->model()->rowCount(), 1);
+        QCOMPARE(window().itemGrid()->model()->headerData(6, Qt::Horizontal).toString(),
+                 QStringLiteral("Mom. of inertia\nIx [cm4]\nIy [cm4]"));
         QCOMPARE(window().itemGrid()->columnWidth(2), 137);
         QVERIFY(!window().itemGrid()->isEnabled());
     }
@@ -302,6 +307,129 @@ private slots:
         QVERIFY(window().resultsPanel(SectionKind::Plate)->panel().isEmpty());
     }
 
+    void toListWritesTheRowWithItsPicture()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(window().itemList().count(), 1);
+        const ListRow& row = window().itemList().row(1);
+        QCOMPARE(row.cells[0], QStringLiteral("1"));
+        QCOMPARE(row.cells[2], QStringLiteral("40x20x3 RH Section"));
+        QCOMPARE(row.cells[3], QStringLiteral("210000000"));
+        QCOMPARE(row.cells[11], QStringLiteral("300&-300"));
+        QVERIFY(!row.RowPicture.isNull());
+        QVERIFY(row.RowPicture.colorCount() <= 16);
+        QCOMPARE(window().state().NextListRow, 2);
+        QAbstractItemModel* model = window().itemGrid()->model();
+        QCOMPARE(model->data(model->index(0, 5)).toString(), QStringLiteral("3.240000&2.54"));
+        QVERIFY(window().itemGrid()->selectionModel()->isRowSelected(0, {}));
+
+        // A refused listing changes nothing.
+        window().tensileField()->setText("0");
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(m_messages, QStringList{"Error. Max.Tensil<=0 !"});
+        QCOMPARE(window().itemList().count(), 1);
+    }
+
+    void solidSquareTubeCannotBeListed()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(tree->topLevelItem(0));
+        window().field(SectionKind::RectHollow, 2)->setText("10");
+        QVERIFY(window().toListButton(SectionKind::RectHollow)->isEnabled());
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(m_messages, QStringList{"Error wrong data !"});
+        QVERIFY(window().itemList().isEmpty());
+    }
+
+    void theListStopsAt250Items()
+    {
+        window().start();
+        for (int i = 0; i < 249; ++i)
+            window().itemList().put(window().itemList().NextListRow(), ListRow{});
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(window().itemList().count(), 250);
+        QVERIFY(m_messages.isEmpty());
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(m_messages, QStringList{"Max. 250 items !!!"});
+        QCOMPARE(window().itemList().count(), 250);
+    }
+
+    void deletingAndCorrectingRows()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        const char* sizes[5] = {"20x20x2", "30x30x2", "40x20x2", "40x40x2", "50x30x2"};
+        for (const char* size : sizes) {
+            tree->setCurrentItem(findItem(tree, size));
+            QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        }
+        QCOMPARE(window().itemList().count(), 5);
+        auto* selection = window().itemGrid()->selectionModel();
+        QAbstractItemModel* model = window().itemGrid()->model();
+        selection->select(QItemSelection(model->index(1, 0), model->index(2, 11)),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        window().deleteSelectedItems();
+        QCOMPARE(m_questions, 1);
+        // askYesNo answers No in these tests: nothing removed.
+        QCOMPARE(window().itemList().count(), 5);
+        window().askYesNo = [](const QString&) { return true; };
+        selection->select(QItemSelection(model->index(1, 0), model->index(2, 11)),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        window().deleteSelectedItems();
+        QCOMPARE(window().itemList().count(), 3);
+        QCOMPARE(window().itemList().row(2).cells[2], QStringLiteral("40x40x2 RH Section"));
+        QCOMPARE(window().itemList().row(3).cells[0], QStringLiteral("3"));
+
+        // Correction: the next To List overwrites the current row.
+        window().itemGrid()->setCurrentIndex(model->index(0, 0));
+        window().correctSelectedItem();
+        QVERIFY(window().state().RowBlinkEnabled);
+        tree->setCurrentItem(findItem(tree, "60x60x5"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(window().itemList().count(), 3);
+        QCOMPARE(window().itemList().row(1).cells[2], QStringLiteral("60x60x5 RH Section"));
+        QTest::mouseClick(window().itemGrid()->viewport(), Qt::LeftButton, {},
+                          window().itemGrid()->visualRect(model->index(1, 2)).center());
+        QVERIFY(!window().state().RowBlinkEnabled);
+    }
+
+    void jobNameIsCutTo24Characters()
+    {
+        window().askText = [](const QString&, const QString& prompt, const QString&) {
+            return prompt == QStringLiteral("Name of job /max.24 characters/ :") ? QString(30, 'j') : QString();
+        };
+        window().start();
+        window().newJob();
+        QCOMPARE(window().state().jobName, QString(24, 'j'));
+        QCOMPARE(window().statusPanel(0)->text(), QStringLiteral("Name of job - ") + QString(24, 'j') + " -");
+        window().askText = [](const QString&, const QString&, const QString&) { return QString(); };
+        window().changeJobName();
+        QCOMPARE(window().state().jobName, QStringLiteral("Noname"));
+    }
+
+    void platesAreListedWithTotals()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(7);
+        QTreeWidget* tree = window().tree(SectionKind::Plate);
+        tree->setCurrentItem(findItem(tree, "1 mm steel plate"));
+        QVERIFY(!window().toListButton(SectionKind::Plate)->isEnabled());
+        window().field(SectionKind::Plate, 0)->setText("1000");
+        window().field(SectionKind::Plate, 1)->setText("2000");
+        QVERIFY(window().toListButton(SectionKind::Plate)->isEnabled());
+        QTest::mouseClick(window().toListButton(SectionKind::Plate), Qt::LeftButton);
+        QCOMPARE(window().itemList().count(), 1);
+        QCOMPARE(window().itemList().row(1).cells[6], QStringLiteral(" 15.70"));
+        QCOMPARE(window().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
+        QCOMPARE(window().statusPanel(2)->text(), QStringLiteral("Total outside:    4.00 m2"));
+    }
+
     void materialFiltersCorrectTyping()
     {
         window().start();
@@ -338,7 +466,10 @@ private slots:
     void closingWithItemsAsksOnce()
     {
         window().start();
-        window().state().NextListRow = 3;
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(window().itemList().count(), 1);
         window().close();
         QCOMPARE(m_questions, 1);
         QVERIFY(!window().isVisible());
