@@ -1,6 +1,7 @@
 #include "itemlist/requirement_limits.h"
 
 #include "sections/number_format.h"
+#include "sections/units.h"
 #include "settings/message_table.h"
 
 #include <QStringList>
@@ -97,4 +98,34 @@ bool RequirementLimits::parse(const QString& text, QString& error)
         }
     }
     return true;
+}
+
+int RequirementLimits::unitGroupOf(int row)
+{
+    static constexpr UnitGroup Groups[Rows] = {UnitGroup::Area,    UnitGroup::Inertia, UnitGroup::Inertia,
+                                               UnitGroup::Modulus, UnitGroup::Modulus, UnitGroup::Inertia,
+                                               UnitGroup::Modulus};
+    return static_cast<int>(Groups[row]);
+}
+
+void RequirementLimits::reexpress(const UnitSettings& from, const UnitSettings& to)
+{
+    for (int i = 0; i < Rows; ++i) {
+        const auto group = static_cast<UnitGroup>(unitGroupOf(i));
+        const long double factor = unitFactor(group, from.choice(group), to.choice(group));
+        Row& r = m_rows[std::size_t(i)];
+        for (QString* text : {&r.min, &r.max}) {
+            if (auto v = readNumber(*text)) {
+                // Plain digits with a point, as the limit fields take them.
+                QString number = formatFixed(*v * factor, 10);
+                if (number.contains(QLatin1Char('.'))) {
+                    while (number.endsWith(QLatin1Char('0')))
+                        number.chop(1);
+                    if (number.endsWith(QLatin1Char('.')))
+                        number.chop(1);
+                }
+                *text = number;
+            }
+        }
+    }
 }

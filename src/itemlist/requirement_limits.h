@@ -26,6 +26,11 @@ public:
     void setMin(int i, const QString& text) { m_rows[std::size_t(i)].min = filterLimitText(text); }
     void setMax(int i, const QString& text) { m_rows[std::size_t(i)].max = filterLimitText(text); }
 
+    // Re-expresses the limits of every row after a change of units.
+    void reexpress(const class UnitSettings& from, const class UnitSettings& to);
+    // The unit group of a row's property.
+    static int unitGroupOf(int row);
+
     // A pair enables its row's check box: both read, both >= 0, min < max.
     bool enabled(int i) const;
 

@@ -1,7 +1,9 @@
 #include "mainwindow.h"
 
 #include "itemgriddelegate.h"
+#include "requirementwindow.h"
 #include "resultspanelview.h"
+#include "unitswindow.h"
 
 #include "itemlist/item_list_model.h"
 #include "itemlist/units_apply.h"
@@ -55,6 +57,15 @@ namespace {
 const MessageTable& msg()
 {
     return MessageTable::english();
+}
+
+// The box's list items as they stand now (units re-express them).
+QStringList itemsOf(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
 }
 
 struct FieldLayout {
@@ -215,6 +226,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         t.panel->hide();
     }
 
+    m_unitsWindow = new UnitsWindow(msg(), this);
+    m_requirementWindow = new RequirementWindow(m_limits, msg(), this);
+    m_requirementWindow->recompute = [this] { recomputeCurrent(); };
+
     setMinimumSize(350, 300);
     setMaximumWidth(780);
     resize(780, 575);
@@ -245,8 +260,8 @@ void MainWindow::buildMenus()
         {"File", "Settings....", "Settings1", false, nullptr},
         {"File", "Print", "Nyomtats1", false, nullptr},
         {"File", "Exit", "Kilps1", true, &MainWindow::exitCommand},
-        {"Tools", "Requirement", "Tteljegyzklezrsa2", false, nullptr},
-        {"Tools", "Units for listing", "Tteljegyzktovbbiszerkesztse1", false, nullptr},
+        {"Tools", "Requirement", "Tteljegyzklezrsa2", false, &MainWindow::showRequirementWindow},
+        {"Tools", "Units for listing", "Tteljegyzktovbbiszerkesztse1", true, &MainWindow::showUnitsWindow},
         {"Tools", "Report generator", "ReportGenerator1", false, nullptr},
         {"Tools", "Translation....", "Translation1", false, nullptr},
         {"Help", "Help", "About2", true, &MainWindow::showHelp},
@@ -283,9 +298,9 @@ void MainWindow::buildMenus()
         {"Load input", "SpeedButton24", nullptr},
         {"Save input", "SpeedButton25", nullptr},
         {"Print", "SpeedButton26", nullptr},
-        {"Requirement", "SpeedButton28", nullptr},
-        {"Units for listing...", "SpeedButton29", nullptr},
-        {"Units for listing...", "SpeedButton30", nullptr},
+        {"Requirement", "SpeedButton28", &MainWindow::showRequirementWindow},
+        {"Units for listing...", "SpeedButton29", &MainWindow::showUnitsWindow},
+        {"Units for listing...", "SpeedButton30", &MainWindow::showUnitsWindow},
         {"Report generator", "SpeedButton1", nullptr},
         {"Report", "SpeedButton2", nullptr},
         {"Help", "SpeedButton3", &MainWindow::showHelp},
@@ -501,9 +516,11 @@ void MainWindow::buildMaterialBar(QWidget* parent)
     auto* bar = new QWidget(parent);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
+    int captionIndex = 0;
     const auto addPair = [&](const char* caption, const char* key, QWidget* input) {
         auto* column = new QVBoxLayout;
         auto* label = new QLabel(QString::fromLatin1(caption), bar);
+        m_materialCaptions[std::size_t(captionIndex++)] = label;
         label->setObjectName(QString::fromLatin1(key));
         column->addWidget(label);
         column->addWidget(input);
@@ -792,12 +809,9 @@ void MainWindow::toList(SectionKind kind)
     material.poisson = m_poissonBox->currentText();
     material.tensile = m_tensile->text();
     material.pressure = m_pressure->text();
-    for (int i = 0; i < m_eBox->count(); ++i)
-        material.eItems << m_eBox->itemText(i);
-    for (int i = 0; i < m_densityBox->count(); ++i)
-        material.densityItems << m_densityBox->itemText(i);
-    for (int i = 0; i < m_poissonBox->count(); ++i)
-        material.poissonItems << m_poissonBox->itemText(i);
+    material.eItems = itemsOf(m_eBox);
+    material.densityItems = itemsOf(m_densityBox);
+    material.poissonItems = itemsOf(m_poissonBox);
 
     WriteOutcome out = WriteSectionRow(target, material, m_state.properties, m_state.units, t.angle, m);
     if (!out.written) {
@@ -857,6 +871,62 @@ void MainWindow::endCorrection()
     m_state.RowBlinkEnabled = false;
     m_delegate->setBlinkRow(-1);
     m_grid->viewport()->update();
+}
+
+void MainWindow::showUnitsWindow()
+{
+    m_unitsWindow->setUnits(m_state.units);
+    if (m_unitsWindow->exec() == QDialog::Accepted)
+        applyUnits(m_unitsWindow->units());
+}
+
+void MainWindow::showRequirementWindow()
+{
+    m_requirementWindow->refresh();
+    m_requirementWindow->show();
+    m_requirementWindow->raise();
+}
+
+void MainWindow::recomputeCurrent()
+{
+    if (m_state.SectionsEnabled)
+        recompute(currentKind());
+}
+
+void MainWindow::applyUnits(const UnitSettings& units)
+{
+    const UnitSettings applied = m_state.units;
+    if (units.digits() == applied.digits())
+        return;
+    m_state.units = units;
+    const MessageTable& m = msg();
+    const auto factor = [&](UnitGroup g) { return unitFactor(g, applied.choice(g), units.choice(g)); };
+    const auto reexpressBox = [&](QComboBox* box, UnitGroup g, ListNumberStyle style) {
+        const QSignalBlocker block(box);
+        const long double f = factor(g);
+        const QString text = reexpressListText(box->currentText(), f, style);
+        for (int i = 0; i < box->count(); ++i)
+            box->setItemText(i, reexpressListText(box->itemText(i), f, style));
+        box->setEditText(text);
+    };
+    reexpressBox(m_eBox, UnitGroup::EModulus, ListNumberStyle::Whole);
+    reexpressBox(m_densityBox, UnitGroup::Density, ListNumberStyle::Density);
+    {
+        const QSignalBlocker b1(m_tensile), b2(m_pressure);
+        m_tensile->setText(reexpressStress(m_tensile->text(), factor(UnitGroup::Stress), false));
+        m_pressure->setText(reexpressStress(m_pressure->text(), factor(UnitGroup::Stress), true));
+    }
+    m_materialCaptions[0]->setText(m(79) + QLatin1Char(' ') + unitText(units, UnitGroup::EModulus));
+    m_materialCaptions[1]->setText(m(80) + QLatin1Char(' ') + unitText(units, UnitGroup::Density));
+    m_materialCaptions[3]->setText(m(91) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
+    m_materialCaptions[4]->setText(m(92) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
+    reexpressRows(m_itemList, units);
+    setGridHeader();
+    m_model->reset();
+    m_limits.reexpress(applied, units);
+    m_requirementWindow->refresh();
+    m_requirementWindow->setAreaUnit(unitText(units, UnitGroup::Area));
+    recomputeCurrent();
 }
 
 void MainWindow::updateStatus()
@@ -1152,9 +1222,10 @@ void putBack(QLineEdit* edit, const QString& text)
 }
 } // namespace
 
+
 void MainWindow::onEModulusEdited(const QString& text)
 {
-    const FilterOutcome out = filterEModulus(text, eModulusItems());
+    const FilterOutcome out = filterEModulus(text, itemsOf(m_eBox));
     putBack(m_eBox, out.text);
     for (int i = 0; i < out.beeps; ++i)
         QApplication::beep();
@@ -1164,7 +1235,7 @@ void MainWindow::onEModulusEdited(const QString& text)
 
 void MainWindow::onDensityEdited(const QString& text)
 {
-    putBack(m_densityBox, filterDensity(text, densityItems()).text);
+    putBack(m_densityBox, filterDensity(text, itemsOf(m_densityBox)).text);
     // The weight follows the density.
     if (m_state.SectionsEnabled && computes(currentKind()))
         recompute(currentKind());
@@ -1172,7 +1243,7 @@ void MainWindow::onDensityEdited(const QString& text)
 
 void MainWindow::onPoissonEdited(const QString& text)
 {
-    putBack(m_poissonBox, filterPoisson(text, poissonItems()).text);
+    putBack(m_poissonBox, filterPoisson(text, itemsOf(m_poissonBox)).text);
 }
 
 void MainWindow::onTensileEdited(const QString& text)

@@ -32,6 +32,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class DesktopShell;
 class ResultsPanelView;
+class UnitsWindow;
+class RequirementWindow;
 
 // The working state the windows share; the one SectionProperties record lives here.
 struct MainState {
@@ -88,6 +90,10 @@ public:
     QPushButton* deleteButton() const { return m_deleteButton; }
     QPushButton* correctButton() const { return m_correctButton; }
     QLabel* statusPanel(int i) const;
+    UnitsWindow* unitsWindow() const { return m_unitsWindow; }
+    RequirementWindow* requirementWindow() const { return m_requirementWindow; }
+    void showUnitsWindow();
+    void showRequirementWindow();
     const std::vector<DimensionLabel>& labels() const { return m_labels; }
     // The picture the features box shows now; "To List" copies it.
     const QImage& overlay() const { return m_overlay; }
@@ -188,6 +194,9 @@ private:
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_correctButton = nullptr;
     std::array<QLabel*, 3> m_status{};
+    UnitsWindow* m_unitsWindow = nullptr;
+    RequirementWindow* m_requirementWindow = nullptr;
+    std::array<QLabel*, 5> m_materialCaptions{};
     QLabel* m_statusJob = nullptr;
     QAction* m_requirementAction = nullptr;
     QWidget* m_body = nullptr;

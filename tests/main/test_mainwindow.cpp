@@ -1,10 +1,13 @@
 #include "mainwindow.h"
+#include "requirementwindow.h"
 #include "resultspanelview.h"
+#include "unitswindow.h"
 
 #include "settings/desktop_shell.h"
 #include "itemlist/item_list.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -428,6 +431,86 @@ private slots:
         QCOMPARE(window().itemList().row(1).cells[6], QStringLiteral(" 15.70"));
         QCOMPARE(window().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
         QCOMPARE(window().statusPanel(2)->text(), QStringLiteral("Total outside:    4.00 m2"));
+    }
+
+    void unitsReexpressListFieldsAndPanel()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+
+        UnitsWindow* units = window().unitsWindow();
+        units->setUnits(window().state().units);
+        units->choose(1, 2); // E modulus in N/cm2
+        QVERIFY(!units->defaultBox()->isChecked());
+        window().applyUnits(units->units());
+        QCOMPARE(window().eModulusBox()->currentText(), QStringLiteral("Steel : 21000000"));
+        QCOMPARE(window().itemList().row(1).cells[3], QStringLiteral("21000000"));
+        // Picking a re-expressed item keeps it whole; listing stores base units.
+        window().eModulusBox()->setCurrentIndex(1);
+        QCOMPARE(window().eModulusBox()->currentText(), QStringLiteral("Aluminium : 7000000"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(double(window().itemList().row(2).ItemValues[0]), 70000000.0);
+        window().eModulusBox()->setCurrentIndex(0);
+        units->choose(1, 1);
+        QVERIFY(units->defaultBox()->isChecked());
+        window().applyUnits(units->units());
+        QCOMPARE(window().eModulusBox()->currentText(), QStringLiteral("Steel : 210000000"));
+        QCOMPARE(window().itemList().row(1).cells[3], QStringLiteral("210000000"));
+
+        units->choose(6, 1); // stresses in KN/m2
+        units->choose(3, 1); // areas in m2
+        window().applyUnits(units->units());
+        QCOMPARE(window().tensileField()->text(), QStringLiteral("300000.00"));
+        QCOMPARE(window().pressureField()->text(), QStringLiteral("-300000.00"));
+        QCOMPARE(window().itemList().row(1).cells[11], QStringLiteral("300000.00&  -300000.00"));
+        QCOMPARE(window().itemGrid()->model()->headerData(5, Qt::Horizontal).toString(),
+                 QStringLiteral("Area[m2]\nWeight[Kg/m]"));
+        QCOMPARE(panelValue(window(), SectionKind::RectHollow, 35), QStringLiteral("0.000324 [m2]"));
+        QAbstractItemModel* model = window().itemGrid()->model();
+        QCOMPARE(model->data(model->index(0, 5)).toString(), QStringLiteral("0.000324&2.54"));
+
+        for (int row = 1; row <= 6; ++row)
+            units->choose(row, 2);
+        QVERIFY(!units->defaultBox()->isChecked());
+        units->defaultBox()->click();
+        QCOMPARE(units->units().digits(), QStringLiteral("1122233"));
+    }
+
+    void requirementLimitsColourThePanel()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3")); // area 3.24 cm2
+        RequirementWindow* req = window().requirementWindow();
+        window().showRequirementWindow();
+        QVERIFY(req->isVisible());
+        req->minField(0)->setText("10");
+        req->maxField(0)->setText("5");
+        QVERIFY(!req->box(0)->isEnabled());
+        req->minField(0)->setText("1.2.3");
+        QCOMPARE(req->minField(0)->text(), QStringLiteral("1.23"));
+        req->minField(0)->setText("0");
+        req->maxField(0)->setText("100");
+        QVERIFY(req->box(0)->isEnabled());
+        req->box(0)->setChecked(true);
+        req->recheck();
+        const auto areaColour = [&] {
+            for (const PanelLine& line : window().resultsPanel(SectionKind::RectHollow)->panel().lines())
+                if (line.y == 35)
+                    return line.colour;
+            return PanelColour::Grey;
+        };
+        QCOMPARE(areaColour(), PanelColour::Green);
+        req->maxField(0)->setText("3");
+        req->recheck();
+        QCOMPARE(areaColour(), PanelColour::Yellow);
+        req->box(0)->setChecked(false);
+        req->recheck();
+        QCOMPARE(areaColour(), PanelColour::Neutral);
+        QVERIFY(req->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!req->isModal());
     }
 
     void materialFiltersCorrectTyping()

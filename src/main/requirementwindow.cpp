@@ -1,0 +1,120 @@
+#include "requirementwindow.h"
+
+#include "settings/message_table.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+const char* const Captions[RequirementLimits::Rows] = {
+    "A /Area/ [cm2]",
+    "Ix /Moment of inertia / [cm4] :",
+    "Iy /Moment of inertia / [cm4] :",
+    "Kx above /Mom. of resist. / [cm3] :",
+    "Kx under /Mom. of resist. / [cm3] :",
+    "Ixx /Torsion inertia / [cm4] :",
+    "Kxx /Torsion resistance / [cm3] :"};
+
+QLabel* swatch(const QColor& colour, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setFixedSize(40, 16);
+    label->setStyleSheet(QStringLiteral("background: %1; border: 1px solid gray;").arg(colour.name()));
+    return label;
+}
+} // namespace
+
+RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTable& m, QWidget* parent)
+    : QDialog(parent), m_limits(limits), m_messages(m)
+{
+    setWindowTitle(QStringLiteral("Requirement"));
+    setModal(false);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(m(102), this), 0, 1);
+    grid->addWidget(new QLabel(m(103), this), 0, 2);
+    for (int r = 0; r < RequirementLimits::Rows; ++r) {
+        m_boxes[std::size_t(r)] = new QCheckBox(QString::fromLatin1(Captions[r]), this);
+        m_boxes[std::size_t(r)]->setEnabled(false);
+        m_min[std::size_t(r)] = new QLineEdit(this);
+        m_max[std::size_t(r)] = new QLineEdit(this);
+        grid->addWidget(m_boxes[std::size_t(r)], r + 1, 0);
+        grid->addWidget(m_min[std::size_t(r)], r + 1, 1);
+        grid->addWidget(m_max[std::size_t(r)], r + 1, 2);
+        connect(m_min[std::size_t(r)], &QLineEdit::textChanged, this, [this, r] { fieldChanged(r); });
+        connect(m_max[std::size_t(r)], &QLineEdit::textChanged, this, [this, r] { fieldChanged(r); });
+        connect(m_boxes[std::size_t(r)], &QCheckBox::toggled, this,
+                [this, r](bool ticked) { m_limits.setTicked(r, ticked); });
+    }
+    int row = RequirementLimits::Rows + 1;
+    grid->addWidget(new QLabel(m(104), this), row, 0, 1, 2);
+    grid->addWidget(swatch(QColor(255, 0, 0), this), row++, 2);
+    grid->addWidget(new QLabel(m(106) + QLatin1Char('\n') + m(107), this), row, 0, 1, 2);
+    grid->addWidget(swatch(QColor(0, 255, 0), this), row++, 2);
+    grid->addWidget(new QLabel(m(105), this), row, 0, 1, 2);
+    grid->addWidget(swatch(QColor(255, 255, 0), this), row++, 2);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    grid->addWidget(ok, row, 2);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_timer->stop();
+        recheck();
+        close();
+    });
+    m_timer = new QTimer(this);
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &RequirementWindow::recheck);
+    m_timer->start();
+    setFixedSize(sizeHint());
+}
+
+void RequirementWindow::fieldChanged(int r)
+{
+    QLineEdit* fields[2] = {m_min[std::size_t(r)], m_max[std::size_t(r)]};
+    for (QLineEdit* f : fields) {
+        const QString clean = RequirementLimits::filterLimitText(f->text());
+        if (clean != f->text()) {
+            const QSignalBlocker block(f);
+            f->setText(clean);
+        }
+    }
+    m_limits.setMin(r, fields[0]->text());
+    m_limits.setMax(r, fields[1]->text());
+    m_boxes[std::size_t(r)]->setEnabled(m_limits.enabled(r));
+}
+
+void RequirementWindow::recheck()
+{
+    const QString signature = m_limits.signature();
+    if (signature == m_signature)
+        return;
+    m_signature = signature;
+    if (recompute)
+        recompute();
+}
+
+void RequirementWindow::refresh()
+{
+    for (int r = 0; r < RequirementLimits::Rows; ++r) {
+        const QSignalBlocker b1(m_min[std::size_t(r)]), b2(m_max[std::size_t(r)]), b3(m_boxes[std::size_t(r)]);
+        m_min[std::size_t(r)]->setText(m_limits.row(r).min);
+        m_max[std::size_t(r)]->setText(m_limits.row(r).max);
+        m_boxes[std::size_t(r)]->setChecked(m_limits.row(r).ticked);
+        m_boxes[std::size_t(r)]->setEnabled(m_limits.enabled(r));
+    }
+}
+
+void RequirementWindow::setAreaUnit(const QString& unitText)
+{
+    m_boxes[0]->setText(QStringLiteral("A /Area/ ") + unitText);
+}
+
+void RequirementWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_timer->start();
+}
