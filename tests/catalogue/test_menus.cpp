@@ -125,3 +125,16 @@ TEST(ProfileMenus, IAndUMenusHaveTheirFamilies)
     for (SectionKind kind : {SectionKind::I, SectionKind::U})
         EXPECT_TRUE(loadMenu(builtInMenuText(kind)).error.isEmpty());
 }
+
+TEST(ProfileMenus, PlateMenuHasFourRootsAndNoCustomEntry)
+{
+    const auto& plates = builtInMenu(SectionKind::Plate);
+    ASSERT_EQ(plates.size(), 69u);
+    std::vector<QString> roots;
+    for (const MenuEntry& e : plates)
+        if (e.depth == 0)
+            roots.push_back(e.text);
+    EXPECT_EQ(roots, (std::vector<QString>{"Steel plates", "Rib steel plates", "Zn steel plates", "Aluminium plates"}));
+    EXPECT_EQ(plates[1].text, "0.5 mm steel plate");
+    EXPECT_EQ(plates.back().text, "10 mm Aluminium plate");
+}

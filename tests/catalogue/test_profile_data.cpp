@@ -107,6 +107,30 @@ TEST(ProfileData, TellingRowsStandAsGiven)
     }
 }
 
+// Rows of the published tables as the worked examples and the table
+// precision need them: one decimal below 100, whole numbers above, halves up.
+TEST(ProfileData, PublishedRowsAtTablePrecision)
+{
+    const std::map<QString, QString> rows{
+        {"HR U100x50", "10.6 13.5 206 41.2 29.3 8.49"},
+        {"HR U300x100", "46.2 58.8 8030 535 495 67.8"},
+        {"HR I400x155", "92.4 118 29210 1460 1160 149"},
+        {"IPE 200x100", "22.4 28.5 1943 194 142 28.5"},
+        {"IPB;HE-B 1000x300", "314 400 644700 12890 16280 1085"},
+        {"I PBI;(HE-A) 340 330x300", "105 134 27690 1678 7436 496"},
+        {"L section 20x20x3", "0.88 1.12 0.39 0.39 0.28 0.28"},
+        {"L section 80x120x12", "17.8 22.7 323 114 40.4 19.1"},
+    };
+    const ProfileTable& t = ProfileTable::builtIn();
+    for (const auto& [name, values] : rows) {
+        const auto at = t.find(name, 0, t.lineCount() - 1);
+        ASSERT_TRUE(at.has_value()) << name.toStdString();
+        const QStringList v = values.split(' ');
+        for (int k = 0; k < v.size(); ++k)
+            EXPECT_EQ(t.valueText(*at, k + 1), v[k]) << name.toStdString() << " value " << k + 1;
+    }
+}
+
 TEST(ProfileData, RecordLayoutsAndFamilyBlocks)
 {
     const std::vector<Record> all = records();
