@@ -82,6 +82,18 @@ std::optional<int> tabLookup(SectionKind kind, const QString& leaf)
     default: return std::nullopt;
     }
 }
+// Each named record holds the given value texts, in order.
+void expectRows(const std::map<QString, QString>& rows)
+{
+    const ProfileTable& t = ProfileTable::builtIn();
+    for (const auto& [name, values] : rows) {
+        const auto at = t.find(name, 0, t.lineCount() - 1);
+        ASSERT_TRUE(at.has_value()) << name.toStdString();
+        const QStringList v = values.split(' ');
+        for (int k = 0; k < v.size(); ++k)
+            EXPECT_EQ(t.valueText(*at, k + 1), v[k]) << name.toStdString() << " value " << k + 1;
+    }
+}
 } // namespace
 
 TEST(ProfileData, TellingRowsStandAsGiven)
@@ -97,14 +109,7 @@ TEST(ProfileData, TellingRowsStandAsGiven)
         {"CR U200x100x5", "14.88 18.96 1184.55 118.45 190.87 26.36 7900"},
         {"0.5 mm steel plate", "3.925"},
     };
-    const ProfileTable& t = ProfileTable::builtIn();
-    for (const auto& [name, values] : telling) {
-        const auto at = t.find(name, 0, t.lineCount() - 1);
-        ASSERT_TRUE(at.has_value()) << name.toStdString();
-        const QStringList v = values.split(' ');
-        for (int k = 0; k < v.size(); ++k)
-            EXPECT_EQ(t.valueText(*at, k + 1), v[k]) << name.toStdString() << " value " << k + 1;
-    }
+    expectRows(telling);
 }
 
 // Rows of the published tables as the worked examples and the table
@@ -121,14 +126,7 @@ TEST(ProfileData, PublishedRowsAtTablePrecision)
         {"L section 20x20x3", "0.88 1.12 0.39 0.39 0.28 0.28"},
         {"L section 80x120x12", "17.8 22.7 323 114 40.4 19.1"},
     };
-    const ProfileTable& t = ProfileTable::builtIn();
-    for (const auto& [name, values] : rows) {
-        const auto at = t.find(name, 0, t.lineCount() - 1);
-        ASSERT_TRUE(at.has_value()) << name.toStdString();
-        const QStringList v = values.split(' ');
-        for (int k = 0; k < v.size(); ++k)
-            EXPECT_EQ(t.valueText(*at, k + 1), v[k]) << name.toStdString() << " value " << k + 1;
-    }
+    expectRows(rows);
 }
 
 TEST(ProfileData, RecordLayoutsAndFamilyBlocks)
