@@ -201,6 +201,17 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
     return std::nullopt;
 }
 
+// The panel lines as label, value and, with limits, the line's colour.
+void printPanel(const std::vector<PanelLine>& lines, bool withColours)
+{
+    for (const PanelLine& line : lines) {
+        QString text = line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value;
+        if (withColours)
+            text += QStringLiteral("\t") + panelColourName(line.colour);
+        printLine(stdout, text);
+    }
+}
+
 int sectionCommand(const QStringList& args)
 {
     QString error;
@@ -231,8 +242,7 @@ int sectionCommand(const QStringList& args)
         } else {
             printLine(stdout, QStringLiteral("weightPerSquareMetre: ") + weight);
             printLine(stdout, QString());
-            for (const PanelLine& line : lines)
-                printLine(stdout, line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value);
+            printPanel(lines, o->get("--limits").has_value());
         }
         return 0;
     }
@@ -262,13 +272,7 @@ int sectionCommand(const QStringList& args)
         for (const auto& [name, value] : values)
             printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
         printLine(stdout, QString());
-        const bool withColours = o->get("--limits").has_value();
-        for (const PanelLine& line : lines) {
-            QString text = line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value;
-            if (withColours)
-                text += QStringLiteral("\t") + panelColourName(line.colour);
-            printLine(stdout, text);
-        }
+        printPanel(lines, o->get("--limits").has_value());
     }
     for (const QString& message : result.messages)
         printLine(stderr, message);

@@ -155,7 +155,11 @@ ListTotals ShowListTotals(const ItemList& list, const MessageTable& m)
         else
             totals.unreadable = true;
     };
+    // Only plate rows carry weights and surfaces in columns 6 and 7; a section
+    // row holds Ix & Iy and Kx above & under there, which are no weights.
     for (int r = 1; r <= list.count(); ++r) {
+        if (!list.row(r).isPlate)
+            continue;
         add(list.row(r).cells[6], weight);
         add(list.row(r).cells[7], outside);
     }

@@ -94,6 +94,7 @@ struct ListTotals {
     QString outside; // "Total outside:" + ...
     bool unreadable = false; // a cell did not read (message 1, once)
 };
+// Sums the weights (column 6) and surfaces (column 7) of the plate rows.
 ListTotals ShowListTotals(const ItemList& list, const MessageTable& messages);
 
 // A plate row: columns 0..7; refused when a length or the pieces text is "0".

@@ -12,6 +12,19 @@ QString RequirementLimits::key(int row, const MessageTable& m)
     return m(Keys[row]);
 }
 
+QString RequirementLimits::caption(int row, const UnitSettings& units)
+{
+    static const char* const Captions[Rows] = {
+        "A /Area/ %1",
+        "Ix /Moment of inertia / %1 :",
+        "Iy /Moment of inertia / %1 :",
+        "Kx above /Mom. of resist. / %1 :",
+        "Kx under /Mom. of resist. / %1 :",
+        "Ixx /Torsion inertia / %1 :",
+        "Kxx /Torsion resistance / %1 :"};
+    return QString::fromLatin1(Captions[row]).arg(unitText(units, UnitGroup(unitGroupOf(row))));
+}
+
 QString RequirementLimits::filterLimitText(const QString& input)
 {
     QString text = input;

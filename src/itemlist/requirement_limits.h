@@ -19,6 +19,9 @@ public:
 
     // The rows' keys in their fixed order: area, ix, iy, kxab, kxund, ics, kcs.
     static QString key(int row, const class MessageTable& messages);
+    // A row's check-box caption with the unit text of its group
+    // ("Ix /Moment of inertia / [m4] :").
+    static QString caption(int row, const class UnitSettings& units);
 
     const Row& row(int i) const { return m_rows[std::size_t(i)]; }
     void setTicked(int i, bool ticked) { m_rows[std::size_t(i)].ticked = ticked; }

@@ -52,8 +52,9 @@ void reexpressRows(ItemList& list, const UnitSettings& units)
     }
 }
 
-QStringList headerCaptions(const UnitSettings& u, const MessageTable& m)
+QStringList headerCaptions(const UnitSettings& u, const MessageTable& m, bool unitsApplied)
 {
+    const QString weight = unitsApplied ? m(170) + QStringLiteral("[Kg/m]") : m(82) + QStringLiteral("Kg/m");
     const QString cr = QStringLiteral("\n");
     const QString inertia = unitText(u, UnitGroup::Inertia);
     const QString modulus = unitText(u, UnitGroup::Modulus);
@@ -63,7 +64,7 @@ QStringList headerCaptions(const UnitSettings& u, const MessageTable& m)
         m(78),
         m(79) + cr + unitText(u, UnitGroup::EModulus),
         m(80) + cr + unitText(u, UnitGroup::Density),
-        m(81) + unitText(u, UnitGroup::Area) + cr + m(170) + QStringLiteral("[Kg/m]"),
+        m(81) + unitText(u, UnitGroup::Area) + cr + weight,
         m(83) + cr + QStringLiteral("Ix ") + inertia + cr + QStringLiteral("Iy ") + inertia,
         m(84) + cr + m(85) + QLatin1Char(' ') + modulus + cr + m(86) + QLatin1Char(' ') + modulus,
         m(84) + cr + m(87) + QLatin1Char(' ') + modulus + cr + m(88) + QLatin1Char(' ') + modulus,

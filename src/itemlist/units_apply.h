@@ -25,5 +25,7 @@ QString reexpressStress(const QString& text, long double factor, bool pressure);
 // given units; plate rows keep their texts.
 void reexpressRows(ItemList& list, const UnitSettings& units);
 
-// The grid's header captions for the units.
-QStringList headerCaptions(const UnitSettings& units, const MessageTable& messages);
+// The grid's header captions for the units. Until units are first applied
+// column 5 reads Area[cm2] over message 82 with "Kg/m"; from then on its
+// lower line is message 170 with "[Kg/m]".
+QStringList headerCaptions(const UnitSettings& units, const MessageTable& messages, bool unitsApplied = true);

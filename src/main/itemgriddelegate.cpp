@@ -20,6 +20,8 @@ bool isTwoLine(int column)
 QStringList ItemGridDelegate::wrapDesignation(const QString& text, const QFontMetrics& metrics, int width)
 {
     QStringList lines;
+    if (metrics.horizontalAdvance(text) <= width)
+        return {text};
     QString rest = text;
     while (!rest.isEmpty() && metrics.horizontalAdvance(rest) > 0.9 * width) {
         int n = rest.size();
@@ -36,15 +38,28 @@ QStringList ItemGridDelegate::wrapDesignation(const QString& text, const QFontMe
     return lines;
 }
 
+int ItemGridDelegate::designationHeight(const QString& text, const QFontMetrics& metrics, int width)
+{
+    const int needed = int(wrapDesignation(text, metrics, width).size()) * metrics.height();
+    return needed < 33 ? 32 : needed;
+}
+
+QFont ItemGridDelegate::cellFont(bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    font.setBold(bold);
+    return font;
+}
+
 void ItemGridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const bool selected = option.state & QStyle::State_Selected;
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    font.setBold(selected);
     p->save();
-    p->setFont(font);
-    p->fillRect(option.rect, selected ? SelectedBack : (index.row() % 2 == 0 ? EvenBack : OddBack));
+    p->setFont(cellFont(selected));
+    // Item rows are numbered from 1 under the header: item 1 is an odd row.
+    const int gridRow = index.row() + 1;
+    p->fillRect(option.rect, selected ? SelectedBack : (gridRow % 2 == 0 ? EvenBack : OddBack));
     p->setPen(index.data(ItemListModel::PrivateRowRole).toBool() ? PrivateText : Navy);
     const QString text = index.data(Qt::DisplayRole).toString();
     const QRect r = option.rect.adjusted(1, 0, -1, 0);
@@ -58,8 +73,14 @@ void ItemGridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, co
         p->drawText(top, Qt::AlignCenter, upper);
         p->drawText(bottom, Qt::AlignCenter, lower);
     } else if (index.column() == 2) {
-        const QStringList lines = wrapDesignation(text, p->fontMetrics(), r.width());
-        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, lines.join(QLatin1Char('\n')));
+        const QRect area = r.adjusted(2, 0, 0, 0);
+        const QStringList lines = wrapDesignation(text, p->fontMetrics(), area.width());
+        // Lines that fit the cell are centred; more lines start at the top
+        // and the ones below the cell are cut off.
+        const bool fits = int(lines.size()) * p->fontMetrics().height() < 33;
+        p->setClipRect(option.rect);
+        p->drawText(area, Qt::AlignLeft | (fits ? Qt::AlignVCenter : Qt::AlignTop), lines.join(QLatin1Char('\n')));
+        p->setClipping(false);
     } else {
         p->drawText(r, Qt::AlignCenter, QLatin1Char(' ') + text);
     }

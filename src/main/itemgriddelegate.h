@@ -13,7 +13,13 @@ public:
 
     // The designation cut into lines that fit the column: each line is the
     // longest prefix not wider than 0.96 of the width, cut back to a blank.
+    // A text that fits the width stays one line.
     static QStringList wrapDesignation(const QString& text, const QFontMetrics& metrics, int width);
+    // The height a selected row needs for its designation: lines x line
+    // height when that reaches 33 pixels, else 32.
+    static int designationHeight(const QString& text, const QFontMetrics& metrics, int width);
+    // Arial 8, bold on selected rows.
+    static QFont cellFont(bool bold);
 
     // The row under correction blinks: its cells' top and bottom edges in
     // red and navy, swapping with each phase.

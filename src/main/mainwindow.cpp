@@ -20,6 +20,7 @@
 #include "settings/desktop_shell.h"
 #include "settings/message_table.h"
 
+#include <QScopedValueRollback>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -623,9 +624,18 @@ void MainWindow::buildGrid(QWidget* parent)
     connect(m_grid, &QWidget::customContextMenuRequested, this,
             [this, popup](const QPoint& at) { popup->popup(m_grid->viewport()->mapToGlobal(at)); });
     connect(m_grid, &QTableView::doubleClicked, this, &MainWindow::correctSelectedItem);
-    connect(m_grid, &QTableView::pressed, this, [this] { endCorrection(); });
+    // Any cell the user selects, by mouse or keyboard, ends a correction and
+    // becomes the row the other windows work on.
+    connect(m_grid, &QTableView::pressed, this, [this](const QModelIndex& index) { userSelectedRow(index.row() + 1); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!m_selectingRow && current.isValid())
+                    userSelectedRow(current.row() + 1);
+            });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateRowHeights(); });
 
     m_blinkTimer = new QTimer(this);
+    m_blinkTimer->setObjectName(QStringLiteral("RowBlinkTimer"));
     m_blinkTimer->setInterval(250);
     connect(m_blinkTimer, &QTimer::timeout, this, [this] {
         if (!m_state.RowBlinkEnabled) {
@@ -641,7 +651,24 @@ void MainWindow::buildGrid(QWidget* parent)
 
 void MainWindow::setGridHeader()
 {
-    m_model->setHeaderCaptions(headerCaptions(m_state.units, msg()));
+    m_model->setHeaderCaptions(headerCaptions(m_state.units, msg(), m_state.UnitsApplied));
+}
+
+void MainWindow::userSelectedRow(int row)
+{
+    endCorrection();
+    m_state.SelectedRow = row;
+}
+
+void MainWindow::updateRowHeights()
+{
+    const QFontMetrics metrics(ItemGridDelegate::cellFont(true));
+    const int width = m_grid->columnWidth(2) - 4;
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        const bool selected = m_grid->selectionModel()->isRowSelected(r, {});
+        const QString designation = m_model->index(r, 2).data().toString();
+        m_grid->setRowHeight(r, selected ? ItemGridDelegate::designationHeight(designation, metrics, width) : 32);
+    }
 }
 
 QLabel* MainWindow::statusPanel(int i) const
@@ -694,6 +721,7 @@ void MainWindow::newJob()
     }
     m_itemList.clear();
     refreshGrid();
+    selectRow(1);
     m_tabs->setEnabled(true);
     m_grid->setEnabled(true);
     if (m_requirementAction)
@@ -719,7 +747,16 @@ void MainWindow::changeJobName()
 void MainWindow::refreshGrid()
 {
     m_state.NextListRow = m_itemList.NextListRow();
-    m_model->reset();
+    {
+        // The reset forgets the current row; the selected row stays selected.
+        const QScopedValueRollback guard(m_selectingRow, true);
+        m_model->reset();
+        const int row = std::clamp(m_state.SelectedRow, 1, std::max(1, m_itemList.count()));
+        const QModelIndex index = m_model->index(row - 1, 0);
+        m_grid->setCurrentIndex(index);
+        m_grid->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    updateRowHeights();
     const bool hasItems = !m_itemList.isEmpty();
     m_deleteButton->setEnabled(hasItems);
     m_correctButton->setEnabled(hasItems);
@@ -727,6 +764,8 @@ void MainWindow::refreshGrid()
 
 void MainWindow::selectRow(int r)
 {
+    const QScopedValueRollback guard(m_selectingRow, true);
+    m_state.SelectedRow = r;
     const QModelIndex index = m_model->index(r - 1, 0);
     m_grid->setCurrentIndex(index);
     m_grid->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -748,7 +787,7 @@ void MainWindow::toList(SectionKind kind)
     Tab& t = tab(kind);
     const MessageTable& m = msg();
     const bool correcting = m_state.RowBlinkEnabled && !m_itemList.isEmpty();
-    const int target = correcting ? m_grid->currentIndex().row() + 1 : m_itemList.NextListRow();
+    const int target = correcting ? std::clamp(m_state.SelectedRow, 1, m_itemList.count()) : m_itemList.NextListRow();
 
     if (kind == SectionKind::Plate) {
         // Plate rows are always appended.
@@ -843,7 +882,7 @@ void MainWindow::deleteSelectedItems()
     if (m_itemList.isEmpty() || !askYesNo(msg()(59)))
         return;
     const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
-    int first = m_grid->currentIndex().row() + 1, last = first;
+    int first = m_state.SelectedRow, last = first;
     if (!rows.isEmpty()) {
         first = last = rows.first().row() + 1;
         for (const QModelIndex& index : rows) {
@@ -921,11 +960,12 @@ void MainWindow::applyUnits(const UnitSettings& units)
     m_materialCaptions[3]->setText(m(91) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
     m_materialCaptions[4]->setText(m(92) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
     reexpressRows(m_itemList, units);
+    m_state.UnitsApplied = true;
     setGridHeader();
-    m_model->reset();
+    refreshGrid();
     m_limits.reexpress(applied, units);
     m_requirementWindow->refresh();
-    m_requirementWindow->setAreaUnit(unitText(units, UnitGroup::Area));
+    m_requirementWindow->setUnits(units);
     recomputeCurrent();
 }
 

@@ -43,6 +43,10 @@ struct MainState {
     int NextListRow = 1;
     int VisibleListRows = 2;
     bool RowBlinkEnabled = false;
+    // The grid row (1-based) the user selected last; a correction overwrites it.
+    int SelectedRow = 1;
+    // Set once "Units for listing" has re-expressed the list.
+    bool UnitsApplied = false;
     bool ExitConfirmed = false;
     bool CloseAllowed = false;
     SectionProperties properties;
@@ -163,6 +167,9 @@ private:
     void onPressureEdited(const QString& text);
     void updateStatus();
     void refreshGrid();
+    // Selected rows as high as their wrapped designation, the others 32.
+    void updateRowHeights();
+    void userSelectedRow(int row);
     void selectRow(int r);
     void endCorrection();
     void addListItems(QComboBox* box, const QStringList& items);
@@ -188,6 +195,7 @@ private:
     QTableView* m_grid = nullptr;
     ItemList m_itemList;
     ItemListModel* m_model = nullptr;
+    bool m_selectingRow = false; // the program, not the user, moves the grid's current row
     ItemGridDelegate* m_delegate = nullptr;
     RequirementLimits m_limits;
     QTimer* m_blinkTimer = nullptr;

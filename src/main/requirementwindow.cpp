@@ -1,5 +1,6 @@
 #include "requirementwindow.h"
 
+#include "sections/units.h"
 #include "settings/message_table.h"
 
 #include <QCheckBox>
@@ -11,15 +12,6 @@
 #include <QTimer>
 
 namespace {
-const char* const Captions[RequirementLimits::Rows] = {
-    "A /Area/ [cm2]",
-    "Ix /Moment of inertia / [cm4] :",
-    "Iy /Moment of inertia / [cm4] :",
-    "Kx above /Mom. of resist. / [cm3] :",
-    "Kx under /Mom. of resist. / [cm3] :",
-    "Ixx /Torsion inertia / [cm4] :",
-    "Kxx /Torsion resistance / [cm3] :"};
-
 QLabel* swatch(const QColor& colour, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -39,7 +31,7 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     grid->addWidget(new QLabel(m(102), this), 0, 1);
     grid->addWidget(new QLabel(m(103), this), 0, 2);
     for (int r = 0; r < RequirementLimits::Rows; ++r) {
-        m_boxes[std::size_t(r)] = new QCheckBox(QString::fromLatin1(Captions[r]), this);
+        m_boxes[std::size_t(r)] = new QCheckBox(RequirementLimits::caption(r, UnitSettings()), this);
         m_boxes[std::size_t(r)]->setEnabled(false);
         m_min[std::size_t(r)] = new QLineEdit(this);
         m_max[std::size_t(r)] = new QLineEdit(this);
@@ -69,7 +61,7 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &RequirementWindow::recheck);
     m_timer->start();
-    setFixedSize(sizeHint());
+    setFixedSize(368, 404);
 }
 
 void RequirementWindow::fieldChanged(int r)
@@ -108,9 +100,10 @@ void RequirementWindow::refresh()
     }
 }
 
-void RequirementWindow::setAreaUnit(const QString& unitText)
+void RequirementWindow::setUnits(const UnitSettings& units)
 {
-    m_boxes[0]->setText(QStringLiteral("A /Area/ ") + unitText);
+    for (int r = 0; r < RequirementLimits::Rows; ++r)
+        m_boxes[std::size_t(r)]->setText(RequirementLimits::caption(r, units));
 }
 
 void RequirementWindow::showEvent(QShowEvent* event)

@@ -27,7 +27,8 @@ public:
     void forget() { m_signature.clear(); }
     // Shows the limits again after they were re-expressed or loaded.
     void refresh();
-    void setAreaUnit(const QString& unitText);
+    // The check-box captions with the unit texts of their groups.
+    void setUnits(const UnitSettings& units);
 
     QCheckBox* box(int row) const { return m_boxes[std::size_t(row)]; }
     QLineEdit* minField(int row) const { return m_min[std::size_t(row)]; }

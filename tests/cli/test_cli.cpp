@@ -181,6 +181,24 @@ TEST(CliSection, LimitsColourThePanelLines)
     EXPECT_EQ(panel[5].toObject()["colour"].toString(), "neutral");
     const CliRun text = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "0:100,,,,,,"});
     EXPECT_TRUE(text.out.contains("A /Area/    : \t3.24 [cm2]\tgreen\n"));
-    EXPECT_EQ(cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "5:1,,,,,,"}).status, 2);
-    EXPECT_EQ(cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "1.2.3:5,,,,,,"}).status, 2);
+    const CliRun reversed = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "5:1,,,,,,"});
+    EXPECT_EQ(reversed.status, 2);
+    EXPECT_TRUE(reversed.err.contains("--limits: pair 1 '5:1'")) << reversed.err.toStdString();
+    const CliRun twoPoints = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "1.2.3:5,,,,,,"});
+    EXPECT_EQ(twoPoints.status, 2);
+    EXPECT_TRUE(twoPoints.err.contains("'1.2.3:5'")) << twoPoints.err.toStdString();
+    EXPECT_EQ(cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", "0:1,0:1"}).status, 2);
+}
+
+TEST(CliSection, LimitsAreInTheChosenUnits)
+{
+    // 3.24 cm2 is 0.000324 m2; Ix 1.89 cm4 is 18892 mm4.
+    const CliRun r = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--units", "1113333", "--limits",
+                          "0:0.001,20000:30000,,,,,"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("0.000324 [m2]\tgreen\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("18892.00 [mm4]\tred\n")) << r.out.toStdString();
+    const CliRun plate = cli({"section", "--kind", "plate", "--entry", "1 mm steel plate", "--limits", "0:1,,,,,,"});
+    ASSERT_EQ(plate.status, 0);
+    EXPECT_TRUE(plate.out.contains("7.85 Kg/m2\tneutral")) << plate.out.toStdString();
 }

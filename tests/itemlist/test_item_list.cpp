@@ -267,3 +267,56 @@ TEST(Requirement, ParsesSevenPairs)
     EXPECT_FALSE(limits.parse("1:2", error));
     EXPECT_FALSE(limits.parse("a:2,,,,,,", error));
 }
+
+TEST(PlateRows, TotalsLeaveSectionRowsOut)
+{
+    // A section row holds "Ix&Iy" in column 6: no weight to add, no message.
+    ItemList list;
+    list.put(1, write(steel()).row);
+    list.put(2, writePlateRow(2, "1 mm steel plate", "1000", "2000", "1", "", 7.85L, m()).row);
+    list.put(3, writePlateRow(3, "2 mm steel plate", "500", "1000", "3", "", 15.7L, m()).row);
+    const ListTotals totals = ShowListTotals(list, m());
+    EXPECT_FALSE(totals.unreadable);
+    EXPECT_EQ(totals.weight, "Total weight:    39.2 Kg"); // 15.70 + 23.55
+    EXPECT_EQ(totals.outside, "Total outside:    7.00 m2");
+}
+
+TEST(Units, HeaderAreaCaptionBeforeAndAfterTheFirstApply)
+{
+    const UnitSettings u;
+    EXPECT_EQ(headerCaptions(u, m(), false)[5], "Area[cm2]\nweightKg/m");
+    EXPECT_EQ(headerCaptions(u, m(), true)[5], "Area[cm2]\nWeight[Kg/m]");
+    EXPECT_EQ(headerCaptions(u, m())[6], "Mom. of inertia\nIx [cm4]\nIy [cm4]");
+}
+
+TEST(Requirement, CaptionsCarryTheUnitsOfTheirGroups)
+{
+    UnitSettings u;
+    EXPECT_EQ(RequirementLimits::caption(0, u), "A /Area/ [cm2]");
+    EXPECT_EQ(RequirementLimits::caption(4, u), "Kx under /Mom. of resist. / [cm3] :");
+    u.setChoice(UnitGroup::Area, 3);
+    u.setChoice(UnitGroup::Inertia, 1);
+    u.setChoice(UnitGroup::Modulus, 3);
+    EXPECT_EQ(RequirementLimits::caption(0, u), "A /Area/ [mm2]");
+    EXPECT_EQ(RequirementLimits::caption(2, u), "Iy /Moment of inertia / [m4] :");
+    EXPECT_EQ(RequirementLimits::caption(3, u), "Kx above /Mom. of resist. / [mm3] :");
+    EXPECT_EQ(RequirementLimits::caption(5, u), "Ixx /Torsion inertia / [m4] :");
+    EXPECT_EQ(RequirementLimits::caption(6, u), "Kxx /Torsion resistance / [mm3] :");
+}
+
+TEST(Requirement, LimitsFollowTheUnits)
+{
+    RequirementLimits limits;
+    limits.setMin(1, "1");
+    limits.setMax(1, "2");
+    limits.setMin(0, "0.5");
+    limits.setMax(0, "12.5");
+    UnitSettings to;
+    to.setChoice(UnitGroup::Inertia, 3); // cm4 -> mm4
+    to.setChoice(UnitGroup::Area, 3);    // cm2 -> mm2
+    limits.reexpress(UnitSettings{}, to);
+    EXPECT_EQ(readNumber(limits.row(1).min).value_or(-1), 10000);
+    EXPECT_EQ(readNumber(limits.row(1).max).value_or(-1), 20000);
+    EXPECT_EQ(readNumber(limits.row(0).max).value_or(-1), 1250);
+    EXPECT_TRUE(limits.enabled(1));
+}
