@@ -27,7 +27,12 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     setWindowTitle(QStringLiteral("Requirement"));
     setModal(false);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // The window keeps its 368 x 404 size; its small font lets the captions fit.
+    QFont small(QStringLiteral("Arial"));
+    small.setPointSize(8);
+    setFont(small);
     auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(4);
     grid->addWidget(new QLabel(m(102), this), 0, 1);
     grid->addWidget(new QLabel(m(103), this), 0, 2);
     for (int r = 0; r < RequirementLimits::Rows; ++r) {
@@ -35,6 +40,8 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
         m_boxes[std::size_t(r)]->setEnabled(false);
         m_min[std::size_t(r)] = new QLineEdit(this);
         m_max[std::size_t(r)] = new QLineEdit(this);
+        m_min[std::size_t(r)]->setFixedWidth(62);
+        m_max[std::size_t(r)]->setFixedWidth(62);
         grid->addWidget(m_boxes[std::size_t(r)], r + 1, 0);
         grid->addWidget(m_min[std::size_t(r)], r + 1, 1);
         grid->addWidget(m_max[std::size_t(r)], r + 1, 2);
