@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -472,6 +473,33 @@ private slots:
         QVERIFY(timer);
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 250);
+    }
+
+    void contextMenuOffersDeleteAndCorrection()
+    {
+        window().start();
+        listRectTubes({"20x20x2", "30x30x2"});
+        QTableView* grid = window().itemGrid();
+        const QPoint at = grid->visualRect(grid->model()->index(1, 3)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        emit grid->customContextMenuRequested(at);
+        QMenu* popup = nullptr;
+        for (QMenu* menu : window().findChildren<QMenu*>())
+            if (menu->isVisible())
+                popup = menu;
+        QVERIFY(popup);
+        const QList<QAction*> actions = popup->actions();
+        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions[0]->text(), QStringLiteral("Delete selected item(s)"));
+        QCOMPARE(actions[1]->text(), QStringLiteral("Correction selected item..."));
+        popup->hide();
+        actions[1]->trigger();
+        QVERIFY(window().state().RowBlinkEnabled);
+        window().askYesNo = [](const QString&) { return true; };
+        actions[0]->trigger();
+        QVERIFY(!window().state().RowBlinkEnabled);
+        QCOMPARE(window().itemList().count(), 1);
+        QCOMPARE(window().itemList().row(1).cells[2], QStringLiteral("20x20x2 RH Section"));
     }
 
     void rowsAlternateFromTheOddFirstItem()
