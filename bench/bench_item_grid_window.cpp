@@ -1,5 +1,6 @@
 // Painting the item grid while it scrolls through a full list of 250 items.
 #include "mainwindow.h"
+#include "offscreen_main.h"
 
 #include "itemlist/item_list.h"
 
@@ -64,12 +65,4 @@ static void ScrollOneRowAndPaint(benchmark::State& state)
 }
 BENCHMARK(ScrollOneRowAndPaint)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MORVANE_OFFSCREEN_BENCHMARK_MAIN()

@@ -1,5 +1,6 @@
 // Start-up to the first shown main window, offscreen.
 #include "mainwindow.h"
+#include "offscreen_main.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -15,12 +16,4 @@ static void StartupToShownMainWindow(benchmark::State& state)
 }
 BENCHMARK(StartupToShownMainWindow)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MORVANE_OFFSCREEN_BENCHMARK_MAIN()

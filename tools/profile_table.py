@@ -136,10 +136,11 @@ def table_value(v):
     return text
 
 
-def published_uit(entry, computed, surface):
-    """U/I layout from a published entry; a None takes the computed value."""
+def published_uit(entry, computed):
+    """U/I layout from a published entry; a None, and the seventh value, take
+    the computed row's."""
     vals = [table_value(v) if v is not None else computed[i] for i, v in enumerate(entry[:6])]
-    return vals + [str(int(round(surface))), num(entry[6]), num(entry[7])]
+    return vals + [computed[6], num(entry[6]), num(entry[7])]
 
 
 def two_decimals(v):
@@ -324,7 +325,7 @@ def build():
         name = "HR U%dx%d" % (h, b)
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf, ky_distance=b - e)
         if h in published.UPN:
-            values = published_uit(published.UPN[h], values, 10 * (2 * h + 4 * b))
+            values = published_uit(published.UPN[h], values)
         else:
             computed_hot.append(name)
         records.append((name, values))
@@ -332,7 +333,7 @@ def build():
     for h, b, tw, tf in NARROW_I:
         pr = properties(i_outline(h, b, tw, tf, tw, 0.6 * tw, slope=0.14))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
-        records.append(("HR I%dx%d" % (h, b), published_uit(published.IPN[h], values, 10 * (2 * h + 4 * b))))
+        records.append(("HR I%dx%d" % (h, b), published_uit(published.IPN[h], values)))
     # tees: flange on top, stem down; Kx on the stem-tip side
     for a, t in TEES:
         pr = properties(t_outline(a, a, t))
@@ -364,16 +365,16 @@ def build():
     for h, b, tw, tf, r in IPE:
         pr = properties(i_outline(h, b, tw, tf, r))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
-        records.append(("IPE %dx%d" % (h, b), published_uit(published.IPE[h], values, 10 * (2 * h + 4 * b))))
+        records.append(("IPE %dx%d" % (h, b), published_uit(published.IPE[h], values)))
     for h, b, tw, tf, r in HEB:
         pr = properties(i_outline(h, b, tw, tf, r))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
-        records.append(("IPB;HE-B %dx%d" % (h, b), published_uit(published.HEB[h], values, 10 * (2 * h + 4 * b))))
+        records.append(("IPB;HE-B %dx%d" % (h, b), published_uit(published.HEB[h], values)))
     for n, h, b, tw, tf, r in HEA:
         pr = properties(i_outline(h, b, tw, tf, r))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
         records.append(("I PBI;(HE-A) %d %dx%d" % (n, h, b),
-                        published_uit(published.HEA[n], values, 10 * (2 * h + 4 * b))))
+                        published_uit(published.HEA[n], values)))
     # cold-formed angles: "CR L section PxQxt", P upright; inner radius 1.5 t
     for p, q, ts in COLD_L:
         for t in ts:

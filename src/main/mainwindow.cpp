@@ -756,7 +756,8 @@ void MainWindow::refreshGrid()
         m_grid->setCurrentIndex(index);
         m_grid->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
-    updateRowHeights();
+    // The reset cleared the selection, so selecting the row again has already
+    // set the row heights.
     const bool hasItems = !m_itemList.isEmpty();
     m_deleteButton->setEnabled(hasItems);
     m_correctButton->setEnabled(hasItems);
