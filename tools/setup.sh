@@ -5,7 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth
+          clang libclang-rt-14-dev libcgal-dev libeigen3-dev
+          xdg-utils shared-mime-info desktop-file-utils poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -21,5 +23,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_EXTRA_ARGS:-} >/dev/null
+launcher=()
+command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" ${CMAKE_EXTRA_ARGS:-} >/dev/null
 cmake --build build -j"$(nproc)" "$@"

@@ -1,0 +1,198 @@
+#include "cli_common.h"
+
+#include "catalogue/profile_catalogue.h"
+#include "drawing/overlay.h"
+#include "itemlist/requirement_limits.h"
+#include "drawing/section_pictures.h"
+#include "settings/message_table.h"
+#include "sections/dimension_filter.h"
+#include "sections/profiles.h"
+#include "sections/tab_computations.h"
+#include "sections/material.h"
+#include "sections/number_format.h"
+#include "sections/section_kind.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+
+void printLine(FILE* out, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), out);
+    std::fputc('\n', out);
+}
+
+int fail(const QString& message)
+{
+    printLine(stderr, QStringLiteral("morvane-cli: ") + message);
+    return ExitBadInput;
+}
+
+QString fullPrecision(long double value)
+{
+    char buffer[64];
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, int(r.ptr - buffer));
+}
+
+std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
+                                    QString& error)
+{
+    Options o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (valued.contains(a)) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("%1 needs a value").arg(a);
+                return std::nullopt;
+            }
+            o.values[a] = args[++i];
+        } else if (flags.contains(a)) {
+            o.flags << a;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option %1").arg(a);
+            return std::nullopt;
+        } else {
+            o.positional << a;
+        }
+    }
+    return o;
+}
+
+bool menuHasEntry(SectionKind kind, const QString& entry, bool& isGroup)
+{
+    const std::vector<MenuEntry>& menu = builtInMenu(kind);
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].text == entry) {
+            isGroup = i + 1 < menu.size() && menu[i + 1].depth > menu[i].depth;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<SectionKind> kindOption(const Options& o, QString& error)
+{
+    const auto code = o.get(QStringLiteral("--kind"));
+    if (!code) {
+        error = QStringLiteral("--kind is required");
+        return std::nullopt;
+    }
+    auto kind = kindFromCode(*code);
+    if (!kind)
+        error = QStringLiteral("unknown kind '%1' (use rh, ch, rs, cs, flat, l, t, plate, u or i)").arg(*code);
+    return kind;
+}
+
+std::optional<int> computeFromOptions(const Options& options, SectionKind& kindOut, ComputeContext& ctx,
+                                      TabResult& result)
+{
+    const Options* o = &options;
+    QString error;
+    const auto kind = kindOption(*o, error);
+    if (!kind)
+        return fail(error);
+    kindOut = *kind;
+    if (!kindComputes(*kind) && *kind != SectionKind::Plate)
+        return fail(QStringLiteral("the %1 kind is not available in this version").arg(kindCode(*kind)));
+
+    if (auto density = o->get("--density"))
+        ctx.densityText = *density;
+    if (auto digits = o->get("--units")) {
+        auto units = UnitSettings::fromDigits(*digits);
+        if (!units)
+            return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
+        ctx.units = *units;
+    }
+    if (auto limitsText = o->get("--limits")) {
+        static RequirementLimits limits; // lives as long as the query that reads it
+        QString why;
+        if (!limits.parse(*limitsText, why))
+            return fail(QStringLiteral("--limits: ") + why);
+        ctx.colour = limits.query(MessageTable::english());
+    }
+    if (auto angle = o->get("--angle")) {
+        auto value = readInteger(*angle);
+        if (!value || *value < 0 || *value > 359)
+            return fail(QStringLiteral("--angle takes a whole number of degrees from 0 to 359"));
+        if (!isRotatable(*kind) && *value != 0)
+            return fail(QStringLiteral("the %1 kind does not rotate").arg(kindCode(*kind)));
+        ctx.angle = int(*value);
+    }
+
+    const auto entry = o->get("--entry");
+    const auto dims = o->get("--dims");
+    if (entry.has_value() == dims.has_value())
+        return fail(QStringLiteral("give either --entry or --dims"));
+
+    if (*kind == SectionKind::Plate && !entry)
+        return fail(QStringLiteral("a plate is chosen with --entry, such as \"0.5 mm steel plate\""));
+    if (entry) {
+        bool isGroup = false;
+        if (!menuHasEntry(*kind, *entry, isGroup))
+            return fail(QStringLiteral("no entry '%1' in the %2 menu").arg(*entry, kindCode(*kind)));
+        if (isGroup)
+            return fail(QStringLiteral("'%1' is a group heading, not a section").arg(*entry));
+        if (*kind == SectionKind::Plate)
+            result = plateEntry(*entry, ctx, ProfileTable::builtIn()).tab;
+        else
+            result = *computeEntry(*kind, *entry, ctx);
+    } else {
+        const QStringList parts = dims->split(QLatin1Char(','));
+        if (parts.size() != customFieldCount(*kind))
+            return fail(QStringLiteral("--dims takes %1 comma-separated values for the %2 kind")
+                            .arg(customFieldCount(*kind))
+                            .arg(kindCode(*kind)));
+        for (const QString& p : parts)
+            if (!readNumber(p) || FilterDimensionText(p) != p)
+                return fail(QStringLiteral("'%1' is not a dimension (0 to 999.99 mm, at most two decimals)").arg(p));
+        if (*kind == SectionKind::U) {
+            const QString arrangement = o->get("--arrangement").value_or(QStringLiteral("u"));
+            const QStringList names{"u", "box", "pair"};
+            if (!names.contains(arrangement))
+                return fail(QStringLiteral("--arrangement takes u, box or pair"));
+            result = *computeEntry(*kind, MessageTable::english()(96), ctx, parts, int(names.indexOf(arrangement)));
+        } else {
+            result = *computeCustom(*kind, parts, 0, ctx);
+        }
+    }
+    return std::nullopt;
+}
+
+void printPanel(const std::vector<PanelLine>& lines, bool withColours)
+{
+    for (const PanelLine& line : lines) {
+        QString text = line.value.isEmpty() ? line.label : line.label + QLatin1Char('\t') + line.value;
+        if (withColours)
+            text += QStringLiteral("\t") + panelColourName(line.colour);
+        printLine(stdout, text);
+    }
+}
+
+namespace {
+std::vector<CliCommand>& commandTable()
+{
+    static std::vector<CliCommand> table;
+    return table;
+}
+} // namespace
+
+const std::vector<CliCommand>& cliCommands()
+{
+    return commandTable();
+}
+
+CliCommandRegistration::CliCommandRegistration(const CliCommand& command)
+{
+    commandTable().push_back(command);
+}

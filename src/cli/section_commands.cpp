@@ -1,0 +1,203 @@
+// The section commands: computed values, pictures, profile records and menus.
+#include "cli_common.h"
+
+#include "catalogue/profile_catalogue.h"
+#include "drawing/overlay.h"
+#include "itemlist/requirement_limits.h"
+#include "drawing/section_pictures.h"
+#include "settings/message_table.h"
+#include "sections/dimension_filter.h"
+#include "sections/profiles.h"
+#include "sections/tab_computations.h"
+#include "sections/material.h"
+#include "sections/number_format.h"
+#include "sections/section_kind.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+int sectionCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args,
+                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "--limits"},
+                                {"--json"}, error);
+    if (!o)
+        return fail(error);
+    SectionKind kind{};
+    ComputeContext ctx;
+    TabResult result;
+    if (auto status = computeFromOptions(*o, kind, ctx, result))
+        return *status;
+
+    const bool json = o->has("--json");
+    const std::vector<PanelLine> lines = result.panel.lines();
+    if (kind == SectionKind::Plate) {
+        // A plate is not computed: its entry gives the weight per square metre.
+        const QString weight = plateEntry(*o->get("--entry"), ctx, ProfileTable::builtIn()).weightText;
+        if (json) {
+            QJsonArray panel;
+            for (const PanelLine& line : lines)
+                panel.append(QJsonObject{{"label", line.label}, {"value", line.value},
+                                         {"colour", panelColourName(line.colour)}});
+            const QJsonObject object{{"weightPerSquareMetre", double(readNumber(weight).value_or(0))},
+                                     {"panel", panel}};
+            printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+        } else {
+            printLine(stdout, QStringLiteral("weightPerSquareMetre: ") + weight);
+            printLine(stdout, QString());
+            printPanel(lines, o->get("--limits").has_value());
+        }
+        return 0;
+    }
+    if (!result.properties) {
+        for (const PanelLine& line : lines)
+            printLine(stdout, line.label + line.value);
+        return ExitRejected;
+    }
+    const SectionProperties& p = *result.properties;
+    const long double weight = weightPerMetre(ReadDensity(ctx.densityText, ctx.units).value, p.Area);
+    const std::vector<std::pair<QString, long double>> values{
+        {"Area", p.Area},       {"weight", weight},     {"Ix", p.Ix},         {"Iy", p.Iy},
+        {"KxAbove", p.KxAbove}, {"KxUnder", p.KxUnder}, {"KyLeft", p.KyLeft}, {"KyRight", p.KyRight},
+        {"Ixx", p.Ixx},         {"Kxx", p.Kxx}};
+    if (json) {
+        QJsonObject object;
+        for (const auto& [name, value] : values)
+            object.insert(name, double(value));
+        QJsonArray panel;
+        for (const PanelLine& line : lines)
+            panel.append(QJsonObject{{"label", line.label}, {"value", line.value},
+                                     {"colour", panelColourName(line.colour)}});
+        object.insert("panel", panel);
+        object.insert("messages", QJsonArray::fromStringList(result.messages));
+        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        for (const auto& [name, value] : values)
+            printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
+        printLine(stdout, QString());
+        printPanel(lines, o->get("--limits").has_value());
+    }
+    for (const QString& message : result.messages)
+        printLine(stderr, message);
+    return 0;
+}
+
+int pictureCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args, {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "-o"}, {},
+                                error);
+    if (!o)
+        return fail(error);
+    const auto path = o->get("-o");
+    if (!path)
+        return fail(QStringLiteral("-o FILE.png is required"));
+    SectionKind kind{};
+    ComputeContext ctx;
+    TabResult result;
+    if (auto status = computeFromOptions(*o, kind, ctx, result))
+        return *status;
+    DimensionLabelTable labels;
+    labels.setLabels(result.labels);
+    const QImage image = RedrawOverlay(sectionPicture(pictureFor(kind, static_cast<UArrangement>(result.pictureVariant))), ctx.angle, labels, MessageTable::english());
+    if (!image.save(*path, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(*path));
+    return 0;
+}
+
+// Names and units of the values of each record layout.
+struct ValueName {
+    const char* name;
+    const char* unit;
+};
+
+std::vector<ValueName> layoutOf(const QString& name, int valueLines)
+{
+    if (valueLines == 1)
+        return {{"weight", "kg/m2"}};
+    if (name.startsWith(QLatin1String("L section")) || name.startsWith(QLatin1String("CR L section")))
+        return {{"weight", "kg/m"}, {"area", "cm2"}, {"Ix", "cm4"}, {"Iy", "cm4"}, {"Kx", "cm3"}, {"Ky", "cm3"}};
+    std::vector<ValueName> v{{"weight", "kg/m"}, {"area", "cm2"}, {"Ix", "cm4"}, {"Kx", "cm3"},
+                             {"Iy", "cm4"},      {"Ky", "cm3"},   {"surface", "cm2/m"}};
+    if (valueLines >= 9) {
+        v.push_back({"tw", "mm"});
+        v.push_back({"tf", "mm"});
+    }
+    return v;
+}
+
+int profileCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args, {}, {"--json"}, error);
+    if (!o)
+        return fail(error);
+    if (o->positional.size() != 1)
+        return fail(QStringLiteral("profile takes one entry name, such as \"HR I80x42\""));
+    const QString name = o->positional.first();
+    const ProfileTable& table = ProfileTable::builtIn();
+    const auto record = table.find(name, 0, table.lineCount() - 1);
+    if (!record)
+        return fail(QStringLiteral("no profile '%1' in the table").arg(name));
+    int count = 0;
+    while (readNumber(table.line(*record + count + 1)))
+        ++count;
+    const std::vector<ValueName> names = layoutOf(name, count);
+    if (o->has("--json")) {
+        QJsonObject object{{"name", name}};
+        for (std::size_t k = 0; k < names.size() && int(k) < count; ++k)
+            object.insert(QString::fromLatin1(names[k].name),
+                          QJsonObject{{"value", double(*table.value(*record, int(k) + 1))},
+                                      {"unit", QString::fromLatin1(names[k].unit)}});
+        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+        return 0;
+    }
+    printLine(stdout, name);
+    for (std::size_t k = 0; k < names.size() && int(k) < count; ++k)
+        printLine(stdout, QStringLiteral("%1: %2 %3")
+                              .arg(QString::fromLatin1(names[k].name), table.valueText(*record, int(k) + 1),
+                                   QString::fromLatin1(names[k].unit)));
+    return 0;
+}
+
+int catalogueCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args, {"--kind"}, {}, error);
+    if (!o)
+        return fail(error);
+    const auto kind = kindOption(*o, error);
+    if (!kind)
+        return fail(error);
+    for (const MenuEntry& e : builtInMenu(*kind))
+        printLine(stdout, QString(e.depth, QLatin1Char('\t')) + e.text);
+    return 0;
+}
+
+const CliCommandRegistration sectionRegistration({"section",
+    "  morvane-cli section --kind KIND (--entry TEXT | --dims A,B,...) [--angle N]\n"
+    "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--json]",
+    false, sectionCommand});
+const CliCommandRegistration pictureRegistration({"picture",
+    "  morvane-cli picture --kind KIND (--entry TEXT | --dims A,B,...) [--angle N] -o FILE.png",
+    true, pictureCommand});
+const CliCommandRegistration catalogueRegistration({"catalogue", "  morvane-cli catalogue --kind KIND", false,
+                                                    catalogueCommand});
+const CliCommandRegistration profileRegistration({"profile", "  morvane-cli profile NAME [--json]", false,
+                                                  profileCommand});
+
+} // namespace
