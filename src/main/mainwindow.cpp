@@ -7,6 +7,7 @@
 
 #include "itemlist/item_list_model.h"
 #include "itemlist/units_apply.h"
+#include "itemlist/list_section.h"
 
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
@@ -816,34 +817,18 @@ void MainWindow::toList(SectionKind kind)
     }
 
     recompute(kind);
-    const QString rotation =
-        t.angle != 0 ? QLatin1Char(' ') + m(13) + QString::number(t.angle) + m(14) : QString();
-    const auto field = [&](int i) { return t.fields[std::size_t(i)]->text(); };
-    QString name;
-    switch (kind) {
-    case SectionKind::RectHollow: {
-        const auto a = readInteger(field(0)), b = readInteger(field(1));
-        const auto v = readNumber(field(2));
-        if (!a || !b || !v || !(*a > 2 * *v && *b > 2 * *v)) {
-            showMessage(m(1));
-            return;
-        }
-        name = field(0) + QLatin1Char('x') + field(1) + QLatin1Char('x') + field(2) + QLatin1Char(' ') + m(47) +
-               rotation;
-        break;
-    }
-    case SectionKind::CircHollow: name = m(93) + field(0) + QLatin1Char('x') + field(1); break;
-    case SectionKind::RectSolid:
-        if (!readNumber(field(0)) || !readNumber(field(1)))
-            showMessage(m(1));
-        name = t.dataBox->title() + rotation;
-        break;
-    case SectionKind::CircSolid: name = m(69) + field(0); break;
-    case SectionKind::FlatBar: name = m(31) + QLatin1Char(' ') + field(0) + QLatin1Char('x') + field(1) + rotation; break;
-    default: name = t.dataBox->title() + rotation; break;
-    }
+    SectionListing listing;
+    listing.kind = kind;
+    for (QLineEdit* f : t.fields)
+        if (f)
+            listing.fields << f->text();
+    listing.dataCaption = t.dataBox->title();
+    listing.angle = t.angle;
+    listing.properties = m_state.properties;
+    listing.overlay = m_overlay;
+    listing.units = m_state.units;
 
-    MaterialTexts material;
+    MaterialTexts& material = listing.material;
     material.eModulus = m_eBox->currentText();
     material.density = m_densityBox->currentText();
     material.poisson = m_poissonBox->currentText();
@@ -853,8 +838,10 @@ void MainWindow::toList(SectionKind kind)
     material.densityItems = itemsOf(m_densityBox);
     material.poissonItems = itemsOf(m_poissonBox);
 
-    WriteOutcome out = WriteSectionRow(target, material, m_state.properties, m_state.units, t.angle, m);
+    WriteOutcome out = listSection(target, listing, m);
     if (!out.written) {
+        if (out.refusal.isEmpty())
+            return;
         // A refused listing leaves the list as it was (no half-written row).
         showMessage(out.refusal);
         switch (out.focus) {
@@ -870,8 +857,6 @@ void MainWindow::toList(SectionKind kind)
     addListItems(m_eBox, out.eItems);
     addListItems(m_densityBox, out.densityItems);
     addListItems(m_poissonBox, out.poissonItems);
-    out.row.cells[2] = name;
-    out.row.RowPicture = toSixteenColours(m_overlay);
     m_itemList.put(target, out.row);
     refreshGrid();
     selectRow(target);
