@@ -131,7 +131,7 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
             p = {(p.x - xc) * scale, (p.y - yc) * scale};
         area += signedArea(ring.points);
     }
-    const double size = std::min(wall * scale / 3, 0.25);
+    const double size = std::min(wall * scale * 0.7, 0.25);
     const double estimate = 2 * area / (0.433 * size * size);
     if (!(area > 0) || !std::isfinite(estimate))
         return failure(QStringLiteral("the section has no area"));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cmath>
 #include <numbers>
 
@@ -60,8 +61,10 @@ TEST(ExactClosedForms, RectanglesFollowTheTorsionSeries)
         EXPECT_NEAR(e.ix, a * b * b * b / 12, 1e-9 * a * b * b * b);
         EXPECT_NEAR(e.wplX, a * b * b / 4, 1e-6 * a * b * b);
         EXPECT_NEAR(e.wplY, b * a * a / 4, 1e-6 * b * a * a);
-        EXPECT_NEAR(e.xs, 0, 1e-6 * a);
-        EXPECT_NEAR(e.ys, 0, 1e-6 * b);
+        // The shear centre of a doubly symmetric section is its centroid, up
+        // to the asymmetry of the mesh.
+        EXPECT_NEAR(e.xs, 0, 1e-4 * a);
+        EXPECT_NEAR(e.ys, 0, 1e-4 * b);
     }
 }
 
@@ -183,6 +186,10 @@ TEST(ExactPublished, RolledIAndHSectionsAgreeWithTheTables)
         EXPECT_NEAR(e.iw / 1e6, row.iw, row.iw * 0.05) << name;
         EXPECT_NEAR(e.wplX / 1e3, row.wplX, row.wplX * 0.01) << name;
         EXPECT_NEAR(e.wplY / 1e3, row.wplY, row.wplY * 0.01) << name;
+        if (qEnvironmentVariableIsSet("MORVANE_PRINT_EXACT"))
+            std::printf("%-28s It %+.2f %%  Iw %+.2f %%  WplX %+.2f %%  WplY %+.2f %%\n", row.entry,
+                        100 * (e.it / 1e4 / row.it - 1), 100 * (e.iw / 1e6 / row.iw - 1),
+                        100 * (e.wplX / 1e3 / row.wplX - 1), 100 * (e.wplY / 1e3 / row.wplY - 1));
     }
 }
 
