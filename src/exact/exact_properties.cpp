@@ -159,11 +159,7 @@ ExactOutcome computeExactProperties(const Outline& outline, double wall, const s
            2 * e.xs * e.ys * w.ixy - w.area * mean * mean;
     if (e.iw < 0)
         e.iw = 0; // sections that do not warp (circles) come out a rounding error below zero
-    double reach = 0;
-    for (const OutlineRing& ring : outline.rings)
-        for (const OutlinePoint& p : ring.points)
-            reach = std::max(reach, std::hypot(p.x - (e.xc + e.xs), p.y - (e.yc + e.ys)));
-    e.kt = reach > 0 ? e.it / reach : 0;
+    e.kt = w.shearLever > 0 ? e.it / w.shearLever : 0;
     e.triangles = w.triangles;
     for (double v : {e.it, e.iw, e.xs, e.ys, e.kt, e.wplX, e.wplY})
         if (!std::isfinite(v)) {

@@ -27,7 +27,8 @@ struct ExactProperties {
     double it = 0;                // St Venant torsion constant
     double iw = 0;                // warping constant about the shear centre
     double xs = 0, ys = 0;        // shear centre relative to the centroid
-    double kt = 0;                // It over the largest distance of the outline from the shear centre
+    double kt = 0;                // torsion modulus: It over the largest shear-stress lever e max (the
+                                  // radius of a circle, the thickness of a thin wall)
     int triangles = 0;            // size of the mesh the torsion values come from
 };
 

@@ -294,6 +294,38 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
             s.omegaOmega += w * w * da;
         }
     }
+    // Shear-stress lever per node, averaged over the triangles around it.
+    std::vector<OutlinePoint> leverSum(std::size_t(n), OutlinePoint{0, 0});
+    std::vector<int> leverCount(std::size_t(n), 0);
+    constexpr std::array<std::array<double, 3>, 6> nodeCoordinates{
+        {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0.5, 0.5, 0}, {0, 0.5, 0.5}, {0.5, 0, 0.5}}};
+    for (const auto& e : elements) {
+        const OutlinePoint& p1 = nodes[std::size_t(e[0])];
+        const OutlinePoint& p2 = nodes[std::size_t(e[1])];
+        const OutlinePoint& p3 = nodes[std::size_t(e[2])];
+        const double twiceArea = (p2.x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (p2.y - p1.y);
+        const std::array<double, 3> bx{(p2.y - p3.y) / twiceArea, (p3.y - p1.y) / twiceArea, (p1.y - p2.y) / twiceArea};
+        const std::array<double, 3> by{(p3.x - p2.x) / twiceArea, (p1.x - p3.x) / twiceArea, (p2.x - p1.x) / twiceArea};
+        for (std::size_t node = 0; node < 6; ++node) {
+            const auto& l = nodeCoordinates[node];
+            double gx = 0, gy = 0;
+            for (std::size_t i = 0; i < 3; ++i) {
+                const std::size_t j = (i + 1) % 3;
+                gx += omega[e[i]] * (4 * l[i] - 1) * bx[i] + omega[e[3 + i]] * 4 * (l[j] * bx[i] + l[i] * bx[j]);
+                gy += omega[e[i]] * (4 * l[i] - 1) * by[i] + omega[e[3 + i]] * 4 * (l[j] * by[i] + l[i] * by[j]);
+            }
+            const OutlinePoint& at = nodes[std::size_t(e[node])];
+            leverSum[std::size_t(e[node])].x += gx - at.y;
+            leverSum[std::size_t(e[node])].y += gy + at.x;
+            ++leverCount[std::size_t(e[node])];
+        }
+    }
+    double lever = 0;
+    for (int i = 0; i < n; ++i)
+        if (leverCount[std::size_t(i)] > 0)
+            lever = std::max(lever, std::hypot(leverSum[std::size_t(i)].x, leverSum[std::size_t(i)].y) /
+                                        leverCount[std::size_t(i)]);
+
     const double energy = load.dot(omega);
     s.torsionConstant = s.ix + s.iy - energy;
     // Back to mm: lengths scale by extent, omega by extent squared.
@@ -307,6 +339,7 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
     s.xOmega *= l4 * extent;
     s.yOmega *= l4 * extent;
     s.omegaOmega *= l4 * l2;
+    s.shearLever = lever * extent;
     s.triangles = int(elements.size());
     s.nodes = n;
     WarpingOutcome out;

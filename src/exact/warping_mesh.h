@@ -23,6 +23,11 @@ struct WarpingSolution {
     double omega = 0;                //   omega
     double xOmega = 0, yOmega = 0;   //   x omega, y omega
     double omegaOmega = 0;           //   omega^2
+    // The largest shear-stress lever |grad omega + (-y, x)| over the nodes
+    // (gradients averaged over the triangles that share a node): the radius
+    // of a circle, the thickness of a thin wall. It over it is the torsion
+    // modulus.
+    double shearLever = 0;
     int triangles = 0;
     int nodes = 0;
 };
