@@ -1,6 +1,6 @@
 #include "itemlist/requirement_limits.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/units.h"
 #include "settings/message_table.h"
 

@@ -1,6 +1,6 @@
 #include "itemlist/units_apply.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <cmath>

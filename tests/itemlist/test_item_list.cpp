@@ -3,7 +3,7 @@
 #include "itemlist/units_apply.h"
 #include "sections/hollow.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "sections/dimension_filter.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/units.h"
 
 #include <gtest/gtest.h>

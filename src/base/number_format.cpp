@@ -1,4 +1,4 @@
-#include "sections/number_format.h"
+#include "base/number_format.h"
 
 #include <charconv>
 #include <cmath>
