@@ -5,6 +5,7 @@
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
+#include "startpanel.h"
 #include "unitswindow.h"
 
 #include "itemlist/list_commands.h"
@@ -25,24 +26,20 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -98,14 +95,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
 
     setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
     buildActions();
-    buildMenusAndToolBar();
 
     auto* body = new QWidget(this);
     auto* bodyLayout = new QVBoxLayout(body);
     bodyLayout->setContentsMargins(2, 2, 2, 2);
     bodyLayout->setSpacing(2);
     m_area = new QStackedWidget(body);
-    m_startPanel = buildStartPanel();
+    auto* startPanel = new StartPanel(m_area);
+    m_startButton = startPanel->startButton();
+    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::start);
+    m_startPanel = startPanel;
     m_sectionArea = buildSectionArea();
     m_area->addWidget(m_startPanel);
     m_area->addWidget(m_sectionArea);
@@ -160,140 +159,33 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildActions()
 {
-    struct Entry {
-        Command command;
-        const char* text;
-        const char* key; // the translation key of the menu entry or button
-        void (MainWindow::*run)();
-        bool enabled;
+    m_actions = createCommandActions(this);
+    // What each command runs. Commands of windows that are not wired yet have
+    // no entry here and stay disabled.
+    const std::pair<Command, void (MainWindow::*)()> handlers[] = {
+        {Command::ChangeJobName, &MainWindow::changeJobName},
+        {Command::NewJob, &MainWindow::newJob},
+        {Command::Exit, &MainWindow::exitCommand},
+        {Command::Requirement, &MainWindow::showRequirementWindow},
+        {Command::UnitsForListing, &MainWindow::showUnitsWindow},
+        {Command::Help, &MainWindow::showHelp},
+        {Command::About, &MainWindow::showAbout},
+        {Command::DeleteItems, &MainWindow::deleteSelectedItems},
+        {Command::CorrectItem, &MainWindow::correctSelectedItem},
+        {Command::RotateSection, &MainWindow::rotateSection},
     };
-    // Commands without a function here belong to windows that are wired
-    // later; they stay disabled until then.
-    const Entry entries[] = {
-        {Command::ChangeJobName, "Change name of job ", "Tteljegyzkmegnevezsnekmdostsa1", &MainWindow::changeJobName, true},
-        {Command::NewJob, "New job", "jtteljegyzk1", &MainWindow::newJob, true},
-        {Command::LoadInput, "Load input", "Tteljegyzkbetltse1", nullptr, false},
-        {Command::SaveInput, "Save input", "Tteljegyzkmentse1", nullptr, false},
-        {Command::Settings, "Settings....", "Settings1", nullptr, false},
-        {Command::Print, "Print", "Nyomtats1", nullptr, false},
-        {Command::Exit, "Exit", "Kilps1", &MainWindow::exitCommand, true},
-        // Enabled by New job.
-        {Command::Requirement, "Requirement", "Tteljegyzklezrsa2", &MainWindow::showRequirementWindow, false},
-        {Command::UnitsForListing, "Units for listing", "Tteljegyzktovbbiszerkesztse1", &MainWindow::showUnitsWindow,
-         true},
-        {Command::ReportGenerator, "Report generator", "ReportGenerator1", nullptr, false},
-        {Command::Translation, "Translation....", "Translation1", nullptr, false},
-        {Command::Help, "Help", "About2", &MainWindow::showHelp, true},
-        {Command::About, "About", "About1", &MainWindow::showAbout, true},
-        // Enabled while the list holds items.
-        {Command::DeleteItems, "Delete selected item(s)", "Kijelltsortrlse1", &MainWindow::deleteSelectedItems, false},
-        {Command::CorrectItem, "Correction selected item...", "Correctionselecteditem1",
-         &MainWindow::correctSelectedItem, false},
-        {Command::EditList, "Edit stringgrid....", "Button1", nullptr, false},
-        {Command::PrivateData, "Private data editing ....", "Button2", nullptr, false},
-        // Enabled on the tabs whose sections turn.
-        {Command::RotateSection, "Rotate section:", "BitBtn2", &MainWindow::rotateSection, false},
-    };
-    for (const Entry& e : entries) {
-        auto* a = new QAction(QString::fromLatin1(e.text), this);
-        a->setObjectName(QString::fromLatin1(e.key));
-        a->setEnabled(e.enabled);
-        if (e.run)
-            connect(a, &QAction::triggered, this, e.run);
-        m_actions[std::size_t(e.command)] = a;
-    }
-}
-
-void MainWindow::buildMenusAndToolBar()
-{
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->menuAction()->setObjectName(QStringLiteral("Tteljegyzknvmdostsa1"));
-    for (Command c : {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput,
-                      Command::Settings, Command::Print, Command::Exit})
-        file->addAction(action(c));
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    tools->menuAction()->setObjectName(QStringLiteral("Lez1"));
-    for (Command c : {Command::Requirement, Command::UnitsForListing, Command::ReportGenerator, Command::Translation})
-        tools->addAction(action(c));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->menuAction()->setObjectName(QStringLiteral("Help1"));
-    for (Command c : {Command::Help, Command::About})
-        help->addAction(action(c));
-
-    // The tool bar: every command by its hint. A command may have two buttons.
-    struct ToolButton {
-        Command command;
-        const char* hint;
-        const char* key;
-    };
-    const ToolButton buttons[] = {
-        {Command::NewJob, "New job", "SpeedButton9"},
-        {Command::LoadInput, "Load input", "SpeedButton24"},
-        {Command::SaveInput, "Save input", "SpeedButton25"},
-        {Command::Print, "Print", "SpeedButton26"},
-        {Command::Requirement, "Requirement", "SpeedButton28"},
-        {Command::UnitsForListing, "Units for listing...", "SpeedButton29"},
-        {Command::UnitsForListing, "Units for listing...", "SpeedButton30"},
-        {Command::ReportGenerator, "Report generator", "SpeedButton1"},
-        {Command::ReportGenerator, "Report", "SpeedButton2"},
-        {Command::Help, "Help", "SpeedButton3"},
-        {Command::About, "About", "SpeedButton4"},
-        {Command::Translation, "Translation....", "SpeedButton31"},
-        {Command::Settings, "Settings....", "SpeedButton5"},
-        {Command::DeleteItems, "Delete selected item(s)", "SpeedButton6"},
-        {Command::CorrectItem, "Correction selected item...", "SpeedButton7"},
-        {Command::EditList, "Edit stringgrid....", "SpeedButton8"},
-        {Command::PrivateData, "Private data editing ....", "SpeedButton15"},
-        {Command::ChangeJobName, "Change name of job ", "SpeedButton14"},
-        {Command::Exit, "Exit", "SpeedButton27"},
-    };
+    for (const auto& [command, run] : handlers)
+        connect(action(command), &QAction::triggered, this, run);
+    // Requirement waits for New job, the list commands for items, Rotate
+    // section for a tab whose section turns.
+    for (Command c : {Command::ChangeJobName, Command::NewJob, Command::Exit, Command::UnitsForListing,
+                      Command::Help, Command::About})
+        action(c)->setEnabled(true);
+    fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
-    for (const ToolButton& b : buttons) {
-        QAction* a = action(b.command);
-        if (a->toolTip() == a->text())
-            a->setToolTip(QString::fromLatin1(b.hint));
-        auto* button = new QToolButton(bar);
-        button->setDefaultAction(a);
-        button->setObjectName(QString::fromLatin1(b.key));
-        bar->addWidget(button);
-    }
-}
-
-QWidget* MainWindow::buildStartPanel()
-{
-    auto* frame = new QFrame(m_area);
-    frame->setFrameShape(QFrame::StyledPanel);
-    auto* layout = new QVBoxLayout(frame);
-    auto* product = new QLabel(QStringLiteral("Morvane"), frame);
-    product->setObjectName(QStringLiteral("StartPicture"));
-    QFont big = product->font();
-    big.setPointSize(28);
-    big.setBold(true);
-    product->setFont(big);
-    product->setAlignment(Qt::AlignCenter);
-    product->setStyleSheet(QStringLiteral("color: navy;"));
-    auto* title = new QLabel(QStringLiteral("*** Computation of geometric properties ***"), frame);
-    title->setObjectName(QStringLiteral("ProductName"));
-    title->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(QStringLiteral("Version : 3.1 /  17. 04. 2004 "), frame);
-    version->setObjectName(QStringLiteral("Label69"));
-    version->setAlignment(Qt::AlignCenter);
-    auto* credit = new QLabel(QStringLiteral("Written by the Morvane developers"), frame);
-    credit->setObjectName(QStringLiteral("Label80"));
-    credit->setAlignment(Qt::AlignCenter);
-    m_startButton = new QPushButton(QStringLiteral("Click to Start"), frame);
-    m_startButton->setObjectName(QStringLiteral("BitBtn3"));
-    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::start);
-    layout->addStretch();
-    layout->addWidget(product);
-    layout->addWidget(title);
-    layout->addWidget(version);
-    layout->addWidget(credit);
-    layout->addWidget(m_startButton, 0, Qt::AlignHCenter);
-    layout->addStretch();
-    return frame;
+    fillToolBar(bar, m_actions);
 }
 
 QWidget* MainWindow::buildSectionArea()
@@ -507,22 +399,8 @@ void MainWindow::plateChanged()
 
 void MainWindow::redrawPlate()
 {
-    // The plate picture carries the two lengths written on it; it never turns.
     SectionPage* p = page(SectionKind::Plate);
-    QImage image = sectionPicture(PictureKind::Plate).copy();
-    QPainter painter(&image);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    painter.setFont(font);
-    painter.fillRect(QRect(QPoint(165, 95), QPoint(190, 107)), Qt::white);
-    painter.fillRect(QRect(QPoint(103, 5), QPoint(133, 17)), Qt::white);
-    painter.setPen(QColor(0, 0, 128));
-    if (m_state.plateRecord >= 0) {
-        painter.drawText(QRect(165, 95, 60, 14), Qt::AlignLeft | Qt::AlignTop, p->field(1)->text());
-        painter.drawText(QRect(103, 5, 60, 14), Qt::AlignLeft | Qt::AlignTop, p->field(0)->text());
-    }
-    painter.end();
-    p->setPicture(image);
+    p->setPicture(platePicture(m_state.plateRecord >= 0, p->field(0)->text(), p->field(1)->text()));
     // A plate can be listed once it is chosen and both lengths are given.
     p->toListButton()->setEnabled(m_state.plateRecord >= 0 && p->field(0)->text() != QLatin1String("0") &&
                                   p->field(1)->text() != QLatin1String("0"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands.h"
 #include "itemgrid.h"
 #include "mainstate.h"
 
@@ -28,33 +29,6 @@ class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
 class UnitsWindow;
-
-// The commands of the main window. Each is one QAction, shared by its menu
-// entry, its tool-bar button and any push button or pop-up entry, so that it
-// has one text and one enabled state. Commands whose windows are not wired
-// yet are present and disabled.
-enum class Command {
-    ChangeJobName,
-    NewJob,
-    LoadInput,
-    SaveInput,
-    Settings,
-    Print,
-    Exit,
-    Requirement,
-    UnitsForListing,
-    ReportGenerator, // also the tool-bar button "Report"
-    Translation,
-    Help,
-    About,
-    DeleteItems,
-    CorrectItem,
-    EditList,
-    PrivateData,
-    RotateSection,
-};
-inline constexpr int CommandCount = int(Command::RotateSection) + 1;
-
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -143,8 +117,6 @@ protected:
 
 private:
     void buildActions();
-    void buildMenusAndToolBar();
-    QWidget* buildStartPanel();
     QWidget* buildSectionArea();
     QWidget* buildListCommands();
     void connectPage(SectionPage* page);
@@ -164,7 +136,7 @@ private:
     QString askJobName(const QString& current);
 
     MainState m_state;
-    std::array<QAction*, CommandCount> m_actions{};
+    CommandActions m_actions{};
     std::vector<SectionPage*> m_pages;
     MaterialBar* m_materialBar = nullptr;
     ItemGrid* m_grid = nullptr;
