@@ -28,3 +28,11 @@ QString formatPanelValue(long double value, bool isArea);
 
 // List-cell number: two decimals from 0.01 on, else ten.
 QString formatTwoOrTen(long double value);
+
+// A stress text: two decimals from 0.01 on (judged by size), else eight.
+QString formatStress(long double value);
+
+// Fixed notation with as many decimals as the value needs for 15 significant
+// digits, trailing zeros and a trailing point dropped ("0.00000000001", "20000").
+// Re-expressing a typed number back and forth gives the typed number again.
+QString formatSignificant(long double value);
