@@ -1,3 +1,4 @@
+#include "settings/desktop_shell.h"
 #include "settings/message_table.h"
 #include "settings/temporary_folder.h"
 
@@ -93,4 +94,22 @@ TEST(TemporaryFolder, DefaultMovesToTheCacheWhenTempCannotBeUsed)
     EXPECT_TRUE(QFileInfo(chosen).isDir());
     // A program folder that does not exist cannot take "temp" either.
     EXPECT_EQ(TemporaryFolder::defaultPath(program.filePath("gone"), cache.path()), cache.path() + "/morvane");
+}
+
+TEST(HelpPage, BesideTheProgramOrInTheInstalledDocFolder)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("bin")));
+    const QString bin = prefix.filePath("bin");
+    // Neither there: the page beside the program is named (and found missing later).
+    EXPECT_EQ(helpPagePath(bin), bin + "/help.html");
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("share/doc/morvane")));
+    QFile installed(prefix.filePath("share/doc/morvane/help.html"));
+    ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+    installed.close();
+    EXPECT_EQ(helpPagePath(bin), QFileInfo(installed.fileName()).canonicalFilePath());
+    QFile beside(bin + "/help.html");
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    EXPECT_EQ(helpPagePath(bin), bin + "/help.html");
 }
