@@ -3,6 +3,7 @@
 #include "itemgriddelegate.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
+#include "settingswindow.h"
 #include "unitswindow.h"
 
 #include "itemlist/item_list_model.h"
@@ -19,6 +20,8 @@
 #include "sections/material_filters.h"
 #include "sections/number_format.h"
 #include "settings/desktop_shell.h"
+#include "settings/settings_store.h"
+#include "settings/temporary_folder.h"
 #include "settings/message_table.h"
 
 #include <QScopedValueRollback>
@@ -229,6 +232,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     }
 
     m_unitsWindow = new UnitsWindow(msg(), this);
+    m_settingsWindow = new SettingsWindow(msg(), this);
+    m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
     m_requirementWindow = new RequirementWindow(m_limits, msg(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
 
@@ -259,7 +264,7 @@ void MainWindow::buildMenus()
         {"File", "New job", "jtteljegyzk1", true, &MainWindow::newJob},
         {"File", "Load input", "Tteljegyzkbetltse1", false, nullptr},
         {"File", "Save input", "Tteljegyzkmentse1", false, nullptr},
-        {"File", "Settings....", "Settings1", false, nullptr},
+        {"File", "Settings....", "Settings1", true, &MainWindow::showSettingsWindow},
         {"File", "Print", "Nyomtats1", false, nullptr},
         {"File", "Exit", "Kilps1", true, &MainWindow::exitCommand},
         {"Tools", "Requirement", "Tteljegyzklezrsa2", false, &MainWindow::showRequirementWindow},
@@ -308,7 +313,7 @@ void MainWindow::buildMenus()
         {"Help", "SpeedButton3", &MainWindow::showHelp},
         {"About", "SpeedButton4", &MainWindow::showAbout},
         {"Translation....", "SpeedButton31", nullptr},
-        {"Settings....", "SpeedButton5", nullptr},
+        {"Settings....", "SpeedButton5", &MainWindow::showSettingsWindow},
         {"Delete selected item(s)", "SpeedButton6", &MainWindow::deleteSelectedItems},
         {"Correction selected item...", "SpeedButton7", &MainWindow::correctSelectedItem},
         {"Edit stringgrid....", "SpeedButton8", nullptr},
@@ -1303,7 +1308,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::showHelp()
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
+    const QString path = helpPagePath(QCoreApplication::applicationDirPath());
     if (m_shell)
         m_shell->open(path); // a missing help page is not reported
 }
@@ -1325,14 +1330,31 @@ void MainWindow::exitCommand()
     close();
 }
 
+void MainWindow::showSettingsWindow()
+{
+    m_settingsWindow->exec();
+}
+
+void MainWindow::readSettings()
+{
+    if (!m_settingsStore)
+        return;
+    const StartupSettings stored = readStartupSettings(*m_settingsStore, TemporaryFolder::defaultPath());
+    if (stored.keyError)
+        showMessage(settingsKeyError(msg()));
+    m_settingsWindow->setLanguage(stored.language);
+    m_settingsWindow->setTemporaryFolder(stored.temporaryFolder);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_state.ExitConfirmed) {
+    if (!m_state.ExitConfirmed)
         exitCommand();
-        if (m_state.CloseAllowed) {
-            event->accept();
-            return;
-        }
+    if (m_settingsStore && !m_settingsWritten) {
+        m_settingsWritten = true;
+        if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),
+                                   m_settingsWindow->temporaryFolder().path()))
+            showMessage(settingsKeyError(msg()));
     }
     if (m_state.CloseAllowed)
         event->accept();

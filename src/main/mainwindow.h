@@ -34,6 +34,8 @@ class DesktopShell;
 class ResultsPanelView;
 class UnitsWindow;
 class RequirementWindow;
+class SettingsWindow;
+class SettingsStore;
 
 // The working state the windows share; the one SectionProperties record lives here.
 struct MainState {
@@ -104,6 +106,12 @@ public:
     int plateRecord() const { return m_plateRecord; }
     int angle(SectionKind kind) const;
     void setShell(DesktopShell* shell) { m_shell = shell; }
+    // Settings: the window, the store read at start and written on closing
+    // (none in tests unless given).
+    SettingsWindow* settingsWindow() const { return m_settingsWindow; }
+    void showSettingsWindow();
+    void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
+    void readSettings();
 
     // "Click to Start".
     void start();
@@ -203,6 +211,9 @@ private:
     QPushButton* m_correctButton = nullptr;
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
+    SettingsWindow* m_settingsWindow = nullptr;
+    SettingsStore* m_settingsStore = nullptr;
+    bool m_settingsWritten = false;
     RequirementWindow* m_requirementWindow = nullptr;
     std::array<QLabel*, 5> m_materialCaptions{};
     QLabel* m_statusJob = nullptr;

@@ -1,9 +1,14 @@
+#include "mainwindow.h"
 #include "settingswindow.h"
 
 #include "settings/file_association.h"
 #include "settings/message_table.h"
+#include "settings/settings_store.h"
 
+#include <QAction>
 #include <QFile>
+#include <QTimer>
+#include <map>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -19,6 +24,25 @@ struct FakeAssociation : FileAssociation {
     {
         programs << programPath;
         return answer;
+    }
+};
+
+struct MemoryStore : SettingsStore {
+    std::map<QString, QString> values;
+    bool keyFails = false;
+    std::optional<QString> ReadSetting(const QString& key, const QString& name) override
+    {
+        if (keyFails)
+            return std::nullopt;
+        const auto found = values.find(key + "|" + name);
+        return found == values.end() ? QString() : found->second;
+    }
+    bool WriteSetting(const QString& key, const QString& name, const QString& text) override
+    {
+        if (keyFails)
+            return false;
+        values[key + "|" + name] = text;
+        return true;
     }
 };
 
@@ -219,6 +243,111 @@ private slots:
         QVERIFY(QFileInfo::exists(dir.filePath("data/mime/packages/morvane.xml")));
         // Where the desktop tools are missing the warning names the step instead.
         QCOMPARE(infos.size() + warnings.size(), 1);
+    }
+
+    // The main window's side: the menu entry, start-up and closing.
+    void settingsEntryOpensTheWindowModally()
+    {
+        MainWindow main;
+        main.show();
+        QAction* entry = main.findChild<QAction*>("Settings1");
+        QVERIFY(entry);
+        QVERIFY(entry->isEnabled());
+        QVERIFY(main.findChild<QAction*>("SpeedButton5")->isEnabled());
+        bool wasModal = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* open = qobject_cast<SettingsWindow*>(QApplication::activeModalWidget());
+            wasModal = open == main.settingsWindow();
+            if (open)
+                open->exitButton()->click();
+        });
+        entry->trigger();
+        QVERIFY(wasModal);
+        QCOMPARE(main.settingsWindow()->windowTitle(), entry->text());
+    }
+
+    void startUpReadsTheStoredLanguageAndFolder()
+    {
+        MemoryStore store;
+        store.values["SOFTWARE/Morvane|Lang"] = "1";
+        store.values["SOFTWARE/Morvane|Temp"] = "/srv/reports";
+        MainWindow main;
+        QStringList messages;
+        main.showMessage = [&](const QString& t) { messages << t; };
+        main.setSettingsStore(&store);
+        main.readSettings();
+        QCOMPARE(main.settingsWindow()->language(), 1);
+        QCOMPARE(main.settingsWindow()->temporaryFolder().path(), QStringLiteral("/srv/reports"));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void firstRunGivesEnglishAndTheFolderBesideTheProgram()
+    {
+        MemoryStore store;
+        MainWindow main;
+        main.setSettingsStore(&store);
+        main.readSettings();
+        QCOMPARE(main.settingsWindow()->language(), 0);
+        QCOMPARE(main.settingsWindow()->temporaryFolder().path(), QCoreApplication::applicationDirPath() + "/temp");
+        QCOMPARE(main.settingsWindow()->folderLabel()->text(), QCoreApplication::applicationDirPath() + "/temp");
+    }
+
+    void closingWritesLanguageAndFolder()
+    {
+        MemoryStore store;
+        QTemporaryDir dir;
+        MainWindow main;
+        main.askYesNo = [](const QString&) { return false; };
+        main.setSettingsStore(&store);
+        main.readSettings();
+        main.show();
+        main.settingsWindow()->chooseFolder = [&] { return dir.path(); };
+        main.settingsWindow()->browse();
+        QListWidget* list = main.settingsWindow()->languageList();
+        list->setCurrentRow(2);
+        main.close();
+        QCOMPARE(store.values["SOFTWARE/Morvane|Lang"], QStringLiteral("2"));
+        QCOMPARE(store.values["SOFTWARE/Morvane|Temp"], dir.path());
+    }
+
+    void exitCommandWritesTheSettingsOnce()
+    {
+        struct CountingStore : MemoryStore {
+            int writes = 0;
+            bool WriteSetting(const QString& key, const QString& name, const QString& text) override
+            {
+                ++writes;
+                return MemoryStore::WriteSetting(key, name, text);
+            }
+        } store;
+        MainWindow main;
+        main.askYesNo = [](const QString&) { return false; };
+        main.setSettingsStore(&store);
+        main.show();
+        main.settingsWindow()->setLanguage(1);
+        main.exitCommand();
+        QVERIFY(!main.isVisible());
+        QCOMPARE(store.writes, 2);
+        QCOMPARE(store.values["SOFTWARE/Morvane|Lang"], QStringLiteral("1"));
+    }
+
+    void storeThatCannotBeOpenedIsReportedBothWays()
+    {
+        MemoryStore store;
+        store.keyFails = true;
+        MainWindow main;
+        QStringList messages;
+        main.showMessage = [&](const QString& t) { messages << t; };
+        main.askYesNo = [](const QString&) { return false; };
+        main.setSettingsStore(&store);
+        main.readSettings();
+        QCOMPARE(messages, QStringList{"Error opening/creating key : SOFTWARE/Morvane"});
+        QCOMPARE(main.settingsWindow()->language(), 0);
+        main.show();
+        main.close();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages.last(), QStringLiteral("Error opening/creating key : SOFTWARE/Morvane"));
+        QVERIFY(!main.isVisible());
     }
 };
 
