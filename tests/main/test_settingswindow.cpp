@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTimer>
+#include <QToolButton>
 #include <map>
 #include <QLabel>
 #include <QListWidget>
@@ -250,10 +251,12 @@ private slots:
     {
         MainWindow main;
         main.show();
-        QAction* entry = main.findChild<QAction*>("Settings1");
-        QVERIFY(entry);
+        QAction* entry = main.action(Command::Settings);
+        QCOMPARE(entry->text(), QStringLiteral("Settings...."));
         QVERIFY(entry->isEnabled());
-        QVERIFY(main.findChild<QAction*>("SpeedButton5")->isEnabled());
+        auto* button = main.findChild<QToolButton*>("SpeedButton5");
+        QVERIFY(button);
+        QCOMPARE(button->defaultAction(), entry);
         bool wasModal = false;
         QTimer::singleShot(0, this, [&] {
             auto* open = qobject_cast<SettingsWindow*>(QApplication::activeModalWidget());
@@ -264,6 +267,7 @@ private slots:
         entry->trigger();
         QVERIFY(wasModal);
         QCOMPARE(main.settingsWindow()->windowTitle(), entry->text());
+        QCOMPARE(main.settingsWindow()->exitButton()->text(), main.action(Command::Exit)->text());
     }
 
     void startUpReadsTheStoredLanguageAndFolder()
