@@ -23,6 +23,7 @@ class QTabBar;
 class QTableView;
 class QTreeWidget;
 class DesktopShell;
+class ExactPropertiesWindow;
 class MaterialBar;
 class MessageTable;
 class RequirementWindow;
@@ -116,6 +117,11 @@ public:
     void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
     void readSettings();
 
+    // "Exact properties": the window follows every computation pass of the
+    // current tab.
+    ExactPropertiesWindow* exactPropertiesWindow() const { return m_exactWindow; }
+    void showExactPropertiesWindow();
+
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
 
@@ -137,6 +143,7 @@ private:
     void recompute(SectionKind kind);
     void apply(SectionKind kind, const TabResult& result);
     void redrawOverlay();
+    void forwardToExactWindow(SectionKind kind, const std::optional<SectionProperties>& panel);
     struct ComputeContext context(SectionKind kind) const;
     void updateStatus();
     void userSelectedRow(int row);
@@ -163,5 +170,6 @@ private:
     SettingsStore* m_settingsStore = nullptr;
     bool m_settingsWritten = false;
     DesktopShell* m_shell = nullptr;
+    ExactPropertiesWindow* m_exactWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
 };
