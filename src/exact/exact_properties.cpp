@@ -185,7 +185,11 @@ ExactOutcome exactForTab(const ExactRequest& request, const std::atomic<bool>* c
     else
         pass = computeEntry(request.kind, request.entry, ctx, request.fields, request.arrangement);
     if (!pass || !pass->properties) {
-        out.error = QStringLiteral("the section is refused (Error wrong data !)");
+        // A group heading of the tree is no section; the panel stays empty
+        // without a message.
+        const bool heading = !custom && pass && pass->messages.isEmpty();
+        out.error = heading ? QStringLiteral("no section is selected")
+                            : QStringLiteral("the section is refused (Error wrong data !)");
         return out;
     }
     // Catalogue rows of the simple kinds carry their sizes in the field

@@ -221,6 +221,18 @@ TEST(ExactEveryKind, CatalogueRowsAndArrangementsHaveOutlines)
     EXPECT_GT(box.it, 20 * pair.it);
 }
 
+TEST(ExactRefusals, AGroupHeadingIsNoSectionWhileABadSectionIsRefused)
+{
+    // The window shows these reasons: a heading is not an error of the user.
+    EXPECT_EQ(exactForTab({SectionKind::I, "Hot rolled I section", {}, 0, 0}).error,
+              QStringLiteral("no section is selected"));
+    EXPECT_EQ(exactForTab({SectionKind::RectHollow, "20x20", {}, 0, 0}).error, QStringLiteral("no section is selected"));
+    EXPECT_EQ(exactForTab({SectionKind::I, custom(), {"50", "100", "50", "3"}, 0, 0}).error,
+              QStringLiteral("the section is refused (Error wrong data !)"));
+    EXPECT_EQ(exactForTab({SectionKind::RectSolid, custom(), {"0", "20"}, 0, 0}).error,
+              QStringLiteral("the section is refused (Error wrong data !)"));
+}
+
 TEST(ExactRefusals, RefusedOrDegenerateSectionsEndWithAReason)
 {
     // The panel refuses a web as wide as the flange; the exact values follow.
