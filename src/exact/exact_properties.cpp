@@ -107,6 +107,10 @@ std::optional<ExactProperties> outlineProperties(const Outline& outline)
     e.alpha = 0.5 * std::atan2(-2 * e.ixy, e.ix - e.iy) * 180 / std::numbers::pi;
     if (e.alpha <= -90)
         e.alpha += 180;
+    // Equal principal moments (a square, a circle) make every axis principal:
+    // the angle is 0, not the angle of the rounding noise.
+    if (radius <= 1e-9 * mean)
+        e.alpha = 0;
     e.rx = std::sqrt(e.ix / e.area);
     e.ry = std::sqrt(e.iy / e.area);
 

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMetaObject>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -38,15 +39,31 @@ std::vector<ExactValue> rowTemplate()
     return exactValues(ExactProperties{}, SectionProperties{});
 }
 
-// Two decimals from 0.01 on, else ten, judged by size; rounding noise of a
-// symmetric section (an Ixy of 1e-14) shows as zero without a sign.
-QString valueDisplay(double value)
+// Two decimals from 0.01 on, else ten, judged by size. Angles, shear-centre
+// distances and percentages always have two. Zero shows as "0.00".
+QString valueDisplay(const ExactValue& v)
 {
-    if (!std::isfinite(value))
+    if (!std::isfinite(v.value))
         return QStringLiteral("-");
-    if (std::fabs(value) < 5e-11)
-        value = 0;
-    return formatTwoOrTen(value);
+    const bool twoDecimals = v.unit == QLatin1String("degrees") || v.unit == QLatin1String("mm") ||
+                             v.unit == QLatin1String("%");
+    QString text = twoDecimals || v.value == 0 ? formatFixed(v.value, 2) : formatTwoOrTen(v.value);
+    if (text.startsWith(QLatin1Char('-')) && !text.contains(QRegularExpression(QStringLiteral("[1-9]"))))
+        text.remove(0, 1);
+    return text;
+}
+
+// The product moment of a symmetric section comes out as rounding noise
+// (1e-13 cm4 beside 1944 cm4); it is shown as zero.
+void dropNoise(std::vector<ExactValue>& values)
+{
+    double i1 = 0;
+    for (const ExactValue& v : values)
+        if (v.name == QLatin1String("I1"))
+            i1 = std::fabs(v.value);
+    for (ExactValue& v : values)
+        if (v.name == QLatin1String("Ixy") && std::fabs(v.value) <= 1e-9 * i1)
+            v.value = 0;
 }
 } // namespace
 
@@ -81,6 +98,8 @@ ExactPropertiesWindow::ExactPropertiesWindow(const MessageTable& messages, QWidg
         value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(r, 1, value);
     }
+    // Compact rows, so that every value is in sight without scrolling.
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setColumnWidth(0, 150);
     layout->addWidget(m_table, 1);
 
@@ -89,7 +108,7 @@ ExactPropertiesWindow::ExactPropertiesWindow(const MessageTable& messages, QWidg
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
 
-    resize(340, 620);
+    resize(340, int(rows.size()) * (m_table->fontMetrics().height() + 6) + 100);
     retranslate(messages);
 }
 
@@ -245,14 +264,16 @@ void ExactPropertiesWindow::finished(const std::shared_ptr<Job>& job, const Exac
 void ExactPropertiesWindow::showValues(const ExactOutcome& outcome)
 {
     std::vector<ExactValue> values;
-    if (outcome.properties)
+    if (outcome.properties) {
         values = exactValues(*outcome.properties, m_shownPanel);
+        dropNoise(values);
+    }
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const QString name = m_table->item(r, 0)->data(Qt::UserRole).toString();
         QString text;
         for (const ExactValue& v : values)
             if (v.name == name)
-                text = valueDisplay(v.value);
+                text = valueDisplay(v);
         m_table->item(r, 1)->setText(text);
     }
     // Values of the previous section stay greyed while the new one computes.

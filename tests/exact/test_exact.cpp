@@ -221,6 +221,23 @@ TEST(ExactEveryKind, CatalogueRowsAndArrangementsHaveOutlines)
     EXPECT_GT(box.it, 20 * pair.it);
 }
 
+TEST(ExactInvariants, EqualPrincipalMomentsGiveTheAngleZero)
+{
+    // A square tube has the same second moment about every axis: no angle
+    // of rounding noise.
+    for (int angle : {0, 17, 45, 90, 301}) {
+        const ExactOutcome square = exactForTab({SectionKind::RectHollow, "30x30x3", {}, 0, angle});
+        ASSERT_TRUE(square.properties) << square.error.toStdString();
+        EXPECT_EQ(square.properties->alpha, 0) << angle;
+        EXPECT_NEAR(square.properties->i1, square.properties->i2, square.properties->i1 * 1e-9) << angle;
+    }
+    // An oblong tube's principal axes turn with it.
+    const ExactOutcome upright = exactForTab({SectionKind::RectHollow, "40x20x3", {}, 0, 0});
+    const ExactOutcome turned = exactForTab({SectionKind::RectHollow, "40x20x3", {}, 0, 30});
+    ASSERT_TRUE(upright.properties && turned.properties);
+    EXPECT_NEAR(std::fabs(std::remainder(turned.properties->alpha - upright.properties->alpha, 180.0)), 30, 1e-6);
+}
+
 TEST(ExactRefusals, AGroupHeadingIsNoSectionWhileABadSectionIsRefused)
 {
     // The window shows these reasons: a heading is not an error of the user.
