@@ -124,8 +124,7 @@ void ExactPropertiesWindow::retranslate(const MessageTable& messages)
 {
     m_customEntry = messages(96);
     setWindowTitle(QStringLiteral("Exact properties"));
-    m_headers = {QStringLiteral("Property"), QStringLiteral("Value")};
-    m_table->setHorizontalHeaderLabels(m_headers);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
     m_computingText = QString::fromUtf8("computing\u2026");
     m_noSectionText = QStringLiteral("No section computed yet.");
     m_meshText = QStringLiteral("Torsion and warping from a mesh of %1 quadratic triangles.");

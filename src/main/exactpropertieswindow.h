@@ -70,7 +70,6 @@ private:
 
     QString m_customEntry;     // the custom entry in the active language
     QString m_computingText, m_noSectionText, m_meshText, m_noPlateText, m_angleText;
-    QStringList m_headers;
     Compute m_compute;
     std::optional<Pass> m_latest; // the newest pass given
     bool m_latestShown = false;   // its values are shown or being computed
