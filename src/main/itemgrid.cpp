@@ -19,6 +19,9 @@ ItemGrid::ItemGrid(ItemList& list, QWidget* parent) : QTableView(parent)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(32);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // One block of rows: Delete removes from the first to the last selected
+    // row, so nothing unselected may lie between them.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
     QFont small = horizontalHeader()->font();

@@ -30,6 +30,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -84,9 +86,21 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_shell = m_systemShell.get();
     showMessage = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Morvane"), text); };
     askText = [this](const QString& caption, const QString& prompt, const QString& initial) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, initial, &ok);
-        return ok ? text : initial;
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(initial);
+        if (auto* edit = dialog.findChild<QLineEdit*>())
+            edit->setMaxLength(m_textLimit > 0 ? m_textLimit : 32767);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : initial;
+    };
+    askSaveChanges = [this](const QString& text) {
+        switch (QMessageBox::question(this, QStringLiteral("Morvane"), text,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+        case QMessageBox::Yes: return SaveAnswer::Yes;
+        case QMessageBox::No: return SaveAnswer::No;
+        default: return SaveAnswer::Cancel;
+        }
     };
     askYesNo = [this](const QString& text) {
         return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
@@ -115,7 +129,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     bindButton(m_materialBar->rotateButton(), action(Command::RotateSection));
     connect(m_materialBar, &MaterialBar::messageRequested, this, [this](const QString& text) { showMessage(text); });
     // The weight follows the density.
-    connect(m_materialBar, &MaterialBar::densityChanged, this, &MainWindow::recomputeCurrent);
+    connect(m_materialBar, &MaterialBar::densityChanged, this, [this] {
+        if (m_state.SectionsEnabled && kindComputes(currentKind()))
+            recompute(currentKind());
+    });
     bodyLayout->addWidget(m_materialBar);
     bodyLayout->addWidget(buildListCommands());
 
@@ -252,13 +269,35 @@ void MainWindow::connectPage(SectionPage* page)
             if (m_state.plateRecord >= 0)
                 page->field(0)->setFocus();
         });
-    if (holdsOffKeys(kind)) {
-        connect(page, &SectionPage::treeKeyPressed, this, [this] { m_state.TreeUpdateEnabled = false; });
-        connect(page, &SectionPage::treeKeyReleased, this, [this, kind] {
-            m_state.TreeUpdateEnabled = true;
-            treeChanged(kind);
-        });
-    }
+    connect(page, &SectionPage::holdOffStarted, this, [this, kind] { startHoldOff(kind); });
+    connect(page, &SectionPage::holdOffEnded, this, &MainWindow::endHoldOff);
+}
+
+// While a key is held on a tree its selection moves without computing; the
+// computation runs once the key comes up. The key may come up on another
+// widget (Tab moves the focus), so any key release ends the hold-off, as do
+// the tree losing the focus and a mouse press on it.
+void MainWindow::startHoldOff(SectionKind kind)
+{
+    m_state.TreeUpdateEnabled = false;
+    m_heldTree = kind;
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::endHoldOff()
+{
+    if (m_state.TreeUpdateEnabled)
+        return;
+    qApp->removeEventFilter(this);
+    m_state.TreeUpdateEnabled = true;
+    treeChanged(m_heldTree);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        endHoldOff();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------
@@ -299,14 +338,25 @@ void MainWindow::start()
     newJob();
 }
 
+bool MainWindow::settleChanges()
+{
+    if (m_state.itemList.isEmpty())
+        return true;
+    switch (askSaveChanges(msg()(44))) {
+    case SaveAnswer::No: return true;
+    case SaveAnswer::Yes: return saveJob && saveJob();
+    case SaveAnswer::Cancel: break;
+    }
+    return false;
+}
+
 void MainWindow::newJob()
 {
+    if (!settleChanges())
+        return;
     m_state.RowBlinkEnabled = false;
     m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
-    if (!m_state.itemList.isEmpty() && askYesNo(msg()(44))) {
-        // Saving a job arrives with the job files.
-    }
     m_state.itemList.clear();
     m_state.SelectedRow = 1;
     rebuildGrid();
@@ -322,7 +372,9 @@ void MainWindow::newJob()
 
 QString MainWindow::askJobName(const QString& current)
 {
-    const QString answer = askText(msg()(46), msg()(45), current).left(24);
+    constexpr int JobNameLength = 24;
+    const QScopedValueRollback limit(m_textLimit, JobNameLength);
+    const QString answer = askText(msg()(46), msg()(45), current).left(JobNameLength);
     return answer.isEmpty() ? QStringLiteral("Noname") : answer;
 }
 
@@ -375,7 +427,7 @@ ComputeContext MainWindow::context(SectionKind kind) const
 
 void MainWindow::recomputeCurrent()
 {
-    if (m_state.SectionsEnabled && kindComputes(currentKind()))
+    if (m_state.SectionsEnabled)
         recompute(currentKind());
 }
 
@@ -390,8 +442,12 @@ void MainWindow::recompute(SectionKind kind)
 
 void MainWindow::plateChanged()
 {
-    const PlateResult result = plateEntry(page(SectionKind::Plate)->selectedEntry(), context(SectionKind::Plate),
-                                          ProfileTable::builtIn());
+    PlateResult result = plateEntry(page(SectionKind::Plate)->selectedEntry(), context(SectionKind::Plate),
+                                    ProfileTable::builtIn());
+    // Recomputing the plate that stays selected (new units or limits) keeps
+    // the typed lengths; only a newly chosen plate starts from "0".
+    if (result.record >= 0 && result.record == m_state.plateRecord)
+        result.tab.fieldTexts.reset();
     m_state.plateRecord = result.record;
     apply(SectionKind::Plate, result.tab);
     redrawPlate();
@@ -502,6 +558,15 @@ void MainWindow::rebuildGrid()
     const bool hasItems = !m_state.itemList.isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
     action(Command::CorrectItem)->setEnabled(hasItems);
+    showTotals();
+}
+
+void MainWindow::showTotals()
+{
+    // The totals of the plate rows the list holds now; none, no totals.
+    const ListTotals totals = ShowListTotals(m_state.itemList, msg());
+    m_status[1]->setText(totals.plateRows > 0 ? totals.weight : QString());
+    m_status[2]->setText(totals.plateRows > 0 ? totals.outside : QString());
 }
 
 void MainWindow::userSelectedRow(int row)
@@ -533,17 +598,18 @@ void MainWindow::toList(SectionKind kind)
         const int r = list.NextListRow();
         list.put(r, out.row);
         rebuildGrid();
-        const ListTotals totals = ShowListTotals(list, m);
-        if (totals.unreadable)
+        if (ShowListTotals(list, m).unreadable)
             showMessage(m(1));
-        m_status[1]->setText(totals.weight);
-        m_status[2]->setText(totals.outside);
         m_state.SelectedRow = r;
         m_grid->selectListRow(r);
         return;
     }
 
     recompute(kind);
+    // Only a computation that stored values may be listed; otherwise the
+    // row would carry the previous section's values.
+    if (!p->toListButton()->isEnabled())
+        return;
     SectionListing listing;
     listing.kind = kind;
     listing.fields = p->fieldTexts();
@@ -670,9 +736,8 @@ void MainWindow::showAbout()
 
 void MainWindow::exitCommand()
 {
-    if (!m_state.itemList.isEmpty() && askYesNo(msg()(44))) {
-        // Saving a job arrives with the job files.
-    }
+    if (!settleChanges())
+        return;
     m_state.ExitConfirmed = true;
     m_state.CloseAllowed = true;
     close();

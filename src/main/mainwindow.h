@@ -30,6 +30,9 @@ class ResultsPanelView;
 class SectionPage;
 class UnitsWindow;
 
+// Answers to "Save changes to job ?".
+enum class SaveAnswer { Yes, No, Cancel };
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,6 +43,12 @@ public:
     std::function<void(const QString&)> showMessage;
     std::function<bool(const QString&)> askYesNo;
     std::function<QString(const QString& caption, const QString& prompt, const QString& initial)> askText;
+    // "Save changes to job ?" with Yes, No and Cancel (Escape and the close
+    // box answer Cancel).
+    std::function<SaveAnswer(const QString&)> askSaveChanges;
+    // Saves the job for a Yes to "Save changes to job ?"; false (or no
+    // function) cancels the command that asked.
+    std::function<bool()> saveJob;
 
     // --- Wiring points for the other windows ---------------------------------
     QAction* action(Command command) const { return m_actions.at(std::size_t(command)); }
@@ -114,6 +123,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildActions();
@@ -132,6 +142,12 @@ private:
     struct ComputeContext context(SectionKind kind) const;
     void updateStatus();
     void userSelectedRow(int row);
+    void showTotals();
+    // Asks "Save changes to job ?" when the list holds items; false when the
+    // command is to stop (Cancel, or a save that did not happen).
+    bool settleChanges();
+    void startHoldOff(SectionKind kind);
+    void endHoldOff();
     void endCorrection();
     QString askJobName(const QString& current);
 
@@ -153,4 +169,6 @@ private:
     RequirementWindow* m_requirementWindow = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
+    SectionKind m_heldTree = SectionKind::RectHollow; // the tree whose key holds the computation off
+    int m_textLimit = 0; // characters the text input takes, 0 for any number
 };

@@ -24,20 +24,25 @@ QStringList itemsOf(const QComboBox* box)
     return items;
 }
 
-// Puts a filtered text back into an editable box.
-void putBack(QComboBox* box, const QString& text)
+// Puts a filtered text back into an editable box. A stand-in for an emptied
+// text stays selected, so that the next keystroke replaces it.
+void putBack(QLineEdit* edit, const FilterOutcome& out)
 {
-    if (box->currentText() != text) {
-        const QSignalBlocker block(box);
-        box->setEditText(text);
-    }
-}
-void putBack(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text) {
+    if (edit->text() != out.text) {
         const QSignalBlocker block(edit);
-        edit->setText(text);
+        edit->setText(out.text);
     }
+    if (out.standIn)
+        edit->selectAll();
+}
+void putBack(QComboBox* box, const FilterOutcome& out)
+{
+    if (box->currentText() != out.text) {
+        const QSignalBlocker block(box);
+        box->setEditText(out.text);
+    }
+    if (out.standIn && box->lineEdit())
+        box->lineEdit()->selectAll();
 }
 
 void addItems(QComboBox* box, const QStringList& items)
@@ -177,7 +182,7 @@ bool MaterialBar::eventFilter(QObject* watched, QEvent* event)
 void MaterialBar::onEModulusEdited(const QString& text)
 {
     const FilterOutcome out = filterEModulus(text, itemsOf(m_eBox));
-    putBack(m_eBox, out.text);
+    putBack(m_eBox, out);
     for (int i = 0; i < out.beeps; ++i)
         QApplication::beep();
     if (out.refocus)
@@ -186,21 +191,21 @@ void MaterialBar::onEModulusEdited(const QString& text)
 
 void MaterialBar::onDensityEdited(const QString& text)
 {
-    putBack(m_densityBox, filterDensity(text, itemsOf(m_densityBox)).text);
+    putBack(m_densityBox, filterDensity(text, itemsOf(m_densityBox)));
     emit densityChanged();
 }
 
 void MaterialBar::onPoissonEdited(const QString& text)
 {
-    putBack(m_poissonBox, filterPoisson(text, itemsOf(m_poissonBox)).text);
+    putBack(m_poissonBox, filterPoisson(text, itemsOf(m_poissonBox)));
 }
 
 void MaterialBar::onTensileEdited(const QString& text)
 {
-    putBack(m_tensile, filterTensile(text).text);
+    putBack(m_tensile, filterTensile(text));
 }
 
 void MaterialBar::onPressureEdited(const QString& text)
 {
-    putBack(m_pressure, filterPressure(text).text);
+    putBack(m_pressure, filterPressure(text));
 }

@@ -213,8 +213,10 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &SectionPage::treeChanged);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &SectionPage::entryActivated);
-    if (holdsOffKeys(kind))
+    if (holdsOffKeys(kind)) {
         m_tree->installEventFilter(this);
+        m_tree->viewport()->installEventFilter(this);
+    }
 }
 
 QStringList SectionPage::fieldTexts() const
@@ -265,10 +267,14 @@ void SectionPage::onFieldEdited(int index)
                 QApplication::beep();
                 break;
             }
-        if (text.isEmpty())
+        const bool standIn = text.isEmpty();
+        if (standIn)
             text = QStringLiteral("0");
         if (text != edit->text()) {
             edit->setText(text); // runs this change again with the clean text
+            // The stand-in stays selected: the next digit replaces it.
+            if (standIn)
+                edit->selectAll();
             return;
         }
         emit fieldChanged(index);
@@ -276,7 +282,10 @@ void SectionPage::onFieldEdited(int index)
     }
     const QString filtered = FilterDimensionText(edit->text());
     if (filtered != edit->text()) {
+        const bool standIn = dimensionStandIn(edit->text());
         edit->setText(filtered);
+        if (standIn)
+            edit->selectAll();
         return;
     }
     emit fieldChanged(index);
@@ -336,14 +345,19 @@ void SectionPage::allType()
 
 bool SectionPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_tree && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) {
-            if (event->type() == QEvent::KeyPress)
-                emit treeKeyPressed();
+    const QEvent::Type type = event->type();
+    if (watched == m_tree && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            if (type == QEvent::KeyPress)
+                emit holdOffStarted();
             else
-                emit treeKeyReleased();
+                emit holdOffEnded();
         }
+    } else if (watched == m_tree && type == QEvent::FocusOut) {
+        emit holdOffEnded();
+    } else if (watched == m_tree->viewport() && type == QEvent::MouseButtonPress) {
+        // A selection made with the mouse always computes.
+        emit holdOffEnded();
     }
     return QWidget::eventFilter(watched, event);
 }

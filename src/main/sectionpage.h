@@ -71,10 +71,12 @@ signals:
     void arrangementChanged();
     void toListClicked();
     void entryActivated(); // a double-click on a tree row
-    // Key press and release on the tree (auto-repeat left out), for the
-    // hold-off of the computation while a key is held.
-    void treeKeyPressed();
-    void treeKeyReleased();
+    // A key went down on the tree (auto-repeat left out): the computation
+    // holds off until the key comes up.
+    void holdOffStarted();
+    // The hold-off ends: the key came up on the tree, the tree lost the
+    // focus, or the mouse was pressed on it.
+    void holdOffEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
