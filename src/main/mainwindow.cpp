@@ -38,6 +38,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -110,7 +111,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
     buildActions();
 
-    auto* body = new QWidget(this);
+    // The section area, the material bar and the list keep their design size
+    // in a small window, which scrolls instead of squeezing them.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* body = new QWidget(scroll);
+    body->setObjectName(QStringLiteral("Body"));
+    body->setMinimumSize(DesignWidth, DesignHeight);
     auto* bodyLayout = new QVBoxLayout(body);
     bodyLayout->setContentsMargins(2, 2, 2, 2);
     bodyLayout->setSpacing(2);
@@ -142,7 +150,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     connect(m_grid, &ItemGrid::rowChosen, this, &MainWindow::userSelectedRow);
     connect(m_grid, &ItemGrid::correctionRequested, this, &MainWindow::correctSelectedItem);
     bodyLayout->addWidget(m_grid);
-    setCentralWidget(body);
+    scroll->setWidget(body);
+    setCentralWidget(scroll);
 
     for (QLabel*& panel : m_status) {
         panel = new QLabel(this);
@@ -211,14 +220,11 @@ QWidget* MainWindow::buildSectionArea()
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_tabs = new QTabBar(area);
+    m_tabs = new SectionTabBar({"RH Section", "CH Section", "RS Section", "CS Section", "Ribbon Section", "L Section",
+                                "T Section", "Plate", "U Section", "I Section"},
+                               area);
     m_tabs->setObjectName(QStringLiteral("tabcontrol1"));
-    m_tabs->setExpanding(false);
-    const char* captions[SectionKindCount] = {"RH Section", "CH Section",     "RS Section", "CS Section",
-                                              "Ribbon Section", "L Section", "T Section", "Plate",
-                                              "U Section",  "I Section"};
-    for (const char* c : captions)
-        m_tabs->addTab(QString::fromLatin1(c));
+    m_tabs->fitTo(DesignWidth - 4);
     layout->addWidget(m_tabs);
     m_panels = new QStackedWidget(area);
     layout->addWidget(m_panels);
@@ -308,6 +314,7 @@ SectionKind MainWindow::currentKind() const
     return static_cast<SectionKind>(std::max(0, m_tabs->currentIndex()));
 }
 
+QTabBar* MainWindow::tabBar() const { return m_tabs; }
 QTreeWidget* MainWindow::tree(SectionKind kind) const { return page(kind)->tree(); }
 QLineEdit* MainWindow::field(SectionKind kind, int index) const { return page(kind)->field(index); }
 QPushButton* MainWindow::toListButton(SectionKind kind) const { return page(kind)->toListButton(); }

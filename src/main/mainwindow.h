@@ -28,6 +28,7 @@ class MessageTable;
 class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
+class SectionTabBar;
 class UnitsWindow;
 
 // Answers to "Save changes to job ?".
@@ -98,7 +99,7 @@ public:
     QButtonGroup* uArrangement() const;
     QWidget* sectionPanel(SectionKind kind) const;
     int angle(SectionKind kind) const;
-    QTabBar* tabBar() const { return m_tabs; }
+    QTabBar* tabBar() const;
     QComboBox* eModulusBox() const;
     QComboBox* densityBox() const;
     QComboBox* poissonBox() const;
@@ -119,6 +120,10 @@ public:
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
+    // The design size of the section area with the list; a smaller window
+    // scrolls.
+    static constexpr int DesignWidth = 772;
+    static constexpr int DesignHeight = 496;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -156,7 +161,7 @@ private:
     std::vector<SectionPage*> m_pages;
     MaterialBar* m_materialBar = nullptr;
     ItemGrid* m_grid = nullptr;
-    QTabBar* m_tabs = nullptr;
+    SectionTabBar* m_tabs = nullptr;
     QStackedWidget* m_area = nullptr;
     QStackedWidget* m_panels = nullptr;
     QWidget* m_startPanel = nullptr;

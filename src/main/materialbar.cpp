@@ -11,7 +11,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -77,6 +79,12 @@ MaterialBar::MaterialBar(const MessageTable& messages, QWidget* parent) : QWidge
         box->setCurrentIndex(0);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setMinimumContentsLength(longest);
+        // The drop-down shows whole item texts, however narrow the box.
+        int widest = 0;
+        for (const QString& item : items)
+            widest = std::max(widest, box->view()->fontMetrics().horizontalAdvance(item));
+        box->view()->setMinimumWidth(widest + 2 * box->view()->frameWidth() +
+                                     box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
         return box;
     };
     m_eBox = comboBox(eModulusItems(), 15);

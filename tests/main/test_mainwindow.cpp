@@ -1,4 +1,6 @@
 #include "itemgriddelegate.h"
+#include "materialbar.h"
+#include "sectionpage.h"
 #include "mainwindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
@@ -24,6 +26,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QStyle>
+#include <QAbstractItemView>
 #include <QTreeWidgetItemIterator>
 #include <QApplication>
 #include <QInputDialog>
@@ -1194,6 +1198,116 @@ private slots:
         // Another plate starts from zero lengths.
         tree->setCurrentItem(findItem(tree, "2 mm steel plate"));
         QCOMPARE(window().field(SectionKind::Plate, 0)->text(), QStringLiteral("0"));
+    }
+
+    void tabCaptionsFitWithoutScrolling()
+    {
+        window().resize(780, 575);
+        window().start();
+        auto* bar = qobject_cast<SectionTabBar*>(window().tabBar());
+        QVERIFY(bar);
+        QTRY_VERIFY(bar->width() >= MainWindow::DesignWidth - 4);
+        const int padding = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+        const QFontMetrics metrics(bar->font());
+        QVector<QRect> rects;
+        for (int i = 0; i < bar->count(); ++i) {
+            const QRect rect = bar->tabRect(i);
+            QVERIFY2(metrics.horizontalAdvance(bar->shortCaption(i)) + padding <= rect.width(),
+                     qPrintable(bar->shortCaption(i)));
+            rects << rect;
+        }
+        QVERIFY(rects.last().right() < bar->width()); // no tab behind scroll arrows
+        QVERIFY(bar->font().pointSizeF() >= 7);
+        // The selected tab's long caption moves no tab.
+        QCOMPARE(bar->tabText(0), QStringLiteral("Rectangular hollow section"));
+        bar->setCurrentIndex(3);
+        QCOMPARE(bar->tabText(3), QStringLiteral("Circular Solid Section"));
+        for (int i = 0; i < bar->count(); ++i)
+            QCOMPARE(bar->tabRect(i), rects[i]);
+    }
+
+    void headerCaptionsAndItemNumbersFitTheirColumns()
+    {
+        QTableView* grid = window().itemGrid();
+        QHeaderView* header = grid->horizontalHeader();
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            if (grid->isColumnHidden(c))
+                continue;
+            const int width = grid->columnWidth(c) - 1;
+            const QString caption = grid->model()->headerData(c, Qt::Horizontal).toString();
+            const QFont font = ItemGridHeader::captionFont(header->font(), caption, width);
+            QVERIFY2(font.pixelSize() >= 7, qPrintable(caption));
+            const QFontMetrics metrics(font);
+            for (const QString& line : caption.split('\n'))
+                QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
+            QVERIFY(caption.count('\n') * metrics.lineSpacing() + metrics.height() <= header->height());
+        }
+        QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Item"));
+        QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Density\n[Kg/m3]"));
+        // Item numbers up to 250, bold as on a selected row, in column 0.
+        for (const char* number : {"1", "99", "100", "250"}) {
+            const QFont font = ItemGridDelegate::fittingFont(ItemGridDelegate::cellFont(true), number,
+                                                             grid->columnWidth(0) - 2);
+            QVERIFY(font.pointSize() >= 6);
+            QVERIFY(QFontMetrics(font).horizontalAdvance(number) <= grid->columnWidth(0) - 2);
+        }
+    }
+
+    void materialBarAndRotationFitTheWindow()
+    {
+        window().resize(780, 575);
+        window().start();
+        QTRY_VERIFY(window().rotateButton()->isVisible());
+        QPushButton* rotate = window().rotateButton();
+        QVERIFY(rotate->width() >= rotate->sizeHint().width());
+        const int right = rotate->mapTo(&window(), QPoint(rotate->width(), 0)).x();
+        QVERIFY2(right <= window().width(), qPrintable(QString::number(right)));
+        for (int i = 0; i < 5; ++i) {
+            QLabel* caption = window().materialBar()->caption(i);
+            QVERIFY2(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()),
+                     qPrintable(caption->text()));
+        }
+        QComboBox* density = window().densityBox();
+        density->showPopup();
+        int widest = 0;
+        for (int i = 0; i < density->count(); ++i)
+            widest = std::max(widest, density->view()->fontMetrics().horizontalAdvance(density->itemText(i)));
+        QTRY_VERIFY(density->view()->isVisible());
+        QVERIFY(density->view()->viewport()->width() >= widest);
+        density->hidePopup();
+    }
+
+    void smallWindowScrollsInsteadOfSqueezing()
+    {
+        window().start();
+        window().setMinimumSize(350, 300);
+        window().resize(600, 450);
+        QTRY_COMPARE(window().width(), 600);
+        SectionPage* page = window().page(SectionKind::RectHollow);
+        QTRY_VERIFY(page->isVisible());
+        QVERIFY(page->resultsPanel()->height() >= page->resultsPanel()->sizeHint().height());
+        QVERIFY(page->resultsPanel()->width() >= page->resultsPanel()->sizeHint().width());
+        auto* body = window().findChild<QWidget*>(QStringLiteral("Body"));
+        QVERIFY(body);
+        QVERIFY(body->width() >= MainWindow::DesignWidth);
+        QVERIFY(body->height() >= MainWindow::DesignHeight);
+        QCOMPARE(window().itemGrid()->height(), 100);
+    }
+
+    void groupBoxesKeepTheirWidthsWhenTheCaptionChanges()
+    {
+        window().start();
+        SectionPage* page = window().page(SectionKind::RectHollow);
+        QTRY_VERIFY(page->isVisible());
+        const int menu = page->menuBox()->width(), data = page->dataBox()->width(),
+                  features = page->featuresBox()->width();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QVERIFY(page->dataBox()->title().size() > 20);
+        QApplication::processEvents();
+        QCOMPARE(page->menuBox()->width(), menu);
+        QCOMPARE(page->dataBox()->width(), data);
+        QCOMPARE(page->featuresBox()->width(), features);
     }
 };
 
