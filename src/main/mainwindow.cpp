@@ -118,8 +118,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     scroll->setWidgetResizable(true);
     auto* body = new QWidget(scroll);
     body->setObjectName(QStringLiteral("Body"));
-    body->setMinimumSize(DesignWidth, DesignHeight);
     auto* bodyLayout = new QVBoxLayout(body);
+    // The layout keeps the body at least as large as its parts need (the
+    // design size or more); below that the scroll area scrolls.
     bodyLayout->setContentsMargins(2, 2, 2, 2);
     bodyLayout->setSpacing(2);
     m_area = new QStackedWidget(body);

@@ -62,6 +62,8 @@ MaterialBar::MaterialBar(const MessageTable& messages, QWidget* parent) : QWidge
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // Five captions and the rotation box share the design width.
+    layout->setSpacing(2);
     int captionIndex = 0;
     const auto addPair = [&](const char* caption, const char* key, QWidget* input) {
         auto* column = new QVBoxLayout;

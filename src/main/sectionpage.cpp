@@ -244,6 +244,8 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
     m_featuresBox = new QGroupBox(QString::fromLatin1(FeaturesBoxCaptions[index]), this);
     m_featuresBox->setObjectName(QString::fromLatin1(keys.featuresBox));
     auto* featuresLayout = new QVBoxLayout(m_featuresBox);
+    featuresLayout->setContentsMargins(4, 2, 4, 4);
+    featuresLayout->setSpacing(2);
     auto* frame = new QFrame(m_featuresBox);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
