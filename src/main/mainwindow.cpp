@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "helpwindow.h"
 #include "itemgrid.h"
 #include "materialbar.h"
 #include "requirementwindow.h"
@@ -730,9 +731,19 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::showHelp()
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
-    if (m_shell)
-        m_shell->open(path); // a missing help page is not reported
+    const QString path = m_helpPage.isEmpty()
+                             ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"))
+                             : m_helpPage;
+    if (m_shell && m_shell->open(path))
+        return;
+    // No launcher opened it: the program shows the page itself. A missing
+    // help page is still not reported.
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(msg(), this);
+    if (m_helpWindow->showPage(path)) {
+        m_helpWindow->show();
+        m_helpWindow->raise();
+    }
 }
 
 void MainWindow::showAbout()

@@ -23,6 +23,7 @@ class QTabBar;
 class QTableView;
 class QTreeWidget;
 class DesktopShell;
+class HelpWindow;
 class MaterialBar;
 class MessageTable;
 class RequirementWindow;
@@ -117,6 +118,10 @@ public:
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
     void setShell(DesktopShell* shell) { m_shell = shell; }
+    // The help page (help.html beside the program unless set).
+    void setHelpPage(const QString& path) { m_helpPage = path; }
+    // The program's own help window, once the desktop could not open the page.
+    HelpWindow* helpWindow() const { return m_helpWindow; }
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
@@ -175,5 +180,7 @@ private:
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
     SectionKind m_heldTree = SectionKind::RectHollow; // the tree whose key holds the computation off
+    HelpWindow* m_helpWindow = nullptr;
+    QString m_helpPage;
     int m_textLimit = 0; // characters the text input takes, 0 for any number
 };

@@ -1,3 +1,4 @@
+#include "helpwindow.h"
 #include "itemgriddelegate.h"
 #include "materialbar.h"
 #include "sectionpage.h"
@@ -26,6 +27,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QStyle>
 #include <QAbstractItemView>
 #include <QTreeWidgetItemIterator>
@@ -52,10 +56,11 @@ QString panelValue(MainWindow& w, SectionKind kind, int y)
 
 struct RecordingShell : DesktopShell {
     QStringList opened;
+    bool opens = false; // whether a launcher takes the page
     bool open(const QString& path) override
     {
         opened << path;
-        return false;
+        return opens;
     }
 };
 } // namespace
@@ -1308,6 +1313,37 @@ private slots:
         QCOMPARE(page->menuBox()->width(), menu);
         QCOMPARE(page->dataBox()->width(), data);
         QCOMPARE(page->featuresBox()->width(), features);
+    }
+
+    void helpWithoutALauncherOpensTheProgramsOwnWindow()
+    {
+        QTemporaryDir dir;
+        const QString page = dir.filePath("help.html");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Morvane help</h1><p>Click to Start opens the sections.</p></body></html>");
+        file.close();
+        RecordingShell shell;
+        window().setShell(&shell);
+        window().setHelpPage(page);
+        // A desktop that opens the page: nothing of our own.
+        shell.opens = true;
+        window().showHelp();
+        QCOMPARE(shell.opened, QStringList{page});
+        QVERIFY(!window().helpWindow() || !window().helpWindow()->isVisible());
+        // No launcher: the help window shows the page.
+        shell.opens = false;
+        window().showHelp();
+        QVERIFY(window().helpWindow());
+        QVERIFY(window().helpWindow()->isVisible());
+        QVERIFY(window().helpWindow()->browser()->toPlainText().contains("Click to Start opens the sections."));
+        QVERIFY(m_messages.isEmpty());
+        window().helpWindow()->close();
+        // A missing page is still not reported, and no empty window appears.
+        window().setHelpPage(dir.filePath("missing.html"));
+        window().showHelp();
+        QVERIFY(!window().helpWindow()->isVisible());
+        QVERIFY(m_messages.isEmpty());
     }
 };
 
