@@ -30,6 +30,8 @@ class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
 class SectionTabBar;
+class SettingsStore;
+class SettingsWindow;
 class UnitsWindow;
 
 // Answers to "Save changes to job ?".
@@ -122,6 +124,12 @@ public:
     void setHelpPage(const QString& path) { m_helpPage = path; }
     // The program's own help window, once the desktop could not open the page.
     HelpWindow* helpWindow() const { return m_helpWindow; }
+    // Settings: the window, the store read at start and written on closing
+    // (none in tests unless given).
+    SettingsWindow* settingsWindow() const { return m_settingsWindow; }
+    void showSettingsWindow();
+    void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
+    void readSettings();
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
@@ -177,6 +185,9 @@ private:
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
+    SettingsWindow* m_settingsWindow = nullptr;
+    SettingsStore* m_settingsStore = nullptr;
+    bool m_settingsWritten = false;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
     SectionKind m_heldTree = SectionKind::RectHollow; // the tree whose key holds the computation off
