@@ -197,6 +197,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     };
+    installJobFileDialogs();
 
     setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
     buildMenus();
@@ -257,8 +258,8 @@ void MainWindow::buildMenus()
     const Command commands[] = {
         {"File", "Change name of job ", "Tteljegyzkmegnevezsnekmdostsa1", true, &MainWindow::changeJobName},
         {"File", "New job", "jtteljegyzk1", true, &MainWindow::newJob},
-        {"File", "Load input", "Tteljegyzkbetltse1", false, nullptr},
-        {"File", "Save input", "Tteljegyzkmentse1", false, nullptr},
+        {"File", "Load input", "Tteljegyzkbetltse1", true, &MainWindow::loadInput},
+        {"File", "Save input", "Tteljegyzkmentse1", true, &MainWindow::saveInput},
         {"File", "Settings....", "Settings1", false, nullptr},
         {"File", "Print", "Nyomtats1", false, nullptr},
         {"File", "Exit", "Kilps1", true, &MainWindow::exitCommand},
@@ -297,8 +298,8 @@ void MainWindow::buildMenus()
     };
     const ToolButton buttons[] = {
         {"New job", "SpeedButton9", &MainWindow::newJob},
-        {"Load input", "SpeedButton24", nullptr},
-        {"Save input", "SpeedButton25", nullptr},
+        {"Load input", "SpeedButton24", &MainWindow::loadInput},
+        {"Save input", "SpeedButton25", &MainWindow::saveInput},
         {"Print", "SpeedButton26", nullptr},
         {"Requirement", "SpeedButton28", &MainWindow::showRequirementWindow},
         {"Units for listing...", "SpeedButton29", &MainWindow::showUnitsWindow},
@@ -699,6 +700,7 @@ ResultsPanelView* MainWindow::resultsPanel(SectionKind kind) const { return tab(
 QGroupBox* MainWindow::dataBox(SectionKind kind) const { return tab(kind).dataBox; }
 QWidget* MainWindow::sectionPanel(SectionKind kind) const { return tab(kind).panel; }
 int MainWindow::angle(SectionKind kind) const { return tab(kind).angle; }
+QImage MainWindow::tabPicture(SectionKind kind) const { return tab(kind).picture->pixmap().toImage(); }
 QButtonGroup* MainWindow::uArrangement() const { return tab(SectionKind::U).arrangement; }
 
 void MainWindow::start()
@@ -717,9 +719,9 @@ void MainWindow::newJob()
     m_state.RowBlinkEnabled = false;
     m_area->setCurrentWidget(m_sectionPage);
     m_state.SectionsEnabled = true;
-    if (!m_itemList.isEmpty() && askYesNo(msg()(44))) {
-        // Saving a job arrives with the job files.
-    }
+    // A cancelled or failed save keeps the list.
+    if (!m_itemList.isEmpty() && askYesNo(msg()(44)) && !saveJob())
+        return;
     m_itemList.clear();
     refreshGrid();
     selectRow(1);
@@ -1317,9 +1319,9 @@ void MainWindow::showAbout()
 
 void MainWindow::exitCommand()
 {
-    if (!m_itemList.isEmpty() && askYesNo(msg()(44))) {
-        // Saving a job arrives with the job files.
-    }
+    // A cancelled or failed save keeps the program open.
+    if (!m_itemList.isEmpty() && askYesNo(msg()(44)) && !saveJob())
+        return;
     m_state.ExitConfirmed = true;
     m_state.CloseAllowed = true;
     close();

@@ -6,6 +6,7 @@
 #include "sections/units.h"
 #include "itemlist/item_list.h"
 #include "itemlist/requirement_limits.h"
+#include "itemlist/job_file.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -34,6 +35,7 @@ class DesktopShell;
 class ResultsPanelView;
 class UnitsWindow;
 class RequirementWindow;
+class ProgressWindow;
 
 // The working state the windows share; the one SectionProperties record lives here.
 struct MainState {
@@ -126,6 +128,24 @@ public:
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
 
+    // --- Job files: Save input, Load input, the job named at start ---
+    // The file dialogs; tests replace them. An empty name means cancelled.
+    std::function<QString(const QString& proposed)> askSaveFileName;
+    std::function<QString()> askOpenFileName;
+    void saveInput();
+    void loadInput();
+    // Save input: true when the list was saved or is empty; false when the
+    // dialog was cancelled or writing failed (the old file is then unchanged).
+    bool saveJob();
+    // Load input from a file: all or nothing; message 1 when it is not a job.
+    bool loadJob(const QString& path);
+    // The first command-line argument is loaded when it names a ".mvn" file.
+    bool loadAtStart(const QString& argument);
+    // The working state as a job file.
+    JobFile currentJob() const;
+    ProgressWindow* progressWindow() const { return m_progress; }
+    // --- end of job files ---
+
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
 
@@ -212,4 +232,9 @@ private:
     std::unique_ptr<DesktopShell> m_systemShell;
     int m_plateRecord = -1; // the selected plate's record in the profile table
     int m_suppressed = 0; // field changes made by a computation do not recompute
+    // Job files (mainwindow_jobs.cpp).
+    void installJobFileDialogs();
+    void applyJob(const JobFile& job);
+    QImage tabPicture(SectionKind kind) const;
+    ProgressWindow* m_progress = nullptr;
 };
