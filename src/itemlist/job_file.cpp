@@ -17,6 +17,8 @@ namespace {
 // megabytes; a picture block holds two 240 x 160 bitmaps of at most 32 bits.
 constexpr qsizetype DataTextLimit = 16 * 1024 * 1024;
 constexpr qsizetype PictureBlockLimit = 1024 * 1024;
+// The largest first bitmap read: 240 x 160 at 32 bits with the longest header and palette.
+constexpr qsizetype LargestFirstBitmap = 14 + 124 + 1024 + 240 * 160 * 4;
 constexpr qsizetype IndexLastLine = 20;
 constexpr qsizetype IndexTail = IndexLastLine + 2;
 constexpr int DataLinesPerRow = ListColumns + ItemValueSlots; // 263
@@ -348,7 +350,8 @@ QByteArray compressBlock(const QByteArray& data)
     return out;
 }
 
-std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason)
+std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason,
+                                       bool firstBitmapOnly)
 {
     z_stream stream{};
     if (inflateInit(&stream) != Z_OK) {
@@ -357,42 +360,48 @@ std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizety
     }
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
     stream.avail_in = uInt(size);
-    QByteArray out(std::min(limit + 1, std::max<qsizetype>(64 * 1024, size * 4)), Qt::Uninitialized);
-    bool ended = false;
-    for (;;) {
-        if (qsizetype(stream.total_out) == out.size()) {
-            if (out.size() > limit)
-                break;
-            out.resize(std::min(limit + 1, out.size() * 2));
-        }
-        stream.next_out = reinterpret_cast<Bytef*>(out.data() + stream.total_out);
-        stream.avail_out = uInt(out.size() - qsizetype(stream.total_out));
-        const int rc = inflate(&stream, Z_NO_FLUSH);
-        if (rc == Z_STREAM_END) {
-            ended = true;
-            break;
-        }
-        if (rc != Z_OK)
+    // The whole output, or only the first bitmap: its size is in its header.
+    qsizetype keep = firstBitmapOnly ? LargestFirstBitmap : limit;
+    bool keepKnown = !firstBitmapOnly;
+    QByteArray kept;
+    kept.reserve(firstBitmapOnly ? 32 * 1024 : std::min(limit, std::max<qsizetype>(64 * 1024, size * 4)));
+    std::array<char, 16 * 1024> scratch;
+    qsizetype total = 0;
+    int rc = Z_OK;
+    do {
+        stream.next_out = reinterpret_cast<Bytef*>(scratch.data());
+        stream.avail_out = uInt(scratch.size());
+        rc = inflate(&stream, Z_NO_FLUSH);
+        if (rc != Z_OK && rc != Z_STREAM_END)
             break; // damaged data, or the input ended before the stream
-    }
-    const qsizetype produced = qsizetype(stream.total_out);
+        const qsizetype produced = qsizetype(scratch.size()) - qsizetype(stream.avail_out);
+        total += produced;
+        if (total > limit)
+            break;
+        if (kept.size() < keep)
+            kept.append(scratch.data(), std::min(produced, keep - kept.size()));
+        if (!keepKnown && kept.size() >= 6) {
+            keep = std::clamp<qsizetype>(u32(kept.constData() + 2), 54, LargestFirstBitmap);
+            keepKnown = true;
+            if (kept.size() > keep)
+                kept.truncate(keep);
+        }
+    } while (rc != Z_STREAM_END);
     const uInt left = stream.avail_in;
     inflateEnd(&stream);
-    if (!ended) {
-        reason = produced > limit ? QStringLiteral("a block decompresses to more than a job holds")
-                                  : QStringLiteral("a block is damaged or cut short");
+    if (total > limit) {
+        reason = QStringLiteral("a block decompresses to more than a job holds");
         return std::nullopt;
     }
-    if (produced > limit) {
-        reason = QStringLiteral("a block decompresses to more than a job holds");
+    if (rc != Z_STREAM_END) {
+        reason = QStringLiteral("a block is damaged or cut short");
         return std::nullopt;
     }
     if (left != 0) {
         reason = QStringLiteral("a block is longer than its stream");
         return std::nullopt;
     }
-    out.truncate(produced);
-    return out;
+    return kept;
 }
 
 QByteArray writeJob(const JobFile& job, const ItemProgress& progress)
@@ -435,6 +444,95 @@ QByteArray writeJob(const JobFile& job, const ItemProgress& progress)
     out += last + CrLf;
     return out;
 }
+
+namespace {
+// Reads the data text of a job of n items from the first textSize bytes.
+std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qint64 n, QString& reason)
+{
+    const auto fail = [&](const QString& why) -> std::optional<JobFile> {
+        reason = why;
+        return std::nullopt;
+    };
+    QString why;
+    const auto data = inflateBlock(bytes.constData(), textSize, DataTextLimit, why);
+    if (!data)
+        return fail(QStringLiteral("the text block: ") + why);
+    const QStringList lines = splitLines(decodeEightBit(*data));
+    qsizetype at = 0;
+    const auto have = [&](qint64 count) { return count >= 0 && lines.size() - at >= count; };
+    if (!have(2))
+        return fail(QStringLiteral("the data text is cut short"));
+    JobFile job;
+    job.name = lines[at++];
+    if (job.name.isEmpty())
+        job.name = QStringLiteral("Noname");
+    const auto count = smallInteger(lines[at++]);
+    if (!count || *count != n)
+        return fail(QStringLiteral("the data text and the index give different item counts"));
+    if (!have(n * DataLinesPerRow))
+        return fail(QStringLiteral("the data text is cut short"));
+    job.rows.resize(std::size_t(n));
+    for (ListRow& row : job.rows) {
+        for (QString& cell : row.cells)
+            cell = lines[at++];
+        row.isPlate = row.cells[1].isEmpty();
+    }
+    for (qint64 r = 0; r < n; ++r) {
+        for (long double& value : job.rows[std::size_t(r)].ItemValues) {
+            const auto v = decimalValue(lines[at++]);
+            if (!v)
+                return fail(QStringLiteral("item %1 holds a value that is not a number").arg(r + 1));
+            value = *v;
+        }
+    }
+    const auto list = [&](QStringList& items) {
+        if (!have(1))
+            return false;
+        const auto less = smallInteger(lines[at++]);
+        if (!less || *less < -1 || !have(qint64(*less) + 1))
+            return false;
+        items = lines.mid(at, *less + 1);
+        at += *less + 1;
+        return true;
+    };
+    if (!list(job.eItems) || !list(job.densityItems))
+        return fail(QStringLiteral("a choice list is damaged"));
+    if (!have(2 + 7 + 4 * RequirementLimits::Rows))
+        return fail(QStringLiteral("the data text is cut short"));
+    job.tensile = lines[at++];
+    job.pressure = lines[at++];
+    QString digits7;
+    for (int k = 0; k < 7; ++k) {
+        if (lines[at].size() != 1)
+            return fail(QStringLiteral("the units are not seven digits"));
+        digits7 += lines[at++];
+    }
+    const auto units = UnitSettings::fromDigits(digits7);
+    if (!units)
+        return fail(QStringLiteral("the units are not seven digits of 1 to 3"));
+    job.units = *units;
+    const auto flag = [](const QString& text) -> std::optional<bool> {
+        if (text == QLatin1String("1"))
+            return true;
+        if (text == QLatin1String("0"))
+            return false;
+        return std::nullopt;
+    };
+    for (int i = 0; i < RequirementLimits::Rows; ++i) {
+        const auto ticked = flag(lines[at++]);
+        const auto enabled = flag(lines[at++]);
+        if (!ticked || !enabled)
+            return fail(QStringLiteral("the requirement block is damaged"));
+        job.limits.setTicked(i, *ticked);
+        job.limits.setMin(i, lines[at++]);
+        job.limits.setMax(i, lines[at++]);
+    }
+    if (at != lines.size())
+        return fail(QStringLiteral("the data text has lines after the requirement block"));
+
+    return job;
+}
+} // namespace
 
 JobReading readJob(const QByteArray& bytes, const ItemProgress& progress)
 {
@@ -496,92 +594,17 @@ JobReading readJob(const QByteArray& bytes, const ItemProgress& progress)
     if (end != *x)
         return bad(QStringLiteral("the blocks do not end where the index starts"));
 
-    // The data text.
-    QString why;
-    const auto data = inflateBlock(bytes.constData(), textSize, DataTextLimit, why);
-    if (!data)
-        return bad(QStringLiteral("the text block: ") + why);
-    const QStringList lines = splitLines(decodeEightBit(*data));
-    qsizetype at = 0;
-    const auto have = [&](qint64 count) { return count >= 0 && lines.size() - at >= count; };
-    if (!have(2))
-        return bad(QStringLiteral("the data text is cut short"));
-    JobFile job;
-    job.name = lines[at++];
-    if (job.name.isEmpty())
-        job.name = QStringLiteral("Noname");
-    const auto count = smallInteger(lines[at++]);
-    if (!count || *count != n)
-        return bad(QStringLiteral("the data text and the index give different item counts"));
-    if (!have(n * DataLinesPerRow))
-        return bad(QStringLiteral("the data text is cut short"));
-    job.rows.resize(std::size_t(n));
-    for (ListRow& row : job.rows) {
-        for (QString& cell : row.cells)
-            cell = lines[at++];
-        row.isPlate = row.cells[1].isEmpty();
-    }
-    for (qint64 r = 0; r < n; ++r) {
-        for (long double& value : job.rows[std::size_t(r)].ItemValues) {
-            const auto v = decimalValue(lines[at++]);
-            if (!v)
-                return bad(QStringLiteral("item %1 holds a value that is not a number").arg(r + 1));
-            value = *v;
-        }
-    }
-    const auto list = [&](QStringList& items) {
-        if (!have(1))
-            return false;
-        const auto less = smallInteger(lines[at++]);
-        if (!less || *less < -1 || !have(qint64(*less) + 1))
-            return false;
-        items = lines.mid(at, *less + 1);
-        at += *less + 1;
-        return true;
-    };
-    if (!list(job.eItems) || !list(job.densityItems))
-        return bad(QStringLiteral("a choice list is damaged"));
-    if (!have(2 + 7 + 4 * RequirementLimits::Rows))
-        return bad(QStringLiteral("the data text is cut short"));
-    job.tensile = lines[at++];
-    job.pressure = lines[at++];
-    QString digits7;
-    for (int k = 0; k < 7; ++k) {
-        if (lines[at].size() != 1)
-            return bad(QStringLiteral("the units are not seven digits"));
-        digits7 += lines[at++];
-    }
-    const auto units = UnitSettings::fromDigits(digits7);
-    if (!units)
-        return bad(QStringLiteral("the units are not seven digits of 1 to 3"));
-    job.units = *units;
-    const auto flag = [](const QString& text) -> std::optional<bool> {
-        if (text == QLatin1String("1"))
-            return true;
-        if (text == QLatin1String("0"))
-            return false;
-        return std::nullopt;
-    };
-    for (int i = 0; i < RequirementLimits::Rows; ++i) {
-        const auto ticked = flag(lines[at++]);
-        const auto enabled = flag(lines[at++]);
-        if (!ticked || !enabled)
-            return bad(QStringLiteral("the requirement block is damaged"));
-        job.limits.setTicked(i, *ticked);
-        job.limits.setMin(i, lines[at++]);
-        job.limits.setMax(i, lines[at++]);
-    }
-    if (at != lines.size())
-        return bad(QStringLiteral("the data text has lines after the requirement block"));
-
-    // The pictures, on all cores.
+    // The data text is read beside the pictures, which are read on all cores.
+    QString textReason;
+    auto text = std::async(std::launch::async,
+                           [&] { return readDataText(bytes, textSize, n, textReason); });
     std::vector<BlockPicture> pictures;
     const bool done = parallelItems<BlockPicture>(
         std::size_t(n),
         [&](std::size_t i) {
             BlockPicture result;
             const auto block = inflateBlock(bytes.constData() + blocks[i].first, blocks[i].second,
-                                            PictureBlockLimit, result.error);
+                                            PictureBlockLimit, result.error, true);
             if (!block)
                 return result;
             if (auto picture = readFirstBitmap(*block, result.error))
@@ -589,8 +612,12 @@ JobReading readJob(const QByteArray& bytes, const ItemProgress& progress)
             return result;
         },
         pictures, progress);
+    std::optional<JobFile> parsed = text.get();
+    if (!parsed)
+        return bad(textReason);
     if (!done)
         return bad(QStringLiteral("loading was stopped"));
+    JobFile& job = *parsed;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         if (pictures[i].picture.isNull())
             return bad(QStringLiteral("picture block %1: %2").arg(i + 1).arg(pictures[i].error));

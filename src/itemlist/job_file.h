@@ -63,5 +63,7 @@ QByteArray bmpTrueColour(const QImage& picture); // 240 x 160, 24 bits
 std::optional<QImage> readFirstBitmap(const QByteArray& block, QString& reason);
 QByteArray compressBlock(const QByteArray& data); // zlib, level 9, one finishing flush
 // Inflates one zlib stream that must fill the input exactly and give at most
-// limit bytes.
-std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason);
+// limit bytes. All of it is returned, or with firstBitmapOnly only the bytes
+// of the first BMP file (the rest is checked and dropped).
+std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason,
+                                       bool firstBitmapOnly = false);

@@ -420,6 +420,13 @@ TEST(JobFile, BlocksAreDecompressedWithinTheirBound)
     const auto fits = inflateBlock(bomb.constData(), bomb.size(), 2 * 1024 * 1024, why);
     ASSERT_TRUE(fits);
     EXPECT_EQ(fits->size(), 2 * 1024 * 1024);
+    // A picture block gives back its first bitmap only, after checking all of it.
+    const QByteArray first = bmpFourBit(itemPicture(1));
+    const QByteArray block = compressBlock(first + bmpTrueColour(itemPicture(2)));
+    const auto kept = inflateBlock(block.constData(), block.size(), 1024 * 1024, why, true);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(*kept, first);
+    EXPECT_FALSE(inflateBlock(block.constData(), block.size() - 3, 1024 * 1024, why, true));
     // Bytes after the stream are refused too.
     QByteArray longer = compressBlock("abc") + "x";
     EXPECT_FALSE(inflateBlock(longer.constData(), longer.size(), 100, why));
