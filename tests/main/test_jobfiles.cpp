@@ -238,6 +238,7 @@ private slots:
         QVERIFY(window().itemList().row(3).isPlate);
         QCOMPARE(window().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
         QCOMPARE(window().statusPanel(2)->text(), QStringLiteral("Total outside:    4.00 m2"));
+        QVERIFY(window().statusPanel(1)->isVisible());
         QVERIFY(window().state().SectionsEnabled);
         QVERIFY(window().itemGrid()->isEnabled());
         QVERIFY(window().unitsWindow()->defaultBox()->isChecked());
