@@ -103,9 +103,8 @@ bool MainWindow::saveJob()
         return false;
     const MessageTable& m = msg();
     const JobFile job = currentJob();
+    setEnabled(false); // menus, tool bar and windows wait while events run between items
     m_progress->start(m(37), m(38), path, int(job.rows.size()));
-    m_body->setEnabled(false);
-    menuBar()->setEnabled(false);
     const QByteArray bytes = writeJob(job, [this](std::size_t done, std::size_t) {
         m_progress->setValue(int(done));
         return true;
@@ -114,8 +113,7 @@ bool MainWindow::saveJob()
     QSaveFile file(path);
     const bool saved = !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
                        file.commit();
-    m_body->setEnabled(true);
-    menuBar()->setEnabled(true);
+    setEnabled(true);
     m_progress->finish();
     if (!saved) {
         showMessage(m(39) + path + QLatin1Char('\n') + m(40));
@@ -149,8 +147,7 @@ bool MainWindow::loadJob(const QString& path)
     }
     const QByteArray bytes = file.readAll();
     file.close();
-    m_body->setEnabled(false);
-    menuBar()->setEnabled(false);
+    setEnabled(false); // menus, tool bar and windows wait while events run between items
     bool started = false;
     const JobReading read = readJob(bytes, [&](std::size_t done, std::size_t count) {
         if (!started) {
@@ -160,8 +157,7 @@ bool MainWindow::loadJob(const QString& path)
         m_progress->setValue(int(done));
         return true;
     });
-    m_body->setEnabled(true);
-    menuBar()->setEnabled(true);
+    setEnabled(true);
     m_progress->finish();
     // Nothing in the program changes unless the whole file read.
     if (!read.job) {

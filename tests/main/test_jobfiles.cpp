@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <unistd.h>
@@ -140,6 +141,9 @@ class JobFilesTest : public QObject {
         w->tensileField()->setText("250");
         const QString path = m_dir.filePath("hall.mvn");
         m_saveAs = path;
+        // Runs among the events let through between items.
+        m_enabledDuringSave = true;
+        QTimer::singleShot(0, w.get(), [this, &w] { m_enabledDuringSave = w->isEnabled(); });
         w->saveInput();
         ProgressWindow* progress = w->progressWindow();
         m_saveProgress = {progress->windowTitle(), progress->statusText(), progress->fileText(),
@@ -153,6 +157,7 @@ class JobFilesTest : public QObject {
     }
     Snapshot m_savedWindow;
     QStringList m_saveProgress;
+    bool m_enabledDuringSave = true;
     QList<QImage> m_savedPictures;
 
 private slots:
@@ -181,6 +186,7 @@ private slots:
     {
         const QString path = savedJob();
         QCOMPARE(m_proposed, QStringList{"Hall roof.mvn"});
+        QVERIFY(!m_enabledDuringSave);
         QCOMPARE(m_saveProgress, (QStringList{"Save to file", "Pack file to the archive. Please wait....", path,
                                               "3/3", "hidden"}));
         QVERIFY(m_messages.isEmpty());
@@ -204,6 +210,7 @@ private slots:
         QCOMPARE(progress->maximum(), 3);
         QCOMPARE(progress->value(), 3);
         QVERIFY(!progress->isVisible());
+        QVERIFY(window().isEnabled());
 
         const Snapshot now = snapshot(window());
         QCOMPARE(now.job, QStringLiteral("Hall roof"));
@@ -382,7 +389,7 @@ private slots:
         QVERIFY(!saved);
         QCOMPARE(m_messages, QStringList{"Error writing/closing file " + path + "\nPlease remove the write protection !"});
         QCOMPARE(bytesOf(path), QByteArray("the old job"));
-        QVERIFY(window().centralWidget()->isEnabled());
+        QVERIFY(window().isEnabled());
         QVERIFY(!window().progressWindow()->isVisible());
         // A failed save at New job keeps the list as well.
         m_answerYes = true;
