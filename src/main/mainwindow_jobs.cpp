@@ -4,7 +4,10 @@
 // job into and out of the window's state.
 #include "mainwindow.h"
 
+#include "itemgrid.h"
+#include "materialbar.h"
 #include "progresswindow.h"
+#include "sectionpage.h"
 #include "requirementwindow.h"
 #include "unitswindow.h"
 
@@ -76,15 +79,15 @@ JobFile MainWindow::currentJob() const
 {
     JobFile job;
     job.name = m_state.jobName;
-    for (int r = 1; r <= m_itemList.count(); ++r)
-        job.rows.push_back(m_itemList.row(r));
-    job.eItems = itemsOfBox(m_eBox);
-    job.densityItems = itemsOfBox(m_densityBox);
-    job.tensile = m_tensile->text();
-    job.pressure = m_pressure->text();
+    for (int r = 1; r <= m_state.itemList.count(); ++r)
+        job.rows.push_back(m_state.itemList.row(r));
+    job.eItems = itemsOfBox(m_materialBar->eModulusBox());
+    job.densityItems = itemsOfBox(m_materialBar->densityBox());
+    job.tensile = m_materialBar->tensileField()->text();
+    job.pressure = m_materialBar->pressureField()->text();
     job.units = m_state.units;
-    job.limits = m_limits;
-    job.firstTabPicture = tabPicture(SectionKind::RectHollow);
+    job.limits = m_state.limits;
+    job.firstTabPicture = page(SectionKind::RectHollow)->picture()->pixmap().toImage();
     return job;
 }
 
@@ -95,7 +98,7 @@ void MainWindow::saveInput()
 
 bool MainWindow::saveJob()
 {
-    if (m_itemList.isEmpty())
+    if (m_state.itemList.isEmpty())
         return true;
     endCorrection();
     QString path = askSaveFileName(m_state.jobName + QStringLiteral(".mvn"));
@@ -172,21 +175,21 @@ bool MainWindow::loadJob(const QString& path)
 void MainWindow::applyJob(const JobFile& job)
 {
     endCorrection();
-    m_area->setCurrentWidget(m_sectionPage);
+    m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
-    if (m_requirementAction)
-        m_requirementAction->setEnabled(true);
+    action(Command::Requirement)->setEnabled(true);
     m_tabs->setEnabled(true);
     m_grid->setEnabled(true);
 
-    m_itemList.clear();
+    ItemList& list = m_state.itemList;
+    list.clear();
     for (const ListRow& row : job.rows)
-        m_itemList.put(m_itemList.NextListRow(), row);
+        list.put(list.NextListRow(), row);
     m_state.jobName = job.name;
     updateStatus();
     // Plate rows bring their totals back.
     const bool plates = std::any_of(job.rows.begin(), job.rows.end(), [](const ListRow& r) { return r.isPlate; });
-    const ListTotals totals = ShowListTotals(m_itemList, msg());
+    const ListTotals totals = ShowListTotals(list, msg());
     m_status[1]->setText(plates ? totals.weight : QString());
     m_status[2]->setText(plates ? totals.outside : QString());
 
@@ -201,20 +204,23 @@ void MainWindow::applyJob(const JobFile& job)
 
     // Lists, stress fields and limits as saved (set after applying, which
     // would otherwise rewrite their texts).
-    fillBox(m_eBox, job.eItems);
-    fillBox(m_densityBox, job.densityItems);
+    fillBox(m_materialBar->eModulusBox(), job.eItems);
+    fillBox(m_materialBar->densityBox(), job.densityItems);
     {
-        const QSignalBlocker b1(m_tensile), b2(m_pressure);
-        m_tensile->setText(job.tensile);
-        m_pressure->setText(job.pressure);
+        QLineEdit* tensile = m_materialBar->tensileField();
+        QLineEdit* pressure = m_materialBar->pressureField();
+        const QSignalBlocker b1(tensile), b2(pressure);
+        tensile->setText(job.tensile);
+        pressure->setText(job.pressure);
     }
-    m_limits = job.limits;
+    m_state.limits = job.limits;
     m_requirementWindow->refresh();
     m_requirementWindow->setUnits(job.units);
     m_requirementWindow->recheck();
 
-    refreshGrid();
-    selectRow(1);
+    m_state.SelectedRow = 1;
+    rebuildGrid();
+    m_grid->selectListRow(1);
     m_grid->scrollToTop();
     switchTab();
 }
