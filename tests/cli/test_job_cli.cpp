@@ -1,3 +1,5 @@
+#include "itemlist/job_file.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -182,4 +184,35 @@ TEST(CliJob, DamagedFileIsRefused)
         f.write("just some notes\r\n");
     }
     EXPECT_EQ(job({"show", text, "--json"}).status, 1);
+}
+
+TEST(CliJob, FullJobRefusesTheTwoHundredFiftyFirstItem)
+{
+    QTemporaryDir dir;
+    const QString one = dir.filePath("one.mvn");
+    ASSERT_EQ(job({"add", one, "--kind", "rh", "--dims", "40,20,3", "--name", "Full"}).status, 0);
+    JobReading read = readJob(bytesOf(one));
+    ASSERT_TRUE(read.job);
+    JobFile full = *read.job;
+    while (full.rows.size() < std::size_t(ItemListCapacity)) {
+        full.rows.push_back(full.rows.front());
+        full.rows.back().cells[0] = QString::number(full.rows.size());
+    }
+    const QString path = dir.filePath("full.mvn");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(writeJob(full));
+    }
+    const QByteArray before = bytesOf(path);
+    const JobRun r = job({"add", path, "--kind", "rh", "--dims", "40,20,3"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Max. 250 items !!!")) << r.err.toStdString();
+    EXPECT_EQ(bytesOf(path), before);
+
+    const JobRun shownText = job({"show", path});
+    ASSERT_EQ(shownText.status, 0);
+    EXPECT_TRUE(shownText.out.startsWith("name: Full\ncount: 250\nunits: 1122233\nitem 1: 1 | 00 | 40x20x3 RH Section | "))
+        << shownText.out.left(200).toStdString();
+    EXPECT_TRUE(shownText.out.contains("\nitem 250: 250 | 00 | "));
 }
