@@ -112,6 +112,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     };
+    installJobFileDialogs();
 
     setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
     buildActions();
@@ -201,6 +202,8 @@ void MainWindow::buildActions()
     const std::pair<Command, void (MainWindow::*)()> handlers[] = {
         {Command::ChangeJobName, &MainWindow::changeJobName},
         {Command::NewJob, &MainWindow::newJob},
+        {Command::LoadInput, &MainWindow::loadInput},
+        {Command::SaveInput, &MainWindow::saveInput},
         {Command::Exit, &MainWindow::exitCommand},
         {Command::Requirement, &MainWindow::showRequirementWindow},
         {Command::UnitsForListing, &MainWindow::showUnitsWindow},
@@ -216,8 +219,9 @@ void MainWindow::buildActions()
         connect(action(command), &QAction::triggered, this, run);
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
-    for (Command c : {Command::ChangeJobName, Command::NewJob, Command::Exit, Command::UnitsForListing,
-                      Command::Settings, Command::Help, Command::About, Command::ExactProperties})
+    for (Command c : {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput,
+                      Command::Exit, Command::UnitsForListing, Command::Settings, Command::Help, Command::About,
+                      Command::ExactProperties})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -363,7 +367,7 @@ bool MainWindow::settleChanges()
         return true;
     switch (askSaveChanges(msg()(44))) {
     case SaveAnswer::No: return true;
-    case SaveAnswer::Yes: return saveJob && saveJob();
+    case SaveAnswer::Yes: return saveJob(); // a cancelled or failed save cancels the command
     case SaveAnswer::Cancel: break;
     }
     return false;
@@ -788,6 +792,7 @@ void MainWindow::showAbout()
 
 void MainWindow::exitCommand()
 {
+    // A cancelled or failed save keeps the program open.
     if (!settleChanges())
         return;
     m_state.ExitConfirmed = true;
@@ -818,6 +823,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // once.
     if (!m_state.ExitConfirmed)
         exitCommand();
+    // An exit cancelled at its save dialog writes nothing yet.
     if (m_state.CloseAllowed && m_settingsStore && !m_settingsWritten) {
         m_settingsWritten = true;
         if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),

@@ -5,6 +5,7 @@
 #include "mainstate.h"
 
 #include "base/section_kind.h"
+#include "itemlist/job_file.h"
 
 #include <QMainWindow>
 #include <array>
@@ -28,6 +29,7 @@ class HelpWindow;
 class MaterialBar;
 class MessageTable;
 class RequirementWindow;
+class ProgressWindow;
 class ResultsPanelView;
 class SectionPage;
 class SectionTabBar;
@@ -51,9 +53,6 @@ public:
     // "Save changes to job ?" with Yes, No and Cancel (Escape and the close
     // box answer Cancel).
     std::function<SaveAnswer(const QString&)> askSaveChanges;
-    // Saves the job for a Yes to "Save changes to job ?"; false (or no
-    // function) cancels the command that asked.
-    std::function<bool()> saveJob;
 
     // --- Wiring points for the other windows ---------------------------------
     QAction* action(Command command) const { return m_actions.at(std::size_t(command)); }
@@ -93,6 +92,23 @@ public:
     void showAbout();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
+
+    // --- Job files: Save input, Load input, the job named at start -----------
+    // The file dialogs; tests replace them. An empty name means cancelled.
+    std::function<QString(const QString& proposed)> askSaveFileName;
+    std::function<QString()> askOpenFileName;
+    void saveInput();
+    void loadInput();
+    // Save input: true when the list was saved or is empty; false when the
+    // dialog was cancelled or writing failed (the old file is then unchanged).
+    bool saveJob();
+    // Load input from a file: all or nothing; message 1 when it is not a job.
+    bool loadJob(const QString& path);
+    // The first command-line argument is loaded when it names a ".mvn" file.
+    bool loadAtStart(const QString& argument);
+    // The working state as a job file.
+    JobFile currentJob() const;
+    ProgressWindow* progressWindow() const { return m_progress; }
 
     // --- Widgets by role, for the window tests -------------------------------
     QTreeWidget* tree(SectionKind kind) const;
@@ -202,4 +218,8 @@ private:
     HelpWindow* m_helpWindow = nullptr;
     QString m_helpPage;
     int m_textLimit = 0; // characters the text input takes, 0 for any number
+    // Job files (mainwindow_jobs.cpp).
+    void installJobFileDialogs();
+    void applyJob(const JobFile& job);
+    ProgressWindow* m_progress = nullptr;
 };

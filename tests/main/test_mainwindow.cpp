@@ -1074,16 +1074,19 @@ private slots:
         QVERIFY(window().isVisible());
         QCOMPARE(window().itemList().count(), 1);
         QVERIFY(!window().state().CloseAllowed);
-        // Yes with no way to save yet keeps the list too.
+        // Yes, then a cancelled save dialog, keeps the list too.
         answer = SaveAnswer::Yes;
+        window().askSaveFileName = [](const QString&) { return QString(); };
         window().newJob();
         QCOMPARE(window().itemList().count(), 1);
         window().exitCommand();
         QVERIFY(window().isVisible());
         // A save that fails cancels; one that succeeds lets the command go on.
-        window().saveJob = [&] {
+        QTemporaryDir folder;
+        window().askSaveFileName = [&](const QString&) {
             ++saves;
-            return saved;
+            return saved ? folder.filePath(QStringLiteral("job.mvn"))
+                         : folder.filePath(QStringLiteral("no such folder/job.mvn"));
         };
         window().newJob();
         QCOMPARE(saves, 1);
