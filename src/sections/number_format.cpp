@@ -43,9 +43,8 @@ bool isAsciiDigit(QChar c)
     return c.unicode() >= '0' && c.unicode() <= '9';
 }
 
-// Whether the whole text has the form of a number reading: leading blanks,
-// an optional sign, digits with at most one point (at least one digit), an
-// optional exponent of E or e, an optional sign and digits.
+} // namespace
+
 bool hasNumberForm(QStringView s)
 {
     qsizetype i = 0;
@@ -82,6 +81,7 @@ bool hasNumberForm(QStringView s)
     return i == s.size();
 }
 
+namespace {
 // The value of a text that has the number form. A number that does not fit
 // (beyond the range of a double, or too small to be told from zero) is no
 // number at all: it is never read as some other number.

@@ -13,6 +13,8 @@ QString formatFixed(long double value, int decimals, int width = 0);
 // length. A text of that form whose value does not fit (beyond the range of a
 // double, or too small for extended precision) is not a number.
 std::optional<long double> readNumber(const QString& text);
+// Whether the whole text has that form, whatever its value.
+bool hasNumberForm(QStringView text);
 
 // A whole number: leading blanks, an optional sign, digits only.
 std::optional<long long> readInteger(const QString& text);
