@@ -27,9 +27,9 @@ long double weightOrReport(long double areaMm2, TabResult& result, const Compute
 {
     const DensityReading density = ReadDensity(ctx.densityText, ctx.units);
     long double weight = weightPerMetre(density.value, areaMm2);
-    // An area that is not finite ends the computation anyway; only the
+    // An area that cannot be shown ends the computation anyway; only the
     // density is at fault here.
-    if (!density.ok || (std::isfinite(areaMm2) && !showable(weight))) {
+    if (!density.ok || (showable(areaMm2) && !showable(weight))) {
         result.messages << ctx.msg()(1);
         weight = 0;
     }

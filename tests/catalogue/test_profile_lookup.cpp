@@ -13,7 +13,9 @@ TEST(ProfileLookup, ValueLinesAreNeverNames)
     EXPECT_FALSE(table.find(QStringLiteral("2380"), 0, last).has_value());
     EXPECT_FALSE(table.find(QStringLiteral("3.925"), 0, last).has_value());
     EXPECT_EQ(table.find(QStringLiteral("HR U50x38"), 0, last), 0);
-    EXPECT_EQ(table.find(QStringLiteral("0.5 mm steel plate"), 1000, 1399), 1134);
+    const auto plate = table.find(QStringLiteral("0.5 mm steel plate"), 1000, 1399);
+    ASSERT_TRUE(plate.has_value());
+    EXPECT_EQ(table.line(*plate + 1), "3.925");
 }
 
 TEST(ProfileLookup, NumberLikeLinesInAnyTable)

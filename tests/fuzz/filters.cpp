@@ -69,8 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.size() <= 2000)
         FUZZ_CHECK(limit == oneAtATime(text));
 
-    const QStringList densities = densityItems();
-    for (const FilterOutcome& out : {filterDensity(text, densities), filterPoisson(text, poissonItems()),
+    static const QStringList densities = densityItems();
+    static const QStringList poissons = poissonItems();
+    static const QStringList eModuli = eModulusItems();
+    for (const FilterOutcome& out : {filterDensity(text, densities), filterPoisson(text, poissons),
                                      filterTensile(text)}) {
         FUZZ_CHECK(!out.text.isEmpty());
         FUZZ_CHECK(out.text == text || keepDecimal(out.text) == out.text);
@@ -78,10 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FilterOutcome density = filterDensity(text, densities);
     FUZZ_CHECK(filterDensity(density.text, densities).text == density.text);
 
-    const FilterOutcome e = filterEModulus(text, eModulusItems());
-    FUZZ_CHECK(filterEModulus(e.text, eModulusItems()).text == e.text);
-    FUZZ_CHECK(filterEModulus(e.text, eModulusItems()).beeps == 0);
-    if (!eModulusItems().contains(text)) {
+    const FilterOutcome e = filterEModulus(text, eModuli);
+    FUZZ_CHECK(filterEModulus(e.text, eModuli).text == e.text);
+    FUZZ_CHECK(filterEModulus(e.text, eModuli).beeps == 0);
+    if (!eModuli.contains(text)) {
         for (QChar c : e.text)
             FUZZ_CHECK(asciiDigit(c));
         FUZZ_CHECK(e.beeps <= text.size());

@@ -128,7 +128,8 @@ TEST(ReadNameStripped, LongTextsWithoutANumericTail)
     EXPECT_EQ(readNameStripped(QStringLiteral("a1e5"))->prefixLength, 1);
     EXPECT_EQ(readNameStripped(QStringLiteral("Mix: -.5"))->value, -0.5L);
     EXPECT_EQ(readNameStripped(QStringLiteral("Mix: -.5"))->prefixLength, 4);
-    EXPECT_EQ(readNameStripped(QStringLiteral("e-3.e+2"))->value, 300.0L);
+    EXPECT_EQ(readNameStripped(QStringLiteral("e-3.e+2"))->value, -300.0L);
+    EXPECT_EQ(readNameStripped(QStringLiteral("e-3.e+2"))->prefixLength, 1);
 }
 
 TEST(FormatFixed, WritesEveryFiniteValueWhole)
@@ -242,16 +243,21 @@ TEST(ImpossibleSection, PossibleNeighboursStillCompute)
 TEST(NonFiniteCustom, CircularSolidEndsSilentlyThroughTheCoreAndIsRefusedByTheTab)
 {
     const ComputeContext ctx;
-    // Extended precision holds 1e2000 but not its fourth power.
-    const TabResult direct = circSolidCustom(QStringLiteral("1e2000"), ctx);
+    // A double holds 1e300 but not its fourth power.
+    const TabResult direct = circSolidCustom(QStringLiteral("1e300"), ctx);
     EXPECT_FALSE(direct.properties.has_value());
     EXPECT_FALSE(panelShows(direct, QStringLiteral("inf")));
     EXPECT_TRUE(direct.messages.isEmpty());
-    const auto tab = computeCustom(SectionKind::CircSolid, {"1e2000"}, 0, ctx);
-    ASSERT_TRUE(tab.has_value());
-    EXPECT_FALSE(tab->properties.has_value());
-    EXPECT_FALSE(tab->toListEnabled);
-    EXPECT_FALSE(panelShows(*tab, QStringLiteral("inf")));
+    // 1e2000 reads as no number at all (a diameter of 0) and 1e300 as too
+    // big: the tab refuses both.
+    for (const char* d : {"1e2000", "1e300"}) {
+        const auto tab = computeCustom(SectionKind::CircSolid, {d}, 0, ctx);
+        ASSERT_TRUE(tab.has_value());
+        EXPECT_FALSE(tab->properties.has_value());
+        EXPECT_FALSE(tab->toListEnabled);
+        EXPECT_FALSE(panelShows(*tab, QStringLiteral("inf")));
+        EXPECT_TRUE(panelShows(*tab, ctx.msg()(1)));
+    }
     // Beyond a double (1e100 to the fourth is 1e400): not showable either.
     EXPECT_FALSE(circSolidCustom(QStringLiteral("1e100"), ctx).properties.has_value());
 }
