@@ -27,9 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(again->cell(r, c) == table->cell(r, c));
     FUZZ_CHECK(again->serialise() == written);
 
-    // Applying any column fills the messages without failing.
-    for (int column = 0; column <= table->columnCount(); ++column)
+    // Applying a column (the first ones, one past the last) fills the
+    // messages without failing.
+    for (int column = 0; column <= table->columnCount() && column < 7; ++column)
         (void)MessageTable::fromTable(*table, column)(1);
+    (void)MessageTable::fromTable(*table, table->columnCount())(1);
     for (int r = 0; r < table->rowCount() && r < 50; ++r)
         (void)TranslationTable::messageNumber(table->cell(r, TranslationTable::KeyColumn));
     return 0;
