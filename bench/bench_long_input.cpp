@@ -16,6 +16,16 @@ static void DensityDigitsThenLetter(benchmark::State& state)
 }
 BENCHMARK(DensityDigitsThenLetter)->Arg(12000)->Arg(120000)->Unit(benchmark::kMicrosecond);
 
+// A letter, then n digits: the whole text is read back to the letter and the
+// digits converted (too big for a double, so no number).
+static void DensityLetterThenDigits(benchmark::State& state)
+{
+    const QString text = QLatin1Char('a') + QString(state.range(0), QLatin1Char('7'));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadDensity(text, UnitSettings{}));
+}
+BENCHMARK(DensityLetterThenDigits)->Arg(12000)->Arg(120000)->Unit(benchmark::kMicrosecond);
+
 // A limit text of n digits and n letters.
 static void LimitDigitsAndLetters(benchmark::State& state)
 {
