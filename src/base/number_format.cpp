@@ -1,6 +1,7 @@
 #include "base/number_format.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -8,11 +9,20 @@
 QString formatFixed(long double value, int decimals, int width)
 {
     // to_chars is locale independent and rounds the exact binary value to
-    // nearest, ties to even, like printf in the C locale.
-    char buffer[128];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    QString text = result.ec == std::errc() ? QString::fromLatin1(buffer, int(result.ptr - buffer))
-                                             : QStringLiteral("0");
+    // nearest, ties to even, like printf in the C locale. The buffer grows
+    // with the value, so every finite value is written whole.
+    decimals = std::max(decimals, 0);
+    const long double magnitude = std::fabs(value);
+    const int integerDigits = std::isfinite(magnitude) && magnitude >= 1 ? int(std::log10(magnitude)) + 2 : 1;
+    std::string buffer(std::size_t(integerDigits) + std::size_t(decimals) + 16, '\0');
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                                decimals);
+    while (result.ec == std::errc::value_too_large) {
+        buffer.resize(buffer.size() * 2);
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                               decimals);
+    }
+    QString text = QString::fromLatin1(buffer.data(), qsizetype(result.ptr - buffer.data()));
     if (text.startsWith(QLatin1Char('-'))) {
         // "-0.00" is written "0.00", as users expect of a rounded zero.
         bool allZero = true;
@@ -28,63 +38,140 @@ QString formatFixed(long double value, int decimals, int width)
 }
 
 namespace {
-// Scans a number reading in place; only a text that reads is converted.
-std::optional<long double> readNumberView(QStringView s)
+bool isAsciiDigit(QChar c)
 {
-    const auto isDigit = [](QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; };
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+} // namespace
+
+bool hasNumberForm(QStringView s)
+{
     qsizetype i = 0;
     while (i < s.size() && s[i] == QLatin1Char(' '))
         ++i;
-    const qsizetype start = i;
     if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
         ++i;
-    int digits = 0;
-    while (i < s.size() && isDigit(s[i])) {
+    qsizetype digits = 0;
+    while (i < s.size() && isAsciiDigit(s[i])) {
         ++i;
         ++digits;
     }
     if (i < s.size() && s[i] == QLatin1Char('.')) {
         ++i;
-        while (i < s.size() && isDigit(s[i])) {
+        while (i < s.size() && isAsciiDigit(s[i])) {
             ++i;
             ++digits;
         }
     }
     if (digits == 0)
-        return std::nullopt;
+        return false;
     if (i < s.size() && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
         ++i;
         if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
             ++i;
-        int expDigits = 0;
-        while (i < s.size() && isDigit(s[i])) {
+        qsizetype expDigits = 0;
+        while (i < s.size() && isAsciiDigit(s[i])) {
             ++i;
             ++expDigits;
         }
         if (expDigits == 0)
-            return std::nullopt;
+            return false;
     }
-    if (i != s.size())
-        return std::nullopt;
+    return i == s.size();
+}
 
-    char buffer[128];
-    qsizetype n = 0;
-    for (qsizetype k = start; k < s.size() && n < qsizetype(sizeof buffer); ++k)
-        if (s[k] != QLatin1Char('+'))
-            buffer[n++] = char(s[k].unicode());
-    if (n >= qsizetype(sizeof buffer))
-        return std::nullopt;
+namespace {
+// The value of a text that has the number form. A number that does not fit
+// (beyond the range of a double, or too small to be told from zero) is no
+// number at all: it is never read as some other number.
+std::optional<long double> convertNumber(QStringView s)
+{
+    std::string latin;
+    latin.reserve(std::size_t(s.size()));
+    for (QChar c : s)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('+'))
+            latin += char(c.unicode());
     long double value = 0;
-    auto result = std::from_chars(buffer, buffer + n, value);
-    if (result.ec != std::errc() || result.ptr != buffer + n || !std::isfinite(value))
+    const auto result = std::from_chars(latin.data(), latin.data() + latin.size(), value);
+    if (result.ec != std::errc() || result.ptr != latin.data() + latin.size() || !std::isfinite(value) ||
+        std::fabs(value) > DBL_MAX)
         return std::nullopt;
     return value;
+}
+
+// The states of the number form read backwards, from the last character to
+// the first; a bit set per state that the text read so far may be in.
+enum TailState : unsigned {
+    Start = 1u << 0,
+    ExponentDigits = 1u << 1,   // digits that may be an exponent's
+    ExponentSign = 1u << 2,
+    ExponentMark = 1u << 3,     // E or e: the mantissa follows
+    MantissaDigits = 1u << 4,   // digits, no point yet
+    PointOnly = 1u << 5,        // a point with no digit after it yet
+    PointAndDigits = 1u << 6,   // a point and at least one digit
+    Sign = 1u << 7,
+    Blanks = 1u << 8,
+};
+constexpr unsigned Complete = MantissaDigits | PointAndDigits | Sign | Blanks;
+
+unsigned stepBack(unsigned states, QChar c)
+{
+    unsigned next = 0;
+    const bool digit = isAsciiDigit(c);
+    const bool point = c == QLatin1Char('.');
+    const bool sign = c == QLatin1Char('+') || c == QLatin1Char('-');
+    const bool mark = c == QLatin1Char('e') || c == QLatin1Char('E');
+    const bool blank = c == QLatin1Char(' ');
+    if (states & Start) {
+        if (digit)
+            next |= ExponentDigits | MantissaDigits;
+        if (point)
+            next |= PointOnly;
+    }
+    if (states & ExponentDigits) {
+        if (digit)
+            next |= ExponentDigits;
+        if (sign)
+            next |= ExponentSign;
+        if (mark)
+            next |= ExponentMark;
+    }
+    if ((states & ExponentSign) && mark)
+        next |= ExponentMark;
+    if (states & ExponentMark) {
+        if (digit)
+            next |= MantissaDigits;
+        if (point)
+            next |= PointOnly;
+    }
+    if (states & MantissaDigits) {
+        if (digit)
+            next |= MantissaDigits;
+        if (point)
+            next |= PointAndDigits;
+    }
+    if ((states & PointOnly) && digit)
+        next |= PointAndDigits;
+    if ((states & PointAndDigits) && digit)
+        next |= PointAndDigits;
+    if (states & (MantissaDigits | PointAndDigits)) {
+        if (sign)
+            next |= Sign;
+        if (blank)
+            next |= Blanks;
+    }
+    if ((states & (Sign | Blanks)) && blank)
+        next |= Blanks;
+    return next;
 }
 } // namespace
 
 std::optional<long double> readNumber(const QString& text)
 {
-    return readNumberView(text);
+    if (!hasNumberForm(text))
+        return std::nullopt;
+    return convertNumber(text);
 }
 
 std::optional<long long> readInteger(const QString& text)
@@ -113,11 +200,22 @@ std::optional<long long> readInteger(const QString& text)
 
 std::optional<StrippedNumber> readNameStripped(const QString& text)
 {
-    for (int drop = 0; drop <= text.size(); ++drop) {
-        if (auto value = readNumberView(QStringView(text).mid(drop)))
-            return StrippedNumber{*value, drop};
+    // Dropping leading characters one at a time stops at the first tail of
+    // number form, which is the longest one. Reading the text backwards once
+    // finds it in time linear in the text's length.
+    unsigned states = Start;
+    qsizetype first = -1;
+    for (qsizetype i = text.size() - 1; i >= 0 && states != 0; --i) {
+        states = stepBack(states, text[i]);
+        if (states & Complete)
+            first = i;
     }
-    return std::nullopt;
+    if (first < 0)
+        return std::nullopt;
+    const auto value = convertNumber(QStringView(text).mid(first));
+    if (!value)
+        return std::nullopt;
+    return StrippedNumber{*value, int(first)};
 }
 
 QString formatPanelValue(long double value, bool isArea)

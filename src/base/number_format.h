@@ -5,17 +5,25 @@
 
 // Fixed notation with '.' as decimal point whatever the locale; exact halves
 // round to the even neighbour. A positive width pads with leading blanks.
+// Every finite value is written whole, however many digits it takes.
 QString formatFixed(long double value, int decimals, int width = 0);
 
 // A number reading: leading blanks, an optional sign, digits with at most one
-// decimal point, an optional exponent (E or e), and nothing after it.
+// decimal point, an optional exponent (E or e), and nothing after it; any
+// length. A text of that form whose value does not fit (beyond the range of a
+// double, or too small for extended precision) is not a number.
 std::optional<long double> readNumber(const QString& text);
+// Whether the whole text has that form, whatever its value.
+bool hasNumberForm(QStringView text);
 
 // A whole number: leading blanks, an optional sign, digits only.
 std::optional<long long> readInteger(const QString& text);
 
 // The name-stripping reader of list-box texts: the whole text, or what is left
 // after dropping leading characters one at a time ("Steel : 7850" gives 7850).
+// The first tail of number form decides: when its value does not fit, the
+// text is no number (a number that does not fit is never read as its
+// exponent). Linear in the text's length.
 struct StrippedNumber {
     long double value = 0;
     int prefixLength = 0; // characters dropped before the number read

@@ -57,12 +57,19 @@ const ProfileTable& ProfileTable::builtIn()
     return table;
 }
 
+ProfileTable::ProfileTable(QStringList lines) : m_lines(std::move(lines))
+{
+    m_isName.reserve(std::size_t(m_lines.size()));
+    for (const QString& line : m_lines)
+        m_isName.push_back(!readNumber(line).has_value());
+}
+
 std::optional<int> ProfileTable::find(const QString& name, int first, int last) const
 {
     const int from = std::max(0, first);
     const int to = std::min(lineCount() - 1, last);
     for (int i = from; i <= to; ++i)
-        if (m_lines[i] == name)
+        if (m_isName[std::size_t(i)] && m_lines[i] == name)
             return i;
     return std::nullopt;
 }

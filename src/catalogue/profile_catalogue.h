@@ -33,13 +33,14 @@ QString builtInMenuText(SectionKind kind);
 class ProfileTable {
 public:
     ProfileTable() = default;
-    explicit ProfileTable(QStringList lines) : m_lines(std::move(lines)) {}
+    explicit ProfileTable(QStringList lines);
     static const ProfileTable& builtIn();
 
     int lineCount() const { return int(m_lines.size()); }
     QString line(int index) const { return m_lines.value(index); }
-    // First line in first..last (clamped to the table) whose whole text equals
-    // the name, case and blanks included.
+    // First name line in first..last (clamped to the table) whose whole text
+    // equals the name, case and blanks included. Value lines (the lines that
+    // read as numbers) are never names, so a number finds nothing.
     std::optional<int> find(const QString& name, int first, int last) const;
     // Value k (1-based) of the record whose name line is at index.
     QString valueText(int record, int k) const { return line(record + k); }
@@ -48,4 +49,5 @@ public:
 
 private:
     QStringList m_lines;
+    std::vector<bool> m_isName; // per line: not a value line
 };

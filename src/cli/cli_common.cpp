@@ -19,12 +19,19 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <QFile>
+
+#include <cerrno>
+#include <cstdlib>
 #include <charconv>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string_view>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 void printLine(FILE* out, const QString& text)
 {
@@ -45,6 +52,64 @@ QString fullPrecision(long double value)
     return QString::fromLatin1(buffer, int(r.ptr - buffer));
 }
 
+namespace {
+std::vector<QByteArray>& rawArgumentList()
+{
+    static std::vector<QByteArray> raw;
+    return raw;
+}
+} // namespace
+
+void setRawArguments(std::vector<QByteArray> raw)
+{
+    rawArgumentList() = std::move(raw);
+}
+
+QByteArray fileNameOption(const Options& o, const QString& name)
+{
+    const auto value = o.get(name);
+    if (!value)
+        return {};
+    const auto position = o.positions.find(name);
+    const std::vector<QByteArray>& raw = rawArgumentList();
+    if (position != o.positions.end() && position->second >= 0 && std::size_t(position->second) < raw.size()) {
+        const QByteArray& bytes = raw[std::size_t(position->second)];
+        if (QString::fromLocal8Bit(bytes) == *value)
+            return bytes;
+    }
+    return QFile::encodeName(*value);
+}
+
+bool writeWholeFile(const QByteArray& path, const QByteArray& bytes)
+{
+    if (path.isEmpty() || path.contains('\0'))
+        return false;
+    QByteArray pattern = path + ".XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return false;
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    const bool complete = written == bytes.size() && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    // A new file gets the permissions an ordinary one would (mkstemp makes it private).
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (!complete || !closed || ::chmod(pattern.constData(), 0666 & ~mask) != 0 ||
+        ::rename(pattern.constData(), path.constData()) != 0) {
+        ::unlink(pattern.constData());
+        return false;
+    }
+    return true;
+}
+
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
                                     QString& error)
 {
@@ -57,6 +122,7 @@ std::optional<Options> parseOptions(const QStringList& args, const QStringList& 
                 return std::nullopt;
             }
             o.values[a] = args[++i];
+            o.positions[a] = i;
         } else if (flags.contains(a)) {
             o.flags << a;
         } else if (a.startsWith(QLatin1String("--"))) {

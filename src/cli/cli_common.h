@@ -8,6 +8,7 @@
 #include "sections/tab_computations.h"
 #include "sections/tab_result.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,7 @@ QString fullPrecision(long double value);
 // Options of the form --name value, plus lone flags.
 struct Options {
     std::map<QString, QString> values;
+    std::map<QString, int> positions; // index in the arguments of each option's value
     QStringList flags;
     QStringList positional;
 
@@ -37,6 +39,17 @@ struct Options {
     }
     bool has(const QString& flag) const { return flags.contains(flag); }
 };
+
+// The command's arguments as the system gave them, byte for byte, parallel to
+// the decoded arguments a command receives (main sets them).
+void setRawArguments(std::vector<QByteArray> raw);
+// A file name option exactly as the system gave it, so that a name that is
+// not UTF-8 passes through unchanged; empty when the option is absent.
+QByteArray fileNameOption(const Options& o, const QString& name);
+// Writes a whole file under a name given as bytes: into a temporary file
+// beside it first, renamed over the old file only when complete (QSaveFile
+// takes its name as text and cannot keep such names).
+bool writeWholeFile(const QByteArray& path, const QByteArray& bytes);
 
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
                                     QString& error);

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -37,6 +38,12 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app = gui ? std::make_unique<QGuiApplication>(argc, argv)
                                                 : std::make_unique<QCoreApplication>(argc, argv);
+    // The application has taken its own options out of argv by now, so the
+    // bytes left match the decoded arguments one for one.
+    std::vector<QByteArray> raw;
+    for (int i = 2; i < argc; ++i)
+        raw.emplace_back(argv[i]);
+    setRawArguments(std::move(raw));
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         printLine(args.isEmpty() ? stderr : stdout, usage());

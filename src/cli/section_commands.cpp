@@ -14,6 +14,7 @@
 #include "base/number_format.h"
 #include "base/section_kind.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -78,7 +79,7 @@ int sectionCommand(const QStringList& args)
             return ExitRejected;
         }
     }
-    const long double weight = weightPerMetre(ReadDensity(ctx.densityText, ctx.units).value, p.Area);
+    const long double weight = result.weight;
     const std::vector<std::pair<QString, long double>> values{
         {"Area", p.Area},       {"weight", weight},     {"Ix", p.Ix},         {"Iy", p.Iy},
         {"KxAbove", p.KxAbove}, {"KxUnder", p.KxUnder}, {"KyLeft", p.KyLeft}, {"KyRight", p.KyRight},
@@ -127,10 +128,19 @@ int pictureCommand(const QStringList& args)
     TabResult result;
     if (auto status = computeFromOptions(*o, kind, ctx, result))
         return *status;
+    if (kind != SectionKind::Plate && !result.properties) {
+        // What "section" refuses has no picture either.
+        for (const PanelLine& line : result.panel.lines())
+            printLine(stdout, line.label + line.value);
+        return ExitRejected;
+    }
     DimensionLabelTable labels;
     labels.setLabels(result.labels);
     const QImage image = RedrawOverlay(sectionPicture(pictureFor(kind, static_cast<UArrangement>(result.pictureVariant))), ctx.angle, labels, MessageTable::english());
-    if (!image.save(*path, "PNG"))
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG") || !writeWholeFile(fileNameOption(*o, "-o"), png))
         return fail(QStringLiteral("cannot write %1").arg(*path));
     return 0;
 }

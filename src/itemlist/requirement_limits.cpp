@@ -1,6 +1,7 @@
 #include "itemlist/requirement_limits.h"
 
 #include "base/number_format.h"
+#include "sections/material_filters.h"
 #include "sections/units.h"
 #include "settings/message_table.h"
 
@@ -25,23 +26,9 @@ QString RequirementLimits::caption(int row, const UnitSettings& units)
     return QString::fromLatin1(Captions[row]).arg(unitText(units, UnitGroup(unitGroupOf(row))));
 }
 
-QString RequirementLimits::filterLimitText(const QString& input)
+QString RequirementLimits::filterLimitText(const QString& text)
 {
-    QString text = input;
-    for (;;) {
-        bool point = false;
-        int bad = -1;
-        for (int i = 0; i < text.size() && bad < 0; ++i) {
-            const QChar c = text[i];
-            if (c == QLatin1Char('.') && !point)
-                point = true;
-            else if (c.unicode() < '0' || c.unicode() > '9')
-                bad = i;
-        }
-        if (bad < 0)
-            return text;
-        text.remove(bad, 1);
-    }
+    return keepDecimal(text);
 }
 
 bool RequirementLimits::enabled(int i) const

@@ -4,6 +4,7 @@
 #include "base/number_format.h"
 #include "settings/message_table.h"
 
+#include <cfloat>
 #include <cmath>
 
 long double readDecimalOrReport(const QString& text, TabResult& result, const ComputeContext& ctx)
@@ -22,12 +23,18 @@ long double readWholeOrReport(const QString& text, TabResult& result, const Comp
     return 0;
 }
 
-long double densityOrReport(TabResult& result, const ComputeContext& ctx)
+long double weightOrReport(long double areaMm2, TabResult& result, const ComputeContext& ctx)
 {
     const DensityReading density = ReadDensity(ctx.densityText, ctx.units);
-    if (!density.ok)
+    long double weight = weightPerMetre(density.value, areaMm2);
+    // An area that cannot be shown ends the computation anyway; only the
+    // density is at fault here.
+    if (!density.ok || (showable(areaMm2) && !showable(weight))) {
         result.messages << ctx.msg()(1);
-    return density.value;
+        weight = 0;
+    }
+    result.weight = weight;
+    return weight;
 }
 
 QStringList splitAllPieces(const QString& text)
@@ -66,10 +73,15 @@ bool isCustomEntry(const QString& entry, const ComputeContext& ctx)
     return entry == ctx.msg()(96);
 }
 
-bool allFinite(const SectionProperties& p)
+bool showable(long double value)
+{
+    return std::isfinite(value) && std::fabs(value) <= DBL_MAX;
+}
+
+bool allShowable(const SectionProperties& p)
 {
     for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
-        if (!std::isfinite(v))
+        if (!showable(v))
             return false;
     return true;
 }

@@ -18,8 +18,11 @@ long double readDecimalOrReport(const QString& text, TabResult& result, const Co
 // The same for whole numbers.
 long double readWholeOrReport(const QString& text, TabResult& result, const ComputeContext& ctx);
 
-// Density of the material bar in kg/m3, reporting an unreadable text.
-long double densityOrReport(TabResult& result, const ComputeContext& ctx);
+// The weight per metre (kg/m) of a section of the given area, from the
+// density box. A density that does not read, or whose weight for this area
+// cannot be shown (it is beyond the range of a double), adds "Error wrong
+// data !" and gives 0. The weight is kept in the result as well.
+long double weightOrReport(long double areaMm2, TabResult& result, const ComputeContext& ctx);
 
 // The catalogue entry split at each "x" (at least three pieces, the later
 // ones empty when the text has fewer "x").
@@ -40,9 +43,12 @@ QString weightText6(long double weight);
 // Two decimals then a unit text.
 QString weightText(long double weight, const QString& unit);
 
-// Whether every value is finite: a computation whose arithmetic failed ends
+// Whether a value is finite and within the range of a double, so that every
+// output (panel, list, JSON) can show it.
+bool showable(long double value);
+// Whether every value is showable: a computation whose arithmetic failed ends
 // silently instead of storing infinities.
-bool allFinite(const SectionProperties& p);
+bool allShowable(const SectionProperties& p);
 
 // The text after the first colon (the whole text when it has none).
 QString afterFirstColon(const QString& text);

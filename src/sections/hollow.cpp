@@ -29,7 +29,7 @@ std::vector<DimensionLabel> pipeLabels(const QString& d, const QString& v)
 void finish(TabResult& result, const SectionProperties& p, const QString& title, const QString& weight,
             const ComputeContext& ctx)
 {
-    if (!allFinite(p))
+    if (!allShowable(p))
         return;
     result.properties = p;
     result.title = title;
@@ -39,16 +39,16 @@ void finish(TabResult& result, const SectionProperties& p, const QString& title,
 void computeRect(TabResult& result, long double a, long double b, long double v, const QString& title,
                  const ComputeContext& ctx)
 {
-    const SectionProperties p = rectHollowProperties(a, b, v, ctx.angle);
-    const long double density = densityOrReport(result, ctx);
-    finish(result, p, title, weightText(weightPerMetre(density, p.Area), QStringLiteral(" [Kg/m]")), ctx);
+    const SectionProperties p = rectHollowProperties(a, b, v, ctx.rotationAngle());
+    const long double weight = weightOrReport(p.Area, result, ctx);
+    finish(result, p, title, weightText(weight, QStringLiteral(" [Kg/m]")), ctx);
 }
 
 void computePipe(TabResult& result, long double d, long double v, const QString& title, const ComputeContext& ctx)
 {
     const SectionProperties p = pipeProperties(d, v);
-    const long double density = densityOrReport(result, ctx);
-    finish(result, p, title, weightText6(weightPerMetre(density, p.Area)), ctx);
+    const long double weight = weightOrReport(p.Area, result, ctx);
+    finish(result, p, title, weightText6(weight), ctx);
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "base/number_format.h"
 
+#include <cfloat>
+#include <cmath>
+
 const std::array<NamedMaterial, 8>& namedMaterials()
 {
     static const std::array<NamedMaterial, 8> materials{{
@@ -40,5 +43,8 @@ DensityReading ReadDensity(const QString& text, const UnitSettings& units)
     long double value = read->value;
     if (units.choice(UnitGroup::Density) != 1)
         value *= 1000000.0L;
+    // A density beyond the range of a double cannot be shown: no number.
+    if (std::fabs(value) > DBL_MAX)
+        return {};
     return {value, true};
 }

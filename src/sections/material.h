@@ -20,7 +20,8 @@ QStringList densityItems();
 QStringList poissonItems();
 
 // The density in kg/m3 read from the density box's text. A text with no
-// numeric tail gives 0 and ok = false (the caller shows "Error wrong data !").
+// numeric tail, or whose value in kg/m3 is beyond the range of a double,
+// gives 0 and ok = false (the caller shows "Error wrong data !").
 struct DensityReading {
     long double value = 0;
     bool ok = false;

@@ -1,37 +1,31 @@
 #include "sections/material_filters.h"
 
-namespace {
-// First character that is not a digit or is a second point; -1 if none.
-int firstBadDecimal(const QString& text, int from)
+QString keepDecimal(QStringView text)
 {
+    QString kept;
+    kept.reserve(text.size());
     bool point = false;
-    for (int i = from; i < text.size(); ++i) {
-        const QChar c = text[i];
+    for (QChar c : text) {
         if (c == QLatin1Char('.') && !point) {
             point = true;
-            continue;
+            kept += c;
+        } else if (c.unicode() >= '0' && c.unicode() <= '9') {
+            kept += c;
         }
-        if (c.unicode() < '0' || c.unicode() > '9')
-            return i;
     }
-    return -1;
+    return kept;
 }
 
-FilterOutcome filterDecimal(QString text, const QString& emptyText)
+namespace {
+FilterOutcome filterDecimal(const QString& text, const QString& emptyText)
 {
     FilterOutcome out;
-    if (text.isEmpty()) {
-        text = emptyText;
+    out.text = keepDecimal(text);
+    if (out.text.isEmpty()) {
+        // The stand-in text stays selected, so the next key replaces it.
+        out.text = emptyText;
         out.standIn = true;
     }
-    for (int bad = firstBadDecimal(text, 0); bad >= 0; bad = firstBadDecimal(text, 0)) {
-        text.remove(bad, 1);
-        if (text.isEmpty()) {
-            text = emptyText;
-            out.standIn = true;
-        }
-    }
-    out.text = text;
     return out;
 }
 } // namespace
@@ -42,22 +36,15 @@ FilterOutcome filterEModulus(const QString& input, const QStringList& items)
     out.text = input;
     if (items.contains(input))
         return out;
-    QString text = input;
-    for (;;) {
-        int bad = -1;
-        for (int i = 0; i < text.size() && bad < 0; ++i)
-            if (text[i].unicode() < '0' || text[i].unicode() > '9')
-                bad = i;
-        if (bad < 0)
-            break;
-        text.remove(bad, 1);
-        if (text.isEmpty()) {
-            text = QStringLiteral("1");
-            out.standIn = true;
-        }
-        ++out.beeps;
-        out.refocus = true;
+    QString text;
+    text.reserve(input.size());
+    for (QChar c : input) {
+        if (c.unicode() >= '0' && c.unicode() <= '9')
+            text += c;
+        else
+            ++out.beeps; // one beep per removed character
     }
+    out.refocus = out.beeps > 0;
     if (text.isEmpty()) {
         text = QStringLiteral("1");
         out.refocus = true;
@@ -91,22 +78,15 @@ FilterOutcome filterTensile(const QString& text)
 
 FilterOutcome filterPressure(const QString& input)
 {
+    // The field puts a minus in front of whatever it holds and keeps digits
+    // and one point after it.
     FilterOutcome out;
-    QString text = input;
-    for (;;) {
-        if (text.isEmpty()) {
-            text = QStringLiteral("-120");
-            out.standIn = true;
-        }
-        if (!text.startsWith(QLatin1Char('-'))) {
-            text.prepend(QLatin1Char('-'));
-            continue;
-        }
-        const int bad = firstBadDecimal(text, 1);
-        if (bad < 0)
-            break;
-        text.remove(bad, 1);
+    if (input.isEmpty()) {
+        out.text = QStringLiteral("-120");
+        out.standIn = true;
+        return out;
     }
-    out.text = text;
+    const QStringView rest = input.startsWith(QLatin1Char('-')) ? QStringView(input).mid(1) : QStringView(input);
+    out.text = QLatin1Char('-') + keepDecimal(rest);
     return out;
 }

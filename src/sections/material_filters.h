@@ -17,6 +17,11 @@ struct FilterOutcome {
     bool standIn = false;
 };
 
+// What removing the first offending character again and again leaves of a
+// decimal field's text: its digits and its first point. One pass, so a long
+// paste costs time in proportion to its length.
+QString keepDecimal(QStringView text);
+
 FilterOutcome filterEModulus(const QString& text, const QStringList& items);
 FilterOutcome filterDensity(const QString& text, const QStringList& items);
 FilterOutcome filterPoisson(const QString& text, const QStringList& items);

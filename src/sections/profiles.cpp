@@ -71,13 +71,12 @@ void writeInvalid(TabResult& result, const QString& entry, const ComputeContext&
 // arithmetic failed (then nothing is written).
 bool writeProfile(TabResult& result, const QString& title, const SectionProperties& p, const ComputeContext& ctx)
 {
-    const long double density = densityOrReport(result, ctx);
-    if (!allFinite(p))
+    const long double weight = weightOrReport(p.Area, result, ctx);
+    if (!allShowable(p))
         return false;
     result.properties = p;
     result.title = title;
-    writeStandardResults(result.panel, title,
-                         weightText(weightPerMetre(density, p.Area), QStringLiteral(" Kg/m")), p, ctx);
+    writeStandardResults(result.panel, title, weightText(weight, QStringLiteral(" Kg/m")), p, ctx);
     return true;
 }
 
@@ -159,7 +158,7 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
     SectionProperties p;
     const long double areaCm2 = readOrReport(v[2], result, ctx);
     p.Area = areaCm2 * 100;
-    const RotatedInertia turned = rotateInertia(number(v[3]), number(v[5]), ctx.angle);
+    const RotatedInertia turned = rotateInertia(number(v[3]), number(v[5]), ctx.rotationAngle());
     p.Ix = turned.ix;
     p.Iy = turned.iy;
     const long double tmax = tw > tf ? tw : tf;
@@ -169,8 +168,8 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
     const long double h = H / 20, b = B / 20;
     const long double R = std::sqrt(h * h + b * b);
     const long double phi = std::atan(h / b) * 180.0L / Pi;
-    p.KxAbove = p.KxUnder = std::fabs(p.Ix / iDistance(ctx.angle, R, phi));
-    p.KyLeft = p.KyRight = std::fabs(p.Iy / iDistance(ctx.angle + 90, R, phi));
+    p.KxAbove = p.KxUnder = std::fabs(p.Ix / iDistance(ctx.rotationAngle(), R, phi));
+    p.KyLeft = p.KyRight = std::fabs(p.Iy / iDistance(ctx.rotationAngle() + 90, R, phi));
     writeProfile(result, entry + m(63), p, ctx);
     return result;
 }
@@ -250,7 +249,7 @@ TabResult teeEntry(const QString& entry, const FourFields& fields, const Compute
     const long double torsion = 1.15L * (W * tf * tf * tf + (H - tf) * tw * tw * tw);
     p.Ixx = torsion / 3 / 10000;
     p.Kxx = torsion / (3 * tmax) / 1000;
-    const RotatedInertia turned = rotateInertia(ix0, number(v[5]), ctx.angle);
+    const RotatedInertia turned = rotateInertia(ix0, number(v[5]), ctx.rotationAngle());
     p.Ix = turned.ix;
     p.Iy = turned.iy;
     // The outline's six vertices about the centroid, stem tip up; their
@@ -267,7 +266,7 @@ TabResult teeEntry(const QString& entry, const FourFields& fields, const Compute
         const long double phi = std::atan(std::fabs(vx.y) / std::fabs(vx.x)) * 180.0L / Pi;
         const long double angle = vx.quadrant == 1 ? phi : vx.quadrant == 2 ? 180 - phi
                                   : vx.quadrant == 3 ? 180 + phi : 360 - phi;
-        ex.add(radius(vx.x, vx.y), angle + ctx.angle);
+        ex.add(radius(vx.x, vx.y), angle + ctx.rotationAngle());
     }
     p.KxAbove = std::fabs(p.Ix / (ex.yMax / 10));
     p.KxUnder = std::fabs(p.Ix / (ex.yMin / 10));
@@ -403,12 +402,12 @@ ChannelResult channelEntry(const QString& entry, const FourFields& fields, Chann
             p.Kxx = 1.31L * (flanges + (H - tf) * web) / (3 * tf) / 1000;
         }
     }
-    const RotatedInertia turned = rotateInertia(ix, iy, ctx.angle);
+    const RotatedInertia turned = rotateInertia(ix, iy, ctx.rotationAngle());
     p.Ix = turned.ix;
     p.Iy = turned.iy;
     Extremes ex;
     for (const auto& [x, y] : corners)
-        ex.add(radius(x, y), ctx.angle + polarAngle(x, y));
+        ex.add(radius(x, y), ctx.rotationAngle() + polarAngle(x, y));
     p.KxAbove = std::fabs(p.Ix / ex.yMax);
     p.KxUnder = std::fabs(p.Ix / ex.yMin);
     p.KyLeft = std::fabs(p.Iy / ex.xMin);
@@ -534,8 +533,8 @@ TabResult angleEntry(const QString& entry, const AngleFields& fields, const Comp
     const long double mean = (ix0 + iy0) / 2;
     const long double spread = 0.5L * std::sqrt((ix0 - iy0) * (ix0 - iy0) + 4 * ixyCm * ixyCm);
     const long double i1 = mean + spread, i2 = mean - spread;
-    p.Ix = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.angle + alpha));
-    p.Iy = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.angle + 90 + alpha));
+    p.Ix = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + alpha));
+    p.Iy = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + 90 + alpha));
     const long double legs = Q * t * t * t + (P - t) * t * t * t;
     p.Ixx = legs / 3 / 10000;
     p.Kxx = legs / (3 * t) / 1000;
@@ -544,7 +543,7 @@ TabResult angleEntry(const QString& entry, const AngleFields& fields, const Comp
         {10 * w, -(P - 10 * u)},     {10 * w, -(P - 10 * u - t)}};
     Extremes ex;
     for (const auto& [x, y] : corners)
-        ex.add(radius(x, y), ctx.angle + polarAngle(x, y));
+        ex.add(radius(x, y), ctx.rotationAngle() + polarAngle(x, y));
     p.KxAbove = std::fabs(p.Ix / (ex.yMax / 10));
     p.KxUnder = std::fabs(p.Ix / (ex.yMin / 10));
     p.KyLeft = std::fabs(p.Iy / (ex.xMin / 10));

@@ -81,6 +81,9 @@ struct ComputeContext {
     int angle = 0; // RotationAngle of the tab's picture, degrees
 
     const MessageTable& msg() const;
+    // The angle the formulas use: the RotationAngle reduced to 0..359
+    // degrees, whatever a caller stored, so that no formula can overflow it.
+    int rotationAngle() const { return (angle % 360 + 360) % 360; }
 };
 
 // Writes title, weight line and the seven property lines in the order

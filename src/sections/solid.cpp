@@ -13,14 +13,13 @@ namespace {
 
 void writeRectangle(TabResult& result, long double a, long double b, const QString& title, const ComputeContext& ctx)
 {
-    const SectionProperties p = rectangleProperties(a, b, ctx.angle);
-    const long double density = densityOrReport(result, ctx);
-    if (!allFinite(p))
+    const SectionProperties p = rectangleProperties(a, b, ctx.rotationAngle());
+    const long double weight = weightOrReport(p.Area, result, ctx);
+    if (!allShowable(p))
         return; // a failed computation ends silently
     result.properties = p;
     result.title = title;
-    writeStandardResults(result.panel, title, weightText(weightPerMetre(density, p.Area), QStringLiteral(" Kg/m")), p,
-                         ctx);
+    writeStandardResults(result.panel, title, weightText(weight, QStringLiteral(" Kg/m")), p, ctx);
 }
 
 std::vector<DimensionLabel> rectSolidLabels(const QString& a, const QString& b)
@@ -238,10 +237,12 @@ TabResult circSolidCustom(const QString& dText, const ComputeContext& ctx)
     result.dataCaption = m(69) + dText;
     result.toListEnabled = true;
     const SectionProperties p = circularBarProperties(d);
-    const long double density = densityOrReport(result, ctx);
+    const long double weight = weightOrReport(p.Area, result, ctx);
     const QString title = m(69) + dText + m(70);
     result.title = title;
+    if (!allShowable(p))
+        return result; // a failed computation ends silently
     result.properties = p;
-    writeStandardResults(result.panel, title, weightText6(weightPerMetre(density, p.Area)), p, ctx);
+    writeStandardResults(result.panel, title, weightText6(weight), p, ctx);
     return result;
 }

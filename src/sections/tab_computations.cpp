@@ -6,6 +6,64 @@
 #include "sections/solid.h"
 
 #include "catalogue/profile_catalogue.h"
+#include "sections/compute_helpers.h"
+
+namespace {
+// No section has an area that is not positive, a negative second moment or
+// modulus, or a value that cannot be shown.
+bool possible(const SectionProperties& p)
+{
+    if (!allShowable(p) || p.Area <= 0)
+        return false;
+    for (long double v : {p.Ix, p.Iy, p.Ixx, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Kxx})
+        if (v < 0)
+            return false;
+    return true;
+}
+
+// A pass that set out to compute a section (its dimensions passed the kind's
+// checks) but ended without one, or with one that no section can have, is
+// refused like any invalid section: "Error wrong data !" on the panel, the
+// kind's invalid layout, nothing stored, "To List" disabled.
+void refuseImpossible(SectionKind kind, const QString& entry, TabResult& r, const ComputeContext& ctx)
+{
+    if (!r.toListEnabled || (r.properties && possible(*r.properties)))
+        return;
+    const MessageTable& m = ctx.msg();
+    r.properties.reset();
+    r.toListEnabled = false;
+    r.panel.clear();
+    switch (kind) {
+    case SectionKind::RectSolid:
+        r.panel.write(PanelRow::LabelX, 9, r.title.isEmpty() ? r.dataCaption.value_or(QString()) : r.title);
+        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(1));
+        break;
+    case SectionKind::FlatBar:
+        r.panel.write(PanelRow::LabelX, 9, r.dataCaption.value_or(QString()));
+        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(1));
+        break;
+    case SectionKind::I:
+    case SectionKind::T:
+    case SectionKind::U:
+    case SectionKind::L:
+        r.panel.write(PanelRow::LabelX, PanelRow::Title, entry + m(56));
+        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(1));
+        break;
+    default:
+        r.panel.write(PanelRow::LabelX, PanelRow::Title, m(1));
+        break;
+    }
+    r.title.clear();
+}
+
+// Every pass starts from the angle reduced to 0..359 degrees.
+ComputeContext reduced(const ComputeContext& ctx)
+{
+    ComputeContext c = ctx;
+    c.angle = ctx.rotationAngle();
+    return c;
+}
+} // namespace
 
 bool kindComputes(SectionKind kind)
 {
@@ -92,7 +150,7 @@ std::optional<TabResult> customPass(SectionKind kind, const QStringList& f, int 
     case SectionKind::I:
     case SectionKind::T:
     case SectionKind::U:
-    case SectionKind::L: return computeEntry(kind, ctx.msg()(96), ctx, f);
+    case SectionKind::L: return entryPass(kind, ctx.msg()(96), ctx, f, 0, nullptr);
     default: return std::nullopt;
     }
 }
@@ -101,11 +159,19 @@ std::optional<TabResult> customPass(SectionKind kind, const QStringList& f, int 
 std::optional<TabResult> computeEntry(SectionKind kind, const QString& entry, const ComputeContext& ctx,
                                       const QStringList& fields, int arrangement, const ProfileTable* table)
 {
-    return offerListing(entryPass(kind, entry, ctx, fields, arrangement, table));
+    const ComputeContext c = reduced(ctx);
+    std::optional<TabResult> result = entryPass(kind, entry, c, fields, arrangement, table);
+    if (result)
+        refuseImpossible(kind, entry, *result, c);
+    return offerListing(std::move(result));
 }
 
 std::optional<TabResult> computeCustom(SectionKind kind, const QStringList& fields, int changedField,
                                        const ComputeContext& ctx)
 {
-    return offerListing(customPass(kind, fields, changedField, ctx));
+    const ComputeContext c = reduced(ctx);
+    std::optional<TabResult> result = customPass(kind, fields, changedField, c);
+    if (result)
+        refuseImpossible(kind, c.msg()(96), *result, c);
+    return offerListing(std::move(result));
 }

@@ -7,7 +7,10 @@
 #include <optional>
 
 // One place that knows which computation serves which tab, for the window
-// and the command line alike.
+// and the command line alike. Every pass works with the RotationAngle reduced
+// to 0..359 degrees, and a section that comes out impossible (an area that
+// is not positive, a negative second moment or modulus, a value that is not
+// finite) is refused with "Error wrong data !" like any invalid section.
 
 // Whether this build computes the kind.
 bool kindComputes(SectionKind kind);

@@ -27,6 +27,7 @@ struct TabResult {
     // field as it is.
     std::optional<QStringList> fieldTexts;
     std::optional<bool> fieldsEnabled;
-    QString title;
-    int pictureVariant = 0; // the U tab's arrangement: 0 single, 1 closed box, 2 back to back                         // title line, also the listing name where a tab uses it
+    QString title;          // title line, also the listing name where a tab uses it
+    int pictureVariant = 0; // the U tab's arrangement: 0 single, 1 closed box, 2 back to back
+    long double weight = 0; // kg/m as the weight line shows it (0 when the density was refused)
 };

@@ -33,10 +33,11 @@ std::optional<UnitSettings> UnitSettings::fromDigits(const QString& digits)
         return std::nullopt;
     UnitSettings units;
     for (int i = 0; i < 7; ++i) {
-        const int d = digits[i].digitValue();
-        if (d < 1 || d > 3)
+        // ASCII digits only: other scripts' digits are no unit choice.
+        const char16_t c = digits[i].unicode();
+        if (c < u'1' || c > u'3')
             return std::nullopt;
-        units.m_choices[i] = d;
+        units.m_choices[i] = c - u'0';
     }
     return units;
 }

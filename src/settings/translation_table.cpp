@@ -13,18 +13,17 @@ std::optional<TranslationTable> TranslationTable::parse(const QString& text)
     bool okRows = false;
     const int columns = lines[0].trimmed().toInt(&okColumns);
     const int rows = lines[1].trimmed().toInt(&okRows);
-    if (!okColumns || !okRows || columns <= 0 || rows <= 0 || columns > 1000 || rows > 100000)
+    if (!okColumns || !okRows || columns <= 0 || rows <= 0)
+        return std::nullopt;
+    // The table is sized by the cells the text holds: a header that promises
+    // more is refused, so a file cannot ask for more memory than its size.
+    const qint64 cells = qint64(columns) * qint64(rows);
+    if (cells > qint64(lines.size()) - 2)
         return std::nullopt;
     TranslationTable table;
     table.m_columns = columns;
     table.m_rows = rows;
-    table.m_cells.resize(std::size_t(columns) * std::size_t(rows));
-    // Lines past the end of the text read as empty cells.
-    for (std::size_t i = 0; i < table.m_cells.size(); ++i) {
-        const qsizetype line = qsizetype(i) + 2;
-        if (line < lines.size())
-            table.m_cells[i] = lines[line];
-    }
+    table.m_cells.assign(lines.cbegin() + 2, lines.cbegin() + 2 + cells);
     return table;
 }
 

@@ -13,8 +13,9 @@ public:
     static constexpr int EnglishColumn = 2;
 
     // The built-in text format: column count, row count, then the cells
-    // column by column, one per line. Returns nothing when the text is short
-    // or the counts do not read.
+    // column by column, one per line. Returns nothing when the counts do not
+    // read or promise more cells than the text holds (lines after the last
+    // cell are ignored).
     static std::optional<TranslationTable> parse(const QString& text);
     static const TranslationTable& builtIn();
 
