@@ -4,6 +4,7 @@
 #include "settings/message_table.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -22,6 +23,18 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
         return false;
     }
     return file.commit();
+}
+
+// The pictures are made again by every report, so they are written straight
+// into place: a synced replacement per picture would cost more than encoding.
+bool writePicture(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool complete = file.write(bytes) == bytes.size();
+    file.close();
+    return complete && file.error() == QFileDevice::NoError;
 }
 
 QByteArray crlfLines(const QStringList& lines)
@@ -83,7 +96,7 @@ ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list,
         count,
         [&](std::size_t i) -> char {
             const QByteArray jpeg = encodeJpeg(reportPicture(list.row(int(i) + 1)));
-            return !jpeg.isEmpty() && writeWhole(picturePath(i), jpeg);
+            return !jpeg.isEmpty() && writePicture(picturePath(i), jpeg);
         },
         written, [&](std::size_t finished, std::size_t total) {
             return progress ? progress(finished, total) : true;
