@@ -8,8 +8,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,14 +40,6 @@ QLabel* namedLabel(QWidget* parent, const char* name)
 }
 
 } // namespace
-
-QString defaultReportFolder()
-{
-    const QString beside = QCoreApplication::applicationDirPath();
-    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
-        return beside + QStringLiteral("/temp");
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-}
 
 ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)

@@ -17,10 +17,6 @@ class DesktopShell;
 class MessageTable;
 class ProgressWindow;
 
-// Until the settings keep a temporary folder: "temp" beside the program when
-// that place is writable, else the user's cache folder.
-QString defaultReportFolder();
-
 // "Report generator": the report options, "Html report", the print button and
 // "Cancel". The options are the program's one shared set; every change is
 // applied to it at once and announced through optionsChanged().

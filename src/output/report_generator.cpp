@@ -3,10 +3,12 @@
 #include "output/report_pictures.h"
 #include "settings/message_table.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -46,6 +48,14 @@ QByteArray crlfLines(const QStringList& lines)
 }
 
 } // namespace
+
+QString defaultReportFolder()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
+        return beside + QStringLiteral("/temp");
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
 
 QString reportFilePath(const QString& folder, const QString& name)
 {

@@ -9,6 +9,10 @@
 
 class MessageTable;
 
+// Until the settings keep a temporary folder: "temp" beside the program when
+// that place is writable, else the user's cache folder.
+QString defaultReportFolder();
+
 // A file of the report folder: the folder as the user chose it, one
 // separator, the name. The folder text itself is used unchanged.
 QString reportFilePath(const QString& folder, const QString& name);

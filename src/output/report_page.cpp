@@ -65,6 +65,16 @@ QString cellLine(const ListRow& row, int r, int column, const ReportPageInput& i
 
 } // namespace
 
+ReportLayout designReportLayout(const QStringList& headerCaptions)
+{
+    ReportLayout layout;
+    layout.headerCaptions = headerCaptions;
+    layout.columnWidths = {20, 0, 137, 60, 40, 60, 80, 80, 80, 70, 40, 70};
+    for (const int width : layout.columnWidths)
+        layout.gridWidth += width;
+    return layout;
+}
+
 int headerPercent(int columnWidth, int gridWidth)
 {
     if (gridWidth <= 0)

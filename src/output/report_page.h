@@ -20,6 +20,10 @@ struct ReportLayout {
     int gridWidth = 0;                          // the grid's on-screen width in pixels
 };
 
+// The grid as designed, for a report made without a window: the designed
+// column widths, and a grid just as wide as its shown columns.
+ReportLayout designReportLayout(const QStringList& headerCaptions);
+
 struct ReportPageInput {
     QString title;   // the product-name caption of the main window
     QString version; // reportVersionText()

@@ -227,3 +227,16 @@ TEST(ReportPage, Latin1EncodingKeepsLatin1AndReferencesTheRest)
     EXPECT_EQ(latin1WithReferences(QString(QChar(0xD800))), QByteArray("&#65533;"));
     EXPECT_EQ(escapeHtmlText(QStringLiteral("a<b>&\"c'")), QStringLiteral("a&lt;b&gt;&amp;&quot;c'"));
 }
+
+TEST(ReportPage, DesignedLayoutFillsTheWholeWidth)
+{
+    const ReportLayout layout = designReportLayout(QStringList(ListColumns, QStringLiteral("H")));
+    EXPECT_EQ(layout.gridWidth, 737);
+    EXPECT_EQ(layout.columnWidths[1], 0);
+    int total = 0;
+    for (const int c : reportedColumns(ReportOptions{}))
+        total += headerPercent(layout.columnWidths[std::size_t(c)], layout.gridWidth);
+    EXPECT_GE(total, 98);
+    EXPECT_LE(total, 102);
+    EXPECT_EQ(headerPercent(layout.columnWidths[2], layout.gridWidth), 19); // 18.59
+}
