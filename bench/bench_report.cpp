@@ -71,6 +71,27 @@ void OneThreadEncodeOf250Pictures(benchmark::State& state)
 }
 BENCHMARK(OneThreadEncodeOf250Pictures)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The parts of the report, to see where its time goes.
+void EncodeOf250PicturesOnAllCores(benchmark::State& state)
+{
+    const ItemList& list = fullList();
+    std::vector<QByteArray> pictures;
+    for (auto _ : state)
+        parallelItems<QByteArray>(
+            std::size_t(list.count()), [&](std::size_t i) { return encodeJpeg(reportPicture(list.row(int(i) + 1))); },
+            pictures);
+    state.SetItemsProcessed(state.iterations() * list.count());
+}
+BENCHMARK(EncodeOf250PicturesOnAllCores)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PageOf250Items(benchmark::State& state)
+{
+    const ItemList& list = fullList();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reportPage(list, pageInput()));
+}
+BENCHMARK(PageOf250Items)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv)
