@@ -32,6 +32,13 @@ QScrollBar* optionBar(QWidget* parent, const char* name, int minimum, int maximu
     return bar;
 }
 
+// Buttons and check boxes take "&" as a shortcut mark; these texts show it.
+QString literal(const QString& text)
+{
+    QString shown = text;
+    return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QLabel* namedLabel(QWidget* parent, const char* name)
 {
     auto* label = new QLabel(parent);
@@ -66,11 +73,13 @@ ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages,
     m_visibleCaption = namedLabel(this, "VisibleCaption");
     m_visible = new QListWidget(this);
     m_visible->setObjectName(QStringLiteral("VisibleColumns"));
-    m_visible->setMinimumHeight(9 * 18 + 6);
     for (std::size_t k = 0; k < VisibleItemMessages.size(); ++k) {
-        auto* item = new QListWidgetItem(m_visible);
+        auto* item = new QListWidgetItem(QStringLiteral("E modulus"), m_visible);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
     }
+    // All nine items in view, without a scroll bar.
+    m_visible->setFixedHeight(m_visible->sizeHintForRow(0) * m_visible->count() + 2 * m_visible->frameWidth() + 2);
     m_html = new QPushButton(this);
     m_html->setObjectName(QStringLiteral("HtmlReport"));
     m_html->setDefault(true);
@@ -120,14 +129,14 @@ ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages,
 void ReportWindow::retranslate(const MessageTable& m)
 {
     m_messages = &m;
-    m_pictures->setText(m(109));
+    m_pictures->setText(literal(m(109)));
     m_imageSizeCaption->setText(m(110));
     m_measureFontCaption->setText(m(111));
     m_dataFontCaption->setText(m(112));
     m_visibleCaption->setText(m(113));
     m_htmlOnly->setText(m(171));
-    m_html->setText(m(184));
-    m_cancel->setText(m(118));
+    m_html->setText(literal(m(184)));
+    m_cancel->setText(literal(m(118)));
     m_showing = true;
     for (int k = 0; k < m_visible->count(); ++k)
         m_visible->item(k)->setText(m(VisibleItemMessages[std::size_t(k)]));
@@ -137,7 +146,7 @@ void ReportWindow::retranslate(const MessageTable& m)
 void ReportWindow::setCommandTexts(const QString& caption, const QString& printCaption)
 {
     setWindowTitle(caption);
-    m_print->setText(printCaption);
+    m_print->setText(literal(printCaption));
 }
 
 void ReportWindow::setReport(const ItemList* list, const ReportLayout& layout, const QString& title)
