@@ -2,6 +2,7 @@
 
 #include "itemgrid.h"
 #include "materialbar.h"
+#include "reportwindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
@@ -143,6 +144,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_unitsWindow = new UnitsWindow(msg(), this);
     m_requirementWindow = new RequirementWindow(m_state.limits, msg(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
+    m_reportWindow = new ReportWindow(m_reportOptions, msg(), this);
 
     setMinimumSize(350, 300);
     setMaximumWidth(780);
@@ -168,6 +170,7 @@ void MainWindow::buildActions()
         {Command::Exit, &MainWindow::exitCommand},
         {Command::Requirement, &MainWindow::showRequirementWindow},
         {Command::UnitsForListing, &MainWindow::showUnitsWindow},
+        {Command::ReportGenerator, &MainWindow::showReportWindow},
         {Command::Help, &MainWindow::showHelp},
         {Command::About, &MainWindow::showAbout},
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
@@ -179,7 +182,7 @@ void MainWindow::buildActions()
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::Exit, Command::UnitsForListing,
-                      Command::Help, Command::About})
+                      Command::ReportGenerator, Command::Help, Command::About})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -630,6 +633,27 @@ void MainWindow::applyUnits(const UnitSettings& units)
     m_requirementWindow->refresh();
     m_requirementWindow->setUnits(units);
     recomputeCurrent();
+}
+
+// ---------------------------------------------------------------------------
+// Report
+
+void MainWindow::showReportWindow()
+{
+    endCorrection();
+    if (m_state.itemList.isEmpty())
+        return;
+    ReportLayout layout;
+    for (int c = 0; c < ListColumns; ++c) {
+        layout.headerCaptions << m_grid->model()->headerData(c, Qt::Horizontal).toString();
+        layout.columnWidths[std::size_t(c)] = m_grid->isColumnHidden(c) ? 0 : m_grid->columnWidth(c);
+    }
+    layout.gridWidth = m_grid->width();
+    const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
+    m_reportWindow->setReport(&m_state.itemList, layout, title ? title->text() : QString());
+    m_reportWindow->setShell(m_shell);
+    m_reportWindow->showOptions();
+    m_reportWindow->open();
 }
 
 // ---------------------------------------------------------------------------

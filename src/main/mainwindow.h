@@ -5,6 +5,7 @@
 #include "mainstate.h"
 
 #include "base/section_kind.h"
+#include "output/report_options.h"
 
 #include <QMainWindow>
 #include <array>
@@ -25,6 +26,7 @@ class QTreeWidget;
 class DesktopShell;
 class MaterialBar;
 class MessageTable;
+class ReportWindow;
 class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
@@ -76,6 +78,9 @@ public:
     void changeJobName();
     void showUnitsWindow();
     void showRequirementWindow();
+    // "Report generator": ends a pending correction; opens the report window
+    // only when the list holds items.
+    void showReportWindow();
     void showAbout();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
@@ -103,6 +108,9 @@ public:
     QLabel* statusPanel(int i) const { return m_status.at(std::size_t(i)); }
     UnitsWindow* unitsWindow() const { return m_unitsWindow; }
     RequirementWindow* requirementWindow() const { return m_requirementWindow; }
+    ReportWindow* reportWindow() const { return m_reportWindow; }
+    // The report options the report window and the print preview share.
+    ReportOptions& reportOptions() { return m_reportOptions; }
     const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
@@ -151,6 +159,8 @@ private:
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
+    ReportOptions m_reportOptions;
+    ReportWindow* m_reportWindow = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
 };
