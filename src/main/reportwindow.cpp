@@ -5,6 +5,7 @@
 #include "output/report_generator.h"
 #include "settings/desktop_shell.h"
 #include "settings/message_table.h"
+#include "settings/temporary_folder.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -52,7 +53,7 @@ ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages,
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
     , m_options(options)
     , m_messages(&messages)
-    , m_folder(defaultReportFolder())
+    , m_folder(TemporaryFolder::defaultPath())
 {
     setObjectName(QStringLiteral("ReportWindow"));
     setModal(true);
@@ -203,7 +204,7 @@ void ReportWindow::generate()
     }
     const QString folder = m_folder;
     if (!prepareReportFolder(folder, m_title, reportVersionText(), m)) {
-        showWarning(reportFolderWarning(m));
+        showWarning(temporaryFolderWarning(m));
         emit settingsRequested();
         return;
     }
@@ -234,7 +235,7 @@ void ReportWindow::generate()
     if (!outcome.written) {
         // A picture or the page could not be written: the same way out as an
         // unusable folder, and no half-written report is opened.
-        showWarning(reportFolderWarning(m));
+        showWarning(temporaryFolderWarning(m));
         emit settingsRequested();
         return;
     }

@@ -32,6 +32,7 @@ public:
 
     // What the next report shows: the list, the grid as seen, the title.
     void setReport(const ItemList* list, const ReportLayout& layout, const QString& title);
+    // The settings' temporary folder, used as it is.
     void setTemporaryFolder(const QString& folder) { m_folder = folder; }
     QString temporaryFolder() const { return m_folder; }
     void setShell(DesktopShell* shell) { m_shell = shell; }

@@ -3,12 +3,10 @@
 #include "output/report_pictures.h"
 #include "settings/message_table.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -49,14 +47,6 @@ QByteArray crlfLines(const QStringList& lines)
 
 } // namespace
 
-QString defaultReportFolder()
-{
-    const QString beside = QCoreApplication::applicationDirPath();
-    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
-        return beside + QStringLiteral("/temp");
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-}
-
 QString reportFilePath(const QString& folder, const QString& name)
 {
     return folder + QLatin1Char('/') + name;
@@ -68,11 +58,6 @@ QStringList reportFolderNote(bool createdNow, const QString& folder, const QStri
     const QString first = createdNow ? QStringLiteral("Morvane / ") + messages(120) + authorCredit()
                                      : QStringLiteral("Morvane ") + title + version;
     return {first, QStringLiteral("Temporary folder :") + folder};
-}
-
-QString reportFolderWarning(const MessageTable& messages)
-{
-    return messages(142) + QLatin1Char('\n') + messages(143) + QLatin1Char('\n') + messages(144);
 }
 
 bool prepareReportFolder(const QString& folder, const QString& title, const QString& version,

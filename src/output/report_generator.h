@@ -9,10 +9,6 @@
 
 class MessageTable;
 
-// Until the settings keep a temporary folder: "temp" beside the program when
-// that place is writable, else the user's cache folder.
-QString defaultReportFolder();
-
 // A file of the report folder: the folder as the user chose it, one
 // separator, the name. The folder text itself is used unchanged.
 QString reportFilePath(const QString& folder, const QString& name);
@@ -22,11 +18,9 @@ QString reportFilePath(const QString& folder, const QString& name);
 QStringList reportFolderNote(bool createdNow, const QString& folder, const QString& title, const QString& version,
                              const MessageTable& messages);
 
-// The warning of an unusable folder: messages 142, 143 and 144 on three lines.
-QString reportFolderWarning(const MessageTable& messages);
-
 // Makes sure the folder exists (creating one level) and writes "info.txt".
-// Returns false when the folder cannot be made or the note not written.
+// Returns false when the folder cannot be made or the note not written; the
+// caller then shows temporaryFolderWarning (settings/temporary_folder.h).
 bool prepareReportFolder(const QString& folder, const QString& title, const QString& version,
                          const MessageTable& messages);
 

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "reportwindow.h"
 #include "requirementwindow.h"
+#include "settingswindow.h"
 #include "resultspanelview.h"
 #include "unitswindow.h"
 
@@ -888,6 +889,25 @@ private slots:
         QVERIFY(!reportWindow->isVisible());
         // The options are the main window's shared set.
         QCOMPARE(&reportWindow->options(), &window().reportOptions());
+
+        // A folder that cannot be made: the warning, then the settings window.
+        report->trigger();
+        QVERIFY(reportWindow->isVisible());
+        reportWindow->setTemporaryFolder(dir.filePath(QStringLiteral("no/such")));
+        bool settingsShown = false;
+        QTimer::singleShot(0, this, [&] {
+            settingsShown = window().settingsWindow()->isVisible();
+            window().settingsWindow()->reject();
+        });
+        reportWindow->generate();
+        QVERIFY(settingsShown);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages.first().startsWith(QStringLiteral("Error.Cannot Create temporary Directory!\n")));
+        QCOMPARE(shell.opened.size(), 1);
+        QVERIFY(reportWindow->isVisible());
+        // The next report uses the settings' folder again.
+        QCOMPARE(reportWindow->temporaryFolder(), window().settingsWindow()->temporaryFolder().path());
+        reportWindow->reject();
     }
 
     void missingHelpIsSilent()
