@@ -8,6 +8,8 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev li
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev libcgal-dev libeigen3-dev
           xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl poppler-utils)
+# Developers look at the report page in a headless browser; CI does not need it.
+[ "${CI:-}" = true ] || packages+=(chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

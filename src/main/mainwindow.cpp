@@ -4,6 +4,7 @@
 #include "helpwindow.h"
 #include "itemgrid.h"
 #include "materialbar.h"
+#include "reportwindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
@@ -180,6 +181,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
     m_exactWindow = new ExactPropertiesWindow(msg(), this);
+    m_reportWindow = new ReportWindow(m_reportOptions, msg(), this);
+    // An unusable folder: the settings window lets the user choose another,
+    // which the next report uses.
+    connect(m_reportWindow, &ReportWindow::settingsRequested, this, [this] {
+        showSettingsWindow();
+        m_reportWindow->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
+    });
 
     setMinimumSize(350, 300);
     setMaximumWidth(780);
@@ -208,6 +216,7 @@ void MainWindow::buildActions()
         {Command::Requirement, &MainWindow::showRequirementWindow},
         {Command::UnitsForListing, &MainWindow::showUnitsWindow},
         {Command::Settings, &MainWindow::showSettingsWindow},
+        {Command::ReportGenerator, &MainWindow::showReportWindow},
         {Command::Help, &MainWindow::showHelp},
         {Command::About, &MainWindow::showAbout},
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
@@ -220,8 +229,8 @@ void MainWindow::buildActions()
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput,
-                      Command::Exit, Command::UnitsForListing, Command::Settings, Command::Help, Command::About,
-                      Command::ExactProperties})
+                      Command::Exit, Command::UnitsForListing, Command::Settings, Command::ReportGenerator,
+                      Command::Help, Command::About, Command::ExactProperties})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -743,6 +752,28 @@ void MainWindow::applyUnits(const UnitSettings& units)
     m_requirementWindow->refresh();
     m_requirementWindow->setUnits(units);
     recomputeCurrent();
+}
+
+// ---------------------------------------------------------------------------
+// Report
+
+void MainWindow::showReportWindow()
+{
+    endCorrection();
+    if (m_state.itemList.isEmpty())
+        return;
+    ReportLayout layout;
+    for (int c = 0; c < ListColumns; ++c) {
+        layout.headerCaptions << m_grid->model()->headerData(c, Qt::Horizontal).toString();
+        layout.columnWidths[std::size_t(c)] = m_grid->isColumnHidden(c) ? 0 : m_grid->columnWidth(c);
+    }
+    layout.gridWidth = m_grid->width();
+    const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
+    m_reportWindow->setReport(&m_state.itemList, layout, title ? title->text() : QString());
+    m_reportWindow->setShell(m_shell);
+    m_reportWindow->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
+    m_reportWindow->showOptions();
+    m_reportWindow->open();
 }
 
 // ---------------------------------------------------------------------------

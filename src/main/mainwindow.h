@@ -5,6 +5,7 @@
 #include "mainstate.h"
 
 #include "base/section_kind.h"
+#include "output/report_options.h"
 #include "itemlist/job_file.h"
 
 #include <QMainWindow>
@@ -28,6 +29,7 @@ class ExactPropertiesWindow;
 class HelpWindow;
 class MaterialBar;
 class MessageTable;
+class ReportWindow;
 class RequirementWindow;
 class ProgressWindow;
 class ResultsPanelView;
@@ -89,6 +91,9 @@ public:
     void changeJobName();
     void showUnitsWindow();
     void showRequirementWindow();
+    // "Report generator": ends a pending correction; opens the report window
+    // only when the list holds items.
+    void showReportWindow();
     void showAbout();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
@@ -133,6 +138,9 @@ public:
     QLabel* statusPanel(int i) const { return m_status.at(std::size_t(i)); }
     UnitsWindow* unitsWindow() const { return m_unitsWindow; }
     RequirementWindow* requirementWindow() const { return m_requirementWindow; }
+    ReportWindow* reportWindow() const { return m_reportWindow; }
+    // The report options the report window and the print preview share.
+    ReportOptions& reportOptions() { return m_reportOptions; }
     const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
@@ -211,6 +219,8 @@ private:
     SettingsWindow* m_settingsWindow = nullptr;
     SettingsStore* m_settingsStore = nullptr;
     bool m_settingsWritten = false;
+    ReportOptions m_reportOptions;
+    ReportWindow* m_reportWindow = nullptr;
     DesktopShell* m_shell = nullptr;
     ExactPropertiesWindow* m_exactWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;

@@ -3,12 +3,15 @@
 #include "materialbar.h"
 #include "sectionpage.h"
 #include "mainwindow.h"
+#include "reportwindow.h"
 #include "requirementwindow.h"
+#include "settingswindow.h"
 #include "resultspanelview.h"
 #include "unitswindow.h"
 
 #include "settings/desktop_shell.h"
 #include "itemlist/item_list.h"
+#include "output/report_page.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,7 +27,10 @@
 #include <QTableView>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QFile>
@@ -853,6 +859,74 @@ private slots:
         window().start();
         window().close();
         QCOMPARE(m_questions, 0);
+    }
+
+    void reportGeneratorOpensOnlyWithItemsAndEndsACorrection()
+    {
+        window().start();
+        QAction* report = window().action(Command::ReportGenerator);
+        QVERIFY(report->isEnabled());
+        report->trigger();
+        QVERIFY(!window().reportWindow()->isVisible());
+
+        listRectTubes({"20x20x2", "30x30x2"});
+        QTableView* grid = window().itemGrid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 2)).center());
+        window().correctSelectedItem();
+        QVERIFY(window().state().RowBlinkEnabled);
+        // Both tool buttons stand for the command.
+        for (const char* key : {"SpeedButton1", "SpeedButton2"}) {
+            auto* button = window().findChild<QToolButton*>(key);
+            QVERIFY(button);
+            QCOMPARE(button->defaultAction(), report);
+        }
+        QTest::mouseClick(window().findChild<QToolButton*>("SpeedButton2"), Qt::LeftButton);
+        QVERIFY(!window().state().RowBlinkEnabled);
+        ReportWindow* reportWindow = window().reportWindow();
+        QVERIFY(reportWindow->isVisible());
+        QCOMPARE(reportWindow->windowTitle(), QStringLiteral("Report generator"));
+
+        // The report shows the grid as it is on screen.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        RecordingShell shell;
+        window().setShell(&shell);
+        reportWindow->setShell(&shell);
+        reportWindow->setTemporaryFolder(dir.path());
+        reportWindow->showWarning = [this](const QString& text) { m_messages << text; };
+        reportWindow->generate();
+        QVERIFY(m_messages.isEmpty());
+        QCOMPARE(shell.opened.size(), 1);
+        QFile page(shell.opened.first());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QByteArray html = page.readAll();
+        const int percent = headerPercent(137, grid->width());
+        QVERIFY(html.contains(QStringLiteral("<td align=\"center\" width=\"%1%\"><H1>Material</H1></td>").arg(percent).toLatin1()));
+        QVERIFY(html.contains("<H1>Mom. of inertia<br>Ix [cm4]<br>Iy [cm4]</H1>"));
+        QVERIFY(html.contains("<H1>30x30x2 RH Section<br><img src=\"kep2.jpg\""));
+        QVERIFY(html.contains("<title>Morvane *** Computation of geometric properties *** Version 4.0"));
+        QVERIFY(!reportWindow->isVisible());
+        // The options are the main window's shared set.
+        QCOMPARE(&reportWindow->options(), &window().reportOptions());
+
+        // A folder that cannot be made: the warning, then the settings window.
+        report->trigger();
+        QVERIFY(reportWindow->isVisible());
+        reportWindow->setTemporaryFolder(dir.filePath(QStringLiteral("no/such")));
+        bool settingsShown = false;
+        QTimer::singleShot(0, this, [&] {
+            settingsShown = window().settingsWindow()->isVisible();
+            window().settingsWindow()->reject();
+        });
+        reportWindow->generate();
+        QVERIFY(settingsShown);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages.first().startsWith(QStringLiteral("Error.Cannot Create temporary Directory!\n")));
+        QCOMPARE(shell.opened.size(), 1);
+        QVERIFY(reportWindow->isVisible());
+        // The next report uses the settings' folder again.
+        QCOMPARE(reportWindow->temporaryFolder(), window().settingsWindow()->temporaryFolder().path());
+        reportWindow->reject();
     }
 
     void missingHelpIsSilent()

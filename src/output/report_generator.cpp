@@ -1,0 +1,115 @@
+#include "output/report_generator.h"
+
+#include "output/report_pictures.h"
+#include "settings/message_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// The credit the folder note carries, after "Written by".
+QString authorCredit() { return QStringLiteral(" the Morvane developers"); }
+
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// The pictures are made again by every report, so they are written straight
+// into place: a synced replacement per picture would cost more than encoding.
+bool writePicture(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool complete = file.write(bytes) == bytes.size();
+    file.close();
+    return complete && file.error() == QFileDevice::NoError;
+}
+
+QByteArray crlfLines(const QStringList& lines)
+{
+    QByteArray out;
+    for (const QString& line : lines)
+        out += line.toUtf8() + "\r\n";
+    return out;
+}
+
+} // namespace
+
+QString reportFilePath(const QString& folder, const QString& name)
+{
+    return folder + QLatin1Char('/') + name;
+}
+
+QStringList reportFolderNote(bool createdNow, const QString& folder, const QString& title, const QString& version,
+                             const MessageTable& messages)
+{
+    const QString first = createdNow ? QStringLiteral("Morvane / ") + messages(120) + authorCredit()
+                                     : QStringLiteral("Morvane ") + title + version;
+    return {first, QStringLiteral("Temporary folder :") + folder};
+}
+
+bool prepareReportFolder(const QString& folder, const QString& title, const QString& version,
+                         const MessageTable& messages)
+{
+    if (folder.isEmpty())
+        return false;
+    const QFileInfo info(folder);
+    bool createdNow = false;
+    if (!info.exists()) {
+        if (!QDir().mkdir(folder))
+            return false;
+        createdNow = true;
+    } else if (!info.isDir()) {
+        return false;
+    }
+    const QStringList note = reportFolderNote(createdNow, folder, title, version, messages);
+    return writeWhole(reportFilePath(folder, QStringLiteral("info.txt")), crlfLines(note));
+}
+
+ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list, const ReportPageInput& input,
+                                    const ItemProgress& progress)
+{
+    ReportFilesOutcome outcome;
+    const std::size_t count = std::size_t(list.count());
+    std::vector<char> written;
+    const auto picturePath = [&](std::size_t i) {
+        return reportFilePath(folder, QStringLiteral("kep%1.jpg").arg(i + 1));
+    };
+    const bool finished = parallelItems<char>(
+        count,
+        [&](std::size_t i) -> char {
+            const QByteArray jpeg = encodeJpeg(reportPicture(list.row(int(i) + 1)));
+            return !jpeg.isEmpty() && writePicture(picturePath(i), jpeg);
+        },
+        written, [&](std::size_t finished, std::size_t total) {
+            return progress ? progress(finished, total) : true;
+        });
+    if (!finished)
+        return outcome; // stopped on request: no file failed
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!written[i]) {
+            outcome.failedPath = picturePath(i);
+            return outcome;
+        }
+    }
+    const QString page = reportFilePath(folder, reportPageFileName());
+    if (!writeWhole(page, reportPage(list, input))) {
+        outcome.failedPath = page;
+        return outcome;
+    }
+    outcome.written = true;
+    outcome.pagePath = page;
+    return outcome;
+}
