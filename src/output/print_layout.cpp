@@ -13,17 +13,19 @@
 
 PrinterMetrics PrinterMetrics::fromPageLayout(const QPageLayout& layout, int dpi)
 {
-    const QRect paper = layout.fullRectPixels(dpi);
-    const QRect printable = layout.paintRectPixels(dpi);
+    // Millimetres, not the layout's own units: points round A4 to 595 x 842.
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+    const auto dots = [dpi](double mm) { return qRound(mm / 25.4 * dpi); };
     PrinterMetrics m;
     m.dpiX = dpi;
     m.dpiY = dpi;
-    m.paperWidth = paper.width();
-    m.paperHeight = paper.height();
-    m.offsetX = printable.left() - paper.left();
-    m.offsetY = printable.top() - paper.top();
-    m.printableWidth = printable.width();
-    m.printableHeight = printable.height();
+    m.paperWidth = dots(paper.width());
+    m.paperHeight = dots(paper.height());
+    m.offsetX = dots(printable.left() - paper.left());
+    m.offsetY = dots(printable.top() - paper.top());
+    m.printableWidth = dots(printable.width());
+    m.printableHeight = dots(printable.height());
     return m;
 }
 

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 
 PageStyle PageStyle::preview(const PrintLayout& layout)
 {
@@ -174,8 +175,9 @@ void drawPage(QPainter& painter, const PrintLayout& layout, const PrintContent& 
 QImage previewPage(const PrintLayout& layout, const PrintContent& content, const PageTexts& texts, int page)
 {
     const PrinterMetrics& m = layout.metrics;
-    QImage image(qMax(1, qRound(mmToPx(m.paperWidthMm()))), qMax(1, qRound(mmToPx(m.paperHeightMm()))),
-                 QImage::Format_RGB32);
+    // Whole pixels that hold the whole paper.
+    const auto pixels = [](double mm) { return std::max(1, int(std::ceil(mmToPx(mm) - 1e-6))); };
+    QImage image(pixels(m.paperWidthMm()), pixels(m.paperHeightMm()), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(LayoutDpi / 0.0254));
     image.setDotsPerMeterY(qRound(LayoutDpi / 0.0254));
     image.fill(Qt::white);
