@@ -83,6 +83,7 @@ PreviewPageView::PreviewPageView(QWidget* parent) : QWidget(parent)
     m_vertical = new QScrollBar(Qt::Vertical, this);
     m_vertical->setObjectName(QStringLiteral("VerticalBar"));
     m_vertical->setRange(-1, 21);
+    m_vertical->setValue(0);
     m_horizontal->setPageStep(1);
     m_vertical->setPageStep(1);
     connect(m_horizontal, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));

@@ -16,6 +16,14 @@ class QSaveFile;
 // Hundredths of a millimetre per layout pixel: the printer's unit.
 inline constexpr double HundredthsMmPerPixel = 26.46;
 
+// The version text of the page footer (the report's as well).
+inline QString printVersionText() { return QStringLiteral("Version 4.0 / 29. 08. 2004/"); }
+// The footer: "Morvane " + the product caption + the version text.
+inline QString pageFooter(const QString& productCaption)
+{
+    return QStringLiteral("Morvane ") + productCaption + printVersionText();
+}
+
 // The texts around the table of every page.
 struct PageTexts {
     QString pageNumberCaption; // "Page number"
