@@ -192,7 +192,7 @@ void PrintPreviewWindow::buildControls()
     m_pageLabel = new QLabel(this);
     m_pageField = new QLineEdit(QStringLiteral("1"), this);
     m_pageField->setObjectName(QStringLiteral("PageField"));
-    m_pageField->setMaxLength(2);
+    m_pageField->setMaxLength(PageFieldLength);
     m_pageField->setFixedWidth(36);
     m_pageCount = new QLabel(QStringLiteral("/ 1"), this);
     m_pageCount->setObjectName(QStringLiteral("PageCount"));

@@ -27,7 +27,7 @@ int clampedValue(const QString& digits, int low, int high)
 
 QString filterPageField(const QString& text, int pageCount)
 {
-    const QString digits = digitsOnly(text).left(2);
+    const QString digits = digitsOnly(text).left(PageFieldLength);
     if (digits.isEmpty())
         return QStringLiteral("1");
     return QString::number(clampedValue(digits, 1, pageCount));

@@ -10,8 +10,10 @@ class MessageTable;
 // The rules of the fields of the print preview and the range dialog, applied
 // at every change of a field's text.
 
-// The page field: digits only, at most two; empty gives "1", the value is
-// kept between 1 and the page count.
+// The page field: digits only, at most three, so that every page of a full
+// list (250 items, at least one a page) can be typed; empty gives "1", the
+// value is kept between 1 and the page count.
+inline constexpr int PageFieldLength = 3;
 QString filterPageField(const QString& text, int pageCount);
 
 // A margin field while typing: at most 10 characters; a character that is

@@ -235,6 +235,8 @@ TEST(PrintFields, PageField)
     EXPECT_EQ(filterPageField("", 5), "1");
     EXPECT_EQ(filterPageField("a2", 5), "2");
     EXPECT_EQ(filterPageField("42", 99), "42");
+    EXPECT_EQ(filterPageField("250", 250), "250");
+    EXPECT_EQ(filterPageField("2500", 250), "250");
 }
 
 TEST(PrintFields, MarginTyping)
