@@ -2,6 +2,7 @@
 
 #include "itemgrid.h"
 #include "materialbar.h"
+#include "printpreviewwindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
@@ -16,6 +17,7 @@
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
 #include "drawing/section_pictures.h"
+#include "output/print_page.h"
 #include "sections/profiles.h"
 #include "sections/tab_computations.h"
 #include "settings/desktop_shell.h"
@@ -25,6 +27,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QGroupBox>
@@ -32,6 +35,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -143,6 +147,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_unitsWindow = new UnitsWindow(msg(), this);
     m_requirementWindow = new RequirementWindow(m_state.limits, msg(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
+    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, msg(), this);
+    m_printPreview->setSettingsCaption(action(Command::Settings)->text());
 
     setMinimumSize(350, 300);
     setMaximumWidth(780);
@@ -173,6 +179,7 @@ void MainWindow::buildActions()
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
         {Command::CorrectItem, &MainWindow::correctSelectedItem},
         {Command::RotateSection, &MainWindow::rotateSection},
+        {Command::Print, &MainWindow::printList},
     };
     for (const auto& [command, run] : handlers)
         connect(action(command), &QAction::triggered, this, run);
@@ -502,6 +509,7 @@ void MainWindow::rebuildGrid()
     const bool hasItems = !m_state.itemList.isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
     action(Command::CorrectItem)->setEnabled(hasItems);
+    action(Command::Print)->setEnabled(hasItems);
 }
 
 void MainWindow::userSelectedRow(int row)
@@ -659,6 +667,18 @@ void MainWindow::showHelp()
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
     if (m_shell)
         m_shell->open(path); // a missing help page is not reported
+}
+
+void MainWindow::printList()
+{
+    if (m_state.itemList.isEmpty())
+        return;
+    const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
+    const PageTexts texts{msg()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
+                          pageFooter(title ? title->text() : QStringLiteral("*** Computation of geometric properties ***"))};
+    m_printPreview->setJob(&m_state.itemList, headerCaptions(m_state.units, msg(), m_state.UnitsApplied), texts,
+                           m_state.jobName);
+    m_printPreview->startLayout();
 }
 
 void MainWindow::showAbout()

@@ -29,6 +29,7 @@ class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
 class UnitsWindow;
+class PrintPreviewWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -77,6 +78,8 @@ public:
     void showUnitsWindow();
     void showRequirementWindow();
     void showAbout();
+    // "Print": lays the list out and shows the print preview; only with items.
+    void printList();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
 
@@ -102,6 +105,7 @@ public:
     QPushButton* correctButton() const { return m_correctButton; }
     QLabel* statusPanel(int i) const { return m_status.at(std::size_t(i)); }
     UnitsWindow* unitsWindow() const { return m_unitsWindow; }
+    PrintPreviewWindow* printPreview() const { return m_printPreview; }
     RequirementWindow* requirementWindow() const { return m_requirementWindow; }
     const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
     const QImage& overlay() const { return m_state.overlay; }
@@ -151,6 +155,7 @@ private:
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
+    PrintPreviewWindow* m_printPreview = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
 };
