@@ -6,6 +6,7 @@
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
+#include "settingswindow.h"
 #include "startpanel.h"
 #include "unitswindow.h"
 
@@ -22,6 +23,8 @@
 #include "sections/tab_computations.h"
 #include "settings/desktop_shell.h"
 #include "settings/message_table.h"
+#include "settings/settings_store.h"
+#include "settings/temporary_folder.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -149,6 +152,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
     m_printPreview = new PrintPreviewWindow(m_state.reportOptions, msg(), this);
     m_printPreview->setSettingsCaption(action(Command::Settings)->text());
+    m_settingsWindow = new SettingsWindow(msg(), this);
+    m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
+    m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
 
     setMinimumSize(350, 300);
     setMaximumWidth(780);
@@ -174,6 +180,7 @@ void MainWindow::buildActions()
         {Command::Exit, &MainWindow::exitCommand},
         {Command::Requirement, &MainWindow::showRequirementWindow},
         {Command::UnitsForListing, &MainWindow::showUnitsWindow},
+        {Command::Settings, &MainWindow::showSettingsWindow},
         {Command::Help, &MainWindow::showHelp},
         {Command::About, &MainWindow::showAbout},
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
@@ -186,7 +193,7 @@ void MainWindow::buildActions()
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::Exit, Command::UnitsForListing,
-                      Command::Help, Command::About})
+                      Command::Settings, Command::Help, Command::About})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -664,7 +671,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::showHelp()
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
+    const QString path = helpPagePath(QCoreApplication::applicationDirPath());
     if (m_shell)
         m_shell->open(path); // a missing help page is not reported
 }
@@ -678,6 +685,8 @@ void MainWindow::printList()
                           pageFooter(title ? title->text() : QStringLiteral("*** Computation of geometric properties ***"))};
     m_printPreview->setJob(&m_state.itemList, headerCaptions(m_state.units, msg(), m_state.UnitsApplied), texts,
                            m_state.jobName);
+    // A PDF file is proposed in the temporary folder.
+    m_printPreview->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
     m_printPreview->startLayout();
 }
 
@@ -698,14 +707,33 @@ void MainWindow::exitCommand()
     close();
 }
 
+void MainWindow::showSettingsWindow()
+{
+    m_settingsWindow->exec();
+}
+
+void MainWindow::readSettings()
+{
+    if (!m_settingsStore)
+        return;
+    const StartupSettings stored = readStartupSettings(*m_settingsStore, TemporaryFolder::defaultPath());
+    if (stored.keyError)
+        showMessage(settingsKeyError(msg()));
+    m_settingsWindow->setLanguage(stored.language);
+    m_settingsWindow->setTemporaryFolder(stored.temporaryFolder);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_state.ExitConfirmed) {
+    // The close box runs the exit command first (its own close() is part of
+    // this one); then the settings are written once.
+    if (!m_state.ExitConfirmed)
         exitCommand();
-        if (m_state.CloseAllowed) {
-            event->accept();
-            return;
-        }
+    if (m_settingsStore && !m_settingsWritten) {
+        m_settingsWritten = true;
+        if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),
+                                   m_settingsWindow->temporaryFolder().path()))
+            showMessage(settingsKeyError(msg()));
     }
     if (m_state.CloseAllowed)
         event->accept();

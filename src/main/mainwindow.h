@@ -28,6 +28,8 @@ class MessageTable;
 class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
+class SettingsStore;
+class SettingsWindow;
 class UnitsWindow;
 class PrintPreviewWindow;
 
@@ -111,6 +113,12 @@ public:
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
     void setShell(DesktopShell* shell) { m_shell = shell; }
+    // Settings: the window, the store read at start and written on closing
+    // (none in tests unless given).
+    SettingsWindow* settingsWindow() const { return m_settingsWindow; }
+    void showSettingsWindow();
+    void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
+    void readSettings();
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
@@ -156,6 +164,9 @@ private:
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
     PrintPreviewWindow* m_printPreview = nullptr;
+    SettingsWindow* m_settingsWindow = nullptr;
+    SettingsStore* m_settingsStore = nullptr;
+    bool m_settingsWritten = false;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
 };
