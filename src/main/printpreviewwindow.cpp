@@ -150,7 +150,12 @@ PrintPreviewWindow::PrintPreviewWindow(ReportOptions& options, const MessageTabl
     setWindowModality(Qt::ApplicationModal);
     m_temporaryFolder = QDir::tempPath();
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    useSystemPrinter(!QPrinterInfo::availablePrinterNames().isEmpty());
+    // The system's default printer, or its first one when none is the
+    // default; a PDF file when it has none.
+    const QStringList printers = QPrinterInfo::availablePrinterNames();
+    if (!printers.isEmpty() && QPrinterInfo::defaultPrinter().isNull())
+        m_printer->setPrinterName(printers.first());
+    useSystemPrinter(!printers.isEmpty() && m_printer->isValid());
 
     showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
     askPdfFileName = [this](const QString& proposed) {
