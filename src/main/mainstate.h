@@ -2,6 +2,7 @@
 
 #include "itemlist/item_list.h"
 #include "itemlist/requirement_limits.h"
+#include "output/report_options.h"
 #include "sections/section_properties.h"
 #include "sections/tab_result.h"
 #include "sections/units.h"
@@ -30,6 +31,8 @@ struct MainState {
     QString jobFileName;
     ItemList itemList;
     RequirementLimits limits;
+    // The options the report and print windows share.
+    ReportOptions reportOptions;
     // The current tab's dimension labels and the picture they are written on;
     // "To List" copies the picture.
     std::vector<DimensionLabel> labels;

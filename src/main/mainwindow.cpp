@@ -4,6 +4,7 @@
 #include "helpwindow.h"
 #include "itemgrid.h"
 #include "materialbar.h"
+#include "printpreviewwindow.h"
 #include "reportwindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
@@ -20,6 +21,7 @@
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
 #include "drawing/section_pictures.h"
+#include "output/print_page.h"
 #include "sections/profiles.h"
 #include "sections/tab_computations.h"
 #include "settings/desktop_shell.h"
@@ -31,6 +33,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QGroupBox>
@@ -40,6 +43,7 @@
 #include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -177,6 +181,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_unitsWindow = new UnitsWindow(msg(), this);
     m_requirementWindow = new RequirementWindow(m_state.limits, msg(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
+    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, msg(), this);
+    m_printPreview->setSettingsCaption(action(Command::Settings)->text());
     m_settingsWindow = new SettingsWindow(msg(), this);
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
@@ -222,6 +228,7 @@ void MainWindow::buildActions()
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
         {Command::CorrectItem, &MainWindow::correctSelectedItem},
         {Command::RotateSection, &MainWindow::rotateSection},
+        {Command::Print, &MainWindow::printList},
         {Command::ExactProperties, &MainWindow::showExactPropertiesWindow},
     };
     for (const auto& [command, run] : handlers)
@@ -614,6 +621,7 @@ void MainWindow::rebuildGrid()
     const bool hasItems = !m_state.itemList.isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
     action(Command::CorrectItem)->setEnabled(hasItems);
+    action(Command::Print)->setEnabled(hasItems);
     showTotals();
 }
 
@@ -812,6 +820,20 @@ void MainWindow::showHelp()
         m_helpWindow->show();
         m_helpWindow->raise();
     }
+}
+
+void MainWindow::printList()
+{
+    if (m_state.itemList.isEmpty())
+        return;
+    const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
+    const PageTexts texts{msg()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
+                          pageFooter(title ? title->text() : QStringLiteral("*** Computation of geometric properties ***"))};
+    m_printPreview->setJob(&m_state.itemList, headerCaptions(m_state.units, msg(), m_state.UnitsApplied), texts,
+                           m_state.jobName);
+    // A PDF file is proposed in the temporary folder.
+    m_printPreview->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
+    m_printPreview->startLayout();
 }
 
 void MainWindow::showAbout()

@@ -38,6 +38,7 @@ class SectionTabBar;
 class SettingsStore;
 class SettingsWindow;
 class UnitsWindow;
+class PrintPreviewWindow;
 
 // Answers to "Save changes to job ?".
 enum class SaveAnswer { Yes, No, Cancel };
@@ -95,6 +96,8 @@ public:
     // only when the list holds items.
     void showReportWindow();
     void showAbout();
+    // "Print": lays the list out and shows the print preview; only with items.
+    void printList();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
 
@@ -137,6 +140,7 @@ public:
     QPushButton* correctButton() const { return m_correctButton; }
     QLabel* statusPanel(int i) const { return m_status.at(std::size_t(i)); }
     UnitsWindow* unitsWindow() const { return m_unitsWindow; }
+    PrintPreviewWindow* printPreview() const { return m_printPreview; }
     RequirementWindow* requirementWindow() const { return m_requirementWindow; }
     ReportWindow* reportWindow() const { return m_reportWindow; }
     // The report options the report window and the print preview share.
@@ -216,6 +220,7 @@ private:
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
+    PrintPreviewWindow* m_printPreview = nullptr;
     SettingsWindow* m_settingsWindow = nullptr;
     SettingsStore* m_settingsStore = nullptr;
     bool m_settingsWritten = false;

@@ -3,6 +3,7 @@
 #include "materialbar.h"
 #include "sectionpage.h"
 #include "mainwindow.h"
+#include "printpreviewwindow.h"
 #include "reportwindow.h"
 #include "requirementwindow.h"
 #include "settingswindow.h"
@@ -852,6 +853,27 @@ private slots:
         window().close();
         QCOMPARE(m_questions, 1);
         QVERIFY(!window().isVisible());
+    }
+
+    void printShowsThePreviewOnlyWithItems()
+    {
+        window().start();
+        QAction* print = window().action(Command::Print);
+        QVERIFY(!print->isEnabled());
+        window().printList();
+        QVERIFY(!window().printPreview()->isVisible());
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QVERIFY(print->isEnabled());
+        window().printPreview()->useSystemPrinter(false);
+        print->trigger();
+        PrintPreviewWindow* preview = window().printPreview();
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->layout()->pageCount, 1);
+        QCOMPARE(preview->layout()->itemCount, 1);
+        QCOMPARE(preview->findChild<QPushButton*>("SettingsButton")->text(), QStringLiteral("Settings...."));
+        preview->hide();
     }
 
     void closingAnEmptyListAsksNothing()

@@ -1,0 +1,280 @@
+#include "print_fixture.h"
+
+#include "output/print_fields.h"
+#include "output/print_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Margins that leave an area W mm wide on paper 210 mm wide without strips.
+PrintMargins widthMargins(double areaWidth, double top = 10, double bottom = 10)
+{
+    const double side = (210 - areaWidth) / 2;
+    return {side, top, side, bottom};
+}
+
+PrintLayout laidOut(const PrinterMetrics& metrics, const PrintMargins& margins, const PrintContent& content)
+{
+    const LayoutOutcome outcome = layoutPrint(metrics, margins, content, fixedMeasure());
+    EXPECT_TRUE(outcome.layout.has_value());
+    return outcome.layout.value_or(PrintLayout{});
+}
+} // namespace
+
+TEST(PrinterMinimum, UnprintableStripsRoundUpToWholeMillimetres)
+{
+    EXPECT_EQ(marginText(printerMinimumMargins(paperMetrics(210, 297, 4.2)).left), "5.0");
+    EXPECT_EQ(marginText(printerMinimumMargins(paperMetrics(210, 297, 5.0)).bottom), "5.0");
+    EXPECT_EQ(marginText(printerMinimumMargins(paperMetrics(210, 297, 0)).top), "0.0");
+
+    PrinterMetrics uneven = paperMetrics(210, 297);
+    uneven.offsetX = 31;            // 3.1 mm on the left
+    uneven.printableWidth = 2100 - 31 - 62; // 6.2 mm on the right
+    const PrintMargins minimum = printerMinimumMargins(uneven);
+    EXPECT_EQ(minimum.left, 4);
+    EXPECT_EQ(minimum.right, 7);
+}
+
+TEST(PrintLayout, AreaLiesBetweenTheMargins)
+{
+    const ItemList list = printList(1);
+    const PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {20, 15, 10, 25}, printContent(list));
+    EXPECT_NEAR(layout.areaWidthMm, 180, 1e-9);
+    EXPECT_NEAR(layout.areaHeightMm, 257, 1e-9);
+}
+
+TEST(PrintLayout, AllColumnsOffLeavesItemAndDesignation)
+{
+    const ItemList list = printList(1);
+    // W = 50 mm = 188.98 px. "Item" is 2s wide, "Material" 4s: 6s + 8 < 188.98 up to s = 30.
+    const PrintLayout layout = laidOut(paperMetrics(210, 297), widthMargins(50), printContent(list, noColumns(false)));
+    EXPECT_EQ(layout.maximumFontSize, 30);
+    EXPECT_EQ(layout.fontSize, 30);
+    EXPECT_EQ(layout.widestText[0], "Item");
+    EXPECT_EQ(layout.widestText[2], "Material");
+    EXPECT_EQ(layout.columnWidth[0], 64);
+    EXPECT_EQ(layout.columnWidth[2], 124);
+    int printed = 0;
+    for (int c = 0; c < PrintGridColumns; ++c)
+        printed += layout.columnWidth[std::size_t(c)] > 0;
+    EXPECT_EQ(printed, 2);
+    EXPECT_EQ(layout.columnLeft[1], 64);
+    EXPECT_EQ(layout.columnRight[1], 64); // column 1 is never printed
+    EXPECT_EQ(layout.columnLeft[2], 64);
+    EXPECT_EQ(layout.tableWidth(), 188);
+    EXPECT_EQ(layout.columnLeft[11], 188);
+}
+
+TEST(PrintLayout, PictureColumnIsAtLeastPictureWidthPlusFour)
+{
+    const ItemList list = printList(1);
+    // W = 40 mm = 151.18 px; the 96 px picture needs 100 px: 2s + 4 + 100 fits up to s = 23.
+    const PrintLayout layout = laidOut(paperMetrics(210, 297), widthMargins(40), printContent(list, noColumns(true)));
+    EXPECT_EQ(layout.maximumFontSize, 23);
+    EXPECT_EQ(layout.columnWidth[2], 100);
+    EXPECT_EQ(layout.columnWidth[0], 50);
+}
+
+TEST(PrintLayout, PaperTooNarrowForThePictureFails)
+{
+    const ItemList list = printList(1);
+    ReportOptions options = noColumns(true);
+    options.imageSizePercent = 100; // 244 px = 64.6 mm
+    const PrinterMetrics metrics = paperMetrics(210, 297, 4.2);
+    const LayoutOutcome outcome = layoutPrint(metrics, {80, 10, 80, 10}, printContent(list, options), fixedMeasure());
+    EXPECT_FALSE(outcome.layout.has_value());
+    EXPECT_EQ(outcome.resetMargins.left, 5);
+    EXPECT_EQ(outcome.resetMargins.bottom, 5);
+
+    options.imageSizePercent = 40;
+    EXPECT_TRUE(layoutPrint(metrics, {80, 10, 80, 10}, printContent(list, options), fixedMeasure()).layout);
+}
+
+TEST(PrintLayout, PaperTooLowForOneRowFails)
+{
+    const ItemList list = printList(1);
+    // 30 mm high: 14 mm below the 16 mm reserve, less than one row at any fitting size.
+    const LayoutOutcome outcome =
+        layoutPrint(paperMetrics(210, 30, 2), {2, 2, 2, 2}, printContent(list), fixedMeasure());
+    EXPECT_FALSE(outcome.layout.has_value());
+    EXPECT_EQ(outcome.resetMargins.top, 2);
+}
+
+TEST(PrintLayout, WidestTextCountsPartsWordsAndTheWeight)
+{
+    ItemList list = printList(2);
+    ListRow& row = list.row(2);
+    row.cells[2] = "HR I80x42 Rotate :90 deg.";
+    row.cells[5] = "1.5";
+    row.ItemValues[2] = 1e9; // the weight 7850000.00 is wider than every area
+    row.cells[6] = "1.89&123456.78";
+    row.cells[11] = "300";
+    PrintContent content = printContent(list);
+    content.headers = {"Item", "D", "M", "E", "R", "A", "I", "K", "K", "T", "P", "S"};
+    const PrintLayout layout = laidOut(paperMetrics(420, 297), {10, 10, 10, 10}, content);
+    EXPECT_EQ(layout.widestText[2], "40x20x3"); // a word, not the whole designation
+    EXPECT_EQ(layout.widestText[5], "7850000.00");
+    EXPECT_EQ(layout.widestText[6], "123456.78");
+    EXPECT_EQ(layout.widestText[10], " 0.29");
+    EXPECT_EQ(layout.widestText[11], "-300");
+}
+
+TEST(PrintLayout, RowHeightPitchAndRowsPerPage)
+{
+    const ItemList list = printList(20, "HR");
+    const PrintContent content = printContent(list); // all columns, pictures of 40 %
+    PrintLayout layout = laidOut(paperMetrics(420, 297), {10, 10, 10, 10}, content);
+    ASSERT_TRUE(applyFontSize(layout, 10, content, fixedMeasure()));
+    // Line height 20; three header lines and a value pair: 5 x 20 + round(20 x 6 x 0.2) = 124;
+    // the designation: 20 + 8 + round(10 + 64) = 102.
+    EXPECT_EQ(layout.lineHeight, 20);
+    EXPECT_EQ(layout.rowHeight, 124);
+    // H - 16 = 261 mm; 124 px = 32.8 mm: 7 rows, pitch 37 mm = 139 px; 20 items on 3 pages.
+    EXPECT_EQ(layout.rowsPerPage, 7);
+    EXPECT_EQ(layout.pitchMm, 37);
+    EXPECT_EQ(layout.pitchPx, 139);
+    EXPECT_EQ(layout.pageCount, 3);
+    EXPECT_EQ(layout.itemsOnPage(3), 6);
+
+    PrintContent big = content;
+    big.options.imageSizePercent = 100;
+    big.options.visibleColumns.fill(false);
+    PrintLayout pictures = laidOut(paperMetrics(420, 297), {10, 10, 10, 10}, big);
+    ASSERT_TRUE(applyFontSize(pictures, 10, big, fixedMeasure()));
+    // The designation with a 160 px picture: 20 + 8 + round(10 + 160) = 198; the item
+    // number counts its header line: 2 x 20 + 12 = 52.
+    EXPECT_EQ(pictures.rowHeight, 198);
+}
+
+TEST(PrintLayout, ItemNumberCellCountsItsHeaderLine)
+{
+    const ItemList list = printList(1, "X");
+    PrintContent content = printContent(list, noColumns(false));
+    content.headers[0] = "Item\nNo.\nhere";
+    // Tall paper: at the 100 points that fit the width, a row is 1000 px high.
+    PrintLayout layout = laidOut(paperMetrics(420, 1200), {10, 10, 10, 10}, content);
+    EXPECT_EQ(layout.maximumFontSize, 100);
+    ASSERT_TRUE(applyFontSize(layout, 10, content, fixedMeasure()));
+    // Three header lines and the number: 4 x 20 + round(20 x 5 x 0.2) = 100.
+    EXPECT_EQ(layout.rowHeight, 100);
+}
+
+TEST(PrintLayout, ExactlyFullPagesAndOneMore)
+{
+    const ItemList probe = printList(1);
+    const PrintLayout one = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(probe));
+    EXPECT_EQ(one.pageCount, 1);
+    const int k = one.rowsPerPage;
+    ASSERT_GT(k, 1);
+
+    const ItemList full = printList(3 * k);
+    const PrintLayout three = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(full));
+    EXPECT_EQ(three.rowsPerPage, k);
+    EXPECT_EQ(three.pageCount, 3);
+    EXPECT_EQ(three.itemsOnPage(3), k);
+
+    const ItemList more = printList(3 * k + 1);
+    const PrintLayout four = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(more));
+    EXPECT_EQ(four.pageCount, 4);
+    EXPECT_EQ(four.itemsOnPage(4), 1);
+    EXPECT_EQ(four.firstItem(4), 3 * k + 1);
+    EXPECT_EQ(four.itemsOnPage(5), 0);
+}
+
+TEST(PrintLayout, LowerFontSizeRaisesRowsPerPage)
+{
+    const ItemList list = printList(40);
+    const PrintContent content = printContent(list);
+    PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, content);
+    const auto widths = layout.columnWidth;
+    const int rows = layout.rowsPerPage;
+    const int pages = layout.pageCount;
+    ASSERT_GT(layout.maximumFontSize, 4);
+    ASSERT_TRUE(applyFontSize(layout, layout.maximumFontSize - 4, content, fixedMeasure()));
+    EXPECT_GT(layout.rowsPerPage, rows);
+    EXPECT_LT(layout.pageCount, pages);
+    EXPECT_EQ(layout.columnWidth, widths); // the columns stay
+    EXPECT_EQ(layout.fontSize, layout.maximumFontSize - 4);
+}
+
+TEST(PrintCells, LinesOfEachKindOfColumn)
+{
+    ItemList list = printList(1);
+    list.row(1).cells[7] = "12.5"; // a pair without "&" gives an empty first part
+    const PrintContent content = printContent(list);
+    EXPECT_EQ(cellLines(content, 1, 0), QStringList{"1"});
+    EXPECT_EQ(cellLines(content, 1, 3), (QStringList{"E modulus", "[KN/m2]", "210000000"}));
+    EXPECT_EQ(cellLines(content, 1, 5), (QStringList{"Area[cm2]", "Weight[Kg/m]", "3.240000", "2.54"}));
+    EXPECT_EQ(cellLines(content, 1, 6), (QStringList{"Mom. of inertia", "Ix [cm4]", "Iy [cm4]", "1.89", "6.08"}));
+    const QStringList seven = cellLines(content, 1, 7);
+    ASSERT_EQ(seven.size(), 5);
+    EXPECT_EQ(seven[3], "");
+    EXPECT_EQ(seven[4], "12.5");
+    EXPECT_EQ(cellLines(content, 1, 10).last(), " 0.29");
+}
+
+TEST(PrintCells, DesignationWrapsWhileNarrowerThanTheColumn)
+{
+    const TextMeasure measure = fixedMeasure(); // 5 px a character at 10 points
+    EXPECT_EQ(designationLines("HR I80x42 Rotate :90 deg.", 60, 10, measure),
+              (QStringList{"HR I80x42", "Rotate :90", "deg."}));
+    // Exactly the column width is not narrower.
+    EXPECT_EQ(designationLines("abcdef ghijk", 60, 10, measure), (QStringList{"abcdef", "ghijk"}));
+    EXPECT_EQ(designationLines("abcdef ghij", 60, 10, measure), QStringList{"abcdef ghij"});
+    // Runs of blanks are one separator; a word wider than the column keeps its line.
+    EXPECT_EQ(designationLines("  a   verylongwordindeed b", 30, 10, measure),
+              (QStringList{"a", "verylongwordindeed", "b"}));
+    EXPECT_TRUE(designationLines("", 60, 10, measure).isEmpty());
+}
+
+TEST(PrintFields, PageField)
+{
+    EXPECT_EQ(filterPageField("3", 5), "3");
+    EXPECT_EQ(filterPageField("9", 5), "5");
+    EXPECT_EQ(filterPageField("0", 5), "1");
+    EXPECT_EQ(filterPageField("", 5), "1");
+    EXPECT_EQ(filterPageField("a2", 5), "2");
+    EXPECT_EQ(filterPageField("42", 99), "42");
+    EXPECT_EQ(filterPageField("250", 250), "250");
+    EXPECT_EQ(filterPageField("2500", 250), "250");
+}
+
+TEST(PrintFields, MarginTyping)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"12.5", "12.5"},   {"12.345", "12.34"}, {"1234", "123"}, {"12a.5", "12.5"}, {"1.2.3", "1.23"},
+        {"", "1"},          {"abc", "1"},        {".5", ".5"},    {"123.456789", "123.45"}, {"5,0", "50"},
+    };
+    for (const auto& [typed, kept] : cases)
+        EXPECT_EQ(filterMarginField(typed), kept) << typed;
+}
+
+TEST(PrintFields, MarginChecks)
+{
+    const MessageTable& m = MessageTable::english();
+    const PrintMargins minimum{5, 5, 5, 5};
+    EXPECT_EQ(checkMargin(MarginSide::Left, {4.5, 10, 10, 10}, minimum, 190, 277, m).value_or(""),
+              "Min. Left margin /mm/ : 5.0");
+    EXPECT_EQ(checkMargin(MarginSide::Bottom, {10, 10, 10, 0}, minimum, 190, 277, m).value_or(""),
+              "Min. Bottom margin /mm/ : 5.0");
+    EXPECT_EQ(checkMargin(MarginSide::Right, {100, 10, 100, 10}, minimum, 190, 277, m).value_or(""),
+              "Max. Left margin+Right margin=190.0 /mm/ !!!");
+    EXPECT_EQ(checkMargin(MarginSide::Top, {10, 150, 10, 130}, minimum, 190, 277.25, m).value_or(""),
+              "Max. Top margin+Bottom margin=277.3 /mm/ !!!");
+    EXPECT_FALSE(checkMargin(MarginSide::Left, {95, 10, 95, 10}, minimum, 190, 277, m));
+    EXPECT_FALSE(checkMargin(MarginSide::Top, {10, 5, 10, 5}, minimum, 190, 277, m));
+}
+
+TEST(PrintFields, RangeAndCopies)
+{
+    EXPECT_EQ(filterRangeField("", 5).text, "1");
+    EXPECT_TRUE(filterRangeField("", 5).wasEmpty);
+    EXPECT_EQ(filterRangeField("0", 5).text, "1");
+    EXPECT_FALSE(filterRangeField("0", 5).wasEmpty);
+    EXPECT_EQ(filterRangeField("7", 5).text, "5");
+    EXPECT_EQ(filterRangeField("x3", 5).text, "3");
+    EXPECT_EQ(filterCopiesField(""), "1");
+    EXPECT_EQ(filterCopiesField("0"), "1");
+    EXPECT_EQ(filterCopiesField("2x"), "2");
+    EXPECT_EQ(filterCopiesField("99999999999999999999"), "999");
+}

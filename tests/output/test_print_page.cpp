@@ -1,0 +1,321 @@
+#include "print_fixture.h"
+
+#include "output/print_page.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QColor Navy(0, 0, 128);
+
+PageTexts texts()
+{
+    return {"Page number", "07.12.2026", "Morvane *** Computation of geometric properties *** Version 3.1"};
+}
+
+PrintLayout laidOut(const PrinterMetrics& metrics, const PrintMargins& margins, const PrintContent& content,
+                    const TextMeasure& measure = fixedMeasure())
+{
+    const LayoutOutcome outcome = layoutPrint(metrics, margins, content, measure);
+    EXPECT_TRUE(outcome.layout.has_value());
+    return outcome.layout.value_or(PrintLayout{});
+}
+
+// The preview's paper position of the table's top-left line crossing.
+QPoint tableCorner(const PrintLayout& layout)
+{
+    return {qRound(mmToPx(layout.margins.left) + qRound((layout.areaWidthPx() - layout.tableWidth()) / 2.0) + 1),
+            qRound(mmToPx(layout.margins.top) + qRound((layout.areaHeightPx() - layout.tableHeight()) / 2.0) + 1)};
+}
+
+bool isNavy(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y) == Navy;
+}
+
+// The navy runs met going down the pixel column x from y0 to y1.
+std::vector<int> runsDown(const QImage& image, int x, int y0, int y1)
+{
+    std::vector<int> starts;
+    bool inside = false;
+    for (int y = y0; y <= y1; ++y) {
+        const bool navy = isNavy(image, x, y);
+        if (navy && !inside)
+            starts.push_back(y);
+        inside = navy;
+    }
+    return starts;
+}
+
+// Records what the printer was asked to do.
+struct RecordingSink : PageSink {
+    QImage sheet{100, 100, QImage::Format_RGB32};
+    QPainter painter;
+    int jobs = 0, ends = 0, newPages = 0;
+    QPainter* beginJob() override
+    {
+        ++jobs;
+        painter.begin(&sheet);
+        return &painter;
+    }
+    bool newPage() override
+    {
+        ++newPages;
+        return true;
+    }
+    bool endJob() override
+    {
+        ++ends;
+        painter.end();
+        return true;
+    }
+};
+
+bool havePoppler()
+{
+    return !QStandardPaths::findExecutable("pdfinfo").isEmpty()
+           && !QStandardPaths::findExecutable("pdftotext").isEmpty();
+}
+
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString& file)
+{
+    const QString info = run("pdfinfo", {file});
+    for (const QString& line : info.split('\n'))
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+QString pdfText(const QString& file, int page = 0)
+{
+    QStringList args{"-layout"};
+    if (page > 0)
+        args << "-f" << QString::number(page) << "-l" << QString::number(page);
+    return run("pdftotext", args << file << "-");
+}
+
+QPageLayout a4()
+{
+    return *paperLayout("A4", false);
+}
+} // namespace
+
+TEST(PrintPage, PreviewIsThePaperAt96Dpi)
+{
+    const ItemList list = printList(1);
+    const PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(list));
+    const QImage page = previewPage(layout, printContent(list), texts(), 1);
+    EXPECT_EQ(page.size(), QSize(794, 1123));
+    EXPECT_EQ(page.pixelColor(2, 2), QColor(Qt::white));
+    // The printable area's dashed outline at 4.2 mm = 15.9 px.
+    int navyOnOutline = 0;
+    for (int y = 100; y < 200; ++y)
+        navyOnOutline += isNavy(page, 16, y);
+    EXPECT_GT(navyOnOutline, 20);
+    EXPECT_LT(navyOnOutline, 100);
+}
+
+TEST(PrintPage, FullPageFramesEveryRowTheLastPageDrawsItsRowAtTheTop)
+{
+    const ItemList probe = printList(1);
+    const int k = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, printContent(probe)).rowsPerPage;
+    const ItemList list = printList(2 * k + 1);
+    const PrintContent content = printContent(list);
+    const PrintLayout layout = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, content);
+    ASSERT_EQ(layout.pageCount, 3);
+    const QPoint corner = tableCorner(layout);
+    const int x = corner.x() + 4; // inside the item column, left of its centred number
+
+    const QImage full = previewPage(layout, content, texts(), 1);
+    EXPECT_TRUE(isNavy(full, corner.x(), corner.y() + layout.pitchPx / 2));
+    EXPECT_TRUE(isNavy(full, corner.x() + layout.tableWidth(), corner.y() + layout.pitchPx / 2));
+    EXPECT_FALSE(isNavy(full, corner.x() - 4, corner.y() + layout.pitchPx / 2));
+    const std::vector<int> fullLines = runsDown(full, x, corner.y() - 3, corner.y() + layout.tableHeight() + 3);
+    ASSERT_EQ(int(fullLines.size()), k + 1);
+    EXPECT_EQ(fullLines[1] - fullLines[0], layout.pitchPx);
+
+    const QImage last = previewPage(layout, content, texts(), 3);
+    const std::vector<int> lastLines = runsDown(last, x, corner.y() - 3, corner.y() + layout.tableHeight() + 3);
+    ASSERT_EQ(lastLines.size(), 2u);
+    EXPECT_EQ(lastLines[0], fullLines[0]);
+    EXPECT_EQ(lastLines[1], fullLines[1]);
+}
+
+TEST(PrintPage, PictureSitsTwoPixelsAboveTheRowLine)
+{
+    const ItemList list = printList(1);
+    const PrintContent content = printContent(list, noColumns(true));
+    const PrintLayout layout = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, content);
+    const QImage page = previewPage(layout, content, texts(), 1);
+    const QPoint corner = tableCorner(layout);
+    const int centre = corner.x() + layout.columnLeft[2] + layout.columnWidth[2] / 2;
+    const int bottom = corner.y() + layout.pitchPx;
+    // The picture's lowest line is 2 px above the row's line (whose pen reaches 1 px up).
+    EXPECT_EQ(page.pixelColor(centre, bottom - 3), QColor(200, 0, 0));
+    EXPECT_EQ(page.pixelColor(centre, bottom - 2), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(centre, bottom - 64 - 2), QColor(200, 0, 0));
+    EXPECT_NE(page.pixelColor(centre, bottom - 64 - 3), QColor(200, 0, 0));
+}
+
+TEST(PrintPage, PrinterStyleInHundredthsOfAMillimetre)
+{
+    const ItemList list = printList(1);
+    PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {12, 20, 10, 10}, printContent(list));
+    layout.fontSize = 10;
+    const PageStyle style = PageStyle::printer(layout);
+    EXPECT_EQ(style.penWidth, 53);
+    EXPECT_EQ(style.cellFontHeight, 353);
+    EXPECT_EQ(style.headerFontHeight, 282);
+    EXPECT_FALSE(style.headerBold);
+    EXPECT_EQ(style.ink, QColor(Qt::black));
+    EXPECT_NEAR(style.originX * style.scale, 1200, 1); // 12 mm
+    EXPECT_NEAR(style.originY * style.scale, 2000, 1);
+    const PageStyle preview = PageStyle::preview(layout);
+    EXPECT_EQ(preview.ink, Navy);
+    EXPECT_TRUE(preview.headerBold);
+    EXPECT_EQ(preview.penWidth, 2);
+}
+
+TEST(PrintJobs, EveryCopyIsAJobAndARangeIsClamped)
+{
+    const ItemList probe = printList(1);
+    const int k = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, printContent(probe)).rowsPerPage;
+    const ItemList list = printList(4 * k + 1);
+    const PrintContent content = printContent(list);
+    const PrintLayout layout = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, content);
+    ASSERT_EQ(layout.pageCount, 5);
+
+    RecordingSink two;
+    EXPECT_TRUE(printPages(two, layout, content, texts(), {1, 5, 2}));
+    EXPECT_EQ(two.jobs, 2);
+    EXPECT_EQ(two.ends, 2);
+    EXPECT_EQ(two.newPages, 8);
+
+    RecordingSink current;
+    EXPECT_TRUE(printPages(current, layout, content, texts(), {3, 3, 1}));
+    EXPECT_EQ(current.jobs, 1);
+    EXPECT_EQ(current.newPages, 0);
+
+    RecordingSink none;
+    EXPECT_TRUE(printPages(none, layout, content, texts(), {1, 5, 0}));
+    EXPECT_EQ(none.jobs, 0);
+
+    RecordingSink beyond;
+    EXPECT_TRUE(printPages(beyond, layout, content, texts(), {4, 9, 1}));
+    EXPECT_EQ(beyond.newPages, 1); // pages 4 and 5
+}
+
+TEST(PrintPdf, CopiesFollowEachOtherInOneFile)
+{
+    if (!havePoppler())
+        GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
+    QTemporaryDir dir;
+    const ItemList list = printList(12, "HR I80x42");
+    const PrintContent content = printContent(list);
+    const PrinterMetrics metrics = PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution);
+    const PrintLayout layout = laidOut(metrics, {10, 10, 10, 10}, content, TextMeasure::arial());
+    ASSERT_EQ(layout.pageCount, 2);
+
+    const QString file = dir.filePath("job.pdf");
+    PdfPageSink sink(file, a4(), "job");
+    ASSERT_TRUE(printPages(sink, layout, content, texts(), {1, 2, 2}));
+    EXPECT_EQ(sink.jobs(), 2);
+    EXPECT_EQ(pdfPages(file), 4);
+    const QString info = run("pdfinfo", {file});
+    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
+    const QString text = pdfText(file);
+    EXPECT_EQ(text.count("Page number :1/2"), 2);
+    EXPECT_EQ(text.count("Page number :2/2"), 2);
+    EXPECT_EQ(pdfText(file, 3).count("Page number :1/2"), 1); // the second copy starts again
+    EXPECT_TRUE(text.contains("HR I80x42"));
+    EXPECT_TRUE(text.contains("Morvane *** Computation of geometric properties *** Version 3.1"));
+    EXPECT_TRUE(text.contains("07.12.2026"));
+    EXPECT_TRUE(text.contains("210000000"));
+}
+
+TEST(PrintPdf, CurrentPageOnly)
+{
+    if (!havePoppler())
+        GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
+    QTemporaryDir dir;
+    const PrinterMetrics metrics = PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution);
+    const ItemList probe = printList(1);
+    const int k = laidOut(metrics, {10, 10, 10, 10}, printContent(probe), TextMeasure::arial()).rowsPerPage;
+    ItemList list = printList(4 * k + 1);
+    list.row(2 * k + 1).cells[2] = "Third page first";
+    const PrintContent content = printContent(list);
+    const PrintLayout layout = laidOut(metrics, {10, 10, 10, 10}, content, TextMeasure::arial());
+    ASSERT_EQ(layout.pageCount, 5);
+    const QString file = dir.filePath("three.pdf");
+    PdfPageSink sink(file, a4(), "job");
+    ASSERT_TRUE(printPages(sink, layout, content, texts(), {3, 3, 1}));
+    EXPECT_EQ(pdfPages(file), 1);
+    const QString text = pdfText(file);
+    EXPECT_TRUE(text.contains("Page number :3/5"));
+    EXPECT_FALSE(text.contains("Page number :1/5"));
+    EXPECT_TRUE(text.contains("Third page first"));
+}
+
+TEST(PrintPdf, UnwritableFileLeavesNothingBehind)
+{
+    QTemporaryDir dir;
+    const ItemList list = printList(1);
+    const PrintContent content = printContent(list);
+    const PrintLayout layout = laidOut(PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution),
+                                       {10, 10, 10, 10}, content, TextMeasure::arial());
+    PdfPageSink sink(dir.filePath("missing/job.pdf"), a4(), "job");
+    EXPECT_FALSE(printPages(sink, layout, content, texts(), {1, 1, 1}));
+    EXPECT_FALSE(sink.errorString().isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing/job.pdf")));
+}
+
+TEST(PrintPdf, PreviewAndPdfPlaceTheTableAlike)
+{
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed";
+    QTemporaryDir dir;
+    const ItemList list = printList(3, "HR I80x42");
+    const PrintContent content = printContent(list);
+    const PrinterMetrics metrics = PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution);
+    const PrintLayout layout = laidOut(metrics, {25, 15, 10, 10}, content, TextMeasure::arial());
+    PdfPageSink sink(dir.filePath("page.pdf"), a4(), "job");
+    ASSERT_TRUE(printPages(sink, layout, content, texts(), {1, 1, 1}));
+    run("pdftoppm", {"-r", "96", "-png", "-singlefile", dir.filePath("page.pdf"), dir.filePath("page")});
+    const QImage printed(dir.filePath("page.png"));
+    ASSERT_FALSE(printed.isNull());
+    const QImage preview = previewPage(layout, content, texts(), 1);
+    ASSERT_LE(std::abs(printed.width() - preview.width()), 1);
+
+    // The first dark pixel along a line through the middle of the first row,
+    // and down a column inside the item cell.
+    const QPoint corner = tableCorner(layout);
+    const auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    const auto firstAcross = [&](const QImage& image) {
+        for (int x = 4; x < image.width(); ++x) // right of the preview's outline of the printable area
+            if (dark(image, x, corner.y() + layout.pitchPx / 2))
+                return x;
+        return -1;
+    };
+    const auto firstDown = [&](const QImage& image) {
+        for (int y = 40; y < image.height(); ++y)
+            if (dark(image, corner.x() + 4, y))
+                return y;
+        return -1;
+    };
+    EXPECT_NEAR(firstAcross(printed), firstAcross(preview), 2);
+    EXPECT_NEAR(firstDown(printed), firstDown(preview), 2);
+    EXPECT_NEAR(firstAcross(preview), corner.x(), 1);
+}
