@@ -187,7 +187,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
     m_exactWindow = new ExactPropertiesWindow(msg(), this);
-    m_reportWindow = new ReportWindow(m_reportOptions, msg(), this);
+    // The report window and the print preview share one set of options and
+    // show each other's changes at once.
+    m_reportWindow = new ReportWindow(m_state.reportOptions, msg(), this);
+    m_reportWindow->setPrintEnabled(true);
+    connect(m_reportWindow, &ReportWindow::printRequested, this, &MainWindow::printList);
+    connect(m_reportWindow, &ReportWindow::optionsChanged, m_printPreview, &PrintPreviewWindow::refreshOptions);
+    connect(m_printPreview, &PrintPreviewWindow::optionsChanged, m_reportWindow, &ReportWindow::showOptions);
+    connect(m_printPreview, &PrintPreviewWindow::previewShown, m_reportWindow, &QWidget::close);
     // An unusable folder: the settings window lets the user choose another,
     // which the next report uses.
     connect(m_reportWindow, &ReportWindow::settingsRequested, this, [this] {

@@ -144,7 +144,7 @@ public:
     RequirementWindow* requirementWindow() const { return m_requirementWindow; }
     ReportWindow* reportWindow() const { return m_reportWindow; }
     // The report options the report window and the print preview share.
-    ReportOptions& reportOptions() { return m_reportOptions; }
+    ReportOptions& reportOptions() { return m_state.reportOptions; }
     const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
@@ -224,7 +224,6 @@ private:
     SettingsWindow* m_settingsWindow = nullptr;
     SettingsStore* m_settingsStore = nullptr;
     bool m_settingsWritten = false;
-    ReportOptions m_reportOptions;
     ReportWindow* m_reportWindow = nullptr;
     DesktopShell* m_shell = nullptr;
     ExactPropertiesWindow* m_exactWindow = nullptr;

@@ -30,6 +30,7 @@
 #include <QItemSelectionModel>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QListWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTimer>
@@ -873,6 +874,30 @@ private slots:
         QCOMPARE(preview->layout()->pageCount, 1);
         QCOMPARE(preview->layout()->itemCount, 1);
         QCOMPARE(preview->findChild<QPushButton*>("SettingsButton")->text(), QStringLiteral("Settings...."));
+        preview->hide();
+    }
+
+    void reportWindowPrintsThroughThePreviewWithTheSameOptions()
+    {
+        window().start();
+        listRectTubes({"40x20x3"});
+        window().printPreview()->useSystemPrinter(false);
+        window().action(Command::ReportGenerator)->trigger();
+        ReportWindow* report = window().reportWindow();
+        QVERIFY(report->isVisible());
+        QVERIFY(report->printButton()->isEnabled());
+        // One set of options: switching a column off in the report window is
+        // what the preview lays out.
+        QListWidgetItem* eModulus = report->visibleList()->item(0);
+        eModulus->setCheckState(Qt::Unchecked);
+        QVERIFY(!window().reportOptions().visibleColumns[0]);
+        QTest::mouseClick(report->printButton(), Qt::LeftButton);
+        PrintPreviewWindow* preview = window().printPreview();
+        QVERIFY(preview->isVisible());
+        QVERIFY(!report->isVisible());
+        QCOMPARE(preview->layout()->itemCount, 1);
+        QCOMPARE(&report->options(), &window().reportOptions());
+        eModulus->setCheckState(Qt::Checked);
         preview->hide();
     }
 
