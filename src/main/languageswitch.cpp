@@ -62,6 +62,8 @@ void LanguageSwitch::apply(const LanguageTexts& texts)
     m_messages = texts.messages;
     applyComponents(texts);
     applyTabs(texts.tabCaptions);
+    if (componentsChanged)
+        componentsChanged(texts);
     if (messagesChanged)
         messagesChanged(m_messages);
     for (const auto& retranslate : m_windows)

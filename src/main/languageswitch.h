@@ -44,8 +44,11 @@ public:
     }
     void addMaterialList(QComboBox* box);
     void addMenuTree(SectionKind kind, QTreeWidget* tree);
-    // Called with the new messages after the components and tabs are set and
-    // before the other windows: the main window takes its table here.
+    // Called with the language's texts after the main window's components
+    // and tabs are set (windows that show main-menu texts take them here),
+    // then with the new messages before the other windows: the main window
+    // takes its table there.
+    std::function<void(const LanguageTexts&)> componentsChanged;
     std::function<void(const MessageTable&)> messagesChanged;
 
     void apply(const LanguageTexts& texts);

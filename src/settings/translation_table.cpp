@@ -20,7 +20,7 @@ std::optional<int> readCount(const QString& line, int max)
 
 TranslationTable::TranslationTable(int columns, int rows)
     : m_columns(std::clamp(columns, 0, MaxColumns))
-    , m_rows(std::clamp(rows, 0, MaxRows))
+    , m_rows(std::clamp(rows, 0, m_columns > 0 ? std::min<int>(MaxRows, int(MaxCells / m_columns)) : MaxRows))
     , m_cells(std::size_t(m_columns) * std::size_t(m_rows))
 {
 }
@@ -32,7 +32,7 @@ std::optional<TranslationTable> TranslationTable::parse(const QString& text)
         return std::nullopt;
     const auto columns = readCount(lines[0], MaxColumns);
     const auto rows = readCount(lines[1], MaxRows);
-    if (!columns || !rows)
+    if (!columns || !rows || !fits(*columns, *rows))
         return std::nullopt;
     TranslationTable table(*columns, *rows);
     // Lines past the end of the text read as empty cells.
@@ -85,7 +85,7 @@ void TranslationTable::addUserColumns()
 
 void TranslationTable::setRowCount(int rows)
 {
-    rows = std::clamp(rows, 1, MaxRows);
+    rows = std::clamp(rows, 1, std::min<int>(MaxRows, int(MaxCells / std::max(1, m_columns))));
     if (rows == m_rows)
         return;
     std::vector<QString> cells(std::size_t(m_columns) * std::size_t(rows));
@@ -98,7 +98,7 @@ void TranslationTable::setRowCount(int rows)
 
 void TranslationTable::setColumnCount(int columns)
 {
-    columns = std::clamp(columns, 1, MaxColumns);
+    columns = std::clamp(columns, 1, std::min<int>(MaxColumns, int(MaxCells / std::max(1, m_rows))));
     m_cells.resize(std::size_t(columns) * std::size_t(m_rows));
     m_columns = columns;
 }
@@ -232,6 +232,10 @@ WholeTableRead readWholeTable(const QByteArray& bytes)
     const auto rows = readCount(lines[1], TranslationTable::MaxRows);
     if (!columns || !rows) {
         read.error = QStringLiteral("the column or row count does not read");
+        return read;
+    }
+    if (!TranslationTable::fits(*columns + 1, *rows)) {
+        read.error = QStringLiteral("%1 columns of %2 rows are more cells than a table may hold").arg(*columns).arg(*rows);
         return read;
     }
     TranslationTable table(*columns + 1, *rows);

@@ -20,6 +20,9 @@ public:
     // Tables larger than this are refused rather than allocated.
     static constexpr int MaxColumns = 1000;
     static constexpr int MaxRows = 100000;
+    // Also at most this many cells in all (the built-in grid has 2219).
+    static constexpr qsizetype MaxCells = 1000000;
+    static bool fits(int columns, int rows) { return qsizetype(columns) * rows <= MaxCells; }
 
     TranslationTable() = default;
     TranslationTable(int columns, int rows);

@@ -142,12 +142,31 @@ TEST(WholeTableFile, AShortFileKeepsWhatWasRead)
     EXPECT_EQ(read.cellsRead, 4);
     EXPECT_EQ(read.table->cell(0, 1), "Components");
     EXPECT_TRUE(read.table->cell(1, 1).isEmpty());
+    // Counts that would ask for more cells than a table holds (999 x 100000
+    // from a file of a few bytes) are refused before anything is allocated.
     for (const QByteArray& bad : {QByteArray("6\r\n"), QByteArray("six\r\n317\r\n"), QByteArray("6\r\n0\r\n"),
-                                  QByteArray("100000000\r\n100000000\r\n")}) {
+                                  QByteArray("100000000\r\n100000000\r\n"), QByteArray("999\r\n100000\r\n"),
+                                  QByteArray("20\r\n50000\r\n")}) {
         const WholeTableRead refused = readWholeTable(bad);
         EXPECT_FALSE(refused.table.has_value()) << bad.toStdString();
         EXPECT_FALSE(refused.error.isEmpty());
     }
+}
+
+TEST(TranslationGridEditing, GrowingStaysWithinTheCellLimit)
+{
+    const auto wide = readWholeTable("199\r\n2\r\n");
+    ASSERT_TRUE(wide.table.has_value());
+    TranslationTable grid = *wide.table;
+    EXPECT_EQ(grid.columnCount(), 200);
+    UserColumnRead many;
+    many.rowCount = TranslationTable::MaxRows;
+    applyUserColumn(grid, many);
+    EXPECT_EQ(grid.rowCount(), TranslationTable::MaxCells / 200);
+    grid.setColumnCount(1000);
+    EXPECT_EQ(grid.columnCount(), 200);
+    EXPECT_FALSE(TranslationTable::parse("1000\r\n1001\r\n").has_value());
+    EXPECT_TRUE(TranslationTable::parse("1000\r\n1000\r\n").has_value());
 }
 
 TEST(TranslationGridEditing, InsertDeleteRenumber)
