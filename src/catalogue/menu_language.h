@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/profile_catalogue.h"
-#include "sections/section_kind.h"
+#include "base/section_kind.h"
 
 #include <QString>
 #include <QStringList>

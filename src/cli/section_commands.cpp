@@ -1,5 +1,6 @@
 // The section commands: computed values, pictures, profile records and menus.
 #include "cli_common.h"
+#include "exact_output.h"
 
 #include "catalogue/menu_language.h"
 #include "catalogue/profile_catalogue.h"
@@ -11,8 +12,8 @@
 #include "sections/profiles.h"
 #include "sections/tab_computations.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
-#include "sections/section_kind.h"
+#include "base/number_format.h"
+#include "base/section_kind.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -36,7 +37,7 @@ int sectionCommand(const QStringList& args)
     const auto o = parseOptions(args,
                                 {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "--limits",
                                  "--language"},
-                                {"--json"}, error);
+                                {"--json", "--exact"}, error);
     if (!o)
         return fail(error);
     SectionKind kind{};
@@ -71,6 +72,14 @@ int sectionCommand(const QStringList& args)
         return ExitRejected;
     }
     const SectionProperties& p = *result.properties;
+    std::optional<ExactReport> exact;
+    if (o->has("--exact")) {
+        exact = exactReport(*o, kind, ctx, p);
+        if (!exact->error.isEmpty()) {
+            printLine(stderr, QStringLiteral("morvane-cli: no exact properties: ") + exact->error);
+            return ExitRejected;
+        }
+    }
     const long double weight = weightPerMetre(ReadDensity(ctx.densityText, ctx.units).value, p.Area);
     const std::vector<std::pair<QString, long double>> values{
         {"Area", p.Area},       {"weight", weight},     {"Ix", p.Ix},         {"Iy", p.Iy},
@@ -86,12 +95,19 @@ int sectionCommand(const QStringList& args)
                                      {"colour", panelColourName(line.colour)}});
         object.insert("panel", panel);
         object.insert("messages", QJsonArray::fromStringList(result.messages));
+        if (exact)
+            object.insert("exact", exact->json);
         printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
     } else {
         for (const auto& [name, value] : values)
             printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
         printLine(stdout, QString());
         printPanel(lines, o->get("--limits").has_value());
+        if (exact) {
+            printLine(stdout, QString());
+            for (const QString& line : exact->lines)
+                printLine(stdout, line);
+        }
     }
     for (const QString& message : result.messages)
         printLine(stderr, message);
@@ -199,7 +215,8 @@ int catalogueCommand(const QStringList& args)
 
 const CliCommandRegistration sectionRegistration({"section",
     "  morvane-cli section --kind KIND (--entry TEXT | --dims A,B,...) [--angle N]\n"
-    "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--language en|hu|nl] [--json]",
+    "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--language en|hu|nl]\n"
+    "                      [--json] [--exact]",
     false, sectionCommand});
 const CliCommandRegistration pictureRegistration({"picture",
     "  morvane-cli picture --kind KIND (--entry TEXT | --dims A,B,...) [--angle N] -o FILE.png",
