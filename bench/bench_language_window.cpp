@@ -26,17 +26,7 @@ static void ApplyLanguageToTheProgram(benchmark::State& state)
     window.resize(780, 700);
     window.show();
     window.start();
-    ProgressWindow progress;
-    TranslationWindow translation(MessageTable::english());
-    LanguageSwitch languages(&window, &progress);
-    for (SectionKind kind : AllSectionKinds)
-        languages.addMenuTree(kind, window.tree(kind));
-    for (QComboBox* box : {window.eModulusBox(), window.densityBox(), window.poissonBox()})
-        languages.addMaterialList(box);
-    languages.addWindow(window.unitsWindow());
-    languages.addWindow(window.requirementWindow());
-    languages.addWindow(&translation);
-    translation.applyLanguage = [&](int, const LanguageTexts& texts) { languages.apply(texts); };
+    TranslationWindow& translation = *window.translationWindow();
     int position = 1;
     for (auto _ : state) {
         translation.chooseLanguage(position);

@@ -6,12 +6,14 @@
 #include "catalogue/menu_language.h"
 
 #include <QAbstractButton>
+#include <algorithm>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 static_assert(MenuEntryTextRole == Qt::UserRole + 1);
@@ -76,6 +78,9 @@ void LanguageSwitch::applyComponents(const LanguageTexts& texts)
 {
     if (!m_mainWindow)
         return;
+    // Tool buttons that show a command's action take their hints last: a
+    // change of the action's text would otherwise give them the action's tip.
+    std::vector<std::pair<QToolButton*, QString>> toolButtons;
     for (QObject* object : m_mainWindow->findChildren<QObject*>()) {
         const QString name = object->objectName();
         if (name.isEmpty())
@@ -88,6 +93,8 @@ void LanguageSwitch::applyComponents(const LanguageTexts& texts)
             action->setText(*text);
             if (hint)
                 action->setToolTip(*text);
+        } else if (auto* tool = qobject_cast<QToolButton*>(object); tool && hint && tool->defaultAction()) {
+            toolButtons.emplace_back(tool, *text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
             if (hint)
                 button->setToolTip(*text);
@@ -100,6 +107,17 @@ void LanguageSwitch::applyComponents(const LanguageTexts& texts)
         }
         // The material lists are rewritten by their own rule; the tab bar
         // takes the tab rows.
+    }
+    // The first button of a command gives the command its hint (it stays
+    // when the command is enabled or disabled); a second button keeps its own.
+    std::vector<QAction*> hinted;
+    for (const auto& [tool, text] : toolButtons) {
+        QAction* action = tool->defaultAction();
+        if (std::find(hinted.begin(), hinted.end(), action) == hinted.end()) {
+            action->setToolTip(text);
+            hinted.push_back(action);
+        }
+        tool->setToolTip(text);
     }
 }
 

@@ -30,6 +30,9 @@ class ResultsPanelView;
 class SectionPage;
 class SettingsStore;
 class SettingsWindow;
+class LanguageSwitch;
+class ProgressWindow;
+class TranslationWindow;
 class UnitsWindow;
 
 class MainWindow : public QMainWindow {
@@ -114,7 +117,19 @@ public:
     SettingsWindow* settingsWindow() const { return m_settingsWindow; }
     void showSettingsWindow();
     void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
+    // Reads the stored language and folder and applies the language.
     void readSettings();
+
+    // Languages: the translation window (it holds the table), the switch
+    // that applies a language to every window, and the active messages.
+    TranslationWindow* translationWindow() const { return m_translationWindow; }
+    LanguageSwitch* languageSwitch() const { return m_languageSwitch; }
+    ProgressWindow* progressWindow() const { return m_progressWindow; }
+    void showTranslationWindow();
+    const MessageTable& messages() const { return m_state.messages; }
+    // Takes a language's messages: grid header, status line, tab captions,
+    // and the current section computed again.
+    void setMessages(const MessageTable& messages);
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
@@ -162,6 +177,9 @@ private:
     SettingsWindow* m_settingsWindow = nullptr;
     SettingsStore* m_settingsStore = nullptr;
     bool m_settingsWritten = false;
+    ProgressWindow* m_progressWindow = nullptr;
+    TranslationWindow* m_translationWindow = nullptr;
+    LanguageSwitch* m_languageSwitch = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
 };

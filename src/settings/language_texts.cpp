@@ -5,11 +5,6 @@
 #include <algorithm>
 #include <array>
 
-int languageColumn(int position)
-{
-    return position + 2;
-}
-
 std::optional<int> languagePositionOfCode(const QString& code)
 {
     static const QStringList codes{QStringLiteral("en"), QStringLiteral("hu"), QStringLiteral("nl")};
@@ -21,8 +16,7 @@ std::optional<int> languagePositionOfCode(const QString& code)
 
 QStringList languageListNames()
 {
-    return {QStringLiteral("English"), QStringLiteral("Hungarian"), QStringLiteral("Dutch"),
-            QStringLiteral("My Translate")};
+    return LanguageNames + QStringList{QStringLiteral("My Translate")};
 }
 
 std::optional<QString> LanguageTexts::component(const QString& name) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/message_table.h"
+#include "settings/settings_store.h"
 
 #include <QHash>
 #include <QString>
@@ -10,11 +11,11 @@
 class TranslationTable;
 
 // The languages of the settings window's list, by position; the translation
-// window's list adds "My Translate". The active column is position + 2.
+// window's list adds "My Translate". The active column is position + 2
+// (languageColumn).
 enum class Language { English = 0, Hungarian = 1, Dutch = 2, MyTranslate = 3 };
 inline constexpr int BuiltInLanguageCount = 3;
 
-int languageColumn(int position);
 // "en", "hu" and "nl", as the command line takes them.
 std::optional<int> languagePositionOfCode(const QString& code);
 // The names of the translation window's list, in order.

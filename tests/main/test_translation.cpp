@@ -1,6 +1,8 @@
 #include "languageswitch.h"
 #include "mainwindow.h"
 #include "progresswindow.h"
+#include "resultspanelview.h"
+#include "settingswindow.h"
 #include "requirementwindow.h"
 #include "translationwindow.h"
 #include "unitswindow.h"
@@ -8,6 +10,7 @@
 #include "catalogue/menu_language.h"
 #include "catalogue/profile_catalogue.h"
 #include "settings/message_table.h"
+#include "settings/settings_store.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,6 +25,8 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -104,20 +109,22 @@ class TranslationTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
-    std::unique_ptr<ProgressWindow> m_progress;
-    std::unique_ptr<TranslationWindow> m_window;
-    std::unique_ptr<LanguageSwitch> m_switch;
+    ProgressWindow* m_progress = nullptr;
+    TranslationWindow* m_window = nullptr;
+    LanguageSwitch* m_switch = nullptr;
     QStringList m_shown;
     QString m_answer;
     QString m_saveTo;
     QString m_openFrom;
-    int m_progressShown = 0;
 
     void build()
     {
         m_main = std::make_unique<MainWindow>();
-        m_progress = std::make_unique<ProgressWindow>();
-        m_window = std::make_unique<TranslationWindow>(MessageTable::english());
+        m_main->askYesNo = [](const QString&) { return false; };
+        m_progress = m_main->progressWindow();
+        m_window = m_main->translationWindow();
+        m_switch = m_main->languageSwitch();
+        QVERIFY(m_progress && m_window && m_switch);
         m_window->showMessage = [this](const QString& text) { m_shown << text; };
         m_window->askText = [this](const QString&, const QString&) { return m_answer; };
         m_window->askYesNo = [](const QString&) { return true; };
@@ -125,15 +132,6 @@ class TranslationTest : public QObject {
             return m_saveTo.isEmpty() ? QString() : QDir(m_saveTo).filePath(proposed);
         };
         m_window->askOpenFile = [this] { return m_openFrom; };
-        m_switch = std::make_unique<LanguageSwitch>(m_main.get(), m_progress.get());
-        for (SectionKind kind : AllSectionKinds)
-            m_switch->addMenuTree(kind, m_main->tree(kind));
-        for (QComboBox* box : {m_main->eModulusBox(), m_main->densityBox(), m_main->poissonBox()})
-            m_switch->addMaterialList(box);
-        m_switch->addWindow(m_main->unitsWindow());
-        m_switch->addWindow(m_main->requirementWindow());
-        m_switch->addWindow(m_window.get());
-        m_window->applyLanguage = [this](int, const LanguageTexts& texts) { m_switch->apply(texts); };
     }
 
 private slots:
@@ -163,7 +161,6 @@ private slots:
         QCOMPARE(typical->toolTip(), utf8("Jellemz\xc5\x91 t\xc3\xadpusok"));
         QCOMPARE(typical->text(), QStringLiteral("Typical"));
         QCOMPARE(m_main->findChild<QAction*>("Kilps1")->text(), utf8("Kil\xc3\xa9p\xc3\xa9s"));
-        QCOMPARE(m_main->findChild<QAction*>("SpeedButton27")->toolTip(), utf8("Kil\xc3\xa9p\xc3\xa9s"));
         QCOMPARE(m_main->findChild<QAction*>("Lez1")->text(), utf8("Eszk\xc3\xb6z\xc3\xb6k"));
         // Other windows re-read their texts.
         QCOMPARE(m_window->windowTitle(), utf8("Ford\xc3\xadt\xc3\xa1s...."));
@@ -354,13 +351,86 @@ private slots:
         QCOMPARE(m_main->tabBar()->tabText(0), QStringLiteral("Koker!"));
     }
 
+    void toolsMenuOpensTheWindowNotModal()
+    {
+        QAction* translation = m_main->findChild<QAction*>("Translation1");
+        QVERIFY(translation);
+        QVERIFY(translation->isEnabled());
+        translation->trigger();
+        QVERIFY(m_window->isVisible());
+        QVERIFY(!m_window->isModal());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Translation...."));
+    }
+
+    void settingsWindowChoiceAndStoredLanguageApplyAtOnce()
+    {
+        emit m_main->settingsWindow()->languageChosen(1);
+        QCOMPARE(m_main->messages()(1), QStringLiteral("Hiba. Rossz adatok !"));
+        QCOMPARE(m_window->languageList()->currentIndex(), 1);
+        // The settings window's own texts and captions follow.
+        QCOMPARE(m_main->settingsWindow()->windowTitle(), utf8("Be\xc3\xa1ll\xc3\xadt\xc3\xa1sok...."));
+
+        QTemporaryDir dir;
+        QSettingsStore store(dir.filePath("settings.ini"));
+        QVERIFY(store.WriteSetting(ProgramSettingsKey, LanguageValue, QStringLiteral("2")));
+        build();
+        m_main->setSettingsStore(&store);
+        m_main->readSettings();
+        QCOMPARE(m_main->tabBar()->tabText(0), QStringLiteral("Kokerprofiel"));
+        QCOMPARE(m_main->messages()(187), QStringLiteral("Staal"));
+        QCOMPARE(m_window->languageList()->currentText(), QStringLiteral("Dutch"));
+        m_main->setSettingsStore(nullptr);
+    }
+
+    void toolBarHintsSurviveEnablingTheirCommands()
+    {
+        m_window->chooseLanguage(1);
+        auto* exit = m_main->findChild<QToolButton*>("SpeedButton27");
+        QVERIFY(exit);
+        QCOMPARE(exit->toolTip(), utf8("Kil\xc3\xa9p\xc3\xa9s"));
+        auto* units = m_main->findChild<QToolButton*>("SpeedButton29");
+        QVERIFY(units);
+        QCOMPARE(units->toolTip(), utf8("List\xc3\xa1z\xc3\xa1si m\xc3\xa9rt\xc3\xa9kegys\xc3\xa9gek..."));
+        exit->defaultAction()->setEnabled(false);
+        exit->defaultAction()->setEnabled(true);
+        QCOMPARE(exit->toolTip(), utf8("Kil\xc3\xa9p\xc3\xa9s"));
+        // Push buttons that stand for a command follow its text.
+        QCOMPARE(m_main->deleteButton()->text(), utf8("Kijel\xc3\xb6lt t\xc3\xa9tel(ek) t\xc3\xb6rl\xc3\xa9se"));
+    }
+
+    void sectionsComputeFromTranslatedTrees()
+    {
+        m_main->show();
+        m_main->start();
+        m_window->chooseLanguage(1);
+        QTreeWidget* u = m_main->tree(SectionKind::U);
+        m_main->tabBar()->setCurrentIndex(int(SectionKind::U));
+        u->setCurrentItem(itemAt(u, 2));
+        QCOMPARE(u->currentItem()->text(0), QStringLiteral("Melegen hengerelt U50x38"));
+        bool found = false;
+        for (const PanelLine& line : m_main->resultsPanel(SectionKind::U)->panel().lines()) {
+            if (line.label.startsWith(utf8("Ix /Inercianyomat\xc3\xa9k/"))) {
+                QCOMPARE(line.value.trimmed(), QStringLiteral("26.40 [cm4]"));
+                found = true;
+            }
+        }
+        QVERIFY(found);
+        QVERIFY(m_main->toListButton(SectionKind::U)->isEnabled());
+        // The custom entry, shown in Hungarian, still opens the fields.
+        u->setCurrentItem(itemAt(u, 0));
+        QVERIFY(m_main->field(SectionKind::U, 0)->isEnabled());
+        // The switched tab keeps the language's long caption.
+        QCOMPARE(m_main->tabBar()->tabText(0), utf8("Z\xc3\xa1rtszelv."));
+    }
+
     void textsFitTheirControlsInEveryLanguage()
     {
         m_main->resize(780, 700);
         m_main->show();
         m_main->start();
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-        QWidget* windows[] = {m_main->unitsWindow(), m_main->requirementWindow(), m_window.get(), m_progress.get()};
+        QWidget* windows[] = {m_main->unitsWindow(), m_main->requirementWindow(), m_window, m_progress,
+                             m_main->settingsWindow()};
         for (QWidget* w : windows)
             w->show();
         // The check sees a text that cannot fit the fixed-size requirement window.
