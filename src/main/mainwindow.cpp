@@ -398,6 +398,7 @@ void MainWindow::switchTab()
 ComputeContext MainWindow::context(SectionKind kind) const
 {
     ComputeContext ctx;
+    ctx.messages = &m_state.messages;
     ctx.densityText = m_materialBar->densityBox()->currentText();
     ctx.units = m_state.units;
     ctx.angle = page(kind)->angle();

@@ -414,6 +414,9 @@ private slots:
                 found = true;
             }
         }
+        if (!found)
+            for (const PanelLine& line : m_main->resultsPanel(SectionKind::U)->panel().lines())
+                qDebug() << line.label << line.value;
         QVERIFY(found);
         QVERIFY(m_main->toListButton(SectionKind::U)->isEnabled());
         // The custom entry, shown in Hungarian, still opens the fields.
