@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "exactpropertieswindow.h"
 #include "itemgrid.h"
 #include "languageswitch.h"
 #include "materialbar.h"
@@ -150,6 +151,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_settingsWindow = new SettingsWindow(messages(), this);
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
+    m_exactWindow = new ExactPropertiesWindow(messages(), this);
 
     // Languages: the translation window is created last; the switch reaches
     // every window through its retranslate.
@@ -169,6 +171,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_languageSwitch->addWindow(m_unitsWindow);
     m_languageSwitch->addWindow(m_requirementWindow);
     m_languageSwitch->addWindow(m_settingsWindow);
+    m_languageSwitch->addWindow(m_exactWindow);
     m_languageSwitch->addWindow(m_translationWindow);
     m_translationWindow->applyLanguage = [this](int, const LanguageTexts& texts) { m_languageSwitch->apply(texts); };
     connect(m_settingsWindow, &SettingsWindow::languageChosen, m_translationWindow,
@@ -205,13 +208,15 @@ void MainWindow::buildActions()
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
         {Command::CorrectItem, &MainWindow::correctSelectedItem},
         {Command::RotateSection, &MainWindow::rotateSection},
+        {Command::ExactProperties, &MainWindow::showExactPropertiesWindow},
     };
     for (const auto& [command, run] : handlers)
         connect(action(command), &QAction::triggered, this, run);
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::Exit, Command::UnitsForListing,
-                      Command::Settings, Command::Translation, Command::Help, Command::About})
+                      Command::Settings, Command::Translation, Command::Help, Command::About,
+                      Command::ExactProperties})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -390,6 +395,8 @@ void MainWindow::switchTab()
     p->showSelection();
     if (kindComputes(kind))
         recompute(kind);
+    else
+        forwardToExactWindow(kind, std::nullopt);
 }
 
 // ---------------------------------------------------------------------------
@@ -489,8 +496,30 @@ void MainWindow::apply(SectionKind kind, const TabResult& result)
     if (result.properties)
         m_state.properties = *result.properties;
     redrawOverlay();
+    forwardToExactWindow(kind, result.properties);
     for (const QString& message : result.messages)
         showMessage(message);
+}
+
+void MainWindow::forwardToExactWindow(SectionKind kind, const std::optional<SectionProperties>& panel)
+{
+    if (kind != currentKind())
+        return;
+    const SectionPage* p = page(kind);
+    ExactRequest request;
+    request.kind = kind;
+    request.entry = p->selectedEntry();
+    request.fields = p->fieldTexts();
+    request.arrangement = std::max(0, p->arrangementChoice());
+    request.angle = p->angle();
+    m_exactWindow->setSection(request, panel);
+}
+
+void MainWindow::showExactPropertiesWindow()
+{
+    m_exactWindow->show();
+    m_exactWindow->raise();
+    m_exactWindow->activateWindow();
 }
 
 void MainWindow::redrawOverlay()

@@ -23,6 +23,7 @@ class QTabBar;
 class QTableView;
 class QTreeWidget;
 class DesktopShell;
+class ExactPropertiesWindow;
 class MaterialBar;
 class MessageTable;
 class RequirementWindow;
@@ -131,6 +132,11 @@ public:
     // and the current section computed again.
     void setMessages(const MessageTable& messages);
 
+    // "Exact properties": the window follows every computation pass of the
+    // current tab.
+    ExactPropertiesWindow* exactPropertiesWindow() const { return m_exactWindow; }
+    void showExactPropertiesWindow();
+
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
 
@@ -152,6 +158,7 @@ private:
     void recompute(SectionKind kind);
     void apply(SectionKind kind, const TabResult& result);
     void redrawOverlay();
+    void forwardToExactWindow(SectionKind kind, const std::optional<SectionProperties>& panel);
     struct ComputeContext context(SectionKind kind) const;
     void updateStatus();
     void userSelectedRow(int row);
@@ -181,5 +188,6 @@ private:
     TranslationWindow* m_translationWindow = nullptr;
     LanguageSwitch* m_languageSwitch = nullptr;
     DesktopShell* m_shell = nullptr;
+    ExactPropertiesWindow* m_exactWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
 };
