@@ -173,7 +173,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_languageSwitch->addWindow(m_settingsWindow);
     m_languageSwitch->addWindow(m_exactWindow);
     m_languageSwitch->addWindow(m_translationWindow);
-    m_translationWindow->applyLanguage = [this](int, const LanguageTexts& texts) { m_languageSwitch->apply(texts); };
+    m_translationWindow->applyLanguage = [this](int position, const LanguageTexts& texts) {
+        // A built-in language chosen here is the one stored at exit, too.
+        if (position < BuiltInLanguageCount)
+            m_settingsWindow->setLanguage(position);
+        m_languageSwitch->apply(texts);
+    };
     connect(m_settingsWindow, &SettingsWindow::languageChosen, m_translationWindow,
             &TranslationWindow::chooseLanguage);
 

@@ -379,6 +379,11 @@ private slots:
         QCOMPARE(m_main->tabBar()->tabText(0), QStringLiteral("Kokerprofiel"));
         QCOMPARE(m_main->messages()(187), QStringLiteral("Staal"));
         QCOMPARE(m_window->languageList()->currentText(), QStringLiteral("Dutch"));
+        // Chosen in the translation window: the settings window stores it.
+        m_window->chooseLanguage(1);
+        QCOMPARE(m_main->settingsWindow()->language(), 1);
+        m_window->test();
+        QCOMPARE(m_main->settingsWindow()->language(), 1);
         m_main->setSettingsStore(nullptr);
     }
 
