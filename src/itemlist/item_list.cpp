@@ -160,6 +160,7 @@ ListTotals ShowListTotals(const ItemList& list, const MessageTable& m)
     for (int r = 1; r <= list.count(); ++r) {
         if (!list.row(r).isPlate)
             continue;
+        ++totals.plateRows;
         add(list.row(r).cells[6], weight);
         add(list.row(r).cells[7], outside);
     }

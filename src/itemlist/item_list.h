@@ -93,6 +93,7 @@ struct ListTotals {
     QString weight;  // "Total weight:" + ...
     QString outside; // "Total outside:" + ...
     bool unreadable = false; // a cell did not read (message 1, once)
+    int plateRows = 0;       // the plate rows summed
 };
 // Sums the weights (column 6) and surfaces (column 7) of the plate rows.
 ListTotals ShowListTotals(const ItemList& list, const MessageTable& messages);

@@ -6,11 +6,59 @@
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QScopedValueRollback>
 #include <QTimer>
 
+ItemGridHeader::ItemGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
+{
+    QFont small = font();
+    small.setPixelSize(9);
+    small.setBold(true);
+    setFont(small);
+    setFixedHeight(35);
+    setSectionResizeMode(QHeaderView::Fixed);
+}
+
+QFont ItemGridHeader::captionFont(const QFont& base, const QString& caption, int width)
+{
+    QFont font = base;
+    if (font.pixelSize() < 0)
+        font.setPixelSize(QFontInfo(base).pixelSize());
+    const QStringList lines = caption.split(QLatin1Char('\n'));
+    const auto fits = [&] {
+        const QFontMetrics metrics(font);
+        for (const QString& line : lines)
+            if (metrics.horizontalAdvance(line) > width)
+                return false;
+        return true;
+    };
+    while (font.pixelSize() > 6 && !fits())
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+void ItemGridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
+{
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    option.rect = rect;
+    option.section = logicalIndex;
+    style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
+    const QString caption = model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+    // The caption has the cell less its one-pixel grid line.
+    const QRect area = rect.adjusted(0, 0, -1, 0);
+    painter->save();
+    painter->setFont(captionFont(font(), caption, area.width()));
+    painter->setPen(palette().color(QPalette::ButtonText));
+    painter->drawText(area, Qt::AlignCenter, caption);
+    painter->restore();
+}
+
 ItemGrid::ItemGrid(ItemList& list, QWidget* parent) : QTableView(parent)
 {
+    setHorizontalHeader(new ItemGridHeader(this));
     setObjectName(QStringLiteral("StringGrid1"));
     m_model = new ItemListModel(list, this);
     setModel(m_model);
@@ -19,13 +67,11 @@ ItemGrid::ItemGrid(ItemList& list, QWidget* parent) : QTableView(parent)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(32);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // One block of rows: Delete removes from the first to the last selected
+    // row, so nothing unselected may lie between them.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    QFont small = horizontalHeader()->font();
-    small.setPixelSize(9);
-    horizontalHeader()->setFont(small);
-    horizontalHeader()->setFixedHeight(35);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const int widths[12] = {20, 0, 137, 60, 40, 60, 80, 80, 80, 70, 40, 70};
     for (int c = 0; c < 12; ++c)
         setColumnWidth(c, widths[c]);

@@ -1,8 +1,23 @@
 #pragma once
 
 #include <QList>
+#include <QHeaderView>
 #include <QTableView>
 #include <utility>
+
+// The header strip: each caption centred in its cell, its lines in the
+// header font or, where a line would not fit the cell, a smaller one.
+class ItemGridHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit ItemGridHeader(QWidget* parent = nullptr);
+    // The largest font, not above `base` and not below 6 pixels, in which
+    // every line of the caption fits `width` pixels.
+    static QFont captionFont(const QFont& base, const QString& caption, int width);
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+};
 
 class ItemList;
 class ItemListModel;

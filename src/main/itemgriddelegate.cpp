@@ -52,6 +52,13 @@ QFont ItemGridDelegate::cellFont(bool bold)
     return font;
 }
 
+QFont ItemGridDelegate::fittingFont(QFont font, const QString& text, int width)
+{
+    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
 void ItemGridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const bool selected = option.state & QStyle::State_Selected;
@@ -81,6 +88,11 @@ void ItemGridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, co
         p->setClipRect(option.rect);
         p->drawText(area, Qt::AlignLeft | (fits ? Qt::AlignVCenter : Qt::AlignTop), lines.join(QLatin1Char('\n')));
         p->setClipping(false);
+    } else if (index.column() == 0) {
+        // The item number fills its narrow column: no leading blank, and a
+        // smaller font where "250" would not fit.
+        p->setFont(fittingFont(p->font(), text, r.width()));
+        p->drawText(r, Qt::AlignCenter, text);
     } else {
         p->drawText(r, Qt::AlignCenter, QLatin1Char(' ') + text);
     }

@@ -20,6 +20,9 @@ public:
     static int designationHeight(const QString& text, const QFontMetrics& metrics, int width);
     // Arial 8, bold on selected rows.
     static QFont cellFont(bool bold);
+    // The font, made smaller where needed (not below 6 points), in which the
+    // text fits the width.
+    static QFont fittingFont(QFont font, const QString& text, int width);
 
     // The row under correction blinks: its cells' top and bottom edges in
     // red and navy, swapping with each phase.

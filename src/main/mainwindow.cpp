@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "exactpropertieswindow.h"
+#include "helpwindow.h"
 #include "itemgrid.h"
 #include "languageswitch.h"
 #include "materialbar.h"
@@ -37,12 +38,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -89,9 +93,21 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_shell = m_systemShell.get();
     showMessage = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Morvane"), text); };
     askText = [this](const QString& caption, const QString& prompt, const QString& initial) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, initial, &ok);
-        return ok ? text : initial;
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(initial);
+        if (auto* edit = dialog.findChild<QLineEdit*>())
+            edit->setMaxLength(m_textLimit > 0 ? m_textLimit : 32767);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : initial;
+    };
+    askSaveChanges = [this](const QString& text) {
+        switch (QMessageBox::question(this, QStringLiteral("Morvane"), text,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+        case QMessageBox::Yes: return SaveAnswer::Yes;
+        case QMessageBox::No: return SaveAnswer::No;
+        default: return SaveAnswer::Cancel;
+        }
     };
     askYesNo = [this](const QString& text) {
         return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
@@ -101,8 +117,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
     buildActions();
 
-    auto* body = new QWidget(this);
+    // The section area, the material bar and the list keep their design size
+    // in a small window, which scrolls instead of squeezing them.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* body = new QWidget(scroll);
+    body->setObjectName(QStringLiteral("Body"));
     auto* bodyLayout = new QVBoxLayout(body);
+    // The layout keeps the body at least as large as its parts need (the
+    // design size or more); below that the scroll area scrolls.
     bodyLayout->setContentsMargins(2, 2, 2, 2);
     bodyLayout->setSpacing(2);
     m_area = new QStackedWidget(body);
@@ -120,7 +144,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     bindButton(m_materialBar->rotateButton(), action(Command::RotateSection));
     connect(m_materialBar, &MaterialBar::messageRequested, this, [this](const QString& text) { showMessage(text); });
     // The weight follows the density.
-    connect(m_materialBar, &MaterialBar::densityChanged, this, &MainWindow::recomputeCurrent);
+    connect(m_materialBar, &MaterialBar::densityChanged, this, [this] {
+        if (m_state.SectionsEnabled && kindComputes(currentKind()))
+            recompute(currentKind());
+    });
     bodyLayout->addWidget(m_materialBar);
     bodyLayout->addWidget(buildListCommands());
 
@@ -130,7 +157,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     connect(m_grid, &ItemGrid::rowChosen, this, &MainWindow::userSelectedRow);
     connect(m_grid, &ItemGrid::correctionRequested, this, &MainWindow::correctSelectedItem);
     bodyLayout->addWidget(m_grid);
-    setCentralWidget(body);
+    scroll->setWidget(body);
+    setCentralWidget(scroll);
 
     for (QLabel*& panel : m_status) {
         panel = new QLabel(this);
@@ -172,6 +200,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_languageSwitch->addWindow(m_requirementWindow);
     m_languageSwitch->addWindow(m_settingsWindow);
     m_languageSwitch->addWindow(m_exactWindow);
+    // The help window is made when first asked for, in the language then active.
+    m_languageSwitch->addWindow([this](const MessageTable& m) {
+        if (m_helpWindow)
+            m_helpWindow->retranslate(m);
+    });
     m_languageSwitch->addWindow(m_translationWindow);
     m_translationWindow->applyLanguage = [this](int position, const LanguageTexts& texts) {
         // A built-in language chosen here is the one stored at exit, too.
@@ -236,14 +269,11 @@ QWidget* MainWindow::buildSectionArea()
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_tabs = new QTabBar(area);
+    m_tabs = new SectionTabBar({"RH Section", "CH Section", "RS Section", "CS Section", "Ribbon Section", "L Section",
+                                "T Section", "Plate", "U Section", "I Section"},
+                               area);
     m_tabs->setObjectName(QStringLiteral("tabcontrol1"));
-    m_tabs->setExpanding(false);
-    const char* captions[SectionKindCount] = {"RH Section", "CH Section",     "RS Section", "CS Section",
-                                              "Ribbon Section", "L Section", "T Section", "Plate",
-                                              "U Section",  "I Section"};
-    for (const char* c : captions)
-        m_tabs->addTab(QString::fromLatin1(c));
+    m_tabs->fitTo(DesignWidth - 4);
     layout->addWidget(m_tabs);
     m_panels = new QStackedWidget(area);
     layout->addWidget(m_panels);
@@ -294,13 +324,35 @@ void MainWindow::connectPage(SectionPage* page)
             if (m_state.plateRecord >= 0)
                 page->field(0)->setFocus();
         });
-    if (holdsOffKeys(kind)) {
-        connect(page, &SectionPage::treeKeyPressed, this, [this] { m_state.TreeUpdateEnabled = false; });
-        connect(page, &SectionPage::treeKeyReleased, this, [this, kind] {
-            m_state.TreeUpdateEnabled = true;
-            treeChanged(kind);
-        });
-    }
+    connect(page, &SectionPage::holdOffStarted, this, [this, kind] { startHoldOff(kind); });
+    connect(page, &SectionPage::holdOffEnded, this, &MainWindow::endHoldOff);
+}
+
+// While a key is held on a tree its selection moves without computing; the
+// computation runs once the key comes up. The key may come up on another
+// widget (Tab moves the focus), so any key release ends the hold-off, as do
+// the tree losing the focus and a mouse press on it.
+void MainWindow::startHoldOff(SectionKind kind)
+{
+    m_state.TreeUpdateEnabled = false;
+    m_heldTree = kind;
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::endHoldOff()
+{
+    if (m_state.TreeUpdateEnabled)
+        return;
+    qApp->removeEventFilter(this);
+    m_state.TreeUpdateEnabled = true;
+    treeChanged(m_heldTree);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        endHoldOff();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------
@@ -311,6 +363,7 @@ SectionKind MainWindow::currentKind() const
     return static_cast<SectionKind>(std::max(0, m_tabs->currentIndex()));
 }
 
+QTabBar* MainWindow::tabBar() const { return m_tabs; }
 QTreeWidget* MainWindow::tree(SectionKind kind) const { return page(kind)->tree(); }
 QLineEdit* MainWindow::field(SectionKind kind, int index) const { return page(kind)->field(index); }
 QPushButton* MainWindow::toListButton(SectionKind kind) const { return page(kind)->toListButton(); }
@@ -341,14 +394,25 @@ void MainWindow::start()
     newJob();
 }
 
+bool MainWindow::settleChanges()
+{
+    if (m_state.itemList.isEmpty())
+        return true;
+    switch (askSaveChanges(messages()(44))) {
+    case SaveAnswer::No: return true;
+    case SaveAnswer::Yes: return saveJob && saveJob();
+    case SaveAnswer::Cancel: break;
+    }
+    return false;
+}
+
 void MainWindow::newJob()
 {
+    if (!settleChanges())
+        return;
     m_state.RowBlinkEnabled = false;
     m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
-    if (!m_state.itemList.isEmpty() && askYesNo(messages()(44))) {
-        // Saving a job arrives with the job files.
-    }
     m_state.itemList.clear();
     m_state.SelectedRow = 1;
     rebuildGrid();
@@ -364,7 +428,9 @@ void MainWindow::newJob()
 
 QString MainWindow::askJobName(const QString& current)
 {
-    const QString answer = askText(messages()(46), messages()(45), current).left(24);
+    constexpr int JobNameLength = 24;
+    const QScopedValueRollback limit(m_textLimit, JobNameLength);
+    const QString answer = askText(messages()(46), messages()(45), current).left(JobNameLength);
     return answer.isEmpty() ? QStringLiteral("Noname") : answer;
 }
 
@@ -420,7 +486,7 @@ ComputeContext MainWindow::context(SectionKind kind) const
 
 void MainWindow::recomputeCurrent()
 {
-    if (m_state.SectionsEnabled && kindComputes(currentKind()))
+    if (m_state.SectionsEnabled)
         recompute(currentKind());
 }
 
@@ -435,8 +501,12 @@ void MainWindow::recompute(SectionKind kind)
 
 void MainWindow::plateChanged()
 {
-    const PlateResult result = plateEntry(page(SectionKind::Plate)->selectedEntry(), context(SectionKind::Plate),
-                                          ProfileTable::builtIn());
+    PlateResult result = plateEntry(page(SectionKind::Plate)->selectedEntry(), context(SectionKind::Plate),
+                                    ProfileTable::builtIn());
+    // Recomputing the plate that stays selected (new units or limits) keeps
+    // the typed lengths; only a newly chosen plate starts from "0".
+    if (result.record >= 0 && result.record == m_state.plateRecord)
+        result.tab.fieldTexts.reset();
     m_state.plateRecord = result.record;
     apply(SectionKind::Plate, result.tab);
     redrawPlate();
@@ -569,6 +639,15 @@ void MainWindow::rebuildGrid()
     const bool hasItems = !m_state.itemList.isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
     action(Command::CorrectItem)->setEnabled(hasItems);
+    showTotals();
+}
+
+void MainWindow::showTotals()
+{
+    // The totals of the plate rows the list holds now; none, no totals.
+    const ListTotals totals = ShowListTotals(m_state.itemList, messages());
+    m_status[1]->setText(totals.plateRows > 0 ? totals.weight : QString());
+    m_status[2]->setText(totals.plateRows > 0 ? totals.outside : QString());
 }
 
 void MainWindow::userSelectedRow(int row)
@@ -600,17 +679,18 @@ void MainWindow::toList(SectionKind kind)
         const int r = list.NextListRow();
         list.put(r, out.row);
         rebuildGrid();
-        const ListTotals totals = ShowListTotals(list, m);
-        if (totals.unreadable)
+        if (ShowListTotals(list, m).unreadable)
             showMessage(m(1));
-        m_status[1]->setText(totals.weight);
-        m_status[2]->setText(totals.outside);
         m_state.SelectedRow = r;
         m_grid->selectListRow(r);
         return;
     }
 
     recompute(kind);
+    // Only a computation that stored values may be listed; otherwise the
+    // row would carry the previous section's values.
+    if (!p->toListButton()->isEnabled())
+        return;
     SectionListing listing;
     listing.kind = kind;
     listing.fields = p->fieldTexts();
@@ -723,9 +803,18 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::showHelp()
 {
-    const QString path = helpPagePath(QCoreApplication::applicationDirPath());
-    if (m_shell)
-        m_shell->open(path); // a missing help page is not reported
+    const QString path =
+        m_helpPage.isEmpty() ? helpPagePath(QCoreApplication::applicationDirPath()) : m_helpPage;
+    if (m_shell && m_shell->open(path))
+        return;
+    // No launcher opened it: the program shows the page itself. A missing
+    // help page is still not reported.
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(messages(), this);
+    if (m_helpWindow->showPage(path)) {
+        m_helpWindow->show();
+        m_helpWindow->raise();
+    }
 }
 
 void MainWindow::showAbout()
@@ -737,9 +826,8 @@ void MainWindow::showAbout()
 
 void MainWindow::exitCommand()
 {
-    if (!m_state.itemList.isEmpty() && askYesNo(messages()(44))) {
-        // Saving a job arrives with the job files.
-    }
+    if (!settleChanges())
+        return;
     m_state.ExitConfirmed = true;
     m_state.CloseAllowed = true;
     close();
@@ -781,10 +869,11 @@ void MainWindow::setMessages(const MessageTable& m)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The close box runs the exit command first (its own close() is part of
-    // this one); then the settings are written once.
+    // this one); then, unless the user cancelled, the settings are written
+    // once.
     if (!m_state.ExitConfirmed)
         exitCommand();
-    if (m_settingsStore && !m_settingsWritten) {
+    if (m_state.CloseAllowed && m_settingsStore && !m_settingsWritten) {
         m_settingsWritten = true;
         if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),
                                    m_settingsWindow->temporaryFolder().path()))

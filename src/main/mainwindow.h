@@ -24,17 +24,22 @@ class QTableView;
 class QTreeWidget;
 class DesktopShell;
 class ExactPropertiesWindow;
+class HelpWindow;
 class MaterialBar;
 class MessageTable;
 class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
+class SectionTabBar;
 class SettingsStore;
 class SettingsWindow;
 class LanguageSwitch;
 class ProgressWindow;
 class TranslationWindow;
 class UnitsWindow;
+
+// Answers to "Save changes to job ?".
+enum class SaveAnswer { Yes, No, Cancel };
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -46,6 +51,12 @@ public:
     std::function<void(const QString&)> showMessage;
     std::function<bool(const QString&)> askYesNo;
     std::function<QString(const QString& caption, const QString& prompt, const QString& initial)> askText;
+    // "Save changes to job ?" with Yes, No and Cancel (Escape and the close
+    // box answer Cancel).
+    std::function<SaveAnswer(const QString&)> askSaveChanges;
+    // Saves the job for a Yes to "Save changes to job ?"; false (or no
+    // function) cancels the command that asked.
+    std::function<bool()> saveJob;
 
     // --- Wiring points for the other windows ---------------------------------
     QAction* action(Command command) const { return m_actions.at(std::size_t(command)); }
@@ -95,7 +106,7 @@ public:
     QButtonGroup* uArrangement() const;
     QWidget* sectionPanel(SectionKind kind) const;
     int angle(SectionKind kind) const;
-    QTabBar* tabBar() const { return m_tabs; }
+    QTabBar* tabBar() const;
     QComboBox* eModulusBox() const;
     QComboBox* densityBox() const;
     QComboBox* poissonBox() const;
@@ -113,6 +124,10 @@ public:
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
     void setShell(DesktopShell* shell) { m_shell = shell; }
+    // The help page (help.html beside the program unless set).
+    void setHelpPage(const QString& path) { m_helpPage = path; }
+    // The program's own help window, once the desktop could not open the page.
+    HelpWindow* helpWindow() const { return m_helpWindow; }
     // Settings: the window, the store read at start and written on closing
     // (none in tests unless given).
     SettingsWindow* settingsWindow() const { return m_settingsWindow; }
@@ -139,10 +154,15 @@ public:
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
+    // The design size of the section area with the list; a smaller window
+    // scrolls.
+    static constexpr int DesignWidth = 772;
+    static constexpr int DesignHeight = 496;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildActions();
@@ -162,6 +182,12 @@ private:
     struct ComputeContext context(SectionKind kind) const;
     void updateStatus();
     void userSelectedRow(int row);
+    void showTotals();
+    // Asks "Save changes to job ?" when the list holds items; false when the
+    // command is to stop (Cancel, or a save that did not happen).
+    bool settleChanges();
+    void startHoldOff(SectionKind kind);
+    void endHoldOff();
     void endCorrection();
     QString askJobName(const QString& current);
 
@@ -170,7 +196,7 @@ private:
     std::vector<SectionPage*> m_pages;
     MaterialBar* m_materialBar = nullptr;
     ItemGrid* m_grid = nullptr;
-    QTabBar* m_tabs = nullptr;
+    SectionTabBar* m_tabs = nullptr;
     QStackedWidget* m_area = nullptr;
     QStackedWidget* m_panels = nullptr;
     QWidget* m_startPanel = nullptr;
@@ -190,4 +216,8 @@ private:
     DesktopShell* m_shell = nullptr;
     ExactPropertiesWindow* m_exactWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
+    SectionKind m_heldTree = SectionKind::RectHollow; // the tree whose key holds the computation off
+    HelpWindow* m_helpWindow = nullptr;
+    QString m_helpPage;
+    int m_textLimit = 0; // characters the text input takes, 0 for any number
 };

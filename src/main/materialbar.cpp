@@ -11,7 +11,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,20 +26,25 @@ QStringList itemsOf(const QComboBox* box)
     return items;
 }
 
-// Puts a filtered text back into an editable box.
-void putBack(QComboBox* box, const QString& text)
+// Puts a filtered text back into an editable box. A stand-in for an emptied
+// text stays selected, so that the next keystroke replaces it.
+void putBack(QLineEdit* edit, const FilterOutcome& out)
 {
-    if (box->currentText() != text) {
-        const QSignalBlocker block(box);
-        box->setEditText(text);
-    }
-}
-void putBack(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text) {
+    if (edit->text() != out.text) {
         const QSignalBlocker block(edit);
-        edit->setText(text);
+        edit->setText(out.text);
     }
+    if (out.standIn)
+        edit->selectAll();
+}
+void putBack(QComboBox* box, const FilterOutcome& out)
+{
+    if (box->currentText() != out.text) {
+        const QSignalBlocker block(box);
+        box->setEditText(out.text);
+    }
+    if (out.standIn && box->lineEdit())
+        box->lineEdit()->selectAll();
 }
 
 void addItems(QComboBox* box, const QStringList& items)
@@ -55,6 +62,8 @@ MaterialBar::MaterialBar(const MessageTable& messages, QWidget* parent) : QWidge
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // Five captions and the rotation box share the design width.
+    layout->setSpacing(2);
     int captionIndex = 0;
     const auto addPair = [&](const char* caption, const char* key, QWidget* input) {
         auto* column = new QVBoxLayout;
@@ -72,6 +81,12 @@ MaterialBar::MaterialBar(const MessageTable& messages, QWidget* parent) : QWidge
         box->setCurrentIndex(0);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setMinimumContentsLength(longest);
+        // The drop-down shows whole item texts, however narrow the box.
+        int widest = 0;
+        for (const QString& item : items)
+            widest = std::max(widest, box->view()->fontMetrics().horizontalAdvance(item));
+        box->view()->setMinimumWidth(widest + 2 * box->view()->frameWidth() +
+                                     box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
         return box;
     };
     m_eBox = comboBox(eModulusItems(), 15);
@@ -177,7 +192,7 @@ bool MaterialBar::eventFilter(QObject* watched, QEvent* event)
 void MaterialBar::onEModulusEdited(const QString& text)
 {
     const FilterOutcome out = filterEModulus(text, itemsOf(m_eBox));
-    putBack(m_eBox, out.text);
+    putBack(m_eBox, out);
     for (int i = 0; i < out.beeps; ++i)
         QApplication::beep();
     if (out.refocus)
@@ -186,21 +201,21 @@ void MaterialBar::onEModulusEdited(const QString& text)
 
 void MaterialBar::onDensityEdited(const QString& text)
 {
-    putBack(m_densityBox, filterDensity(text, itemsOf(m_densityBox)).text);
+    putBack(m_densityBox, filterDensity(text, itemsOf(m_densityBox)));
     emit densityChanged();
 }
 
 void MaterialBar::onPoissonEdited(const QString& text)
 {
-    putBack(m_poissonBox, filterPoisson(text, itemsOf(m_poissonBox)).text);
+    putBack(m_poissonBox, filterPoisson(text, itemsOf(m_poissonBox)));
 }
 
 void MaterialBar::onTensileEdited(const QString& text)
 {
-    putBack(m_tensile, filterTensile(text).text);
+    putBack(m_tensile, filterTensile(text));
 }
 
 void MaterialBar::onPressureEdited(const QString& text)
 {
-    putBack(m_pressure, filterPressure(text).text);
+    putBack(m_pressure, filterPressure(text));
 }

@@ -112,12 +112,55 @@ QStringList startTexts(SectionKind kind)
 }
 } // namespace
 
+SectionTabBar::SectionTabBar(const QStringList& shortCaptions, QWidget* parent) : QTabBar(parent)
+{
+    setElideMode(Qt::ElideRight);
+    setExpanding(true);
+    for (const QString& caption : shortCaptions)
+        addTab(caption);
+    setShortCaptions(shortCaptions);
+}
+
+void SectionTabBar::setShortCaptions(const QStringList& captions)
+{
+    m_shortCaptions = captions;
+    for (int i = 0; i < count(); ++i)
+        setTabToolTip(i, tabText(i));
+    updateGeometry();
+}
+
+void SectionTabBar::fitTo(int width)
+{
+    const auto total = [this] {
+        int sum = 0;
+        for (int i = 0; i < count(); ++i)
+            sum += tabSizeHint(i).width();
+        return sum;
+    };
+    QFont f = font();
+    while (total() > width && f.pointSizeF() > 7) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        setFont(f);
+    }
+}
+
+QSize SectionTabBar::tabSizeHint(int index) const
+{
+    // The style's hint for the text shown, with the short caption's width in
+    // place of the text's.
+    QSize size = QTabBar::tabSizeHint(index);
+    const QFontMetrics metrics = fontMetrics();
+    const auto textWidth = [&](const QString& text) { return metrics.size(Qt::TextShowMnemonic, text).width(); };
+    size.setWidth(size.width() - textWidth(tabText(index)) + textWidth(shortCaption(index)));
+    return size;
+}
+
 SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m_kind(kind)
 {
     const int index = static_cast<int>(kind);
     const TabKeys keys = tabKeys(kind);
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(2, 2, 2, 2);
+    row->setContentsMargins(0, 2, 0, 2);
 
     m_menuBox = new QGroupBox(QString::fromLatin1(MenuBoxCaptions[index]), this);
     m_menuBox->setObjectName(QString::fromLatin1(keys.menuBox));
@@ -151,7 +194,8 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
         connect(m_typical, &QPushButton::clicked, this, &SectionPage::typicalType);
         connect(m_all, &QPushButton::clicked, this, &SectionPage::allType);
     }
-    row->addWidget(m_menuBox, 3);
+    m_menuBox->setFixedWidth(MenuBoxWidth);
+    row->addWidget(m_menuBox);
 
     m_dataBox = new QGroupBox(this);
     auto* dataLayout = new QVBoxLayout(m_dataBox);
@@ -196,11 +240,14 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
     m_toList->setEnabled(false);
     connect(m_toList, &QPushButton::clicked, this, &SectionPage::toListClicked);
     dataLayout->addWidget(m_toList);
-    row->addWidget(m_dataBox, 2);
+    m_dataBox->setFixedWidth(DataBoxWidth);
+    row->addWidget(m_dataBox);
 
     m_featuresBox = new QGroupBox(QString::fromLatin1(FeaturesBoxCaptions[index]), this);
     m_featuresBox->setObjectName(QString::fromLatin1(keys.featuresBox));
     auto* featuresLayout = new QVBoxLayout(m_featuresBox);
+    featuresLayout->setContentsMargins(4, 2, 4, 4);
+    featuresLayout->setSpacing(2);
     auto* frame = new QFrame(m_featuresBox);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
@@ -210,13 +257,18 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
     m_picture->setPixmap(QPixmap::fromImage(sectionPicture(pictureFor(kind))));
     featuresLayout->addWidget(frame, 0, Qt::AlignHCenter);
     m_results = new ResultsPanelView(m_featuresBox);
+    // The picture and the panel keep their size; a small window scrolls.
+    m_results->setMinimumSize(m_results->sizeHint());
     featuresLayout->addWidget(m_results);
-    row->addWidget(m_featuresBox, 0);
+    m_featuresBox->setFixedWidth(FeaturesBoxWidth);
+    row->addWidget(m_featuresBox);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &SectionPage::treeChanged);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &SectionPage::entryActivated);
-    if (holdsOffKeys(kind))
+    if (holdsOffKeys(kind)) {
         m_tree->installEventFilter(this);
+        m_tree->viewport()->installEventFilter(this);
+    }
 }
 
 QStringList SectionPage::fieldTexts() const
@@ -267,10 +319,14 @@ void SectionPage::onFieldEdited(int index)
                 QApplication::beep();
                 break;
             }
-        if (text.isEmpty())
+        const bool standIn = text.isEmpty();
+        if (standIn)
             text = QStringLiteral("0");
         if (text != edit->text()) {
             edit->setText(text); // runs this change again with the clean text
+            // The stand-in stays selected: the next digit replaces it.
+            if (standIn)
+                edit->selectAll();
             return;
         }
         emit fieldChanged(index);
@@ -278,7 +334,10 @@ void SectionPage::onFieldEdited(int index)
     }
     const QString filtered = FilterDimensionText(edit->text());
     if (filtered != edit->text()) {
+        const bool standIn = dimensionStandIn(edit->text());
         edit->setText(filtered);
+        if (standIn)
+            edit->selectAll();
         return;
     }
     emit fieldChanged(index);
@@ -338,14 +397,19 @@ void SectionPage::allType()
 
 bool SectionPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_tree && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) {
-            if (event->type() == QEvent::KeyPress)
-                emit treeKeyPressed();
+    const QEvent::Type type = event->type();
+    if (watched == m_tree && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            if (type == QEvent::KeyPress)
+                emit holdOffStarted();
             else
-                emit treeKeyReleased();
+                emit holdOffEnded();
         }
+    } else if (watched == m_tree && type == QEvent::FocusOut) {
+        emit holdOffEnded();
+    } else if (watched == m_tree->viewport() && type == QEvent::MouseButtonPress) {
+        // A selection made with the mouse always computes.
+        emit holdOffEnded();
     }
     return QWidget::eventFilter(watched, event);
 }

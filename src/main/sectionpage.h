@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QStringList>
+#include <QTabBar>
 #include <QWidget>
 #include <vector>
 
@@ -16,6 +17,27 @@ class QPushButton;
 class QTreeWidget;
 class ResultsPanelView;
 
+// The ten tabs of the section area. Each tab is as wide as its short caption
+// needs, whatever it shows, so the tabs stay put when the selected tab takes
+// its long caption (elided into that width); the bar shares out what is left.
+class SectionTabBar : public QTabBar {
+    Q_OBJECT
+public:
+    explicit SectionTabBar(const QStringList& shortCaptions, QWidget* parent = nullptr);
+    void setShortCaptions(const QStringList& captions);
+    // Takes the largest font, not above the present one and not below 7
+    // points, in which all ten tabs fit `width` side by side.
+    void fitTo(int width);
+    QString shortCaption(int index) const { return m_shortCaptions.value(index); }
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    QStringList m_shortCaptions;
+};
+
 // One tab of the section area: the menu box with its tree and the "Typical
 // type" / "All type" buttons, the data box with the dimension fields (and the
 // U arrangement boxes) and "To List", the features box with the picture and
@@ -25,6 +47,12 @@ class SectionPage : public QWidget {
     Q_OBJECT
 public:
     explicit SectionPage(SectionKind kind, QWidget* parent = nullptr);
+
+    // Widths of the menu, data and features boxes; they do not follow the
+    // captions, so a longer data caption moves nothing.
+    static constexpr int MenuBoxWidth = 250;
+    static constexpr int DataBoxWidth = 230;
+    static constexpr int FeaturesBoxWidth = 276;
 
     SectionKind kind() const { return m_kind; }
     QTreeWidget* tree() const { return m_tree; }
@@ -71,10 +99,12 @@ signals:
     void arrangementChanged();
     void toListClicked();
     void entryActivated(); // a double-click on a tree row
-    // Key press and release on the tree (auto-repeat left out), for the
-    // hold-off of the computation while a key is held.
-    void treeKeyPressed();
-    void treeKeyReleased();
+    // A key went down on the tree (auto-repeat left out): the computation
+    // holds off until the key comes up.
+    void holdOffStarted();
+    // The hold-off ends: the key came up on the tree, the tree lost the
+    // focus, or the mouse was pressed on it.
+    void holdOffEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -39,3 +39,11 @@ QString FilterDimensionText(const QString& input)
     }
     return text;
 }
+
+bool dimensionStandIn(const QString& input)
+{
+    QString text = input.left(DimensionFieldMaxLength);
+    for (int pos = errorPosition(text); pos >= 0 && !text.isEmpty(); pos = errorPosition(text))
+        text.remove(pos, 1);
+    return text.isEmpty();
+}

@@ -20,12 +20,16 @@ int firstBadDecimal(const QString& text, int from)
 FilterOutcome filterDecimal(QString text, const QString& emptyText)
 {
     FilterOutcome out;
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         text = emptyText;
+        out.standIn = true;
+    }
     for (int bad = firstBadDecimal(text, 0); bad >= 0; bad = firstBadDecimal(text, 0)) {
         text.remove(bad, 1);
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             text = emptyText;
+            out.standIn = true;
+        }
     }
     out.text = text;
     return out;
@@ -47,14 +51,17 @@ FilterOutcome filterEModulus(const QString& input, const QStringList& items)
         if (bad < 0)
             break;
         text.remove(bad, 1);
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             text = QStringLiteral("1");
+            out.standIn = true;
+        }
         ++out.beeps;
         out.refocus = true;
     }
     if (text.isEmpty()) {
         text = QStringLiteral("1");
         out.refocus = true;
+        out.standIn = true;
     }
     out.text = text;
     out.typedClean = true;
@@ -87,8 +94,10 @@ FilterOutcome filterPressure(const QString& input)
     FilterOutcome out;
     QString text = input;
     for (;;) {
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             text = QStringLiteral("-120");
+            out.standIn = true;
+        }
         if (!text.startsWith(QLatin1Char('-'))) {
             text.prepend(QLatin1Char('-'));
             continue;

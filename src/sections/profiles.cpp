@@ -419,7 +419,8 @@ ChannelResult channelEntry(const QString& entry, const FourFields& fields, Chann
     switch (out.arrangement) {
     case ChannelArrangement::Single:
         result.panel.write(PanelRow::LabelX, PanelRow::Extra, m(65) + e + QStringLiteral(" mm"));
-        result.labels = {{123, 148, bText}, {80, 65, hText}, {164, 54, e}, {135, 93, oneDecimal(tw)},
+        // The web thickness right of its letter V1 (at x 116..128).
+        result.labels = {{123, 148, bText}, {80, 65, hText}, {164, 54, e}, {148, 93, oneDecimal(tw)},
                          {165, 16, oneDecimal(tf)}};
         break;
     case ChannelArrangement::Box:

@@ -30,7 +30,8 @@ std::vector<DimensionLabel> rectSolidLabels(const QString& a, const QString& b)
 
 std::vector<DimensionLabel> flatBarLabels(const QString& a, const QString& b)
 {
-    return {{179, 115, b}, {121, 35, a}};
+    // The thickness beside its dimension line (x = 212), under the "RIGHT" caption.
+    return {{226, 104, b}, {121, 35, a}};
 }
 
 // Shared custom computation of the two full-rectangle tabs.

@@ -41,8 +41,19 @@ int customFieldCount(SectionKind kind)
     return 0;
 }
 
-std::optional<TabResult> computeEntry(SectionKind kind, const QString& entry, const ComputeContext& ctx,
-                                      const QStringList& fields, int arrangement, const ProfileTable* table)
+namespace {
+// "To List" is offered only for a pass that stored section values: a pass
+// that ends without them (a zero-sized section, a group row) must not let the
+// previous section be listed under the new name.
+std::optional<TabResult> offerListing(std::optional<TabResult> result)
+{
+    if (result && !result->properties)
+        result->toListEnabled = false;
+    return result;
+}
+
+std::optional<TabResult> entryPass(SectionKind kind, const QString& entry, const ComputeContext& ctx,
+                                   const QStringList& fields, int arrangement, const ProfileTable* table)
 {
     const ProfileTable& profiles = table ? *table : ProfileTable::builtIn();
     QStringList f = fields;
@@ -67,8 +78,8 @@ std::optional<TabResult> computeEntry(SectionKind kind, const QString& entry, co
     }
 }
 
-std::optional<TabResult> computeCustom(SectionKind kind, const QStringList& f, int changedField,
-                                       const ComputeContext& ctx)
+std::optional<TabResult> customPass(SectionKind kind, const QStringList& f, int changedField,
+                                    const ComputeContext& ctx)
 {
     if (f.size() < customFieldCount(kind))
         return std::nullopt;
@@ -84,4 +95,17 @@ std::optional<TabResult> computeCustom(SectionKind kind, const QStringList& f, i
     case SectionKind::L: return computeEntry(kind, ctx.msg()(96), ctx, f);
     default: return std::nullopt;
     }
+}
+} // namespace
+
+std::optional<TabResult> computeEntry(SectionKind kind, const QString& entry, const ComputeContext& ctx,
+                                      const QStringList& fields, int arrangement, const ProfileTable* table)
+{
+    return offerListing(entryPass(kind, entry, ctx, fields, arrangement, table));
+}
+
+std::optional<TabResult> computeCustom(SectionKind kind, const QStringList& fields, int changedField,
+                                       const ComputeContext& ctx)
+{
+    return offerListing(customPass(kind, fields, changedField, ctx));
 }

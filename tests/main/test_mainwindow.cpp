@@ -1,4 +1,7 @@
+#include "helpwindow.h"
 #include "itemgriddelegate.h"
+#include "materialbar.h"
+#include "sectionpage.h"
 #include "mainwindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
@@ -24,6 +27,17 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QStyle>
+#include <QAbstractItemView>
+#include <QTreeWidgetItemIterator>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QToolButton>
+#include <QAction>
 
 namespace {
 QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
@@ -42,10 +56,11 @@ QString panelValue(MainWindow& w, SectionKind kind, int y)
 
 struct RecordingShell : DesktopShell {
     QStringList opened;
+    bool opens = false; // whether a launcher takes the page
     bool open(const QString& path) override
     {
         opened << path;
-        return false;
+        return opens;
     }
 };
 } // namespace
@@ -69,6 +84,10 @@ private slots:
         m_window->askYesNo = [this](const QString&) {
             ++m_questions;
             return false;
+        };
+        m_window->askSaveChanges = [this](const QString&) {
+            ++m_questions;
+            return SaveAnswer::No;
         };
         // No test may wait on a real input box.
         m_window->askText = [](const QString&, const QString&, const QString&) { return QString(); };
@@ -843,6 +862,487 @@ private slots:
         window().showHelp();
         QCOMPARE(shell.opened.size(), 1);
         QVERIFY(shell.opened.first().endsWith("help.html"));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void deleteRemovesExactlyTheSelectedRows()
+    {
+        window().start();
+        listRectTubes({"20x20x2", "30x30x2", "40x20x2"});
+        QTableView* grid = window().itemGrid();
+        const auto clickRow = [&](int row, Qt::KeyboardModifiers modifiers) {
+            const QModelIndex index = grid->model()->index(row, 3);
+            grid->scrollTo(index);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(index).center());
+        };
+        clickRow(0, {});
+        clickRow(2, Qt::ControlModifier);
+        QStringList unselected;
+        int selected = 0;
+        for (int r = 0; r < 3; ++r) {
+            if (grid->selectionModel()->isRowSelected(r, {}))
+                ++selected;
+            else
+                unselected << window().itemList().row(r + 1).cells[2];
+        }
+        QVERIFY(selected > 0);
+        window().askYesNo = [](const QString&) { return true; };
+        QTest::mouseClick(window().deleteButton(), Qt::LeftButton);
+        QStringList left;
+        for (int r = 1; r <= window().itemList().count(); ++r)
+            left << window().itemList().row(r).cells[2];
+        QCOMPARE(left, unselected);
+    }
+
+    void keyReleaseElsewhereEndsTheTreeHoldOff()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->expandAll();
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QTest::keyPress(tree, Qt::Key_Tab);
+        QVERIFY(!window().state().TreeUpdateEnabled);
+        // Tab moved the focus: the key comes up on the E modulus box.
+        QTest::keyRelease(window().eModulusBox(), Qt::Key_Tab);
+        QVERIFY(window().state().TreeUpdateEnabled);
+        tree->setCurrentItem(findItem(tree, "60x60x5"));
+        QCOMPARE(window().dataBox(SectionKind::RectHollow)->title(),
+                 QStringLiteral("60x60x5 Rectangular hollow section"));
+        QTest::mouseClick(window().toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        QCOMPARE(window().itemList().row(1).cells[2], QStringLiteral("60x60x5 RH Section"));
+    }
+
+    void mouseSelectionInATreeAlwaysComputes()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::L);
+        window().tabBar()->setCurrentIndex(int(SectionKind::L));
+        tree->expandAll();
+        QTest::keyPress(tree, Qt::Key_Down); // its release never comes
+        QVERIFY(!window().state().TreeUpdateEnabled);
+        QTreeWidgetItem* item = nullptr;
+        for (QTreeWidgetItemIterator it(tree); *it && !item; ++it)
+            if ((*it)->childCount() == 0 && (*it)->text(0) != QStringLiteral("Custom-designed section"))
+                item = *it;
+        QVERIFY(item);
+        tree->scrollToItem(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+        QCOMPARE(tree->currentItem(), item);
+        QVERIFY(window().state().TreeUpdateEnabled);
+        QCOMPARE(window().dataBox(SectionKind::L)->title(), item->text(0));
+    }
+
+    void zeroPipeCannotBeListed()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(int(SectionKind::CircHollow));
+        QTreeWidget* tree = window().tree(SectionKind::CircHollow);
+        tree->setCurrentItem(tree->topLevelItem(0)); // typed dimensions
+        QVERIFY(window().toListButton(SectionKind::CircHollow)->isEnabled());
+        window().field(SectionKind::CircHollow, 1)->setText("0.0");
+        window().field(SectionKind::CircHollow, 0)->setText("0.0");
+        QVERIFY(!window().toListButton(SectionKind::CircHollow)->isEnabled());
+        window().toList(SectionKind::CircHollow);
+        QVERIFY(window().itemList().isEmpty());
+    }
+
+    void limitsSurviveARoundTripThroughUnits()
+    {
+        window().start();
+        RequirementWindow* req = window().requirementWindow();
+        req->minField(1)->setText("0.001");
+        req->maxField(1)->setText("0.002");
+        QVERIFY(req->box(1)->isEnabled());
+        UnitsWindow* units = window().unitsWindow();
+        units->setUnits(window().state().units);
+        units->choose(4, 1); // m4
+        window().applyUnits(units->units());
+        QCOMPARE(req->minField(1)->text(), QStringLiteral("0.00000000001"));
+        QCOMPARE(req->maxField(1)->text(), QStringLiteral("0.00000000002"));
+        QVERIFY(req->box(1)->isEnabled());
+        units->choose(4, 2); // cm4 again
+        window().applyUnits(units->units());
+        QCOMPARE(req->minField(1)->text(), QStringLiteral("0.001"));
+        QCOMPARE(req->maxField(1)->text(), QStringLiteral("0.002"));
+        QVERIFY(req->box(1)->isEnabled());
+    }
+
+    void plateTotalsFollowTheList()
+    {
+        window().start();
+        const auto listPlate = [&] {
+            window().tabBar()->setCurrentIndex(int(SectionKind::Plate));
+            QTreeWidget* tree = window().tree(SectionKind::Plate);
+            tree->setCurrentItem(findItem(tree, "1 mm steel plate"));
+            window().field(SectionKind::Plate, 0)->setText("1000");
+            window().field(SectionKind::Plate, 1)->setText("2000");
+            QTest::mouseClick(window().toListButton(SectionKind::Plate), Qt::LeftButton);
+        };
+        window().tabBar()->setCurrentIndex(0);
+        listRectTubes({"40x20x3"});
+        listPlate();
+        QCOMPARE(window().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
+        // Deleting the plate row empties both panels.
+        window().askYesNo = [](const QString&) { return true; };
+        window().itemGrid()->selectionModel()->select(
+            window().itemGrid()->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        window().deleteSelectedItems();
+        QCOMPARE(window().itemList().count(), 1);
+        QCOMPARE(window().statusPanel(1)->text(), QString());
+        QCOMPARE(window().statusPanel(2)->text(), QString());
+        listPlate();
+        listPlate();
+        QCOMPARE(window().statusPanel(2)->text(), QStringLiteral("Total outside:    8.00 m2"));
+        window().newJob();
+        QCOMPARE(window().statusPanel(1)->text(), QString());
+        QCOMPARE(window().statusPanel(2)->text(), QString());
+    }
+
+    void emptiedFieldsLeaveTheirStandInSelected()
+    {
+        window().start();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(tree->topLevelItem(0)); // typed dimensions: 20 x 20 x 1
+        QLineEdit* b = window().field(SectionKind::RectHollow, 1);
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QCOMPARE(b->text(), QStringLiteral("1"));
+        QTest::keyClicks(b, "20");
+        QCOMPARE(b->text(), QStringLiteral("20"));
+
+        QLineEdit* e = window().eModulusBox()->lineEdit();
+        e->selectAll();
+        QTest::keyClicks(e, "abc210000");
+        QCOMPARE(window().eModulusBox()->currentText(), QStringLiteral("210000"));
+
+        QLineEdit* tensile = window().tensileField();
+        tensile->selectAll();
+        QTest::keyClick(tensile, Qt::Key_Delete);
+        QCOMPARE(tensile->text(), QStringLiteral("120"));
+        QTest::keyClicks(tensile, "250");
+        QCOMPARE(tensile->text(), QStringLiteral("250"));
+
+        QLineEdit* pressure = window().pressureField();
+        pressure->selectAll();
+        QTest::keyClick(pressure, Qt::Key_Backspace);
+        QCOMPARE(pressure->text(), QStringLiteral("-120"));
+        QTest::keyClicks(pressure, "-80");
+        QCOMPARE(pressure->text(), QStringLiteral("-80"));
+
+        QLineEdit* poisson = window().poissonBox()->lineEdit();
+        poisson->selectAll();
+        QTest::keyClick(poisson, Qt::Key_Backspace);
+        QCOMPARE(poisson->text(), QStringLiteral("0.3"));
+        QTest::keyClicks(poisson, "0.25");
+        QCOMPARE(poisson->text(), QStringLiteral("0.25"));
+
+        // A "1" the user typed is kept and extended.
+        b->selectAll();
+        QTest::keyClicks(b, "15");
+        QCOMPARE(b->text(), QStringLiteral("15"));
+
+        window().tabBar()->setCurrentIndex(int(SectionKind::Plate));
+        QTreeWidget* plates = window().tree(SectionKind::Plate);
+        plates->setCurrentItem(findItem(plates, "1 mm steel plate"));
+        QLineEdit* length = window().field(SectionKind::Plate, 0);
+        QVERIFY(length->isEnabled());
+        length->setText("1000");
+        length->selectAll();
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QCOMPARE(length->text(), QStringLiteral("0"));
+        QTest::keyClicks(length, "750");
+        QCOMPARE(length->text(), QStringLiteral("750"));
+    }
+
+    void saveQuestionOffersCancel()
+    {
+        window().start();
+        listRectTubes({"40x20x3"});
+        SaveAnswer answer = SaveAnswer::Cancel;
+        int saves = 0;
+        bool saved = false;
+        window().askSaveChanges = [&](const QString& text) {
+            ++m_questions;
+            [&] { QCOMPARE(text, QStringLiteral("Save changes to job ?")); }();
+            return answer;
+        };
+        // Cancel keeps the list and the program.
+        window().newJob();
+        QCOMPARE(window().itemList().count(), 1);
+        window().close();
+        QVERIFY(window().isVisible());
+        QCOMPARE(window().itemList().count(), 1);
+        QVERIFY(!window().state().CloseAllowed);
+        // Yes with no way to save yet keeps the list too.
+        answer = SaveAnswer::Yes;
+        window().newJob();
+        QCOMPARE(window().itemList().count(), 1);
+        window().exitCommand();
+        QVERIFY(window().isVisible());
+        // A save that fails cancels; one that succeeds lets the command go on.
+        window().saveJob = [&] {
+            ++saves;
+            return saved;
+        };
+        window().newJob();
+        QCOMPARE(saves, 1);
+        QCOMPARE(window().itemList().count(), 1);
+        saved = true;
+        window().newJob();
+        QCOMPARE(saves, 2);
+        QVERIFY(window().itemList().isEmpty());
+        listRectTubes({"40x20x3"});
+        window().close();
+        QCOMPARE(saves, 3);
+        QVERIFY(!window().isVisible());
+    }
+
+    void escapeOnTheSaveQuestionCancels()
+    {
+        MainWindow fresh; // its own message box, not the tests' answers
+        fresh.askText = [](const QString&, const QString&, const QString&) { return QString(); };
+        fresh.show();
+        fresh.start();
+        QTreeWidget* tree = fresh.tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        fresh.toList(SectionKind::RectHollow);
+        QCOMPARE(fresh.itemList().count(), 1);
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = box->text() == QStringLiteral("Save changes to job ?") &&
+                   box->button(QMessageBox::Cancel) && box->button(QMessageBox::Yes) &&
+                   box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        fresh.close();
+        QVERIFY(seen);
+        QVERIFY(fresh.isVisible());
+        QCOMPARE(fresh.itemList().count(), 1);
+        fresh.askSaveChanges = [](const QString&) { return SaveAnswer::No; };
+    }
+
+    void eachCommandHasOneEnabledState()
+    {
+        const auto toolButton = [&](const char* key) {
+            return window().findChild<QToolButton*>(QString::fromLatin1(key));
+        };
+        QVERIFY(toolButton("SpeedButton28"));
+        QVERIFY(!window().action(Command::Requirement)->isEnabled());
+        QVERIFY(!toolButton("SpeedButton28")->isEnabled()); // the tool-bar "Requirement"
+        QVERIFY(!toolButton("SpeedButton6")->isEnabled());
+        QVERIFY(!toolButton("SpeedButton7")->isEnabled());
+        QVERIFY(!window().deleteButton()->isEnabled());
+        window().start();
+        QVERIFY(toolButton("SpeedButton28")->isEnabled());
+        QVERIFY(!toolButton("SpeedButton6")->isEnabled());
+        listRectTubes({"40x20x3"});
+        QVERIFY(toolButton("SpeedButton6")->isEnabled());
+        QVERIFY(toolButton("SpeedButton7")->isEnabled());
+        QVERIFY(window().correctButton()->isEnabled());
+        window().askYesNo = [](const QString&) { return true; };
+        toolButton("SpeedButton6")->click();
+        QVERIFY(window().itemList().isEmpty());
+        QVERIFY(!toolButton("SpeedButton6")->isEnabled());
+        QVERIFY(!toolButton("SpeedButton7")->isEnabled());
+        QVERIFY(!window().deleteButton()->isEnabled());
+        QVERIFY(!window().correctButton()->isEnabled());
+        // The rotation button follows the tab.
+        window().tabBar()->setCurrentIndex(int(SectionKind::CircSolid));
+        QVERIFY(!window().rotateButton()->isEnabled());
+        window().tabBar()->setCurrentIndex(int(SectionKind::FlatBar));
+        QVERIFY(window().rotateButton()->isEnabled());
+    }
+
+    void jobNameInputTakes24Characters()
+    {
+        MainWindow fresh; // the real input box
+        fresh.show();
+        fresh.start();
+        QString typed;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto* edit = dialog->findChild<QLineEdit*>();
+            edit->selectAll();
+            QTest::keyClicks(edit, QString(30, QLatin1Char('k')));
+            typed = edit->text();
+            dialog->accept();
+        });
+        fresh.changeJobName();
+        QCOMPARE(typed, QString(24, QLatin1Char('k')));
+        QCOMPARE(fresh.state().jobName, QString(24, QLatin1Char('k')));
+    }
+
+    void plateLengthsSurviveUnitsAndLimits()
+    {
+        window().start();
+        window().tabBar()->setCurrentIndex(int(SectionKind::Plate));
+        QTreeWidget* tree = window().tree(SectionKind::Plate);
+        tree->setCurrentItem(findItem(tree, "1 mm steel plate"));
+        window().field(SectionKind::Plate, 0)->setText("1000");
+        window().field(SectionKind::Plate, 1)->setText("2000");
+        UnitsWindow* units = window().unitsWindow();
+        units->setUnits(window().state().units);
+        units->choose(3, 1);
+        window().applyUnits(units->units());
+        QCOMPARE(window().field(SectionKind::Plate, 0)->text(), QStringLiteral("1000"));
+        QCOMPARE(window().field(SectionKind::Plate, 1)->text(), QStringLiteral("2000"));
+        RequirementWindow* req = window().requirementWindow();
+        req->minField(0)->setText("0");
+        req->maxField(0)->setText("100");
+        req->box(0)->setChecked(true);
+        req->recheck();
+        window().recomputeCurrent();
+        QCOMPARE(window().field(SectionKind::Plate, 0)->text(), QStringLiteral("1000"));
+        QVERIFY(window().toListButton(SectionKind::Plate)->isEnabled());
+        // Another plate starts from zero lengths.
+        tree->setCurrentItem(findItem(tree, "2 mm steel plate"));
+        QCOMPARE(window().field(SectionKind::Plate, 0)->text(), QStringLiteral("0"));
+    }
+
+    void tabCaptionsFitWithoutScrolling()
+    {
+        window().resize(780, 575);
+        window().start();
+        auto* bar = qobject_cast<SectionTabBar*>(window().tabBar());
+        QVERIFY(bar);
+        QTRY_VERIFY(bar->width() >= MainWindow::DesignWidth - 4);
+        const int padding = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+        const QFontMetrics metrics(bar->font());
+        QVector<QRect> rects;
+        for (int i = 0; i < bar->count(); ++i) {
+            const QRect rect = bar->tabRect(i);
+            QVERIFY2(metrics.horizontalAdvance(bar->shortCaption(i)) + padding <= rect.width(),
+                     qPrintable(bar->shortCaption(i)));
+            rects << rect;
+        }
+        QVERIFY(rects.last().right() < bar->width()); // no tab behind scroll arrows
+        QVERIFY(bar->font().pointSizeF() >= 7);
+        // The selected tab's long caption moves no tab.
+        QCOMPARE(bar->tabText(0), QStringLiteral("Rectangular hollow section"));
+        bar->setCurrentIndex(3);
+        QCOMPARE(bar->tabText(3), QStringLiteral("Circular Solid Section"));
+        for (int i = 0; i < bar->count(); ++i)
+            QCOMPARE(bar->tabRect(i), rects[i]);
+    }
+
+    void headerCaptionsAndItemNumbersFitTheirColumns()
+    {
+        QTableView* grid = window().itemGrid();
+        QHeaderView* header = grid->horizontalHeader();
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            if (grid->isColumnHidden(c))
+                continue;
+            const int width = grid->columnWidth(c) - 1;
+            const QString caption = grid->model()->headerData(c, Qt::Horizontal).toString();
+            const QFont font = ItemGridHeader::captionFont(header->font(), caption, width);
+            QVERIFY2(font.pixelSize() >= 7, qPrintable(caption));
+            const QFontMetrics metrics(font);
+            for (const QString& line : caption.split('\n'))
+                QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
+            QVERIFY(caption.count('\n') * metrics.lineSpacing() + metrics.height() <= header->height());
+        }
+        QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Item"));
+        QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Density\n[Kg/m3]"));
+        // Item numbers up to 250, bold as on a selected row, in column 0.
+        for (const char* number : {"1", "99", "100", "250"}) {
+            const QFont font = ItemGridDelegate::fittingFont(ItemGridDelegate::cellFont(true), number,
+                                                             grid->columnWidth(0) - 2);
+            QVERIFY(font.pointSize() >= 6);
+            QVERIFY(QFontMetrics(font).horizontalAdvance(number) <= grid->columnWidth(0) - 2);
+        }
+    }
+
+    void materialBarAndRotationFitTheWindow()
+    {
+        window().resize(780, 575);
+        window().start();
+        QTRY_VERIFY(window().rotateButton()->isVisible());
+        QPushButton* rotate = window().rotateButton();
+        QVERIFY(rotate->width() >= rotate->sizeHint().width());
+        const int right = rotate->mapTo(&window(), QPoint(rotate->width(), 0)).x();
+        QVERIFY2(right <= window().width(), qPrintable(QString::number(right)));
+        for (int i = 0; i < 5; ++i) {
+            QLabel* caption = window().materialBar()->caption(i);
+            QVERIFY2(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()),
+                     qPrintable(caption->text()));
+        }
+        QComboBox* density = window().densityBox();
+        density->showPopup();
+        int widest = 0;
+        for (int i = 0; i < density->count(); ++i)
+            widest = std::max(widest, density->view()->fontMetrics().horizontalAdvance(density->itemText(i)));
+        QTRY_VERIFY(density->view()->isVisible());
+        QVERIFY(density->view()->viewport()->width() >= widest);
+        density->hidePopup();
+    }
+
+    void smallWindowScrollsInsteadOfSqueezing()
+    {
+        window().start();
+        window().setMinimumSize(350, 300);
+        window().resize(600, 450);
+        QTRY_COMPARE(window().width(), 600);
+        SectionPage* page = window().page(SectionKind::RectHollow);
+        QTRY_VERIFY(page->isVisible());
+        QVERIFY(page->resultsPanel()->height() >= page->resultsPanel()->sizeHint().height());
+        QVERIFY(page->resultsPanel()->width() >= page->resultsPanel()->sizeHint().width());
+        auto* body = window().findChild<QWidget*>(QStringLiteral("Body"));
+        QVERIFY(body);
+        QVERIFY(body->width() >= MainWindow::DesignWidth);
+        QVERIFY(body->height() >= MainWindow::DesignHeight);
+        QCOMPARE(window().itemGrid()->height(), 100);
+    }
+
+    void groupBoxesKeepTheirWidthsWhenTheCaptionChanges()
+    {
+        window().start();
+        SectionPage* page = window().page(SectionKind::RectHollow);
+        QTRY_VERIFY(page->isVisible());
+        const int menu = page->menuBox()->width(), data = page->dataBox()->width(),
+                  features = page->featuresBox()->width();
+        QTreeWidget* tree = window().tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, "40x20x3"));
+        QVERIFY(page->dataBox()->title().size() > 20);
+        QApplication::processEvents();
+        QCOMPARE(page->menuBox()->width(), menu);
+        QCOMPARE(page->dataBox()->width(), data);
+        QCOMPARE(page->featuresBox()->width(), features);
+    }
+
+    void helpWithoutALauncherOpensTheProgramsOwnWindow()
+    {
+        QTemporaryDir dir;
+        const QString page = dir.filePath("help.html");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Morvane help</h1><p>Click to Start opens the sections.</p></body></html>");
+        file.close();
+        RecordingShell shell;
+        window().setShell(&shell);
+        window().setHelpPage(page);
+        // A desktop that opens the page: nothing of our own.
+        shell.opens = true;
+        window().showHelp();
+        QCOMPARE(shell.opened, QStringList{page});
+        QVERIFY(!window().helpWindow() || !window().helpWindow()->isVisible());
+        // No launcher: the help window shows the page.
+        shell.opens = false;
+        window().showHelp();
+        QVERIFY(window().helpWindow());
+        QVERIFY(window().helpWindow()->isVisible());
+        QVERIFY(window().helpWindow()->browser()->toPlainText().contains("Click to Start opens the sections."));
+        QVERIFY(m_messages.isEmpty());
+        window().helpWindow()->close();
+        // A missing page is still not reported, and no empty window appears.
+        window().setHelpPage(dir.filePath("missing.html"));
+        window().showHelp();
+        QVERIFY(!window().helpWindow()->isVisible());
         QVERIFY(m_messages.isEmpty());
     }
 };

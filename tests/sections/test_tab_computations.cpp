@@ -1,0 +1,70 @@
+#include "sections/tab_computations.h"
+
+#include "settings/message_table.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+ComputeContext steel()
+{
+    return ComputeContext{};
+}
+
+// Typed sizes that read as numbers but describe no section.
+const QStringList DegenerateTexts = {"0.0", "0", "0.00", ".", "0e5"};
+} // namespace
+
+TEST(ToListOffer, PipeOfZeroSizeIsNotListable)
+{
+    const auto result = computeCustom(SectionKind::CircHollow, {"0.0", "0.0"}, 1, steel());
+    ASSERT_TRUE(result.has_value());
+    EXPECT_FALSE(result->properties.has_value());
+    EXPECT_FALSE(result->toListEnabled);
+    // A real pipe still is.
+    const auto pipe = computeCustom(SectionKind::CircHollow, {"48.3", "3.2"}, 1, steel());
+    ASSERT_TRUE(pipe && pipe->properties);
+    EXPECT_TRUE(pipe->toListEnabled);
+}
+
+TEST(ToListOffer, EveryKindOffersListingOnlyWithStoredValues)
+{
+    for (SectionKind kind : AllSectionKinds) {
+        if (!kindComputes(kind))
+            continue;
+        const int n = customFieldCount(kind);
+        for (const QString& zero : DegenerateTexts) {
+            for (int changed = 0; changed < n; ++changed) {
+                QStringList fields;
+                for (int i = 0; i < n; ++i)
+                    fields << (i == changed ? zero : QStringLiteral("0.0"));
+                const auto result = computeCustom(kind, fields, changed, steel());
+                if (!result)
+                    continue;
+                EXPECT_EQ(result->toListEnabled, result->properties.has_value())
+                    << kindCode(kind).toStdString() << " " << fields.join('x').toStdString();
+                // A solid circle of diameter 0 computes to zeros; every
+                // other kind stores nothing for zero sizes.
+                if (kind != SectionKind::CircSolid)
+                    EXPECT_FALSE(result->toListEnabled) << kindCode(kind).toStdString() << " "
+                                                        << fields.join('x').toStdString();
+            }
+        }
+    }
+}
+
+TEST(ToListOffer, GroupRowsOfTheTreesAreNotListable)
+{
+    const MessageTable& m = MessageTable::english();
+    for (SectionKind kind : AllSectionKinds) {
+        if (!kindComputes(kind))
+            continue;
+        // A text that names no profile, as a group heading does.
+        const auto result = computeEntry(kind, QStringLiteral("Hot rolled sections"), steel());
+        if (!result)
+            continue;
+        EXPECT_FALSE(result->toListEnabled && !result->properties) << kindCode(kind).toStdString();
+    }
+    const auto custom = computeEntry(SectionKind::RectHollow, m(96), steel());
+    ASSERT_TRUE(custom.has_value());
+    EXPECT_EQ(custom->toListEnabled, custom->properties.has_value());
+}
