@@ -1,9 +1,11 @@
 #include "cli_common.h"
 
+#include "catalogue/menu_language.h"
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
 #include "itemlist/requirement_limits.h"
 #include "drawing/section_pictures.h"
+#include "settings/language_texts.h"
 #include "settings/message_table.h"
 #include "sections/dimension_filter.h"
 #include "sections/profiles.h"
@@ -147,6 +149,53 @@ bool menuHasEntry(SectionKind kind, const QString& entry, bool& isGroup)
     return false;
 }
 
+const MessageTable* languageOption(const Options& o, QString& error)
+{
+    const auto code = o.get(QStringLiteral("--language"));
+    if (!code)
+        return &MessageTable::english();
+    const auto position = languagePositionOfCode(*code);
+    if (!position) {
+        error = QStringLiteral("--language takes en, hu or nl");
+        return nullptr;
+    }
+    return &MessageTable::forLanguage(*position);
+}
+
+std::optional<QString> entryLookup(SectionKind kind, const QString& entry, const MessageTable& messages,
+                                   bool& isGroup, QString& error)
+{
+    const std::vector<MenuEntry>& menu = builtInMenu(kind);
+    const auto groupAt = [&](int i) {
+        return std::size_t(i) + 1 < menu.size() && menu[std::size_t(i) + 1].depth > menu[std::size_t(i)].depth;
+    };
+    // The entry's own text first: it names one entry in any language.
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].text == entry) {
+            isGroup = groupAt(int(i));
+            return entryLookupText(kind, menu, int(i), messages);
+        }
+    }
+    const std::vector<int> shown = entriesShowing(kind, menu, entry, messages);
+    if (!shown.empty()) {
+        const QString lookup = entryLookupText(kind, menu, shown.front(), messages);
+        for (int i : shown) {
+            if (entryLookupText(kind, menu, i, messages) != lookup) {
+                QStringList own;
+                for (int j : shown)
+                    own << QLatin1Char('"') + menu[std::size_t(j)].text + QLatin1Char('"');
+                error = QStringLiteral("'%1' is shown for more than one entry; give the entry's own text: %2")
+                            .arg(entry, own.join(QStringLiteral(" or ")));
+                return std::nullopt;
+            }
+        }
+        isGroup = groupAt(shown.front());
+        return lookup;
+    }
+    error = QStringLiteral("no entry '%1' in the %2 menu").arg(entry, kindCode(kind));
+    return std::nullopt;
+}
+
 std::optional<SectionKind> kindOption(const Options& o, QString& error)
 {
     const auto code = o.get(QStringLiteral("--kind"));
@@ -171,6 +220,10 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
     kindOut = *kind;
     if (!kindComputes(*kind) && *kind != SectionKind::Plate)
         return fail(QStringLiteral("the %1 kind is not available in this version").arg(kindCode(*kind)));
+    const MessageTable* messages = languageOption(*o, error);
+    if (!messages)
+        return fail(error);
+    ctx.messages = messages;
 
     if (auto density = o->get("--density"))
         ctx.densityText = *density;
@@ -185,7 +238,7 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
         QString why;
         if (!limits.parse(*limitsText, why))
             return fail(QStringLiteral("--limits: ") + why);
-        ctx.colour = limits.query(MessageTable::english());
+        ctx.colour = limits.query(*messages);
     }
     if (auto angle = o->get("--angle")) {
         auto value = readInteger(*angle);
@@ -205,14 +258,15 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
         return fail(QStringLiteral("a plate is chosen with --entry, such as \"0.5 mm steel plate\""));
     if (entry) {
         bool isGroup = false;
-        if (!menuHasEntry(*kind, *entry, isGroup))
-            return fail(QStringLiteral("no entry '%1' in the %2 menu").arg(*entry, kindCode(*kind)));
+        const auto lookup = entryLookup(*kind, *entry, *messages, isGroup, error);
+        if (!lookup)
+            return fail(error);
         if (isGroup)
             return fail(QStringLiteral("'%1' is a group heading, not a section").arg(*entry));
         if (*kind == SectionKind::Plate)
-            result = plateEntry(*entry, ctx, ProfileTable::builtIn()).tab;
+            result = plateEntry(*lookup, ctx, ProfileTable::builtIn()).tab;
         else
-            result = *computeEntry(*kind, *entry, ctx);
+            result = *computeEntry(*kind, *lookup, ctx);
     } else {
         const QStringList parts = dims->split(QLatin1Char(','));
         if (parts.size() != customFieldCount(*kind))
@@ -227,7 +281,7 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
             const QStringList names{"u", "box", "pair"};
             if (!names.contains(arrangement))
                 return fail(QStringLiteral("--arrangement takes u, box or pair"));
-            result = *computeEntry(*kind, MessageTable::english()(96), ctx, parts, int(names.indexOf(arrangement)));
+            result = *computeEntry(*kind, (*messages)(96), ctx, parts, int(names.indexOf(arrangement)));
         } else {
             result = *computeCustom(*kind, parts, 0, ctx);
         }

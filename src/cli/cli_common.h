@@ -53,7 +53,17 @@ bool writeWholeFile(const QByteArray& path, const QByteArray& bytes);
 
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
                                     QString& error);
+class MessageTable;
+
 bool menuHasEntry(SectionKind kind, const QString& entry, bool& isGroup);
+// The messages of --language en|hu|nl (English without the option); nothing
+// with an error for another code.
+const MessageTable* languageOption(const Options& o, QString& error);
+// The text the catalogue looks an --entry up by: the entry's own text, or the
+// text of the entry the menu shows so in the language. Nothing with an error
+// when no entry or more than one different entry shows it.
+std::optional<QString> entryLookup(SectionKind kind, const QString& entry, const MessageTable& messages,
+                                   bool& isGroup, QString& error);
 std::optional<SectionKind> kindOption(const Options& o, QString& error);
 // Reads the options shared by "section" and "picture" and runs the tab's
 // computation; returns an exit status when the input is bad.

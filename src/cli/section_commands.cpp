@@ -2,6 +2,7 @@
 #include "cli_common.h"
 #include "exact_output.h"
 
+#include "catalogue/menu_language.h"
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
 #include "itemlist/requirement_limits.h"
@@ -35,7 +36,8 @@ int sectionCommand(const QStringList& args)
 {
     QString error;
     const auto o = parseOptions(args,
-                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "--limits"},
+                                {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "--limits",
+                                 "--language"},
                                 {"--json", "--exact"}, error);
     if (!o)
         return fail(error);
@@ -203,25 +205,33 @@ int profileCommand(const QStringList& args)
 int catalogueCommand(const QStringList& args)
 {
     QString error;
-    const auto o = parseOptions(args, {"--kind"}, {}, error);
+    const auto o = parseOptions(args, {"--kind", "--language"}, {}, error);
     if (!o)
         return fail(error);
     const auto kind = kindOption(*o, error);
     if (!kind)
         return fail(error);
-    for (const MenuEntry& e : builtInMenu(*kind))
-        printLine(stdout, QString(e.depth, QLatin1Char('\t')) + e.text);
+    const MessageTable* messages = languageOption(*o, error);
+    if (!messages)
+        return fail(error);
+    const std::vector<MenuEntry>& menu = builtInMenu(*kind);
+    // Without --language the menu as stored; with it, as the tree shows it.
+    const QStringList shown = o->get("--language") ? translatedMenu(*kind, menu, *messages) : QStringList();
+    for (std::size_t i = 0; i < menu.size(); ++i)
+        printLine(stdout, QString(menu[i].depth, QLatin1Char('\t')) +
+                              (shown.isEmpty() ? menu[i].text : shown[qsizetype(i)]));
     return 0;
 }
 
 const CliCommandRegistration sectionRegistration({"section",
     "  morvane-cli section --kind KIND (--entry TEXT | --dims A,B,...) [--angle N]\n"
-    "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--json] [--exact]",
+    "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--language en|hu|nl]\n"
+    "                      [--json] [--exact]",
     false, sectionCommand});
 const CliCommandRegistration pictureRegistration({"picture",
     "  morvane-cli picture --kind KIND (--entry TEXT | --dims A,B,...) [--angle N] -o FILE.png",
     true, pictureCommand});
-const CliCommandRegistration catalogueRegistration({"catalogue", "  morvane-cli catalogue --kind KIND", false,
+const CliCommandRegistration catalogueRegistration({"catalogue", "  morvane-cli catalogue --kind KIND [--language en|hu|nl]", false,
                                                     catalogueCommand});
 const CliCommandRegistration profileRegistration({"profile", "  morvane-cli profile NAME [--json]", false,
                                                   profileCommand});

@@ -3,6 +3,7 @@
 #include "itemlist/item_list.h"
 #include "itemlist/requirement_limits.h"
 #include "output/report_options.h"
+#include "settings/message_table.h"
 #include "sections/section_properties.h"
 #include "sections/tab_result.h"
 #include "sections/units.h"
@@ -38,4 +39,6 @@ struct MainState {
     std::vector<DimensionLabel> labels;
     QImage overlay;
     int plateRecord = -1; // the selected plate's record in the profile table
+    // The texts of the active language; a language switch replaces them.
+    MessageTable messages = MessageTable::english();
 };

@@ -3,14 +3,17 @@
 #include "exactpropertieswindow.h"
 #include "helpwindow.h"
 #include "itemgrid.h"
+#include "languageswitch.h"
 #include "materialbar.h"
 #include "printpreviewwindow.h"
 #include "reportwindow.h"
+#include "progresswindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
 #include "settingswindow.h"
 #include "startpanel.h"
+#include "translationwindow.h"
 #include "unitswindow.h"
 
 #include "itemlist/list_commands.h"
@@ -59,11 +62,6 @@
 #include <cmath>
 
 namespace {
-const MessageTable& msg()
-{
-    return MessageTable::english();
-}
-
 // Tabs whose field changes rerun the tree change (which reads the fields).
 bool fieldsDriveTree(SectionKind kind)
 {
@@ -83,12 +81,15 @@ int defaultRow(SectionKind kind)
 }
 
 // A push button that stands for a command: it triggers the action and
-// follows its enabled state.
+// follows its enabled state and its text (a language changes it).
 void bindButton(QAbstractButton* button, QAction* action)
 {
     button->setEnabled(action->isEnabled());
     QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
-    QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+    QObject::connect(action, &QAction::changed, button, [button, action] {
+        button->setEnabled(action->isEnabled());
+        button->setText(action->text());
+    });
 }
 } // namespace
 
@@ -145,7 +146,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_area->setCurrentWidget(m_startPanel);
     bodyLayout->addWidget(m_area, 0);
 
-    m_materialBar = new MaterialBar(msg(), body);
+    m_materialBar = new MaterialBar(messages(), body);
     bindButton(m_materialBar->rotateButton(), action(Command::RotateSection));
     connect(m_materialBar, &MaterialBar::messageRequested, this, [this](const QString& text) { showMessage(text); });
     // The weight follows the density.
@@ -157,7 +158,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     bodyLayout->addWidget(buildListCommands());
 
     m_grid = new ItemGrid(m_state.itemList, body);
-    m_grid->setHeaderCaptions(headerCaptions(m_state.units, msg(), m_state.UnitsApplied));
+    m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
     m_grid->setContextActions({action(Command::DeleteItems), action(Command::CorrectItem)});
     connect(m_grid, &ItemGrid::rowChosen, this, &MainWindow::userSelectedRow);
     connect(m_grid, &ItemGrid::correctionRequested, this, &MainWindow::correctSelectedItem);
@@ -178,18 +179,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         page->hide();
     }
 
-    m_unitsWindow = new UnitsWindow(msg(), this);
-    m_requirementWindow = new RequirementWindow(m_state.limits, msg(), this);
+    m_unitsWindow = new UnitsWindow(messages(), this);
+    m_requirementWindow = new RequirementWindow(m_state.limits, messages(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
-    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, msg(), this);
+    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, messages(), this);
     m_printPreview->setSettingsCaption(action(Command::Settings)->text());
-    m_settingsWindow = new SettingsWindow(msg(), this);
+    m_settingsWindow = new SettingsWindow(messages(), this);
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
-    m_exactWindow = new ExactPropertiesWindow(msg(), this);
+    m_exactWindow = new ExactPropertiesWindow(messages(), this);
     // The report window and the print preview share one set of options and
     // show each other's changes at once.
-    m_reportWindow = new ReportWindow(m_state.reportOptions, msg(), this);
+    m_reportWindow = new ReportWindow(m_state.reportOptions, messages(), this);
     m_reportWindow->setPrintEnabled(true);
     connect(m_reportWindow, &ReportWindow::printRequested, this, &MainWindow::printList);
     connect(m_reportWindow, &ReportWindow::optionsChanged, m_printPreview, &PrintPreviewWindow::refreshOptions);
@@ -201,6 +202,47 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         showSettingsWindow();
         m_reportWindow->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
     });
+
+
+    // Languages: the translation window is created last; the switch reaches
+    // every window through its retranslate.
+    // One progress window for every long loop: saving, loading, report
+    // pictures, sorting and the language switch.
+    if (!m_progress)
+        m_progress = new ProgressWindow(this);
+    m_reportWindow->setProgressWindow(m_progress);
+    m_translationWindow = new TranslationWindow(messages(), this);
+    m_languageSwitch = new LanguageSwitch(this, m_progress, this);
+    for (SectionKind kind : AllSectionKinds)
+        m_languageSwitch->addMenuTree(kind, tree(kind));
+    for (QComboBox* box : {eModulusBox(), densityBox(), poissonBox()})
+        m_languageSwitch->addMaterialList(box);
+    m_languageSwitch->componentsChanged = [this](const LanguageTexts& texts) {
+        m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->toolTip());
+        m_translationWindow->setFileHints(action(Command::LoadInput)->text(), action(Command::SaveInput)->text());
+        setWindowTitle(QStringLiteral("Morvane ") + texts.component(QStringLiteral("ProductName")).value_or(QString()));
+    };
+    m_languageSwitch->messagesChanged = [this](const MessageTable& m) { setMessages(m); };
+    m_languageSwitch->addWindow(m_unitsWindow);
+    m_languageSwitch->addWindow(m_requirementWindow);
+    m_languageSwitch->addWindow(m_settingsWindow);
+    m_languageSwitch->addWindow(m_exactWindow);
+    m_languageSwitch->addWindow(m_printPreview);
+    m_languageSwitch->addWindow(m_reportWindow);
+    // The help window is made when first asked for, in the language then active.
+    m_languageSwitch->addWindow([this](const MessageTable& m) {
+        if (m_helpWindow)
+            m_helpWindow->retranslate(m);
+    });
+    m_languageSwitch->addWindow(m_translationWindow);
+    m_translationWindow->applyLanguage = [this](int position, const LanguageTexts& texts) {
+        // A built-in language chosen here is the one stored at exit, too.
+        if (position < BuiltInLanguageCount)
+            m_settingsWindow->setLanguage(position);
+        m_languageSwitch->apply(texts);
+    };
+    connect(m_settingsWindow, &SettingsWindow::languageChosen, m_translationWindow,
+            &TranslationWindow::chooseLanguage);
 
     setMinimumSize(350, 300);
     setMaximumWidth(780);
@@ -230,6 +272,7 @@ void MainWindow::buildActions()
         {Command::UnitsForListing, &MainWindow::showUnitsWindow},
         {Command::Settings, &MainWindow::showSettingsWindow},
         {Command::ReportGenerator, &MainWindow::showReportWindow},
+        {Command::Translation, &MainWindow::showTranslationWindow},
         {Command::Help, &MainWindow::showHelp},
         {Command::About, &MainWindow::showAbout},
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
@@ -244,7 +287,7 @@ void MainWindow::buildActions()
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput,
                       Command::Exit, Command::UnitsForListing, Command::Settings, Command::ReportGenerator,
-                      Command::Help, Command::About, Command::ExactProperties})
+                      Command::Translation, Command::Help, Command::About, Command::ExactProperties})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -388,7 +431,7 @@ bool MainWindow::settleChanges()
 {
     if (m_state.itemList.isEmpty())
         return true;
-    switch (askSaveChanges(msg()(44))) {
+    switch (askSaveChanges(messages()(44))) {
     case SaveAnswer::No: return true;
     case SaveAnswer::Yes: return saveJob(); // a cancelled or failed save cancels the command
     case SaveAnswer::Cancel: break;
@@ -420,7 +463,7 @@ QString MainWindow::askJobName(const QString& current)
 {
     constexpr int JobNameLength = 24;
     const QScopedValueRollback limit(m_textLimit, JobNameLength);
-    const QString answer = askText(msg()(46), msg()(45), current).left(JobNameLength);
+    const QString answer = askText(messages()(46), messages()(45), current).left(JobNameLength);
     return answer.isEmpty() ? QStringLiteral("Noname") : answer;
 }
 
@@ -432,7 +475,7 @@ void MainWindow::changeJobName()
 
 void MainWindow::updateStatus()
 {
-    m_status[0]->setText(msg()(43) + m_state.jobName + QStringLiteral(" -"));
+    m_status[0]->setText(messages()(43) + m_state.jobName + QStringLiteral(" -"));
 }
 
 void MainWindow::switchTab()
@@ -440,7 +483,7 @@ void MainWindow::switchTab()
     if (!m_state.SectionsEnabled)
         return;
     for (int i = 0; i < 4; ++i)
-        m_tabs->setTabText(i, msg()(47 + i));
+        m_tabs->setTabText(i, messages()(47 + i));
     const SectionKind kind = currentKind();
     SectionPage* p = page(kind);
     p->selectDefaultRow(defaultRow(kind));
@@ -449,7 +492,7 @@ void MainWindow::switchTab()
     m_materialBar->showRotation(rotatable, p->angle());
     const int longCaption[SectionKindCount] = {33, 53, 54, 55, 0, 0, 0, 0, 0, 0};
     if (longCaption[int(kind)])
-        m_tabs->setTabText(int(kind), msg()(longCaption[int(kind)]));
+        m_tabs->setTabText(int(kind), messages()(longCaption[int(kind)]));
     m_panels->setCurrentWidget(p);
     for (SectionPage* other : m_pages)
         other->setVisible(other == p);
@@ -466,10 +509,11 @@ void MainWindow::switchTab()
 ComputeContext MainWindow::context(SectionKind kind) const
 {
     ComputeContext ctx;
+    ctx.messages = &m_state.messages;
     ctx.densityText = m_materialBar->densityBox()->currentText();
     ctx.units = m_state.units;
     ctx.angle = page(kind)->angle();
-    ctx.colour = m_state.limits.query(msg());
+    ctx.colour = m_state.limits.query(messages());
     return ctx;
 }
 
@@ -482,7 +526,7 @@ void MainWindow::recomputeCurrent()
 void MainWindow::recompute(SectionKind kind)
 {
     const SectionPage* p = page(kind);
-    if (!fieldsDriveTree(kind) && p->selectedEntry() == msg()(96) && p->fieldCount() > 0 && p->customAllowed())
+    if (!fieldsDriveTree(kind) && p->selectedEntry() == messages()(96) && p->fieldCount() > 0 && p->customAllowed())
         runCustom(kind, 0);
     else
         treeChanged(kind);
@@ -524,7 +568,7 @@ void MainWindow::treeChanged(SectionKind kind)
     p->setCustomAllowed(false);
     const QString entry = p->selectedEntry();
     const auto result = computeEntry(kind, entry, context(kind), p->fieldTexts(), p->arrangementChoice());
-    p->setCustomAllowed(entry == msg()(96));
+    p->setCustomAllowed(entry == messages()(96));
     if (result)
         apply(kind, *result);
 }
@@ -539,7 +583,7 @@ void MainWindow::fieldChanged(SectionKind kind, int index)
         return;
     if (fieldsDriveTree(kind)) {
         // The I, T, U and L tabs check the fields and rerun their tree change.
-        if (page(kind)->selectedEntry() == msg()(96))
+        if (page(kind)->selectedEntry() == messages()(96))
             treeChanged(kind);
         return;
     }
@@ -595,7 +639,7 @@ void MainWindow::redrawOverlay()
     DimensionLabelTable table;
     table.setLabels(m_state.labels);
     m_state.overlay = RedrawOverlay(
-        sectionPicture(pictureFor(kind, static_cast<UArrangement>(p->pictureVariant()))), p->angle(), table, msg());
+        sectionPicture(pictureFor(kind, static_cast<UArrangement>(p->pictureVariant()))), p->angle(), table, messages());
     p->setPicture(m_state.overlay);
 }
 
@@ -605,10 +649,10 @@ void MainWindow::rotateSection()
     if (!isRotatable(kind))
         return;
     // A cancelled dialog answers its default, so it turns the section back to 0.
-    const QString answer = askText(msg()(94), msg()(95), QStringLiteral("0"));
+    const QString answer = askText(messages()(94), messages()(95), QStringLiteral("0"));
     const auto value = readInteger(answer);
     if (!value || *value < 0 || *value > 359) {
-        showMessage(msg()(1));
+        showMessage(messages()(1));
         return;
     }
     page(kind)->setAngle(int(*value));
@@ -635,7 +679,7 @@ void MainWindow::rebuildGrid()
 void MainWindow::showTotals()
 {
     // The totals of the plate rows the list holds now; none, no totals.
-    const ListTotals totals = ShowListTotals(m_state.itemList, msg());
+    const ListTotals totals = ShowListTotals(m_state.itemList, messages());
     m_status[1]->setText(totals.plateRows > 0 ? totals.weight : QString());
     m_status[2]->setText(totals.plateRows > 0 ? totals.outside : QString());
 }
@@ -649,7 +693,7 @@ void MainWindow::userSelectedRow(int row)
 void MainWindow::toList(SectionKind kind)
 {
     SectionPage* p = page(kind);
-    const MessageTable& m = msg();
+    const MessageTable& m = messages();
     ItemList& list = m_state.itemList;
     const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
     const int target = listTargetRow(list, correcting, m_state.SelectedRow);
@@ -712,7 +756,7 @@ void MainWindow::toList(SectionKind kind)
 void MainWindow::deleteSelectedItems()
 {
     endCorrection();
-    if (m_state.itemList.isEmpty() || !askYesNo(msg()(59)))
+    if (m_state.itemList.isEmpty() || !askYesNo(messages()(59)))
         return;
     const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
     m_state.itemList.removeRows(first, last);
@@ -761,7 +805,7 @@ void MainWindow::applyUnits(const UnitSettings& units)
     m_materialBar->applyUnits(applied, units);
     reexpressRows(m_state.itemList, units);
     m_state.UnitsApplied = true;
-    m_grid->setHeaderCaptions(headerCaptions(m_state.units, msg(), m_state.UnitsApplied));
+    m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
     rebuildGrid();
     m_state.limits.reexpress(applied, units);
     m_requirementWindow->refresh();
@@ -822,7 +866,7 @@ void MainWindow::showHelp()
     // No launcher opened it: the program shows the page itself. A missing
     // help page is still not reported.
     if (!m_helpWindow)
-        m_helpWindow = new HelpWindow(msg(), this);
+        m_helpWindow = new HelpWindow(messages(), this);
     if (m_helpWindow->showPage(path)) {
         m_helpWindow->show();
         m_helpWindow->raise();
@@ -834,9 +878,9 @@ void MainWindow::printList()
     if (m_state.itemList.isEmpty())
         return;
     const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
-    const PageTexts texts{msg()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
+    const PageTexts texts{messages()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
                           pageFooter(title ? title->text() : QStringLiteral("*** Computation of geometric properties ***"))};
-    m_printPreview->setJob(&m_state.itemList, headerCaptions(m_state.units, msg(), m_state.UnitsApplied), texts,
+    m_printPreview->setJob(&m_state.itemList, headerCaptions(m_state.units, messages(), m_state.UnitsApplied), texts,
                            m_state.jobName);
     // A PDF file is proposed in the temporary folder.
     m_printPreview->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
@@ -871,9 +915,26 @@ void MainWindow::readSettings()
         return;
     const StartupSettings stored = readStartupSettings(*m_settingsStore, TemporaryFolder::defaultPath());
     if (stored.keyError)
-        showMessage(settingsKeyError(msg()));
+        showMessage(settingsKeyError(messages()));
     m_settingsWindow->setLanguage(stored.language);
     m_settingsWindow->setTemporaryFolder(stored.temporaryFolder);
+    m_translationWindow->chooseLanguage(m_settingsWindow->language());
+}
+
+void MainWindow::showTranslationWindow()
+{
+    m_translationWindow->show();
+    m_translationWindow->raise();
+}
+
+void MainWindow::setMessages(const MessageTable& m)
+{
+    m_state.messages = m;
+    m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    if (m_state.SectionsEnabled) {
+        updateStatus();
+        switchTab();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -888,7 +949,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_settingsWritten = true;
         if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),
                                    m_settingsWindow->temporaryFolder().path()))
-            showMessage(settingsKeyError(msg()));
+            showMessage(settingsKeyError(messages()));
     }
     if (m_state.CloseAllowed)
         event->accept();

@@ -37,6 +37,9 @@ class SectionPage;
 class SectionTabBar;
 class SettingsStore;
 class SettingsWindow;
+class LanguageSwitch;
+class ProgressWindow;
+class TranslationWindow;
 class UnitsWindow;
 class PrintPreviewWindow;
 
@@ -158,7 +161,18 @@ public:
     SettingsWindow* settingsWindow() const { return m_settingsWindow; }
     void showSettingsWindow();
     void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
+    // Reads the stored language and folder and applies the language.
     void readSettings();
+
+    // Languages: the translation window (it holds the table), the switch
+    // that applies a language to every window, and the active messages.
+    TranslationWindow* translationWindow() const { return m_translationWindow; }
+    LanguageSwitch* languageSwitch() const { return m_languageSwitch; }
+    void showTranslationWindow();
+    const MessageTable& messages() const { return m_state.messages; }
+    // Takes a language's messages: grid header, status line, tab captions,
+    // and the current section computed again.
+    void setMessages(const MessageTable& messages);
 
     // "Exact properties": the window follows every computation pass of the
     // current tab.
@@ -225,6 +239,8 @@ private:
     SettingsStore* m_settingsStore = nullptr;
     bool m_settingsWritten = false;
     ReportWindow* m_reportWindow = nullptr;
+    TranslationWindow* m_translationWindow = nullptr;
+    LanguageSwitch* m_languageSwitch = nullptr;
     DesktopShell* m_shell = nullptr;
     ExactPropertiesWindow* m_exactWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;

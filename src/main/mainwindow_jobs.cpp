@@ -30,7 +30,7 @@
 
 namespace {
 // The window's texts are English until the language switch arrives.
-const MessageTable& msg()
+const MessageTable& messages()
 {
     return MessageTable::english();
 }
@@ -57,7 +57,7 @@ void fillBox(QComboBox* box, const QStringList& items)
 void MainWindow::installJobFileDialogs()
 {
     askSaveFileName = [this](const QString& proposed) {
-        QFileDialog dialog(this, msg()(37), proposed, JobFilter);
+        QFileDialog dialog(this, messages()(37), proposed, JobFilter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("mvn"));
         dialog.selectFile(proposed);
@@ -65,14 +65,15 @@ void MainWindow::installJobFileDialogs()
                                                                                       : QString();
     };
     askOpenFileName = [this] {
-        QFileDialog dialog(this, msg()(41), QString(), JobFilter);
+        QFileDialog dialog(this, messages()(41), QString(), JobFilter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(QStringLiteral("mvn"));
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                       : QString();
     };
-    m_progress = new ProgressWindow(this);
+    if (!m_progress)
+        m_progress = new ProgressWindow(this);
 }
 
 JobFile MainWindow::currentJob() const
@@ -104,7 +105,7 @@ bool MainWindow::saveJob()
     QString path = askSaveFileName(m_state.jobName + QStringLiteral(".mvn"));
     if (path.isEmpty())
         return false;
-    const MessageTable& m = msg();
+    const MessageTable& m = messages();
     const JobFile job = currentJob();
     setEnabled(false); // menus, tool bar and windows wait while events run between items
     m_progress->start(m(37), m(38), path, int(job.rows.size()));
@@ -142,7 +143,7 @@ bool MainWindow::loadAtStart(const QString& argument)
 
 bool MainWindow::loadJob(const QString& path)
 {
-    const MessageTable& m = msg();
+    const MessageTable& m = messages();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         showMessage(m(1));
@@ -189,7 +190,7 @@ void MainWindow::applyJob(const JobFile& job)
     updateStatus();
     // Plate rows bring their totals back.
     const bool plates = std::any_of(job.rows.begin(), job.rows.end(), [](const ListRow& r) { return r.isPlate; });
-    const ListTotals totals = ShowListTotals(list, msg());
+    const ListTotals totals = ShowListTotals(list, messages());
     m_status[1]->setText(plates ? totals.weight : QString());
     m_status[2]->setText(plates ? totals.outside : QString());
 

@@ -33,8 +33,10 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     setFont(small);
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(4);
-    grid->addWidget(new QLabel(m(102), this), 0, 1);
-    grid->addWidget(new QLabel(m(103), this), 0, 2);
+    for (QLabel*& caption : m_captions)
+        caption = new QLabel(this);
+    grid->addWidget(m_captions[0], 0, 1);
+    grid->addWidget(m_captions[1], 0, 2);
     for (int r = 0; r < RequirementLimits::Rows; ++r) {
         m_boxes[std::size_t(r)] = new QCheckBox(RequirementLimits::caption(r, UnitSettings()), this);
         m_boxes[std::size_t(r)]->setEnabled(false);
@@ -51,11 +53,11 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
                 [this, r](bool ticked) { m_limits.setTicked(r, ticked); });
     }
     int row = RequirementLimits::Rows + 1;
-    grid->addWidget(new QLabel(m(104), this), row, 0, 1, 2);
+    grid->addWidget(m_captions[2], row, 0, 1, 2);
     grid->addWidget(swatch(QColor(255, 0, 0), this), row++, 2);
-    grid->addWidget(new QLabel(m(106) + QLatin1Char('\n') + m(107), this), row, 0, 1, 2);
+    grid->addWidget(m_captions[3], row, 0, 1, 2);
     grid->addWidget(swatch(QColor(0, 255, 0), this), row++, 2);
-    grid->addWidget(new QLabel(m(105), this), row, 0, 1, 2);
+    grid->addWidget(m_captions[4], row, 0, 1, 2);
     grid->addWidget(swatch(QColor(255, 255, 0), this), row++, 2);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     grid->addWidget(ok, row, 2);
@@ -69,6 +71,16 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     connect(m_timer, &QTimer::timeout, this, &RequirementWindow::recheck);
     m_timer->start();
     setFixedSize(368, 404);
+    retranslate(m);
+}
+
+void RequirementWindow::retranslate(const MessageTable& m)
+{
+    m_captions[0]->setText(m(102));
+    m_captions[1]->setText(m(103));
+    m_captions[2]->setText(m(104));
+    m_captions[3]->setText(m(106) + QLatin1Char('\n') + m(107));
+    m_captions[4]->setText(m(105));
 }
 
 void RequirementWindow::fieldChanged(int r)

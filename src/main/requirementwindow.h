@@ -7,6 +7,7 @@
 #include <functional>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QTimer;
 class MessageTable;
@@ -29,6 +30,8 @@ public:
     void refresh();
     // The check-box captions with the unit texts of their groups.
     void setUnits(const UnitSettings& units);
+    // The column headings and the colour explanations from the messages.
+    void retranslate(const MessageTable& messages);
 
     QCheckBox* box(int row) const { return m_boxes[std::size_t(row)]; }
     QLineEdit* minField(int row) const { return m_min[std::size_t(row)]; }
@@ -47,4 +50,6 @@ private:
     std::array<QCheckBox*, RequirementLimits::Rows> m_boxes{};
     std::array<QLineEdit*, RequirementLimits::Rows> m_min{};
     std::array<QLineEdit*, RequirementLimits::Rows> m_max{};
+    // Min. value, Max. value, below, between, above.
+    std::array<QLabel*, 5> m_captions{};
 };

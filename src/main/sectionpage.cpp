@@ -1,5 +1,7 @@
 #include "sectionpage.h"
 
+#include "languageswitch.h"
+
 #include "resultspanelview.h"
 
 #include "catalogue/profile_catalogue.h"
@@ -284,8 +286,8 @@ int SectionPage::arrangementChoice() const
 
 QString SectionPage::selectedEntry() const
 {
-    const QTreeWidgetItem* item = m_tree->currentItem();
-    return item ? item->text(0) : QString();
+    // The entry's own text, whatever language the tree shows.
+    return menuLookupText(m_tree->currentItem());
 }
 
 void SectionPage::selectDefaultRow(int row)

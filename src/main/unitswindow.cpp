@@ -22,12 +22,9 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
     for (int c = 0; c < 4; ++c)
         m_grid->setColumnWidth(c, widths[c]);
     m_grid->setRowHeight(0, 0);
-    m_grid->setItem(0, 0, new QTableWidgetItem(m(97)));
-    const QString captions[6] = {m(79) + QStringLiteral(" :"), m(80) + QStringLiteral(" :"),
-                                 m(81) + QStringLiteral(" :"), m(98) + QStringLiteral("[Ix,Iy,Ixx]:"),
-                                 m(99) + QStringLiteral("[Kx,Ky,Kxx]:"), m(100) + QStringLiteral(" :")};
+    m_grid->setItem(0, 0, new QTableWidgetItem);
     for (int r = 1; r <= 6; ++r) {
-        m_grid->setItem(r, 0, new QTableWidgetItem(captions[r - 1]));
+        m_grid->setItem(r, 0, new QTableWidgetItem);
         for (int c = 1; c <= 3; ++c) {
             auto* item = new QTableWidgetItem(QLatin1Char(' ') + unitText(static_cast<UnitGroup>(r - 1), c));
             item->setTextAlignment(Qt::AlignCenter);
@@ -36,7 +33,7 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
     }
     m_grid->setFixedSize(149 + 66 + 59 + 59 + 4, 6 * m_grid->rowHeight(1) + 4);
     layout->addWidget(m_grid);
-    m_default = new QCheckBox(m(101), this);
+    m_default = new QCheckBox(this);
     m_default->setChecked(true);
     layout->addWidget(m_default);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -49,7 +46,19 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
         repaintGrid();
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    retranslate(m);
     repaintGrid();
+}
+
+void UnitsWindow::retranslate(const MessageTable& m)
+{
+    m_grid->item(0, 0)->setText(m(97));
+    const QString captions[6] = {m(79) + QStringLiteral(" :"), m(80) + QStringLiteral(" :"),
+                                 m(81) + QStringLiteral(" :"), m(98) + QStringLiteral("[Ix,Iy,Ixx]:"),
+                                 m(99) + QStringLiteral("[Kx,Ky,Kxx]:"), m(100) + QStringLiteral(" :")};
+    for (int r = 1; r <= 6; ++r)
+        m_grid->item(r, 0)->setText(captions[r - 1]);
+    m_default->setText(m(101));
 }
 
 void UnitsWindow::setUnits(const UnitSettings& units)

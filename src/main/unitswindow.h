@@ -23,6 +23,8 @@ public:
 
     // Chooses the unit of a row (1..6) as a cell click does.
     void choose(int row, int column);
+    // The row captions and the default box from the messages.
+    void retranslate(const MessageTable& messages);
 
 private:
     void repaintGrid();

@@ -1,5 +1,6 @@
 #include "settings/message_table.h"
 
+#include "settings/language_texts.h"
 #include "settings/translation_table.h"
 
 MessageTable MessageTable::fromTable(const TranslationTable& table, int column)
@@ -27,4 +28,11 @@ void MessageTable::set(int n, const QString& text)
 {
     if (n >= 1 && n <= Count)
         m_texts[n] = text;
+}
+
+const MessageTable& MessageTable::forLanguage(int position)
+{
+    if (position < 0 || position >= BuiltInLanguageCount)
+        position = 0;
+    return builtInLanguage(position).messages;
 }

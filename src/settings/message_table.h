@@ -15,6 +15,9 @@ public:
     static MessageTable fromTable(const TranslationTable& table, int column);
     // English, from the built-in table.
     static const MessageTable& english();
+    // A language of the settings list (0 English, 1 Hungarian, 2 Dutch) from
+    // the built-in table; positions outside the list give English.
+    static const MessageTable& forLanguage(int position);
 
     QString text(int n) const;
     QString operator()(int n) const { return text(n); }

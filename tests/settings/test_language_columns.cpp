@@ -1,0 +1,97 @@
+// The Hungarian and Dutch columns of the built-in table.
+#include "settings/message_table.h"
+#include "settings/translation_table.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr int Hungarian = 3;
+constexpr int Dutch = 4;
+
+int leadingBlanks(const QString& s)
+{
+    int n = 0;
+    while (n < s.size() && s[n] == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+int trailingBlanks(const QString& s)
+{
+    int n = 0;
+    while (n < s.size() && s[s.size() - 1 - n] == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+} // namespace
+
+class LanguageColumn : public ::testing::TestWithParam<int> {};
+
+TEST_P(LanguageColumn, EveryRowFilledButTheEmptyMessagesWithTheEnglishBlanks)
+{
+    const TranslationTable& t = TranslationTable::builtIn();
+    const int column = GetParam();
+    int filled = 0;
+    for (int row = 1; row < t.rowCount(); ++row) {
+        const QString english = t.cell(row, TranslationTable::EnglishColumn);
+        const QString text = t.cell(row, column);
+        const auto n = TranslationTable::messageNumber(t.cell(row, TranslationTable::KeyColumn));
+        if (n && *n >= 201) {
+            EXPECT_TRUE(text.isEmpty()) << "message " << *n;
+            continue;
+        }
+        ASSERT_FALSE(text.isEmpty()) << "row " << row;
+        ++filled;
+        EXPECT_EQ(leadingBlanks(text), leadingBlanks(english)) << "row " << row << ": " << text.toStdString();
+        EXPECT_EQ(trailingBlanks(text), trailingBlanks(english)) << "row " << row << ": " << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')));
+    }
+    EXPECT_EQ(filled, 313);
+}
+
+TEST_P(LanguageColumn, TextsTheProgramJoinsOrComparesStayUsable)
+{
+    const MessageTable m = MessageTable::fromTable(TranslationTable::builtIn(), GetParam());
+    // The requirement colours find a panel line by these keys: they must differ.
+    QSet<QString> keys;
+    for (int n = 2; n <= 8; ++n)
+        keys.insert(m(n));
+    EXPECT_EQ(keys.size(), 7);
+    // Joined to numbers: "Rotate :" + angle + " deg.", weight + " Tonne".
+    EXPECT_TRUE(m(14).startsWith(QLatin1Char(' ')));
+    EXPECT_TRUE(m(18).startsWith(QLatin1Char(' ')));
+    EXPECT_TRUE(m(51).startsWith(QLatin1Char(' ')));
+    // Names put in front of catalogue sizes carry no dimension separator,
+    // and the material names no colon (the value follows the first colon).
+    for (int n : {29, 31, 50, 62, 66, 68, 72, 93, 96, 159, 160})
+        EXPECT_FALSE(m(n).contains(QLatin1Char('x'))) << n;
+    for (int n = 187; n <= 194; ++n) {
+        EXPECT_FALSE(m(n).contains(QLatin1Char(':'))) << n;
+        EXPECT_FALSE(m(n).isEmpty()) << n;
+    }
+    for (int n : {29, 50, 159, 160})
+        EXPECT_FALSE(m(n).contains(QLatin1Char(':'))) << n;
+    EXPECT_TRUE(m(93).endsWith(QLatin1Char(':')));
+    // The four picture edge words and the custom entry are distinct.
+    EXPECT_NE(m(9), m(10));
+    EXPECT_NE(m(11), m(12));
+    EXPECT_NE(m(96), MessageTable::english()(96));
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltIn, LanguageColumn, ::testing::Values(Hungarian, Dutch),
+                         [](const auto& info) { return info.param == Hungarian ? "Hungarian" : "Dutch"; });
+
+TEST(HungarianColumn, TabZeroAndMessageOne)
+{
+    const TranslationTable& t = TranslationTable::builtIn();
+    EXPECT_EQ(t.cell(0, Hungarian), "Hungarian Language");
+    EXPECT_EQ(t.cell(94, Hungarian), QString::fromUtf8("Z\xc3\xa1rtszelv\xc3\xa9ny"));
+    const MessageTable hu = MessageTable::fromTable(t, Hungarian);
+    EXPECT_EQ(hu(1), "Hiba. Rossz adatok !");
+    EXPECT_EQ(hu(14), " fok");
+    EXPECT_EQ(hu(187), QString::fromUtf8("Ac\xc3\xa9l"));
+    const MessageTable nl = MessageTable::fromTable(t, Dutch);
+    EXPECT_EQ(t.cell(0, Dutch), "Dutch language");
+    EXPECT_EQ(nl(187), "Staal");
+    EXPECT_EQ(nl(18), " ton");
+}
