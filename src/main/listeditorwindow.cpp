@@ -197,6 +197,9 @@ void ListEditorWindow::showLines()
         const auto texts = editorLineTexts(line, m_messages);
         auto* item = new QTreeWidgetItem(QStringList(texts.begin(), texts.end()));
         item->setData(0, RowRole, line.row);
+        // The columns are as narrow as the grid's; the whole text is a hover away.
+        for (int c = 0; c < ListColumns; ++c)
+            item->setToolTip(c, texts[std::size_t(c)]);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
         items << item;
     }

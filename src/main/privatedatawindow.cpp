@@ -115,8 +115,13 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
     m_description = new QLineEdit(this);
     m_description->setObjectName(QStringLiteral("EditDescription"));
     m_description->setMaxLength(PrivateDescriptionMaxLength);
+    m_privateColour = new QLabel(this);
+    m_privateColour->setObjectName(QStringLiteral("LabelPrivateColour"));
+    // The colour the grid writes private rows in.
+    m_privateColour->setStyleSheet(QStringLiteral("QLabel { color: rgb(27, 15, 240); font-weight: bold; }"));
     description->addWidget(m_colourCaption);
     description->addWidget(m_description, 1);
+    description->addWidget(m_privateColour);
     left->addLayout(description);
 
     // The properties in four groups of two and the area.
@@ -203,6 +208,7 @@ void PrivateDataWindow::retranslate(const MessageTable& messages)
     m_unitsButton->setText(QStringLiteral("Units for listing"));
     m_close->setText(QStringLiteral("Close"));
     m_colourCaption->setText(QStringLiteral(" Material :"));
+    m_privateColour->setText(QStringLiteral(" Private data color "));
     for (int k = 0; k < PrivatePropertyCount; ++k)
         m_propertyLabels[std::size_t(k)]->setText(QString::fromLatin1(PropertyLabels[k]));
     updateCaptions();

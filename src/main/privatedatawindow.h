@@ -77,6 +77,7 @@ public:
     QLabel* previewLabel() const { return m_previewLabel; }
     QLabel* materialCaption(int index) const { return m_materialCaptions[std::size_t(index)]; }
     QGroupBox* group(int index) const { return m_groups[std::size_t(index)]; }
+    QLabel* privateColourCaption() const { return m_privateColour; }
 
     // "To List": the plausibility check, the question for an implausible
     // item, then listRequested() unless the user said No.
@@ -117,4 +118,5 @@ private:
     QPushButton* m_close = nullptr;
     QLabel* m_previewLabel = nullptr;
     QLabel* m_colourCaption = nullptr;
+    QLabel* m_privateColour = nullptr;
 };

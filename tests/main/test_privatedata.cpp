@@ -60,6 +60,7 @@ private slots:
         QCOMPARE(window().tensileField()->text(), QStringLiteral("300"));
         QCOMPARE(window().pressureField()->text(), QStringLiteral("-300"));
         QCOMPARE(window().eModulusBox()->count(), eModulusItems().size());
+        QCOMPARE(window().privateColourCaption()->text(), QStringLiteral(" Private data color "));
 
         window().setUnits(*UnitSettings::fromDigits("3133313"), true);
         QCOMPARE(window().materialCaption(0)->text(), QStringLiteral("E modulus [N/mm2]"));
