@@ -15,9 +15,12 @@ whose rounded corners are traced with short chords:
   standard series;
 - hot-rolled U: 8 % tapered flanges, r1 = tf, r2 = tf / 2 (within 0.7 % of
   the published channels);
-- tees: equal-legged, 2 % tapers, r1 = t, r2 = t / 2, r3 = t / 4 (no
-  published tee besides the 20 x 20 x 3 was at hand to check it against;
-  it gives that tee's Iy 3 % low);
+- tees: 2 % tapers, r1 = t, r2 = t / 2, r3 = t / 4 (no published tee
+  besides the 20 x 20 x 3 was at hand to check it against; it gives that
+  tee's Iy 3 % low); the 100 x 55 x 10 tee (flange 100, height 55) is a
+  fixed row: only its Ix = 28 and Iy = 92.5 cm4 are known, its weight, area
+  and seventh value come from the outline, and its moduli are those two
+  second moments over the outline's extreme-fibre distances;
 - hot-rolled angles: root radius r1 of the series, toe radius r2 = r1 / 2;
   checked against the 57 published angles: every value within 1 % (the
   largest gaps are small values the tables round to two decimals, and one
@@ -341,6 +344,7 @@ def build():
         name = "T%dx%dx%s" % (a, a, num(t))
         records.append((name, uit_values(pr, 40 * a, kx_distance=stem_side)))
         computed_hot.append(name)
+    records.append(("T100x55x10", tee_100x55x10()))
     # hot-rolled angles: "L section QxPxt", Q level, P upright
     angles = []
     for a, ts, r1 in EQUAL_L:
@@ -393,6 +397,17 @@ def build():
     return records, angles, computed_hot
 
 
+def tee_100x55x10():
+    b, h, t = 100, 55, 10
+    Ix, Iy = 28, 92.5
+    pr = properties(t_outline(b, h, t))
+    A = pr["A"] / 100
+    kx = Ix / (pr["ybot"] / 10)
+    ky = Iy / (max(pr["xleft"], pr["xright"]) / 10)
+    return [round_table(A * 0.785), round_table(A), num(Ix), round_table(kx), num(Iy), round_table(ky),
+            str(10 * (2 * b + 2 * h))]
+
+
 def l_values(pr, fmt):
     A = pr["A"] / 100
     Ix, Iy = pr["Ix"] / 1e4, pr["Iy"] / 1e4
@@ -439,9 +454,12 @@ def main():
     menu.append("Cold rolled L section")
     group = None
     for p, q, ts in COLD_L:
-        if p != group:
-            group = p
-            menu.append("\tL section %dx..." % p)
+        # The 40 x 20 angles stand in a group of their own, apart from the
+        # 40 x 40 ones.
+        key = (p, q) if (p, q) == (40, 20) else p
+        if key != group:
+            group = key
+            menu.append("\tL section %dx%d..." % key if isinstance(key, tuple) else "\tL section %dx..." % p)
         for t in ts:
             menu.append("\t\tCR L section %dx%dx%s" % (p, q, num(t)))
     write_lines(os.path.join(DATA, "menu9.txt"), menu)

@@ -13,14 +13,26 @@ L layout entries: (G, A, Ix, Iy, Kx, Ky); Ix is about the axis parallel to
 the level leg (the first dimension of the name), so for an unequal angle the
 upright (longer) leg gives the larger Ix.
 
-Sizes the accessible tables do not list (the narrow 65 channel, the tees,
-a few equal angles of the older national series, most unequal angles) are
-not here; profile_table.py computes them from their outline and reports
-which rows it computed. A None takes the outline's value too.
+Sources, by family:
+- channels 80..300, narrow I, IPE, HE-A, HE-B, the equal angles and the
+  unequal angles 65x100 and 80x120: the European manufacturer's section
+  tables named above (a second catalogue edition for the equal angles marked
+  below);
+- the 65 channel: the public UPN table of the steelsnakes project
+  (src/steelsnakes/EU/data/UPN.json): G, A, Ix, Kx and Iy; its Ky is not
+  taken, because that table rounds small weak-axis moduli to whole numbers;
+- the small unequal angles (20x30 .. 75x100): the public EN 10056-1 table of
+  the open-fem2d-studio project (scripts/genereer-hoeklijnen.mjs): G, A, Ix
+  and Iy; their moduli come from the outline.
+Sizes no accessible table lists (the tees, a few equal angles of the older
+national series, some unequal angles) are not here; profile_table.py
+computes them from their outline and reports which rows it computed. A None
+takes the outline's value too.
 """
 
 # Channels with tapered flanges, by height.
 UPN = {
+    65: (7.09, 9.03, 57.5, 17.7, 14.1, None, 5.5, 7.5),
     80: (8.65, 11.02, 106, 26.6, 19.4, 6.38, 6, 8),
     100: (10.6, 13.5, 206, 41.2, 29.3, 8.49, 6, 8.5),
     120: (13.4, 17.0, 364, 60.7, 43.2, 11.1, 7, 9),
@@ -194,10 +206,37 @@ ANGLES = {
     (90, 90, 11): (14.7, None, 137.6, 137.6, 21.57, 21.57),
     (100, 100, 14): (20.6, None, 235.0, 235.0, 33.48, 33.48),
     # unequal angles; the 100 x 65 x 7 is listed with weight, Ix and Kx only
-    (65, 100, 7): (8.77, None, 112.5, None, 16.61, None),
+    (65, 100, 7): (8.77, 11.2, 112.5, 37.6, 16.61, None),
     (65, 100, 9): (11.1, 14.1, 141, 46.7, 21.0, 9.52),
     (65, 100, 11): (13.4, 17.0, 167, 55.1, 25.3, 11.4),
     (80, 120, 8): (12.2, 15.5, 226, 80.8, 27.6, 13.2),
     (80, 120, 10): (15.0, 19.1, 276, 98.1, 34.1, 16.2),
     (80, 120, 12): (17.8, 22.7, 323, 114, 40.4, 19.1),
+    # small unequal angles (level leg, upright leg, t): G, A, Ix, Iy; the
+    # table gives no moduli, so Kx and Ky (None) come from the outline.
+    (20, 30, 3): (1.11, 1.42, 1.25, 0.44, None, None),
+    (20, 30, 4): (1.45, 1.85, 1.59, 0.55, None, None),
+    (20, 40, 3): (1.35, 1.72, 2.8, 0.47, None, None),
+    (20, 40, 4): (1.77, 2.25, 3.59, 0.6, None, None),
+    (30, 45, 4): (2.25, 2.87, 5.77, 2.05, None, None),
+    (30, 45, 5): (2.77, 3.53, 6.98, 2.47, None, None),
+    (30, 50, 4): (2.42, 3.07, 7.71, 2.09, None, None),
+    (30, 50, 5): (2.96, 3.78, 9.41, 2.54, None, None),
+    (30, 60, 5): (3.37, 4.29, 15.6, 2.6, None, None),
+    (40, 60, 5): (3.76, 4.79, 17.2, 6.11, None, None),
+    (40, 60, 6): (4.46, 5.68, 20.1, 7.12, None, None),
+    (40, 80, 6): (5.41, 6.89, 44.9, 7.59, None, None),
+    (40, 80, 8): (7.07, 9.01, 57.6, 9.68, None, None),
+    (50, 65, 5): (4.35, 5.54, 23.1, 11.9, None, None),
+    (50, 75, 7): (6.51, 8.30, 46.4, 16.5, None, None),
+    (50, 100, 6): (6.85, 8.73, 89.7, 15.3, None, None),
+    (50, 100, 8): (8.99, 11.5, 116, 19.5, None, None),
+    (50, 100, 10): (11.1, 14.1, 141, 23.4, None, None),
+    (55, 75, 5): (4.95, 6.30, 35.5, 16.2, None, None),
+    (55, 75, 7): (6.80, 8.66, 47.9, 21.8, None, None),
+    (60, 80, 7): (7.36, 9.38, 59, 28.4, None, None),
+    (60, 90, 6): (6.82, 8.69, 71.7, 25.8, None, None),
+    (60, 90, 8): (8.96, 11.4, 92.5, 33, None, None),
+    (65, 80, 8): (8.66, 11.0, 68.1, 40.1, None, None),
+    (75, 100, 9): (11.8, 15.1, 148, 71, None, None),
 }

@@ -203,3 +203,56 @@ TEST(ProfileData, EveryRecordIsReachableFromAMenu)
     for (const Record& r : records())
         EXPECT_TRUE(reachable.count(r.name)) << r.name.toStdString();
 }
+
+// The menus and the table keep the sizes the tabs' search ranges are laid out
+// for: every family starts on its line, every menu has its line count.
+TEST(ProfileData, FamiliesStartOnTheirLinesAndMenusHaveTheirLengths)
+{
+    const ProfileTable& t = ProfileTable::builtIn();
+    EXPECT_EQ(t.lineCount(), 3625);
+    const std::vector<std::pair<int, QString>> starts{
+        {0, "HR U50x38"},          {140, "HR I80x42"},           {310, "T20x20x3"},
+        {406, "L section 20x20x3"}, {1134, "0.5 mm steel plate"}, {1264, "IPE 80x46"},
+        {1444, "IPB;HE-B 100x100"}, {1684, "I PBI;(HE-A) 100 96x100"}, {1924, "CR L section 30x30x2"},
+        {2393, "CR U20x20x1.5"}};
+    for (const auto& [line, name] : starts)
+        EXPECT_EQ(t.line(line), name) << "line " << line;
+    EXPECT_EQ(t.line(398), "T100x55x10");
+
+    const std::vector<std::pair<SectionKind, std::size_t>> lengths{
+        {SectionKind::RectHollow, 92}, {SectionKind::CircHollow, 68}, {SectionKind::RectSolid, 37},
+        {SectionKind::U, 221},         {SectionKind::I, 88},          {SectionKind::T, 13},
+        {SectionKind::FlatBar, 128},   {SectionKind::CircSolid, 40},  {SectionKind::L, 205},
+        {SectionKind::Plate, 69}};
+    for (const auto& [kind, count] : lengths)
+        EXPECT_EQ(builtInMenu(kind).size(), count) << kindCode(kind).toStdString();
+    EXPECT_EQ(builtInMenu(SectionKind::T).back().text, "T100x55x10");
+}
+
+TEST(ProfileData, WideLowTeeCarriesItsKnownSecondMoments)
+{
+    const ProfileTable& t = ProfileTable::builtIn();
+    const auto at = t.find("T100x55x10", 0, 500);
+    ASSERT_TRUE(at.has_value());
+    const long double ix = *t.value(*at, 3), kx = *t.value(*at, 4), iy = *t.value(*at, 5), ky = *t.value(*at, 6);
+    EXPECT_DOUBLE_EQ(double(ix), 28.0);
+    EXPECT_DOUBLE_EQ(double(iy), 92.5);
+    EXPECT_GT(iy, ix);
+    // Ky over the half flange of 50 mm; Kx over the stem side, which lies
+    // between half the height and the whole height.
+    EXPECT_NEAR(double(ky), 92.5 / 5.0, 0.05);
+    EXPECT_GT(kx, ix / 5.5L);
+    EXPECT_LT(kx, ix / 2.75L);
+}
+
+TEST(ProfileData, RowsFromTheSecondPublicTables)
+{
+    const std::map<QString, QString> rows{
+        {"HR U65x42", "7.09 9.03 57.5 17.7 14.1"},
+        {"L section 20x30x3", "1.11 1.42 1.25 0.44"},
+        {"L section 50x100x10", "11.1 14.1 141 23.4"},
+        {"L section 75x100x9", "11.8 15.1 148 71"},
+        {"L section 65x100x7", "8.77 11.2 113 37.6"},
+    };
+    expectRows(rows);
+}
