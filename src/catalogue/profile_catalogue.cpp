@@ -1,6 +1,6 @@
 #include "catalogue/profile_catalogue.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/eight_bit_text.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 // options, and the table of commands. Each command lives in a file of its own
 // and registers itself with a static CliCommandRegistration.
 
-#include "sections/section_kind.h"
+#include "base/section_kind.h"
 #include "sections/tab_computations.h"
 #include "sections/tab_result.h"
 

@@ -10,8 +10,8 @@
 #include "sections/profiles.h"
 #include "sections/tab_computations.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
-#include "sections/section_kind.h"
+#include "base/number_format.h"
+#include "base/section_kind.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -347,3 +347,20 @@ const QImage& sectionPicture(PictureKind kind)
         picture = draw(kind);
     return picture;
 }
+
+QImage platePicture(bool chosen, const QString& length1, const QString& length2)
+{
+    QImage image = sectionPicture(PictureKind::Plate).copy();
+    QPainter p(&image);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    p.setFont(font);
+    p.fillRect(QRect(QPoint(165, 95), QPoint(190, 107)), Qt::white);
+    p.fillRect(QRect(QPoint(103, 5), QPoint(133, 17)), Qt::white);
+    p.setPen(QColor(0, 0, 128));
+    if (chosen) {
+        p.drawText(QRect(165, 95, 60, 14), Qt::AlignLeft | Qt::AlignTop, length2);
+        p.drawText(QRect(103, 5, 60, 14), Qt::AlignLeft | Qt::AlignTop, length1);
+    }
+    return image;
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sections/section_kind.h"
+#include "base/section_kind.h"
 
 #include <QImage>
 
@@ -31,3 +31,7 @@ PictureKind pictureFor(SectionKind kind, UArrangement arrangement = UArrangement
 // Drawn once, on first use: white ground, navy outlines, hatched material,
 // dash-dot centroidal axes and dimension lines with their letters, no values.
 const QImage& sectionPicture(PictureKind kind);
+
+// The plate picture with the two typed lengths written on it (only once a
+// plate is chosen); it never turns.
+QImage platePicture(bool chosen, const QString& length1, const QString& length2);

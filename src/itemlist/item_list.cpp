@@ -1,6 +1,6 @@
 #include "itemlist/item_list.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <cmath>

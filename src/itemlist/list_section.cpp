@@ -1,7 +1,7 @@
 #include "itemlist/list_section.h"
 
 #include "drawing/overlay.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 QString rotationSuffix(int angle, const MessageTable& m)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "itemlist/item_list.h"
-#include "sections/section_kind.h"
+#include "base/section_kind.h"
 
 #include <QImage>
 #include <QString>

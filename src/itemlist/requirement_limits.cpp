@@ -1,6 +1,6 @@
 #include "itemlist/requirement_limits.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/units.h"
 #include "settings/message_table.h"
 
@@ -128,17 +128,11 @@ void RequirementLimits::reexpress(const UnitSettings& from, const UnitSettings& 
         const long double factor = unitFactor(group, from.choice(group), to.choice(group));
         Row& r = m_rows[std::size_t(i)];
         for (QString* text : {&r.min, &r.max}) {
-            if (auto v = readNumber(*text)) {
-                // Plain digits with a point, as the limit fields take them.
-                QString number = formatFixed(*v * factor, 10);
-                if (number.contains(QLatin1Char('.'))) {
-                    while (number.endsWith(QLatin1Char('0')))
-                        number.chop(1);
-                    if (number.endsWith(QLatin1Char('.')))
-                        number.chop(1);
-                }
-                *text = number;
-            }
+            // Plain digits with a point, as the limit fields take them, and
+            // every significant digit, so that a pair keeps its order and a
+            // way back through the units gives the typed number again.
+            if (auto v = readNumber(*text))
+                *text = formatSignificant(*v * factor);
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "itemlist/units_apply.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <cmath>
@@ -27,7 +27,7 @@ QString reexpressStress(const QString& text, long double factor, bool pressure)
 {
     const long double v = readNumber(text).value_or(0);
     const long double shown = (pressure ? std::fabs(v) : v) * factor;
-    const QString number = std::fabs(shown) >= 0.01L ? formatFixed(shown, 2) : formatFixed(shown, 8);
+    const QString number = formatStress(shown);
     return pressure ? QLatin1Char('-') + number : number;
 }
 
@@ -48,7 +48,9 @@ void reexpressRows(ItemList& list, const UnitSettings& units)
         row.cells[7] = two(v[5], UnitGroup::Modulus) + join + two(v[6], UnitGroup::Modulus);
         row.cells[8] = two(v[7], UnitGroup::Modulus) + join + two(v[8], UnitGroup::Modulus);
         row.cells[9] = two(v[9], UnitGroup::Inertia) + join + two(v[10], UnitGroup::Modulus);
-        row.cells[11] = two(v[11], UnitGroup::Stress) + join + two(v[12], UnitGroup::Stress);
+        // The same format as the stress fields the values were typed in.
+        row.cells[11] = formatStress(shown(v[11], UnitGroup::Stress)) + join +
+                        formatStress(shown(v[12], UnitGroup::Stress));
     }
 }
 

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "sections/section_kind.h"
-#include "sections/section_properties.h"
-#include "sections/tab_result.h"
-#include "sections/units.h"
-#include "itemlist/item_list.h"
-#include "itemlist/requirement_limits.h"
+#include "commands.h"
+#include "itemgrid.h"
+#include "mainstate.h"
 
-#include <QImage>
+#include "base/section_kind.h"
+
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -25,35 +21,14 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class QTableView;
-class QTimer;
-class ItemListModel;
-class ItemGridDelegate;
 class QTreeWidget;
-class QTreeWidgetItem;
 class DesktopShell;
-class ResultsPanelView;
-class UnitsWindow;
+class MaterialBar;
+class MessageTable;
 class RequirementWindow;
-
-// The working state the windows share; the one SectionProperties record lives here.
-struct MainState {
-    bool SectionsEnabled = false;
-    bool SkipJobNamePrompt = false;
-    bool TreeUpdateEnabled = true;
-    int NextListRow = 1;
-    int VisibleListRows = 2;
-    bool RowBlinkEnabled = false;
-    // The grid row (1-based) the user selected last; a correction overwrites it.
-    int SelectedRow = 1;
-    // Set once "Units for listing" has re-expressed the list.
-    bool UnitsApplied = false;
-    bool ExitConfirmed = false;
-    bool CloseAllowed = false;
-    SectionProperties properties;
-    UnitSettings units;
-    QString jobName = QStringLiteral("Noname");
-    QString jobFileName;
-};
+class ResultsPanelView;
+class SectionPage;
+class UnitsWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -66,49 +41,30 @@ public:
     std::function<bool(const QString&)> askYesNo;
     std::function<QString(const QString& caption, const QString& prompt, const QString& initial)> askText;
 
+    // --- Wiring points for the other windows ---------------------------------
+    QAction* action(Command command) const { return m_actions.at(std::size_t(command)); }
     const MainState& state() const { return m_state; }
     MainState& state() { return m_state; }
+    const ItemList& itemList() const { return m_state.itemList; }
+    ItemList& itemList() { return m_state.itemList; }
+    const UnitSettings& units() const { return m_state.units; }
+    RequirementLimits& requirementLimits() { return m_state.limits; }
+    SectionPage* page(SectionKind kind) const { return m_pages.at(std::size_t(kind)); }
+    MaterialBar* materialBar() const { return m_materialBar; }
+    ItemGrid* itemGrid() const { return m_grid; }
     SectionKind currentKind() const;
-
-    // Widgets by role, for the window tests.
-    QTreeWidget* tree(SectionKind kind) const;
-    QLineEdit* field(SectionKind kind, int index) const;
-    QPushButton* toListButton(SectionKind kind) const;
-    ResultsPanelView* resultsPanel(SectionKind kind) const;
-    QGroupBox* dataBox(SectionKind kind) const;
-    QButtonGroup* uArrangement() const;
-    QWidget* sectionPanel(SectionKind kind) const;
-    QTabBar* tabBar() const { return m_tabs; }
-    QComboBox* eModulusBox() const { return m_eBox; }
-    QComboBox* densityBox() const { return m_densityBox; }
-    QComboBox* poissonBox() const { return m_poissonBox; }
-    QLineEdit* tensileField() const { return m_tensile; }
-    QLineEdit* pressureField() const { return m_pressure; }
-    QLabel* rotationCaption() const { return m_rotationCaption; }
-    QPushButton* rotateButton() const { return m_rotateButton; }
-    QPushButton* startButton() const { return m_startButton; }
-    QTableView* itemGrid() const { return m_grid; }
-    const ItemList& itemList() const { return m_itemList; }
-    ItemList& itemList() { return m_itemList; }
-    RequirementLimits& requirementLimits() { return m_limits; }
-    QPushButton* deleteButton() const { return m_deleteButton; }
-    QPushButton* correctButton() const { return m_correctButton; }
-    QLabel* statusPanel(int i) const;
-    UnitsWindow* unitsWindow() const { return m_unitsWindow; }
-    RequirementWindow* requirementWindow() const { return m_requirementWindow; }
-    void showUnitsWindow();
-    void showRequirementWindow();
-    const std::vector<DimensionLabel>& labels() const { return m_labels; }
-    // The picture the features box shows now; "To List" copies it.
-    const QImage& overlay() const { return m_overlay; }
-    int plateRecord() const { return m_plateRecord; }
-    int angle(SectionKind kind) const;
-    void setShell(DesktopShell* shell) { m_shell = shell; }
-
-    // "Click to Start".
-    void start();
+    // After the item list changed: shows it again with its totals and the
+    // list commands' enabled states.
+    void rebuildGrid();
     // The tab switch; does nothing before the sections are enabled.
     void switchTab();
+    // Re-expresses every dependent text after the units changed.
+    void applyUnits(const UnitSettings& units);
+    // Recomputes the current tab so that the panel follows limits and units.
+    void recomputeCurrent();
+
+    // --- Commands ----------------------------------------------------------
+    void start(); // "Click to Start"
     void newJob();
     void exitCommand();
     void showHelp();
@@ -118,13 +74,39 @@ public:
     void deleteSelectedItems();
     void correctSelectedItem();
     void changeJobName();
-    // Re-expresses every dependent text after the units changed.
-    void applyUnits(const UnitSettings& units);
-    // Recomputes the current tab so that the panel follows limits and units.
-    void recomputeCurrent();
+    void showUnitsWindow();
+    void showRequirementWindow();
     void showAbout();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
+
+    // --- Widgets by role, for the window tests -------------------------------
+    QTreeWidget* tree(SectionKind kind) const;
+    QLineEdit* field(SectionKind kind, int index) const;
+    QPushButton* toListButton(SectionKind kind) const;
+    ResultsPanelView* resultsPanel(SectionKind kind) const;
+    QGroupBox* dataBox(SectionKind kind) const;
+    QButtonGroup* uArrangement() const;
+    QWidget* sectionPanel(SectionKind kind) const;
+    int angle(SectionKind kind) const;
+    QTabBar* tabBar() const { return m_tabs; }
+    QComboBox* eModulusBox() const;
+    QComboBox* densityBox() const;
+    QComboBox* poissonBox() const;
+    QLineEdit* tensileField() const;
+    QLineEdit* pressureField() const;
+    QLabel* rotationCaption() const;
+    QPushButton* rotateButton() const;
+    QPushButton* startButton() const { return m_startButton; }
+    QPushButton* deleteButton() const { return m_deleteButton; }
+    QPushButton* correctButton() const { return m_correctButton; }
+    QLabel* statusPanel(int i) const { return m_status.at(std::size_t(i)); }
+    UnitsWindow* unitsWindow() const { return m_unitsWindow; }
+    RequirementWindow* requirementWindow() const { return m_requirementWindow; }
+    const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
+    const QImage& overlay() const { return m_state.overlay; }
+    int plateRecord() const { return m_state.plateRecord; }
+    void setShell(DesktopShell* shell) { m_shell = shell; }
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
@@ -132,84 +114,43 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Tab;
+    void buildActions();
+    QWidget* buildSectionArea();
+    QWidget* buildListCommands();
+    void connectPage(SectionPage* page);
 
-    void buildMenus();
-    void buildStartPanel(QWidget* parent);
-    void buildSectionArea(QWidget* parent);
-    Tab buildTab(SectionKind kind);
-    void buildMaterialBar(QWidget* parent);
-    void buildGrid(QWidget* parent);
-    void setGridHeader();
-
-    QString selectedEntry(SectionKind kind) const;
     void treeChanged(SectionKind kind);
+    void fieldChanged(SectionKind kind, int index);
     void plateChanged();
     void redrawPlate();
-    void fieldChanged(SectionKind kind, int index);
     void runCustom(SectionKind kind, int changedField);
     void recompute(SectionKind kind);
     void apply(SectionKind kind, const TabResult& result);
-    void typicalType(SectionKind kind);
-    void allType(SectionKind kind);
     void redrawOverlay();
     struct ComputeContext context(SectionKind kind) const;
-    Tab& tab(SectionKind kind);
-    const Tab& tab(SectionKind kind) const;
-
-    void onEModulusEdited(const QString& text);
-    void onDensityEdited(const QString& text);
-    void onPoissonEdited(const QString& text);
-    void onTensileEdited(const QString& text);
-    void onPressureEdited(const QString& text);
     void updateStatus();
-    void refreshGrid();
-    // Selected rows as high as their wrapped designation, the others 32.
-    void updateRowHeights();
     void userSelectedRow(int row);
-    void selectRow(int r);
     void endCorrection();
-    void addListItems(QComboBox* box, const QStringList& items);
     QString askJobName(const QString& current);
 
     MainState m_state;
-    std::vector<Tab> m_tabs_;
-    std::vector<DimensionLabel> m_labels;
-    QImage m_overlay;
+    CommandActions m_actions{};
+    std::vector<SectionPage*> m_pages;
+    MaterialBar* m_materialBar = nullptr;
+    ItemGrid* m_grid = nullptr;
     QTabBar* m_tabs = nullptr;
     QStackedWidget* m_area = nullptr;
     QStackedWidget* m_panels = nullptr;
     QWidget* m_startPanel = nullptr;
-    QWidget* m_sectionPage = nullptr;
+    QWidget* m_sectionArea = nullptr;
     QPushButton* m_startButton = nullptr;
-    QComboBox* m_eBox = nullptr;
-    QComboBox* m_densityBox = nullptr;
-    QComboBox* m_poissonBox = nullptr;
-    QLineEdit* m_tensile = nullptr;
-    QLineEdit* m_pressure = nullptr;
-    QPushButton* m_rotateButton = nullptr;
-    QLabel* m_rotationCaption = nullptr;
-    QTableView* m_grid = nullptr;
-    ItemList m_itemList;
-    ItemListModel* m_model = nullptr;
-    bool m_selectingRow = false; // the program, not the user, moves the grid's current row
-    ItemGridDelegate* m_delegate = nullptr;
-    RequirementLimits m_limits;
-    QTimer* m_blinkTimer = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_correctButton = nullptr;
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
-    std::array<QLabel*, 5> m_materialCaptions{};
-    QLabel* m_statusJob = nullptr;
-    QAction* m_requirementAction = nullptr;
-    QWidget* m_body = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
-    int m_plateRecord = -1; // the selected plate's record in the profile table
-    int m_suppressed = 0; // field changes made by a computation do not recompute
 };

@@ -1,6 +1,6 @@
 #include "sections/material.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 
 const std::array<NamedMaterial, 8>& namedMaterials()
 {

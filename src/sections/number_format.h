@@ -1,30 +1,3 @@
 #pragma once
-
-#include <QString>
-#include <optional>
-
-// Fixed notation with '.' as decimal point whatever the locale; exact halves
-// round to the even neighbour. A positive width pads with leading blanks.
-QString formatFixed(long double value, int decimals, int width = 0);
-
-// A number reading: leading blanks, an optional sign, digits with at most one
-// decimal point, an optional exponent (E or e), and nothing after it.
-std::optional<long double> readNumber(const QString& text);
-
-// A whole number: leading blanks, an optional sign, digits only.
-std::optional<long long> readInteger(const QString& text);
-
-// The name-stripping reader of list-box texts: the whole text, or what is left
-// after dropping leading characters one at a time ("Steel : 7850" gives 7850).
-struct StrippedNumber {
-    long double value = 0;
-    int prefixLength = 0; // characters dropped before the number read
-};
-std::optional<StrippedNumber> readNameStripped(const QString& text);
-
-// Value text of a results-panel property line (without the unit): two decimals
-// from 0.01 on, else six for areas and ten for everything else.
-QString formatPanelValue(long double value, bool isArea);
-
-// List-cell number: two decimals from 0.01 on, else ten.
-QString formatTwoOrTen(long double value);
+// The number formats live in base, below every folder that formats numbers.
+#include "base/number_format.h"

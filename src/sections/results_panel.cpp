@@ -1,6 +1,6 @@
 #include "sections/results_panel.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 QString panelColourName(PanelColour colour)

@@ -2,7 +2,7 @@
 
 #include "sections/compute_helpers.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sections/section_kind.h"
+#include "base/section_kind.h"
 #include "sections/tab_result.h"
 
 #include <QStringList>

@@ -1,5 +1,5 @@
 #include "catalogue/profile_catalogue.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/profiles.h"
 
 #include <gtest/gtest.h>

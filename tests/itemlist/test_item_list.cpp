@@ -3,7 +3,7 @@
 #include "itemlist/units_apply.h"
 #include "sections/hollow.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <gtest/gtest.h>
@@ -318,5 +318,59 @@ TEST(Requirement, LimitsFollowTheUnits)
     EXPECT_EQ(readNumber(limits.row(1).min).value_or(-1), 10000);
     EXPECT_EQ(readNumber(limits.row(1).max).value_or(-1), 20000);
     EXPECT_EQ(readNumber(limits.row(0).max).value_or(-1), 1250);
+    EXPECT_TRUE(limits.enabled(1));
+}
+
+TEST(Units, SmallStressesInTheListMatchTheStressFields)
+{
+    MaterialTexts t = steel();
+    t.tensile = "0.05";
+    t.pressure = "-0.07";
+    ItemList list;
+    list.put(1, write(t).row);
+    UnitSettings u;
+    u.setChoice(UnitGroup::Stress, 2); // KN/cm2: a tenth of the N/mm2 figure
+    reexpressRows(list, u);
+    const long double f = unitFactor(UnitGroup::Stress, 3, 2);
+    const QString tensile = reexpressStress(t.tensile, f, false);
+    const QString pressure = reexpressStress(t.pressure, f, true);
+    EXPECT_EQ(tensile, "0.00500000");
+    EXPECT_EQ(pressure, "-0.00700000");
+    EXPECT_EQ(list.row(1).cells[11], tensile + "&  " + pressure);
+    // From 0.01 on both keep two decimals.
+    u.setChoice(UnitGroup::Stress, 1);
+    reexpressRows(list, u);
+    EXPECT_EQ(list.row(1).cells[11], "50.00&  -70.00");
+}
+
+TEST(Requirement, LimitsKeepEverySignificantDigitThroughUnits)
+{
+    RequirementLimits limits;
+    limits.setMin(1, "0.001");
+    limits.setMax(1, "0.002");
+    limits.setMin(6, "123.456789");
+    limits.setMax(6, "98765.4321");
+    ASSERT_TRUE(limits.enabled(1));
+    ASSERT_TRUE(limits.enabled(6));
+    UnitSettings m4;
+    m4.setChoice(UnitGroup::Inertia, 1);
+    m4.setChoice(UnitGroup::Modulus, 1);
+    limits.reexpress(UnitSettings{}, m4);
+    EXPECT_EQ(limits.row(1).min, "0.00000000001");
+    EXPECT_EQ(limits.row(1).max, "0.00000000002");
+    EXPECT_TRUE(limits.enabled(1));
+    EXPECT_TRUE(limits.enabled(6));
+    // Through mm4 and back to cm4: the typed numbers again.
+    UnitSettings mm4;
+    mm4.setChoice(UnitGroup::Inertia, 3);
+    mm4.setChoice(UnitGroup::Modulus, 3);
+    limits.reexpress(m4, mm4);
+    EXPECT_EQ(limits.row(1).min, "10");
+    EXPECT_EQ(limits.row(6).max, "98765432.1");
+    limits.reexpress(mm4, UnitSettings{});
+    EXPECT_EQ(limits.row(1).min, "0.001");
+    EXPECT_EQ(limits.row(1).max, "0.002");
+    EXPECT_EQ(limits.row(6).min, "123.456789");
+    EXPECT_EQ(limits.row(6).max, "98765.4321");
     EXPECT_TRUE(limits.enabled(1));
 }

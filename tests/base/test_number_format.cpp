@@ -1,6 +1,6 @@
 #include "sections/dimension_filter.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/units.h"
 
 #include <gtest/gtest.h>
@@ -108,4 +108,22 @@ TEST(Units, DefaultsAndDivisors)
     EXPECT_NEAR(double(unitFactor(UnitGroup::Area, 1, 2)), 10000.0, 1e-9);
     EXPECT_FALSE(UnitSettings::fromDigits("1124233").has_value());
     EXPECT_EQ(UnitSettings::fromDigits("3333333")->choice(UnitGroup::Stress), 3);
+}
+
+TEST(FormatSignificant, FifteenDigitsWithoutTrailingZeros)
+{
+    EXPECT_EQ(formatSignificant(0), "0");
+    EXPECT_EQ(formatSignificant(20000), "20000");
+    EXPECT_EQ(formatSignificant(1e-11L), "0.00000000001");
+    EXPECT_EQ(formatSignificant(-2.5L), "-2.5");
+    EXPECT_EQ(formatSignificant(0.1L + 0.2L), "0.3");
+    EXPECT_EQ(formatSignificant(123456789.123L), "123456789.123");
+}
+
+TEST(FormatStress, TwoDecimalsFromAHundredthElseEight)
+{
+    EXPECT_EQ(formatStress(0.01L), "0.01");
+    EXPECT_EQ(formatStress(0.0099L), "0.00990000");
+    EXPECT_EQ(formatStress(-0.005L), "-0.00500000");
+    EXPECT_EQ(formatStress(-300), "-300.00");
 }

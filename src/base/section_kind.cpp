@@ -1,4 +1,4 @@
-#include "sections/section_kind.h"
+#include "base/section_kind.h"
 
 namespace {
 constexpr std::array<const char*, SectionKindCount> Codes{"rh", "ch", "rs", "cs", "flat",

@@ -1,5 +1,6 @@
-#include "sections/number_format.h"
+#include "base/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -130,4 +131,25 @@ QString formatTwoOrTen(long double value)
 {
     // Negative stresses are judged by their size.
     return std::fabs(value) >= 0.01L ? formatFixed(value, 2) : formatFixed(value, 10);
+}
+
+QString formatStress(long double value)
+{
+    return std::fabs(value) >= 0.01L ? formatFixed(value, 2) : formatFixed(value, 8);
+}
+
+QString formatSignificant(long double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return QStringLiteral("0");
+    constexpr int Significant = 15;
+    const int exponent = int(std::floor(std::log10(std::fabs(value))));
+    QString number = formatFixed(value, std::clamp(Significant - 1 - exponent, 0, 60));
+    if (number.contains(QLatin1Char('.'))) {
+        while (number.endsWith(QLatin1Char('0')))
+            number.chop(1);
+        if (number.endsWith(QLatin1Char('.')))
+            number.chop(1);
+    }
+    return number;
 }

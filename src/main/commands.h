@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <array>
+
+class QAction;
+class QMenuBar;
+class QObject;
+class QToolBar;
+
+// The commands of the main window. Each is one QAction, shared by its menu
+// entry, its tool-bar buttons and any push button or pop-up entry, so that it
+// has one text and one enabled state.
+enum class Command {
+    ChangeJobName,
+    NewJob,
+    LoadInput,
+    SaveInput,
+    Settings,
+    Print,
+    Exit,
+    Requirement,
+    UnitsForListing,
+    ReportGenerator, // also the tool-bar button "Report"
+    Translation,
+    Help,
+    About,
+    DeleteItems,
+    CorrectItem,
+    EditList,
+    PrivateData,
+    RotateSection,
+};
+inline constexpr int CommandCount = int(Command::RotateSection) + 1;
+
+using CommandActions = std::array<QAction*, CommandCount>;
+
+// One action per command with its text and translation key, all disabled;
+// the main window connects and enables them.
+CommandActions createCommandActions(QObject* parent);
+// The menus "File", "Tools" and "Help".
+void fillMenus(QMenuBar* bar, const CommandActions& actions);
+// The tool bar: a button per command hint; a command may have two buttons.
+void fillToolBar(QToolBar* bar, const CommandActions& actions);

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "base/section_kind.h"
+#include "sections/tab_result.h"
+
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class ResultsPanelView;
+
+// One tab of the section area: the menu box with its tree and the "Typical
+// type" / "All type" buttons, the data box with the dimension fields (and the
+// U arrangement boxes) and "To List", the features box with the picture and
+// the results panel. It turns its widgets' events into signals and renders a
+// TabResult; it knows nothing of the item list.
+class SectionPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit SectionPage(SectionKind kind, QWidget* parent = nullptr);
+
+    SectionKind kind() const { return m_kind; }
+    QTreeWidget* tree() const { return m_tree; }
+    QLineEdit* field(int index) const { return m_fields.at(std::size_t(index)); }
+    int fieldCount() const { return int(m_fields.size()); }
+    QStringList fieldTexts() const;
+    QPushButton* toListButton() const { return m_toList; }
+    ResultsPanelView* resultsPanel() const { return m_results; }
+    QGroupBox* menuBox() const { return m_menuBox; }
+    QGroupBox* dataBox() const { return m_dataBox; }
+    QGroupBox* featuresBox() const { return m_featuresBox; }
+    QLabel* picture() const { return m_picture; }
+    // The U tab's arrangement boxes (null on the other tabs).
+    QButtonGroup* arrangement() const { return m_arrangement; }
+    int arrangementChoice() const;
+
+    // The text of the selected tree row, or an empty text.
+    QString selectedEntry() const;
+    // Selects the row when none is selected, without a tree change.
+    void selectDefaultRow(int row);
+    // Scrolls to the selected row and gives the tree the focus.
+    void showSelection();
+
+    // RotationAngle of the tab's picture.
+    int angle() const { return m_angle; }
+    void setAngle(int degrees) { m_angle = degrees; }
+    int pictureVariant() const { return m_pictureVariant; }
+    // Whether the tree's custom entry is selected, so that typing computes.
+    bool customAllowed() const { return m_customAllowed; }
+    void setCustomAllowed(bool allowed) { m_customAllowed = allowed; }
+
+    // Shows what a computation pass decided; field texts it sets do not
+    // signal fieldChanged.
+    void render(const TabResult& result);
+    void setPicture(const QImage& image);
+
+    void typicalType();
+    void allType();
+
+signals:
+    void treeChanged();
+    // A dimension field changed by the user; its text is already filtered.
+    void fieldChanged(int index);
+    void arrangementChanged();
+    void toListClicked();
+    void entryActivated(); // a double-click on a tree row
+    // Key press and release on the tree (auto-repeat left out), for the
+    // hold-off of the computation while a key is held.
+    void treeKeyPressed();
+    void treeKeyReleased();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onFieldEdited(int index);
+
+    SectionKind m_kind;
+    QTreeWidget* m_tree = nullptr;
+    QGroupBox* m_menuBox = nullptr;
+    QGroupBox* m_dataBox = nullptr;
+    QGroupBox* m_featuresBox = nullptr;
+    QPushButton* m_typical = nullptr;
+    QPushButton* m_all = nullptr;
+    std::vector<QLineEdit*> m_fields;
+    QPushButton* m_toList = nullptr;
+    QLabel* m_picture = nullptr;
+    ResultsPanelView* m_results = nullptr;
+    QButtonGroup* m_arrangement = nullptr;
+    int m_angle = 0;
+    int m_pictureVariant = 0;
+    bool m_customAllowed = false;
+    int m_rendering = 0; // field texts set by a computation do not signal
+};

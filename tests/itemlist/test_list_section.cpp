@@ -1,0 +1,153 @@
+#include "itemlist/list_commands.h"
+#include "itemlist/list_section.h"
+
+#include "catalogue/profile_catalogue.h"
+#include "sections/hollow.h"
+#include "sections/material.h"
+#include "settings/message_table.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const MessageTable& m()
+{
+    return MessageTable::english();
+}
+
+struct DesignationCase {
+    const char* name;
+    SectionKind kind;
+    QStringList fields;
+    const char* caption;
+    int angle;
+    const char* expected;
+};
+
+class Designation : public testing::TestWithParam<DesignationCase> {};
+
+TEST_P(Designation, ColumnTwoOfEachTab)
+{
+    const DesignationCase& c = GetParam();
+    const DesignationOutcome out = sectionDesignation(c.kind, c.fields, QString::fromLatin1(c.caption), c.angle, m());
+    ASSERT_TRUE(out.text.has_value());
+    EXPECT_EQ(out.text->toStdString(), std::string(c.expected));
+    EXPECT_TRUE(out.messages.isEmpty());
+}
+
+// Circles never carry the rotation suffix: they do not turn.
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, Designation,
+    testing::Values(
+        DesignationCase{"RectHollow", SectionKind::RectHollow, {"40", "20", "3"}, "", 0, "40x20x3 RH Section"},
+        DesignationCase{"RectHollowTurned", SectionKind::RectHollow, {"40", "20", "3"}, "", 30,
+                        "40x20x3 RH Section Rotate :30 deg."},
+        DesignationCase{"RectHollowDecimalWall", SectionKind::RectHollow, {"100", "50", "2.5"}, "", 0,
+                        "100x50x2.5 RH Section"},
+        DesignationCase{"Pipe", SectionKind::CircHollow, {"48.3", "3.2"}, "", 0, "Pipe diameter:48.3x3.2"},
+        DesignationCase{"PipeIgnoresAngle", SectionKind::CircHollow, {"60", "4"}, "", 90, "Pipe diameter:60x4"},
+        DesignationCase{"RectSolidCaption", SectionKind::RectSolid, {"40", "20"}, "Rectangular bar 40x20", 0,
+                        "Rectangular bar 40x20"},
+        DesignationCase{"RectSolidTurned", SectionKind::RectSolid, {"40", "20"}, "Bar", 359,
+                        "Bar Rotate :359 deg."},
+        DesignationCase{"CircSolid", SectionKind::CircSolid, {"25"}, "", 0, "Circ.solid section diam.: 25"},
+        DesignationCase{"FlatBar", SectionKind::FlatBar, {"40", "5"}, "", 0, "R. section  40x5"},
+        DesignationCase{"FlatBarTurned", SectionKind::FlatBar, {"40", "5"}, "", 45, "R. section  40x5 Rotate :45 deg."},
+        DesignationCase{"LCaption", SectionKind::L, {"40", "10", "3"}, "L40x40x4", 0, "L40x40x4"},
+        DesignationCase{"TCaptionTurned", SectionKind::T, {}, "T50x50x6", 180, "T50x50x6 Rotate :180 deg."},
+        DesignationCase{"UCaption", SectionKind::U, {}, "HR U100x50", 0, "HR U100x50"},
+        DesignationCase{"ICaption", SectionKind::I, {}, "IPE 200", 270, "IPE 200 Rotate :270 deg."}),
+    [](const testing::TestParamInfo<DesignationCase>& info) { return std::string(info.param.name); });
+
+TEST(Designation, RotationSuffixOnlyForATurnedSection)
+{
+    EXPECT_EQ(rotationSuffix(0, m()), QString());
+    EXPECT_EQ(rotationSuffix(1, m()), QStringLiteral(" Rotate :1 deg."));
+    EXPECT_EQ(rotationSuffix(359, m()), QStringLiteral(" Rotate :359 deg."));
+}
+
+TEST(Designation, RectHollowWallsMustFitBothSides)
+{
+    // a > 2v and b > 2v, else message 1 and nothing is written.
+    for (const QStringList& fields : {QStringList{"40", "6", "3"}, QStringList{"6", "40", "3"},
+                                      QStringList{"40.5", "20", "3"}, QStringList{"40", "20", "x"}}) {
+        const DesignationOutcome out = sectionDesignation(SectionKind::RectHollow, fields, {}, 0, m());
+        EXPECT_FALSE(out.text.has_value()) << fields.join('x').toStdString();
+        ASSERT_EQ(out.messages.size(), 1);
+        EXPECT_EQ(out.messages.first(), m()(1));
+    }
+    EXPECT_TRUE(sectionDesignation(SectionKind::RectHollow, {"7", "7", "3"}, {}, 0, m()).text);
+}
+
+TEST(Designation, RectSolidUnreadableSizesAreShownButListed)
+{
+    const DesignationOutcome out = sectionDesignation(SectionKind::RectSolid, {"", "20"}, "Bar", 0, m());
+    ASSERT_TRUE(out.text.has_value());
+    EXPECT_EQ(*out.text, QStringLiteral("Bar"));
+    EXPECT_EQ(out.messages, QStringList{m()(1)});
+}
+
+TEST(ListSection, RefusedDesignationWritesNothing)
+{
+    SectionListing listing;
+    listing.kind = SectionKind::RectHollow;
+    listing.fields = {"10", "40", "5"};
+    listing.properties = rectHollowProperties(10, 40, 5, 0);
+    listing.material.eItems = eModulusItems();
+    listing.material.densityItems = densityItems();
+    listing.material.poissonItems = poissonItems();
+    listing.material.eModulus = listing.material.eItems[0];
+    listing.material.density = listing.material.densityItems[0];
+    listing.material.poisson = listing.material.poissonItems[0];
+    listing.material.tensile = "300";
+    listing.material.pressure = "-300";
+    const WriteOutcome refused = listSection(1, listing, m());
+    EXPECT_FALSE(refused.written);
+    EXPECT_EQ(refused.refusal, m()(1));
+
+    listing.fields = {"40", "20", "3"};
+    listing.properties = rectHollowProperties(40, 20, 3, 0);
+    listing.angle = 90;
+    const WriteOutcome out = listSection(1, listing, m());
+    ASSERT_TRUE(out.written);
+    EXPECT_EQ(out.row.cells[2], QStringLiteral("40x20x3 RH Section Rotate :90 deg."));
+}
+
+TEST(ListCommands, ToListTargetsTheNextRowOrTheCorrectedOne)
+{
+    ItemList list;
+    EXPECT_EQ(listTargetRow(list, false, 1), 1);
+    EXPECT_EQ(listTargetRow(list, true, 3), 1); // nothing to correct in an empty list
+    for (int r = 1; r <= 3; ++r)
+        list.put(r, ListRow{});
+    EXPECT_EQ(listTargetRow(list, false, 2), 4);
+    EXPECT_EQ(listTargetRow(list, true, 2), 2);
+    EXPECT_EQ(listTargetRow(list, true, 9), 3);
+    EXPECT_EQ(listTargetRow(list, true, 0), 1);
+}
+
+TEST(ListCommands, PlateRowTakesItsMassFromTheTable)
+{
+    const ProfileTable& table = ProfileTable::builtIn();
+    const auto found = table.find(QStringLiteral("1 mm steel plate"), 0, table.lineCount() - 1);
+    ASSERT_TRUE(found.has_value());
+    const int record = *found;
+    ItemList list;
+    list.put(1, ListRow{});
+    const PlateRowOutcome out =
+        listPlate(list, record, QStringLiteral("1 mm steel plate"), QStringLiteral("1000"), QStringLiteral("2000"),
+                  table, m());
+    ASSERT_TRUE(out.written);
+    EXPECT_EQ(out.row.cells[6], QStringLiteral(" 15.70"));
+    EXPECT_EQ(out.row.cells[7], QStringLiteral(" 4.000")); // both faces
+    EXPECT_FALSE(listPlate(list, record, QStringLiteral("1 mm steel plate"), QStringLiteral("0"),
+                           QStringLiteral("2000"), table, m())
+                     .written);
+    // The plate goes to the next free row, so a full list refuses it.
+    for (int r = 2; r <= ItemListCapacity; ++r)
+        list.put(r, ListRow{});
+    const PlateRowOutcome full = listPlate(list, record, QStringLiteral("1 mm steel plate"), QStringLiteral("1000"),
+                                           QStringLiteral("2000"), table, m());
+    EXPECT_FALSE(full.written);
+    EXPECT_EQ(full.refusal, m()(108));
+}
+} // namespace
