@@ -1,6 +1,6 @@
 #include "drawing/private_preview.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 
 #include "base/parallel_items.h"
 #include "itemlist/private_item.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <algorithm>

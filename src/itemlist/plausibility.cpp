@@ -1,6 +1,6 @@
 #include "itemlist/plausibility.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "drawing/overlay.h"
 #include "drawing/private_preview.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 QString PrivateItemTexts::currentValues() const
