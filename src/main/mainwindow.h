@@ -23,7 +23,9 @@ class QTabBar;
 class QTableView;
 class QTreeWidget;
 class DesktopShell;
+class ListEditorWindow;
 class MaterialBar;
+class PrivateDataWindow;
 class MessageTable;
 class RequirementWindow;
 class ResultsPanelView;
@@ -79,6 +81,10 @@ public:
     void showAbout();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
+    // "Private data editing ....": ends a correction and shows the window.
+    void showPrivateDataWindow();
+    // "Edit stringgrid....": the list editor, modal, when the list holds items.
+    void editList();
 
     // --- Widgets by role, for the window tests -------------------------------
     QTreeWidget* tree(SectionKind kind) const;
@@ -103,6 +109,8 @@ public:
     QLabel* statusPanel(int i) const { return m_status.at(std::size_t(i)); }
     UnitsWindow* unitsWindow() const { return m_unitsWindow; }
     RequirementWindow* requirementWindow() const { return m_requirementWindow; }
+    PrivateDataWindow* privateDataWindow() const { return m_privateWindow.get(); }
+    ListEditorWindow* listEditor() const { return m_listEditor; }
     const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
@@ -134,6 +142,14 @@ private:
     void userSelectedRow(int row);
     void endCorrection();
     QString askJobName(const QString& current);
+    // "To List" of the private data window, after its plausibility check.
+    void listPrivateItem();
+    // The list editor's answers.
+    void applyEditorOrder(const QList<int>& order);
+    void deleteEditorItems(const QList<int>& rows);
+    void correctEditorItem(int row);
+    // Shows the list again in the list editor when it is open.
+    void rebuildListEditor();
 
     MainState m_state;
     CommandActions m_actions{};
@@ -151,6 +167,10 @@ private:
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
+    // A window of its own, not a child, so that it takes input while the
+    // list editor is open (the editor blocks only the main window).
+    std::unique_ptr<PrivateDataWindow> m_privateWindow;
+    ListEditorWindow* m_listEditor = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
 };

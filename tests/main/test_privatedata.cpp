@@ -1,4 +1,6 @@
+#include "mainwindow.h"
 #include "privatedatawindow.h"
+#include "unitswindow.h"
 
 #include "sections/material.h"
 #include "settings/message_table.h"
@@ -12,7 +14,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 const char* const BoxValues[PrivatePropertyCount] = {"10", "10", "4", "4", "4", "4", "5", "3", "20"};
@@ -32,6 +36,45 @@ class PrivateDataTest : public QObject {
         QTest::keyClicks(window().descriptionField(), description);
         for (int k = 0; k < PrivatePropertyCount; ++k)
             QTest::keyClicks(window().propertyField(static_cast<PrivateProperty>(k)), QString::fromLatin1(values[k]));
+    }
+
+    // A started main window whose questions and messages are recorded here.
+    std::unique_ptr<MainWindow> startedMain()
+    {
+        auto w = std::make_unique<MainWindow>();
+        w->showMessage = [this](const QString& text) { m_questions << text; };
+        w->askYesNo = [this](const QString& text) {
+            m_questions << text;
+            return m_answer;
+        };
+        w->askText = [](const QString&, const QString&, const QString&) { return QString(); };
+        w->show();
+        w->start();
+        PrivateDataWindow* p = w->privateDataWindow();
+        p->askYesNo = m_window->askYesNo;
+        p->showMessage = m_window->showMessage;
+        return w;
+    }
+
+    void typeInto(PrivateDataWindow* p, const char* const values[PrivatePropertyCount], const QString& description)
+    {
+        p->descriptionField()->setText(description);
+        for (int k = 0; k < PrivatePropertyCount; ++k)
+            p->propertyField(static_cast<PrivateProperty>(k))->setText(QString::fromLatin1(values[k]));
+    }
+
+    void clickRow(MainWindow& w, int r)
+    {
+        QTableView* grid = w.itemGrid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(r - 1, 2)).center());
+    }
+
+    void listTube(MainWindow& w, const QString& size)
+    {
+        QTreeWidget* tree = w.tree(SectionKind::RectHollow);
+        tree->setCurrentItem(tree->findItems(size, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        QTest::mouseClick(w.toListButton(SectionKind::RectHollow), Qt::LeftButton);
     }
 
 private slots:
@@ -219,6 +262,11 @@ private slots:
         QCOMPARE(m_questions.size(), 1);
     }
 
+    void mainWindowListsPrivateItems();
+    void correctionOpensTheWindowAndOverwritesTheRow();
+    void doubleClickAndPrivateButtonEndOrStartCorrections();
+    void unitChangeRestartsAnUnchangedCorrection();
+
     void closeHidesTheWindow()
     {
         QVERIFY(window().isVisible());
@@ -226,6 +274,145 @@ private slots:
         QVERIFY(!window().isVisible());
     }
 };
+
+void PrivateDataTest::mainWindowListsPrivateItems()
+{
+    auto w = startedMain();
+    QPushButton* button = w->findChild<QPushButton*>("Button2");
+    QVERIFY(button && button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    PrivateDataWindow* p = w->privateDataWindow();
+    QVERIFY(p->isVisible());
+    QCOMPARE(p->windowTitle(), QStringLiteral("Private data editing ...."));
+    typeInto(p, BoxValues, "Box 50");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 1);
+    const ListRow& row = w->itemList().row(1);
+    QCOMPARE(row.cells[0], QStringLiteral("1"));
+    QCOMPARE(row.cells[1], QStringLiteral("10"));
+    QCOMPARE(row.cells[2], QStringLiteral("Box 50"));
+    QCOMPARE(row.cells[6], QStringLiteral("10.00&10.00"));
+    QCOMPARE(double(row.ItemValues[2]), 2000.0);
+    QCOMPARE(row.RowPicture.size(), QSize(240, 160));
+    QCOMPARE(w->itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("Box 50"));
+    QVERIFY(w->findChild<QPushButton*>("Button1")->isEnabled()); // the list editor has items now
+
+    // An implausible item answered with No writes nothing.
+    const char* const tooMuch[PrivatePropertyCount] = {"10", "10", "40", "40", "4", "4", "0.1", "0.2", "2"};
+    typeInto(p, tooMuch, "Too stiff");
+    m_answer = false;
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 1);
+    QVERIFY(m_questions.last().startsWith("Impossible data !"));
+    m_answer = true;
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 2);
+    QCOMPARE(w->itemList().row(2).cells[2], QStringLiteral("Too stiff"));
+
+    // A refused material leaves the list alone and says why.
+    p->tensileField()->setText("0");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 2);
+    QCOMPARE(m_questions.last(), QStringLiteral("Error. Max.Tensil<=0 !"));
+}
+
+void PrivateDataTest::correctionOpensTheWindowAndOverwritesTheRow()
+{
+    auto w = startedMain();
+    listTube(*w, "20x20x2");
+    listTube(*w, "30x30x2");
+    listTube(*w, "40x20x2");
+    const ListRow second = w->itemList().row(2);
+    clickRow(*w, 2);
+    w->action(Command::CorrectItem)->trigger();
+    PrivateDataWindow* p = w->privateDataWindow();
+    QVERIFY(p->isVisible());
+    QCOMPARE(p->windowTitle(), QStringLiteral("Correction selected item..."));
+    QCOMPARE(p->descriptionField()->text(), QStringLiteral("30x30x2 RH Section"));
+    QCOMPARE(p->propertyField(PrivateProperty::Ix)->text(), splitPairCell(second.cells[6]).first);
+    QCOMPARE(p->propertyField(PrivateProperty::Area)->text(), second.cells[5]);
+    QCOMPARE(p->eModulusBox()->currentText(), QStringLiteral("210000000"));
+
+    // Unchanged values keep the row's mark; the row is overwritten in place.
+    p->descriptionField()->setText("30x30x2 renamed");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 3);
+    QCOMPARE(w->itemList().row(2).cells[2], QStringLiteral("30x30x2 renamed"));
+    QCOMPARE(w->itemList().row(2).cells[1], QStringLiteral("00"));
+    QCOMPARE(w->itemList().row(2).cells[6], second.cells[6]);
+    QCOMPARE(w->itemList().row(3).cells[2], QStringLiteral("40x20x2 RH Section"));
+
+    // Changed values make it a private row.
+    p->propertyField(PrivateProperty::Area)->setText("2.5");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 3);
+    QCOMPARE(w->itemList().row(2).cells[1], QStringLiteral("10"));
+    QCOMPARE(w->itemList().row(2).cells[5], QStringLiteral("2.500000"));
+
+    // The tab's To List overwrites the same row while the correction lasts.
+    listTube(*w, "60x60x5");
+    QCOMPARE(w->itemList().count(), 3);
+    QCOMPARE(w->itemList().row(2).cells[2], QStringLiteral("60x60x5 RH Section"));
+
+    // Any cell selection ends it and gives the window its caption back.
+    clickRow(*w, 1);
+    QVERIFY(!w->state().RowBlinkEnabled);
+    QCOMPARE(p->windowTitle(), QStringLiteral("Private data editing ...."));
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 4);
+    QCOMPARE(w->itemList().row(4).cells[1], QStringLiteral("10"));
+}
+
+void PrivateDataTest::doubleClickAndPrivateButtonEndOrStartCorrections()
+{
+    auto w = startedMain();
+    listTube(*w, "20x20x2");
+    QTableView* grid = w->itemGrid();
+    const QPoint at = grid->visualRect(grid->model()->index(0, 2)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    PrivateDataWindow* p = w->privateDataWindow();
+    QVERIFY(w->state().RowBlinkEnabled);
+    QCOMPARE(p->windowTitle(), QStringLiteral("Correction selected item..."));
+    w->action(Command::PrivateData)->trigger();
+    QVERIFY(!w->state().RowBlinkEnabled);
+    QCOMPARE(p->windowTitle(), QStringLiteral("Private data editing ...."));
+}
+
+void PrivateDataTest::unitChangeRestartsAnUnchangedCorrection()
+{
+    auto w = startedMain();
+    PrivateDataWindow* p = w->privateDataWindow();
+    typeInto(p, BoxValues, "Box 50");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    typeInto(p, BoxValues, "Box 50 again");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    clickRow(*w, 1);
+    w->correctSelectedItem();
+    QCOMPARE(p->propertyField(PrivateProperty::Ix)->text(), QStringLiteral("10.00"));
+
+    UnitSettings mm = w->units();
+    mm.setChoice(UnitGroup::Inertia, 3);
+    mm.setChoice(UnitGroup::Area, 3);
+    w->applyUnits(mm);
+    QVERIFY(w->state().RowBlinkEnabled);
+    QCOMPARE(p->windowTitle(), QStringLiteral("Correction selected item..."));
+    QCOMPARE(p->propertyField(PrivateProperty::Ix)->text(), QStringLiteral("100000.00"));
+    QCOMPARE(p->propertyField(PrivateProperty::Area)->text(), QStringLiteral("2000.00"));
+    QCOMPARE(p->group(0)->title(), QStringLiteral(" Moment of inertia Ix, Iy [mm4]"));
+    QVERIFY(p->showsCorrectionStart());
+    // Listing the converted values stores what was stored before.
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 2);
+    QVERIFY(qAbs(double(w->itemList().row(1).ItemValues[3]) - 10.0) < 1e-9);
+    QVERIFY(qAbs(double(w->itemList().row(1).ItemValues[2]) - 2000.0) < 1e-9);
+
+    // Typed-over values are left as typed when the units change again.
+    p->propertyField(PrivateProperty::Ix)->setText("123");
+    w->applyUnits(UnitSettings{});
+    QCOMPARE(p->propertyField(PrivateProperty::Ix)->text(), QStringLiteral("123"));
+    QCOMPARE(p->group(0)->title(), QStringLiteral(" Moment of inertia Ix, Iy [cm4]"));
+}
 
 QTEST_MAIN(PrivateDataTest)
 #include "test_privatedata.moc"
