@@ -1,15 +1,21 @@
 #include "listeditorwindow.h"
+#include "mainwindow.h"
+#include "privatedatawindow.h"
 #include "progresswindow.h"
 
 #include "itemlist/list_sort.h"
 #include "settings/message_table.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 ListRow item(const QString& description, const QString& e, const QString& inertias)
@@ -68,6 +74,50 @@ class ListEditorTest : public QObject {
         QHeaderView* header = window().listView()->header();
         const QPoint at(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    std::unique_ptr<MainWindow> startedMain(const QStringList& tubes)
+    {
+        // The window of the other tests would block the main window's windows.
+        m_window->hide();
+        auto w = std::make_unique<MainWindow>();
+        w->showMessage = [this](const QString& text) { m_questions << text; };
+        w->askYesNo = [](const QString&) { return true; };
+        w->askText = [](const QString&, const QString&, const QString&) { return QString(); };
+        w->show();
+        w->start();
+        QTreeWidget* tree = w->tree(SectionKind::RectHollow);
+        for (const QString& size : tubes) {
+            tree->setCurrentItem(tree->findItems(size, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+            QTest::mouseClick(w->toListButton(SectionKind::RectHollow), Qt::LeftButton);
+        }
+        w->listEditor()->askYesNo = [](const QString&) { return true; };
+        w->privateDataWindow()->askYesNo = [](const QString&) { return true; };
+        return w;
+    }
+
+    // Opens the list editor, runs `inside` while it is open, then closes it.
+    void withEditor(MainWindow& w, const std::function<void(ListEditorWindow*)>& inside)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, &w, [&] {
+            ListEditorWindow* e = w.listEditor();
+            if (e->isVisible()) {
+                inside(e);
+                ran = true;
+            }
+            e->close();
+        });
+        w.action(Command::EditList)->trigger();
+        QVERIFY(ran);
+    }
+
+    // A click that goes the way of the window system, so that a window a
+    // modal one blocks does not get it.
+    static void systemClick(QWidget* widget)
+    {
+        QWidget* top = widget->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
     }
 
 private slots:
@@ -250,6 +300,11 @@ private slots:
         QCOMPARE(window().privateButton()->text(), QStringLiteral("Private data editing ...."));
     }
 
+    void editorOrderReachesTheMainList();
+    void privateDataWindowTakesInputWhileTheEditorIsOpen();
+    void editorCorrectionAndDelete();
+    void reorderKeepsThePendingCorrectionOnItsItem();
+
     void retranslateSetsTheCaptions()
     {
         MessageTable other = MessageTable::english();
@@ -264,6 +319,120 @@ private slots:
         QCOMPARE(window().listView()->topLevelItemCount(), 4);
     }
 };
+
+void ListEditorTest::editorOrderReachesTheMainList()
+{
+    auto w = startedMain({"40x20x2", "30x30x2", "20x20x2"});
+    QVERIFY(w->action(Command::EditList)->isEnabled());
+    const ListRow third = w->itemList().row(3);
+    withEditor(*w, [&](ListEditorWindow* e) {
+        QCOMPARE(e->windowModality(), Qt::WindowModal);
+        QCOMPARE(e->listView()->topLevelItemCount(), 3);
+        QCOMPARE(e->headerStripLabel(6)->text(), QStringLiteral("Mom. of inertia\nIx [cm4]\nIy [cm4]"));
+        e->sortByColumn(2);
+        QCOMPARE(e->order(), (QList<int>{3, 2, 1}));
+    });
+    const ItemList& list = w->itemList();
+    QCOMPARE(list.row(1).cells[2], QStringLiteral("20x20x2 RH Section"));
+    QCOMPARE(list.row(1).cells[0], QStringLiteral("1"));
+    QCOMPARE(list.row(1).RowPicture, third.RowPicture);
+    QCOMPARE(list.row(1).cells[6], third.cells[6]);
+    QCOMPARE(double(list.row(1).ItemValues[3]), double(third.ItemValues[3]));
+    QCOMPARE(list.row(3).cells[2], QStringLiteral("40x20x2 RH Section"));
+    QCOMPARE(w->itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("20x20x2 RH Section"));
+
+    // Opening and closing without changes leaves everything in place.
+    const ItemList before = w->itemList();
+    withEditor(*w, [](ListEditorWindow*) {});
+    for (int r = 1; r <= 3; ++r) {
+        QCOMPARE(w->itemList().row(r).cells, before.row(r).cells);
+        QCOMPARE(w->itemList().row(r).RowPicture, before.row(r).RowPicture);
+    }
+}
+
+void ListEditorTest::privateDataWindowTakesInputWhileTheEditorIsOpen()
+{
+    auto w = startedMain({"40x20x2"});
+    PrivateDataWindow* p = w->privateDataWindow();
+    const char* const values[PrivatePropertyCount] = {"10", "10", "4", "4", "4", "4", "5", "3", "20"};
+    p->descriptionField()->setText("Box 50");
+    for (int k = 0; k < PrivatePropertyCount; ++k)
+        p->propertyField(static_cast<PrivateProperty>(k))->setText(values[k]);
+    p->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p));
+    // Not blocked by anything while the editor is closed.
+    QSignalSpy pressed(p->toListButton(), &QPushButton::pressed);
+    systemClick(p->toListButton());
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(w->itemList().count(), 2);
+    systemClick(w->toListButton(SectionKind::RectHollow));
+    QCOMPARE(w->itemList().count(), 3);
+    withEditor(*w, [&](ListEditorWindow* e) {
+        // The main window is blocked: its To List does nothing.
+        systemClick(w->toListButton(SectionKind::RectHollow));
+        QCOMPARE(w->itemList().count(), 3);
+        QTest::mouseClick(e->privateButton(), Qt::LeftButton);
+        QVERIFY(p->isVisible());
+        p->descriptionField()->setText("Box 50 b");
+        systemClick(p->toListButton());
+        QCOMPARE(pressed.count(), 2);
+        QCOMPARE(w->itemList().count(), 4);
+        // The open editor shows the new item at once.
+        QCOMPARE(e->listView()->topLevelItemCount(), 4);
+        QCOMPARE(e->listView()->topLevelItem(3)->text(2), QStringLiteral("Box 50 b"));
+    });
+    QCOMPARE(w->itemList().row(4).cells[1], QStringLiteral("10"));
+}
+
+void ListEditorTest::editorCorrectionAndDelete()
+{
+    auto w = startedMain({"20x20x2", "30x30x2", "40x20x2"});
+    withEditor(*w, [&](ListEditorWindow* e) {
+        QTreeWidget* view = e->listView();
+        const QPoint at = view->visualItemRect(view->topLevelItem(1)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(w->state().SelectedRow, 2);
+        QVERIFY(w->state().RowBlinkEnabled);
+        QCOMPARE(w->privateDataWindow()->windowTitle(), QStringLiteral("Correction selected item..."));
+        QCOMPARE(w->privateDataWindow()->descriptionField()->text(), QStringLiteral("30x30x2 RH Section"));
+    });
+    QVERIFY(w->state().RowBlinkEnabled);
+
+    withEditor(*w, [&](ListEditorWindow* e) {
+        // Opening the editor ended the correction.
+        QVERIFY(!w->state().RowBlinkEnabled);
+        QTreeWidget* view = e->listView();
+        view->topLevelItem(0)->setSelected(true);
+        view->topLevelItem(2)->setSelected(true);
+        QTest::mouseClick(e->deleteButton(), Qt::LeftButton);
+        QCOMPARE(w->itemList().count(), 1);
+        QCOMPARE(view->topLevelItemCount(), 1);
+        QCOMPARE(view->topLevelItem(0)->text(2), QStringLiteral("30x30x2 RH Section"));
+        QCOMPARE(view->topLevelItem(0)->text(0), QStringLiteral("1"));
+    });
+    QCOMPARE(w->itemList().row(1).cells[2], QStringLiteral("30x30x2 RH Section"));
+}
+
+void ListEditorTest::reorderKeepsThePendingCorrectionOnItsItem()
+{
+    auto w = startedMain({"40x20x2", "30x30x2", "20x20x2"});
+    withEditor(*w, [&](ListEditorWindow* e) {
+        QTreeWidget* view = e->listView();
+        const QPoint at = view->visualItemRect(view->topLevelItem(0)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        e->sortByColumn(2); // 40x20x2 moves to the end
+    });
+    QVERIFY(w->state().RowBlinkEnabled);
+    QCOMPARE(w->state().SelectedRow, 3);
+    PrivateDataWindow* p = w->privateDataWindow();
+    p->descriptionField()->setText("40x20x2 corrected");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 3);
+    QCOMPARE(w->itemList().row(3).cells[2], QStringLiteral("40x20x2 corrected"));
+    QCOMPARE(w->itemList().row(1).cells[2], QStringLiteral("20x20x2 RH Section"));
+}
 
 QTEST_MAIN(ListEditorTest)
 #include "test_listeditor.moc"
