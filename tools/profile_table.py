@@ -235,6 +235,22 @@ def offset(line, d):
 
 # ---------------------------------------------------------------- families
 
+# The outline of every rolled and cold-formed record, for the program's exact
+# properties (src/catalogue/data/outlines.txt): name, shape, then the numbers
+# in mm that build_outline() in the program turns into the same polygons:
+#   i h b tw tf r1 r2 slope        (flange thickness at b/4 from the toe when tapered)
+#   channel h b tw tf r1 r2 slope  (web on the left; tf at b/2 from the web's back)
+#   tee b h t                      (2 % tapers, r1 = t, r2 = t/2, stem tip t/4)
+#   angle p q t r1 r2              (leg P upright, leg Q level)
+#   bentangle p q t inner          (cold-formed, constant wall, inner bend radius)
+#   bentchannel h b t inner
+OUTLINES = []
+
+
+def outline(name, shape, *numbers):
+    OUTLINES.append("%s\t%s\t%s" % (name, shape, " ".join(num(n) for n in numbers)))
+
+
 FIXED = {
     "HR U50x38": "5.59 7.12 26.4 10.6 9.12 3.75 2380 5 7",
     "HR I80x42": "5.95 7.58 77.8 19.3 6.29 3 3180 3.9 5.9",
@@ -320,12 +336,14 @@ def cold_u_sizes():
 def build():
     records = []  # (name, [values])
     computed_hot = []  # hot-rolled rows without a published entry
+    OUTLINES.clear()
 
     # hot-rolled channels
     for h, b, tw, tf in UPN:
         pr = properties(u_outline(h, b, tw, tf, tf, tf / 2))
         e = pr["xc"]
         name = "HR U%dx%d" % (h, b)
+        outline(name, "channel", h, b, tw, tf, tf, tf / 2, 0.08)
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf, ky_distance=b - e)
         if h in published.UPN:
             values = published_uit(published.UPN[h], values)
@@ -337,14 +355,17 @@ def build():
         pr = properties(i_outline(h, b, tw, tf, tw, 0.6 * tw, slope=0.14))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
         records.append(("HR I%dx%d" % (h, b), published_uit(published.IPN[h], values)))
+        outline("HR I%dx%d" % (h, b), "i", h, b, tw, tf, tw, 0.6 * tw, 0.14)
     # tees: flange on top, stem down; Kx on the stem-tip side
     for a, t in TEES:
         pr = properties(t_outline(a, a, t))
         stem_side = pr["ybot"]
         name = "T%dx%dx%s" % (a, a, num(t))
+        outline(name, "tee", a, a, t)
         records.append((name, uit_values(pr, 40 * a, kx_distance=stem_side)))
         computed_hot.append(name)
     records.append(("T100x55x10", tee_100x55x10()))
+    outline("T100x55x10", "tee", 100, 55, 10)
     # hot-rolled angles: "L section QxPxt", Q level, P upright
     angles = []
     for a, ts, r1 in EQUAL_L:
@@ -354,6 +375,7 @@ def build():
     angles.sort(key=lambda x: (x[0], x[1], x[2]))
     for q, p, t, r1 in angles:
         name = "L section %dx%dx%s" % (q, p, num(t))
+        outline(name, "angle", p, q, t, r1, r1 / 2)
         entry = published.ANGLES.get((q, p, t))
         pr = properties(l_outline(p, q, t, r1, r1 / 2))
         computed = l_values(pr, table_value)
@@ -370,15 +392,18 @@ def build():
         pr = properties(i_outline(h, b, tw, tf, r))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
         records.append(("IPE %dx%d" % (h, b), published_uit(published.IPE[h], values)))
+        outline("IPE %dx%d" % (h, b), "i", h, b, tw, tf, r, 0, 0)
     for h, b, tw, tf, r in HEB:
         pr = properties(i_outline(h, b, tw, tf, r))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
         records.append(("IPB;HE-B %dx%d" % (h, b), published_uit(published.HEB[h], values)))
+        outline("IPB;HE-B %dx%d" % (h, b), "i", h, b, tw, tf, r, 0, 0)
     for n, h, b, tw, tf, r in HEA:
         pr = properties(i_outline(h, b, tw, tf, r))
         values = uit_values(pr, 10 * (2 * h + 4 * b), tw, tf)
         records.append(("I PBI;(HE-A) %d %dx%d" % (n, h, b),
                         published_uit(published.HEA[n], values)))
+        outline("I PBI;(HE-A) %d %dx%d" % (n, h, b), "i", h, b, tw, tf, r, 0, 0)
     # cold-formed angles: "CR L section PxQxt", P upright; inner radius 1.5 t
     for p, q, ts in COLD_L:
         for t in ts:
@@ -386,6 +411,7 @@ def build():
             poly = [(x, y) for x, y in poly]
             pr = properties(poly)
             records.append(("CR L section %dx%dx%s" % (p, q, num(t)), l_values(pr, two_decimals)))
+            outline("CR L section %dx%dx%s" % (p, q, num(t)), "bentangle", p, q, t, 1.5 * t)
     # cold-formed channels: inner radius 2 t, web on the left
     for name in cold_u_sizes():
         h, b, t = name[4:].split("x")
@@ -394,6 +420,7 @@ def build():
         pr = properties(bent_outline(path, t, 2 * t))
         e = pr["xc"]
         records.append((name, uit_values(pr, 10 * (2 * h + 4 * b - 2 * t), ky_distance=b - e, fmt=two_decimals)))
+        outline(name, "bentchannel", h, b, t, 2 * t)
     return records, angles, computed_hot
 
 
@@ -440,6 +467,7 @@ def main():
         lines.append(name)
         lines.extend(values)
     write_lines(os.path.join(DATA, "profiles.txt"), lines)
+    write_lines(os.path.join(DATA, "outlines.txt"), OUTLINES)
 
     tees = ["Custom-designed section"] + [n for n, _ in records if n.startswith("T")]
     write_lines(os.path.join(DATA, "menu6.txt"), tees)

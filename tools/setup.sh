@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev libcgal-dev libeigen3-dev
-          xdg-utils shared-mime-info desktop-file-utils poppler-utils)
+          xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 // The section commands: computed values, pictures, profile records and menus.
 #include "cli_common.h"
+#include "exact_output.h"
 
 #include "catalogue/profile_catalogue.h"
 #include "drawing/overlay.h"
@@ -34,7 +35,7 @@ int sectionCommand(const QStringList& args)
     QString error;
     const auto o = parseOptions(args,
                                 {"--kind", "--entry", "--dims", "--angle", "--density", "--units", "--arrangement", "--limits"},
-                                {"--json"}, error);
+                                {"--json", "--exact"}, error);
     if (!o)
         return fail(error);
     SectionKind kind{};
@@ -69,6 +70,14 @@ int sectionCommand(const QStringList& args)
         return ExitRejected;
     }
     const SectionProperties& p = *result.properties;
+    std::optional<ExactReport> exact;
+    if (o->has("--exact")) {
+        exact = exactReport(*o, kind, ctx, p);
+        if (!exact->error.isEmpty()) {
+            printLine(stderr, QStringLiteral("morvane-cli: no exact properties: ") + exact->error);
+            return ExitRejected;
+        }
+    }
     const long double weight = weightPerMetre(ReadDensity(ctx.densityText, ctx.units).value, p.Area);
     const std::vector<std::pair<QString, long double>> values{
         {"Area", p.Area},       {"weight", weight},     {"Ix", p.Ix},         {"Iy", p.Iy},
@@ -84,12 +93,19 @@ int sectionCommand(const QStringList& args)
                                      {"colour", panelColourName(line.colour)}});
         object.insert("panel", panel);
         object.insert("messages", QJsonArray::fromStringList(result.messages));
+        if (exact)
+            object.insert("exact", exact->json);
         printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
     } else {
         for (const auto& [name, value] : values)
             printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
         printLine(stdout, QString());
         printPanel(lines, o->get("--limits").has_value());
+        if (exact) {
+            printLine(stdout, QString());
+            for (const QString& line : exact->lines)
+                printLine(stdout, line);
+        }
     }
     for (const QString& message : result.messages)
         printLine(stderr, message);
@@ -190,7 +206,7 @@ int catalogueCommand(const QStringList& args)
 
 const CliCommandRegistration sectionRegistration({"section",
     "  morvane-cli section --kind KIND (--entry TEXT | --dims A,B,...) [--angle N]\n"
-    "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--json]",
+    "                      [--density TEXT] [--units DIGITS] [--limits MIN:MAX,...] [--json] [--exact]",
     false, sectionCommand});
 const CliCommandRegistration pictureRegistration({"picture",
     "  morvane-cli picture --kind KIND (--entry TEXT | --dims A,B,...) [--angle N] -o FILE.png",

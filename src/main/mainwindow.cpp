@@ -7,6 +7,7 @@
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
+#include "settingswindow.h"
 #include "startpanel.h"
 #include "unitswindow.h"
 
@@ -24,6 +25,8 @@
 #include "sections/tab_computations.h"
 #include "settings/desktop_shell.h"
 #include "settings/message_table.h"
+#include "settings/settings_store.h"
+#include "settings/temporary_folder.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -148,6 +151,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_unitsWindow = new UnitsWindow(msg(), this);
     m_requirementWindow = new RequirementWindow(m_state.limits, msg(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
+    m_settingsWindow = new SettingsWindow(msg(), this);
+    m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
+    m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
 
     m_privateWindow = std::make_unique<PrivateDataWindow>(msg());
     m_privateWindow->setAttribute(Qt::WA_QuitOnClose, false);
@@ -189,6 +195,7 @@ void MainWindow::buildActions()
         {Command::Exit, &MainWindow::exitCommand},
         {Command::Requirement, &MainWindow::showRequirementWindow},
         {Command::UnitsForListing, &MainWindow::showUnitsWindow},
+        {Command::Settings, &MainWindow::showSettingsWindow},
         {Command::Help, &MainWindow::showHelp},
         {Command::About, &MainWindow::showAbout},
         {Command::DeleteItems, &MainWindow::deleteSelectedItems},
@@ -202,7 +209,7 @@ void MainWindow::buildActions()
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::Exit, Command::UnitsForListing,
-                      Command::Help, Command::About})
+                      Command::Settings, Command::Help, Command::About})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -793,7 +800,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::showHelp()
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
+    const QString path = helpPagePath(QCoreApplication::applicationDirPath());
     if (m_shell)
         m_shell->open(path); // a missing help page is not reported
 }
@@ -815,14 +822,33 @@ void MainWindow::exitCommand()
     close();
 }
 
+void MainWindow::showSettingsWindow()
+{
+    m_settingsWindow->exec();
+}
+
+void MainWindow::readSettings()
+{
+    if (!m_settingsStore)
+        return;
+    const StartupSettings stored = readStartupSettings(*m_settingsStore, TemporaryFolder::defaultPath());
+    if (stored.keyError)
+        showMessage(settingsKeyError(msg()));
+    m_settingsWindow->setLanguage(stored.language);
+    m_settingsWindow->setTemporaryFolder(stored.temporaryFolder);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_state.ExitConfirmed) {
+    // The close box runs the exit command first (its own close() is part of
+    // this one); then the settings are written once.
+    if (!m_state.ExitConfirmed)
         exitCommand();
-        if (m_state.CloseAllowed) {
-            event->accept();
-            return;
-        }
+    if (m_settingsStore && !m_settingsWritten) {
+        m_settingsWritten = true;
+        if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),
+                                   m_settingsWindow->temporaryFolder().path()))
+            showMessage(settingsKeyError(msg()));
     }
     if (m_state.CloseAllowed)
         event->accept();

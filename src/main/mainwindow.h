@@ -30,6 +30,8 @@ class MessageTable;
 class RequirementWindow;
 class ResultsPanelView;
 class SectionPage;
+class SettingsStore;
+class SettingsWindow;
 class UnitsWindow;
 
 class MainWindow : public QMainWindow {
@@ -115,6 +117,12 @@ public:
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
     void setShell(DesktopShell* shell) { m_shell = shell; }
+    // Settings: the window, the store read at start and written on closing
+    // (none in tests unless given).
+    SettingsWindow* settingsWindow() const { return m_settingsWindow; }
+    void showSettingsWindow();
+    void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
+    void readSettings();
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
@@ -167,6 +175,9 @@ private:
     std::array<QLabel*, 3> m_status{};
     UnitsWindow* m_unitsWindow = nullptr;
     RequirementWindow* m_requirementWindow = nullptr;
+    SettingsWindow* m_settingsWindow = nullptr;
+    SettingsStore* m_settingsStore = nullptr;
+    bool m_settingsWritten = false;
     // A window of its own, not a child, so that it takes input while the
     // list editor is open (the editor blocks only the main window).
     std::unique_ptr<PrivateDataWindow> m_privateWindow;

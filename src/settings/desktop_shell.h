@@ -16,3 +16,7 @@ class SystemShell final : public DesktopShell {
 public:
     bool open(const QString& path) override;
 };
+
+// The help page: beside the program in a build, in share/doc/morvane of an
+// installed prefix.
+QString helpPagePath(const QString& programFolder);

@@ -202,3 +202,38 @@ TEST(CliSection, LimitsAreInTheChosenUnits)
     ASSERT_EQ(plate.status, 0);
     EXPECT_TRUE(plate.out.contains("7.85 Kg/m2\tneutral")) << plate.out.toStdString();
 }
+
+TEST(CliSection, ExactPropertiesBesideThePanel)
+{
+    // A typed rectangle: Ix, plastic moduli and the torsion series are known.
+    const CliRun r = cli({"section", "--kind", "rs", "--dims", "40,10", "--json", "--exact"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    const QJsonObject e = o["exact"].toObject();
+    for (const char* key : {"A", "Ix", "Iy", "Ixy", "I1", "I2", "alpha", "ix", "iy", "WelXAbove", "WelXUnder",
+                            "WelYLeft", "WelYRight", "WplX", "WplY", "It", "Iw", "Kt", "xs", "ys", "IxxDifference",
+                            "KxxDifference"})
+        EXPECT_TRUE(e.contains(key)) << key;
+    EXPECT_NEAR(e["A"].toDouble(), 400, 1e-9);
+    EXPECT_NEAR(e["Ix"].toDouble(), 40.0 * 1000 / 12 / 1e4, 1e-9);
+    EXPECT_NEAR(e["WplX"].toDouble(), 40.0 * 100 / 4 / 1e3, 1e-6);
+    EXPECT_NEAR(e["It"].toDouble(), 1.1240, 0.0012); // 0.281 a b^3 for a = 4 b
+    EXPECT_NEAR(e["IxxDifference"].toDouble(), 100 * (o["Ixx"].toDouble() / e["It"].toDouble() - 1), 1e-9);
+
+    // An upright I has its larger plastic modulus about X; turned a quarter,
+    // about Y.
+    const CliRun upright = cli({"section", "--kind", "i", "--entry", "IPE 200x100", "--json", "--exact"});
+    const CliRun turned = cli({"section", "--kind", "i", "--entry", "IPE 200x100", "--angle", "90", "--json", "--exact"});
+    const QJsonObject u = QJsonDocument::fromJson(upright.out.toUtf8()).object()["exact"].toObject();
+    const QJsonObject t = QJsonDocument::fromJson(turned.out.toUtf8()).object()["exact"].toObject();
+    EXPECT_GT(u["WplX"].toDouble(), u["WplY"].toDouble());
+    EXPECT_NEAR(t["WplY"].toDouble(), u["WplX"].toDouble(), 1e-6 * u["WplX"].toDouble());
+
+    const CliRun text = cli({"section", "--kind", "i", "--entry", "IPE 200x100", "--exact"});
+    EXPECT_TRUE(text.out.contains("\nexact It: ")) << text.out.toStdString();
+
+    // What the panel refuses has no exact values either.
+    const CliRun refused = cli({"section", "--kind", "i", "--dims", "50,100,50,3", "--exact"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_FALSE(refused.out.contains("exact"));
+}

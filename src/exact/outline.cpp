@@ -1,0 +1,513 @@
+#include "exact/outline.h"
+
+#include "sections/number_format.h"
+#include "sections/profiles.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double PiD = std::numbers::pi;
+// Chords per rounded corner; the outline's area then differs from the round
+// corner's by well under a thousandth of the corner's own area.
+constexpr int CornerChords = 12;
+// Sides of a circle.
+constexpr int CircleSides = 128;
+
+OutlinePoint operator+(OutlinePoint a, OutlinePoint b) { return {a.x + b.x, a.y + b.y}; }
+OutlinePoint operator-(OutlinePoint a, OutlinePoint b) { return {a.x - b.x, a.y - b.y}; }
+OutlinePoint operator*(OutlinePoint a, double s) { return {a.x * s, a.y * s}; }
+
+double length(OutlinePoint a) { return std::hypot(a.x, a.y); }
+
+Outline single(std::vector<OutlinePoint> points)
+{
+    Outline o;
+    o.rings.push_back({std::move(points), false});
+    orientRings(o);
+    return o;
+}
+
+std::vector<OutlinePoint> circlePoints(double diameter)
+{
+    const double r = diameter / 2;
+    const double step = 2 * PiD / CircleSides;
+    // Circumradius that gives the polygon the circle's area.
+    const double rEqual = r * std::sqrt(2 * PiD / (CircleSides * std::sin(step)));
+    std::vector<OutlinePoint> points;
+    points.reserve(CircleSides);
+    for (int k = 0; k < CircleSides; ++k)
+        points.push_back({rEqual * std::cos(k * step), rEqual * std::sin(k * step)});
+    return points;
+}
+
+// A polyline bent at its inner points with the given centre-line radius.
+std::vector<OutlinePoint> filletOpen(const std::vector<OutlinePoint>& path, double radius)
+{
+    std::vector<OutlinePoint> out{path.front()};
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+        const std::vector<OutlinePoint> arc =
+            filletCorners({path[i - 1], path[i], path[i + 1]}, {0, radius, 0}, CornerChords);
+        out.insert(out.end(), arc.begin() + 1, arc.end() - 1);
+    }
+    out.push_back(path.back());
+    return out;
+}
+
+// The polyline moved sideways by d (to the left of its direction for d > 0).
+std::vector<OutlinePoint> offsetLine(const std::vector<OutlinePoint>& line, double d)
+{
+    std::vector<OutlinePoint> out;
+    out.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const OutlinePoint a = line[i == 0 ? 0 : i - 1];
+        const OutlinePoint b = line[std::min(i + 1, line.size() - 1)];
+        const OutlinePoint dir = b - a;
+        const double l = length(dir);
+        out.push_back({line[i].x - dir.y / l * d, line[i].y + dir.x / l * d});
+    }
+    return out;
+}
+
+Outline bent(const std::vector<OutlinePoint>& path, double t, double inner)
+{
+    const std::vector<OutlinePoint> centre = filletOpen(path, inner + t / 2);
+    std::vector<OutlinePoint> ring = offsetLine(centre, t / 2);
+    const std::vector<OutlinePoint> right = offsetLine(centre, -t / 2);
+    ring.insert(ring.end(), right.rbegin(), right.rend());
+    return single(std::move(ring));
+}
+
+// The channel's filleted ring, starting at the top of the web's back and
+// ending at its bottom (the web's back is the closing edge).
+std::vector<OutlinePoint> channelRing(double h, double b, double tw, double tf, double r1, double r2, double slope)
+{
+    const double tToe = tf - slope * b / 2;
+    const double tRoot = tf + slope * (b / 2 - tw);
+    const double top = h / 2;
+    return filletCorners({{0, top}, {b, top}, {b, top - tToe}, {tw, top - tRoot}, {tw, -top + tRoot},
+                          {b, -top + tToe}, {b, -top}, {0, -top}},
+                         {0, 0, r2, r1, r1, r2, 0, 0}, CornerChords);
+}
+
+OutlinePoint mirrored(OutlinePoint p) { return {-p.x, p.y}; }
+
+double cornerRadiusOuter(double wall)
+{
+    // Cold-formed hollow sections: outer corner radius 2 t up to 6 mm walls,
+    // 2.5 t up to 10 mm, 3 t above.
+    if (wall <= 6)
+        return 2 * wall;
+    if (wall <= 10)
+        return 2.5 * wall;
+    return 3 * wall;
+}
+
+std::optional<double> number(const QStringList& fields, int i)
+{
+    if (i >= fields.size())
+        return std::nullopt;
+    QString text = fields[i].trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    const auto v = readNumber(text);
+    if (!v || !std::isfinite(double(*v)))
+        return std::nullopt;
+    return double(*v);
+}
+
+OutlineResult refused(const QString& why)
+{
+    OutlineResult r;
+    r.reason = why;
+    return r;
+}
+
+OutlineResult fromShape(const CatalogueShape& s, int arrangement)
+{
+    const auto& n = s.numbers;
+    auto need = [&](std::size_t count) { return n.size() == count; };
+    OutlineResult r;
+    if (s.shape == QLatin1String("i") && need(7)) {
+        r.outline = iOutline(n[0], n[1], n[2], n[3], n[4], n[5], n[6]);
+        r.wall = std::min(n[2], n[3]);
+    } else if (s.shape == QLatin1String("channel") && need(7)) {
+        if (arrangement == 1)
+            r.outline = channelBoxOutline(n[0], n[1], n[2], n[3], n[4], n[5], n[6]);
+        else if (arrangement == 2)
+            r.outline = channelPairOutline(n[0], n[1], n[2], n[3], n[4], n[5], n[6]);
+        else
+            r.outline = channelOutline(n[0], n[1], n[2], n[3], n[4], n[5], n[6]);
+        r.wall = std::min(n[2], n[3]) * (1 - n[6]);
+    } else if (s.shape == QLatin1String("tee") && need(3)) {
+        r.outline = rolledTeeOutline(n[0], n[1], n[2]);
+        r.wall = n[2] * 0.8;
+    } else if (s.shape == QLatin1String("angle") && need(5)) {
+        r.outline = angleOutline(n[0], n[1], n[2], n[3], n[4]);
+        r.wall = n[2];
+    } else if (s.shape == QLatin1String("bentangle") && need(4)) {
+        r.outline = bentAngleOutline(n[0], n[1], n[2], n[3]);
+        r.wall = n[2];
+    } else if (s.shape == QLatin1String("bentchannel") && need(4)) {
+        r.outline = bentChannelOutline(n[0], n[1], n[2], n[3]);
+        r.wall = n[2];
+    } else {
+        r.reason = QStringLiteral("the outline table has no usable shape for this profile");
+    }
+    return r;
+}
+
+} // namespace
+
+double signedArea(const std::vector<OutlinePoint>& ring)
+{
+    double twice = 0;
+    for (std::size_t i = 0, n = ring.size(); i < n; ++i) {
+        const OutlinePoint& a = ring[i];
+        const OutlinePoint& b = ring[(i + 1) % n];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return twice / 2;
+}
+
+void orientRings(Outline& outline)
+{
+    for (OutlineRing& ring : outline.rings) {
+        const bool ccw = signedArea(ring.points) > 0;
+        if (ccw == ring.hole)
+            std::reverse(ring.points.begin(), ring.points.end());
+    }
+}
+
+Outline rotated(const Outline& outline, double degrees)
+{
+    const double a = degrees * PiD / 180;
+    const double c = std::cos(a), s = std::sin(a);
+    Outline out = outline;
+    for (OutlineRing& ring : out.rings)
+        for (OutlinePoint& p : ring.points)
+            p = {c * p.x - s * p.y, s * p.x + c * p.y};
+    return out;
+}
+
+std::vector<OutlinePoint> filletCorners(const std::vector<OutlinePoint>& corners, const std::vector<double>& radii,
+                                        int chords)
+{
+    std::vector<OutlinePoint> out;
+    const std::size_t n = corners.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const double r = radii[i];
+        const OutlinePoint p = corners[i];
+        if (r <= 0) {
+            out.push_back(p);
+            continue;
+        }
+        const OutlinePoint a = corners[(i + n - 1) % n];
+        const OutlinePoint b = corners[(i + 1) % n];
+        OutlinePoint u = a - p, v = b - p;
+        const double lu = length(u), lv = length(v);
+        if (lu <= 0 || lv <= 0) {
+            out.push_back(p);
+            continue;
+        }
+        u = u * (1 / lu);
+        v = v * (1 / lv);
+        const double cosT = std::clamp(u.x * v.x + u.y * v.y, -1.0, 1.0);
+        const double theta = std::acos(cosT);
+        if (theta <= 1e-9 || theta >= PiD - 1e-9) {
+            out.push_back(p);
+            continue;
+        }
+        // The arc may not run past the middle of either neighbouring edge.
+        const double rFit = std::min(r, std::min(lu, lv) / 2 * std::tan(theta / 2));
+        const double d = rFit / std::tan(theta / 2);
+        const OutlinePoint t1 = p + u * d;
+        const OutlinePoint t2 = p + v * d;
+        OutlinePoint bis = u + v;
+        bis = bis * (1 / length(bis));
+        const OutlinePoint c = p + bis * (rFit / std::sin(theta / 2));
+        const double a1 = std::atan2(t1.y - c.y, t1.x - c.x);
+        const double a2 = std::atan2(t2.y - c.y, t2.x - c.x);
+        double da = a2 - a1;
+        while (da > PiD)
+            da -= 2 * PiD;
+        while (da < -PiD)
+            da += 2 * PiD;
+        for (int k = 0; k <= chords; ++k) {
+            const double ang = a1 + da * k / chords;
+            out.push_back({c.x + rFit * std::cos(ang), c.y + rFit * std::sin(ang)});
+        }
+    }
+    return out;
+}
+
+Outline rectangleOutline(double width, double height, double outerRadius)
+{
+    const double w = width / 2, h = height / 2;
+    const double r = std::min(outerRadius, std::min(w, h));
+    return single(filletCorners({{-w, -h}, {w, -h}, {w, h}, {-w, h}}, {r, r, r, r}, CornerChords));
+}
+
+Outline tubeOutline(double width, double height, double wall, double outerRadius, double innerRadius)
+{
+    Outline o = rectangleOutline(width, height, outerRadius);
+    const double w = width / 2 - wall, h = height / 2 - wall;
+    if (w > 0 && h > 0) {
+        const double r = std::min(innerRadius, std::min(w, h));
+        o.rings.push_back({filletCorners({{-w, -h}, {w, -h}, {w, h}, {-w, h}}, {r, r, r, r}, CornerChords), true});
+        orientRings(o);
+    }
+    return o;
+}
+
+Outline discOutline(double diameter)
+{
+    return single(circlePoints(diameter));
+}
+
+Outline pipeOutline(double diameter, double wall)
+{
+    Outline o = discOutline(diameter);
+    const double inner = diameter - 2 * wall;
+    if (inner > 0) {
+        o.rings.push_back({circlePoints(inner), true});
+        orientRings(o);
+    }
+    return o;
+}
+
+Outline iOutline(double h, double b, double tw, double tf, double r1, double r2, double slope)
+{
+    const double half = tw / 2;
+    double tToe = tf, tRoot = tf;
+    if (slope != 0) {
+        tToe = tf - slope * b / 4;
+        tRoot = tf + slope * (b / 4 - tw / 2);
+    }
+    const double top = h / 2;
+    return single(filletCorners({{-b / 2, top}, {b / 2, top}, {b / 2, top - tToe}, {half, top - tRoot},
+                                 {half, -top + tRoot}, {b / 2, -top + tToe}, {b / 2, -top}, {-b / 2, -top},
+                                 {-b / 2, -top + tToe}, {-half, -top + tRoot}, {-half, top - tRoot},
+                                 {-b / 2, top - tToe}},
+                                {0, 0, r2, r1, r1, r2, 0, 0, r2, r1, r1, r2}, CornerChords));
+}
+
+Outline channelOutline(double h, double b, double tw, double tf, double r1, double r2, double slope)
+{
+    return single(channelRing(h, b, tw, tf, r1, r2, slope));
+}
+
+Outline channelBoxOutline(double h, double b, double tw, double tf, double r1, double r2, double slope)
+{
+    // The left channel, moved so that its toes lie on x = 0; the inner
+    // boundary runs from the first point after the top toe face to the last
+    // point before the bottom one. The right channel mirrors it.
+    std::vector<OutlinePoint> ring = channelRing(h, b, tw, tf, r1, r2, slope);
+    for (OutlinePoint& p : ring)
+        p.x -= b;
+    const std::vector<OutlinePoint> inner(ring.begin() + 2, ring.end() - 2);
+    std::vector<OutlinePoint> hole = inner;
+    for (auto it = inner.rbegin() + 1; it + 1 != inner.rend(); ++it)
+        hole.push_back(mirrored(*it));
+    Outline o;
+    o.rings.push_back({{{-b, -h / 2}, {b, -h / 2}, {b, h / 2}, {-b, h / 2}}, false});
+    o.rings.push_back({std::move(hole), true});
+    orientRings(o);
+    return o;
+}
+
+Outline channelPairOutline(double h, double b, double tw, double tf, double r1, double r2, double slope)
+{
+    // Webs back to back on x = 0: the right channel's ring from the top of
+    // its web back round to the bottom, then the mirrored left channel back
+    // up, without the shared web-back points twice.
+    const std::vector<OutlinePoint> right = channelRing(h, b, tw, tf, r1, r2, slope);
+    std::vector<OutlinePoint> ring = right;
+    for (auto it = right.rbegin() + 1; it + 1 != right.rend(); ++it)
+        ring.push_back(mirrored(*it));
+    return single(std::move(ring));
+}
+
+Outline rolledTeeOutline(double b, double h, double t)
+{
+    const double fToe = t - 0.02 * (b / 4);
+    const double fRoot = t + 0.02 * (b / 4 - t / 2);
+    const double sTip = t - 0.04 * (h / 2);
+    const double sRoot = t + 0.04 * (h / 2 - fRoot);
+    return single(filletCorners({{-b / 2, 0}, {b / 2, 0}, {b / 2, -fToe}, {sRoot / 2, -fRoot}, {sTip / 2, -h},
+                                 {-sTip / 2, -h}, {-sRoot / 2, -fRoot}, {-b / 2, -fToe}},
+                                {0, 0, t / 2, t, t / 4, t / 4, t, t / 2}, CornerChords));
+}
+
+Outline teeOutline(double b, double h, double tw, double tf)
+{
+    return single({{-b / 2, 0}, {b / 2, 0}, {b / 2, -tf}, {tw / 2, -tf}, {tw / 2, -h}, {-tw / 2, -h},
+                   {-tw / 2, -tf}, {-b / 2, -tf}});
+}
+
+Outline angleOutline(double p, double q, double t, double r1, double r2)
+{
+    return single(filletCorners({{0, 0}, {q, 0}, {q, t}, {t, t}, {t, p}, {0, p}}, {0, 0, r2, r1, r2, 0},
+                                CornerChords));
+}
+
+Outline bentAngleOutline(double p, double q, double t, double inner)
+{
+    return bent({{q, t / 2}, {t / 2, t / 2}, {t / 2, p}}, t, inner);
+}
+
+Outline bentChannelOutline(double h, double b, double t, double inner)
+{
+    return bent({{b, h / 2 - t / 2}, {t / 2, h / 2 - t / 2}, {t / 2, -h / 2 + t / 2}, {b, -h / 2 + t / 2}}, t,
+                inner);
+}
+
+std::vector<std::pair<QString, CatalogueShape>> parseOutlineTable(const QString& text)
+{
+    std::vector<std::pair<QString, CatalogueShape>> out;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QStringList cells = QString(line).remove(QLatin1Char('\r')).split(QLatin1Char('\t'));
+        if (cells.size() != 3)
+            continue;
+        CatalogueShape shape;
+        shape.shape = cells[1];
+        bool ok = true;
+        for (const QString& word : cells[2].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const auto v = readNumber(word);
+            if (!v || !std::isfinite(double(*v)) || *v < 0) {
+                ok = false;
+                break;
+            }
+            shape.numbers.push_back(double(*v));
+        }
+        if (ok && !shape.numbers.empty())
+            out.emplace_back(cells[0], std::move(shape));
+    }
+    return out;
+}
+
+std::optional<CatalogueShape> catalogueShape(const QString& recordName)
+{
+    static const QHash<QString, CatalogueShape> table = [] {
+        QHash<QString, CatalogueShape> h;
+        QFile file(QStringLiteral(":/catalogue/data/outlines.txt"));
+        if (file.open(QIODevice::ReadOnly))
+            for (auto& [name, shape] : parseOutlineTable(QString::fromLatin1(file.readAll())))
+                h.insert(name, shape);
+        return h;
+    }();
+    const auto it = table.constFind(recordName);
+    if (it == table.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+OutlineResult sectionOutline(SectionKind kind, const QString& entry, bool customEntry, const QStringList& fields,
+                             int arrangement, int angle)
+{
+    OutlineResult r;
+    auto f = [&](int i) { return number(fields, i); };
+    auto positive = [](std::initializer_list<std::optional<double>> values) {
+        for (const auto& v : values)
+            if (!v || *v <= 0)
+                return false;
+        return true;
+    };
+    const QString notRead = QStringLiteral("the dimensions do not read");
+    switch (kind) {
+    case SectionKind::RectHollow: {
+        const auto a = f(0), b = f(1), v = f(2);
+        if (!positive({a, b, v}))
+            return refused(notRead);
+        const double ro = customEntry ? 0 : cornerRadiusOuter(*v);
+        const double ri = customEntry ? 0 : std::max(0.0, ro - *v);
+        r.outline = tubeOutline(*a, *b, *v, ro, ri);
+        r.wall = *v;
+        break;
+    }
+    case SectionKind::CircHollow: {
+        const auto d = f(0), v = f(1);
+        if (!positive({d, v}))
+            return refused(notRead);
+        r.outline = pipeOutline(*d, *v);
+        r.wall = std::min(*v, *d / 2);
+        break;
+    }
+    case SectionKind::RectSolid:
+    case SectionKind::FlatBar: {
+        const auto a = f(0), b = f(1);
+        if (!positive({a, b}))
+            return refused(notRead);
+        r.outline = rectangleOutline(*a, *b);
+        r.wall = std::min(*a, *b);
+        break;
+    }
+    case SectionKind::CircSolid: {
+        const auto d = f(0);
+        if (!positive({d}))
+            return refused(notRead);
+        r.outline = discOutline(*d);
+        r.wall = *d / 2;
+        break;
+    }
+    case SectionKind::Plate: return refused(QStringLiteral("a plate has no section"));
+    case SectionKind::L:
+    case SectionKind::T:
+    case SectionKind::U:
+    case SectionKind::I: {
+        if (!customEntry) {
+            int arr = 0;
+            QString name = entry;
+            if (kind == SectionKind::U) {
+                arr = entry.contains(QLatin1String("[]")) ? 1 : entry.contains(QLatin1String("][")) ? 2 : 0;
+                name = channelLookupName(entry);
+            }
+            const auto shape = catalogueShape(name);
+            if (!shape)
+                return refused(QStringLiteral("no outline for '%1'").arg(entry));
+            r = fromShape(*shape, arr);
+            if (!r.outline)
+                return r;
+            break;
+        }
+        if (kind == SectionKind::L) {
+            const auto q = f(0), p = f(1), t = f(2);
+            if (!positive({q, p, t}) || *t >= *q || *t >= *p)
+                return refused(notRead);
+            r.outline = angleOutline(*p, *q, *t, 0, 0);
+            r.wall = *t;
+            break;
+        }
+        const auto a = f(0), b = f(1), tw = f(2), tf = f(3);
+        if (!positive({a, b, tw, tf}))
+            return refused(notRead);
+        if (kind == SectionKind::T) {
+            if (*tw >= *a || *tf >= *b)
+                return refused(notRead);
+            r.outline = teeOutline(*a, *b, *tw, *tf);
+        } else if (kind == SectionKind::I) {
+            if (*tw >= *a || 2 * *tf >= *b)
+                return refused(notRead);
+            r.outline = iOutline(*b, *a, *tw, *tf, 0, 0, 0);
+        } else {
+            if (*tw >= *a || 2 * *tf >= *b)
+                return refused(notRead);
+            if (arrangement == 1)
+                r.outline = channelBoxOutline(*b, *a, *tw, *tf, 0, 0, 0);
+            else if (arrangement == 2)
+                r.outline = channelPairOutline(*b, *a, *tw, *tf, 0, 0, 0);
+            else
+                r.outline = channelOutline(*b, *a, *tw, *tf, 0, 0, 0);
+        }
+        r.wall = std::min(*tw, *tf);
+        break;
+    }
+    }
+    if (r.outline && angle % 360 != 0)
+        r.outline = rotated(*r.outline, angle % 360);
+    return r;
+}

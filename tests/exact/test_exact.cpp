@@ -1,0 +1,242 @@
+#include "exact/exact_properties.h"
+#include "exact/warping_mesh.h"
+
+#include "published_sections.h"
+
+#include "sections/tab_computations.h"
+#include "settings/message_table.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+
+// St Venant constant of a full a x b rectangle (a >= b) from the series
+// solution of the torsion problem.
+double rectangleTorsionSeries(double a, double b)
+{
+    if (a < b)
+        std::swap(a, b);
+    double sum = 0;
+    for (int n = 1; n < 200; n += 2)
+        sum += std::tanh(n * Pi * a / (2 * b)) / std::pow(n, 5);
+    return a * b * b * b / 3 * (1 - 192 / std::pow(Pi, 5) * (b / a) * sum);
+}
+
+ExactProperties exact(const Outline& outline, double wall)
+{
+    const ExactOutcome out = computeExactProperties(outline, wall);
+    EXPECT_TRUE(out.properties.has_value()) << out.error.toStdString();
+    return out.properties.value_or(ExactProperties{});
+}
+
+ExactProperties tab(SectionKind kind, const QString& entry, const QStringList& fields = {}, int angle = 0,
+                    int arrangement = 0)
+{
+    const ExactOutcome out = exactForTab({kind, entry, fields, arrangement, angle});
+    EXPECT_TRUE(out.properties.has_value()) << entry.toStdString() << ": " << out.error.toStdString();
+    return out.properties.value_or(ExactProperties{});
+}
+
+QString custom()
+{
+    return MessageTable::english()(96);
+}
+
+} // namespace
+
+TEST(ExactClosedForms, RectanglesFollowTheTorsionSeries)
+{
+    for (const auto& [a, b] : {std::pair{10.0, 10.0}, {20.0, 10.0}, {50.0, 10.0}, {100.0, 5.0}}) {
+        const ExactProperties e = exact(rectangleOutline(a, b), std::min(a, b) / 2);
+        const double series = rectangleTorsionSeries(a, b);
+        EXPECT_NEAR(e.it, series, series * 0.001) << a << " x " << b;
+        EXPECT_NEAR(e.area, a * b, 1e-9 * a * b);
+        EXPECT_NEAR(e.ix, a * b * b * b / 12, 1e-9 * a * b * b * b);
+        EXPECT_NEAR(e.wplX, a * b * b / 4, 1e-6 * a * b * b);
+        EXPECT_NEAR(e.wplY, b * a * a / 4, 1e-6 * b * a * a);
+        // The shear centre of a doubly symmetric section is its centroid, up
+        // to the asymmetry of the mesh.
+        if (a / b >= 10) // thin: the largest lever is the thickness
+            EXPECT_NEAR(e.kt, e.it / b, e.it / b * 0.03) << a << " x " << b;
+        EXPECT_NEAR(e.xs, 0, 1e-4 * a);
+        EXPECT_NEAR(e.ys, 0, 1e-4 * b);
+    }
+}
+
+TEST(ExactClosedForms, CircleAndTubesTwistWithoutWarping)
+{
+    const double d = 40;
+    const ExactProperties disc = exact(discOutline(d), d / 2);
+    const double j = Pi * std::pow(d, 4) / 32;
+    EXPECT_NEAR(disc.area, Pi * d * d / 4, 1e-9 * d * d);
+    EXPECT_NEAR(disc.it, j, j * 0.001);
+    EXPECT_NEAR(disc.kt, j / (d / 2), j / (d / 2) * 0.001);
+    EXPECT_NEAR(disc.wplX, d * d * d / 6, d * d * d / 6 * 0.001);
+
+    for (const auto& [outer, wall] : {std::pair{100.0, 2.0}, {60.3, 4.0}}) {
+        const ExactProperties tube = exact(pipeOutline(outer, wall), wall);
+        const double inner = outer - 2 * wall;
+        const double jt = Pi * (std::pow(outer, 4) - std::pow(inner, 4)) / 32;
+        EXPECT_NEAR(tube.it, jt, jt * 0.001) << outer << " x " << wall;
+        EXPECT_LT(tube.iw, 1e-6 * jt * outer * outer);
+    }
+}
+
+TEST(ExactClosedForms, ThinWalledISectionWithSharpCorners)
+{
+    const double h = 400, b = 200, tw = 3, tf = 4;
+    const ExactProperties e = exact(iOutline(h, b, tw, tf, 0, 0, 0), tw);
+    // Plates of thickness t and length l give l t^3 / 3; the flanges and the
+    // web between them.
+    const double thin = (2 * b * tf * tf * tf + (h - 2 * tf) * tw * tw * tw) / 3;
+    EXPECT_NEAR(e.it, thin, thin * 0.05);
+    // Warping constant of the thin-walled doubly symmetric I.
+    const double iw = tf * b * b * b * (h - tf) * (h - tf) / 24;
+    EXPECT_NEAR(e.iw, iw, iw * 0.02);
+    // Plastic moduli are exact for the polygon.
+    EXPECT_NEAR(e.wplX, b * tf * (h - tf) + tw * (h - 2 * tf) * (h - 2 * tf) / 4, 1e-6 * e.wplX);
+    EXPECT_NEAR(e.wplY, 2 * tf * b * b / 4 + (h - 2 * tf) * tw * tw / 4, 1e-6 * e.wplY);
+    EXPECT_NEAR(e.xs, 0, 1e-6 * b);
+    EXPECT_NEAR(e.ys, 0, 1e-6 * h);
+}
+
+TEST(ExactClosedForms, ChannelShearCentreLiesBehindTheWeb)
+{
+    const double h = 200, b = 80, tw = 4, tf = 4;
+    const ExactProperties e = exact(channelOutline(h, b, tw, tf, 0, 0, 0), tw);
+    // Thin-walled distance of the shear centre from the web's centre line.
+    const double bm = b - tw / 2, hm = h - tf;
+    const double distance = 3 * bm * bm * tf / (6 * bm * tf + hm * tw);
+    const double shearCentreX = e.xc + e.xs;
+    EXPECT_NEAR(shearCentreX, tw / 2 - distance, distance * 0.03);
+    EXPECT_NEAR(e.ys, 0, 1e-6 * h);
+}
+
+TEST(ExactInvariants, SquareTubeKeepsEqualMomentsAtAnyAngle)
+{
+    for (int angle : {0, 17, 30, 45, 90}) {
+        const ExactProperties e = tab(SectionKind::RectHollow, custom(), {"40", "40", "3"}, angle);
+        EXPECT_NEAR(e.ix, e.iy, e.ix * 1e-9) << angle;
+        EXPECT_NEAR(e.ixy, 0, e.ix * 1e-9) << angle;
+    }
+}
+
+TEST(ExactInvariants, QuarterTurnSwapsAxesAndTorsionIgnoresTheAngle)
+{
+    const ExactProperties upright = tab(SectionKind::I, "IPE 200x100");
+    const ExactProperties turned = tab(SectionKind::I, "IPE 200x100", {}, 90);
+    const ExactProperties oblique = tab(SectionKind::I, "IPE 200x100", {}, 30);
+    EXPECT_NEAR(turned.wplX, upright.wplY, upright.wplY * 1e-6);
+    EXPECT_NEAR(turned.wplY, upright.wplX, upright.wplX * 1e-6);
+    EXPECT_NEAR(turned.ix, upright.iy, upright.iy * 1e-9);
+    EXPECT_NEAR(oblique.it, upright.it, upright.it * 0.002);
+    EXPECT_NEAR(oblique.iw, upright.iw, upright.iw * 0.005);
+    EXPECT_NEAR(oblique.i1, upright.i1, upright.i1 * 1e-9);
+    // An upright I bends most stiffly about X.
+    EXPECT_GT(upright.wplX, upright.wplY);
+    EXPECT_NEAR(upright.alpha, 0, 1e-6);
+    EXPECT_NEAR(oblique.alpha, 30, 1e-6);
+}
+
+TEST(ExactInvariants, MeshConvergence)
+{
+    const Outline ipe = iOutline(200, 100, 5.6, 8.5, 12, 0, 0);
+    const auto base = outlineProperties(ipe);
+    ASSERT_TRUE(base.has_value());
+    const WarpingOutcome coarse = solveWarping(ipe, base->xc, base->yc, 5.6);
+    const WarpingOutcome fine = solveWarping(ipe, base->xc, base->yc, 5.6 / 2);
+    ASSERT_TRUE(coarse.solution && fine.solution);
+    EXPECT_GT(fine.solution->triangles, 2 * coarse.solution->triangles);
+    EXPECT_NEAR(coarse.solution->torsionConstant, fine.solution->torsionConstant,
+                fine.solution->torsionConstant * 0.001);
+}
+
+TEST(ExactAgainstThePanel, TypedSectionsWithSharpCornersMatchTheirFormulas)
+{
+    // The panel's typed angle is exact for its sharp outline at any angle,
+    // so the two must agree in area and turned second moments.
+    for (int angle : {0, 30, 135, 290}) {
+        ComputeContext ctx;
+        ctx.angle = angle;
+        const auto pass = computeEntry(SectionKind::L, custom(), ctx, {"30", "45", "5"});
+        ASSERT_TRUE(pass && pass->properties);
+        const ExactProperties e = tab(SectionKind::L, custom(), {"30", "45", "5"}, angle);
+        EXPECT_NEAR(e.area, double(pass->properties->Area), 1e-6 * e.area) << angle;
+        EXPECT_NEAR(e.ix / 1e4, double(pass->properties->Ix), 1e-4 * e.ix / 1e4) << angle;
+        EXPECT_NEAR(e.iy / 1e4, double(pass->properties->Iy), 1e-4 * e.iy / 1e4) << angle;
+    }
+    ComputeContext ctx;
+    const auto i = computeEntry(SectionKind::I, custom(), ctx, {"50", "100", "3", "3"});
+    ASSERT_TRUE(i && i->properties);
+    const ExactProperties e = tab(SectionKind::I, custom(), {"50", "100", "3", "3"});
+    EXPECT_NEAR(e.ix / 1e4, double(i->properties->Ix), 1e-6 * e.ix / 1e4);
+}
+
+TEST(ExactPublished, RolledIAndHSectionsAgreeWithTheTables)
+{
+    for (const PublishedSection& row : PublishedSections) {
+        const ExactProperties e = tab(SectionKind::I, row.entry);
+        const std::string name = row.entry;
+        EXPECT_NEAR(e.it / 1e4, row.it, row.it * 0.03) << name;
+        EXPECT_NEAR(e.iw / 1e6, row.iw, row.iw * 0.05) << name;
+        EXPECT_NEAR(e.wplX / 1e3, row.wplX, row.wplX * 0.01) << name;
+        EXPECT_NEAR(e.wplY / 1e3, row.wplY, row.wplY * 0.01) << name;
+        if (qEnvironmentVariableIsSet("MORVANE_PRINT_EXACT"))
+            std::printf("%-28s It %+.2f %%  Iw %+.2f %%  WplX %+.2f %%  WplY %+.2f %%\n", row.entry,
+                        100 * (e.it / 1e4 / row.it - 1), 100 * (e.iw / 1e6 / row.iw - 1),
+                        100 * (e.wplX / 1e3 / row.wplX - 1), 100 * (e.wplY / 1e3 / row.wplY - 1));
+    }
+}
+
+TEST(ExactEveryKind, CatalogueRowsAndArrangementsHaveOutlines)
+{
+    const std::vector<std::pair<SectionKind, QString>> rows{
+        {SectionKind::RectHollow, "60x40x4"},      {SectionKind::CircHollow, "1/2\" pipe diameter:21,3x2,6"},
+        {SectionKind::RectSolid, "R.S. section :20x20"}, {SectionKind::CircSolid, "Circ.solid section diameter:20"},
+        {SectionKind::FlatBar, "R. section 20x5"}, {SectionKind::L, "L section 100x100x10"},
+        {SectionKind::L, "CR L section 40x20x2"},  {SectionKind::T, "T50x50x6"},
+        {SectionKind::T, "T100x55x10"},            {SectionKind::U, "HR U200x75"},
+        {SectionKind::U, "HR 2xU [] U100x50"},     {SectionKind::U, "HR 2xU ][ U100x50"},
+        {SectionKind::U, "CR U200x100x5"},         {SectionKind::I, "HR I80x42"}};
+    for (const auto& [kind, entry] : rows) {
+        const ExactOutcome out = exactForTab({kind, entry, {}, 0, 0});
+        ASSERT_TRUE(out.properties.has_value()) << entry.toStdString() << ": " << out.error.toStdString();
+        const ExactProperties& e = *out.properties;
+        EXPECT_GT(e.it, 0) << entry.toStdString();
+        EXPECT_LE(e.it, e.ix + e.iy) << entry.toStdString();
+        EXPECT_GE(e.wplX, std::min(e.welXAbove, e.welXUnder)) << entry.toStdString();
+    }
+    // The closed box twists far more stiffly than the same two channels back
+    // to back.
+    const ExactProperties box = tab(SectionKind::U, "HR 2xU [] U100x50");
+    const ExactProperties pair = tab(SectionKind::U, "HR 2xU ][ U100x50");
+    EXPECT_NEAR(box.area, pair.area, pair.area * 1e-9);
+    EXPECT_GT(box.it, 20 * pair.it);
+}
+
+TEST(ExactRefusals, RefusedOrDegenerateSectionsEndWithAReason)
+{
+    // The panel refuses a web as wide as the flange; the exact values follow.
+    EXPECT_FALSE(exactForTab({SectionKind::I, custom(), {"50", "100", "50", "3"}, 0, 0}).properties);
+    EXPECT_FALSE(exactForTab({SectionKind::Plate, "0.5 mm steel plate", {}, 0, 0}).properties);
+    EXPECT_FALSE(exactForTab({SectionKind::I, "Hot rolled I section", {}, 0, 0}).properties);
+    // A very slender bar is refused at once instead of meshed for minutes.
+    const auto start = std::chrono::steady_clock::now();
+    const ExactOutcome slender = computeExactProperties(rectangleOutline(999.99, 0.01), 0.005);
+    EXPECT_FALSE(slender.properties);
+    EXPECT_FALSE(slender.error.isEmpty());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    // Tiny and huge sections mesh alike.
+    const ExactProperties tiny = exact(rectangleOutline(0.02, 0.01), 0.005);
+    const ExactProperties huge = exact(rectangleOutline(2e5, 1e5), 5e4);
+    EXPECT_NEAR(tiny.it / rectangleTorsionSeries(0.02, 0.01), huge.it / rectangleTorsionSeries(2e5, 1e5), 1e-6);
+    std::atomic<bool> cancel{true};
+    EXPECT_FALSE(computeExactProperties(rectangleOutline(100, 10), 2, &cancel).properties);
+}

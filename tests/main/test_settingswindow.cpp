@@ -1,0 +1,359 @@
+#include "mainwindow.h"
+#include "settingswindow.h"
+
+#include "settings/file_association.h"
+#include "settings/message_table.h"
+#include "settings/settings_store.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTimer>
+#include <QToolButton>
+#include <map>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct FakeAssociation : FileAssociation {
+    AssociationResult answer;
+    QStringList programs;
+    AssociationResult assign(const QString& programPath) override
+    {
+        programs << programPath;
+        return answer;
+    }
+};
+
+struct MemoryStore : SettingsStore {
+    std::map<QString, QString> values;
+    bool keyFails = false;
+    std::optional<QString> ReadSetting(const QString& key, const QString& name) override
+    {
+        if (keyFails)
+            return std::nullopt;
+        const auto found = values.find(key + "|" + name);
+        return found == values.end() ? QString() : found->second;
+    }
+    bool WriteSetting(const QString& key, const QString& name, const QString& text) override
+    {
+        if (keyFails)
+            return false;
+        values[key + "|" + name] = text;
+        return true;
+    }
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class SettingsWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SettingsWindow> m_window;
+    FakeAssociation m_association;
+    QStringList m_warnings, m_informations;
+    QString m_chosen;
+    int m_dialogs = 0;
+
+    SettingsWindow& window() { return *m_window; }
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<SettingsWindow>(MessageTable::english());
+        m_association = FakeAssociation{};
+        m_warnings.clear();
+        m_informations.clear();
+        m_chosen.clear();
+        m_dialogs = 0;
+        m_window->setFileAssociation(&m_association);
+        m_window->setProgramPath("/opt/morvane/bin/morvane");
+        m_window->showWarning = [this](const QString& text) { m_warnings << text; };
+        m_window->showInformation = [this](const QString& text) { m_informations << text; };
+        m_window->chooseFolder = [this] {
+            ++m_dialogs;
+            return m_chosen;
+        };
+        m_window->setTemporaryFolder("/old/temp");
+        m_window->show();
+    }
+    void cleanup() { m_window.reset(); }
+
+    void englishTexts()
+    {
+        QVERIFY(window().isModal());
+        QCOMPARE(window().windowTitle(), QStringLiteral("Settings...."));
+        QCOMPARE(window().associationLabel()->text(),
+                 QStringLiteral("Associate application with Morvane\nfile extension (*.mvn) ?"));
+        QCOMPARE(window().assignButton()->text(), QStringLiteral("Assign"));
+        QCOMPARE(window().folderCaption()->text(), QStringLiteral("Temporary files :"));
+        QCOMPARE(window().browseButton()->text(), QStringLiteral("Browse..."));
+        QCOMPARE(window().languageCaption()->text(), QStringLiteral("Language :"));
+        QCOMPARE(window().exitButton()->text(), QStringLiteral("Exit"));
+        QCOMPARE(window().folderLabel()->text(), QStringLiteral("/old/temp"));
+        QCOMPARE(window().languageList()->count(), 3);
+        QCOMPARE(window().languageList()->item(0)->text(), QStringLiteral("English"));
+        QCOMPARE(window().languageList()->item(1)->text(), QStringLiteral("Hungarian"));
+        QCOMPARE(window().languageList()->item(2)->text(), QStringLiteral("Dutch"));
+        QCOMPARE(window().language(), 0);
+        // All three languages are visible without scrolling.
+        const QRect last = window().languageList()->visualItemRect(window().languageList()->item(2));
+        QVERIFY(window().languageList()->viewport()->rect().contains(last));
+    }
+
+    void retranslateSetsEveryFixedText()
+    {
+        // A language of its own, so that every text differs from English.
+        MessageTable hungarian = MessageTable::english();
+        for (int n : {142, 143, 144, 146, 147, 148, 149, 150, 152, 185})
+            hungarian.set(n, QStringLiteral("hu %1").arg(n));
+        window().retranslate(hungarian);
+        window().setCaptions("Beállítások....", "Kilépés");
+        QCOMPARE(window().assignButton()->text(), hungarian(185));
+        QCOMPARE(window().associationLabel()->text(), hungarian(146) + "\n" + hungarian(147));
+        QCOMPARE(window().folderCaption()->text(), hungarian(149));
+        QCOMPARE(window().browseButton()->text(), hungarian(150));
+        QCOMPARE(window().languageCaption()->text(), hungarian(152));
+        QCOMPARE(window().windowTitle(), QStringLiteral("Beállítások...."));
+        QCOMPARE(window().exitButton()->text(), QStringLiteral("Kilépés"));
+        // The boxes speak the new language too.
+        m_association.answer = AssociationResult{};
+        window().assign();
+        QCOMPARE(m_informations, QStringList{"hu 148"});
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("info.txt")));
+        m_chosen = dir.path();
+        window().browse();
+        QCOMPARE(m_warnings, QStringList{"hu 142\nhu 143\nhu 144"});
+    }
+
+    void choosingALanguageStoresAndAnnouncesIt()
+    {
+        QSignalSpy chosen(&window(), &SettingsWindow::languageChosen);
+        QListWidget* list = window().languageList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(window().language(), 1);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.at(0).at(0).toInt(), 1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(window().language(), 2);
+        QCOMPARE(chosen.count(), 2);
+        QCOMPARE(chosen.at(1).at(0).toInt(), 2);
+    }
+
+    void settingTheLanguageFromStartUpIsSilent()
+    {
+        QSignalSpy chosen(&window(), &SettingsWindow::languageChosen);
+        window().setLanguage(1);
+        QCOMPARE(window().language(), 1);
+        QCOMPARE(window().languageList()->currentItem()->text(), QStringLiteral("Hungarian"));
+        window().setLanguage(7);
+        QCOMPARE(window().language(), 0);
+        QCOMPARE(chosen.count(), 0);
+    }
+
+    void browseWritesTheNoteAtOnceAndTakesTheFolder()
+    {
+        QTemporaryDir dir;
+        m_chosen = dir.path();
+        QSignalSpy changed(&window(), &SettingsWindow::temporaryFolderChanged);
+        QTest::mouseClick(window().browseButton(), Qt::LeftButton);
+        QCOMPARE(m_dialogs, 1);
+        QVERIFY(m_warnings.isEmpty());
+        QCOMPARE(window().folderLabel()->text(), dir.path());
+        QCOMPARE(window().temporaryFolder().path(), dir.path());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).toString(), dir.path());
+        QCOMPARE(readAll(dir.filePath("info.txt")),
+                 ("Morvane / Written by the Morvane developers\r\nTemporary folder :" + dir.path() + "\r\n").toUtf8());
+    }
+
+    void browseToAFolderThatCannotBeWrittenKeepsTheOldOne()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("info.txt")));
+        m_chosen = dir.path();
+        QSignalSpy changed(&window(), &SettingsWindow::temporaryFolderChanged);
+        QTest::mouseClick(window().browseButton(), Qt::LeftButton);
+        QCOMPARE(m_warnings, QStringList{"Error.Cannot Create temporary Directory!\nPlease remove the write protection !\n"
+                                         "Select new temporary folder !"});
+        QCOMPARE(window().folderLabel()->text(), QStringLiteral("/old/temp"));
+        QCOMPARE(window().temporaryFolder().path(), QStringLiteral("/old/temp"));
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void cancelledBrowseChangesNothing()
+    {
+        QTest::mouseClick(window().browseButton(), Qt::LeftButton);
+        QCOMPARE(m_dialogs, 1);
+        QVERIFY(m_warnings.isEmpty());
+        QCOMPARE(window().temporaryFolder().path(), QStringLiteral("/old/temp"));
+    }
+
+    void assignReportsReadyForTheProgram()
+    {
+        QTest::mouseClick(window().assignButton(), Qt::LeftButton);
+        QCOMPARE(m_association.programs, QStringList{"/opt/morvane/bin/morvane"});
+        QCOMPARE(m_informations, QStringList{"Associate application with *.mvn ready."});
+        QVERIFY(m_warnings.isEmpty());
+    }
+
+    void failedAssignNamesTheStepInOneWarning()
+    {
+        m_association.answer = AssociationResult{false, "update-mime-database /home/ann/.local/share/mime",
+                                                 "permission denied"};
+        QTest::mouseClick(window().assignButton(), Qt::LeftButton);
+        QVERIFY(m_informations.isEmpty());
+        QCOMPARE(m_warnings.size(), 1);
+        QVERIFY(m_warnings.first().contains("update-mime-database /home/ann/.local/share/mime"));
+        QVERIFY(m_warnings.first().contains("permission denied"));
+    }
+
+    void exitButtonClosesTheWindow()
+    {
+        QVERIFY(window().isVisible());
+        QTest::mouseClick(window().exitButton(), Qt::LeftButton);
+        QVERIFY(!window().isVisible());
+        QCOMPARE(window().result(), int(QDialog::Accepted));
+    }
+
+    void assignByDefaultUsesTheDesktopInTheUsersDataFolder()
+    {
+        // Without an injected association the window writes below
+        // $XDG_DATA_HOME; point it at a temporary folder.
+        QTemporaryDir dir;
+        qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        SettingsWindow own(MessageTable::english());
+        QStringList warnings, infos;
+        own.showWarning = [&](const QString& t) { warnings << t; };
+        own.showInformation = [&](const QString& t) { infos << t; };
+        own.setProgramPath("/usr/bin/morvane");
+        own.assign();
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(QFileInfo::exists(dir.filePath("data/applications/morvane.desktop")));
+        QVERIFY(QFileInfo::exists(dir.filePath("data/mime/packages/morvane.xml")));
+        // Where the desktop tools are missing the warning names the step instead.
+        QCOMPARE(infos.size() + warnings.size(), 1);
+    }
+
+    // The main window's side: the menu entry, start-up and closing.
+    void settingsEntryOpensTheWindowModally()
+    {
+        MainWindow main;
+        main.show();
+        QAction* entry = main.action(Command::Settings);
+        QCOMPARE(entry->text(), QStringLiteral("Settings...."));
+        QVERIFY(entry->isEnabled());
+        auto* button = main.findChild<QToolButton*>("SpeedButton5");
+        QVERIFY(button);
+        QCOMPARE(button->defaultAction(), entry);
+        bool wasModal = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* open = qobject_cast<SettingsWindow*>(QApplication::activeModalWidget());
+            wasModal = open == main.settingsWindow();
+            if (open)
+                open->exitButton()->click();
+        });
+        entry->trigger();
+        QVERIFY(wasModal);
+        QCOMPARE(main.settingsWindow()->windowTitle(), entry->text());
+        QCOMPARE(main.settingsWindow()->exitButton()->text(), main.action(Command::Exit)->text());
+    }
+
+    void startUpReadsTheStoredLanguageAndFolder()
+    {
+        MemoryStore store;
+        store.values["SOFTWARE/Morvane|Lang"] = "1";
+        store.values["SOFTWARE/Morvane|Temp"] = "/srv/reports";
+        MainWindow main;
+        QStringList messages;
+        main.showMessage = [&](const QString& t) { messages << t; };
+        main.setSettingsStore(&store);
+        main.readSettings();
+        QCOMPARE(main.settingsWindow()->language(), 1);
+        QCOMPARE(main.settingsWindow()->temporaryFolder().path(), QStringLiteral("/srv/reports"));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void firstRunGivesEnglishAndTheFolderBesideTheProgram()
+    {
+        MemoryStore store;
+        MainWindow main;
+        main.setSettingsStore(&store);
+        main.readSettings();
+        QCOMPARE(main.settingsWindow()->language(), 0);
+        QCOMPARE(main.settingsWindow()->temporaryFolder().path(), QCoreApplication::applicationDirPath() + "/temp");
+        QCOMPARE(main.settingsWindow()->folderLabel()->text(), QCoreApplication::applicationDirPath() + "/temp");
+    }
+
+    void closingWritesLanguageAndFolder()
+    {
+        MemoryStore store;
+        QTemporaryDir dir;
+        MainWindow main;
+        main.askYesNo = [](const QString&) { return false; };
+        main.setSettingsStore(&store);
+        main.readSettings();
+        main.show();
+        main.settingsWindow()->chooseFolder = [&] { return dir.path(); };
+        main.settingsWindow()->browse();
+        QListWidget* list = main.settingsWindow()->languageList();
+        list->setCurrentRow(2);
+        main.close();
+        QCOMPARE(store.values["SOFTWARE/Morvane|Lang"], QStringLiteral("2"));
+        QCOMPARE(store.values["SOFTWARE/Morvane|Temp"], dir.path());
+    }
+
+    void exitCommandWritesTheSettingsOnce()
+    {
+        struct CountingStore : MemoryStore {
+            int writes = 0;
+            bool WriteSetting(const QString& key, const QString& name, const QString& text) override
+            {
+                ++writes;
+                return MemoryStore::WriteSetting(key, name, text);
+            }
+        } store;
+        MainWindow main;
+        main.askYesNo = [](const QString&) { return false; };
+        main.setSettingsStore(&store);
+        main.show();
+        main.settingsWindow()->setLanguage(1);
+        main.exitCommand();
+        QVERIFY(!main.isVisible());
+        QCOMPARE(store.writes, 2);
+        QCOMPARE(store.values["SOFTWARE/Morvane|Lang"], QStringLiteral("1"));
+    }
+
+    void storeThatCannotBeOpenedIsReportedBothWays()
+    {
+        MemoryStore store;
+        store.keyFails = true;
+        MainWindow main;
+        QStringList messages;
+        main.showMessage = [&](const QString& t) { messages << t; };
+        main.askYesNo = [](const QString&) { return false; };
+        main.setSettingsStore(&store);
+        main.readSettings();
+        QCOMPARE(messages, QStringList{"Error opening/creating key : SOFTWARE/Morvane"});
+        QCOMPARE(main.settingsWindow()->language(), 0);
+        main.show();
+        main.close();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages.last(), QStringLiteral("Error opening/creating key : SOFTWARE/Morvane"));
+        QVERIFY(!main.isVisible());
+    }
+};
+
+QTEST_MAIN(SettingsWindowTest)
+#include "test_settingswindow.moc"

@@ -1,0 +1,253 @@
+#include "settings/file_association.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// An environment whose data, configuration and caches all live in one
+// temporary folder, so that nothing of the user's own desktop is touched.
+QProcessEnvironment isolated(const QTemporaryDir& dir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_CACHE_HOME", dir.filePath("cache"));
+    env.insert("XDG_DATA_DIRS", dir.filePath("system"));
+    env.insert("XDG_CURRENT_DESKTOP", "X-Generic");
+    return env;
+}
+
+QString run(const QProcessEnvironment& env, const QString& program, const QStringList& arguments, int* code = nullptr)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, arguments);
+    p.waitForFinished(60000);
+    if (code)
+        *code = p.exitCode();
+    return QString::fromUtf8(p.readAll()).trimmed();
+}
+
+// A stand-in for the program that writes its arguments, one a line, beside itself.
+QString recordingProgram(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/arguments.txt\"\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    return QFileInfo(path).path() + "/arguments.txt";
+}
+
+QByteArray waitForFile(const QString& path)
+{
+    for (int i = 0; i < 100 && !QFileInfo::exists(path); ++i)
+        QThread::msleep(50);
+    QThread::msleep(50);
+    return readAll(path);
+}
+
+bool haveTools(QString& missing)
+{
+    for (const char* tool : {"update-mime-database", "update-desktop-database", "xdg-mime", "desktop-file-validate",
+                             "mimetype"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing += QString::fromLatin1(tool) + QLatin1Char(' ');
+    return missing.isEmpty();
+}
+} // namespace
+
+TEST(DesktopExec, PlainPathsStayUnquoted)
+{
+    EXPECT_EQ(desktopExecArgument("/usr/bin/morvane"), "/usr/bin/morvane");
+    EXPECT_EQ(desktopExecArgument("morvane"), "morvane");
+    EXPECT_EQ(desktopExecArgument("/opt/x+y/morvane-3.1"), "/opt/x+y/morvane-3.1");
+}
+
+TEST(DesktopExec, ReservedCharactersAreQuotedAndEscaped)
+{
+    EXPECT_EQ(desktopExecArgument("/home/ann/my programs/morvane"), "\"/home/ann/my programs/morvane\"");
+    EXPECT_EQ(desktopExecArgument("/a$b/m"), "\"/a\\$b/m\"");
+    EXPECT_EQ(desktopExecArgument("/a\"b`c/m"), "\"/a\\\"b\\`c/m\"");
+    EXPECT_EQ(desktopExecArgument("/a\\b/m"), "\"/a\\\\b/m\"");
+    EXPECT_EQ(desktopExecArgument("/a'b(c)/m"), "\"/a'b(c)/m\"");
+    EXPECT_EQ(desktopExecArgument("/100%/m"), "/100%%/m");
+    EXPECT_EQ(desktopExecArgument("/100% sure/m"), "\"/100%% sure/m\"");
+}
+
+TEST(DesktopExec, BackslashIsEscapedOnceMoreAsAStringValue)
+{
+    // The argument rule gives \\, the string rule doubles each of them again.
+    EXPECT_EQ(desktopStringValue(desktopExecArgument("/a\\b/m")), "\"/a\\\\\\\\b/m\"");
+    EXPECT_EQ(desktopStringValue("a\nb\tc"), "a\\nb\\tc");
+}
+
+TEST(DesktopEntry, StartsTheProgramWithOneFileOfTheJobType)
+{
+    const QString text = desktopEntryText("/home/ann/my programs/morvane");
+    const QStringList lines = text.split('\n');
+    EXPECT_TRUE(lines.contains("[Desktop Entry]"));
+    EXPECT_TRUE(lines.contains("Exec=\"/home/ann/my programs/morvane\" %f")) << text.toStdString();
+    EXPECT_TRUE(lines.contains("MimeType=application/x-morvane-job;"));
+    EXPECT_TRUE(lines.contains("Type=Application"));
+    EXPECT_EQ(lines.filter(QRegularExpression("^Exec=")).size(), 1);
+}
+
+TEST(MimePackage, DeclaresTheJobGlobCaseInsensitive)
+{
+    const QByteArray xml = mimePackageText();
+    EXPECT_TRUE(xml.contains("<mime-type type=\"application/x-morvane-job\">"));
+    EXPECT_TRUE(xml.contains("<glob pattern=\"*.mvn\" case-sensitive=\"false\"/>"));
+    EXPECT_TRUE(xml.contains("<comment>"));
+}
+
+TEST(XdgFileAssociation, DataHomeFollowsTheEnvironment)
+{
+    QProcessEnvironment env;
+    env.insert("HOME", "/home/ann");
+    EXPECT_EQ(XdgFileAssociation(env).dataHome(), "/home/ann/.local/share");
+    env.insert("XDG_DATA_HOME", "relative/data");
+    EXPECT_EQ(XdgFileAssociation(env).dataHome(), "/home/ann/.local/share");
+    env.insert("XDG_DATA_HOME", "/srv/data");
+    EXPECT_EQ(XdgFileAssociation(env).dataHome(), "/srv/data");
+}
+
+TEST(XdgFileAssociation, NamesTheStepThatFailed)
+{
+    QTemporaryDir dir;
+    const QProcessEnvironment env = isolated(dir);
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("data")));
+
+    // A file where the MIME folder should be.
+    {
+        QFile blocker(dir.filePath("data/mime"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    AssociationResult r = XdgFileAssociation(env).assign("/usr/bin/morvane");
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.failedStep.endsWith("/mime/packages/morvane.xml")) << r.failedStep.toStdString();
+    EXPECT_TRUE(associationFailureText(r).startsWith("Associate application with *.mvn failed at:\n"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("data/applications/morvane.desktop")));
+
+    QString missing;
+    if (!haveTools(missing))
+        GTEST_SKIP() << "missing: " << missing.toStdString();
+    // A file where the applications folder should be: the MIME steps pass.
+    ASSERT_TRUE(QFile::remove(dir.filePath("data/mime")));
+    {
+        QFile blocker(dir.filePath("data/applications"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    r = XdgFileAssociation(env).assign("/usr/bin/morvane");
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.failedStep.endsWith("/applications/morvane.desktop")) << r.failedStep.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("data/mime/mime.cache")));
+}
+
+TEST(XdgFileAssociation, AfterAssignTheDesktopOpensJobsWithTheProgram)
+{
+    QString missing;
+    if (!haveTools(missing))
+        GTEST_SKIP() << "missing: " << missing.toStdString();
+    QTemporaryDir dir;
+    const QProcessEnvironment env = isolated(dir);
+    const QString program = dir.filePath("my programs/morvane");
+
+    const AssociationResult r = XdgFileAssociation(env).assign(program);
+    ASSERT_TRUE(r.ok) << associationFailureText(r).toStdString();
+
+    const QString entry = dir.filePath("data/applications/morvane.desktop");
+    int code = -1;
+    const QString validation = run(env, "desktop-file-validate", {entry}, &code);
+    EXPECT_EQ(code, 0) << validation.toStdString();
+    EXPECT_EQ(validation, QString());
+    EXPECT_TRUE(readAll(entry).contains("Exec=\"" + program.toUtf8() + "\" %f"));
+
+    for (const char* name : {"some.mvn", "SHOUT.MVN", "with blank.Mvn"}) {
+        QFile job(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(job.open(QIODevice::WriteOnly));
+        job.write("x");
+        job.close();
+        EXPECT_EQ(run(env, "xdg-mime", {"query", "filetype", job.fileName()}), "application/x-morvane-job") << name;
+    }
+    EXPECT_EQ(run(env, "xdg-mime", {"query", "default", "application/x-morvane-job"}), "morvane.desktop");
+    EXPECT_TRUE(readAll(dir.filePath("data/applications/mimeinfo.cache")).contains("application/x-morvane-job=morvane.desktop"));
+
+    // A second "Assign" (say after the program moved) replaces the entry.
+    ASSERT_TRUE(XdgFileAssociation(env).assign("/usr/local/bin/morvane").ok);
+    EXPECT_TRUE(readAll(entry).contains("Exec=/usr/local/bin/morvane %f"));
+    EXPECT_EQ(run(env, "xdg-mime", {"query", "default", "application/x-morvane-job"}), "morvane.desktop");
+}
+
+TEST(XdgFileAssociation, OpeningAJobStartsTheProgramWithTheFile)
+{
+    QString missing;
+    if (!haveTools(missing) || QStandardPaths::findExecutable("xdg-open").isEmpty())
+        GTEST_SKIP() << "missing: " << missing.toStdString() << " or xdg-open";
+    QTemporaryDir dir;
+    QProcessEnvironment env = isolated(dir);
+    // The plain desktop-less opener only looks for a display name.
+    env.insert("DISPLAY", ":97");
+    const QString arguments = recordingProgram(dir.filePath("bin/morvane"));
+    ASSERT_TRUE(XdgFileAssociation(env).assign(dir.filePath("bin/morvane")).ok);
+    const QString job = dir.filePath("beams of hall 2.mvn");
+    QFile(job).open(QIODevice::WriteOnly);
+
+    int code = -1;
+    const QString out = run(env, "xdg-open", {job}, &code);
+    EXPECT_EQ(code, 0) << out.toStdString();
+    EXPECT_EQ(waitForFile(arguments), (job + "\n").toUtf8());
+}
+
+TEST(XdgFileAssociation, QuotedProgramPathStartsThroughADesktopLauncher)
+{
+    QString missing;
+    if (!haveTools(missing) || QStandardPaths::findExecutable("gio").isEmpty())
+        GTEST_SKIP() << "missing: " << missing.toStdString() << " or gio";
+    QTemporaryDir dir;
+    const QProcessEnvironment env = isolated(dir);
+    const QString program = dir.filePath("my programs $1 'x'/morvane");
+    const QString arguments = recordingProgram(program);
+    ASSERT_TRUE(XdgFileAssociation(env).assign(program).ok);
+    const QString job = dir.filePath("job.mvn");
+    QFile(job).open(QIODevice::WriteOnly);
+
+    int code = -1;
+    const QString out = run(env, "gio", {"launch", dir.filePath("data/applications/morvane.desktop"), job}, &code);
+    EXPECT_EQ(code, 0) << out.toStdString();
+    EXPECT_EQ(waitForFile(arguments), (job + "\n").toUtf8());
+}
+
+TEST(XdgFileAssociation, OddProgramPathsGiveValidEntries)
+{
+    QString missing;
+    if (!haveTools(missing))
+        GTEST_SKIP() << "missing: " << missing.toStdString();
+    QTemporaryDir dir;
+    const QProcessEnvironment env = isolated(dir);
+    for (const char* path : {"/opt/a b/morvane", "/opt/$HOME/morvane", "/opt/back\\slash/morvane",
+                             "/opt/quote\"d/morvane", "/opt/100%/morvane", "/opt/it's/morvane"}) {
+        const QString entry = dir.filePath("entry.desktop");
+        QFile file(entry);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(desktopEntryText(QString::fromLatin1(path)).toUtf8());
+        file.close();
+        int code = -1;
+        const QString out = run(env, "desktop-file-validate", {entry}, &code);
+        EXPECT_EQ(code, 0) << path << ": " << out.toStdString();
+    }
+}

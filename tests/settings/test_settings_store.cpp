@@ -1,0 +1,139 @@
+#include "settings/message_table.h"
+#include "settings/settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+// A store in memory whose key can be made to fail.
+struct MemoryStore : SettingsStore {
+    std::map<QString, QString> values;
+    bool keyFails = false;
+    QStringList writes;
+
+    std::optional<QString> ReadSetting(const QString& key, const QString& name) override
+    {
+        if (keyFails)
+            return std::nullopt;
+        const auto found = values.find(key + QLatin1Char('|') + name);
+        return found == values.end() ? QString() : found->second;
+    }
+    bool WriteSetting(const QString& key, const QString& name, const QString& text) override
+    {
+        if (keyFails)
+            return false;
+        writes << name;
+        values[key + QLatin1Char('|') + name] = text;
+        return true;
+    }
+};
+
+const QString DefaultFolder = QStringLiteral("/opt/morvane/temp");
+} // namespace
+
+TEST(StartupSettings, FirstRunGivesEnglishAndTheDefaultFolder)
+{
+    MemoryStore store;
+    const StartupSettings s = readStartupSettings(store, DefaultFolder);
+    EXPECT_EQ(s.language, 0);
+    EXPECT_EQ(s.temporaryFolder, DefaultFolder);
+    EXPECT_FALSE(s.keyError);
+}
+
+TEST(StartupSettings, StoredLanguageAndFolderAreTaken)
+{
+    MemoryStore store;
+    store.values[ProgramSettingsKey + "|Lang"] = "1";
+    store.values[ProgramSettingsKey + "|Temp"] = "/home/ann/reports";
+    const StartupSettings s = readStartupSettings(store, DefaultFolder);
+    EXPECT_EQ(s.language, 1);
+    EXPECT_EQ(LanguageNames.at(s.language), "Hungarian");
+    EXPECT_EQ(languageColumn(s.language), 3);
+    EXPECT_EQ(s.temporaryFolder, "/home/ann/reports");
+}
+
+TEST(StartupSettings, UnreadableLanguageFallsBackToEnglishAndTheDefaultFolder)
+{
+    for (const char* lang : {"", "x", "1a", "-1", "3", "99999999999"}) {
+        MemoryStore store;
+        store.values[ProgramSettingsKey + "|Lang"] = QString::fromLatin1(lang);
+        store.values[ProgramSettingsKey + "|Temp"] = "/home/ann/reports";
+        const StartupSettings s = readStartupSettings(store, DefaultFolder);
+        EXPECT_EQ(s.language, 0) << lang;
+        EXPECT_EQ(s.temporaryFolder, DefaultFolder) << lang;
+    }
+}
+
+TEST(StartupSettings, EmptyFolderWithAValidLanguageGivesTheDefaultFolder)
+{
+    MemoryStore store;
+    store.values[ProgramSettingsKey + "|Lang"] = "2";
+    const StartupSettings s = readStartupSettings(store, DefaultFolder);
+    EXPECT_EQ(s.language, 2);
+    EXPECT_EQ(s.temporaryFolder, DefaultFolder);
+}
+
+TEST(StartupSettings, KeyThatCannotBeOpenedIsReportedAndDefaultsHold)
+{
+    MemoryStore store;
+    store.keyFails = true;
+    const StartupSettings s = readStartupSettings(store, DefaultFolder);
+    EXPECT_TRUE(s.keyError);
+    EXPECT_EQ(s.language, 0);
+    EXPECT_EQ(s.temporaryFolder, DefaultFolder);
+    EXPECT_EQ(settingsKeyError(MessageTable::english()), "Error opening/creating key : SOFTWARE/Morvane");
+}
+
+TEST(ShutdownSettings, WritesLangThenTemp)
+{
+    MemoryStore store;
+    EXPECT_TRUE(writeShutdownSettings(store, 2, "/tmp/r"));
+    EXPECT_EQ(store.writes, QStringList({"Lang", "Temp"}));
+    EXPECT_EQ(store.values[ProgramSettingsKey + "|Lang"], "2");
+    EXPECT_EQ(store.values[ProgramSettingsKey + "|Temp"], "/tmp/r");
+    store.keyFails = true;
+    EXPECT_FALSE(writeShutdownSettings(store, 0, "/tmp/r"));
+}
+
+TEST(QSettingsStore, ValuesSurviveANewStoreOnTheSameFile)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("morvane.conf");
+    {
+        QSettingsStore store(file);
+        EXPECT_EQ(store.ReadSetting(ProgramSettingsKey, "Lang"), QString());
+        // The separator forms all name the one key.
+        EXPECT_TRUE(store.WriteSetting("SOFTWARE\\Morvane\\", "Lang", "1"));
+        EXPECT_TRUE(store.WriteSetting("SOFTWARE/Morvane/", "Temp", "/home/ann/a b"));
+    }
+    QSettingsStore again(file);
+    EXPECT_EQ(again.ReadSetting(ProgramSettingsKey, "Lang"), QString("1"));
+    EXPECT_EQ(again.ReadSetting("SOFTWARE\\Morvane", "Temp"), QString("/home/ann/a b"));
+    const StartupSettings s = readStartupSettings(again, DefaultFolder);
+    EXPECT_EQ(s.language, 1);
+    EXPECT_EQ(s.temporaryFolder, "/home/ann/a b");
+}
+
+TEST(QSettingsStore, FileThatCannotBeCreatedFailsBothWays)
+{
+    QTemporaryDir dir;
+    // A plain file where the settings folder should be: no user can write below it.
+    QFile blocker(dir.filePath("config"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettingsStore store(dir.filePath("config/Morvane/Morvane.conf"));
+    EXPECT_FALSE(store.WriteSetting(ProgramSettingsKey, "Lang", "1"));
+    EXPECT_FALSE(writeShutdownSettings(store, 1, "/tmp"));
+}
+
+TEST(QSettingsStore, SettingsPathThatIsAFolderCannotBeRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Morvane.conf"));
+    QSettingsStore store(dir.filePath("Morvane.conf"));
+    EXPECT_EQ(store.ReadSetting(ProgramSettingsKey, "Lang"), std::nullopt);
+    EXPECT_TRUE(readStartupSettings(store, DefaultFolder).keyError);
+}
