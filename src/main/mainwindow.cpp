@@ -331,7 +331,7 @@ void MainWindow::start()
 
 void MainWindow::newJob()
 {
-    m_state.RowBlinkEnabled = false;
+    endCorrection();
     m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
     if (!m_state.itemList.isEmpty() && askYesNo(msg()(44))) {

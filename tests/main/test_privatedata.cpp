@@ -377,6 +377,13 @@ void PrivateDataTest::doubleClickAndPrivateButtonEndOrStartCorrections()
     w->action(Command::PrivateData)->trigger();
     QVERIFY(!w->state().RowBlinkEnabled);
     QCOMPARE(p->windowTitle(), QStringLiteral("Private data editing ...."));
+    // New job ends a correction as well.
+    w->correctSelectedItem();
+    QCOMPARE(p->windowTitle(), QStringLiteral("Correction selected item..."));
+    w->newJob();
+    QVERIFY(!w->state().RowBlinkEnabled);
+    QVERIFY(!w->itemGrid()->isBlinking());
+    QCOMPARE(p->windowTitle(), QStringLiteral("Private data editing ...."));
 }
 
 void PrivateDataTest::unitChangeRestartsAnUnchangedCorrection()
