@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -25,8 +26,17 @@ class EditorListView : public QTreeWidget {
 public:
     using QTreeWidget::QTreeWidget;
     std::function<void(const QPoint&)> onDrop;
+    std::function<void()> onDeleteKey;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Delete && onDeleteKey) {
+            onDeleteKey();
+            return;
+        }
+        QTreeWidget::keyPressEvent(event);
+    }
     void dragEnterEvent(QDragEnterEvent* event) override
     {
         if (event->source() == this)
@@ -131,6 +141,7 @@ ListEditorWindow::ListEditorWindow(const MessageTable& messages, QWidget* parent
         correctLine(current >= 0 ? current : selected.value(0, -1));
     });
     connect(m_delete, &QPushButton::clicked, this, &ListEditorWindow::deleteSelected);
+    view->onDeleteKey = [this] { deleteSelected(); };
     connect(m_private, &QPushButton::clicked, this, &ListEditorWindow::privateDataRequested);
     connect(m_units, &QPushButton::clicked, this, &ListEditorWindow::unitsRequested);
     connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);

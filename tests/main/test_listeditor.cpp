@@ -264,6 +264,11 @@ private slots:
         QTest::mouseClick(window().deleteButton(), Qt::LeftButton);
         QCOMPARE(deleted.count(), 1);
         QCOMPARE(deleted.first().first().value<QList<int>>(), (QList<int>{1, 2}));
+        // The Delete key of the list does the same.
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(deleted.count(), 2);
+        QCOMPARE(m_questions.size(), 3);
         // The owner removes them and rebuilds the window in list order.
         removeItems(m_list, {1, 2});
         window().setList(m_list);
