@@ -13,5 +13,9 @@ int main(int argc, char** argv)
     window.setSettingsStore(&settings);
     window.readSettings();
     window.show();
+    // A job file named as the first argument opens at start.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.loadAtStart(arguments.at(1));
     return QApplication::exec();
 }

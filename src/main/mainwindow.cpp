@@ -100,6 +100,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     };
+    installJobFileDialogs();
 
     setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
     buildActions();
@@ -192,6 +193,8 @@ void MainWindow::buildActions()
     const std::pair<Command, void (MainWindow::*)()> handlers[] = {
         {Command::ChangeJobName, &MainWindow::changeJobName},
         {Command::NewJob, &MainWindow::newJob},
+        {Command::LoadInput, &MainWindow::loadInput},
+        {Command::SaveInput, &MainWindow::saveInput},
         {Command::Exit, &MainWindow::exitCommand},
         {Command::Requirement, &MainWindow::showRequirementWindow},
         {Command::UnitsForListing, &MainWindow::showUnitsWindow},
@@ -208,8 +211,8 @@ void MainWindow::buildActions()
         connect(action(command), &QAction::triggered, this, run);
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
-    for (Command c : {Command::ChangeJobName, Command::NewJob, Command::Exit, Command::UnitsForListing,
-                      Command::Settings, Command::Help, Command::About})
+    for (Command c : {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput,
+                      Command::Exit, Command::UnitsForListing, Command::Settings, Command::Help, Command::About})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -334,9 +337,9 @@ void MainWindow::newJob()
     endCorrection();
     m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
-    if (!m_state.itemList.isEmpty() && askYesNo(msg()(44))) {
-        // Saving a job arrives with the job files.
-    }
+    // A cancelled or failed save keeps the list.
+    if (!m_state.itemList.isEmpty() && askYesNo(msg()(44)) && !saveJob())
+        return;
     m_state.itemList.clear();
     m_state.SelectedRow = 1;
     rebuildGrid();
@@ -814,9 +817,9 @@ void MainWindow::showAbout()
 
 void MainWindow::exitCommand()
 {
-    if (!m_state.itemList.isEmpty() && askYesNo(msg()(44))) {
-        // Saving a job arrives with the job files.
-    }
+    // A cancelled or failed save keeps the program open.
+    if (!m_state.itemList.isEmpty() && askYesNo(msg()(44)) && !saveJob())
+        return;
     m_state.ExitConfirmed = true;
     m_state.CloseAllowed = true;
     close();
@@ -844,7 +847,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // this one); then the settings are written once.
     if (!m_state.ExitConfirmed)
         exitCommand();
-    if (m_settingsStore && !m_settingsWritten) {
+    // An exit cancelled at its save dialog writes nothing yet.
+    if (m_state.CloseAllowed && m_settingsStore && !m_settingsWritten) {
         m_settingsWritten = true;
         if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),
                                    m_settingsWindow->temporaryFolder().path()))

@@ -5,6 +5,7 @@
 #include "mainstate.h"
 
 #include "base/section_kind.h"
+#include "itemlist/job_file.h"
 
 #include <QMainWindow>
 #include <array>
@@ -28,6 +29,7 @@ class MaterialBar;
 class PrivateDataWindow;
 class MessageTable;
 class RequirementWindow;
+class ProgressWindow;
 class ResultsPanelView;
 class SectionPage;
 class SettingsStore;
@@ -87,6 +89,23 @@ public:
     void showPrivateDataWindow();
     // "Edit stringgrid....": the list editor, modal, when the list holds items.
     void editList();
+
+    // --- Job files: Save input, Load input, the job named at start -----------
+    // The file dialogs; tests replace them. An empty name means cancelled.
+    std::function<QString(const QString& proposed)> askSaveFileName;
+    std::function<QString()> askOpenFileName;
+    void saveInput();
+    void loadInput();
+    // Save input: true when the list was saved or is empty; false when the
+    // dialog was cancelled or writing failed (the old file is then unchanged).
+    bool saveJob();
+    // Load input from a file: all or nothing; message 1 when it is not a job.
+    bool loadJob(const QString& path);
+    // The first command-line argument is loaded when it names a ".mvn" file.
+    bool loadAtStart(const QString& argument);
+    // The working state as a job file.
+    JobFile currentJob() const;
+    ProgressWindow* progressWindow() const { return m_progress; }
 
     // --- Widgets by role, for the window tests -------------------------------
     QTreeWidget* tree(SectionKind kind) const;
@@ -184,4 +203,8 @@ private:
     ListEditorWindow* m_listEditor = nullptr;
     DesktopShell* m_shell = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
+    // Job files (mainwindow_jobs.cpp).
+    void installJobFileDialogs();
+    void applyJob(const JobFile& job);
+    ProgressWindow* m_progress = nullptr;
 };

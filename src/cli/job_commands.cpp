@@ -1,0 +1,294 @@
+// The job commands: add an item to a job file, show a job file.
+#include "cli_common.h"
+
+#include "catalogue/profile_catalogue.h"
+#include "drawing/dimension_label_table.h"
+#include "drawing/overlay.h"
+#include "drawing/section_pictures.h"
+#include "itemlist/job_file.h"
+#include "itemlist/list_section.h"
+#include "itemlist/units_apply.h"
+#include "sections/material.h"
+#include "sections/number_format.h"
+#include "sections/profiles.h"
+#include "settings/message_table.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace {
+const MessageTable& english()
+{
+    return MessageTable::english();
+}
+
+// A file that is not a job: message 1 and the reason.
+int refuseFile(const QString& reason)
+{
+    printLine(stderr, english()(1));
+    printLine(stderr, reason);
+    return ExitRejected;
+}
+
+std::optional<JobReading> readJobFile(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read %1").arg(path);
+        return std::nullopt;
+    }
+    return readJob(file.readAll());
+}
+
+// A new job as the window starts one, its material texts in the job's units.
+JobFile newJob(const QString& name, const UnitSettings& units)
+{
+    JobFile job;
+    job.name = name.left(24).isEmpty() ? QStringLiteral("Noname") : name.left(24);
+    job.units = units;
+    const UnitSettings start;
+    const auto factor = [&](UnitGroup g) { return unitFactor(g, start.choice(g), units.choice(g)); };
+    for (const QString& item : eModulusItems())
+        job.eItems << reexpressListText(item, factor(UnitGroup::EModulus), ListNumberStyle::Whole);
+    for (const QString& item : densityItems())
+        job.densityItems << reexpressListText(item, factor(UnitGroup::Density), ListNumberStyle::Density);
+    const bool sameStress = start.choice(UnitGroup::Stress) == units.choice(UnitGroup::Stress);
+    job.tensile = sameStress ? QStringLiteral("300")
+                             : reexpressStress(QStringLiteral("300"), factor(UnitGroup::Stress), false);
+    job.pressure = sameStress ? QStringLiteral("-300")
+                              : reexpressStress(QStringLiteral("-300"), factor(UnitGroup::Stress), true);
+    if (job.pressure.size() > 0 && !job.pressure.startsWith(QLatin1Char('-')))
+        job.pressure.prepend(QLatin1Char('-')); // the field's filter puts the sign back
+    return job;
+}
+
+// The picture the first tab shows before anything is computed on it.
+QImage firstTabPicture()
+{
+    return RedrawOverlay(sectionPicture(pictureFor(SectionKind::RectHollow)), 0, DimensionLabelTable{}, english());
+}
+
+bool saveJobFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        printLine(stderr, english()(39) + path);
+        printLine(stderr, english()(40));
+        return false;
+    }
+    return true;
+}
+
+int jobAddCommand(const QStringList& args)
+{
+    QString error;
+    const auto parsed = parseOptions(args,
+                                     {"--kind", "--entry", "--dims", "--arrangement", "--angle", "--lengths",
+                                      "--emodulus", "--density", "--poisson", "--tensile", "--pressure", "--units",
+                                      "--name"},
+                                     {}, error);
+    if (!parsed)
+        return fail(error);
+    Options o = *parsed;
+    if (o.positional.size() != 1)
+        return fail(QStringLiteral("job add takes one job file"));
+    const QString path = o.positional.first();
+
+    std::optional<UnitSettings> askedUnits;
+    if (auto digits = o.get("--units")) {
+        askedUnits = UnitSettings::fromDigits(*digits);
+        if (!askedUnits)
+            return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
+    }
+    JobFile job;
+    if (QFileInfo::exists(path)) {
+        const auto read = readJobFile(path, error);
+        if (!read)
+            return refuseFile(error);
+        if (!read->job)
+            return refuseFile(read->reason);
+        job = *read->job;
+        if (askedUnits && *askedUnits != job.units)
+            return fail(QStringLiteral("the job is in units %1; --units cannot change them").arg(job.units.digits()));
+        if (auto name = o.get("--name"))
+            job.name = name->left(24).isEmpty() ? QStringLiteral("Noname") : name->left(24);
+    } else {
+        job = newJob(o.get("--name").value_or(QString()), askedUnits.value_or(UnitSettings{}));
+    }
+    if (int(job.rows.size()) >= ItemListCapacity) {
+        printLine(stderr, english()(108));
+        return ExitRejected;
+    }
+    const int r = int(job.rows.size()) + 1;
+
+    // The material bar as a loaded job leaves it: the first list items and
+    // the stress fields of the job.
+    MaterialTexts material;
+    material.eItems = job.eItems;
+    material.densityItems = job.densityItems;
+    material.poissonItems = poissonItems();
+    material.eModulus = o.get("--emodulus").value_or(job.eItems.value(0));
+    material.density = o.get("--density").value_or(job.densityItems.value(0));
+    material.poisson = o.get("--poisson").value_or(material.poissonItems.value(0));
+    material.tensile = o.get("--tensile").value_or(job.tensile);
+    material.pressure = o.get("--pressure").value_or(job.pressure);
+
+    o.values[QStringLiteral("--units")] = job.units.digits();
+    o.values[QStringLiteral("--density")] = material.density;
+    const auto kind = kindOption(o, error);
+    if (!kind)
+        return fail(error);
+    if (*kind == SectionKind::Plate) {
+        const auto lengths = o.get("--lengths");
+        const QStringList parts = lengths ? lengths->split(QLatin1Char(',')) : QStringList{};
+        if (parts.size() != 2)
+            return fail(QStringLiteral("a plate needs --lengths L1,L2 in millimetres"));
+        o.values.erase(QStringLiteral("--lengths"));
+    } else if (o.get("--lengths")) {
+        return fail(QStringLiteral("--lengths is for plates only"));
+    }
+
+    SectionKind k{};
+    ComputeContext ctx;
+    TabResult result;
+    if (auto status = computeFromOptions(o, k, ctx, result))
+        return *status;
+
+    ListRow row;
+    WriteOutcome out;
+    if (k == SectionKind::Plate) {
+        const QString entry = *o.get("--entry");
+        const PlateResult plate = plateEntry(entry, ctx, ProfileTable::builtIn());
+        const QStringList l = parsed->get("--lengths")->split(QLatin1Char(','));
+        const long double mass = readNumber(ProfileTable::builtIn().valueText(plate.record, 1)).value_or(0);
+        const PlateRowOutcome p = writePlateRow(r, entry, l[0], l[1], QStringLiteral("1"), QString(), mass, english());
+        for (const QString& message : p.messages)
+            printLine(stderr, message);
+        if (!p.written) {
+            printLine(stderr, p.refusal);
+            return ExitRejected;
+        }
+        row = p.row;
+    } else {
+        if (!result.properties || !result.toListEnabled) {
+            for (const QString& message : result.messages)
+                printLine(stderr, message);
+            printLine(stderr, QStringLiteral("the section is not computed, so it cannot be listed"));
+            return ExitRejected;
+        }
+        SectionListing listing;
+        listing.kind = k;
+        if (result.fieldTexts)
+            listing.fields = *result.fieldTexts;
+        else if (auto dims = o.get("--dims"))
+            listing.fields = dims->split(QLatin1Char(','));
+        listing.dataCaption = result.dataCaption.value_or(result.title);
+        listing.angle = ctx.angle;
+        listing.properties = *result.properties;
+        DimensionLabelTable labels;
+        labels.setLabels(result.labels);
+        listing.overlay = RedrawOverlay(sectionPicture(pictureFor(k, static_cast<UArrangement>(result.pictureVariant))),
+                                        ctx.angle, labels, english());
+        listing.material = material;
+        listing.units = job.units;
+        out = listSection(r, listing, english());
+        for (const QString& message : out.messages)
+            printLine(stderr, message);
+        if (!out.written) {
+            printLine(stderr, out.refusal);
+            return ExitRejected;
+        }
+        row = out.row;
+        job.eItems = out.eItems;
+        job.densityItems = out.densityItems;
+        job.tensile = material.tensile;
+        job.pressure = material.pressure;
+    }
+    row.cells[0] = QString::number(r);
+    job.rows.push_back(row);
+    job.firstTabPicture = firstTabPicture();
+    const QByteArray bytes = writeJob(job);
+    if (bytes.isEmpty() || !saveJobFile(path, bytes))
+        return ExitRejected;
+    return 0;
+}
+
+int jobShowCommand(const QStringList& args)
+{
+    QString error;
+    const auto o = parseOptions(args, {}, {"--json"}, error);
+    if (!o)
+        return fail(error);
+    if (o->positional.size() != 1)
+        return fail(QStringLiteral("job show takes one job file"));
+    const auto read = readJobFile(o->positional.first(), error);
+    if (!read)
+        return refuseFile(error);
+    if (!read->job)
+        return refuseFile(read->reason);
+    const JobFile& job = *read->job;
+    constexpr int UsedSlots = 13;
+    if (o->has("--json")) {
+        QJsonArray items;
+        for (const ListRow& row : job.rows) {
+            QJsonArray cells, values;
+            for (const QString& cell : row.cells)
+                cells.append(cell);
+            for (int s = 0; s < UsedSlots; ++s)
+                values.append(double(row.ItemValues[std::size_t(s)]));
+            items.append(QJsonObject{{"cells", cells}, {"values", values}});
+        }
+        const QJsonObject object{{"name", job.name},
+                                 {"count", int(job.rows.size())},
+                                 {"items", items},
+                                 {"units", job.units.digits()},
+                                 {"eList", QJsonArray::fromStringList(job.eItems)},
+                                 {"densityList", QJsonArray::fromStringList(job.densityItems)},
+                                 {"tensile", job.tensile},
+                                 {"pressure", job.pressure},
+                                 {"limits", QJsonArray::fromStringList(requirementLines(job.limits))}};
+        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+        return 0;
+    }
+    printLine(stdout, QStringLiteral("name: ") + job.name);
+    printLine(stdout, QStringLiteral("count: %1").arg(job.rows.size()));
+    printLine(stdout, QStringLiteral("units: ") + job.units.digits());
+    for (std::size_t i = 0; i < job.rows.size(); ++i) {
+        QStringList cells;
+        for (const QString& cell : job.rows[i].cells)
+            cells << cell;
+        printLine(stdout, QStringLiteral("item %1: ").arg(i + 1) + cells.join(QStringLiteral(" | ")));
+    }
+    printLine(stdout, QStringLiteral("E modulus list: ") + job.eItems.join(QStringLiteral(" | ")));
+    printLine(stdout, QStringLiteral("density list: ") + job.densityItems.join(QStringLiteral(" | ")));
+    printLine(stdout, QStringLiteral("tensile: ") + job.tensile);
+    printLine(stdout, QStringLiteral("pressure: ") + job.pressure);
+    printLine(stdout, QStringLiteral("limits: ") + requirementLines(job.limits).join(QLatin1Char(',')));
+    return 0;
+}
+
+// One registration for the group: "job add ..." and "job show ...".
+int jobCommand(const QStringList& args)
+{
+    if (args.isEmpty())
+        return fail(QStringLiteral("job takes add or show"));
+    const QString verb = args.first();
+    if (verb == QLatin1String("add"))
+        return jobAddCommand(args.mid(1));
+    if (verb == QLatin1String("show"))
+        return jobShowCommand(args.mid(1));
+    return fail(QStringLiteral("job takes add or show, not '%1'").arg(verb));
+}
+
+const CliCommandRegistration jobRegistration({"job",
+    "  morvane-cli job add FILE.mvn --kind KIND (--entry TEXT | --dims A,B,...) [--arrangement u|box|pair]\n"
+    "                      [--angle N] [--lengths L1,L2] [--emodulus TEXT] [--density TEXT] [--poisson TEXT]\n"
+    "                      [--tensile TEXT] [--pressure TEXT] [--units DIGITS] [--name JOB]\n"
+    "  morvane-cli job show FILE.mvn [--json]",
+    true, jobCommand});
+
+} // namespace

@@ -1,0 +1,69 @@
+#pragma once
+
+// The job file (".mvn"): the data text as one zlib stream, then per item one
+// zlib stream holding two BMP files (the row's 16-colour picture and the
+// picture the first tab showed when saving), then the uncompressed index whose
+// last line is the index offset padded with "X" to 20 characters.
+
+#include "base/parallel_items.h"
+#include "itemlist/item_list.h"
+#include "itemlist/requirement_limits.h"
+#include "sections/units.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+inline constexpr int RowPictureWidth = 240;
+inline constexpr int RowPictureHeight = 160;
+
+// The whole working state of the item list.
+struct JobFile {
+    QString name = QStringLiteral("Noname");
+    std::vector<ListRow> rows; // 1..250 rows; plate rows have no picture
+    QStringList eItems;
+    QStringList densityItems;
+    QString tensile;
+    QString pressure;
+    UnitSettings units;
+    RequirementLimits limits;
+    // Written after every row's picture for the readers that expect it; a
+    // reader ignores it, so readJob leaves it null.
+    QImage firstTabPicture;
+};
+
+// What readJob gives: the job, or the reason the bytes are not one.
+struct JobReading {
+    std::optional<JobFile> job;
+    QString reason;
+};
+
+// The file's bytes. Each item's picture block is compressed on all cores; the
+// bytes are the same as a one-thread write. Progress is reported per finished
+// item on the calling thread; an empty result means progress asked to stop.
+// A job without rows gives no bytes.
+QByteArray writeJob(const JobFile& job, const ItemProgress& progress = {});
+
+// Reads and checks a whole file: index, counts, every block and every first
+// bitmap. Nothing is returned unless everything reads. Blocks are
+// decompressed on all cores, with progress per finished item.
+JobReading readJob(const QByteArray& bytes, const ItemProgress& progress = {});
+
+// The parts, for the CLI, the tests and the benchmarks.
+QByteArray jobDataText(const JobFile& job);                  // the data text, CR LF lines
+QStringList requirementLines(const RequirementLimits& limits); // the 28 lines
+QString jobValueText(long double value);                     // fixed notation, 25 decimals
+QByteArray pictureBlock(const ListRow& row, const QByteArray& secondBitmap); // the two BMP files
+QByteArray bmpFourBit(const QImage& picture);   // 240 x 160, 16 colours
+QByteArray bmpTrueColour(const QImage& picture); // 240 x 160, 24 bits
+// The first bitmap of a picture block as a 16-colour picture, or the reason.
+std::optional<QImage> readFirstBitmap(const QByteArray& block, QString& reason);
+QByteArray compressBlock(const QByteArray& data); // zlib, level 9, one finishing flush
+// Inflates one zlib stream that must fill the input exactly and give at most
+// limit bytes. All of it is returned, or with firstBitmapOnly only the bytes
+// of the first BMP file (the rest is checked and dropped).
+std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason,
+                                       bool firstBitmapOnly = false);

@@ -1,0 +1,457 @@
+#include "itemlist/job_file.h"
+
+#include "drawing/overlay.h"
+#include "sections/hollow.h"
+#include "sections/material.h"
+#include "settings/eight_bit_text.h"
+#include "settings/message_table.h"
+
+#include <QPainter>
+#include <zlib.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+const MessageTable& m()
+{
+    return MessageTable::english();
+}
+
+MaterialTexts steel()
+{
+    MaterialTexts t;
+    t.eItems = eModulusItems();
+    t.densityItems = densityItems();
+    t.poissonItems = poissonItems();
+    t.eModulus = t.eItems[0];
+    t.density = t.densityItems[0];
+    t.poisson = t.poissonItems[0];
+    t.tensile = "300";
+    t.pressure = "-300";
+    return t;
+}
+
+// A picture that differs per item, so that blocks cannot be mixed up.
+QImage itemPicture(int i)
+{
+    QImage image(RowPictureWidth, RowPictureHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(QColor(0, 0, 128));
+    p.drawRect(10 + i % 50, 10, 100, 60 + i % 40);
+    p.fillRect(150, 20 + i % 100, 30, 30, QColor(255, 0, 0));
+    p.end();
+    return toSixteenColours(image);
+}
+
+ListRow sectionRow(int r, const UnitSettings& units = UnitSettings{})
+{
+    const WriteOutcome out =
+        WriteSectionRow(r, steel(), rectHollowProperties(40 + r, 20, 3, 0), units, r % 360, m());
+    EXPECT_TRUE(out.written);
+    ListRow row = out.row;
+    row.cells[0] = QString::number(r);
+    row.cells[2] = QStringLiteral("%1x20x3 RH Section").arg(40 + r);
+    row.RowPicture = itemPicture(r);
+    return row;
+}
+
+JobFile sampleJob(int n)
+{
+    JobFile job;
+    job.name = QStringLiteral("Hall roof");
+    for (int r = 1; r <= n; ++r)
+        job.rows.push_back(sectionRow(r));
+    job.eItems = steel().eItems;
+    job.densityItems = steel().densityItems;
+    job.tensile = QStringLiteral("300");
+    job.pressure = QStringLiteral("-300");
+    job.limits.setMin(0, "1");
+    job.limits.setMax(0, "20");
+    job.limits.setTicked(0, true);
+    job.limits.setMin(3, "5.5");
+    job.firstTabPicture = itemPicture(999).convertToFormat(QImage::Format_RGB32);
+    return job;
+}
+
+QStringList dataLines(const QByteArray& file)
+{
+    const QByteArray tail = file.right(22);
+    const qsizetype x = tail.left(20).replace('X', "").toLongLong();
+    const QStringList index = splitLines(QString::fromLatin1(file.mid(x)));
+    const qsizetype t = index[2].toLongLong();
+    uLongf size = 64 * 1024 * 1024;
+    QByteArray text(qsizetype(size), '\0');
+    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(text.data()), &size,
+                         reinterpret_cast<const Bytef*>(file.constData()), uLong(t)),
+              Z_OK);
+    text.truncate(qsizetype(size));
+    return QString::fromUtf8(text).split(QStringLiteral("\r\n"));
+}
+
+bool samePixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return false;
+    return true;
+}
+
+void expectSameJob(const JobFile& a, const JobFile& b)
+{
+    EXPECT_EQ(a.name, b.name);
+    ASSERT_EQ(a.rows.size(), b.rows.size());
+    for (std::size_t i = 0; i < a.rows.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(a.rows[i].cells, b.rows[i].cells);
+        for (int s = 0; s < ItemValueSlots; ++s)
+            EXPECT_NEAR(double(a.rows[i].ItemValues[s]), double(b.rows[i].ItemValues[s]),
+                        1e-12 * std::max(1.0, std::abs(double(a.rows[i].ItemValues[s]))));
+        EXPECT_EQ(a.rows[i].isPlate, b.rows[i].isPlate);
+        if (!a.rows[i].isPlate) {
+            EXPECT_EQ(b.rows[i].RowPicture.colorCount(), 16);
+            EXPECT_TRUE(samePixels(a.rows[i].RowPicture, b.rows[i].RowPicture));
+        }
+    }
+    EXPECT_EQ(a.eItems, b.eItems);
+    EXPECT_EQ(a.densityItems, b.densityItems);
+    EXPECT_EQ(a.tensile, b.tensile);
+    EXPECT_EQ(a.pressure, b.pressure);
+    EXPECT_EQ(a.units.digits(), b.units.digits());
+    EXPECT_EQ(requirementLines(a.limits), requirementLines(b.limits));
+}
+} // namespace
+
+TEST(JobFile, RoundTripKeepsEverything)
+{
+    const JobFile job = sampleJob(3);
+    const JobReading read = readJob(writeJob(job));
+    ASSERT_TRUE(read.job) << read.reason.toStdString();
+    expectSameJob(job, *read.job);
+    EXPECT_TRUE(read.job->limits.enabled(0));
+    EXPECT_TRUE(read.job->limits.row(0).ticked);
+    EXPECT_FALSE(read.job->limits.enabled(3));
+    EXPECT_EQ(read.job->limits.row(3).min, "5.5");
+}
+
+TEST(JobFile, EmptyOrOverfullListWritesNothing)
+{
+    EXPECT_TRUE(writeJob(JobFile{}).isEmpty());
+    JobFile big = sampleJob(1);
+    big.rows.resize(ItemListCapacity + 1, big.rows[0]);
+    EXPECT_TRUE(writeJob(big).isEmpty());
+}
+
+TEST(JobFile, OneItemIndexHasSixLinesEndingInThePaddedOffset)
+{
+    const QByteArray file = writeJob(sampleJob(1));
+    const QByteArray tail = file.right(22);
+    EXPECT_TRUE(tail.endsWith("\r\n"));
+    const QByteArray offsetText = tail.left(20);
+    const qsizetype digits = offsetText.indexOf('X');
+    ASSERT_GT(digits, 0);
+    EXPECT_EQ(offsetText.mid(digits), QByteArray(20 - digits, 'X'));
+    const qsizetype x = offsetText.left(digits).toLongLong();
+    const QByteArray index = file.mid(x);
+    const QList<QByteArray> lines = index.split('\n');
+    // Six CR LF lines, so seven pieces with an empty one after the last LF.
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0], "1\r");
+    EXPECT_EQ(lines[1], lines[2]);
+    const qint64 t = lines[1].trimmed().toLongLong();
+    const qint64 end = lines[3].trimmed().toLongLong();
+    const qint64 size = lines[4].trimmed().toLongLong();
+    EXPECT_EQ(end, t + size);
+    EXPECT_EQ(end, x);
+    EXPECT_EQ(lines[5], offsetText + '\r');
+    // Every block is one zlib stream at level 9 (header 78 DA).
+    EXPECT_EQ(quint8(file[0]), 0x78);
+    EXPECT_EQ(quint8(file[1]), 0xDA);
+    EXPECT_EQ(quint8(file[t]), 0x78);
+    EXPECT_EQ(quint8(file[t + 1]), 0xDA);
+}
+
+TEST(JobFile, DataTextLineCountAndLayout)
+{
+    for (int n : {1, 2, 7}) {
+        JobFile job = sampleJob(n);
+        job.eItems = QStringList{"Steel : 210000000", "Alu : 70000000"};
+        job.densityItems = QStringList{"Steel : 7850"};
+        const QStringList lines = dataLines(writeJob(job));
+        // The text ends with CR LF, so splitting leaves one empty piece.
+        ASSERT_EQ(lines.last(), QString());
+        const qsizetype e = 2, d = 1;
+        EXPECT_EQ(lines.size() - 1, 2 + 263 * n + (e + 1) + (d + 1) + 2 + 7 + 28) << n;
+        EXPECT_EQ(lines[0], "Hall roof");
+        EXPECT_EQ(lines[1], QString::number(n));
+        EXPECT_EQ(lines[2], "1"); // row 1, column 0
+        EXPECT_EQ(lines[2 + 12 * n + 0], "210000000.0000000000000000000000000"); // row 1, slot 0
+        EXPECT_EQ(lines[2 + 12 * n + 13], "0." + QString(25, '0'));
+        const qsizetype lists = 2 + 263 * n;
+        EXPECT_EQ(lines[lists], "1");
+        EXPECT_EQ(lines[lists + 3], "0");
+        EXPECT_EQ(lines[lists + 4], "Steel : 7850");
+        EXPECT_EQ(lines[lists + 5], "300");
+        EXPECT_EQ(lines[lists + 6], "-300");
+        EXPECT_EQ(lines.mid(lists + 7, 7).join(""), "1122233");
+        EXPECT_EQ(lines.mid(lists + 14, 4), (QStringList{"1", "1", "1", "20"}));
+    }
+}
+
+TEST(JobFile, ValuesInFixedNotationWithTwentyFiveDecimals)
+{
+    EXPECT_EQ(jobValueText(0), "0." + QString(25, '0'));
+    EXPECT_EQ(jobValueText(-300), "-300." + QString(25, '0'));
+    EXPECT_EQ(jobValueText(0.5L), "0.5" + QString(24, '0'));
+    EXPECT_EQ(jobValueText(1e30L).size(), 31 + 1 + 25);
+}
+
+TEST(JobFile, SameBytesAsOneThreadWrite)
+{
+    const JobFile job = sampleJob(9);
+    const QByteArray parallel = writeJob(job);
+    // One thread: text, then the blocks in order, then the index.
+    const QByteArray second = bmpTrueColour(job.firstTabPicture);
+    QByteArray serial = compressBlock(jobDataText(job));
+    QByteArray index = "9\r\n" + QByteArray::number(serial.size()) + "\r\n" + QByteArray::number(serial.size()) +
+                       "\r\n";
+    for (const ListRow& row : job.rows) {
+        const QByteArray block = compressBlock(pictureBlock(row, second));
+        serial += block;
+        index += QByteArray::number(serial.size()) + "\r\n" + QByteArray::number(block.size()) + "\r\n";
+    }
+    QByteArray last = QByteArray::number(serial.size());
+    last += QByteArray(20 - last.size(), 'X') + "\r\n";
+    serial += index + last;
+    EXPECT_EQ(parallel, serial);
+}
+
+TEST(JobFile, ProgressAdvancesPerItemAndCanStop)
+{
+    const JobFile job = sampleJob(5);
+    std::vector<std::size_t> seen;
+    const QByteArray file = writeJob(job, [&](std::size_t done, std::size_t count) {
+        EXPECT_EQ(count, 5u);
+        seen.push_back(done);
+        return true;
+    });
+    EXPECT_EQ(seen, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
+    seen.clear();
+    EXPECT_TRUE(readJob(file, [&](std::size_t done, std::size_t) {
+                    seen.push_back(done);
+                    return true;
+                }).job);
+    EXPECT_EQ(seen, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(writeJob(job, [](std::size_t, std::size_t) { return false; }).isEmpty());
+    EXPECT_FALSE(readJob(file, [](std::size_t, std::size_t) { return false; }).job);
+}
+
+TEST(JobFile, TwoHundredFiftyItems)
+{
+    const JobFile job = sampleJob(ItemListCapacity);
+    const JobReading read = readJob(writeJob(job));
+    ASSERT_TRUE(read.job) << read.reason.toStdString();
+    expectSameJob(job, *read.job);
+}
+
+TEST(JobFile, PlateRowsKeepTheirTextsAndTotals)
+{
+    JobFile job = sampleJob(1);
+    const PlateRowOutcome plate =
+        writePlateRow(2, "1 mm steel plate", "1000", "2000", "1", QString(), 7.85L, m());
+    ASSERT_TRUE(plate.written);
+    ListRow row = plate.row;
+    row.cells[0] = "2";
+    job.rows.push_back(row);
+    const QByteArray file = writeJob(job);
+    const JobReading read = readJob(file);
+    ASSERT_TRUE(read.job) << read.reason.toStdString();
+    expectSameJob(job, *read.job);
+    const ListRow& back = read.job->rows[1];
+    EXPECT_TRUE(back.isPlate);
+    EXPECT_TRUE(back.RowPicture.isNull());
+    EXPECT_EQ(back.cells[5], " 15.70");
+    ItemList list;
+    for (const ListRow& r : read.job->rows)
+        list.put(list.NextListRow(), r);
+    const ListTotals totals = ShowListTotals(list, m());
+    EXPECT_EQ(totals.weight, "Total weight:    15.7 Kg");
+    EXPECT_EQ(totals.outside, "Total outside:    4.00 m2");
+    // The plate's block holds a blank 16-colour picture.
+    const QByteArray blank = bmpFourBit(QImage());
+    QString why;
+    const auto picture = readFirstBitmap(blank, why);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixel(120, 80), qRgb(255, 255, 255));
+}
+
+TEST(JobFile, OtherUnitsComeBack)
+{
+    const UnitSettings units = *UnitSettings::fromDigits("3213122");
+    JobFile job = sampleJob(0);
+    job.units = units;
+    job.rows.push_back(sectionRow(1, units));
+    const JobReading read = readJob(writeJob(job));
+    ASSERT_TRUE(read.job);
+    EXPECT_EQ(read.job->units.digits(), "3213122");
+    EXPECT_EQ(read.job->rows[0].cells[5], job.rows[0].cells[5]);
+}
+
+TEST(JobFile, TextsWithLineBreaksStayOnTheirLine)
+{
+    JobFile job = sampleJob(1);
+    job.name = "two\r\nlines";
+    job.rows[0].cells[2] = "a\nb";
+    const JobReading read = readJob(writeJob(job));
+    ASSERT_TRUE(read.job) << read.reason.toStdString();
+    EXPECT_EQ(read.job->name, "two  lines");
+    EXPECT_EQ(read.job->rows[0].cells[2], "a b");
+}
+
+TEST(JobFile, WindowsTextIsRead)
+{
+    // A job whose texts are Windows-1252 bytes (not UTF-8) reads them so.
+    JobFile job = sampleJob(1);
+    job.name = QString::fromUtf8("Gr\xC3\xBC\xC3\x9F""e");
+    QByteArray text = jobDataText(job);
+    text.replace(job.name.toUtf8(), QByteArray("Gr\xFC\xDF" "e"));
+    QByteArray file = writeJob(job);
+    // Rebuild the file around the Windows-1252 text block.
+    const QByteArray head = compressBlock(text);
+    const qsizetype x = file.right(22).left(20).replace('X', "").toLongLong();
+    QStringList index = splitLines(QString::fromLatin1(file.mid(x)));
+    const qsizetype t = index[1].toLongLong();
+    QByteArray rebuilt = head + file.mid(t, x - t);
+    const qsizetype shift = head.size() - t;
+    QByteArray newIndex = "1\r\n" + QByteArray::number(head.size()) + "\r\n" + QByteArray::number(head.size()) +
+                          "\r\n" + QByteArray::number(index[3].toLongLong() + shift) + "\r\n" +
+                          index[4].toLatin1() + "\r\n";
+    QByteArray last = QByteArray::number(rebuilt.size());
+    rebuilt += newIndex + last + QByteArray(20 - last.size(), 'X') + "\r\n";
+    const JobReading read = readJob(rebuilt);
+    ASSERT_TRUE(read.job) << read.reason.toStdString();
+    EXPECT_EQ(read.job->name, job.name);
+}
+
+struct DamageCase {
+    const char* name;
+    std::function<void(QByteArray&)> damage;
+};
+
+class JobFileDamage : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(JobFileDamage, IsRefusedWithAReason)
+{
+    QByteArray file = writeJob(sampleJob(2));
+    GetParam().damage(file);
+    const JobReading read = readJob(file);
+    EXPECT_FALSE(read.job);
+    EXPECT_FALSE(read.reason.isEmpty());
+}
+
+qsizetype indexAt(const QByteArray& file)
+{
+    return file.right(22).left(20).replace('X', "").toLongLong();
+}
+
+void replaceIndexLine(QByteArray& file, int line, const QByteArray& text)
+{
+    const qsizetype x = indexAt(file);
+    QList<QByteArray> lines = file.mid(x).split('\n');
+    lines[line] = text + '\r';
+    file = file.left(x) + lines.join('\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, JobFileDamage,
+    ::testing::Values(
+        DamageCase{"Empty", [](QByteArray& f) { f.clear(); }},
+        DamageCase{"TailNotANumber", [](QByteArray& f) { f.replace(f.size() - 22, 20, QByteArray(20, 'X')); }},
+        DamageCase{"TailLetters", [](QByteArray& f) { f[f.size() - 5] = 'Y'; }},
+        DamageCase{"NoFinalCrLf", [](QByteArray& f) { f.chop(2); }},
+        DamageCase{"OffsetPastEnd", [](QByteArray& f) { f.replace(f.size() - 22, 20, "99999999999XXXXXXXXX"); }},
+        DamageCase{"OffsetZero", [](QByteArray& f) { f.replace(f.size() - 22, 20, "0XXXXXXXXXXXXXXXXXXX"); }},
+        DamageCase{"CountZero", [](QByteArray& f) { replaceIndexLine(f, 0, "0"); }},
+        DamageCase{"CountTooLarge", [](QByteArray& f) { replaceIndexLine(f, 0, "251"); }},
+        DamageCase{"CountDisagrees", [](QByteArray& f) { replaceIndexLine(f, 0, "1"); }},
+        DamageCase{"HugeBlockSize", [](QByteArray& f) { replaceIndexLine(f, 4, "999999999999"); }},
+        DamageCase{"TextSizesDiffer", [](QByteArray& f) { replaceIndexLine(f, 1, "10"); }},
+        DamageCase{"NegativeSize", [](QByteArray& f) { replaceIndexLine(f, 6, "-5"); }},
+        DamageCase{"TextBlockFlipped", [](QByteArray& f) { f[40] = char(f[40] ^ 0x55); }},
+        DamageCase{"PictureBlockFlipped",
+                   [](QByteArray& f) {
+                       const qsizetype t = f.mid(indexAt(f)).split('\r')[1].trimmed().toLongLong();
+                       f[t + 30] = char(f[t + 30] ^ 0x20);
+                   }},
+        DamageCase{"ForeignFile", [](QByteArray& f) { f = QByteArray(5000, 'A') + "\r\n" + "123XXXXXXXXXXXXXXXXX\r\n"; }}),
+    [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+
+TEST(JobFile, TruncatedOrFlippedFilesNeverRead)
+{
+    const QByteArray file = writeJob(sampleJob(2));
+    // Cut at many points: no prefix is a job.
+    for (qsizetype cut = 0; cut < file.size(); cut += 97)
+        EXPECT_FALSE(readJob(file.left(cut)).job) << cut;
+    // Flipped bytes: the zlib checks or the layout checks catch each one;
+    // a reading either fails or gives the same job.
+    const JobReading original = readJob(file);
+    ASSERT_TRUE(original.job);
+    int refused = 0;
+    for (qsizetype at = 0; at < file.size(); at += 61) {
+        QByteArray damaged = file;
+        damaged[at] = char(damaged[at] ^ 0x01);
+        const JobReading read = readJob(damaged);
+        if (!read.job)
+            ++refused;
+    }
+    EXPECT_GT(refused, int(file.size() / 61) * 9 / 10);
+}
+
+TEST(JobFile, BlocksAreDecompressedWithinTheirBound)
+{
+    // A block that decompresses to more than a job holds is refused.
+    QByteArray bomb = compressBlock(QByteArray(2 * 1024 * 1024, '\0'));
+    QString why;
+    EXPECT_FALSE(inflateBlock(bomb.constData(), bomb.size(), 1024 * 1024, why));
+    EXPECT_TRUE(why.contains("more than"));
+    const auto fits = inflateBlock(bomb.constData(), bomb.size(), 2 * 1024 * 1024, why);
+    ASSERT_TRUE(fits);
+    EXPECT_EQ(fits->size(), 2 * 1024 * 1024);
+    // A picture block gives back its first bitmap only, after checking all of it.
+    const QByteArray first = bmpFourBit(itemPicture(1));
+    const QByteArray block = compressBlock(first + bmpTrueColour(itemPicture(2)));
+    const auto kept = inflateBlock(block.constData(), block.size(), 1024 * 1024, why, true);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(*kept, first);
+    EXPECT_FALSE(inflateBlock(block.constData(), block.size() - 3, 1024 * 1024, why, true));
+    // Bytes after the stream are refused too.
+    QByteArray longer = compressBlock("abc") + "x";
+    EXPECT_FALSE(inflateBlock(longer.constData(), longer.size(), 100, why));
+}
+
+TEST(JobFile, FirstBitmapMustBeA240By160Picture)
+{
+    QByteArray bmp = bmpFourBit(itemPicture(3));
+    EXPECT_EQ(bmp.size(), 14 + 40 + 64 + 120 * 160);
+    QString why;
+    ASSERT_TRUE(readFirstBitmap(bmp, why));
+    QByteArray wide = bmp;
+    wide[18] = char(241);
+    EXPECT_FALSE(readFirstBitmap(wide, why));
+    QByteArray cut = bmp.left(bmp.size() - 1);
+    EXPECT_FALSE(readFirstBitmap(cut, why));
+    QByteArray compressed = bmp;
+    compressed[30] = 2;
+    EXPECT_FALSE(readFirstBitmap(compressed, why));
+    QByteArray shortPalette = bmp;
+    shortPalette[46] = 2; // two colours, but pixels use more
+    EXPECT_FALSE(readFirstBitmap(shortPalette, why));
+    // A 24-bit first picture is reduced to 16 colours.
+    const auto truecolour = readFirstBitmap(bmpTrueColour(itemPicture(3)), why);
+    ASSERT_TRUE(truecolour);
+    EXPECT_EQ(truecolour->colorCount(), 16);
+    EXPECT_TRUE(samePixels(*truecolour, itemPicture(3)));
+}

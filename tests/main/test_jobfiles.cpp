@@ -1,0 +1,403 @@
+#include "mainwindow.h"
+#include "progresswindow.h"
+#include "requirementwindow.h"
+#include "unitswindow.h"
+
+#include "itemlist/job_file.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <unistd.h>
+
+namespace {
+QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
+{
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList boxItems(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+// Everything a failed load must leave alone.
+struct Snapshot {
+    QList<std::array<QString, ListColumns>> cells;
+    QString job;
+    QStringList eItems, densityItems;
+    QString tensile, pressure, units, limits, status0;
+    bool operator==(const Snapshot&) const = default;
+};
+} // namespace
+
+class JobFilesTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_messages;
+    QStringList m_proposed;
+    QString m_saveAs;
+    QString m_openName;
+    bool m_answerYes = false;
+    QTemporaryDir m_dir;
+
+    MainWindow& window() { return *m_window; }
+
+    std::unique_ptr<MainWindow> makeWindow()
+    {
+        auto w = std::make_unique<MainWindow>();
+        w->showMessage = [this](const QString& text) { m_messages << text; };
+        w->askYesNo = [this](const QString&) { return m_answerYes; };
+        w->askText = [](const QString&, const QString&, const QString& initial) { return initial; };
+        w->askSaveFileName = [this](const QString& proposed) {
+            m_proposed << proposed;
+            return m_saveAs;
+        };
+        w->askOpenFileName = [this] { return m_openName; };
+        w->show();
+        return w;
+    }
+
+    void listTube(MainWindow& w, const QString& entry)
+    {
+        w.tabBar()->setCurrentIndex(0);
+        QTreeWidget* tree = w.tree(SectionKind::RectHollow);
+        tree->setCurrentItem(findItem(tree, entry));
+        QTest::mouseClick(w.toListButton(SectionKind::RectHollow), Qt::LeftButton);
+    }
+
+    void listBeam(MainWindow& w, const QString& entry)
+    {
+        w.tabBar()->setCurrentIndex(int(SectionKind::I));
+        QTreeWidget* tree = w.tree(SectionKind::I);
+        tree->setCurrentItem(findItem(tree, entry));
+        QTest::mouseClick(w.toListButton(SectionKind::I), Qt::LeftButton);
+    }
+
+    Snapshot snapshot(MainWindow& w)
+    {
+        Snapshot s;
+        for (int r = 1; r <= w.itemList().count(); ++r)
+            s.cells << w.itemList().row(r).cells;
+        s.job = w.state().jobName;
+        s.eItems = boxItems(w.eModulusBox());
+        s.densityItems = boxItems(w.densityBox());
+        s.tensile = w.tensileField()->text();
+        s.pressure = w.pressureField()->text();
+        s.units = w.state().units.digits();
+        s.limits = w.requirementLimits().signature();
+        s.status0 = w.statusPanel(0)->text();
+        return s;
+    }
+
+    // A job of two sections and a plate, named "Hall roof", with a limit.
+    QString savedJob()
+    {
+        auto w = makeWindow();
+        w->start();
+        w->askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Hall roof"); };
+        w->changeJobName();
+        listTube(*w, "40x20x3");
+        listBeam(*w, "HR I80x42");
+        w->tabBar()->setCurrentIndex(int(SectionKind::Plate));
+        QTreeWidget* tree = w->tree(SectionKind::Plate);
+        tree->setCurrentItem(findItem(tree, "1 mm steel plate"));
+        w->field(SectionKind::Plate, 0)->setText("1000");
+        w->field(SectionKind::Plate, 1)->setText("2000");
+        QTest::mouseClick(w->toListButton(SectionKind::Plate), Qt::LeftButton);
+        w->requirementLimits().setMin(0, "1");
+        w->requirementLimits().setMax(0, "20");
+        w->requirementLimits().setTicked(0, true);
+        w->tensileField()->setText("250");
+        const QString path = m_dir.filePath("hall.mvn");
+        m_saveAs = path;
+        // Runs among the events let through between items.
+        m_enabledDuringSave = true;
+        QTimer::singleShot(0, w.get(), [this, &w] { m_enabledDuringSave = w->isEnabled(); });
+        w->saveInput();
+        ProgressWindow* progress = w->progressWindow();
+        m_saveProgress = {progress->windowTitle(), progress->statusText(), progress->fileText(),
+                          QString::number(progress->value()) + "/" + QString::number(progress->maximum()),
+                          progress->isVisible() ? "visible" : "hidden"};
+        m_savedWindow = snapshot(*w);
+        m_savedPictures.clear();
+        for (int r = 1; r <= w->itemList().count(); ++r)
+            m_savedPictures << w->itemList().row(r).RowPicture;
+        return path;
+    }
+    Snapshot m_savedWindow;
+    QStringList m_saveProgress;
+    bool m_enabledDuringSave = true;
+    QList<QImage> m_savedPictures;
+
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        m_proposed.clear();
+        m_saveAs.clear();
+        m_openName.clear();
+        m_answerYes = false;
+        m_window = makeWindow();
+    }
+    void cleanup() { m_window.reset(); }
+
+    void saveWithEmptyListShowsNoDialog()
+    {
+        window().start();
+        m_saveAs = m_dir.filePath("empty.mvn");
+        window().saveInput();
+        QVERIFY(m_proposed.isEmpty());
+        QVERIFY(!QFile::exists(m_saveAs));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void saveProposesTheJobNameAndShowsProgress()
+    {
+        const QString path = savedJob();
+        QCOMPARE(m_proposed, QStringList{"Hall roof.mvn"});
+        QVERIFY(!m_enabledDuringSave);
+        QCOMPARE(m_saveProgress, (QStringList{"Save to file", "Pack file to the archive. Please wait....", path,
+                                              "3/3", "hidden"}));
+        QVERIFY(m_messages.isEmpty());
+        const JobReading read = readJob(bytesOf(path));
+        QVERIFY(read.job);
+        QCOMPARE(int(read.job->rows.size()), 3);
+        QCOMPARE(read.job->name, QStringLiteral("Hall roof"));
+        QCOMPARE(read.job->tensile, QStringLiteral("250"));
+    }
+
+    void loadRestoresTheJob()
+    {
+        const QString path = savedJob();
+        m_openName = path;
+        window().loadInput();
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join("; ")));
+        ProgressWindow* progress = window().progressWindow();
+        QCOMPARE(progress->windowTitle(), QStringLiteral("Loading...."));
+        QCOMPARE(progress->statusText(), QStringLiteral("Unpack file from archive. Please wait...."));
+        QCOMPARE(progress->fileText(), path);
+        QCOMPARE(progress->maximum(), 3);
+        QCOMPARE(progress->value(), 3);
+        QVERIFY(!progress->isVisible());
+        QVERIFY(window().isEnabled());
+
+        const Snapshot now = snapshot(window());
+        QCOMPARE(now.job, QStringLiteral("Hall roof"));
+        QCOMPARE(now.status0, QStringLiteral("Name of job - Hall roof -"));
+        QCOMPARE(now.eItems, m_savedWindow.eItems);
+        QCOMPARE(now.densityItems, m_savedWindow.densityItems);
+        QCOMPARE(now.tensile, QStringLiteral("250"));
+        QCOMPARE(now.pressure, QStringLiteral("-300"));
+        QCOMPARE(now.limits, m_savedWindow.limits);
+        QCOMPARE(now.units, QStringLiteral("1122233"));
+        QCOMPARE(now.cells.size(), 3);
+        // Applying the loaded units rebuilds the two-line cells of section
+        // rows from the stored values, with two blanks after the "&".
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < ListColumns; ++c) {
+                QString saved = m_savedWindow.cells[r][std::size_t(c)];
+                if (r < 2 && ((c >= 6 && c <= 9) || c == 11))
+                    saved.replace("&", "&  ");
+                if (r < 2 && c == 11)
+                    saved = "300.00&  -300.00";
+                QCOMPARE(now.cells[r][std::size_t(c)], saved);
+            }
+        }
+        for (int r = 1; r <= 2; ++r) {
+            const QImage& a = m_savedPictures[r - 1];
+            const QImage& b = window().itemList().row(r).RowPicture;
+            QCOMPARE(b.size(), a.size());
+            for (int y = 0; y < a.height(); y += 3)
+                for (int x = 0; x < a.width(); x += 3)
+                    QCOMPARE(b.pixel(x, y), a.pixel(x, y));
+        }
+        QVERIFY(window().itemList().row(3).isPlate);
+        QCOMPARE(window().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
+        QCOMPARE(window().statusPanel(2)->text(), QStringLiteral("Total outside:    4.00 m2"));
+        QVERIFY(window().statusPanel(1)->isVisible());
+        QVERIFY(window().state().SectionsEnabled);
+        QVERIFY(window().itemGrid()->isEnabled());
+        QVERIFY(window().unitsWindow()->defaultBox()->isChecked());
+        QVERIFY(window().requirementLimits().row(0).ticked);
+        QVERIFY(window().requirementLimits().enabled(0));
+        QCOMPARE(window().state().SelectedRow, 1);
+    }
+
+    void jobInOtherUnitsLoadsInThem()
+    {
+        auto w = makeWindow();
+        w->start();
+        w->applyUnits(*UnitSettings::fromDigits("3122213"));
+        listTube(*w, "40x20x3");
+        const QString eCell = w->itemList().row(1).cells[3];
+        QCOMPARE(eCell, QStringLiteral("210000"));
+        m_saveAs = m_dir.filePath("units.mvn");
+        w->saveInput();
+        const QString tensile = w->tensileField()->text();
+
+        QVERIFY(window().loadJob(m_saveAs));
+        QCOMPARE(window().state().units.digits(), QStringLiteral("3122213"));
+        QVERIFY(!window().unitsWindow()->defaultBox()->isChecked());
+        QCOMPARE(window().itemList().row(1).cells[3], eCell);
+        QCOMPARE(window().eModulusBox()->itemText(0), QStringLiteral("Steel : 210000"));
+        QCOMPARE(window().tensileField()->text(), tensile);
+    }
+
+    void damagedFilesChangeNothing()
+    {
+        const QString path = savedJob();
+        const QByteArray good = bytesOf(path);
+        window().start();
+        window().askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Mine"); };
+        window().changeJobName();
+        listTube(window(), "40x20x3");
+        window().requirementLimits().setMin(2, "3");
+        const Snapshot before = snapshot(window());
+        const QString damagedPath = m_dir.filePath("damaged.mvn");
+        int cases = 0;
+        for (qsizetype cut : {qsizetype(0), qsizetype(10), good.size() / 3, good.size() / 2, good.size() - 23,
+                              good.size() - 1}) {
+            writeBytes(damagedPath, good.left(cut));
+            m_messages.clear();
+            QVERIFY(!window().loadJob(damagedPath));
+            QCOMPARE(m_messages, QStringList{"Error wrong data !"});
+            QVERIFY(snapshot(window()) == before);
+            ++cases;
+        }
+        for (qsizetype at = 5; at < good.size(); at += good.size() / 7) {
+            QByteArray flipped = good;
+            flipped[at] = char(flipped[at] ^ 0x10);
+            writeBytes(damagedPath, flipped);
+            m_messages.clear();
+            QVERIFY(!window().loadJob(damagedPath));
+            QCOMPARE(m_messages, QStringList{"Error wrong data !"});
+            QVERIFY(snapshot(window()) == before);
+            ++cases;
+        }
+        // A tail that is not a number.
+        QByteArray tail = good;
+        tail.replace(tail.size() - 22, 20, QByteArray(20, 'X'));
+        writeBytes(damagedPath, tail);
+        QVERIFY(!window().loadJob(damagedPath));
+        QVERIFY(snapshot(window()) == before);
+        QVERIFY(cases > 8);
+    }
+
+    void startArgumentLoadsMvnInAnyCase()
+    {
+        const QString path = savedJob();
+        const QString upper = m_dir.filePath("HALL.MVN");
+        const QString text = m_dir.filePath("hall.txt");
+        QVERIFY(QFile::copy(path, upper));
+        QVERIFY(QFile::copy(path, text));
+        QVERIFY(!window().loadAtStart(text));
+        QCOMPARE(window().itemList().count(), 0);
+        QVERIFY(m_messages.isEmpty());
+        QVERIFY(window().loadAtStart(upper));
+        QCOMPARE(window().itemList().count(), 3);
+        QCOMPARE(window().state().jobName, QStringLiteral("Hall roof"));
+    }
+
+    void newJobYesSavesAndCancelKeepsTheList()
+    {
+        window().start();
+        listTube(window(), "40x20x3");
+        m_answerYes = true;
+        // Cancelled dialog: nothing is cleared.
+        m_saveAs.clear();
+        window().newJob();
+        QCOMPARE(m_proposed.size(), 1);
+        QCOMPARE(window().itemList().count(), 1);
+        // A chosen file: saved, then the list is cleared.
+        m_saveAs = m_dir.filePath("new.mvn");
+        window().newJob();
+        QCOMPARE(window().itemList().count(), 0);
+        const JobReading read = readJob(bytesOf(m_saveAs));
+        QVERIFY(read.job);
+        QCOMPARE(int(read.job->rows.size()), 1);
+    }
+
+    void exitYesSavesAndCancelStaysOpen()
+    {
+        window().start();
+        listTube(window(), "40x20x3");
+        m_answerYes = true;
+        m_saveAs.clear();
+        window().exitCommand();
+        QVERIFY(window().isVisible());
+        QVERIFY(!window().state().CloseAllowed);
+        QCOMPARE(window().itemList().count(), 1);
+        m_saveAs = m_dir.filePath("exit.mvn");
+        window().exitCommand();
+        QVERIFY(!window().isVisible());
+        QVERIFY(readJob(bytesOf(m_saveAs)).job);
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        const QString folder = m_dir.filePath("locked");
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/old.mvn";
+        writeBytes(path, "the old job");
+        // Root writes into read-only folders; an immutable folder stops it.
+        const bool root = geteuid() == 0;
+        if (root) {
+            if (QProcess::execute("chattr", {"+i", folder}) != 0)
+                QSKIP("chattr is not available to make the folder unwritable");
+        } else {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        window().start();
+        listTube(window(), "40x20x3");
+        m_saveAs = path;
+        const bool saved = window().saveJob();
+        if (root)
+            QProcess::execute("chattr", {"-i", folder});
+        else
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!saved);
+        QCOMPARE(m_messages, QStringList{"Error writing/closing file " + path + "\nPlease remove the write protection !"});
+        QCOMPARE(bytesOf(path), QByteArray("the old job"));
+        QVERIFY(window().isEnabled());
+        QVERIFY(!window().progressWindow()->isVisible());
+        // A failed save at New job keeps the list as well.
+        m_answerYes = true;
+        m_saveAs = m_dir.filePath("missing-folder/x.mvn");
+        window().newJob();
+        QCOMPARE(window().itemList().count(), 1);
+    }
+};
+
+QTEST_MAIN(JobFilesTest)
+#include "test_jobfiles.moc"
