@@ -107,6 +107,10 @@ std::optional<ExactProperties> outlineProperties(const Outline& outline)
     e.alpha = 0.5 * std::atan2(-2 * e.ixy, e.ix - e.iy) * 180 / std::numbers::pi;
     if (e.alpha <= -90)
         e.alpha += 180;
+    // Equal principal moments (a square, a circle) make every axis principal:
+    // the angle is 0, not the angle of the rounding noise.
+    if (radius <= 1e-9 * mean)
+        e.alpha = 0;
     e.rx = std::sqrt(e.ix / e.area);
     e.ry = std::sqrt(e.iy / e.area);
 
@@ -185,7 +189,11 @@ ExactOutcome exactForTab(const ExactRequest& request, const std::atomic<bool>* c
     else
         pass = computeEntry(request.kind, request.entry, ctx, request.fields, request.arrangement);
     if (!pass || !pass->properties) {
-        out.error = QStringLiteral("the section is refused (Error wrong data !)");
+        // A group heading of the tree is no section; the panel stays empty
+        // without a message.
+        const bool heading = !custom && pass && pass->messages.isEmpty();
+        out.error = heading ? QStringLiteral("no section is selected")
+                            : QStringLiteral("the section is refused (Error wrong data !)");
         return out;
     }
     // Catalogue rows of the simple kinds carry their sizes in the field

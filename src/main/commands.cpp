@@ -25,6 +25,7 @@ CommandActions createCommandActions(QObject* parent)
         {Command::UnitsForListing, "Units for listing", "Tteljegyzktovbbiszerkesztse1"},
         {Command::ReportGenerator, "Report generator", "ReportGenerator1"},
         {Command::Translation, "Translation....", "Translation1"},
+        {Command::ExactProperties, "Exact properties", "ExactProperties"},
         {Command::Help, "Help", "About2"},
         {Command::About, "About", "About1"},
         {Command::DeleteItems, "Delete selected item(s)", "Kijelltsortrlse1"},
@@ -54,7 +55,8 @@ void fillMenus(QMenuBar* bar, const CommandActions& actions)
     add("File", "Tteljegyzknvmdostsa1",
         {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput, Command::Settings,
          Command::Print, Command::Exit});
-    add("Tools", "Lez1", {Command::Requirement, Command::UnitsForListing, Command::ReportGenerator, Command::Translation});
+    add("Tools", "Lez1", {Command::Requirement, Command::UnitsForListing, Command::ReportGenerator, Command::Translation,
+                             Command::ExactProperties});
     add("Help", "Help1", {Command::Help, Command::About});
 }
 

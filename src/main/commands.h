@@ -23,6 +23,7 @@ enum class Command {
     UnitsForListing,
     ReportGenerator, // also the tool-bar button "Report"
     Translation,
+    ExactProperties, // Tools menu only: the exact values window
     Help,
     About,
     DeleteItems,

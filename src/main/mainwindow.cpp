@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "exactpropertieswindow.h"
 #include "itemgrid.h"
 #include "listeditorwindow.h"
 #include "materialbar.h"
@@ -155,6 +156,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_settingsWindow = new SettingsWindow(msg(), this);
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
+    m_exactWindow = new ExactPropertiesWindow(msg(), this);
 
     m_privateWindow = std::make_unique<PrivateDataWindow>(msg());
     m_privateWindow->setAttribute(Qt::WA_QuitOnClose, false);
@@ -206,13 +208,15 @@ void MainWindow::buildActions()
         {Command::RotateSection, &MainWindow::rotateSection},
         {Command::PrivateData, &MainWindow::showPrivateDataWindow},
         {Command::EditList, &MainWindow::editList},
+        {Command::ExactProperties, &MainWindow::showExactPropertiesWindow},
     };
     for (const auto& [command, run] : handlers)
         connect(action(command), &QAction::triggered, this, run);
     // Requirement waits for New job, the list commands for items, Rotate
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput,
-                      Command::Exit, Command::UnitsForListing, Command::Settings, Command::Help, Command::About})
+                      Command::Exit, Command::UnitsForListing, Command::Settings, Command::Help, Command::About,
+                      Command::ExactProperties})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -392,6 +396,8 @@ void MainWindow::switchTab()
     p->showSelection();
     if (kindComputes(kind))
         recompute(kind);
+    else
+        forwardToExactWindow(kind, std::nullopt);
 }
 
 // ---------------------------------------------------------------------------
@@ -490,8 +496,30 @@ void MainWindow::apply(SectionKind kind, const TabResult& result)
     if (result.properties)
         m_state.properties = *result.properties;
     redrawOverlay();
+    forwardToExactWindow(kind, result.properties);
     for (const QString& message : result.messages)
         showMessage(message);
+}
+
+void MainWindow::forwardToExactWindow(SectionKind kind, const std::optional<SectionProperties>& panel)
+{
+    if (kind != currentKind())
+        return;
+    const SectionPage* p = page(kind);
+    ExactRequest request;
+    request.kind = kind;
+    request.entry = p->selectedEntry();
+    request.fields = p->fieldTexts();
+    request.arrangement = std::max(0, p->arrangementChoice());
+    request.angle = p->angle();
+    m_exactWindow->setSection(request, panel);
+}
+
+void MainWindow::showExactPropertiesWindow()
+{
+    m_exactWindow->show();
+    m_exactWindow->raise();
+    m_exactWindow->activateWindow();
 }
 
 void MainWindow::redrawOverlay()

@@ -25,6 +25,7 @@ class QTableView;
 class QTreeWidget;
 class DesktopShell;
 class ListEditorWindow;
+class ExactPropertiesWindow;
 class MaterialBar;
 class PrivateDataWindow;
 class MessageTable;
@@ -143,6 +144,11 @@ public:
     void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
     void readSettings();
 
+    // "Exact properties": the window follows every computation pass of the
+    // current tab.
+    ExactPropertiesWindow* exactPropertiesWindow() const { return m_exactWindow; }
+    void showExactPropertiesWindow();
+
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
 
@@ -164,6 +170,7 @@ private:
     void recompute(SectionKind kind);
     void apply(SectionKind kind, const TabResult& result);
     void redrawOverlay();
+    void forwardToExactWindow(SectionKind kind, const std::optional<SectionProperties>& panel);
     struct ComputeContext context(SectionKind kind) const;
     void updateStatus();
     void userSelectedRow(int row);
@@ -202,6 +209,7 @@ private:
     std::unique_ptr<PrivateDataWindow> m_privateWindow;
     ListEditorWindow* m_listEditor = nullptr;
     DesktopShell* m_shell = nullptr;
+    ExactPropertiesWindow* m_exactWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
     // Job files (mainwindow_jobs.cpp).
     void installJobFileDialogs();

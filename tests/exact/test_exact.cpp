@@ -221,6 +221,35 @@ TEST(ExactEveryKind, CatalogueRowsAndArrangementsHaveOutlines)
     EXPECT_GT(box.it, 20 * pair.it);
 }
 
+TEST(ExactInvariants, EqualPrincipalMomentsGiveTheAngleZero)
+{
+    // A square tube has the same second moment about every axis: no angle
+    // of rounding noise.
+    for (int angle : {0, 17, 45, 90, 301}) {
+        const ExactOutcome square = exactForTab({SectionKind::RectHollow, "30x30x3", {}, 0, angle});
+        ASSERT_TRUE(square.properties) << square.error.toStdString();
+        EXPECT_EQ(square.properties->alpha, 0) << angle;
+        EXPECT_NEAR(square.properties->i1, square.properties->i2, square.properties->i1 * 1e-9) << angle;
+    }
+    // An oblong tube's principal axes turn with it.
+    const ExactOutcome upright = exactForTab({SectionKind::RectHollow, "40x20x3", {}, 0, 0});
+    const ExactOutcome turned = exactForTab({SectionKind::RectHollow, "40x20x3", {}, 0, 30});
+    ASSERT_TRUE(upright.properties && turned.properties);
+    EXPECT_NEAR(std::fabs(std::remainder(turned.properties->alpha - upright.properties->alpha, 180.0)), 30, 1e-6);
+}
+
+TEST(ExactRefusals, AGroupHeadingIsNoSectionWhileABadSectionIsRefused)
+{
+    // The window shows these reasons: a heading is not an error of the user.
+    EXPECT_EQ(exactForTab({SectionKind::I, "Hot rolled I section", {}, 0, 0}).error,
+              QStringLiteral("no section is selected"));
+    EXPECT_EQ(exactForTab({SectionKind::RectHollow, "20x20", {}, 0, 0}).error, QStringLiteral("no section is selected"));
+    EXPECT_EQ(exactForTab({SectionKind::I, custom(), {"50", "100", "50", "3"}, 0, 0}).error,
+              QStringLiteral("the section is refused (Error wrong data !)"));
+    EXPECT_EQ(exactForTab({SectionKind::RectSolid, custom(), {"0", "20"}, 0, 0}).error,
+              QStringLiteral("the section is refused (Error wrong data !)"));
+}
+
 TEST(ExactRefusals, RefusedOrDegenerateSectionsEndWithAReason)
 {
     // The panel refuses a web as wide as the flange; the exact values follow.
