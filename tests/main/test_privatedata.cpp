@@ -2,6 +2,7 @@
 #include "privatedatawindow.h"
 #include "unitswindow.h"
 
+#include "itemlist/job_file.h"
 #include "sections/material.h"
 #include "settings/message_table.h"
 
@@ -14,7 +15,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSaveFile>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -266,6 +269,7 @@ private slots:
     void correctionOpensTheWindowAndOverwritesTheRow();
     void doubleClickAndPrivateButtonEndOrStartCorrections();
     void unitChangeRestartsAnUnchangedCorrection();
+    void loadedJobGivesItsListsToTheWindow();
 
     void closeHidesTheWindow()
     {
@@ -419,6 +423,32 @@ void PrivateDataTest::unitChangeRestartsAnUnchangedCorrection()
     w->applyUnits(UnitSettings{});
     QCOMPARE(p->propertyField(PrivateProperty::Ix)->text(), QStringLiteral("123"));
     QCOMPARE(p->group(0)->title(), QStringLiteral(" Moment of inertia Ix, Iy [cm4]"));
+}
+
+void PrivateDataTest::loadedJobGivesItsListsToTheWindow()
+{
+    auto w = startedMain();
+    PrivateDataWindow* p = w->privateDataWindow();
+    typeInto(p, BoxValues, "Box 50");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    JobFile job;
+    job.rows.push_back(w->itemList().row(1));
+    job.units = *UnitSettings::fromDigits("3122233");
+    job.eItems = QStringList{"Steel : 210000", "Oak : 12000"};
+    job.densityItems = QStringList{"Steel : 7850"};
+    job.tensile = "300";
+    job.pressure = "-300";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("n_mm2.mvn");
+    QSaveFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(writeJob(job));
+    QVERIFY(file.commit());
+    QVERIFY(w->loadAtStart(path));
+    QCOMPARE(p->eModulusBox()->count(), 2);
+    QCOMPARE(p->eModulusBox()->currentText(), QStringLiteral("Steel : 210000"));
+    QCOMPARE(p->densityBox()->itemText(0), QStringLiteral("Steel : 7850"));
+    QCOMPARE(p->materialCaption(0)->text(), QStringLiteral("E modulus [N/mm2]"));
 }
 
 QTEST_MAIN(PrivateDataTest)
