@@ -1,5 +1,6 @@
 // The job commands: add an item to a job file, show a job file.
 #include "cli_common.h"
+#include "job_cli.h"
 
 #include "catalogue/profile_catalogue.h"
 #include "drawing/dimension_label_table.h"
@@ -25,6 +26,9 @@ const MessageTable& english()
 {
     return MessageTable::english();
 }
+} // namespace
+
+// The helpers below are shared with the private-item command (job_cli.h).
 
 // A file that is not a job: message 1 and the reason.
 int refuseFile(const QString& reason)
@@ -83,6 +87,7 @@ bool saveJobFile(const QString& path, const QByteArray& bytes)
     return true;
 }
 
+namespace {
 int jobAddCommand(const QStringList& args)
 {
     QString error;
@@ -275,19 +280,25 @@ int jobShowCommand(const QStringList& args)
 int jobCommand(const QStringList& args)
 {
     if (args.isEmpty())
-        return fail(QStringLiteral("job takes add or show"));
+        return fail(QStringLiteral("job takes add, add-private or show"));
     const QString verb = args.first();
     if (verb == QLatin1String("add"))
         return jobAddCommand(args.mid(1));
     if (verb == QLatin1String("show"))
         return jobShowCommand(args.mid(1));
-    return fail(QStringLiteral("job takes add or show, not '%1'").arg(verb));
+    if (verb == QLatin1String("add-private"))
+        return jobAddPrivateCommand(args.mid(1));
+    return fail(QStringLiteral("job takes add, add-private or show, not '%1'").arg(verb));
 }
 
 const CliCommandRegistration jobRegistration({"job",
     "  morvane-cli job add FILE.mvn --kind KIND (--entry TEXT | --dims A,B,...) [--arrangement u|box|pair]\n"
     "                      [--angle N] [--lengths L1,L2] [--emodulus TEXT] [--density TEXT] [--poisson TEXT]\n"
     "                      [--tensile TEXT] [--pressure TEXT] [--units DIGITS] [--name JOB]\n"
+    "  morvane-cli job add-private FILE.mvn --description TEXT --area A --ix IX --iy IY --kx ABOVE,UNDER\n"
+    "                      --ky LEFT,RIGHT --ixx IXX --kxx KXX [--emodulus TEXT] [--density TEXT]\n"
+    "                      [--poisson TEXT] [--tensile TEXT] [--pressure TEXT] [--units DIGITS] [--name JOB]\n"
+    "                      [--accept]\n"
     "  morvane-cli job show FILE.mvn [--json]",
     true, jobCommand});
 

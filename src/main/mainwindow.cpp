@@ -8,6 +8,8 @@
 #include "printpreviewwindow.h"
 #include "reportwindow.h"
 #include "progresswindow.h"
+#include "listeditorwindow.h"
+#include "privatedatawindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
@@ -18,6 +20,8 @@
 
 #include "itemlist/list_commands.h"
 #include "itemlist/list_section.h"
+#include "itemlist/list_sort.h"
+#include "itemlist/private_item.h"
 #include "itemlist/units_apply.h"
 
 #include "base/number_format.h"
@@ -59,6 +63,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -244,6 +249,28 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     connect(m_settingsWindow, &SettingsWindow::languageChosen, m_translationWindow,
             &TranslationWindow::chooseLanguage);
 
+    m_privateWindow = std::make_unique<PrivateDataWindow>(messages());
+    m_privateWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    m_privateWindow->setMaterialLists(m_materialBar->texts().eItems, m_materialBar->texts().densityItems);
+    connect(m_privateWindow.get(), &PrivateDataWindow::listRequested, this, &MainWindow::listPrivateItem);
+    connect(m_privateWindow.get(), &PrivateDataWindow::unitsRequested, this, &MainWindow::showUnitsWindow);
+    m_listEditor = new ListEditorWindow(messages(), this);
+    m_listEditor->setWindowModality(Qt::WindowModal);
+    connect(m_listEditor, &ListEditorWindow::orderApplied, this, &MainWindow::applyEditorOrder);
+    connect(m_listEditor, &ListEditorWindow::deleteRequested, this, &MainWindow::deleteEditorItems);
+    connect(m_listEditor, &ListEditorWindow::correctionRequested, this, &MainWindow::correctEditorItem);
+    connect(m_listEditor, &ListEditorWindow::unitsRequested, this, &MainWindow::showUnitsWindow);
+    connect(m_listEditor, &ListEditorWindow::privateDataRequested, this, [this] {
+        m_privateWindow->show();
+        m_privateWindow->raise();
+    });
+    // The language switch reaches these two windows and the private data
+    // window's material lists as well.
+    m_languageSwitch->addWindow(m_privateWindow.get());
+    m_languageSwitch->addWindow(m_listEditor);
+    for (QComboBox* box : {m_privateWindow->eModulusBox(), m_privateWindow->densityBox(), m_privateWindow->poissonBox()})
+        m_languageSwitch->addMaterialList(box);
+
     setMinimumSize(350, 300);
     setMaximumWidth(780);
     resize(780, 575);
@@ -279,6 +306,8 @@ void MainWindow::buildActions()
         {Command::CorrectItem, &MainWindow::correctSelectedItem},
         {Command::RotateSection, &MainWindow::rotateSection},
         {Command::Print, &MainWindow::printList},
+        {Command::PrivateData, &MainWindow::showPrivateDataWindow},
+        {Command::EditList, &MainWindow::editList},
         {Command::ExactProperties, &MainWindow::showExactPropertiesWindow},
     };
     for (const auto& [command, run] : handlers)
@@ -443,7 +472,7 @@ void MainWindow::newJob()
 {
     if (!settleChanges())
         return;
-    m_state.RowBlinkEnabled = false;
+    endCorrection();
     m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
     m_state.itemList.clear();
@@ -453,6 +482,7 @@ void MainWindow::newJob()
     m_tabs->setEnabled(true);
     m_grid->setEnabled(true);
     action(Command::Requirement)->setEnabled(true);
+    action(Command::PrivateData)->setEnabled(true);
     switchTab();
     m_state.jobName = m_state.SkipJobNamePrompt ? QStringLiteral("Noname") : askJobName(QString());
     m_state.SkipJobNamePrompt = false;
@@ -673,6 +703,7 @@ void MainWindow::rebuildGrid()
     action(Command::DeleteItems)->setEnabled(hasItems);
     action(Command::CorrectItem)->setEnabled(hasItems);
     action(Command::Print)->setEnabled(hasItems);
+    action(Command::EditList)->setEnabled(hasItems);
     showTotals();
 }
 
@@ -769,14 +800,117 @@ void MainWindow::correctSelectedItem()
         return;
     m_state.RowBlinkEnabled = true;
     m_grid->startBlinking();
+    const int r = listTargetRow(m_state.itemList, true, m_state.SelectedRow);
+    const ListRow& row = m_state.itemList.row(r);
+    // A plate row has no properties to type over; the plate tab lists plates.
+    if (row.isPlate)
+        return;
+    m_privateWindow->startCorrection(correctionTexts(row), correctionStartValues(row));
+    m_privateWindow->show();
+    m_privateWindow->raise();
 }
 
 void MainWindow::endCorrection()
 {
-    if (!m_grid->isBlinking() && !m_state.RowBlinkEnabled)
+    if (!m_grid->isBlinking() && !m_state.RowBlinkEnabled && !m_privateWindow->correcting())
         return;
     m_state.RowBlinkEnabled = false;
     m_grid->stopBlinking();
+    m_privateWindow->endCorrection();
+}
+
+// ---------------------------------------------------------------------------
+// Private data and the list editor
+
+void MainWindow::showPrivateDataWindow()
+{
+    endCorrection();
+    m_privateWindow->show();
+    m_privateWindow->raise();
+    m_privateWindow->activateWindow();
+}
+
+void MainWindow::listPrivateItem()
+{
+    ItemList& list = m_state.itemList;
+    const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
+    const int target = listTargetRow(list, correcting, m_state.SelectedRow);
+    // An unchanged correction keeps the row's origin mark.
+    const QString kept =
+        correcting && m_privateWindow->showsCorrectionStart() ? list.row(target).cells[1] : QString();
+    const WriteOutcome out = writePrivateRow(target, m_privateWindow->texts(), m_state.units,
+                                             m_privateWindow->preview(), messages(), kept);
+    if (!out.written) {
+        showMessage(out.refusal);
+        m_privateWindow->focusField(out.focus);
+        return;
+    }
+    for (const QString& message : out.messages)
+        showMessage(message);
+    m_privateWindow->updateMaterialLists(out.eItems, out.densityItems, out.poissonItems);
+    list.put(target, out.row);
+    rebuildGrid();
+    m_state.SelectedRow = target;
+    m_grid->selectListRow(target);
+    rebuildListEditor();
+}
+
+void MainWindow::editList()
+{
+    endCorrection();
+    if (m_state.itemList.isEmpty())
+        return;
+    std::array<int, ListColumns> widths{};
+    for (int c = 0; c < ListColumns; ++c)
+        widths[std::size_t(c)] = c == 1 ? 0 : m_grid->columnWidth(c);
+    m_listEditor->setColumnWidths(widths);
+    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_listEditor->setList(m_state.itemList);
+    m_listEditor->exec();
+}
+
+void MainWindow::rebuildListEditor()
+{
+    if (!m_listEditor->isVisible())
+        return;
+    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_listEditor->setList(m_state.itemList);
+}
+
+void MainWindow::applyEditorOrder(const QList<int>& order)
+{
+    std::vector<int> rows(order.begin(), order.end());
+    bool unchanged = true;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        unchanged = unchanged && rows[i] == int(i) + 1;
+    if (unchanged || !applyItemOrder(m_state.itemList, rows))
+        return;
+    // The selected item, and with it a pending correction, moves along.
+    const auto at = std::find(rows.begin(), rows.end(), m_state.SelectedRow);
+    if (at != rows.end())
+        m_state.SelectedRow = int(at - rows.begin()) + 1;
+    rebuildGrid();
+    m_grid->selectListRow(m_state.SelectedRow);
+}
+
+void MainWindow::deleteEditorItems(const QList<int>& rows)
+{
+    endCorrection();
+    removeItems(m_state.itemList, std::vector<int>(rows.begin(), rows.end()));
+    m_state.SelectedRow = std::clamp(m_state.SelectedRow, 1, std::max(1, m_state.itemList.count()));
+    rebuildGrid();
+    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_listEditor->setList(m_state.itemList);
+}
+
+void MainWindow::correctEditorItem(int row)
+{
+    if (row < 1 || row > m_state.itemList.count())
+        return;
+    endCorrection();
+    m_state.SelectedRow = row;
+    m_grid->selectListRow(row);
+    correctSelectedItem();
 }
 
 // ---------------------------------------------------------------------------
@@ -811,6 +945,15 @@ void MainWindow::applyUnits(const UnitSettings& units)
     m_requirementWindow->refresh();
     m_requirementWindow->setUnits(units);
     recomputeCurrent();
+
+    // The private data window follows; a correction it still shows unchanged
+    // starts again from the re-expressed row.
+    const bool restart = m_state.RowBlinkEnabled && m_privateWindow->showsCorrectionStart();
+    m_privateWindow->reexpressMaterial(applied, units);
+    m_privateWindow->setUnits(units, true);
+    if (restart)
+        correctSelectedItem();
+    rebuildListEditor();
 }
 
 // ---------------------------------------------------------------------------

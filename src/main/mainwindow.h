@@ -25,9 +25,11 @@ class QTabBar;
 class QTableView;
 class QTreeWidget;
 class DesktopShell;
+class ListEditorWindow;
 class ExactPropertiesWindow;
 class HelpWindow;
 class MaterialBar;
+class PrivateDataWindow;
 class MessageTable;
 class ReportWindow;
 class RequirementWindow;
@@ -103,6 +105,10 @@ public:
     void printList();
     // "Rotate section:": asks for 0..359 degrees for the current tab.
     void rotateSection();
+    // "Private data editing ....": ends a correction and shows the window.
+    void showPrivateDataWindow();
+    // "Edit stringgrid....": the list editor, modal, when the list holds items.
+    void editList();
 
     // --- Job files: Save input, Load input, the job named at start -----------
     // The file dialogs; tests replace them. An empty name means cancelled.
@@ -148,6 +154,8 @@ public:
     ReportWindow* reportWindow() const { return m_reportWindow; }
     // The report options the report window and the print preview share.
     ReportOptions& reportOptions() { return m_state.reportOptions; }
+    PrivateDataWindow* privateDataWindow() const { return m_privateWindow.get(); }
+    ListEditorWindow* listEditor() const { return m_listEditor; }
     const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
     const QImage& overlay() const { return m_state.overlay; }
     int plateRecord() const { return m_state.plateRecord; }
@@ -217,6 +225,14 @@ private:
     void endHoldOff();
     void endCorrection();
     QString askJobName(const QString& current);
+    // "To List" of the private data window, after its plausibility check.
+    void listPrivateItem();
+    // The list editor's answers.
+    void applyEditorOrder(const QList<int>& order);
+    void deleteEditorItems(const QList<int>& rows);
+    void correctEditorItem(int row);
+    // Shows the list again in the list editor when it is open.
+    void rebuildListEditor();
 
     MainState m_state;
     CommandActions m_actions{};
@@ -241,6 +257,10 @@ private:
     ReportWindow* m_reportWindow = nullptr;
     TranslationWindow* m_translationWindow = nullptr;
     LanguageSwitch* m_languageSwitch = nullptr;
+    // A window of its own, not a child, so that it takes input while the
+    // list editor is open (the editor blocks only the main window).
+    std::unique_ptr<PrivateDataWindow> m_privateWindow;
+    ListEditorWindow* m_listEditor = nullptr;
     DesktopShell* m_shell = nullptr;
     ExactPropertiesWindow* m_exactWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;

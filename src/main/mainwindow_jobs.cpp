@@ -3,6 +3,7 @@
 // (itemlist/job_file.h); this file shows dialogs and progress and moves the
 // job into and out of the window's state.
 #include "mainwindow.h"
+#include "privatedatawindow.h"
 
 #include "itemgrid.h"
 #include "materialbar.h"
@@ -207,6 +208,9 @@ void MainWindow::applyJob(const JobFile& job)
     // would otherwise rewrite their texts).
     fillBox(m_materialBar->eModulusBox(), job.eItems);
     fillBox(m_materialBar->densityBox(), job.densityItems);
+    // The private data window takes the same lists, also at start-up: its old
+    // lists would be in the units of the job before.
+    m_privateWindow->setMaterialLists(job.eItems, job.densityItems);
     {
         QLineEdit* tensile = m_materialBar->tensileField();
         QLineEdit* pressure = m_materialBar->pressureField();

@@ -1,0 +1,24 @@
+#pragma once
+
+// What the job commands share: reading, starting and saving a job file.
+
+#include "itemlist/job_file.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// A file that is not a job: message 1 and the reason on stderr; ExitRejected.
+int refuseFile(const QString& reason);
+// The whole file read, or nothing with error set when it cannot be read.
+std::optional<JobReading> readJobFile(const QString& path, QString& error);
+// A new job as the window starts one, its material texts in the job's units.
+JobFile newJob(const QString& name, const UnitSettings& units);
+// The picture the first tab shows before anything is computed on it.
+QImage firstTabPicture();
+// Writes the bytes through QSaveFile; messages 39 and 40 when it fails.
+bool saveJobFile(const QString& path, const QByteArray& bytes);
+
+// "job add-private" (private_commands.cpp).
+int jobAddPrivateCommand(const QStringList& args);

@@ -1,0 +1,158 @@
+// "job add-private": an item typed in rather than computed, checked against
+// its bounding rectangle and appended to a job file as the private data
+// window's "To List" does.
+#include "cli_common.h"
+#include "job_cli.h"
+
+#include "base/number_format.h"
+#include "itemlist/job_file.h"
+#include "itemlist/plausibility.h"
+#include "itemlist/private_item.h"
+#include "sections/material.h"
+#include "settings/message_table.h"
+
+#include <QFileInfo>
+
+namespace {
+const MessageTable& english()
+{
+    return MessageTable::english();
+}
+
+// A property as the window's field holds it: digits and at most one point.
+bool isFieldNumber(const QString& text)
+{
+    return !text.isEmpty() && filterPropertyText(text) == text && readNumber(text).has_value();
+}
+
+// The typed properties from --ix, --iy, --kx, --ky, --ixx, --kxx and --area.
+std::optional<PrivatePropertyTexts> propertyOptions(const Options& o, QString& error)
+{
+    PrivatePropertyTexts typed;
+    const auto take = [&](const char* name, std::initializer_list<PrivateProperty> properties) {
+        const auto value = o.get(QString::fromLatin1(name));
+        if (!value) {
+            error = QStringLiteral("%1 is required").arg(QString::fromLatin1(name));
+            return false;
+        }
+        const QStringList parts = value->split(QLatin1Char(','));
+        if (parts.size() != int(properties.size())) {
+            error = QStringLiteral("%1 takes %2").arg(QString::fromLatin1(name),
+                                                      properties.size() == 2 ? QStringLiteral("two values, A,B")
+                                                                             : QStringLiteral("one value"));
+            return false;
+        }
+        int i = 0;
+        for (PrivateProperty p : properties) {
+            const QString& text = parts[i++];
+            if (!isFieldNumber(text)) {
+                error = QStringLiteral("%1: '%2' is not digits with at most one point").arg(QString::fromLatin1(name), text);
+                return false;
+            }
+            typed[std::size_t(p)] = text;
+        }
+        return true;
+    };
+    if (!take("--ix", {PrivateProperty::Ix}) || !take("--iy", {PrivateProperty::Iy}) ||
+        !take("--kx", {PrivateProperty::KxAbove, PrivateProperty::KxUnder}) ||
+        !take("--ky", {PrivateProperty::KyLeft, PrivateProperty::KyRight}) ||
+        !take("--ixx", {PrivateProperty::Ixx}) || !take("--kxx", {PrivateProperty::Kxx}) ||
+        !take("--area", {PrivateProperty::Area}))
+        return std::nullopt;
+    return typed;
+}
+} // namespace
+
+int jobAddPrivateCommand(const QStringList& args)
+{
+    QString error;
+    const auto parsed = parseOptions(args,
+                                     {"--description", "--area", "--ix", "--iy", "--kx", "--ky", "--ixx", "--kxx",
+                                      "--emodulus", "--density", "--poisson", "--tensile", "--pressure", "--units",
+                                      "--name"},
+                                     {"--accept"}, error);
+    if (!parsed)
+        return fail(error);
+    const Options& o = *parsed;
+    if (o.positional.size() != 1)
+        return fail(QStringLiteral("job add-private takes one job file"));
+    const QString path = o.positional.first();
+
+    PrivateItemTexts texts;
+    const auto description = o.get("--description");
+    if (!description || description->isEmpty())
+        return fail(QStringLiteral("--description is required"));
+    if (description->size() > PrivateDescriptionMaxLength)
+        return fail(QStringLiteral("--description holds at most %1 characters").arg(PrivateDescriptionMaxLength));
+    texts.description = *description;
+    const auto typed = propertyOptions(o, error);
+    if (!typed)
+        return fail(error);
+    texts.properties = *typed;
+
+    std::optional<UnitSettings> askedUnits;
+    if (auto digits = o.get("--units")) {
+        askedUnits = UnitSettings::fromDigits(*digits);
+        if (!askedUnits)
+            return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
+    }
+    JobFile job;
+    if (QFileInfo::exists(path)) {
+        const auto read = readJobFile(path, error);
+        if (!read)
+            return refuseFile(error);
+        if (!read->job)
+            return refuseFile(read->reason);
+        job = *read->job;
+        if (askedUnits && *askedUnits != job.units)
+            return fail(QStringLiteral("the job is in units %1; --units cannot change them").arg(job.units.digits()));
+        if (auto name = o.get("--name"))
+            job.name = name->left(24).isEmpty() ? QStringLiteral("Noname") : name->left(24);
+    } else {
+        job = newJob(o.get("--name").value_or(QString()), askedUnits.value_or(UnitSettings{}));
+    }
+    if (int(job.rows.size()) >= ItemListCapacity) {
+        printLine(stderr, english()(108));
+        return ExitRejected;
+    }
+
+    // The window's material boxes as a loaded job leaves them.
+    MaterialTexts& material = texts.material;
+    material.eItems = job.eItems;
+    material.densityItems = job.densityItems;
+    material.poissonItems = poissonItems();
+    material.eModulus = o.get("--emodulus").value_or(job.eItems.value(0));
+    material.density = o.get("--density").value_or(job.densityItems.value(0));
+    material.poisson = o.get("--poisson").value_or(material.poissonItems.value(0));
+    material.tensile = o.get("--tensile").value_or(job.tensile);
+    material.pressure = o.get("--pressure").value_or(job.pressure);
+
+    const PlausibilityResult check = CheckPlausibility(texts.properties, job.units, english());
+    if (!check.report.isEmpty())
+        printLine(stdout, check.report.trimmed());
+    if (!check.plausible && !o.has("--accept")) {
+        printLine(stderr, QStringLiteral("not listed: the item does not fit its bounding rectangle (--accept lists it)"));
+        return ExitRejected;
+    }
+
+    const int r = int(job.rows.size()) + 1;
+    const WriteOutcome out = writePrivateRow(r, texts, job.units, privatePreview(texts.properties, job.units), english());
+    for (const QString& message : out.messages)
+        printLine(stderr, message);
+    if (!out.written) {
+        printLine(stderr, out.refusal);
+        return ExitRejected;
+    }
+    ListRow row = out.row;
+    row.cells[0] = QString::number(r);
+    job.rows.push_back(row);
+    job.eItems = out.eItems;
+    job.densityItems = out.densityItems;
+    job.tensile = material.tensile;
+    job.pressure = material.pressure;
+    job.firstTabPicture = firstTabPicture();
+    const QByteArray bytes = writeJob(job);
+    if (bytes.isEmpty() || !saveJobFile(path, bytes))
+        return ExitRejected;
+    return 0;
+}

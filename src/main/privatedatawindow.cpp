@@ -1,0 +1,397 @@
+#include "privatedatawindow.h"
+
+#include "itemlist/units_apply.h"
+#include "sections/material.h"
+#include "sections/material_filters.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+QStringList itemsOf(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+// A typed text that is no list item is at most this long; the items
+// themselves ("Steel : 210000000") may be longer.
+QString typedAtMost(const QComboBox* box, const QString& text, int length)
+{
+    return text.size() > length && box->findText(text) < 0 ? text.left(length) : text;
+}
+
+void putBack(QComboBox* box, const QString& text)
+{
+    if (box->currentText() != text) {
+        const QSignalBlocker block(box);
+        box->setEditText(text);
+    }
+}
+
+void putBack(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text) {
+        const QSignalBlocker block(edit);
+        edit->setText(text);
+    }
+}
+
+void setItems(QComboBox* box, const QStringList& items, const QString& text)
+{
+    const QSignalBlocker block(box);
+    box->clear();
+    box->addItems(items);
+    box->setEditText(text);
+}
+
+const char* const PropertyLabels[PrivatePropertyCount] = {"Ix :", "Iy :", "Kx above :", "Kx under :", "Kx left :",
+                                                          "Kx right :", "Ixx :", "Kxx :", ""};
+const char* const PropertyKeys[PrivatePropertyCount] = {"EditIx", "EditIy", "EditKxAbove", "EditKxUnder",
+                                                        "EditKyLeft", "EditKyRight", "EditIxx", "EditKxx", "EditArea"};
+} // namespace
+
+PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("PrivateDataWindow"));
+    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
+    askYesNo = [this](const QString& text) {
+        return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+
+    auto* outer = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    outer->addLayout(left, 1);
+    outer->addLayout(right, 0);
+
+    // The material: three editable lists and the two stress fields.
+    auto* material = new QGridLayout;
+    const auto comboBox = [&](const QStringList& items, int longest, const char* key) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QString::fromLatin1(key));
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->addItems(items);
+        box->setCurrentIndex(0);
+        box->setMinimumContentsLength(longest);
+        return box;
+    };
+    m_eBox = comboBox(eModulusItems(), 15, "ComboBoxE");
+    m_densityBox = comboBox(densityItems(), 6, "ComboBoxDensity");
+    m_poissonBox = comboBox(poissonItems(), 15, "ComboBoxPoisson");
+    m_tensile = new QLineEdit(QStringLiteral("300"), this);
+    m_tensile->setObjectName(QStringLiteral("EditTensile"));
+    m_pressure = new QLineEdit(QStringLiteral("-300"), this);
+    m_pressure->setObjectName(QStringLiteral("EditPressure"));
+    m_pressure->installEventFilter(this);
+    QWidget* inputs[5] = {m_eBox, m_densityBox, m_poissonBox, m_tensile, m_pressure};
+    for (int i = 0; i < 5; ++i) {
+        m_materialCaptions[std::size_t(i)] = new QLabel(this);
+        material->addWidget(m_materialCaptions[std::size_t(i)], 0, i);
+        material->addWidget(inputs[i], 1, i);
+    }
+    left->addLayout(material);
+
+    auto* description = new QHBoxLayout;
+    m_colourCaption = new QLabel(this);
+    m_colourCaption->setObjectName(QStringLiteral("LabelMaterial"));
+    m_description = new QLineEdit(this);
+    m_description->setObjectName(QStringLiteral("EditDescription"));
+    m_description->setMaxLength(PrivateDescriptionMaxLength);
+    m_privateColour = new QLabel(this);
+    m_privateColour->setObjectName(QStringLiteral("LabelPrivateColour"));
+    // The colour the grid writes private rows in.
+    m_privateColour->setStyleSheet(QStringLiteral("QLabel { color: rgb(27, 15, 240); font-weight: bold; }"));
+    description->addWidget(m_colourCaption);
+    description->addWidget(m_description, 1);
+    description->addWidget(m_privateColour);
+    left->addLayout(description);
+
+    // The properties in four groups of two and the area.
+    auto* groups = new QGridLayout;
+    for (int g = 0; g < 5; ++g) {
+        m_groups[std::size_t(g)] = new QGroupBox(this);
+        m_groups[std::size_t(g)]->setObjectName(QStringLiteral("GroupBox%1").arg(g + 1));
+        auto* inside = new QGridLayout(m_groups[std::size_t(g)]);
+        const int first = 2 * g, last = g == 4 ? 8 : 2 * g + 1;
+        for (int k = first; k <= last; ++k) {
+            auto* label = new QLabel(QString::fromLatin1(PropertyLabels[k]), m_groups[std::size_t(g)]);
+            auto* edit = new QLineEdit(m_groups[std::size_t(g)]);
+            edit->setObjectName(QString::fromLatin1(PropertyKeys[k]));
+            m_propertyLabels[std::size_t(k)] = label;
+            m_properties[std::size_t(k)] = edit;
+            inside->addWidget(label, k - first, 0);
+            inside->addWidget(edit, k - first, 1);
+        }
+        groups->addWidget(m_groups[std::size_t(g)], g / 2, g % 2);
+    }
+    left->addLayout(groups);
+
+    m_filled = new QProgressBar(this);
+    m_filled->setObjectName(QStringLiteral("ProgressBarFilled"));
+    m_filled->setRange(0, PrivateTextFieldCount);
+    m_filled->setFormat(QStringLiteral("%v / %m"));
+    left->addWidget(m_filled);
+
+    m_previewLabel = new QLabel(this);
+    m_previewLabel->setObjectName(QStringLiteral("ImagePreview"));
+    m_previewLabel->setFixedSize(240, 160);
+    m_previewLabel->setFrameShape(QFrame::Box);
+    right->addWidget(m_previewLabel);
+    m_toList = new QPushButton(this);
+    m_toList->setObjectName(QStringLiteral("ButtonToList"));
+    m_unitsButton = new QPushButton(this);
+    m_unitsButton->setObjectName(QStringLiteral("ButtonUnits"));
+    m_close = new QPushButton(this);
+    m_close->setObjectName(QStringLiteral("ButtonClose"));
+    right->addWidget(m_toList);
+    right->addWidget(m_unitsButton);
+    right->addStretch();
+    right->addWidget(m_close);
+
+    for (QLineEdit* edit : m_properties)
+        connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
+            putBack(edit, filterPropertyText(text));
+            fieldsChanged();
+        });
+    connect(m_description, &QLineEdit::textChanged, this, &PrivateDataWindow::fieldsChanged);
+    connect(m_tensile, &QLineEdit::textChanged, this, [this](const QString& text) {
+        putBack(m_tensile, filterTensile(text).text);
+        fieldsChanged();
+    });
+    connect(m_pressure, &QLineEdit::textChanged, this, [this](const QString& text) {
+        putBack(m_pressure, filterPressure(text).text);
+        fieldsChanged();
+    });
+    connect(m_eBox, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        const FilterOutcome out = filterEModulus(typedAtMost(m_eBox, text, 15), itemsOf(m_eBox));
+        putBack(m_eBox, out.text);
+        for (int i = 0; i < out.beeps; ++i)
+            QApplication::beep();
+        if (out.refocus)
+            m_eBox->setFocus();
+    });
+    connect(m_densityBox, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { putBack(m_densityBox, filterDensity(typedAtMost(m_densityBox, text, 6), itemsOf(m_densityBox)).text); });
+    connect(m_poissonBox, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { putBack(m_poissonBox, filterPoisson(typedAtMost(m_poissonBox, text, 15), itemsOf(m_poissonBox)).text); });
+    connect(m_toList, &QPushButton::clicked, this, &PrivateDataWindow::toList);
+    connect(m_unitsButton, &QPushButton::clicked, this, &PrivateDataWindow::unitsRequested);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+
+    retranslate(messages);
+    fieldsChanged();
+}
+
+void PrivateDataWindow::retranslate(const MessageTable& messages)
+{
+    m_messages = messages;
+    setCaption();
+    m_toList->setText(QStringLiteral("To List"));
+    m_unitsButton->setText(QStringLiteral("Units for listing"));
+    m_close->setText(QStringLiteral("Close"));
+    m_colourCaption->setText(QStringLiteral(" Material :"));
+    m_privateColour->setText(QStringLiteral(" Private data color "));
+    for (int k = 0; k < PrivatePropertyCount; ++k)
+        m_propertyLabels[std::size_t(k)]->setText(QString::fromLatin1(PropertyLabels[k]));
+    updateCaptions();
+}
+
+void PrivateDataWindow::setCaption()
+{
+    setWindowTitle(m_correcting ? QStringLiteral("Correction selected item...")
+                                : QStringLiteral("Private data editing ...."));
+}
+
+void PrivateDataWindow::updateCaptions()
+{
+    const MessageTable& m = m_messages;
+    const auto unit = [&](UnitGroup g) { return unitText(m_units, g); };
+    const QString blank = QStringLiteral(" ");
+    if (m_unitsApplied) {
+        m_materialCaptions[0]->setText(m(79) + blank + unit(UnitGroup::EModulus));
+        m_materialCaptions[1]->setText(m(80) + blank + unit(UnitGroup::Density));
+        m_materialCaptions[3]->setText(m(91) + blank + unit(UnitGroup::Stress));
+        m_materialCaptions[4]->setText(m(92) + blank + unit(UnitGroup::Stress));
+    } else {
+        m_materialCaptions[0]->setText(QStringLiteral("E modulus [KN/m2]:"));
+        m_materialCaptions[1]->setText(QStringLiteral("Density [Kg/m3]:"));
+        m_materialCaptions[3]->setText(QStringLiteral("Max.Tensil[N/mm2]:"));
+        m_materialCaptions[4]->setText(QStringLiteral("Min.Pressure[N/mm2]:"));
+    }
+    m_materialCaptions[2]->setText(m(90) + QStringLiteral(" :"));
+    const QString inertia = unit(UnitGroup::Inertia), modulus = unit(UnitGroup::Modulus);
+    m_groups[0]->setTitle(QStringLiteral(" Moment of inertia Ix, Iy ") + inertia);
+    m_groups[1]->setTitle(QStringLiteral(" Moment of resist. Kx, Ky ") + modulus);
+    m_groups[2]->setTitle(QStringLiteral(" Moment of resist. Kx, Ky ") + modulus);
+    m_groups[3]->setTitle(QStringLiteral(" Torsion inertia Ixx ") + inertia + QStringLiteral(", Kxx ") + modulus);
+    m_groups[4]->setTitle(QStringLiteral(" Area ") + unit(UnitGroup::Area));
+}
+
+void PrivateDataWindow::setUnits(const UnitSettings& units, bool applied)
+{
+    m_units = units;
+    m_unitsApplied = applied;
+    updateCaptions();
+    reset();
+}
+
+void PrivateDataWindow::reexpressMaterial(const UnitSettings& from, const UnitSettings& to)
+{
+    const auto factor = [&](UnitGroup g) { return unitFactor(g, from.choice(g), to.choice(g)); };
+    const auto reexpress = [](QComboBox* box, long double f, ListNumberStyle style) {
+        if (f == 1)
+            return;
+        QStringList items = itemsOf(box);
+        for (QString& item : items)
+            item = reexpressListText(item, f, style);
+        setItems(box, items, reexpressListText(box->currentText(), f, style));
+    };
+    reexpress(m_eBox, factor(UnitGroup::EModulus), ListNumberStyle::Whole);
+    reexpress(m_densityBox, factor(UnitGroup::Density), ListNumberStyle::Density);
+    const long double stress = factor(UnitGroup::Stress);
+    if (stress != 1) {
+        putBack(m_tensile, reexpressStress(m_tensile->text(), stress, false));
+        putBack(m_pressure, reexpressStress(m_pressure->text(), stress, true));
+    }
+}
+
+void PrivateDataWindow::setMaterialLists(const QStringList& eItems, const QStringList& densityItems)
+{
+    setItems(m_eBox, eItems, eItems.value(0));
+    setItems(m_densityBox, densityItems, densityItems.value(0));
+}
+
+void PrivateDataWindow::updateMaterialLists(const QStringList& eItems, const QStringList& densityItems,
+                                            const QStringList& poissonItems)
+{
+    setItems(m_eBox, eItems, m_eBox->currentText());
+    setItems(m_densityBox, densityItems, m_densityBox->currentText());
+    setItems(m_poissonBox, poissonItems, m_poissonBox->currentText());
+}
+
+PrivateItemTexts PrivateDataWindow::texts() const
+{
+    PrivateItemTexts t;
+    t.description = m_description->text();
+    t.material.eModulus = m_eBox->currentText();
+    t.material.density = m_densityBox->currentText();
+    t.material.poisson = m_poissonBox->currentText();
+    t.material.tensile = m_tensile->text();
+    t.material.pressure = m_pressure->text();
+    t.material.eItems = itemsOf(m_eBox);
+    t.material.densityItems = itemsOf(m_densityBox);
+    t.material.poissonItems = itemsOf(m_poissonBox);
+    for (int k = 0; k < PrivatePropertyCount; ++k)
+        t.properties[std::size_t(k)] = m_properties[std::size_t(k)]->text();
+    return t;
+}
+
+void PrivateDataWindow::setTexts(const PrivateItemTexts& t)
+{
+    // Each field takes its text through its own filter, as typing would.
+    m_description->setText(t.description.left(PrivateDescriptionMaxLength));
+    m_eBox->setEditText(t.material.eModulus);
+    m_densityBox->setEditText(t.material.density);
+    m_poissonBox->setEditText(t.material.poisson);
+    m_tensile->setText(t.material.tensile);
+    m_pressure->setText(t.material.pressure);
+    for (int k = 0; k < PrivatePropertyCount; ++k)
+        m_properties[std::size_t(k)]->setText(t.properties[std::size_t(k)]);
+    fieldsChanged();
+}
+
+void PrivateDataWindow::startCorrection(const PrivateItemTexts& texts, const QString& startValues)
+{
+    m_correcting = true;
+    m_startValues = startValues;
+    setCaption();
+    setTexts(texts);
+}
+
+void PrivateDataWindow::endCorrection()
+{
+    m_correcting = false;
+    m_startValues.clear();
+    setCaption();
+    reset();
+}
+
+bool PrivateDataWindow::showsCorrectionStart() const
+{
+    return m_correcting && currentValues() == m_startValues;
+}
+
+QString PrivateDataWindow::currentValues() const
+{
+    return texts().currentValues();
+}
+
+void PrivateDataWindow::reset()
+{
+    m_preview = privatePreview(texts().properties, m_units);
+    m_previewLabel->setPixmap(QPixmap::fromImage(m_preview));
+}
+
+void PrivateDataWindow::fieldsChanged()
+{
+    const PrivateItemTexts t = texts();
+    const int filled = t.filledFields();
+    m_filled->setValue(filled);
+    m_toList->setEnabled(filled == PrivateTextFieldCount);
+    reset();
+}
+
+void PrivateDataWindow::focusField(MaterialField field)
+{
+    switch (field) {
+    case MaterialField::EModulus: m_eBox->setFocus(); break;
+    case MaterialField::Density: m_densityBox->setFocus(); break;
+    case MaterialField::Poisson: m_poissonBox->setFocus(); break;
+    case MaterialField::Tensile: m_tensile->setFocus(); break;
+    case MaterialField::Pressure: m_pressure->setFocus(); break;
+    case MaterialField::None: break;
+    }
+}
+
+void PrivateDataWindow::toList()
+{
+    if (!texts().complete())
+        return;
+    const PlausibilityResult check = CheckPlausibility(texts().properties, m_units, m_messages);
+    if (!check.plausible && !askYesNo(check.report))
+        return;
+    emit listRequested();
+}
+
+void PrivateDataWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    reset();
+}
+
+bool PrivateDataWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pressure && event->type() == QEvent::FocusOut && m_pressure->text() == QLatin1String("-")) {
+        showMessage(m_messages(1));
+        m_pressure->setFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}

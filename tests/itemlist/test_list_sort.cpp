@@ -1,0 +1,238 @@
+#include "itemlist/list_sort.h"
+#include "settings/message_table.h"
+
+#include <QColor>
+#include <gtest/gtest.h>
+
+namespace {
+const MessageTable& m()
+{
+    return MessageTable::english();
+}
+
+// A row with the given description, E text, Ix/Iy pair and pressure; its
+// picture is one pixel of a colour that tells the rows apart, slot 0 its E.
+ListRow item(const QString& description, const QString& e, const QString& inertias, const QString& pressure = "-300")
+{
+    ListRow row;
+    row.cells[1] = "00";
+    row.cells[2] = description;
+    row.cells[3] = e;
+    row.cells[4] = "7850";
+    row.cells[5] = "3.240000";
+    row.cells[6] = inertias;
+    row.cells[7] = "1.00&2.00";
+    row.cells[8] = "3.00&4.00";
+    row.cells[9] = "5.00&6.00";
+    row.cells[10] = " 0.29";
+    row.cells[11] = "300&" + pressure;
+    row.ItemValues[0] = e.toDouble();
+    row.ItemValues[1] = 7850;
+    row.ItemValues[2] = 324;
+    row.ItemValues[12] = pressure.toDouble();
+    row.RowPicture = QImage(1, 1, QImage::Format_RGB32);
+    row.RowPicture.fill(QColor::fromHsv(int(qHash(description) % 360), 255, 255));
+    return row;
+}
+
+ItemList listOf(const std::vector<ListRow>& rows)
+{
+    ItemList list;
+    for (const ListRow& row : rows)
+        list.put(list.NextListRow(), row);
+    return list;
+}
+
+std::vector<int> rowsOf(const std::vector<EditorLine>& lines)
+{
+    std::vector<int> rows;
+    for (const EditorLine& line : lines)
+        rows.push_back(line.row);
+    return rows;
+}
+
+std::vector<int> sortedRows(const ItemList& list, int column, bool second = false)
+{
+    std::vector<EditorLine> lines = editorLines(list);
+    sortEditorLines(lines, column, second);
+    return rowsOf(lines);
+}
+} // namespace
+
+TEST(ListEditor, OneLineTextsOfASectionRow)
+{
+    const ItemList list = listOf({item("HR I80x42", "210000000", "77.80&  6.29", "-120")});
+    const std::vector<EditorLine> lines = editorLines(list);
+    ASSERT_EQ(lines.size(), 1u);
+    const auto texts = editorLineTexts(lines[0], m());
+    EXPECT_EQ(texts[0], "1");
+    EXPECT_EQ(texts[2], "HR I80x42");
+    EXPECT_EQ(texts[3], "210000000");
+    EXPECT_EQ(texts[5], "A:3.240000 G:2.54");
+    EXPECT_EQ(texts[6], "Ix:77.80 Iy:6.29");
+    EXPECT_EQ(texts[7], "Kx Above:1.00 Kx Under:2.00");
+    EXPECT_EQ(texts[8], "Ky Left:3.00 Ky Right:4.00");
+    EXPECT_EQ(texts[9], "Ixx:5.00 Kxx:6.00");
+    EXPECT_EQ(texts[10], " 0.29");
+    EXPECT_EQ(texts[11], "300 / -120");
+}
+
+TEST(ListEditor, CaptionsAndSortCaptions)
+{
+    const auto captions = editorColumnCaptions(m());
+    EXPECT_EQ(captions[0], "Item");
+    EXPECT_EQ(captions[2], "Material");
+    EXPECT_EQ(captions[7], "Sect. modulus");
+    EXPECT_EQ(captions[8], "Sect. modulus");
+    EXPECT_EQ(captions[11], "Max. Tensil / Min. Pressure");
+    EXPECT_EQ(sortCaption(6, false, m()), "Ix sort...");
+    EXPECT_EQ(sortCaption(6, true, m()), "Iy sort...");
+    EXPECT_EQ(sortCaption(7, true, m()), "Kx und. sort...");
+    EXPECT_EQ(sortCaption(8, false, m()), "Ky left sort...");
+    EXPECT_EQ(sortCaption(9, true, m()), "Kxx sort...");
+    EXPECT_EQ(sortCaption(11, false, m()), "Tensile sort...");
+    EXPECT_EQ(sortCaption(11, true, m()), "Pressure sort...");
+    EXPECT_EQ(sortCaption(3, true, m()), "E modulus");
+}
+
+TEST(ListEditor, KeysArePaddedAndCarryTheRowNumber)
+{
+    EditorLine line;
+    line.row = 7;
+    line.cells[2] = "Flat Bar";
+    line.cells[3] = "210000000";
+    line.cells[5] = "12.345600";
+    line.cells[6] = "1.89&  6.08";
+    EXPECT_EQ(editorSortKey(line, 3, false), QString(41, '0') + "210000000" + "000000007");
+    EXPECT_EQ(editorSortKey(line, 6, false), QString(38, '0') + "1.8900000000" + "000000007");
+    EXPECT_EQ(editorSortKey(line, 6, true), QString(38, '0') + "6.0800000000" + "000000007");
+    EXPECT_EQ(editorSortKey(line, 5, false), QString(37, '0') + "12.3456000000" + "000000007");
+    EXPECT_EQ(editorSortKey(line, 2, false), "Flat Bar");
+    EXPECT_EQ(editorSortKey(line, 2, false).size(), 8);
+    EXPECT_EQ(editorSortKey(line, 3, false).size(), 59);
+}
+
+TEST(ListEditor, SortingByEModulusOrdersTheZeroPaddedTexts)
+{
+    const ItemList list = listOf({item("a", "210000000", "1&1"), item("b", "70000000", "1&1"),
+                                  item("c", "120000000", "1&1"), item("d", "9000000", "1&1")});
+    EXPECT_EQ(sortedRows(list, 3), (std::vector<int>{4, 2, 3, 1}));
+}
+
+TEST(ListEditor, PairColumnSortsByTheChosenValue)
+{
+    const ItemList list =
+        listOf({item("a", "1", "5.00&  1.00"), item("b", "1", "3.00&  9.00"), item("c", "1", "40.00&  2.00")});
+    EXPECT_EQ(sortedRows(list, 6, false), (std::vector<int>{2, 1, 3}));
+    EXPECT_EQ(sortedRows(list, 6, true), (std::vector<int>{1, 3, 2}));
+}
+
+TEST(ListEditor, DescriptionSortIgnoresCase)
+{
+    const ItemList list = listOf({item("beta", "1", "1&1"), item("Alpha", "1", "1&1"), item("gamma", "1", "1&1"),
+                                  item("ALPHA", "1", "1&1"), item("Beta", "1", "1&1")});
+    // Equal texts but for case keep their order.
+    EXPECT_EQ(sortedRows(list, 2), (std::vector<int>{2, 4, 1, 5, 3}));
+}
+
+TEST(ListEditor, EqualKeysKeepTheirListOrder)
+{
+    const ItemList list = listOf({item("a", "5", "1&1"), item("b", "3", "1&1"), item("c", "5", "1&1"),
+                                  item("d", "3", "1&1"), item("e", "5", "1&1")});
+    EXPECT_EQ(sortedRows(list, 3), (std::vector<int>{2, 4, 1, 3, 5}));
+    // Equal numbers after shuffling: the row number decides, as in the key.
+    std::vector<EditorLine> lines = editorLines(list);
+    std::reverse(lines.begin(), lines.end());
+    sortEditorLines(lines, 7, false);
+    EXPECT_EQ(rowsOf(lines), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+TEST(ListEditor, PressuresSortByValue)
+{
+    const ItemList list = listOf({item("a", "1", "1&1", "-300"), item("b", "1", "1&1", "-1200"),
+                                  item("c", "1", "1&1", "-120"), item("d", "1", "1&1", "-80.5")});
+    EXPECT_EQ(sortedRows(list, 11, true), (std::vector<int>{2, 1, 3, 4}));
+}
+
+TEST(ListEditor, SortReportsSevenStepsInOrder)
+{
+    std::vector<ListRow> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back(item(QString::number(40 - i), QString::number(100 + i), "1&1"));
+    const ItemList list = listOf(rows);
+    std::vector<EditorLine> lines = editorLines(list);
+    std::vector<int> steps;
+    sortEditorLines(lines, 2, false, [&](int step, int of) {
+        EXPECT_EQ(of, 7);
+        steps.push_back(step);
+    });
+    EXPECT_EQ(steps, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    // "1", "10", "11", ... as texts.
+    EXPECT_EQ(lines.front().cells[2], "1");
+    EXPECT_EQ(lines[1].cells[2], "10");
+    std::vector<EditorLine> none;
+    steps.clear();
+    sortEditorLines(none, 3, false, [&](int step, int) { steps.push_back(step); });
+    EXPECT_EQ(steps.size(), 7u);
+}
+
+TEST(ListEditor, MovingSelectedLines)
+{
+    const ItemList list = listOf({item("a", "1", "1&1"), item("b", "1", "1&1"), item("c", "1", "1&1"),
+                                  item("d", "1", "1&1"), item("e", "1", "1&1")});
+    std::vector<EditorLine> lines = editorLines(list);
+    moveEditorLines(lines, {2, 0}, 4);
+    EXPECT_EQ(rowsOf(lines), (std::vector<int>{2, 4, 1, 3, 5}));
+    lines = editorLines(list);
+    moveEditorLines(lines, {0, 2}, 5);
+    EXPECT_EQ(rowsOf(lines), (std::vector<int>{2, 4, 5, 1, 3}));
+    lines = editorLines(list);
+    moveEditorLines(lines, {3}, 0);
+    EXPECT_EQ(rowsOf(lines), (std::vector<int>{4, 1, 2, 3, 5}));
+    // Dropped on a line that moves itself: before the next line that stays.
+    lines = editorLines(list);
+    moveEditorLines(lines, {1, 2}, 2);
+    EXPECT_EQ(rowsOf(lines), (std::vector<int>{1, 2, 3, 4, 5}));
+    lines = editorLines(list);
+    moveEditorLines(lines, {}, 0);
+    moveEditorLines(lines, {9}, 0);
+    EXPECT_EQ(rowsOf(lines), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+TEST(ListEditor, ApplyingAnOrderMovesRowsPicturesAndValues)
+{
+    ItemList list = listOf({item("a", "100", "1&1"), item("b", "200", "1&1"), item("c", "300", "1&1")});
+    const QRgb pictureOfC = list.row(3).RowPicture.pixel(0, 0);
+    ASSERT_NE(pictureOfC, list.row(1).RowPicture.pixel(0, 0));
+    ASSERT_TRUE(applyItemOrder(list, {3, 1, 2}));
+    EXPECT_EQ(list.row(1).cells[0], "1");
+    EXPECT_EQ(list.row(1).cells[2], "c");
+    EXPECT_EQ(list.row(1).cells[3], "300");
+    EXPECT_EQ(double(list.row(1).ItemValues[0]), 300.0);
+    EXPECT_EQ(list.row(1).RowPicture.pixel(0, 0), pictureOfC);
+    EXPECT_EQ(list.row(3).cells[0], "3");
+    EXPECT_EQ(list.row(3).cells[2], "b");
+    EXPECT_EQ(double(list.row(3).ItemValues[0]), 200.0);
+
+    // Orders that do not name every row once change nothing.
+    for (const std::vector<int>& bad : {std::vector<int>{1, 2}, {1, 1, 2}, {0, 1, 2}, {1, 2, 4}}) {
+        EXPECT_FALSE(applyItemOrder(list, bad));
+        EXPECT_EQ(list.row(1).cells[2], "c");
+        EXPECT_EQ(list.count(), 3);
+    }
+    ASSERT_TRUE(applyItemOrder(list, {1, 2, 3}));
+    EXPECT_EQ(list.row(2).cells[2], "a");
+}
+
+TEST(ListEditor, RemovingSelectedItems)
+{
+    ItemList list = listOf({item("a", "1", "1&1"), item("b", "2", "1&1"), item("c", "3", "1&1"),
+                            item("d", "4", "1&1"), item("e", "5", "1&1")});
+    removeItems(list, {4, 2, 4, 9});
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.row(1).cells[2], "a");
+    EXPECT_EQ(list.row(2).cells[2], "c");
+    EXPECT_EQ(list.row(2).cells[0], "2");
+    EXPECT_EQ(double(list.row(2).ItemValues[0]), 3.0);
+    EXPECT_EQ(list.row(3).cells[2], "e");
+}

@@ -1,0 +1,195 @@
+#include "itemlist/private_item.h"
+#include "itemlist/units_apply.h"
+#include "sections/hollow.h"
+#include "sections/material.h"
+#include "settings/message_table.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+const MessageTable& m()
+{
+    return MessageTable::english();
+}
+
+PrivateItemTexts boxItem()
+{
+    PrivateItemTexts t;
+    t.description = "Welded box 50";
+    t.material.eItems = eModulusItems();
+    t.material.densityItems = densityItems();
+    t.material.poissonItems = poissonItems();
+    t.material.eModulus = t.material.eItems[0];
+    t.material.density = t.material.densityItems[0];
+    t.material.poisson = t.material.poissonItems[0];
+    t.material.tensile = "300";
+    t.material.pressure = "-300";
+    t.properties = {"10", "10", "4", "4", "4", "4", "5", "3", "20"};
+    return t;
+}
+
+QImage picture()
+{
+    QImage image(240, 160, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(10, 10, 50, 50, QColor(0, 0, 128));
+    return image;
+}
+} // namespace
+
+TEST(PrivateItem, RowInDefaultUnitsCarriesThePrivateMark)
+{
+    const WriteOutcome out = writePrivateRow(1, boxItem(), UnitSettings{}, picture(), m());
+    ASSERT_TRUE(out.written) << out.refusal.toStdString();
+    const ListRow& row = out.row;
+    EXPECT_EQ(row.cells[1], "10");
+    EXPECT_EQ(row.cells[2], "Welded box 50");
+    EXPECT_EQ(row.cells[3], "210000000");
+    EXPECT_EQ(row.cells[4], "7850");
+    EXPECT_EQ(row.cells[5], "20.000000");
+    EXPECT_EQ(row.cells[6], "10.00&10.00");
+    EXPECT_EQ(row.cells[7], "4.00&4.00");
+    EXPECT_EQ(row.cells[9], "5.00&3.00");
+    EXPECT_EQ(row.cells[10], " 0.29");
+    EXPECT_EQ(row.cells[11], "300&-300");
+    EXPECT_DOUBLE_EQ(double(row.ItemValues[2]), 2000.0); // 20 cm2 in mm2
+    EXPECT_DOUBLE_EQ(double(row.ItemValues[3]), 10.0);
+    EXPECT_DOUBLE_EQ(double(row.ItemValues[10]), 3.0);
+    EXPECT_EQ(row.RowPicture.format(), QImage::Format_Indexed8);
+    EXPECT_LE(row.RowPicture.colorCount(), 16);
+    EXPECT_EQ(row.RowPicture.pixel(20, 20), qRgb(0, 0, 128));
+}
+
+TEST(PrivateItem, TypedValuesAreStoredInBaseUnits)
+{
+    // mm2, mm4, mm3 and KN/m2 stresses.
+    const UnitSettings units = *UnitSettings::fromDigits("1133313");
+    PrivateItemTexts t = boxItem();
+    t.properties = {"100000", "200000", "4000", "5000", "6000", "7000", "50000", "3000", "2000"};
+    t.material.tensile = "300000";
+    t.material.pressure = "-300000";
+    const WriteOutcome out = writePrivateRow(3, t, units, picture(), m());
+    ASSERT_TRUE(out.written);
+    const auto& v = out.row.ItemValues;
+    EXPECT_NEAR(double(v[2]), 2000.0, 1e-9);
+    EXPECT_NEAR(double(v[3]), 10.0, 1e-12);
+    EXPECT_NEAR(double(v[4]), 20.0, 1e-12);
+    EXPECT_NEAR(double(v[5]), 4.0, 1e-12);
+    EXPECT_NEAR(double(v[8]), 7.0, 1e-12);
+    EXPECT_NEAR(double(v[9]), 5.0, 1e-12);
+    EXPECT_NEAR(double(v[10]), 3.0, 1e-12);
+    EXPECT_NEAR(double(v[11]), 300.0, 1e-9);
+    EXPECT_NEAR(double(v[12]), -300.0, 1e-9);
+    EXPECT_EQ(out.row.cells[6], "100000.00&200000.00");
+    EXPECT_EQ(out.row.cells[5], "2000.00");
+}
+
+TEST(PrivateItem, MaterialChecksOfTheSectionRowApply)
+{
+    PrivateItemTexts t = boxItem();
+    t.material.tensile = "0";
+    EXPECT_EQ(writePrivateRow(1, t, UnitSettings{}, picture(), m()).refusal, "Error. Max.Tensil<=0 !");
+    t = boxItem();
+    t.material.pressure = "-";
+    EXPECT_EQ(writePrivateRow(1, t, UnitSettings{}, picture(), m()).refusal, "Error wrong data !");
+    t = boxItem();
+    t.material.poisson = "1";
+    EXPECT_EQ(writePrivateRow(1, t, UnitSettings{}, picture(), m()).focus, MaterialField::Poisson);
+    EXPECT_EQ(writePrivateRow(251, boxItem(), UnitSettings{}, picture(), m()).refusal, "Max. 250 items !!!");
+    // A lone point passes the field filter but is no number.
+    t = boxItem();
+    t.properties[std::size_t(PrivateProperty::Kxx)] = ".";
+    const WriteOutcome dot = writePrivateRow(1, t, UnitSettings{}, picture(), m());
+    EXPECT_FALSE(dot.written);
+    EXPECT_EQ(dot.refusal, "Error wrong data !");
+}
+
+TEST(PrivateItem, CorrectionKeepsTheMarkItIsGiven)
+{
+    EXPECT_EQ(writePrivateRow(1, boxItem(), UnitSettings{}, picture(), m(), "045").row.cells[1], "045");
+}
+
+TEST(PrivateItem, FilledFieldsCountTheTwelveTextFields)
+{
+    PrivateItemTexts t = boxItem();
+    EXPECT_EQ(t.filledFields(), 12);
+    EXPECT_TRUE(t.complete());
+    t.description.clear();
+    EXPECT_EQ(t.filledFields(), 11);
+    t.properties[0].clear();
+    t.material.pressure.clear();
+    EXPECT_EQ(t.filledFields(), 9);
+    EXPECT_FALSE(t.complete());
+    // The material boxes are not text fields.
+    PrivateItemTexts empty;
+    empty.material.eModulus = "1";
+    EXPECT_EQ(empty.filledFields(), 0);
+}
+
+TEST(PrivateItem, PropertyFilterKeepsDigitsAndOnePoint)
+{
+    EXPECT_EQ(filterPropertyText("1.2.3"), "1.23");
+    EXPECT_EQ(filterPropertyText("a1b,5"), "15");
+    EXPECT_EQ(filterPropertyText("-12.5e3"), "12.53");
+    EXPECT_EQ(filterPropertyText(""), "");
+}
+
+TEST(PrivateItem, CorrectionStartsFromTheRowsTexts)
+{
+    // A listed section, re-expressed so that its pairs carry blanks.
+    WriteOutcome listed;
+    MaterialTexts steel = boxItem().material;
+    listed = WriteSectionRow(1, steel, rectHollowProperties(40, 20, 3, 0), UnitSettings{}, 0, m());
+    ItemList list;
+    list.put(1, listed.row);
+    reexpressRows(list, UnitSettings{});
+    const ListRow& row = list.row(1);
+    ASSERT_EQ(row.cells[6], "1.89&  6.08");
+    list.row(1).cells[2] = "40x20x3 RH Section";
+
+    const PrivateItemTexts t = correctionTexts(list.row(1));
+    EXPECT_EQ(t.properties[0], "1.89");
+    EXPECT_EQ(t.properties[1], "6.08");
+    EXPECT_EQ(t.properties[8], "3.240000");
+    EXPECT_EQ(t.description, "40x20x3 RH Section");
+    EXPECT_EQ(t.material.eModulus, "210000000");
+    EXPECT_EQ(t.material.density, "7850");
+    EXPECT_EQ(t.material.poisson, "0.29");
+    EXPECT_EQ(t.material.tensile, "300.00");
+    EXPECT_EQ(t.material.pressure, "-300.00");
+    EXPECT_EQ(correctionStartValues(list.row(1)), t.currentValues());
+    EXPECT_TRUE(correctionStartValues(list.row(1)).startsWith("1.896.08"));
+    EXPECT_TRUE(correctionStartValues(list.row(1)).endsWith("3.240000"));
+
+    // Writing the prefilled texts back gives the row's texts again.
+    PrivateItemTexts back = t;
+    back.material.eItems = {};
+    const WriteOutcome again = writePrivateRow(1, back, UnitSettings{}, picture(), m(), row.cells[1]);
+    ASSERT_TRUE(again.written);
+    EXPECT_EQ(again.row.cells[1], "00");
+    EXPECT_EQ(again.row.cells[5], row.cells[5]);
+    EXPECT_EQ(again.row.cells[6], "1.89&6.08");
+    EXPECT_EQ(again.row.cells[3], row.cells[3]);
+}
+
+TEST(PrivateItem, SplitPairCellWithoutAmpersand)
+{
+    EXPECT_EQ(splitPairCell(" 12 ").first, "12");
+    EXPECT_EQ(splitPairCell(" 12 ").second, "");
+    EXPECT_EQ(splitPairCell("1&2&3").second, "2&3");
+}
+
+TEST(PrivateItem, PreviewWritesTheKnownDistances)
+{
+    PrivatePropertyTexts known = boxItem().properties;
+    const QImage full = privatePreview(known, UnitSettings{});
+    EXPECT_EQ(full.size(), QSize(240, 160));
+    known[std::size_t(PrivateProperty::KxAbove)] = "0";
+    const QImage partial = privatePreview(known, UnitSettings{});
+    // The text above the sketch is gone, the rest is the same.
+    EXPECT_NE(full.copy(0, 0, 240, 16), partial.copy(0, 0, 240, 16));
+    EXPECT_EQ(full.copy(0, 40, 240, 100), partial.copy(0, 40, 240, 100));
+    const QImage again = privatePreview(boxItem().properties, UnitSettings{});
+    EXPECT_EQ(full, again);
+}
