@@ -1,6 +1,7 @@
 #include "languageswitch.h"
 #include "mainwindow.h"
 #include "progresswindow.h"
+#include "reportwindow.h"
 #include "resultspanelview.h"
 #include "settingswindow.h"
 #include "requirementwindow.h"
@@ -27,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -166,6 +168,27 @@ private slots:
         QCOMPARE(m_window->windowTitle(), utf8("Ford\xc3\xadt\xc3\xa1s...."));
         QCOMPARE(m_window->button("TestButton")->text(), utf8("Pr\xc3\xb3""ba"));
         QCOMPARE(m_main->unitsWindow()->defaultBox()->text(), utf8("Alap\xc3\xa9rtelmez\xc3\xa9s"));
+    }
+
+    void reportColumnItemsChangeLanguageAndKeepTheirStates()
+    {
+        ReportWindow* report = m_main->reportWindow();
+        QListWidget* visible = report->visibleList();
+        QCOMPARE(visible->count(), 9);
+        visible->item(2)->setCheckState(Qt::Unchecked);
+        QVERIFY(!m_main->reportOptions().visibleColumns[2]);
+        m_window->chooseLanguage(1);
+        // Item 0 is message 79, item 6 message 89, in the new language.
+        QCOMPARE(visible->item(0)->text(), m_switch->messages()(79));
+        QCOMPARE(visible->item(6)->text(), m_switch->messages()(89));
+        QVERIFY(visible->item(0)->text() != QStringLiteral("E modulus"));
+        QCOMPARE(visible->item(2)->checkState(), Qt::Unchecked);
+        QCOMPARE(visible->item(3)->checkState(), Qt::Checked);
+        QVERIFY(!m_main->reportOptions().visibleColumns[2]);
+        m_window->chooseLanguage(0);
+        QCOMPARE(visible->item(0)->text(), QStringLiteral("E modulus"));
+        QCOMPARE(visible->item(2)->checkState(), Qt::Unchecked);
+        visible->item(2)->setCheckState(Qt::Checked);
     }
 
     void materialsAndMenusFollowTheLanguage()
