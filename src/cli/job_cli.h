@@ -15,6 +15,11 @@ int refuseFile(const QString& reason);
 std::optional<JobReading> readJobFile(const QString& path, QString& error);
 // A new job as the window starts one, its material texts in the job's units.
 JobFile newJob(const QString& name, const UnitSettings& units);
+// Opens the job "job add" and "job add-private" append to: the file's job, or
+// a new one (named by --name, in the units of --units) when there is none.
+// Returns the exit status when the command must stop.
+struct Options;
+std::optional<int> openJobForAdding(const Options& options, const QString& path, JobFile& job);
 // The picture the first tab shows before anything is computed on it.
 QImage firstTabPicture();
 // Writes the bytes through QSaveFile; messages 39 and 40 when it fails.

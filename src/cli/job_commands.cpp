@@ -49,6 +49,36 @@ std::optional<JobReading> readJobFile(const QString& path, QString& error)
 }
 
 // A new job as the window starts one, its material texts in the job's units.
+std::optional<int> openJobForAdding(const Options& o, const QString& path, JobFile& job)
+{
+    QString error;
+    std::optional<UnitSettings> askedUnits;
+    if (auto digits = o.get("--units")) {
+        askedUnits = UnitSettings::fromDigits(*digits);
+        if (!askedUnits)
+            return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
+    }
+    if (QFileInfo::exists(path)) {
+        const auto read = readJobFile(path, error);
+        if (!read)
+            return refuseFile(error);
+        if (!read->job)
+            return refuseFile(read->reason);
+        job = *read->job;
+        if (askedUnits && *askedUnits != job.units)
+            return fail(QStringLiteral("the job is in units %1; --units cannot change them").arg(job.units.digits()));
+        if (auto name = o.get("--name"))
+            job.name = name->left(24).isEmpty() ? QStringLiteral("Noname") : name->left(24);
+    } else {
+        job = newJob(o.get("--name").value_or(QString()), askedUnits.value_or(UnitSettings{}));
+    }
+    if (int(job.rows.size()) >= ItemListCapacity) {
+        printLine(stderr, english()(108));
+        return ExitRejected;
+    }
+    return std::nullopt;
+}
+
 JobFile newJob(const QString& name, const UnitSettings& units)
 {
     JobFile job;
@@ -103,31 +133,9 @@ int jobAddCommand(const QStringList& args)
         return fail(QStringLiteral("job add takes one job file"));
     const QString path = o.positional.first();
 
-    std::optional<UnitSettings> askedUnits;
-    if (auto digits = o.get("--units")) {
-        askedUnits = UnitSettings::fromDigits(*digits);
-        if (!askedUnits)
-            return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
-    }
     JobFile job;
-    if (QFileInfo::exists(path)) {
-        const auto read = readJobFile(path, error);
-        if (!read)
-            return refuseFile(error);
-        if (!read->job)
-            return refuseFile(read->reason);
-        job = *read->job;
-        if (askedUnits && *askedUnits != job.units)
-            return fail(QStringLiteral("the job is in units %1; --units cannot change them").arg(job.units.digits()));
-        if (auto name = o.get("--name"))
-            job.name = name->left(24).isEmpty() ? QStringLiteral("Noname") : name->left(24);
-    } else {
-        job = newJob(o.get("--name").value_or(QString()), askedUnits.value_or(UnitSettings{}));
-    }
-    if (int(job.rows.size()) >= ItemListCapacity) {
-        printLine(stderr, english()(108));
-        return ExitRejected;
-    }
+    if (const auto status = openJobForAdding(o, path, job))
+        return *status;
     const int r = int(job.rows.size()) + 1;
 
     // The material bar as a loaded job leaves it: the first list items and

@@ -90,31 +90,9 @@ int jobAddPrivateCommand(const QStringList& args)
         return fail(error);
     texts.properties = *typed;
 
-    std::optional<UnitSettings> askedUnits;
-    if (auto digits = o.get("--units")) {
-        askedUnits = UnitSettings::fromDigits(*digits);
-        if (!askedUnits)
-            return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
-    }
     JobFile job;
-    if (QFileInfo::exists(path)) {
-        const auto read = readJobFile(path, error);
-        if (!read)
-            return refuseFile(error);
-        if (!read->job)
-            return refuseFile(read->reason);
-        job = *read->job;
-        if (askedUnits && *askedUnits != job.units)
-            return fail(QStringLiteral("the job is in units %1; --units cannot change them").arg(job.units.digits()));
-        if (auto name = o.get("--name"))
-            job.name = name->left(24).isEmpty() ? QStringLiteral("Noname") : name->left(24);
-    } else {
-        job = newJob(o.get("--name").value_or(QString()), askedUnits.value_or(UnitSettings{}));
-    }
-    if (int(job.rows.size()) >= ItemListCapacity) {
-        printLine(stderr, english()(108));
-        return ExitRejected;
-    }
+    if (const auto status = openJobForAdding(o, path, job))
+        return *status;
 
     // The window's material boxes as a loaded job leaves them.
     MaterialTexts& material = texts.material;
