@@ -1,0 +1,304 @@
+// The main window: the item list and its commands (To List, delete, correction,
+// private items, the list editor, requirement limits).
+#include "mainwindow.h"
+
+#include "exactpropertieswindow.h"
+#include "helpwindow.h"
+#include "itemgrid.h"
+#include "languageswitch.h"
+#include "materialbar.h"
+#include "printpreviewwindow.h"
+#include "reportwindow.h"
+#include "progresswindow.h"
+#include "listeditorwindow.h"
+#include "privatedatawindow.h"
+#include "requirementwindow.h"
+#include "resultspanelview.h"
+#include "sectionpage.h"
+#include "settingswindow.h"
+#include "startpanel.h"
+#include "translationwindow.h"
+#include "unitswindow.h"
+
+#include "itemlist/list_commands.h"
+#include "itemlist/list_section.h"
+#include "itemlist/list_sort.h"
+#include "itemlist/private_item.h"
+#include "itemlist/units_apply.h"
+
+#include "base/number_format.h"
+#include "catalogue/profile_catalogue.h"
+#include "drawing/overlay.h"
+#include "drawing/section_pictures.h"
+#include "output/print_page.h"
+#include "sections/profiles.h"
+#include "sections/tab_computations.h"
+#include "settings/desktop_shell.h"
+#include "settings/message_table.h"
+#include "settings/settings_store.h"
+#include "settings/temporary_folder.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+void MainWindow::rebuildGrid()
+{
+    m_state.NextListRow = m_state.itemList.NextListRow();
+    m_grid->rebuild(m_state.SelectedRow);
+    const bool hasItems = !m_state.itemList.isEmpty();
+    action(Command::DeleteItems)->setEnabled(hasItems);
+    action(Command::CorrectItem)->setEnabled(hasItems);
+    action(Command::Print)->setEnabled(hasItems);
+    action(Command::EditList)->setEnabled(hasItems);
+    showTotals();
+}
+
+void MainWindow::showTotals()
+{
+    // The totals of the plate rows the list holds now; none, no totals.
+    const ListTotals totals = ShowListTotals(m_state.itemList, messages());
+    m_status[1]->setText(totals.plateRows > 0 ? totals.weight : QString());
+    m_status[2]->setText(totals.plateRows > 0 ? totals.outside : QString());
+}
+
+void MainWindow::userSelectedRow(int row)
+{
+    endCorrection();
+    m_state.SelectedRow = row;
+}
+
+void MainWindow::toList(SectionKind kind)
+{
+    SectionPage* p = page(kind);
+    const MessageTable& m = messages();
+    ItemList& list = m_state.itemList;
+    const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
+    const int target = listTargetRow(list, correcting, m_state.SelectedRow);
+
+    if (kind == SectionKind::Plate) {
+        // Plate rows are always appended.
+        if (m_state.plateRecord < 0)
+            return;
+        const PlateRowOutcome out = listPlate(list, m_state.plateRecord, p->selectedEntry(), p->field(0)->text(),
+                                              p->field(1)->text(), ProfileTable::builtIn(), m);
+        for (const QString& message : out.messages)
+            showMessage(message);
+        if (!out.written) {
+            showMessage(out.refusal);
+            return;
+        }
+        const int r = list.NextListRow();
+        list.put(r, out.row);
+        rebuildGrid();
+        if (ShowListTotals(list, m).unreadable)
+            showMessage(m(1));
+        m_state.SelectedRow = r;
+        m_grid->selectListRow(r);
+        return;
+    }
+
+    recompute(kind);
+    // Only a computation that stored values may be listed; otherwise the
+    // row would carry the previous section's values.
+    if (!p->toListButton()->isEnabled())
+        return;
+    SectionListing listing;
+    listing.kind = kind;
+    listing.fields = p->fieldTexts();
+    listing.dataCaption = p->dataBox()->title();
+    listing.angle = p->angle();
+    listing.properties = m_state.properties;
+    listing.overlay = m_state.overlay;
+    listing.units = m_state.units;
+    listing.material = m_materialBar->texts();
+
+    const WriteOutcome out = listSection(target, listing, m);
+    if (!out.written) {
+        if (out.refusal.isEmpty())
+            return;
+        // A refused listing leaves the list as it was (no half-written row).
+        showMessage(out.refusal);
+        m_materialBar->focusField(out.focus);
+        return;
+    }
+    for (const QString& message : out.messages)
+        showMessage(message);
+    m_materialBar->addListItems(out.eItems, out.densityItems, out.poissonItems);
+    list.put(target, out.row);
+    rebuildGrid();
+    m_state.SelectedRow = target;
+    m_grid->selectListRow(target);
+}
+
+void MainWindow::deleteSelectedItems()
+{
+    endCorrection();
+    if (m_state.itemList.isEmpty() || !askYesNo(messages()(59)))
+        return;
+    const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
+    m_state.itemList.removeRows(first, last);
+    rebuildGrid();
+}
+
+void MainWindow::correctSelectedItem()
+{
+    if (m_state.itemList.isEmpty())
+        return;
+    m_state.RowBlinkEnabled = true;
+    m_grid->startBlinking();
+    const int r = listTargetRow(m_state.itemList, true, m_state.SelectedRow);
+    const ListRow& row = m_state.itemList.row(r);
+    // A plate row has no properties to type over; the plate tab lists plates.
+    if (row.isPlate)
+        return;
+    m_privateWindow->startCorrection(correctionTexts(row), correctionStartValues(row));
+    m_privateWindow->show();
+    m_privateWindow->raise();
+}
+
+void MainWindow::endCorrection()
+{
+    if (!m_grid->isBlinking() && !m_state.RowBlinkEnabled && !m_privateWindow->correcting())
+        return;
+    m_state.RowBlinkEnabled = false;
+    m_grid->stopBlinking();
+    m_privateWindow->endCorrection();
+}
+
+// ---------------------------------------------------------------------------
+// Private data and the list editor
+
+void MainWindow::showPrivateDataWindow()
+{
+    endCorrection();
+    m_privateWindow->show();
+    m_privateWindow->raise();
+    m_privateWindow->activateWindow();
+}
+
+void MainWindow::listPrivateItem()
+{
+    ItemList& list = m_state.itemList;
+    const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
+    const int target = listTargetRow(list, correcting, m_state.SelectedRow);
+    // An unchanged correction keeps the row's origin mark.
+    const QString kept =
+        correcting && m_privateWindow->showsCorrectionStart() ? list.row(target).cells[1] : QString();
+    const WriteOutcome out = writePrivateRow(target, m_privateWindow->texts(), m_state.units,
+                                             m_privateWindow->preview(), messages(), kept);
+    if (!out.written) {
+        showMessage(out.refusal);
+        m_privateWindow->focusField(out.focus);
+        return;
+    }
+    for (const QString& message : out.messages)
+        showMessage(message);
+    m_privateWindow->updateMaterialLists(out.eItems, out.densityItems, out.poissonItems);
+    list.put(target, out.row);
+    rebuildGrid();
+    m_state.SelectedRow = target;
+    m_grid->selectListRow(target);
+    rebuildListEditor();
+}
+
+void MainWindow::editList()
+{
+    endCorrection();
+    if (m_state.itemList.isEmpty())
+        return;
+    std::array<int, ListColumns> widths{};
+    for (int c = 0; c < ListColumns; ++c)
+        widths[std::size_t(c)] = c == 1 ? 0 : m_grid->columnWidth(c);
+    m_listEditor->setColumnWidths(widths);
+    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_listEditor->setList(m_state.itemList);
+    m_listEditor->exec();
+}
+
+void MainWindow::rebuildListEditor()
+{
+    if (!m_listEditor->isVisible())
+        return;
+    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_listEditor->setList(m_state.itemList);
+}
+
+void MainWindow::applyEditorOrder(const QList<int>& order)
+{
+    std::vector<int> rows(order.begin(), order.end());
+    bool unchanged = true;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        unchanged = unchanged && rows[i] == int(i) + 1;
+    if (unchanged || !applyItemOrder(m_state.itemList, rows))
+        return;
+    // The selected item, and with it a pending correction, moves along.
+    const auto at = std::find(rows.begin(), rows.end(), m_state.SelectedRow);
+    if (at != rows.end())
+        m_state.SelectedRow = int(at - rows.begin()) + 1;
+    rebuildGrid();
+    m_grid->selectListRow(m_state.SelectedRow);
+}
+
+void MainWindow::deleteEditorItems(const QList<int>& rows)
+{
+    endCorrection();
+    removeItems(m_state.itemList, std::vector<int>(rows.begin(), rows.end()));
+    m_state.SelectedRow = std::clamp(m_state.SelectedRow, 1, std::max(1, m_state.itemList.count()));
+    rebuildGrid();
+    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_listEditor->setList(m_state.itemList);
+}
+
+void MainWindow::correctEditorItem(int row)
+{
+    if (row < 1 || row > m_state.itemList.count())
+        return;
+    endCorrection();
+    m_state.SelectedRow = row;
+    m_grid->selectListRow(row);
+    correctSelectedItem();
+}
+
+// ---------------------------------------------------------------------------
+// Units and requirements
+
+void MainWindow::showUnitsWindow()
+{
+    m_unitsWindow->setUnits(m_state.units);
+    if (m_unitsWindow->exec() == QDialog::Accepted)
+        applyUnits(m_unitsWindow->units());
+}
+
+void MainWindow::showRequirementWindow()
+{
+    m_requirementWindow->refresh();
+    m_requirementWindow->show();
+    m_requirementWindow->raise();
+}
