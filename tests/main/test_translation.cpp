@@ -1,5 +1,6 @@
 #include "languageswitch.h"
 #include "mainwindow.h"
+#include "itemgrid.h"
 #include "progresswindow.h"
 #include "reportwindow.h"
 #include "resultspanelview.h"
@@ -28,7 +29,9 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QListWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -168,6 +171,26 @@ private slots:
         QCOMPARE(m_window->windowTitle(), utf8("Ford\xc3\xadt\xc3\xa1s...."));
         QCOMPARE(m_window->button("TestButton")->text(), utf8("Pr\xc3\xb3""ba"));
         QCOMPARE(m_main->unitsWindow()->defaultBox()->text(), utf8("Alap\xc3\xa9rtelmez\xc3\xa9s"));
+    }
+
+    void gridHeaderCaptionsFitTheirCellsInEveryLanguage()
+    {
+        QTableView* grid = m_main->itemGrid();
+        QHeaderView* header = grid->horizontalHeader();
+        for (int position : {0, 1, 2}) {
+            m_window->chooseLanguage(position);
+            for (int column = 0; column < grid->model()->columnCount(); ++column) {
+                const int width = header->sectionSize(column) - 1;
+                if (width <= 0)
+                    continue; // the hidden column
+                const QString caption = grid->model()->headerData(column, Qt::Horizontal).toString();
+                const QFontMetrics metrics(ItemGridHeader::captionFont(header->font(), caption, width));
+                for (const QString& line : caption.split(QLatin1Char('\n')))
+                    QVERIFY2(metrics.horizontalAdvance(line) <= width,
+                             qPrintable(QStringLiteral("language %1, column %2: %3").arg(position).arg(column).arg(line)));
+            }
+        }
+        m_window->chooseLanguage(0);
     }
 
     void reportColumnItemsChangeLanguageAndKeepTheirStates()
