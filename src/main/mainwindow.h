@@ -233,6 +233,7 @@ private:
     void correctEditorItem(int row);
     // Shows the list again in the list editor when it is open.
     void rebuildListEditor();
+    void putListedRow(int target, const ListRow& row);
 
     MainState m_state;
     CommandActions m_actions{};

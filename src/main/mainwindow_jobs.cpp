@@ -30,12 +30,6 @@
 #include <algorithm>
 
 namespace {
-// The window's texts are English until the language switch arrives.
-const MessageTable& messages()
-{
-    return MessageTable::english();
-}
-
 const QString JobFilter = QStringLiteral("Beam sections *.mvn (*.mvn)");
 
 QStringList itemsOfBox(const QComboBox* box)

@@ -151,7 +151,14 @@ void MainWindow::toList(SectionKind kind)
     for (const QString& message : out.messages)
         showMessage(message);
     m_materialBar->addListItems(out.eItems, out.densityItems, out.poissonItems);
-    list.put(target, out.row);
+    putListedRow(target, out.row);
+}
+
+// A written row goes on the list (appended or over the corrected row), and
+// the grid shows it selected.
+void MainWindow::putListedRow(int target, const ListRow& row)
+{
+    m_state.itemList.put(target, row);
     rebuildGrid();
     m_state.SelectedRow = target;
     m_grid->selectListRow(target);
@@ -221,10 +228,7 @@ void MainWindow::listPrivateItem()
     for (const QString& message : out.messages)
         showMessage(message);
     m_privateWindow->updateMaterialLists(out.eItems, out.densityItems, out.poissonItems);
-    list.put(target, out.row);
-    rebuildGrid();
-    m_state.SelectedRow = target;
-    m_grid->selectListRow(target);
+    putListedRow(target, out.row);
     rebuildListEditor();
 }
 
