@@ -51,13 +51,14 @@ QImage RotatePicture(const QImage& source, int cx, int cy, long double angleRadi
     return out;
 }
 
-void DrawRotatedLabel(QPainter& painter, int cx, int cy, long double angleDegrees, int x, int y, const QString& text)
+QRect rotatedLabelBox(const QFontMetrics& metrics, int cx, int cy, long double angleDegrees, int x, int y,
+                      const QString& text)
 {
     const long double dx = x - cx;
     const long double t = cy - y;
     const long double d = std::sqrt(dx * dx + t * t);
     if (d == 0)
-        return;
+        return {};
     const long double toDegrees = 180.0L / std::numbers::pi_v<long double>;
     long double alpha = std::fabs(std::asin(t / d)) * toDegrees;
     // The direction of the label from the centre, counter-clockwise from +x;
@@ -71,25 +72,63 @@ void DrawRotatedLabel(QPainter& painter, int cx, int cy, long double angleDegree
     if (dx >= 0 && t < 0)
         alpha = 360 - alpha;
     const long double beta = (angleDegrees + alpha) / toDegrees;
-    const QFontMetrics metrics(painter.font());
     const int w = metrics.horizontalAdvance(text);
     const int h = metrics.height();
     const int left = cx + nearest(d * std::cos(beta)) - nearest(w / 2.0L);
     const int top = cy - nearest(d * std::sin(beta)) - nearest(h / 2.0L);
-    const QRect box(left, top, w, h);
+    return {left, top, w, h};
+}
+
+void DrawRotatedLabel(QPainter& painter, int cx, int cy, long double angleDegrees, int x, int y, const QString& text)
+{
+    const QRect box = rotatedLabelBox(QFontMetrics(painter.font()), cx, cy, angleDegrees, x, y, text);
+    if (box.isNull())
+        return;
     painter.fillRect(box, painter.background());
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 namespace {
-void writeText(QPainter& p, int left, int top, const QString& text)
+struct Caption {
+    QPoint topLeft;
+    QString text;
+};
+
+// The axis names (when turned), then the four edge captions and the
+// rotation caption, each with its top-left corner.
+QList<Caption> captions(const MessageTable& messages, int angle, QSize frameSize)
 {
-    const QFontMetrics metrics(p.font());
-    const QRect box(left, top, metrics.horizontalAdvance(text), metrics.height());
-    p.fillRect(box, p.background());
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+    const int W = frameSize.width();
+    const int H = frameSize.height();
+    QList<Caption> list;
+    if (angle != 0) {
+        list.append({{20, nearest(H / 2.0L) - 15}, QStringLiteral("X")});
+        list.append({{W - 20, nearest(H / 2.0L) - 15}, QStringLiteral("X")});
+        list.append({{nearest(W / 2.0L) - 15, 5}, QStringLiteral("Y")});
+        list.append({{nearest(W / 2.0L) - 15, H - 17}, QStringLiteral("Y")});
+    }
+    list.append({{6, 5}, messages(9)});
+    list.append({{6, H - 17}, messages(10)});
+    list.append({{6, 82}, messages(11)});
+    list.append({{W - 35, 82}, messages(12)});
+    list.append({{W - 75, nearest(H * 0.91L)}, messages(13) + QString::number(angle) + messages(14)});
+    return list;
+}
+
+QRect captionBox(const QFontMetrics& metrics, const Caption& c)
+{
+    return {c.topLeft, QSize(metrics.horizontalAdvance(c.text), metrics.height())};
 }
 } // namespace
+
+QList<QRect> overlayCaptionBoxes(const MessageTable& messages, int angle, QSize frameSize)
+{
+    const QFontMetrics metrics(labelFont());
+    QList<QRect> boxes;
+    for (const Caption& c : captions(messages, angle, frameSize))
+        boxes.append(captionBox(metrics, c));
+    return boxes;
+}
 
 QImage RedrawOverlay(const QImage& picture, int angle, const DimensionLabelTable& labels,
                      const MessageTable& messages, QSize frameSize)
@@ -126,17 +165,12 @@ QImage RedrawOverlay(const QImage& picture, int angle, const DimensionLabelTable
                 DrawRotatedLabel(p, cx, cy, angle, x, y, e.text);
         }
     }
-    if (angle != 0) {
-        writeText(p, 20, nearest(H / 2.0L) - 15, QStringLiteral("X"));
-        writeText(p, W - 20, nearest(H / 2.0L) - 15, QStringLiteral("X"));
-        writeText(p, nearest(W / 2.0L) - 15, 5, QStringLiteral("Y"));
-        writeText(p, nearest(W / 2.0L) - 15, H - 17, QStringLiteral("Y"));
+    const QFontMetrics metrics(p.font());
+    for (const Caption& c : captions(messages, angle, frameSize)) {
+        const QRect box = captionBox(metrics, c);
+        p.fillRect(box, p.background());
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop, c.text);
     }
-    writeText(p, 6, 5, messages(9));
-    writeText(p, 6, H - 17, messages(10));
-    writeText(p, 6, 82, messages(11));
-    writeText(p, W - 35, 82, messages(12));
-    writeText(p, W - 75, nearest(H * 0.91L), messages(13) + QString::number(angle) + messages(14));
     return overlay;
 }
 

@@ -3,15 +3,23 @@
 #include "drawing/dimension_label_table.h"
 
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QString>
 
 class MessageTable;
+class QFontMetrics;
 class QPainter;
 
 // A copy of the source turned about (cx, cy) by the angle (counter-clockwise
 // on screen for a positive angle), sampled nearest-neighbour; pixels that map
 // outside the source are white.
 QImage RotatePicture(const QImage& source, int cx, int cy, long double angleRadians);
+
+// The box a label whose unrotated centre is (x, y) takes after turning by
+// the angle about (cx, cy); a null box for a label exactly at the centre.
+QRect rotatedLabelBox(const QFontMetrics& metrics, int cx, int cy, long double angleDegrees, int x, int y,
+                      const QString& text);
 
 // Writes a label whose unrotated centre is (x, y) at its place after turning
 // by the angle about (cx, cy); a label exactly at the centre is not drawn.
@@ -23,6 +31,10 @@ void DrawRotatedLabel(QPainter& painter, int cx, int cy, long double angleDegree
 // the edge and rotation captions. Its size is the frame's client size.
 QImage RedrawOverlay(const QImage& picture, int angle, const DimensionLabelTable& labels,
                      const MessageTable& messages, QSize frameSize = QSize(240, 160));
+
+// Where RedrawOverlay writes its captions on a frame of that size: the axis
+// names when turned, the four edge captions and the rotation caption.
+QList<QRect> overlayCaptionBoxes(const MessageTable& messages, int angle, QSize frameSize = QSize(240, 160));
 
 // The 16-colour copy kept with a listed item.
 QImage toSixteenColours(const QImage& image);

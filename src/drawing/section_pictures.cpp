@@ -12,7 +12,7 @@ const QColor AxisColour(128, 0, 0);
 
 class Sketch {
 public:
-    explicit Sketch(QImage& image) : m_p(&image)
+    Sketch(QImage& image, PictureLayout& layout) : m_p(&image), m_layout(layout)
     {
         m_p.setRenderHint(QPainter::Antialiasing, false);
         QFont font(QStringLiteral("Arial"));
@@ -40,65 +40,91 @@ public:
         m_p.drawPath(shape);
     }
 
+    // Where the letters at the axis ends go: beside the ends of the
+    // horizontal axis (centred on it, or above it where a caption or a value
+    // sits beside the end) and right or left of the vertical axis's ends.
+    enum class Ends { Beside, Above };
+    enum class Side { Right, Left };
+
     // Dash-dot centroidal axes through (x, y) with their letters at both ends.
-    void axes(int x, int y, int left, int right, int top, int bottom, const QString& xName, const QString& yName)
+    void axes(int x, int y, int left, int right, int top, int bottom, const QString& xName, const QString& yName,
+              Ends ends = Ends::Beside, Side bottomSide = Side::Right)
     {
+        m_layout.axisCrossing = QPoint(x, y);
         QPen pen(AxisColour, 1, Qt::DashDotLine);
         m_p.setPen(pen);
         m_p.drawLine(left, y, right, y);
         m_p.drawLine(x, top, x, bottom);
         m_p.setPen(AxisColour);
-        text(left - 9, y - 6, xName);
-        text(right + 2, y - 6, xName);
+        const int endY = ends == Ends::Above ? y - 18 : y - 6;
+        text(left - 9, endY, xName);
+        text(right + 2, endY, xName);
         text(x + 3, top - 2, yName);
-        text(x + 3, bottom - 10, yName);
+        text(bottomSide == Side::Right ? x + 3 : x - 11, bottom - 10, yName);
     }
 
     // Horizontal dimension from x1 to x2 at height y, with extension lines
     // down (or up) to the edge at edgeY.
     void dimH(int x1, int x2, int y, int edgeY, const QString& letter = {}, int letterX = -1)
     {
+        dimH(x1, x2, y, edgeY, edgeY, letter, letterX);
+    }
+
+    // The same with the extension lines from two edges (edge1Y under x1).
+    void dimH(int x1, int x2, int y, int edge1Y, int edge2Y, const QString& letter, int letterX = -1,
+              int letterY = -1)
+    {
         m_p.setPen(QPen(Navy, 1));
         m_p.drawLine(x1, y, x2, y);
-        m_p.drawLine(x1, edgeY, x1, y + (y < edgeY ? -3 : 3));
-        m_p.drawLine(x2, edgeY, x2, y + (y < edgeY ? -3 : 3));
+        m_p.drawLine(x1, edge1Y, x1, y + (y < edge1Y ? -3 : 3));
+        m_p.drawLine(x2, edge2Y, x2, y + (y < edge2Y ? -3 : 3));
         arrow(x1, y, 1, 0);
         arrow(x2, y, -1, 0);
         if (!letter.isEmpty())
-            text(letterX >= 0 ? letterX : x1 + 4, y - 12, letter);
+            text(letterX >= 0 ? letterX : x1 + 4, letterY >= 0 ? letterY : y - 12, letter);
     }
 
     void dimV(int y1, int y2, int x, int edgeX, const QString& letter = {}, int letterY = -1)
     {
+        dimV(y1, y2, x, edgeX, edgeX, letter, letterY);
+    }
+
+    // The same with the extension lines from two edges (edge1X beside y1).
+    void dimV(int y1, int y2, int x, int edge1X, int edge2X, const QString& letter, int letterY = -1)
+    {
         m_p.setPen(QPen(Navy, 1));
         m_p.drawLine(x, y1, x, y2);
-        m_p.drawLine(edgeX, y1, x + (x < edgeX ? -3 : 3), y1);
-        m_p.drawLine(edgeX, y2, x + (x < edgeX ? -3 : 3), y2);
+        m_p.drawLine(edge1X, y1, x + (x < edge1X ? -3 : 3), y1);
+        m_p.drawLine(edge2X, y2, x + (x < edge2X ? -3 : 3), y2);
         arrow(x, y1, 0, 1);
         arrow(x, y2, 0, -1);
         if (!letter.isEmpty())
-            text(x + (x < edgeX ? -12 : 4), letterY >= 0 ? letterY : y1 + 2, letter);
+            text(x + (x < edge1X ? -12 : 4), letterY >= 0 ? letterY : y1 + 2, letter);
     }
 
-    // A thickness mark: two arrows pointing at the faces from outside.
-    void thicknessH(int x1, int x2, int y, const QString& letter = {})
+    // A thickness mark: two arrows pointing at the faces from outside, the
+    // line running on by `before` and `after` pixels; the letter at
+    // (letterX, letterY).
+    void thicknessH(int x1, int x2, int y, const QString& letter = {}, int letterX = 0, int letterY = 0,
+                    int before = 12, int after = 12)
     {
         m_p.setPen(QPen(Navy, 1));
-        m_p.drawLine(x1 - 12, y, x2 + 12, y);
+        m_p.drawLine(x1 - before, y, x2 + after, y);
         arrow(x1, y, -1, 0);
         arrow(x2, y, 1, 0);
         if (!letter.isEmpty())
-            text(x2 + 14, y - 6, letter);
+            text(letterX, letterY, letter);
     }
 
-    void thicknessV(int y1, int y2, int x, const QString& letter = {})
+    void thicknessV(int y1, int y2, int x, const QString& letter = {}, int letterX = 0, int letterY = 0,
+                    int before = 12, int after = 12)
     {
         m_p.setPen(QPen(Navy, 1));
-        m_p.drawLine(x, y1 - 12, x, y2 + 12);
+        m_p.drawLine(x, y1 - before, x, y2 + after);
         arrow(x, y1, 0, -1);
         arrow(x, y2, 0, 1);
         if (!letter.isEmpty())
-            text(x + 3, y1 - 14, letter);
+            text(letterX, letterY, letter);
     }
 
     // A wall mark along a radius: arrows pointing at the inner and outer
@@ -128,6 +154,8 @@ public:
     void text(int x, int y, const QString& s)
     {
         m_p.drawText(QRect(x, y, 40, 14), Qt::AlignLeft | Qt::AlignTop, s);
+        const QFontMetrics metrics(m_p.font());
+        m_layout.letters.append({s, metrics.boundingRect(QRect(x, y, 40, 14), Qt::AlignLeft | Qt::AlignTop, s)});
     }
 
     QPainter& painter() { return m_p; }
@@ -146,6 +174,7 @@ private:
     }
 
     QPainter m_p;
+    PictureLayout& m_layout;
 };
 
 QPainterPath rect(int x, int y, int w, int h)
@@ -194,7 +223,8 @@ void drawCircHollow(Sketch& s)
 void drawRectSolid(Sketch& s)
 {
     s.material(rect(80, 40, 80, 80));
-    s.axes(120, 80, 65, 175, 32, 128, "X", "Y");
+    // The right axis end stops short of the height's value at (192, 82).
+    s.axes(120, 80, 65, 168, 32, 128, "X", "Y");
     s.dimH(80, 160, 26, 40, "A", 84);
     s.dimV(40, 120, 182, 160, "B", 44);
 }
@@ -208,46 +238,59 @@ void drawCircSolid(Sketch& s)
     s.dimH(65, 175, 20, 88, Diameter, 72);
 }
 
+// The turning pictures have their centroidal axes cross at the picture's
+// centre (120, 80), the point the overlay turns them about.
+
 void drawFlatBar(Sketch& s)
 {
-    s.material(rect(40, 80, 160, 26));
-    s.axes(120, 93, 28, 212, 60, 122, "x", "y");
-    s.dimH(40, 200, 48, 80, "A", 46);
-    s.dimV(80, 106, 212, 200, "B", 82);
+    s.material(rect(40, 67, 160, 26));
+    // Axis letters above the ends: the right end meets the "RIGHT" caption.
+    s.axes(120, 80, 28, 206, 54, 106, "x", "y", Sketch::Ends::Above);
+    s.dimH(40, 200, 48, 67, "A", 46);
+    // The height at the right end; its line runs on down to the thickness
+    // value written beside it under the "RIGHT" caption.
+    s.dimV(67, 93, 212, 200, "B", 50);
+    s.leader(212, 93, 212, 104);
 }
 
 void drawL(Sketch& s)
 {
-    // Long leg upright on the left, the other along the bottom to the right.
-    s.material(polygon({{70, 20}, {84, 20}, {84, 108}, {190, 108}, {190, 122}, {70, 122}}));
-    s.axes(95, 97, 60, 200, 12, 132, "x", "y");
-    s.dimV(20, 122, 40, 70);
-    s.dimH(70, 190, 146, 122);
-    s.dimH(95, 190, 130, 122); // centroid to the tip of the level leg
-    s.dimV(20, 97, 66, 70);    // centroid to the tip of the upright leg
-    s.thicknessH(70, 84, 32);
+    // Long leg upright on the left, the other along the bottom to the right;
+    // heel at (94, 106), legs 92 long and 14 thick, so that the centroid
+    // (28 from the outer faces) lies at the picture's centre.
+    s.material(polygon({{94, 14}, {108, 14}, {108, 92}, {186, 92}, {186, 106}, {94, 106}}));
+    s.axes(120, 80, 66, 192, 8, 152, "x", "y");
+    s.dimV(14, 106, 50, 94);              // leg P, its value at (50, 49)
+    s.dimV(14, 80, 78, 94, 108, QString()); // tip of P to the centroid, value at (78, 44)
+    s.dimH(94, 186, 135, 106);              // leg Q, value at (122, 135)
+    s.dimH(120, 186, 119, 80, 106, QString()); // centroid to the tip of Q, value at (138, 119)
+    s.thicknessH(94, 108, 26, {}, 0, 0, 10, 10);
 }
 
 void drawT(Sketch& s)
 {
-    s.material(polygon({{112, 25}, {128, 25}, {128, 100}, {190, 100}, {190, 115}, {50, 115}, {50, 100}, {112, 100}}));
-    s.axes(120, 88, 38, 202, 12, 124, "x", "y");
-    s.dimV(25, 115, 76, 50, "B", 28);
-    s.dimH(50, 190, 136, 115, "A", 54);
-    s.dimV(25, 88, 170, 128);
-    s.thicknessH(112, 128, 32, "V1");
-    s.thicknessV(100, 115, 93, "V2");
+    // Stem 16 wide from y 15 to the flange, flange 100 by 18: the centroid
+    // lies on the picture's centre line.
+    s.material(polygon({{112, 15}, {128, 15}, {128, 90}, {170, 90}, {170, 108}, {70, 108}, {70, 90}, {112, 90}}));
+    s.axes(120, 80, 50, 192, 8, 150, "x", "y");
+    s.dimV(15, 108, 64, 112, 70, "B", 20);         // height, value at (64, 70)
+    s.dimH(70, 170, 125, 108, 108, "A", 74, 127);  // flange width, value at (120, 125)
+    s.dimV(15, 80, 175, 128);                      // stem tip to the centroid, value at (175, 62)
+    // Stem thickness under its value at (140, 26), flange thickness under
+    // its value at (93, 61).
+    s.thicknessH(112, 128, 38, "V1", 86, 31);
+    s.thicknessV(90, 108, 93, "V2", 78, 110, 22, 12);
 }
 
 void drawUSingle(Sketch& s)
 {
-    s.material(polygon({{90, 25}, {170, 25}, {170, 37}, {102, 37}, {102, 123}, {170, 123}, {170, 135}, {90, 135}}));
-    s.axes(112, 80, 62, 190, 14, 146, "x", "y");
-    s.dimV(25, 135, 70, 90, "B", 28);
-    s.dimH(90, 170, 148, 135, "A", 94);
-    s.dimH(112, 170, 56, 37);
-    s.thicknessH(90, 102, 93, "V1");
-    s.thicknessV(25, 37, 180, "V2");
+    s.material(polygon({{98, 25}, {178, 25}, {178, 37}, {110, 37}, {110, 123}, {178, 123}, {178, 135}, {98, 135}}));
+    s.axes(120, 80, 70, 192, 14, 145, "x", "y");
+    s.dimV(25, 135, 78, 98, "B", 28);
+    s.dimH(98, 178, 148, 135, "A", 102);
+    s.dimH(120, 178, 56, 37);
+    s.thicknessH(98, 110, 93, "V1", 124, 87);
+    s.thicknessV(25, 37, 188, "V2", 191, 11);
 }
 
 void drawUBox(Sketch& s)
@@ -258,11 +301,12 @@ void drawUBox(Sketch& s)
     s.material(box);
     s.outline(polygon({{120, 25}, {120, 37}})); // the joint of the two channels
     s.outline(polygon({{120, 123}, {120, 135}}));
-    s.axes(120, 80, 50, 190, 14, 146, "X", "Y");
+    s.axes(120, 80, 38, 190, 14, 146, "X", "Y", Sketch::Ends::Above); // left letter beyond the height line
     s.dimV(25, 135, 48, 70, "B", 28);
-    s.dimH(70, 170, 146, 135, "A", 74);
-    s.thicknessH(70, 82, 95, "V1");
-    s.thicknessV(25, 37, 100, "V2");
+    s.dimH(70, 170, 146, 135, 135, "A", 150, 133);
+    // The letters inside the box, clear of the values beside the marks.
+    s.thicknessH(70, 82, 95, "V1", 83, 103);
+    s.thicknessV(25, 37, 100, "V2", 103, 40);
 }
 
 void drawUPair(Sketch& s)
@@ -270,22 +314,22 @@ void drawUPair(Sketch& s)
     s.material(polygon({{60, 30}, {180, 30}, {180, 42}, {126, 42}, {126, 118}, {180, 118}, {180, 130},
                         {60, 130}, {60, 118}, {114, 118}, {114, 42}, {60, 42}}));
     s.outline(polygon({{120, 42}, {120, 118}})); // the backs of the two webs
-    s.axes(120, 80, 45, 195, 20, 142, "X", "Y");
-    s.dimH(120, 180, 18, 30, "A", 150);
+    s.axes(120, 80, 48, 192, 20, 142, "X", "Y", Sketch::Ends::Above);
+    s.dimH(120, 180, 12, 30, 30, "A", 183, 5);
     s.dimV(30, 130, 50, 60, "B", 32);
-    s.thicknessH(114, 126, 94, "V1");
-    s.thicknessV(30, 42, 196, "V2");
+    s.thicknessH(114, 126, 94, "V1", 86, 88);
+    s.thicknessV(30, 42, 196, "V2", 199, 16);
 }
 
 void drawI(Sketch& s)
 {
-    s.material(polygon({{70, 25}, {170, 25}, {170, 37}, {126, 37}, {126, 113}, {170, 113}, {170, 125},
-                        {70, 125}, {70, 113}, {114, 113}, {114, 37}, {70, 37}}));
-    s.axes(120, 75, 55, 185, 14, 136, "X", "Y");
-    s.dimH(70, 170, 140, 125, "A", 74);
-    s.dimV(25, 125, 52, 70, "B", 28);
-    s.thicknessV(25, 37, 180, "V2");
-    s.thicknessH(114, 126, 95, "V1");
+    s.material(polygon({{70, 30}, {170, 30}, {170, 42}, {126, 42}, {126, 118}, {170, 118}, {170, 130},
+                        {70, 130}, {70, 118}, {114, 118}, {114, 42}, {70, 42}}));
+    s.axes(120, 80, 45, 185, 17, 141, "X", "Y", Sketch::Ends::Above);
+    s.dimH(70, 170, 145, 130, "A", 74);
+    s.dimV(30, 130, 52, 70, "B", 33);
+    s.thicknessV(30, 42, 180, "V2", 183, 16);
+    s.thicknessH(114, 126, 100, "V1", 86, 94);
 }
 
 void drawPlate(Sketch& s)
@@ -296,11 +340,11 @@ void drawPlate(Sketch& s)
     s.dimV(25, 125, 168, 160, "b", 30);
 }
 
-QImage draw(PictureKind kind)
+QImage draw(PictureKind kind, PictureLayout& layout)
 {
     QImage image(PictureWidth, PictureHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
-    Sketch s(image);
+    Sketch s(image, layout);
     switch (kind) {
     case PictureKind::RectHollow: drawRectHollow(s); break;
     case PictureKind::CircHollow: drawCircHollow(s); break;
@@ -316,6 +360,24 @@ QImage draw(PictureKind kind)
     case PictureKind::I: drawI(s); break;
     }
     return image;
+}
+
+struct Drawn {
+    QImage image;
+    PictureLayout layout;
+};
+
+// All twelve are drawn together on first use; the static's initialisation
+// is what makes a first use from several threads at once safe.
+const Drawn& drawn(PictureKind kind)
+{
+    static const std::array<Drawn, PictureKindCount> pictures = [] {
+        std::array<Drawn, PictureKindCount> all;
+        for (int k = 0; k < PictureKindCount; ++k)
+            all[std::size_t(k)].image = draw(PictureKind(k), all[std::size_t(k)].layout);
+        return all;
+    }();
+    return pictures[std::size_t(kind)];
 }
 } // namespace
 
@@ -341,11 +403,12 @@ PictureKind pictureFor(SectionKind kind, UArrangement arrangement)
 
 const QImage& sectionPicture(PictureKind kind)
 {
-    static std::array<QImage, PictureKindCount> pictures;
-    QImage& picture = pictures[std::size_t(kind)];
-    if (picture.isNull())
-        picture = draw(kind);
-    return picture;
+    return drawn(kind).image;
+}
+
+const PictureLayout& pictureLayout(PictureKind kind)
+{
+    return drawn(kind).layout;
 }
 
 QImage platePicture(bool chosen, const QString& length1, const QString& length2)

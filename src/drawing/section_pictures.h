@@ -3,6 +3,9 @@
 #include "base/section_kind.h"
 
 #include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
 
 // The twelve section pictures: the ten kinds, the U in its three arrangements.
 enum class PictureKind {
@@ -27,6 +30,20 @@ inline constexpr int PictureHeight = 160;
 enum class UArrangement { Single, Box, Pair };
 
 PictureKind pictureFor(SectionKind kind, UArrangement arrangement = UArrangement::Single);
+
+// Where a picture put its texts and its axes: the box of every letter it
+// writes (dimension and axis letters) and the point where its centroidal
+// axes cross. A picture that turns has its axes crossing at the picture's
+// centre, the point it turns about.
+struct PictureLetter {
+    QString text;
+    QRect box;
+};
+struct PictureLayout {
+    QPoint axisCrossing;
+    QList<PictureLetter> letters;
+};
+const PictureLayout& pictureLayout(PictureKind kind);
 
 // Drawn once, on first use: white ground, navy outlines, hatched material,
 // dash-dot centroidal axes and dimension lines with their letters, no values.

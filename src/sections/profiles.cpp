@@ -418,16 +418,20 @@ ChannelResult channelEntry(const QString& entry, const FourFields& fields, Chann
     switch (out.arrangement) {
     case ChannelArrangement::Single:
         result.panel.write(PanelRow::LabelX, PanelRow::Extra, m(65) + e + QStringLiteral(" mm"));
-        // The web thickness right of its letter V1 (at x 116..128).
-        result.labels = {{123, 148, bText}, {80, 65, hText}, {164, 54, e}, {148, 93, oneDecimal(tw)},
-                         {165, 16, oneDecimal(tf)}};
+        // The channel is drawn with its centroid at the picture's centre:
+        // the values sit on their lines, the web thickness right of its
+        // letter V1, the width clear of the axis letter at the bottom.
+        result.labels = {{142, 148, bText}, {80, 65, hText}, {172, 54, e}, {156, 93, oneDecimal(tw)},
+                         {173, 16, oneDecimal(tf)}};
         break;
     case ChannelArrangement::Box:
-        result.labels = {{121, 144, formatFixed(2 * B, 2)}, {60, 80, hText}, {107, 95, oneDecimal(tw)},
+        // The total width left of the axis letter at the bottom.
+        result.labels = {{96, 146, formatFixed(2 * B, 2)}, {60, 80, hText}, {107, 95, oneDecimal(tw)},
                          {97, 16, oneDecimal(tf)}};
         break;
     case ChannelArrangement::Pair:
-        result.labels = {{121, 16, formatFixed(2 * B, 2)}, {64, 82, hText}, {145, 94, oneDecimal(tw)},
+        // The total width on its line above, right of the axis letter.
+        result.labels = {{150, 12, formatFixed(2 * B, 2)}, {64, 82, hText}, {145, 94, oneDecimal(tw)},
                          {187, 42, oneDecimal(tf)}};
         break;
     }
