@@ -3,6 +3,7 @@
 #include "settings/message_table.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -110,8 +111,14 @@ QList<Caption> captions(const MessageTable& messages, int angle, QSize frameSize
     list.append({{6, 5}, messages(9)});
     list.append({{6, H - 17}, messages(10)});
     list.append({{6, 82}, messages(11)});
-    list.append({{W - 35, 82}, messages(12)});
-    list.append({{W - 75, nearest(H * 0.91L)}, messages(13) + QString::number(angle) + messages(14)});
+    // "RIGHT" at 35 pixels from the right edge, or further left when longer.
+    const QFontMetrics metrics(labelFont());
+    list.append({{std::max(0, std::min(W - 35, W - 1 - metrics.horizontalAdvance(messages(12)))), 82}, messages(12)});
+    // The rotation caption 75 pixels from the right edge, or further left
+    // when longer (three-digit angles, longer languages).
+    const QString rotation = messages(13) + QString::number(angle) + messages(14);
+    const int rotationWidth = metrics.horizontalAdvance(rotation);
+    list.append({{std::max(0, std::min(W - 75, W - 1 - rotationWidth)), nearest(H * 0.91L)}, rotation});
     return list;
 }
 

@@ -200,7 +200,7 @@ void drawRectHollow(Sketch& s)
     ring.addRect(80, 50, 80, 60);
     ring.setFillRule(Qt::OddEvenFill);
     s.material(ring);
-    s.axes(120, 80, 55, 185, 32, 128, "X", "Y");
+    s.axes(120, 80, 55, 183, 32, 128, "X", "Y");
     s.dimH(70, 170, 24, 40, "A", 74);
     s.dimV(40, 120, 196, 170, "B", 44);
     s.thicknessH(70, 80, 112);
@@ -214,7 +214,7 @@ void drawCircHollow(Sketch& s)
     ring.addEllipse(QPointF(120, 85), 48, 48);
     ring.setFillRule(Qt::OddEvenFill);
     s.material(ring);
-    s.axes(120, 85, 52, 188, 22, 148, "X", "Y");
+    s.axes(120, 85, 52, 182, 22, 148, "X", "Y");
     s.dimH(62, 178, 16, 85, Diameter, 68);
     // Wall mark at the lower left, across the ring.
     s.radialMark(120, 85, 48, 58, 225);
@@ -234,12 +234,14 @@ void drawCircSolid(Sketch& s)
     QPainterPath disc;
     disc.addEllipse(QPointF(120, 88), 55, 55);
     s.material(disc);
-    s.axes(120, 88, 55, 185, 28, 150, "X", "Y");
+    s.axes(120, 88, 55, 183, 28, 150, "X", "Y");
     s.dimH(65, 175, 20, 88, Diameter, 72);
 }
 
 // The turning pictures have their centroidal axes cross at the picture's
-// centre (120, 80), the point the overlay turns them about.
+// centre (120, 80), the point the overlay turns them about. Letters at the
+// right end of a horizontal axis stay left of x 194 or above y 82, where the
+// longest "RIGHT" caption (Dutch) begins.
 
 void drawFlatBar(Sketch& s)
 {
@@ -259,7 +261,7 @@ void drawL(Sketch& s)
     // heel at (94, 106), legs 92 long and 14 thick, so that the centroid
     // (28 from the outer faces) lies at the picture's centre.
     s.material(polygon({{94, 14}, {108, 14}, {108, 92}, {186, 92}, {186, 106}, {94, 106}}));
-    s.axes(120, 80, 66, 192, 8, 152, "x", "y");
+    s.axes(120, 80, 66, 192, 8, 152, "x", "y", Sketch::Ends::Above);
     s.dimV(14, 106, 50, 94);              // leg P, its value at (50, 49)
     s.dimV(14, 80, 78, 94, 108, QString()); // tip of P to the centroid, value at (78, 44)
     s.dimH(94, 186, 135, 106);              // leg Q, value at (122, 135)
@@ -272,7 +274,7 @@ void drawT(Sketch& s)
     // Stem 16 wide from y 15 to the flange, flange 100 by 18: the centroid
     // lies on the picture's centre line.
     s.material(polygon({{112, 15}, {128, 15}, {128, 90}, {170, 90}, {170, 108}, {70, 108}, {70, 90}, {112, 90}}));
-    s.axes(120, 80, 50, 192, 8, 150, "x", "y");
+    s.axes(120, 80, 50, 192, 8, 150, "x", "y", Sketch::Ends::Above);
     s.dimV(15, 108, 64, 112, 70, "B", 20);         // height, value at (64, 70)
     s.dimH(70, 170, 125, 108, 108, "A", 74, 127);  // flange width, value at (120, 125)
     s.dimV(15, 80, 175, 128);                      // stem tip to the centroid, value at (175, 62)
@@ -285,7 +287,7 @@ void drawT(Sketch& s)
 void drawUSingle(Sketch& s)
 {
     s.material(polygon({{98, 25}, {178, 25}, {178, 37}, {110, 37}, {110, 123}, {178, 123}, {178, 135}, {98, 135}}));
-    s.axes(120, 80, 70, 192, 14, 145, "x", "y");
+    s.axes(120, 80, 70, 192, 14, 145, "x", "y", Sketch::Ends::Above);
     s.dimV(25, 135, 78, 98, "B", 28);
     s.dimH(98, 178, 148, 135, "A", 102);
     s.dimH(120, 178, 56, 37);

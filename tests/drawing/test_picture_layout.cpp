@@ -77,16 +77,23 @@ TEST(PictureLayout, LettersAndCaptionsStayInsideThePicture)
         for (const PictureLetter& letter : pictureLayout(PictureKind(p)).letters)
             EXPECT_TRUE(frame.contains(letter.box))
                 << "picture " << p << " letter " << describe(letter.box).toStdString();
-    const QList<QRect> captions = overlayCaptionBoxes(MessageTable::english(), 0);
-    for (const QRect& caption : captions)
-        EXPECT_TRUE(frame.contains(caption)) << describe(caption).toStdString();
-    // No letter of a picture lies under an edge caption.
-    for (int p = 0; p < PictureKindCount; ++p)
-        for (const PictureLetter& letter : pictureLayout(PictureKind(p)).letters)
-            for (const QRect& caption : captions)
-                EXPECT_FALSE(letter.box.intersects(caption))
-                    << "picture " << p << " letter " << letter.text.toStdString() << " under caption "
-                    << describe(caption).toStdString();
+    // Whole in every built-in language, whatever the angle.
+    for (int language = 0; language < 3; ++language)
+        for (int angle : {0, 7, 45, 180, 359})
+            for (const QRect& caption : overlayCaptionBoxes(MessageTable::forLanguage(language), angle))
+                EXPECT_TRUE(frame.contains(caption))
+                    << "language " << language << " angle " << angle << " " << describe(caption).toStdString();
+    // No letter of a picture lies under an edge caption, in any language.
+    for (int language = 0; language < 3; ++language) {
+        const QList<QRect> captions = overlayCaptionBoxes(MessageTable::forLanguage(language), 0);
+        for (int p = 0; p < PictureKindCount; ++p)
+            for (const PictureLetter& letter : pictureLayout(PictureKind(p)).letters)
+                for (const QRect& caption : captions)
+                    EXPECT_FALSE(letter.box.intersects(caption))
+                        << "language " << language << " picture " << p << " letter " << letter.text.toStdString()
+                        << " " << describe(letter.box).toStdString() << " under caption "
+                        << describe(caption).toStdString();
+    }
 }
 
 // Every label that any catalogue row or custom section puts on the unturned
