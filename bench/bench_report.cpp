@@ -92,6 +92,16 @@ void PageOf250Items(benchmark::State& state)
 }
 BENCHMARK(PageOf250Items)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The 16-colour row pictures spelled out in full colour, on one thread.
+void ColoursOf250Pictures(benchmark::State& state)
+{
+    const ItemList& list = fullList();
+    for (auto _ : state)
+        for (int r = 1; r <= list.count(); ++r)
+            benchmark::DoNotOptimize(reportPicture(list.row(r)));
+}
+BENCHMARK(ColoursOf250Pictures)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -60,11 +60,15 @@ bool parallelItems(std::size_t count, Work&& work, std::vector<Result>& results,
                     failure = std::current_exception();
                 stop = true;
             }
+            bool wake;
             {
                 std::lock_guard lock(mutex);
                 ++finished;
+                // Without progress to report, the caller only waits for the end.
+                wake = progress || finished == count || stop.load();
             }
-            finishedSignal.notify_one();
+            if (wake)
+                finishedSignal.notify_one();
         }
     };
 

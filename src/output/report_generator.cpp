@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <thread>
 
 namespace {
 
@@ -27,12 +28,16 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
 
 // The pictures are made again by every report, so they are written straight
 // into place: a synced replacement per picture would cost more than encoding.
+// An existing picture is overwritten and then cut to the new length rather
+// than truncated first: freeing and reallocating its blocks on every report
+// costs ten times the writing itself on some file systems.
 bool writePicture(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::ReadWrite))
         return false;
-    const bool complete = file.write(bytes) == bytes.size();
+    bool complete = file.write(bytes) == bytes.size();
+    complete = file.resize(bytes.size()) && complete;
     file.close();
     return complete && file.error() == QFileDevice::NoError;
 }
@@ -87,15 +92,17 @@ ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list,
     const auto picturePath = [&](std::size_t i) {
         return reportFilePath(folder, QStringLiteral("kep%1.jpg").arg(i + 1));
     };
+    // The page is put together beside the pictures and written after them.
+    QByteArray pageBytes;
+    std::jthread pageBuilder([&] { pageBytes = reportPage(list, input); });
     const bool finished = parallelItems<char>(
         count,
         [&](std::size_t i) -> char {
             const QByteArray jpeg = encodeJpeg(reportPicture(list.row(int(i) + 1)));
             return !jpeg.isEmpty() && writePicture(picturePath(i), jpeg);
         },
-        written, [&](std::size_t finished, std::size_t total) {
-            return progress ? progress(finished, total) : true;
-        });
+        written, progress);
+    pageBuilder.join();
     if (!finished)
         return outcome; // stopped on request: no file failed
     for (std::size_t i = 0; i < count; ++i) {
@@ -105,7 +112,7 @@ ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list,
         }
     }
     const QString page = reportFilePath(folder, reportPageFileName());
-    if (!writeWhole(page, reportPage(list, input))) {
+    if (!writeWhole(page, pageBytes)) {
         outcome.failedPath = page;
         return outcome;
     }

