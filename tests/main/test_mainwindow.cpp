@@ -1,4 +1,5 @@
 #include "helpwindow.h"
+#include "main_window_helpers.h"
 #include "itemgriddelegate.h"
 #include "materialbar.h"
 #include "sectionpage.h"
@@ -45,12 +46,6 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
-{
-    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
 struct RecordingShell : DesktopShell {
     QStringList opened;
     bool opens = false; // whether a launcher takes the page
@@ -85,45 +80,13 @@ class MainWindowTest : public QObject {
                 return line.colour;
         return PanelColour::Grey;
     }
-    // Shows the kind's tab and selects an entry of its tree (the first, the
-    // typed dimensions, when none is named).
-    QTreeWidget* select(SectionKind kind, const QString& entry = {})
-    {
-        window().tabBar()->setCurrentIndex(int(kind));
-        QTreeWidget* tree = window().tree(kind);
-        tree->setCurrentItem(entry.isEmpty() ? tree->topLevelItem(0) : findItem(tree, entry));
-        return tree;
-    }
     void clickToList(SectionKind kind) { QTest::mouseClick(window().toListButton(kind), Qt::LeftButton); }
-    void listRectTubes(const QStringList& sizes)
-    {
-        for (const QString& size : sizes) {
-            select(SectionKind::RectHollow, size);
-            clickToList(SectionKind::RectHollow);
-        }
-    }
     void listPlate(const QString& entry = QStringLiteral("1 mm steel plate"))
     {
-        select(SectionKind::Plate, entry);
+        selectEntry(window(), SectionKind::Plate, entry);
         window().field(SectionKind::Plate, 0)->setText("1000");
         window().field(SectionKind::Plate, 1)->setText("2000");
         clickToList(SectionKind::Plate);
-    }
-    void clickCell(int row, int column, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTableView* grid = window().itemGrid();
-        const QModelIndex index = grid->model()->index(row, column);
-        grid->scrollTo(index);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(index).center());
-    }
-    // Picks unit choices (units window row, choice) and applies them as OK does.
-    void applyUnits(std::initializer_list<std::pair<int, int>> choices)
-    {
-        UnitsWindow* units = window().unitsWindow();
-        units->setUnits(window().state().units);
-        for (const auto& [row, choice] : choices)
-            units->choose(row, choice);
-        window().applyUnits(units->units());
     }
     void answerYes() { window().askYesNo = [](const QString&) { return true; }; }
     QString cell(int row, int column) { return window().itemList().row(row).cells[std::size_t(column)]; }
@@ -186,7 +149,7 @@ private slots:
     void catalogueTubeComputes()
     {
         window().start();
-        select(SectionKind::RectHollow, "40x20x3");
+        selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         QCOMPARE(panelValue(SectionKind::RectHollow, 22), QStringLiteral("2.54 [Kg/m]"));
         QCOMPARE(panelValue(SectionKind::RectHollow, 48), QStringLiteral("1.89 [cm4]"));
         QVERIFY(window().toListButton(SectionKind::RectHollow)->isEnabled());
@@ -213,33 +176,33 @@ private slots:
             {SectionKind::Plate, "0.5 mm steel plate", 22, "3.925 Kg/m2", "Steel plates"},
         };
         for (const auto& c : cases) {
-            select(c.kind, c.entry);
+            selectEntry(window(), c.kind, c.entry);
             QVERIFY2(window().sectionPanel(c.kind)->isVisible(), c.entry);
             QCOMPARE(panelValue(c.kind, c.y), QString::fromLatin1(c.value));
             QVERIFY2(window().toListButton(c.kind)->isEnabled() || c.kind == SectionKind::Plate, c.entry);
-            select(c.kind, c.heading);
+            selectEntry(window(), c.kind, c.heading);
             QVERIFY2(!window().toListButton(c.kind)->isEnabled(), c.heading);
             QVERIFY2(window().resultsPanel(c.kind)->panel().isEmpty(), c.heading);
         }
-        select(SectionKind::FlatBar, "R. section 10x3");
+        selectEntry(window(), SectionKind::FlatBar, "R. section 10x3");
         QCOMPARE(window().dataBox(SectionKind::FlatBar)->title(), QStringLiteral("R. section 10x3"));
-        select(SectionKind::L, "L section 30x45x5");
+        selectEntry(window(), SectionKind::L, "L section 30x45x5");
         QCOMPARE(window().resultsPanel(SectionKind::L)->panel().lines().back().label,
                  QStringLiteral("e /Centroid/: e1=29.7 e2=22.3 mm"));
         // The plate has no rotation; its length fields open with an entry.
-        select(SectionKind::Plate, "0.5 mm steel plate");
+        selectEntry(window(), SectionKind::Plate, "0.5 mm steel plate");
         QCOMPARE(window().rotationCaption()->text(), QStringLiteral("0 degrees"));
         QVERIFY(!window().rotateButton()->isEnabled());
         QVERIFY(window().field(SectionKind::Plate, 0)->isEnabled());
         QVERIFY(window().plateRecord() >= 0);
-        select(SectionKind::Plate, "Steel plates");
+        selectEntry(window(), SectionKind::Plate, "Steel plates");
         QVERIFY(!window().field(SectionKind::Plate, 0)->isEnabled());
     }
 
     void customTubeFiltersAndRecomputes()
     {
         window().start();
-        select(SectionKind::RectHollow);
+        selectEntry(window(), SectionKind::RectHollow);
         QLineEdit* a = window().field(SectionKind::RectHollow, 0);
         QVERIFY(a->isEnabled());
         QCOMPARE(a->text(), QStringLiteral("20"));
@@ -258,7 +221,7 @@ private slots:
     void holdingAKeyComputesOnceAtRelease()
     {
         window().start();
-        QTreeWidget* tree = select(SectionKind::RectHollow, "40x20x3");
+        QTreeWidget* tree = selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         tree->expandAll();
         const QString before = panelValue(SectionKind::RectHollow, 48);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
@@ -277,7 +240,7 @@ private slots:
         // Tab moved the focus: the key comes up on the E modulus box.
         QTest::keyRelease(window().eModulusBox(), Qt::Key_Tab);
         QVERIFY(window().state().TreeUpdateEnabled);
-        select(SectionKind::RectHollow, "60x60x5");
+        selectEntry(window(), SectionKind::RectHollow, "60x60x5");
         QCOMPARE(window().dataBox(SectionKind::RectHollow)->title(),
                  QStringLiteral("60x60x5 Rectangular hollow section"));
         clickToList(SectionKind::RectHollow);
@@ -307,7 +270,7 @@ private slots:
     void pipeTabRecomputesCustomWithoutChangingText()
     {
         window().start();
-        select(SectionKind::CircHollow);
+        selectEntry(window(), SectionKind::CircHollow);
         QLineEdit* d = window().field(SectionKind::CircHollow, 0);
         QCOMPARE(d->text(), QStringLiteral("22"));
         window().tabBar()->setCurrentIndex(0);
@@ -322,7 +285,7 @@ private slots:
     void eachTabKeepsItsOwnAngle()
     {
         window().start();
-        select(SectionKind::RectHollow, "40x20x3");
+        selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         const QString ix0 = panelValue(SectionKind::RectHollow, 48);
         const QString iy0 = panelValue(SectionKind::RectHollow, 61);
         QString answer = "90";
@@ -360,7 +323,7 @@ private slots:
     void uArrangementBoxesActAsOneChoice()
     {
         window().start();
-        select(SectionKind::U);
+        selectEntry(window(), SectionKind::U);
         QCOMPARE(window().dataBox(SectionKind::U)->title(), QStringLiteral("U 40x10x(3x3) section"));
         QButtonGroup* boxes = window().uArrangement();
         QVERIFY(boxes->button(0)->isEnabled());
@@ -379,7 +342,7 @@ private slots:
     void toListWritesTheRowWithItsPicture()
     {
         window().start();
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         QCOMPARE(window().itemList().count(), 1);
         const ListRow& row = window().itemList().row(1);
         QCOMPARE(row.cells[0], QStringLiteral("1"));
@@ -404,14 +367,14 @@ private slots:
         window().start();
         // A square tube with a wall of half its width is solid: the button
         // is on, the listing refuses it.
-        select(SectionKind::RectHollow);
+        selectEntry(window(), SectionKind::RectHollow);
         window().field(SectionKind::RectHollow, 2)->setText("10");
         QVERIFY(window().toListButton(SectionKind::RectHollow)->isEnabled());
         clickToList(SectionKind::RectHollow);
         QCOMPARE(m_messages, QStringList{"Error wrong data !"});
         QVERIFY(window().itemList().isEmpty());
         // A pipe of zero size: the button goes off and a direct call lists nothing.
-        select(SectionKind::CircHollow);
+        selectEntry(window(), SectionKind::CircHollow);
         QVERIFY(window().toListButton(SectionKind::CircHollow)->isEnabled());
         window().field(SectionKind::CircHollow, 1)->setText("0.0");
         window().field(SectionKind::CircHollow, 0)->setText("0.0");
@@ -423,9 +386,9 @@ private slots:
     void deleteAsksThenRemovesExactlyTheSelectedRows()
     {
         window().start();
-        listRectTubes({"20x20x2", "30x30x2", "40x20x2", "40x40x2"});
-        clickCell(0, 3);
-        clickCell(2, 3, Qt::ControlModifier);
+        listTubes(window(), {"20x20x2", "30x30x2", "40x20x2", "40x40x2"});
+        clickCell(window(), 0, 3);
+        clickCell(window(), 2, 3, Qt::ControlModifier);
         QStringList unselected;
         for (int r = 0; r < 4; ++r)
             if (!window().itemGrid()->selectionModel()->isRowSelected(r, {}))
@@ -445,32 +408,32 @@ private slots:
     void correctionOverwritesTheSelectedRowAfterDeleteAndUnits()
     {
         window().start();
-        listRectTubes({"20x20x2", "30x30x2", "40x20x2"});
+        listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
         answerYes();
-        clickCell(2, 2);
+        clickCell(window(), 2, 2);
         window().deleteSelectedItems();
         QCOMPARE(window().itemList().count(), 2);
 
         // The selection survives the rebuilt grid; the correction overwrites it.
-        clickCell(0, 2);
+        clickCell(window(), 0, 2);
         window().correctSelectedItem();
-        applyUnits({{4, 3}}); // inertias in mm4
+        applyUnitChoices(window(), {{4, 3}}); // inertias in mm4
         QVERIFY(window().state().RowBlinkEnabled);
-        listRectTubes({"60x60x5"});
+        listTubes(window(), {"60x60x5"});
         QCOMPARE(window().itemList().count(), 2);
         QCOMPARE(cell(1, 2), QStringLiteral("60x60x5 RH Section"));
         QCOMPARE(cell(2, 2), QStringLiteral("30x30x2 RH Section"));
         QVERIFY(window().state().RowBlinkEnabled);
         // A click on a cell ends the correction.
-        clickCell(1, 2);
+        clickCell(window(), 1, 2);
         QVERIFY(!window().state().RowBlinkEnabled);
     }
 
     void keyboardSelectionEndsACorrection()
     {
         window().start();
-        listRectTubes({"20x20x2", "30x30x2"});
-        clickCell(0, 2);
+        listTubes(window(), {"20x20x2", "30x30x2"});
+        clickCell(window(), 0, 2);
         window().correctSelectedItem();
         QVERIFY(window().state().RowBlinkEnabled);
         window().itemGrid()->setFocus();
@@ -478,14 +441,14 @@ private slots:
         QVERIFY(!window().state().RowBlinkEnabled);
         QCOMPARE(window().state().SelectedRow, 2);
         // The next To List appends again.
-        listRectTubes({"40x40x2"});
+        listTubes(window(), {"40x40x2"});
         QCOMPARE(window().itemList().count(), 3);
     }
 
     void doubleClickStartsACorrectionWithTheBlinkTimer()
     {
         window().start();
-        listRectTubes({"20x20x2", "30x30x2"});
+        listTubes(window(), {"20x20x2", "30x30x2"});
         QTableView* grid = window().itemGrid();
         const QPoint at = grid->visualRect(grid->model()->index(0, 3)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
@@ -500,7 +463,7 @@ private slots:
     void contextMenuOffersDeleteAndCorrection()
     {
         window().start();
-        listRectTubes({"20x20x2", "30x30x2"});
+        listTubes(window(), {"20x20x2", "30x30x2"});
         QTableView* grid = window().itemGrid();
         const QPoint at = grid->visualRect(grid->model()->index(1, 3)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
@@ -527,9 +490,9 @@ private slots:
     void rowsAlternateFromTheOddFirstItem()
     {
         window().start();
-        listRectTubes({"20x20x2", "30x30x2", "40x20x2"});
+        listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
         QTableView* grid = window().itemGrid();
-        clickCell(2, 2);
+        clickCell(window(), 2, 2);
         const QImage image = grid->viewport()->grab().toImage();
         const auto background = [&](int row) {
             const QRect rect = grid->visualRect(grid->model()->index(row, 0));
@@ -543,26 +506,26 @@ private slots:
     void aSelectedRowGrowsForItsWrappedDesignation()
     {
         window().start();
-        select(SectionKind::RectHollow, "40x20x3");
+        selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         window().askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("30"); };
         window().rotateSection();
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         QCOMPARE(cell(1, 2), QStringLiteral("40x20x3 RH Section Rotate :30 deg."));
 
         ListRow typed;
         typed.cells[1] = QStringLiteral("10");
         typed.cells[2] = QStringLiteral("Welded box girder of the crane runway, east bay, with stiffeners");
         window().itemList().put(2, typed);
-        listRectTubes({"20x20x2"});
+        listTubes(window(), {"20x20x2"});
         QTableView* grid = window().itemGrid();
-        clickCell(1, 3);
+        clickCell(window(), 1, 3);
         const QFontMetrics bold(ItemGridDelegate::cellFont(true));
         const int width = grid->columnWidth(2) - 4;
         const int lines = int(ItemGridDelegate::wrapDesignation(typed.cells[2], bold, width).size());
         QVERIFY(lines * bold.height() >= 33);
         QCOMPARE(grid->rowHeight(1), lines * bold.height());
         QCOMPARE(grid->rowHeight(0), 32);
-        clickCell(0, 3);
+        clickCell(window(), 0, 3);
         QCOMPARE(grid->rowHeight(1), 32);
         QCOMPARE(grid->rowHeight(0), ItemGridDelegate::designationHeight(cell(1, 2), bold, width));
     }
@@ -585,7 +548,7 @@ private slots:
     void newJobSelectsTheFirstRowAndAsksToSave()
     {
         window().start();
-        listRectTubes({"20x20x2", "30x30x2"});
+        listTubes(window(), {"20x20x2", "30x30x2"});
         window().newJob();
         QCOMPARE(m_questions, 1);
         QVERIFY(window().itemList().isEmpty());
@@ -598,15 +561,15 @@ private slots:
     void plateTotalsFollowTheList()
     {
         window().start();
-        listRectTubes({"40x20x3"});
-        select(SectionKind::Plate, "1 mm steel plate");
+        listTubes(window(), {"40x20x3"});
+        selectEntry(window(), SectionKind::Plate, "1 mm steel plate");
         QVERIFY(!window().toListButton(SectionKind::Plate)->isEnabled()); // lengths still zero
         listPlate();
         QCOMPARE(window().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
         QCOMPARE(window().statusPanel(2)->text(), QStringLiteral("Total outside:    4.00 m2"));
         // Deleting the plate row empties both panels.
         answerYes();
-        clickCell(1, 3);
+        clickCell(window(), 1, 3);
         window().deleteSelectedItems();
         QCOMPARE(window().itemList().count(), 1);
         QCOMPARE(window().statusPanel(1)->text(), QString());
@@ -620,7 +583,7 @@ private slots:
         window().field(SectionKind::Plate, 0)->setText("0");
         QVERIFY(!window().toListButton(SectionKind::Plate)->isEnabled());
         // Plate rows keep their texts through a change of units.
-        applyUnits({{3, 1}});
+        applyUnitChoices(window(), {{3, 1}});
         QCOMPARE(cell(2, 6), QStringLiteral(" 15.70"));
         window().newJob();
         QCOMPARE(window().statusPanel(1)->text(), QString());
@@ -630,10 +593,10 @@ private slots:
     void plateLengthsSurviveUnitsAndLimits()
     {
         window().start();
-        select(SectionKind::Plate, "1 mm steel plate");
+        selectEntry(window(), SectionKind::Plate, "1 mm steel plate");
         window().field(SectionKind::Plate, 0)->setText("1000");
         window().field(SectionKind::Plate, 1)->setText("2000");
-        applyUnits({{3, 1}});
+        applyUnitChoices(window(), {{3, 1}});
         QCOMPARE(window().field(SectionKind::Plate, 0)->text(), QStringLiteral("1000"));
         QCOMPARE(window().field(SectionKind::Plate, 1)->text(), QStringLiteral("2000"));
         RequirementWindow* req = window().requirementWindow();
@@ -645,17 +608,17 @@ private slots:
         QCOMPARE(window().field(SectionKind::Plate, 0)->text(), QStringLiteral("1000"));
         QVERIFY(window().toListButton(SectionKind::Plate)->isEnabled());
         // Another plate starts from zero lengths.
-        select(SectionKind::Plate, "2 mm steel plate");
+        selectEntry(window(), SectionKind::Plate, "2 mm steel plate");
         QCOMPARE(window().field(SectionKind::Plate, 0)->text(), QStringLiteral("0"));
     }
 
     void unitsWindowWithoutOkChangesNothing()
     {
         window().start();
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         const QString header = window().itemGrid()->model()->headerData(5, Qt::Horizontal).toString();
         QCOMPARE(header, QStringLiteral("Area[cm2]\nweightKg/m"));
-        applyUnits({}); // OK without a change
+        applyUnitChoices(window(), {}); // OK without a change
         QCOMPARE(window().itemGrid()->model()->headerData(5, Qt::Horizontal).toString(), header);
         QCOMPARE(cell(1, 5), QStringLiteral("3.240000"));
 
@@ -672,7 +635,7 @@ private slots:
     void unitsReexpressListFieldsAndPanel()
     {
         window().start();
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         UnitsWindow* units = window().unitsWindow();
         units->setUnits(window().state().units);
         units->choose(1, 2); // E modulus in N/cm2
@@ -721,7 +684,7 @@ private slots:
         req->minField(1)->setText("0.001");
         req->maxField(1)->setText("0.002");
         QVERIFY(req->box(1)->isEnabled());
-        applyUnits({{4, 1}, {5, 3}}); // m4, mm3
+        applyUnitChoices(window(), {{4, 1}, {5, 3}}); // m4, mm3
         QCOMPARE(req->box(1)->text(), QStringLiteral("Ix /Moment of inertia / [m4] :"));
         QCOMPARE(req->box(6)->text(), QStringLiteral("Kxx /Torsion resistance / [mm3] :"));
         QCOMPARE(req->minField(1)->text(), QStringLiteral("0.00000000001"));
@@ -732,7 +695,7 @@ private slots:
     void requirementLimitsColourThePanel()
     {
         window().start();
-        select(SectionKind::RectHollow, "40x20x3"); // area 3.24 cm2
+        selectEntry(window(), SectionKind::RectHollow, "40x20x3"); // area 3.24 cm2
         RequirementWindow* req = window().requirementWindow();
         window().showRequirementWindow();
         QVERIFY(req->isVisible());
@@ -766,7 +729,7 @@ private slots:
     void fieldsFilterTypingAndShowStandIns()
     {
         window().start();
-        select(SectionKind::RectHollow); // typed dimensions: 20 x 20 x 1
+        selectEntry(window(), SectionKind::RectHollow); // typed dimensions: 20 x 20 x 1
         QLineEdit* b = window().field(SectionKind::RectHollow, 1);
         const struct {
             QLineEdit* edit;
@@ -805,7 +768,7 @@ private slots:
         window().poissonBox()->setEditText("");
         QCOMPARE(window().poissonBox()->currentText(), QStringLiteral("0.3"));
 
-        select(SectionKind::Plate, "1 mm steel plate");
+        selectEntry(window(), SectionKind::Plate, "1 mm steel plate");
         QLineEdit* length = window().field(SectionKind::Plate, 0);
         QVERIFY(length->isEnabled());
         length->setText("12a");
@@ -863,7 +826,7 @@ private slots:
     void closingAsksOnlyWithItems()
     {
         window().start();
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         window().close();
         QCOMPARE(m_questions, 1);
         QVERIFY(!window().isVisible());
@@ -879,7 +842,7 @@ private slots:
     void saveQuestionOffersCancel()
     {
         window().start();
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         SaveAnswer answer = SaveAnswer::Cancel;
         QStringList asked;
         window().askSaveChanges = [&](const QString& text) {
@@ -950,7 +913,7 @@ private slots:
         window().start();
         QVERIFY(enabled("SpeedButton28"));
         QVERIFY(!enabled("SpeedButton6"));
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         QVERIFY(enabled("SpeedButton6"));
         QVERIFY(enabled("SpeedButton7"));
         QVERIFY(window().correctButton()->isEnabled());
@@ -979,7 +942,7 @@ private slots:
         QVERIFY(!print->isEnabled());
         window().printList();
         QVERIFY(!preview->isVisible());
-        listRectTubes({"40x20x3"});
+        listTubes(window(), {"40x20x3"});
         QVERIFY(print->isEnabled());
         print->trigger();
         QVERIFY(preview->isVisible());
@@ -1020,8 +983,8 @@ private slots:
         report->trigger();
         QVERIFY(!window().reportWindow()->isVisible());
 
-        listRectTubes({"20x20x2", "30x30x2"});
-        clickCell(0, 2);
+        listTubes(window(), {"20x20x2", "30x30x2"});
+        clickCell(window(), 0, 2);
         window().correctSelectedItem();
         QVERIFY(window().state().RowBlinkEnabled);
         // Both tool buttons stand for the command.
@@ -1220,7 +1183,7 @@ private slots:
         QTRY_VERIFY(page->isVisible());
         const int menu = page->menuBox()->width(), data = page->dataBox()->width(),
                   features = page->featuresBox()->width();
-        select(SectionKind::RectHollow, "40x20x3");
+        selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         QVERIFY(page->dataBox()->title().size() > 20);
         QApplication::processEvents();
         QCOMPARE(page->menuBox()->width(), menu);
