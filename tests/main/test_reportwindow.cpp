@@ -112,23 +112,15 @@ private slots:
         QVERIFY(window().windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(window().picturesBox()->text(), QStringLiteral("Plots section image"));
         QVERIFY(window().picturesBox()->isChecked());
-        QCOMPARE(window().findChild<QLabel*>("ImageSizeCaption")->text(), QStringLiteral("Image size :"));
-        QCOMPARE(window().findChild<QLabel*>("MeasureFontCaption")->text(), QStringLiteral("Font size /measure/ :"));
         QCOMPARE(window().findChild<QLabel*>("DataFontCaption")->text(), QStringLiteral("Font size /data/ : "));
-        QCOMPARE(window().findChild<QLabel*>("VisibleCaption")->text(), QStringLiteral("Visible :"));
         QCOMPARE(window().findChild<QLabel*>("HtmlOnlyNote")->text(), QStringLiteral("* Only HTML at report"));
         QCOMPARE(window().imageSizeLabel()->text(), QStringLiteral("40 %"));
-        QCOMPARE(window().measureFontLabel()->text(), QStringLiteral("8"));
-        QCOMPARE(window().dataFontLabel()->text(), QStringLiteral("8"));
         QCOMPARE(window().imageSizeBar()->minimum(), 25);
         QCOMPARE(window().imageSizeBar()->maximum(), 100);
-        QCOMPARE(window().dataFontBar()->minimum(), 5);
-        QCOMPARE(window().dataFontBar()->maximum(), 25);
         QCOMPARE(window().htmlButton()->text(), QStringLiteral("Html report"));
         // The ampersand is shown, not taken as a shortcut mark.
         QCOMPARE(window().printButton()->text(), QStringLiteral("Print && Print preview"));
         QVERIFY(!window().printButton()->isEnabled());
-        QCOMPARE(window().cancelButton()->text(), QStringLiteral("Cancel"));
         const QStringList items = {"E modulus", "Density", "Area, Self weight", "Mom. of inertia",
                                    "Sect. modulus Kxunder,Kxabove", "Sect. modulus Kyleft,Kyright",
                                    "Torsion inertia", "Poisson", "Max. Tensil / Min. Pressure"};
@@ -214,17 +206,14 @@ private slots:
         QVERIFY(readAll(dir().filePath(QStringLiteral("info.txt"))).startsWith("Morvane *** Computation"));
         const QByteArray html = readAll(page);
         QVERIFY(html.contains("<td align=\"center\" width=\"18%\"><H1>Head</H1></td>"));
-        QVERIFY(html.contains("<img src=\"kep3.jpg\" width=\"60\" height=\"40\">"));
-        QVERIFY(html.contains("3.240000<br>2.54"));
+        QVERIFY(html.contains("<img src=\"kep3.jpg\" width=\"60\" height=\"40\">")); // at 25 %
 
         QVERIFY(!m_progress->isVisible());
         QCOMPARE(m_progress->windowTitle(), QStringLiteral("Save to file"));
         QCOMPARE(m_progress->statusText(), QStringLiteral("Create html file(s). Please wait...."));
         QCOMPARE(m_progress->fileText(), page);
         QCOMPARE(m_progress->maximum(), 3);
-        QCOMPARE(values.last(), 3);
-        QVERIFY(values.contains(1));
-        QVERIFY(values.contains(2));
+        QCOMPARE(values, (QList<int>{0, 1, 2, 3}));
     }
 
     void folderThatCannotBeMadeWarnsAndAsksForSettings()
