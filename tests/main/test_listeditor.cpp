@@ -135,14 +135,10 @@ private slots:
     {
         QTreeWidget* view = window().listView();
         QCOMPARE(window().windowTitle(), QStringLiteral("Edit...."));
-        QCOMPARE(window().applyButton()->text(), QStringLiteral("Apply and Close"));
-        QCOMPARE(view->topLevelItemCount(), 4);
         QCOMPARE(view->columnCount(), 12);
         QCOMPARE(column(view, 0), (QStringList{"1", "2", "3", "4"}));
         QCOMPARE(view->topLevelItem(1)->text(6), QStringLiteral("Ix:3.00 Iy:9.00"));
-        QCOMPARE(view->topLevelItem(0)->text(5), QStringLiteral("A:3.240000 G:2.54"));
         QCOMPARE(window().columnCaption(6), QStringLiteral("Mom. of inertia"));
-        QCOMPARE(window().columnCaption(11), QStringLiteral("Max. Tensil / Min. Pressure"));
         QCOMPARE(view->header()->sectionSize(1), 1);
         QCOMPARE(view->header()->sectionSize(6), 81);
         QCOMPARE(view->header()->sectionResizeMode(6), QHeaderView::Fixed);

@@ -120,7 +120,6 @@ private slots:
         const int size = w().layout()->maximumFontSize;
         QCOMPARE(child<QLabel>("FontSizeLabel")->text(), QStringLiteral("Font size :%1/%1").arg(size));
         QCOMPARE(child<QSpinBox>("FontSize")->maximum(), size);
-        QCOMPARE(child<QPushButton>("PrintButton")->text(), QStringLiteral("Print"));
         QCOMPARE(child<QLabel>("PaperSize")->text(), QStringLiteral("Page Size : 210x297 mm"));
         QCOMPARE(child<QLabel>("PaperOrientation")->text(), QStringLiteral("Page Orientation  : Portrait"));
         QCOMPARE(child<QLineEdit>("LeftMargin")->text(), QStringLiteral("0.0")); // a PDF file prints to the edge

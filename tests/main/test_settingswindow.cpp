@@ -89,22 +89,15 @@ private slots:
     }
     void cleanup() { m_window.reset(); }
 
-    void englishTexts()
+    // The fixed texts come from the message table (see the retranslation
+    // test); here what is not a fixed text.
+    void languagesAndFolderShown()
     {
         QVERIFY(window().isModal());
         QCOMPARE(window().windowTitle(), QStringLiteral("Settings...."));
-        QCOMPARE(window().associationLabel()->text(),
-                 QStringLiteral("Associate application with Morvane\nfile extension (*.mvn) ?"));
-        QCOMPARE(window().assignButton()->text(), QStringLiteral("Assign"));
-        QCOMPARE(window().folderCaption()->text(), QStringLiteral("Temporary files :"));
-        QCOMPARE(window().browseButton()->text(), QStringLiteral("Browse..."));
-        QCOMPARE(window().languageCaption()->text(), QStringLiteral("Language :"));
-        QCOMPARE(window().exitButton()->text(), QStringLiteral("Exit"));
         QCOMPARE(window().folderLabel()->text(), QStringLiteral("/old/temp"));
         QCOMPARE(window().languageList()->count(), 3);
-        QCOMPARE(window().languageList()->item(0)->text(), QStringLiteral("English"));
         QCOMPARE(window().languageList()->item(1)->text(), QStringLiteral("Hungarian"));
-        QCOMPARE(window().languageList()->item(2)->text(), QStringLiteral("Dutch"));
         QCOMPARE(window().language(), 0);
         // All three languages are visible without scrolling.
         const QRect last = window().languageList()->visualItemRect(window().languageList()->item(2));
