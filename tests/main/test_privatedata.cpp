@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -319,6 +320,9 @@ void PrivateDataTest::doubleClickAndPrivateButtonEndOrStartCorrections()
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
     PrivateDataWindow* p = w->privateDataWindow();
     QVERIFY(w->state().RowBlinkEnabled);
+    auto* timer = w->findChild<QTimer*>(QStringLiteral("RowBlinkTimer"));
+    QVERIFY(timer && timer->isActive());
+    QCOMPARE(timer->interval(), 250);
     QCOMPARE(p->windowTitle(), QStringLiteral("Correction selected item..."));
     w->action(Command::PrivateData)->trigger();
     QVERIFY(!w->state().RowBlinkEnabled);
