@@ -257,12 +257,13 @@ private slots:
         }
         damaged << QByteArray(good).replace(good.size() - 22, 20, QByteArray(20, 'X')); // a tail that is no number
         const QString damagedPath = m_dir.filePath("damaged.mvn");
-        for (const QByteArray& bytes : damaged) {
-            writeBytes(damagedPath, bytes);
+        for (qsizetype i = 0; i < damaged.size(); ++i) {
+            const QByteArray name = "damaged file " + QByteArray::number(i);
+            writeBytes(damagedPath, damaged[i]);
             m_messages.clear();
-            QVERIFY(!window().loadJob(damagedPath));
-            QCOMPARE(m_messages, QStringList{"Error wrong data !"});
-            QVERIFY(snapshot(window()) == before);
+            QVERIFY2(!window().loadJob(damagedPath), name.constData());
+            QVERIFY2(m_messages == QStringList{"Error wrong data !"}, name.constData());
+            QVERIFY2(snapshot(window()) == before, name.constData());
         }
     }
 
