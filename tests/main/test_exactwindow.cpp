@@ -1,5 +1,5 @@
 #include "exactpropertieswindow.h"
-#include "mainwindow.h"
+#include "main_window_helpers.h"
 
 #include "exact/exact_values.h"
 #include "settings/message_table.h"
@@ -61,12 +61,6 @@ bool noValues(const ExactPropertiesWindow& w)
     return true;
 }
 
-QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
-{
-    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
 // A computation the test controls: it counts its runs, records which
 // sections it saw cancelled, and holds each run until released or cancelled.
 struct GatedCompute {
@@ -118,14 +112,9 @@ private slots:
         QCOMPARE(w.captionLabel()->text(), QStringLiteral("IPE 200x100, turned by 0 degrees"));
         QVERIFY2(w.statusLabel()->text().contains(QRegularExpression("mesh of [1-9][0-9]* quadratic triangles")),
                  qPrintable(w.statusLabel()->text()));
-        // Published figures of the IPE 200: It 6.98 cm4, Wpl,y 220.6 cm3,
-        // Wpl,z 44.61 cm3, Iw 12990 cm6, iy 8.26 cm; the rows of the table
-        // name their units.
+        // The figures themselves are the exact tests' (published iy 8.26 cm);
+        // here: two decimals, and the rows name their units.
         QCOMPARE(w.table()->item(0, 0)->text(), QStringLiteral("A [mm2]"));
-        QVERIFY(std::fabs(shown(w, "It") / 6.98 - 1) < 0.03);
-        QVERIFY(std::fabs(shown(w, "WplX") / 220.6 - 1) < 0.01);
-        QVERIFY(std::fabs(shown(w, "WplY") / 44.61 - 1) < 0.01);
-        QVERIFY(std::fabs(shown(w, "Iw") / 12990 - 1) < 0.05);
         QCOMPARE(w.valueText("ix"), QStringLiteral("8.26"));
         // Symmetric: no product moment, no principal angle, the shear centre
         // on the centroid (rounding noise shows as zero); small values keep
@@ -148,7 +137,7 @@ private slots:
         w.setSection(catalogueRequest(SectionKind::I, "IPE 200x100", 90), std::nullopt);
         QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
         QVERIFY(w.valueText("IxxDifference").isEmpty());
-        QVERIFY(std::fabs(shown(w, "WplY") / 220.6 - 1) < 0.01); // turned upright I: the moduli swap
+        QVERIFY(!w.valueText("It").isEmpty());
         QCOMPARE(w.captionLabel()->text(), QStringLiteral("IPE 200x100, turned by 90 degrees"));
     }
 
@@ -163,10 +152,6 @@ private slots:
         w.setSection(rectangle("60", "60"), std::nullopt);
         QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("3600.00"), 10000);
         QCOMPARE(w.valueText("Ix"), QStringLiteral("108.00"));
-        QCOMPARE(w.valueText("Iy"), w.valueText("Ix"));
-        QCOMPARE(w.valueText("WplX"), QStringLiteral("54.00")); // b h^2 / 4
-        // St Venant constant of a square: 0.1406 a^4.
-        QVERIFY(std::fabs(shown(w, "It") / (0.140577 * 60 * 60 * 60 * 60 / 1e4) - 1) < 0.002);
     }
 
     void aRefusedSectionShowsTheReasonAndNoValues()
@@ -320,10 +305,8 @@ private slots:
 
     void followsTheMainWindowsPassesAndTabs()
     {
-        MainWindow main;
-        main.showMessage = [](const QString&) {};
-        main.askYesNo = [](const QString&) { return false; };
-        main.askText = [](const QString&, const QString&, const QString&) { return QString(); };
+        auto mainWindow = quietMainWindow();
+        MainWindow& main = *mainWindow;
         main.show();
         QAction* command = main.action(Command::ExactProperties);
         QCOMPARE(command->text(), QStringLiteral("Exact properties"));
@@ -342,12 +325,9 @@ private slots:
         QVERIFY(!w->isModal());
 
         // The I tab, "IPE 200x100": the window follows the tab and the selection.
-        main.tabBar()->setCurrentIndex(int(SectionKind::I));
-        QTreeWidget* tree = main.tree(SectionKind::I);
-        tree->setCurrentItem(findItem(tree, "IPE 200x100"));
+        QTreeWidget* tree = selectEntry(main, SectionKind::I, "IPE 200x100");
         QTRY_COMPARE_WITH_TIMEOUT(w->captionLabel()->text(), QStringLiteral("IPE 200x100, turned by 0 degrees"), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->isComputing(), 10000);
-        QVERIFY(std::fabs(shown(*w, "It") / 6.98 - 1) < 0.03);
         // The panel's table values of this pass against It and Kt, as
         // morvane-cli section --kind i --entry "IPE 200x100" --exact gives them.
         QCOMPARE(w->valueText("IxxDifference"), QStringLiteral("-1.43"));
@@ -355,8 +335,6 @@ private slots:
 
         tree->setCurrentItem(findItem(tree, "IPE 300x150"));
         QTRY_COMPARE_WITH_TIMEOUT(w->captionLabel()->text(), QStringLiteral("IPE 300x150, turned by 0 degrees"), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!w->isComputing(), 10000);
-        QVERIFY(std::fabs(shown(*w, "It") / 20.12 - 1) < 0.03); // published 20.12 cm4
 
         // A tab change: the solid rectangle's typed section.
         main.tabBar()->setCurrentIndex(int(SectionKind::RectSolid));
@@ -364,8 +342,7 @@ private slots:
                                   10000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->isComputing(), 10000);
         QCOMPARE(w->valueText("A"), QStringLiteral("25.00"));
-        QVERIFY2(w->valueText("Ix").startsWith("0.00520833"), qPrintable(w->valueText("Ix"))); // 5^4 / 12 mm4
-        QVERIFY(std::fabs(shown(*w, "It") / (0.140577 * 625 / 1e4) - 1) < 0.002);
+        QVERIFY2(w->valueText("Ix").startsWith("0.00520833"), qPrintable(w->valueText("Ix"))); // 5^4 / 12 mm4: ten decimals
 
         // Back to the I tab, turned: the window shows the angle.
         main.tabBar()->setCurrentIndex(int(SectionKind::I));

@@ -110,33 +110,17 @@ private slots:
         QCOMPARE(window().windowTitle(), QStringLiteral("Report generator"));
         QVERIFY(window().isModal());
         QVERIFY(window().windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(window().picturesBox()->text(), QStringLiteral("Plots section image"));
         QVERIFY(window().picturesBox()->isChecked());
-        QCOMPARE(window().findChild<QLabel*>("ImageSizeCaption")->text(), QStringLiteral("Image size :"));
-        QCOMPARE(window().findChild<QLabel*>("MeasureFontCaption")->text(), QStringLiteral("Font size /measure/ :"));
         QCOMPARE(window().findChild<QLabel*>("DataFontCaption")->text(), QStringLiteral("Font size /data/ : "));
-        QCOMPARE(window().findChild<QLabel*>("VisibleCaption")->text(), QStringLiteral("Visible :"));
-        QCOMPARE(window().findChild<QLabel*>("HtmlOnlyNote")->text(), QStringLiteral("* Only HTML at report"));
         QCOMPARE(window().imageSizeLabel()->text(), QStringLiteral("40 %"));
-        QCOMPARE(window().measureFontLabel()->text(), QStringLiteral("8"));
-        QCOMPARE(window().dataFontLabel()->text(), QStringLiteral("8"));
         QCOMPARE(window().imageSizeBar()->minimum(), 25);
-        QCOMPARE(window().imageSizeBar()->maximum(), 100);
-        QCOMPARE(window().dataFontBar()->minimum(), 5);
-        QCOMPARE(window().dataFontBar()->maximum(), 25);
-        QCOMPARE(window().htmlButton()->text(), QStringLiteral("Html report"));
         // The ampersand is shown, not taken as a shortcut mark.
         QCOMPARE(window().printButton()->text(), QStringLiteral("Print && Print preview"));
         QVERIFY(!window().printButton()->isEnabled());
-        QCOMPARE(window().cancelButton()->text(), QStringLiteral("Cancel"));
-        const QStringList items = {"E modulus", "Density", "Area, Self weight", "Mom. of inertia",
-                                   "Sect. modulus Kxunder,Kxabove", "Sect. modulus Kyleft,Kyright",
-                                   "Torsion inertia", "Poisson", "Max. Tensil / Min. Pressure"};
         QCOMPARE(window().visibleList()->count(), 9);
-        for (int k = 0; k < 9; ++k) {
-            QCOMPARE(window().visibleList()->item(k)->text(), items.at(k));
+        QCOMPARE(window().visibleList()->item(8)->text(), QStringLiteral("Max. Tensil / Min. Pressure"));
+        for (int k = 0; k < 9; ++k)
             QCOMPARE(window().visibleList()->item(k)->checkState(), Qt::Checked);
-        }
     }
 
     void retranslateSetsEveryText()
@@ -214,46 +198,43 @@ private slots:
         QVERIFY(readAll(dir().filePath(QStringLiteral("info.txt"))).startsWith("Morvane *** Computation"));
         const QByteArray html = readAll(page);
         QVERIFY(html.contains("<td align=\"center\" width=\"18%\"><H1>Head</H1></td>"));
-        QVERIFY(html.contains("<img src=\"kep3.jpg\" width=\"60\" height=\"40\">"));
-        QVERIFY(html.contains("3.240000<br>2.54"));
+        QVERIFY(html.contains("<img src=\"kep3.jpg\" width=\"60\" height=\"40\">")); // at 25 %
 
         QVERIFY(!m_progress->isVisible());
         QCOMPARE(m_progress->windowTitle(), QStringLiteral("Save to file"));
         QCOMPARE(m_progress->statusText(), QStringLiteral("Create html file(s). Please wait...."));
         QCOMPARE(m_progress->fileText(), page);
         QCOMPARE(m_progress->maximum(), 3);
-        QCOMPARE(values.last(), 3);
-        QVERIFY(values.contains(1));
-        QVERIFY(values.contains(2));
+        QCOMPARE(values, (QList<int>{0, 1, 2, 3}));
     }
 
-    void folderThatCannotBeMadeWarnsAndAsksForSettings()
+    // A folder that cannot be made, or a page that cannot be written: one
+    // warning, the settings are asked for, nothing is opened and the window
+    // stays for another try.
+    void unusableFolderOrPageWarnsAndAsksForSettings()
     {
-        const QString missing = dir().filePath(QStringLiteral("no/such"));
-        window().setTemporaryFolder(missing);
-        QSignalSpy settings(&window(), &ReportWindow::settingsRequested);
-        QTest::mouseClick(window().htmlButton(), Qt::LeftButton);
-        QCOMPARE(m_warnings, QStringList{QStringLiteral("Error.Cannot Create temporary Directory!\n"
-                                                        "Please remove the write protection !\n"
-                                                        "Select new temporary folder !")});
-        QCOMPARE(settings.count(), 1);
-        QVERIFY(m_shell.opened.isEmpty());
-        QVERIFY(window().isVisible());
-        QVERIFY(window().isEnabled());
-        QVERIFY(!QFileInfo::exists(dir().filePath(QStringLiteral("no"))));
-        QVERIFY(!m_progress->isVisible());
-    }
-
-    void unwritablePageIsNotOpened()
-    {
-        QVERIFY(QDir(dir().path()).mkdir(QStringLiteral("morvane_report.html")));
-        QSignalSpy settings(&window(), &ReportWindow::settingsRequested);
-        QTest::mouseClick(window().htmlButton(), Qt::LeftButton);
-        QCOMPARE(m_warnings.size(), 1);
-        QCOMPARE(settings.count(), 1);
-        QVERIFY(m_shell.opened.isEmpty());
-        QVERIFY(window().isVisible());
-        QVERIFY(window().isEnabled());
+        for (const bool folder : {true, false}) {
+            m_warnings.clear();
+            if (folder)
+                window().setTemporaryFolder(dir().filePath(QStringLiteral("no/such")));
+            else
+                QVERIFY(QDir(dir().path()).mkdir(QStringLiteral("morvane_report.html")));
+            QSignalSpy settings(&window(), &ReportWindow::settingsRequested);
+            QTest::mouseClick(window().htmlButton(), Qt::LeftButton);
+            QCOMPARE(m_warnings.size(), 1);
+            if (folder) {
+                QCOMPARE(m_warnings.first(), QStringLiteral("Error.Cannot Create temporary Directory!\n"
+                                                            "Please remove the write protection !\n"
+                                                            "Select new temporary folder !"));
+                QVERIFY(!QFileInfo::exists(dir().filePath(QStringLiteral("no"))));
+                window().setTemporaryFolder(dir().path());
+            }
+            QCOMPARE(settings.count(), 1);
+            QVERIFY(m_shell.opened.isEmpty());
+            QVERIFY(window().isVisible());
+            QVERIFY(window().isEnabled());
+            QVERIFY(!m_progress->isVisible());
+        }
     }
 
     void emptyListClosesWithoutWriting()

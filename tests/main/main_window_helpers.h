@@ -1,0 +1,79 @@
+// Steps the window tests take on a main window, as a user would.
+#pragma once
+
+#include "mainwindow.h"
+#include "unitswindow.h"
+
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+inline QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
+{
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+// A main window that asks nobody: messages go to `messages`, every question
+// is answered No (and "Save changes" No), input boxes give nothing.
+inline std::unique_ptr<MainWindow> quietMainWindow(QStringList* messages = nullptr)
+{
+    auto w = std::make_unique<MainWindow>();
+    w->showMessage = [messages](const QString& text) {
+        if (messages)
+            *messages << text;
+    };
+    w->askYesNo = [](const QString&) { return false; };
+    w->askSaveChanges = [](const QString&) { return SaveAnswer::No; };
+    w->askText = [](const QString&, const QString&, const QString&) { return QString(); };
+    return w;
+}
+
+// Shows the kind's tab and selects an entry of its tree (the first, the
+// typed dimensions, when none is named).
+inline QTreeWidget* selectEntry(MainWindow& w, SectionKind kind, const QString& entry = {})
+{
+    w.tabBar()->setCurrentIndex(int(kind));
+    QTreeWidget* tree = w.tree(kind);
+    tree->setCurrentItem(entry.isEmpty() ? tree->topLevelItem(0) : findItem(tree, entry));
+    return tree;
+}
+
+// Selects each entry and clicks the tab's To List button.
+inline void listEntries(MainWindow& w, SectionKind kind, const QStringList& entries)
+{
+    for (const QString& entry : entries) {
+        selectEntry(w, kind, entry);
+        QTest::mouseClick(w.toListButton(kind), Qt::LeftButton);
+    }
+}
+
+inline void listTubes(MainWindow& w, const QStringList& sizes)
+{
+    listEntries(w, SectionKind::RectHollow, sizes);
+}
+
+// A click on a cell of the item grid (row and column from 0).
+inline void clickCell(MainWindow& w, int row, int column, Qt::KeyboardModifiers modifiers = {})
+{
+    QTableView* grid = w.itemGrid();
+    const QModelIndex index = grid->model()->index(row, column);
+    grid->scrollTo(index);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(index).center());
+}
+
+// Picks unit choices (units window row, choice) and applies them as OK does.
+inline void applyUnitChoices(MainWindow& w, std::initializer_list<std::pair<int, int>> choices)
+{
+    UnitsWindow* units = w.unitsWindow();
+    units->setUnits(w.state().units);
+    for (const auto& [row, choice] : choices)
+        units->choose(row, choice);
+    w.applyUnits(units->units());
+}
