@@ -3,27 +3,18 @@
 #include "sections/material.h"
 #include "settings/message_table.h"
 
-#include <QFile>
+#include "cli_run.h"
+
 #include <QPainter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-struct PrintRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-PrintRun print(const QStringList& args)
+CliRun print(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(MORVANE_CLI_PATH), QStringList{"print"} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return cli(QStringList{"print"} + args);
 }
 
 QString tool(const QString& program, const QStringList& args)
@@ -81,9 +72,7 @@ void writeTubes(const QString& path, int count)
         row.RowPicture = picture;
         job.rows.push_back(row);
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(writeJob(job));
+    ASSERT_TRUE(writeBytes(path, writeJob(job)));
 }
 
 int reported(const QString& out, const QString& key)
@@ -99,7 +88,7 @@ TEST(CliPrint, WritesThePagesOfAJob)
 {
     QTemporaryDir dir;
     writeTubes(dir.filePath("hall.mvn"), 3);
-    const PrintRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("hall.pdf")});
+    const CliRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("hall.pdf")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(reported(r.out, "pages"), 1);
     const int font = reported(r.out, "font");
@@ -123,20 +112,20 @@ TEST(CliPrint, RangeCopiesFontAndPaper)
     QTemporaryDir dir;
     const QString job = dir.filePath("hall.mvn");
     writeTubes(job, 30);
-    const PrintRun all = print({job, "--pdf", dir.filePath("all.pdf"), "--paper", "A5"});
+    const CliRun all = print({job, "--pdf", dir.filePath("all.pdf"), "--paper", "A5"});
     ASSERT_EQ(all.status, 0) << all.err.toStdString();
     const int pages = reported(all.out, "pages");
     const int font = reported(all.out, "font");
     ASSERT_GE(pages, 3);
 
     // A smaller font fits more rows on a page.
-    const PrintRun smaller = print({job, "--pdf", dir.filePath("small.pdf"), "--paper", "A5", "--font",
+    const CliRun smaller = print({job, "--pdf", dir.filePath("small.pdf"), "--paper", "A5", "--font",
                                     QString::number(font - 3)});
     ASSERT_EQ(smaller.status, 0) << smaller.err.toStdString();
     EXPECT_EQ(reported(smaller.out, "font"), font - 3);
     EXPECT_LT(reported(smaller.out, "pages"), pages);
 
-    const PrintRun range = print({job, "--pdf", dir.filePath("range.pdf"), "--paper", "A5", "--pages", "2-3",
+    const CliRun range = print({job, "--pdf", dir.filePath("range.pdf"), "--paper", "A5", "--pages", "2-3",
                                   "--copies", "2"});
     ASSERT_EQ(range.status, 0) << range.err.toStdString();
     EXPECT_EQ(reported(range.out, "pages"), pages);
@@ -150,7 +139,7 @@ TEST(CliPrint, RangeCopiesFontAndPaper)
     EXPECT_EQ(text.count(QString("Page number :3/%1").arg(pages)), 2);
     EXPECT_EQ(text.count(QString("Page number :1/%1").arg(pages)), 0);
 
-    const PrintRun turned = print({job, "--pdf", dir.filePath("turned.pdf"), "--paper", "A5", "--landscape"});
+    const CliRun turned = print({job, "--pdf", dir.filePath("turned.pdf"), "--paper", "A5", "--landscape"});
     ASSERT_EQ(turned.status, 0) << turned.err.toStdString();
     EXPECT_TRUE(tool("pdfinfo", {dir.filePath("turned.pdf")}).contains("595 x 420 pts (A5)"));
 }
@@ -159,11 +148,11 @@ TEST(CliPrint, HiddenColumnsAndNoPictures)
 {
     QTemporaryDir dir;
     writeTubes(dir.filePath("hall.mvn"), 2);
-    const PrintRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("two.pdf"), "--hide",
+    const CliRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("two.pdf"), "--hide",
                               "0,1,2,3,4,5,6,7,8", "--no-pictures", "--margins", "20,15,20,15"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     // Two narrow columns let the font grow to its largest.
-    const PrintRun wide = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("wide.pdf")});
+    const CliRun wide = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("wide.pdf")});
     EXPECT_GT(reported(r.out, "font"), reported(wide.out, "font"));
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
@@ -177,36 +166,29 @@ TEST(CliPrint, PaperTooSmallAndUnreadableJobsAreRefused)
 {
     QTemporaryDir dir;
     writeTubes(dir.filePath("hall.mvn"), 1);
-    const PrintRun small = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--paper", "A5",
+    const CliRun small = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--paper", "A5",
                                   "--margins", "70,10,70,10"});
     EXPECT_EQ(small.status, 1);
     EXPECT_EQ(small.err.trimmed().split('\n').last(), "Error ! Current paper size is insufficient !");
     EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
 
-    const PrintRun tooBig = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--font", "100"});
+    const CliRun tooBig = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--font", "100"});
     EXPECT_EQ(tooBig.status, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
 
-    QFile junk(dir.filePath("junk.mvn"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a job at all");
-    junk.close();
+    ASSERT_TRUE(writeBytes(dir.filePath("junk.mvn"), "not a job at all"));
     EXPECT_EQ(print({dir.filePath("junk.mvn"), "--pdf", dir.filePath("no.pdf")}).status, 1);
     EXPECT_EQ(print({dir.filePath("missing.mvn"), "--pdf", dir.filePath("no.pdf")}).status, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
 
     // A refused print leaves an existing PDF as it was; an unwritable output is refused.
-    QFile old(dir.filePath("old.pdf"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    ASSERT_TRUE(writeBytes(dir.filePath("old.pdf"), "old"));
     EXPECT_EQ(print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("old.pdf"), "--paper", "A5", "--margins",
                      "70,10,70,10"})
                   .status,
               1);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "old");
-    const PrintRun unwritable = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("missing/out.pdf")});
+    EXPECT_EQ(bytesOf(dir.filePath("old.pdf")), "old");
+    const CliRun unwritable = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("missing/out.pdf")});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_TRUE(unwritable.err.contains("cannot write"));
 }
@@ -232,7 +214,7 @@ TEST(CliPrint, BadArgumentsExitWithTwo)
         {"--pdf", pdf},
     };
     for (const QStringList& args : cases) {
-        const PrintRun r = print(args);
+        const CliRun r = print(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }
