@@ -1,10 +1,9 @@
 #include "itemlist/job_file.h"
+#include "itemlist_fixture.h"
 
 #include "drawing/overlay.h"
 #include "sections/hollow.h"
-#include "sections/material.h"
 #include "settings/eight_bit_text.h"
-#include "settings/message_table.h"
 
 #include <QPainter>
 #include <zlib.h>
@@ -12,25 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-const MessageTable& m()
-{
-    return MessageTable::english();
-}
-
-MaterialTexts steel()
-{
-    MaterialTexts t;
-    t.eItems = eModulusItems();
-    t.densityItems = densityItems();
-    t.poissonItems = poissonItems();
-    t.eModulus = t.eItems[0];
-    t.density = t.densityItems[0];
-    t.poisson = t.poissonItems[0];
-    t.tensile = "300";
-    t.pressure = "-300";
-    return t;
-}
-
 // A picture that differs per item, so that blocks cannot be mixed up.
 QImage itemPicture(int i)
 {
