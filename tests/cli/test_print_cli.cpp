@@ -4,9 +4,9 @@
 #include "settings/message_table.h"
 
 #include "cli_run.h"
+#include "../output/pdf_tools.h"
 
 #include <QPainter>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,28 +15,6 @@ namespace {
 CliRun print(const QStringList& args)
 {
     return cli(QStringList{"print"} + args);
-}
-
-QString tool(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool havePoppler()
-{
-    return !QStandardPaths::findExecutable("pdfinfo").isEmpty()
-           && !QStandardPaths::findExecutable("pdftotext").isEmpty();
-}
-
-int pdfPages(const QString& file)
-{
-    for (const QString& line : tool("pdfinfo", {file}).split('\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return -1;
 }
 
 // A job of tubes 40x20x3, each listed as "To List" writes it.
@@ -98,8 +76,8 @@ TEST(CliPrint, WritesThePagesOfAJob)
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
     EXPECT_EQ(pdfPages(dir.filePath("hall.pdf")), 1);
-    EXPECT_TRUE(tool("pdfinfo", {dir.filePath("hall.pdf")}).contains("595 x 842 pts (A4)"));
-    const QString text = tool("pdftotext", {dir.filePath("hall.pdf"), "-"});
+    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("hall.pdf")}).contains("595 x 842 pts (A4)"));
+    const QString text = pdfText(dir.filePath("hall.pdf"), 0, false);
     EXPECT_TRUE(text.contains("Page number :1/1"));
     EXPECT_TRUE(text.contains("LastTube"));
     EXPECT_TRUE(text.contains("E modulus"));
@@ -132,16 +110,16 @@ TEST(CliPrint, RangeCopiesFontAndPaper)
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
     EXPECT_EQ(pdfPages(dir.filePath("all.pdf")), pages);
-    EXPECT_TRUE(tool("pdfinfo", {dir.filePath("all.pdf")}).contains("420 x 595 pts (A5)"));
+    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("all.pdf")}).contains("420 x 595 pts (A5)"));
     EXPECT_EQ(pdfPages(dir.filePath("range.pdf")), 4);
-    const QString text = tool("pdftotext", {dir.filePath("range.pdf"), "-"});
+    const QString text = pdfText(dir.filePath("range.pdf"), 0, false);
     EXPECT_EQ(text.count(QString("Page number :2/%1").arg(pages)), 2);
     EXPECT_EQ(text.count(QString("Page number :3/%1").arg(pages)), 2);
     EXPECT_EQ(text.count(QString("Page number :1/%1").arg(pages)), 0);
 
     const CliRun turned = print({job, "--pdf", dir.filePath("turned.pdf"), "--paper", "A5", "--landscape"});
     ASSERT_EQ(turned.status, 0) << turned.err.toStdString();
-    EXPECT_TRUE(tool("pdfinfo", {dir.filePath("turned.pdf")}).contains("595 x 420 pts (A5)"));
+    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("turned.pdf")}).contains("595 x 420 pts (A5)"));
 }
 
 TEST(CliPrint, HiddenColumnsAndNoPictures)
@@ -156,7 +134,7 @@ TEST(CliPrint, HiddenColumnsAndNoPictures)
     EXPECT_GT(reported(r.out, "font"), reported(wide.out, "font"));
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
-    const QString text = tool("pdftotext", {dir.filePath("two.pdf"), "-"});
+    const QString text = pdfText(dir.filePath("two.pdf"), 0, false);
     EXPECT_FALSE(text.contains("E modulus"));
     EXPECT_FALSE(text.contains("210000000"));
     EXPECT_TRUE(text.contains("LastTube"));
