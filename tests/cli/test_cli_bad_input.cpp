@@ -1,5 +1,6 @@
 // morvane-cli under hostile input: numbers that do not fit, impossible
-// sections, non-ASCII digits, long numbers and file names that are not UTF-8.
+// sections and file names that are not UTF-8. (How numbers are read is
+// checked in the sections tests; here, what the program prints of them.)
 #include "cli_run.h"
 
 #include <QTemporaryDir>
@@ -14,7 +15,8 @@
 
 TEST(CliBadInput, DensityThatDoesNotFitIsRefusedNotReadAsItsExponent)
 {
-    for (const char* density : {"1e5000", "1e-5000", "1.5e4933", "1e4932"}) {
+    // No number at all, and a number whose weight cannot be shown.
+    for (const char* density : {"1e5000", "1e4932"}) {
         SCOPED_TRACE(density);
         const CliRun r = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--density", density});
         EXPECT_EQ(r.status, 0);
@@ -57,25 +59,6 @@ TEST(CliBadInput, ImpossibleSectionsExitWithOneAndHaveNoPicture)
         EXPECT_EQ(cli(QStringList{"picture"} + c + QStringList{"-o", png}).status, 1);
         EXPECT_FALSE(QFile::exists(png));
     }
-}
-
-TEST(CliBadInput, UnitDigitsAreAsciiOneToThree)
-{
-    for (const QString& digits : {QString::fromUtf8("11\u06622233"), QString::fromUtf8("\uff11122233")}) {
-        const CliRun r = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--units", digits});
-        EXPECT_EQ(r.status, 2) << digits.toStdString();
-        EXPECT_TRUE(r.err.contains("--units")) << digits.toStdString();
-    }
-}
-
-TEST(CliBadInput, LimitNumbersOfAnyLength)
-{
-    // 1e-201 to 5e130: the area of 3.24 cm2 lies between them.
-    const QString min = QStringLiteral("0.") + QString(200, QLatin1Char('0')) + QStringLiteral("1");
-    const QString max = QStringLiteral("5") + QString(130, QLatin1Char('0')) + QStringLiteral(".5");
-    const CliRun r = cli({"section", "--kind", "rh", "--dims", "40,20,3", "--limits", min + ":" + max + ",,,,,,"});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains("A /Area/    : \t3.24 [cm2]\tgreen\n")) << r.out.toStdString();
 }
 
 TEST(CliBadInput, PictureFileNameBytesPassThrough)

@@ -9,6 +9,7 @@
 #include "sections/tab_computations.h"
 #include "sections/units.h"
 #include "settings/message_table.h"
+#include "panel_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +18,6 @@
 #include <cmath>
 
 namespace {
-QString valueAt(const TabResult& r, int y)
-{
-    for (const PanelLine& line : r.panel.lines())
-        if (line.y == y)
-            return line.value;
-    return QStringLiteral("<none>");
-}
-
 bool panelShows(const TabResult& r, const QString& text)
 {
     for (const PanelText& t : r.panel.texts())

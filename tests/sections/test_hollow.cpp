@@ -1,5 +1,6 @@
 #include "sections/hollow.h"
 #include "sections/units.h"
+#include "panel_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +10,6 @@ ComputeContext steel(int angle = 0)
     ComputeContext ctx;
     ctx.angle = angle;
     return ctx;
-}
-
-QString valueAt(const TabResult& r, int y)
-{
-    for (const PanelLine& line : r.panel.lines())
-        if (line.y == y)
-            return line.value;
-    return QStringLiteral("<none>");
 }
 } // namespace
 
