@@ -214,13 +214,9 @@ TEST(ProfileData, FamiliesStartOnTheirLinesAndMenusHaveTheirLengths)
         EXPECT_EQ(t.line(line), name) << "line " << line;
     EXPECT_EQ(t.line(398), "T100x55x10");
 
-    const std::vector<std::pair<SectionKind, std::size_t>> lengths{
-        {SectionKind::RectHollow, 92}, {SectionKind::CircHollow, 68}, {SectionKind::RectSolid, 37},
-        {SectionKind::U, 221},         {SectionKind::I, 88},          {SectionKind::T, 13},
-        {SectionKind::FlatBar, 128},   {SectionKind::CircSolid, 40},  {SectionKind::L, 205},
-        {SectionKind::Plate, 69}};
-    for (const auto& [kind, count] : lengths)
-        EXPECT_EQ(builtInMenu(kind).size(), count) << kindCode(kind).toStdString();
+    // (The other menus' lengths are checked with their entries.)
+    EXPECT_EQ(builtInMenu(SectionKind::L).size(), 205u);
+    EXPECT_EQ(builtInMenu(SectionKind::T).size(), 13u);
     EXPECT_EQ(builtInMenu(SectionKind::T).back().text, "T100x55x10");
 }
 
