@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 struct CliRun {
     int status = -1;
@@ -45,3 +48,10 @@ inline std::string joined(const QStringList& list)
 {
     return list.join(QLatin1Char(' ')).toStdString();
 }
+
+// A test with a folder of its own and a job file's name in it.
+class CliJobFolder : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("job.mvn"));
+};

@@ -3,7 +3,6 @@
 #include "cli_run.h"
 
 #include <QJsonArray>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,12 +18,12 @@ QJsonObject shown(const QString& path)
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     return r.json();
 }
+
+using CliJob = CliJobFolder;
 } // namespace
 
-TEST(CliJob, AddCreatesTheJobAndAppendsRows)
+TEST_F(CliJob, AddCreatesTheJobAndAppendsRows)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("hall.mvn");
     ASSERT_EQ(job({"add", path, "--kind", "i", "--entry", "HR I80x42", "--name", "Hall roof"}).status, 0);
     ASSERT_EQ(job({"add", path, "--kind", "rh", "--dims", "40,20,3", "--angle", "90", "--emodulus",
                    "abc210000", "--pressure", "-250"})
@@ -59,10 +58,8 @@ TEST(CliJob, AddCreatesTheJobAndAppendsRows)
     EXPECT_EQ(o["limits"].toArray().size(), 28);
 }
 
-TEST(CliJob, NewJobInOtherUnits)
+TEST_F(CliJob, NewJobInOtherUnits)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("units.mvn");
     ASSERT_EQ(job({"add", path, "--kind", "rh", "--dims", "40,20,3", "--units", "3122213"}).status, 0);
     const QJsonObject o = shown(path);
     EXPECT_EQ(o["units"].toString(), "3122213");
@@ -78,10 +75,8 @@ TEST(CliJob, NewJobInOtherUnits)
     EXPECT_EQ(job({"add", path, "--kind", "rh", "--dims", "40,20,3", "--units", "1122233"}).status, 2);
 }
 
-TEST(CliJob, PlateRow)
+TEST_F(CliJob, PlateRow)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("plate.mvn");
     ASSERT_EQ(job({"add", path, "--kind", "plate", "--entry", "1 mm steel plate", "--lengths", "1000,2000"}).status,
               0);
     const QJsonArray cells = shown(path)["items"].toArray()[0].toObject()["cells"].toArray();
@@ -92,10 +87,8 @@ TEST(CliJob, PlateRow)
     EXPECT_EQ(job({"add", path, "--kind", "plate", "--entry", "1 mm steel plate"}).status, 2);
 }
 
-TEST(CliJob, RefusedListingLeavesTheFileAlone)
+TEST_F(CliJob, RefusedListingLeavesTheFileAlone)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("job.mvn");
     ASSERT_EQ(job({"add", path, "--kind", "rh", "--dims", "40,20,3"}).status, 0);
     const QByteArray before = bytesOf(path);
     struct Case {
@@ -122,10 +115,8 @@ TEST(CliJob, RefusedListingLeavesTheFileAlone)
     EXPECT_FALSE(QFile::exists(dir.filePath("none.mvn")));
 }
 
-TEST(CliJob, BadArgumentsExitTwo)
+TEST_F(CliJob, BadArgumentsExitTwo)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("job.mvn");
     EXPECT_EQ(job({}).status, 2);
     EXPECT_EQ(job({"list", path}).status, 2);
     EXPECT_EQ(job({"add", path, "--dims", "40,20,3"}).status, 2);
@@ -136,10 +127,8 @@ TEST(CliJob, BadArgumentsExitTwo)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(CliJob, DamagedFileIsRefused)
+TEST_F(CliJob, DamagedFileIsRefused)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("job.mvn");
     ASSERT_EQ(job({"add", path, "--kind", "rh", "--dims", "40,20,3"}).status, 0);
     QByteArray bytes = bytesOf(path);
     bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x40);
@@ -156,9 +145,8 @@ TEST(CliJob, DamagedFileIsRefused)
     EXPECT_EQ(job({"show", text, "--json"}).status, 1);
 }
 
-TEST(CliJob, FullJobRefusesTheTwoHundredFiftyFirstItem)
+TEST_F(CliJob, FullJobRefusesTheTwoHundredFiftyFirstItem)
 {
-    QTemporaryDir dir;
     const QString one = dir.filePath("one.mvn");
     ASSERT_EQ(job({"add", one, "--kind", "rh", "--dims", "40,20,3", "--name", "Full"}).status, 0);
     JobReading read = readJob(bytesOf(one));
@@ -168,7 +156,6 @@ TEST(CliJob, FullJobRefusesTheTwoHundredFiftyFirstItem)
         full.rows.push_back(full.rows.front());
         full.rows.back().cells[0] = QString::number(full.rows.size());
     }
-    const QString path = dir.filePath("full.mvn");
     ASSERT_TRUE(writeBytes(path, writeJob(full)));
     const QByteArray before = bytesOf(path);
     const CliRun r = job({"add", path, "--kind", "rh", "--dims", "40,20,3"});

@@ -3,7 +3,6 @@
 #include "cli_run.h"
 
 #include <QJsonArray>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,12 +19,12 @@ QJsonObject shown(const QString& path)
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     return r.json();
 }
+
+using CliPrivate = CliJobFolder;
 } // namespace
 
-TEST(CliPrivate, PlausibleItemIsReportedAndAppended)
+TEST_F(CliPrivate, PlausibleItemIsReportedAndAppended)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("private.mvn");
     const CliRun r = cli(boxItem(path));
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     // The comparison with the 50 mm box the moduli give (its lines are the core's).
@@ -58,10 +57,8 @@ TEST(CliPrivate, PlausibleItemIsReportedAndAppended)
     EXPECT_EQ(shown(path)["count"].toInt(), 1);
 }
 
-TEST(CliPrivate, ImplausibleItemNeedsAccept)
+TEST_F(CliPrivate, ImplausibleItemNeedsAccept)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("private.mvn");
     ASSERT_EQ(cli(boxItem(path)).status, 0);
     const QByteArray before = bytesOf(path);
     QStringList stiff = {"job", "add-private", path, "--description", "Too stiff", "--area", "2", "--ix", "10",
@@ -84,10 +81,8 @@ TEST(CliPrivate, ImplausibleItemNeedsAccept)
     EXPECT_FALSE(QFile::exists(fresh));
 }
 
-TEST(CliPrivate, NewJobInOtherUnitsAndZeroInertia)
+TEST_F(CliPrivate, NewJobInOtherUnitsAndZeroInertia)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("mm.mvn");
     const CliRun r = cli({"job", "add-private", path, "--description", "Tube in mm", "--area", "2000", "--ix", "0",
                        "--iy", "100000", "--kx", "4000,4000", "--ky", "4000,4000", "--ixx", "50000", "--kxx",
                        "3000", "--units", "1133333"});
@@ -101,10 +96,8 @@ TEST(CliPrivate, NewJobInOtherUnitsAndZeroInertia)
     EXPECT_DOUBLE_EQ(item["values"].toArray()[2].toDouble(), 2000.0); // mm2
 }
 
-TEST(CliPrivate, BadArgumentsExitTwoAndMaterialRefusalsOne)
+TEST_F(CliPrivate, BadArgumentsExitTwoAndMaterialRefusalsOne)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("bad.mvn");
     const auto with = [&](const QString& option, const QString& value) {
         QStringList args = boxItem(path);
         const int at = int(args.indexOf(option));

@@ -46,14 +46,17 @@ QString writeTwoItemJob(const QString& folder)
     return writeBytes(path, writeJob(job)) ? path : QString();
 }
 
+// Each test has its own folder with the two-item job in it.
+class CliReport : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(job.isEmpty()); }
+    QTemporaryDir dir;
+    const QString job = writeTwoItemJob(dir.path());
+};
 } // namespace
 
-TEST(CliReport, WritesPicturesNoteAndPageAndPrintsThePagePath)
+TEST_F(CliReport, WritesPicturesNoteAndPageAndPrintsThePagePath)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
-    ASSERT_FALSE(job.isEmpty());
     const QString out = dir.filePath(QStringLiteral("report"));
     const CliRun r = cli({"report", job, "-o", out});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -82,11 +85,8 @@ TEST(CliReport, WritesPicturesNoteAndPageAndPrintsThePagePath)
     EXPECT_TRUE(bytesOf(out + QStringLiteral("/info.txt")).startsWith("Morvane *** Computation of geometric properties ***"));
 }
 
-TEST(CliReport, OptionsReachThePage)
+TEST_F(CliReport, OptionsReachThePage)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
     const CliRun r = cli({"report", job, "-o", dir.path(), "--no-pictures", "--hide", "0,8,3", "--data-font",
                                 "12", "--measure-font", "10"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -107,11 +107,8 @@ TEST(CliReport, OptionsReachThePage)
                     .contains("<img src=\"kep1.jpg\" width=\"60\" height=\"40\">"));
 }
 
-TEST(CliReport, BadArgumentsExitTwo)
+TEST_F(CliReport, BadArgumentsExitTwo)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
     const QList<QStringList> cases = {
         {"report"},
         {"report", job, job},
@@ -134,11 +131,8 @@ TEST(CliReport, BadArgumentsExitTwo)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("info.txt"))));
 }
 
-TEST(CliReport, UnreadableJobsAndUnusableFoldersExitOne)
+TEST_F(CliReport, UnreadableJobsAndUnusableFoldersExitOne)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
     EXPECT_EQ(cli({"report", dir.filePath(QStringLiteral("missing.mvn")), "-o", dir.path()}).status, 1);
 
     const QString garbage = dir.filePath(QStringLiteral("garbage.mvn"));
@@ -155,11 +149,8 @@ TEST(CliReport, UnreadableJobsAndUnusableFoldersExitOne)
     EXPECT_EQ(cli({"report", job, "-o", garbage}).status, 1);
 }
 
-TEST(CliReport, WithoutAFolderTheSettingsFolderIsUsed)
+TEST_F(CliReport, WithoutAFolderTheSettingsFolderIsUsed)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
     const QString config = dir.filePath(QStringLiteral("config"));
     const QString folder = dir.filePath(QStringLiteral("stored"));
     {
