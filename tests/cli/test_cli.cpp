@@ -180,7 +180,8 @@ TEST(CliSection, LimitsAreInTheChosenUnits)
 
 TEST(CliSection, ExactPropertiesBesideThePanel)
 {
-    // A typed rectangle: Ix, plastic moduli and the torsion series are known.
+    // A typed rectangle (its exact values are checked in the exact tests): every
+    // value is printed, the differences against the panel's Ixx among them.
     const QJsonObject o = cli({"section", "--kind", "rs", "--dims", "40,10", "--json", "--exact"}).json();
     const QJsonObject e = o["exact"].toObject();
     for (const char* key : {"A", "Ix", "Iy", "Ixy", "I1", "I2", "alpha", "ix", "iy", "WelXAbove", "WelXUnder",
@@ -188,8 +189,6 @@ TEST(CliSection, ExactPropertiesBesideThePanel)
                             "KxxDifference"})
         EXPECT_TRUE(e.contains(key)) << key;
     EXPECT_NEAR(e["A"].toDouble(), 400, 1e-9);
-    EXPECT_NEAR(e["Ix"].toDouble(), 40.0 * 1000 / 12 / 1e4, 1e-9);
-    EXPECT_NEAR(e["WplX"].toDouble(), 40.0 * 100 / 4 / 1e3, 1e-6);
     EXPECT_NEAR(e["It"].toDouble(), 1.1240, 0.0012); // 0.281 a b^3 for a = 4 b
     EXPECT_NEAR(e["IxxDifference"].toDouble(), 100 * (o["Ixx"].toDouble() / e["It"].toDouble() - 1), 1e-9);
 
