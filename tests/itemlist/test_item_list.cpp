@@ -1,5 +1,6 @@
-#include "itemlist/item_list.h"
 #include "itemlist_fixture.h"
+
+#include "itemlist/item_list.h"
 #include "itemlist/requirement_limits.h"
 #include "itemlist/units_apply.h"
 #include "sections/hollow.h"

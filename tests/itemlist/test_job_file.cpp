@@ -1,5 +1,6 @@
-#include "itemlist/job_file.h"
 #include "itemlist_fixture.h"
+
+#include "itemlist/job_file.h"
 
 #include "drawing/overlay.h"
 #include "sections/hollow.h"

@@ -1,5 +1,6 @@
-#include "itemlist/list_commands.h"
 #include "itemlist_fixture.h"
+
+#include "itemlist/list_commands.h"
 #include "itemlist/list_section.h"
 
 #include "catalogue/profile_catalogue.h"

@@ -1,5 +1,6 @@
-#include "itemlist/list_sort.h"
 #include "itemlist_fixture.h"
+
+#include "itemlist/list_sort.h"
 
 #include <QColor>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "itemlist/plausibility.h"
 #include "itemlist_fixture.h"
+
+#include "itemlist/plausibility.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "itemlist/private_item.h"
 #include "itemlist_fixture.h"
+
+#include "itemlist/private_item.h"
 #include "itemlist/units_apply.h"
 #include "sections/hollow.h"
 

@@ -1,6 +1,8 @@
 // Hostile input to the number readers and writers, the filters and the tab
 // computations: numbers that do not fit, very long texts, impossible
 // sections, angles far outside a turn.
+#include "panel_lookup.h"
+
 #include "sections/compute_helpers.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
@@ -9,7 +11,6 @@
 #include "sections/tab_computations.h"
 #include "sections/units.h"
 #include "settings/message_table.h"
-#include "panel_lookup.h"
 
 #include <gtest/gtest.h>
 

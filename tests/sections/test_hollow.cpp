@@ -1,6 +1,7 @@
+#include "panel_lookup.h"
+
 #include "sections/hollow.h"
 #include "sections/units.h"
-#include "panel_lookup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
+#include "panel_lookup.h"
+
 #include "catalogue/profile_catalogue.h"
 #include "sections/profiles.h"
-#include "panel_lookup.h"
 
 #include <gtest/gtest.h>
 

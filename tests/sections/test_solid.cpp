@@ -1,5 +1,6 @@
-#include "sections/solid.h"
 #include "panel_lookup.h"
+
+#include "sections/solid.h"
 
 #include <gtest/gtest.h>
 
