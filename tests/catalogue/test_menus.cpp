@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(MenuLoader, DepthComesFromLeadingTabsOrBlanks)
+TEST(MenuLoader, DepthComesFromLeadingTabsOrBlanksAndRisesByOne)
 {
     const MenuLoad load = loadMenu("Custom-designed section\r\n20x20\r\n\t20x20x2\r\n 20x20x3\r\n30x30\r\n");
     ASSERT_TRUE(load.error.isEmpty());
@@ -12,23 +12,14 @@ TEST(MenuLoader, DepthComesFromLeadingTabsOrBlanks)
     EXPECT_EQ(load.entries[3].depth, 1);
     EXPECT_EQ(load.entries[3].text, "20x20x3");
     EXPECT_EQ(load.entries[4].depth, 0);
-}
-
-TEST(MenuLoader, RejectsADepthJumpOfTwo)
-{
-    const MenuLoad load = loadMenu("Top\r\n\t\tToo deep\r\n");
-    EXPECT_FALSE(load.error.isEmpty());
-    EXPECT_TRUE(load.error.contains("2"));
-    EXPECT_TRUE(load.error.contains("Too deep"));
-    const MenuLoad first = loadMenu("\tStarts deep\r\n");
-    EXPECT_FALSE(first.error.isEmpty());
-}
-
-TEST(MenuLoader, DepthMayFallByAnyAmount)
-{
-    const MenuLoad load = loadMenu("A\n\tB\n\t\tC\nD\n");
-    EXPECT_TRUE(load.error.isEmpty());
-    EXPECT_EQ(load.entries.size(), 4u);
+    // It may fall by any amount, but never rise by two.
+    EXPECT_TRUE(loadMenu("A\n\tB\n\t\tC\nD\n").error.isEmpty());
+    const MenuLoad deep = loadMenu("Top\r\n\t\tToo deep\r\n");
+    EXPECT_TRUE(deep.error.contains("2"));
+    EXPECT_TRUE(deep.error.contains("Too deep"));
+    EXPECT_FALSE(loadMenu("\tStarts deep\r\n").error.isEmpty());
+    for (SectionKind kind : AllSectionKinds)
+        EXPECT_TRUE(loadMenu(builtInMenuText(kind)).error.isEmpty()) << kindCode(kind).toStdString();
 }
 
 TEST(HollowMenus, LineCountsAndEntryForms)
@@ -56,10 +47,11 @@ TEST(HollowMenus, LineCountsAndEntryForms)
     }
     EXPECT_TRUE(std::any_of(ch.begin(), ch.end(),
                             [](const MenuEntry& e) { return e.text == "1/2\" pipe diameter:21,3x2,6"; }));
-    EXPECT_TRUE(loadMenu(builtInMenuText(SectionKind::CircHollow)).error.isEmpty());
 }
 
-TEST(ProfileTableLookup, ExactTextWithinTheRange)
+// A text is looked up among record names only, exactly and within the range:
+// a value line, or a line that reads as a number, is never a name.
+TEST(ProfileTableLookup, ExactNameWithinTheRange)
 {
     QStringList lines(20, QStringLiteral("-"));
     lines[5] = "HR I80x42";
@@ -73,7 +65,24 @@ TEST(ProfileTableLookup, ExactTextWithinTheRange)
     EXPECT_EQ(table.find("I PBI;(HE-A) 100 96x100", 10, 5000).value(), 15);
     EXPECT_EQ(table.value(5, 2).value(), 7.58L);
     EXPECT_FALSE(table.value(5, 20).has_value());
-    EXPECT_FALSE(table.find("7.58", 0, 4).has_value());
+    EXPECT_FALSE(table.find("7.58", 0, 19).has_value());
+
+    const ProfileTable numbers(QStringList{"1e5", "A", "7", " 7", "B", "-", "1e5000"});
+    for (const char* number : {"1e5", "7", " 7"})
+        EXPECT_FALSE(numbers.find(QString::fromLatin1(number), 0, 6).has_value()) << number;
+    EXPECT_EQ(numbers.find("B", 0, 6), 4);
+    EXPECT_EQ(numbers.find("-", 0, 6), 5);
+    // A text too big to be a number is a name like any other text.
+    EXPECT_EQ(numbers.find("1e5000", 0, 6), 6);
+    EXPECT_FALSE(numbers.find("B", 5, 100).has_value());
+    EXPECT_FALSE(numbers.find("A", -10, 0).has_value());
+
+    const ProfileTable& builtIn = ProfileTable::builtIn();
+    const int last = builtIn.lineCount() - 1;
+    ASSERT_EQ(builtIn.line(1), "5.59"); // the weight of "HR U50x38"
+    for (const char* value : {"5.59", "2380", "3.925"})
+        EXPECT_FALSE(builtIn.find(QString::fromLatin1(value), 0, last).has_value()) << value;
+    EXPECT_EQ(builtIn.find("HR U50x38", 0, last), 0);
 }
 
 TEST(SolidMenus, LineCountsAndEntryForms)
@@ -95,8 +104,6 @@ TEST(SolidMenus, LineCountsAndEntryForms)
         else if (&e != &flat[0])
             EXPECT_TRUE(e.text.endsWith("x...")) << e.text.toStdString();
     }
-    for (SectionKind kind : {SectionKind::RectSolid, SectionKind::CircSolid, SectionKind::FlatBar})
-        EXPECT_TRUE(loadMenu(builtInMenuText(kind)).error.isEmpty());
 }
 
 TEST(ProfileMenus, IAndUMenusHaveTheirFamilies)
@@ -122,8 +129,6 @@ TEST(ProfileMenus, IAndUMenusHaveTheirFamilies)
     EXPECT_TRUE(has(u, "CR U20x20x1.5"));
     EXPECT_EQ(u.back().text, "CR U200x100x5");
     EXPECT_EQ(u.back().depth, 2);
-    for (SectionKind kind : {SectionKind::I, SectionKind::U})
-        EXPECT_TRUE(loadMenu(builtInMenuText(kind)).error.isEmpty());
 }
 
 TEST(ProfileMenus, PlateMenuHasFourRootsAndNoCustomEntry)

@@ -96,9 +96,12 @@ void expectRows(const std::map<QString, QString>& rows)
 }
 } // namespace
 
-TEST(ProfileData, TellingRowsStandAsGiven)
+// The rows the worked examples use, and rows of the published tables at table
+// precision (one decimal below 100, whole numbers above, halves up), first
+// values only where the second tables give no more.
+TEST(ProfileData, PublishedRowsStandAsGiven)
 {
-    const std::map<QString, QString> telling{
+    expectRows({
         {"HR U50x38", "5.59 7.12 26.4 10.6 9.12 3.75 2380 5 7"},
         {"HR I80x42", "5.95 7.58 77.8 19.3 6.29 3 3180 3.9 5.9"},
         {"IPB;HE-B 100x100", "20.4 26 450 89.9 167 33.5 6000 6 10"},
@@ -108,15 +111,6 @@ TEST(ProfileData, TellingRowsStandAsGiven)
         {"CR L section 40x20x2", "0.89 1.13 1.87 0.34 0.73 0.22"},
         {"CR U200x100x5", "14.88 18.96 1184.55 118.45 190.87 26.36 7900"},
         {"0.5 mm steel plate", "3.925"},
-    };
-    expectRows(telling);
-}
-
-// Rows of the published tables as the worked examples and the table
-// precision need them: one decimal below 100, whole numbers above, halves up.
-TEST(ProfileData, PublishedRowsAtTablePrecision)
-{
-    const std::map<QString, QString> rows{
         {"HR U100x50", "10.6 13.5 206 41.2 29.3 8.49"},
         {"HR U300x100", "46.2 58.8 8030 535 495 67.8"},
         {"HR I400x155", "92.4 118 29210 1460 1160 149"},
@@ -125,8 +119,12 @@ TEST(ProfileData, PublishedRowsAtTablePrecision)
         {"I PBI;(HE-A) 340 330x300", "105 134 27690 1678 7436 496"},
         {"L section 20x20x3", "0.88 1.12 0.39 0.39 0.28 0.28"},
         {"L section 80x120x12", "17.8 22.7 323 114 40.4 19.1"},
-    };
-    expectRows(rows);
+        {"HR U65x42", "7.09 9.03 57.5 17.7 14.1"},
+        {"L section 20x30x3", "1.11 1.42 1.25 0.44"},
+        {"L section 50x100x10", "11.1 14.1 141 23.4"},
+        {"L section 75x100x9", "11.8 15.1 148 71"},
+        {"L section 65x100x7", "8.77 11.2 113 37.6"},
+    });
 }
 
 TEST(ProfileData, RecordLayoutsAndFamilyBlocks)
@@ -146,9 +144,6 @@ TEST(ProfileData, RecordLayoutsAndFamilyBlocks)
         EXPECT_EQ(r.values.size(), expected) << r.name.toStdString();
     }
     const ProfileTable& t = ProfileTable::builtIn();
-    EXPECT_EQ(t.line(0), "HR U50x38");
-    EXPECT_EQ(t.line(140), "HR I80x42");
-    EXPECT_EQ(t.line(310), "T20x20x3");
     EXPECT_EQ(t.line(t.lineCount() - 8), "CR U200x100x5");
 }
 
@@ -219,13 +214,9 @@ TEST(ProfileData, FamiliesStartOnTheirLinesAndMenusHaveTheirLengths)
         EXPECT_EQ(t.line(line), name) << "line " << line;
     EXPECT_EQ(t.line(398), "T100x55x10");
 
-    const std::vector<std::pair<SectionKind, std::size_t>> lengths{
-        {SectionKind::RectHollow, 92}, {SectionKind::CircHollow, 68}, {SectionKind::RectSolid, 37},
-        {SectionKind::U, 221},         {SectionKind::I, 88},          {SectionKind::T, 13},
-        {SectionKind::FlatBar, 128},   {SectionKind::CircSolid, 40},  {SectionKind::L, 205},
-        {SectionKind::Plate, 69}};
-    for (const auto& [kind, count] : lengths)
-        EXPECT_EQ(builtInMenu(kind).size(), count) << kindCode(kind).toStdString();
+    // (The other menus' lengths are checked with their entries.)
+    EXPECT_EQ(builtInMenu(SectionKind::L).size(), 205u);
+    EXPECT_EQ(builtInMenu(SectionKind::T).size(), 13u);
     EXPECT_EQ(builtInMenu(SectionKind::T).back().text, "T100x55x10");
 }
 
@@ -243,16 +234,4 @@ TEST(ProfileData, WideLowTeeCarriesItsKnownSecondMoments)
     EXPECT_NEAR(double(ky), 92.5 / 5.0, 0.05);
     EXPECT_GT(kx, ix / 5.5L);
     EXPECT_LT(kx, ix / 2.75L);
-}
-
-TEST(ProfileData, RowsFromTheSecondPublicTables)
-{
-    const std::map<QString, QString> rows{
-        {"HR U65x42", "7.09 9.03 57.5 17.7 14.1"},
-        {"L section 20x30x3", "1.11 1.42 1.25 0.44"},
-        {"L section 50x100x10", "11.1 14.1 141 23.4"},
-        {"L section 75x100x9", "11.8 15.1 148 71"},
-        {"L section 65x100x7", "8.77 11.2 113 37.6"},
-    };
-    expectRows(rows);
 }

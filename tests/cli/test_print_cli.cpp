@@ -1,89 +1,23 @@
-#include "itemlist/job_file.h"
-#include "sections/hollow.h"
-#include "sections/material.h"
-#include "settings/message_table.h"
 
-#include <QFile>
-#include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
+#include "cli_run.h"
+#include "../output/pdf_tools.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-struct PrintRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-PrintRun print(const QStringList& args)
+CliRun print(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(MORVANE_CLI_PATH), QStringList{"print"} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return cli(QStringList{"print"} + args);
 }
 
-QString tool(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool havePoppler()
-{
-    return !QStandardPaths::findExecutable("pdfinfo").isEmpty()
-           && !QStandardPaths::findExecutable("pdftotext").isEmpty();
-}
-
-int pdfPages(const QString& file)
-{
-    for (const QString& line : tool("pdfinfo", {file}).split('\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-// A job of tubes 40x20x3, each listed as "To List" writes it.
+// A job of count - 1 tubes 40x20x3 and an I beam last, listed as "job add" lists them.
 void writeTubes(const QString& path, int count)
 {
-    MaterialTexts steel;
-    steel.eItems = eModulusItems();
-    steel.densityItems = densityItems();
-    steel.poissonItems = poissonItems();
-    steel.eModulus = steel.eItems[0];
-    steel.density = steel.densityItems[0];
-    steel.poisson = steel.poissonItems[0];
-    steel.tensile = "300";
-    steel.pressure = "-300";
-    JobFile job;
-    job.name = "Hall roof";
-    job.eItems = steel.eItems;
-    job.densityItems = steel.densityItems;
-    job.tensile = "300";
-    job.pressure = "-300";
-    for (int r = 1; r <= count; ++r) {
-        WriteOutcome out = WriteSectionRow(r, steel, rectHollowProperties(40, 20, 3, 0), UnitSettings{}, 0,
-                                           MessageTable::english());
-        ListRow row = out.row;
-        row.cells[0] = QString::number(r);
-        row.cells[2] = r == count ? "40x20x3 LastTube" : "40x20x3 RH Section";
-        QImage picture(240, 160, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        painter.setPen(QPen(Qt::blue, 3));
-        painter.drawRect(60, 40, 120, 80);
-        painter.end();
-        row.RowPicture = picture;
-        job.rows.push_back(row);
-    }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(writeJob(job));
+    for (int r = 1; r < count; ++r)
+        ASSERT_EQ(cli({"job", "add", path, "--kind", "rh", "--dims", "40,20,3"}).status, 0);
+    ASSERT_EQ(cli({"job", "add", path, "--kind", "i", "--entry", "HR I80x42"}).status, 0);
 }
 
 int reported(const QString& out, const QString& key)
@@ -99,7 +33,7 @@ TEST(CliPrint, WritesThePagesOfAJob)
 {
     QTemporaryDir dir;
     writeTubes(dir.filePath("hall.mvn"), 3);
-    const PrintRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("hall.pdf")});
+    const CliRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("hall.pdf")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(reported(r.out, "pages"), 1);
     const int font = reported(r.out, "font");
@@ -109,10 +43,10 @@ TEST(CliPrint, WritesThePagesOfAJob)
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
     EXPECT_EQ(pdfPages(dir.filePath("hall.pdf")), 1);
-    EXPECT_TRUE(tool("pdfinfo", {dir.filePath("hall.pdf")}).contains("595 x 842 pts (A4)"));
-    const QString text = tool("pdftotext", {dir.filePath("hall.pdf"), "-"});
+    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("hall.pdf")}).contains("595 x 842 pts (A4)"));
+    const QString text = pdfText(dir.filePath("hall.pdf"), 0, false);
     EXPECT_TRUE(text.contains("Page number :1/1"));
-    EXPECT_TRUE(text.contains("LastTube"));
+    EXPECT_TRUE(text.contains("HR I80x42"));
     EXPECT_TRUE(text.contains("E modulus"));
     EXPECT_TRUE(text.contains("210000000"));
     EXPECT_TRUE(text.contains("Morvane *** Computation of geometric properties ***Version 4.0 / 29. 08. 2004/"));
@@ -123,90 +57,83 @@ TEST(CliPrint, RangeCopiesFontAndPaper)
     QTemporaryDir dir;
     const QString job = dir.filePath("hall.mvn");
     writeTubes(job, 30);
-    const PrintRun all = print({job, "--pdf", dir.filePath("all.pdf"), "--paper", "A5"});
+    const CliRun all = print({job, "--pdf", dir.filePath("all.pdf"), "--paper", "A5"});
     ASSERT_EQ(all.status, 0) << all.err.toStdString();
     const int pages = reported(all.out, "pages");
     const int font = reported(all.out, "font");
     ASSERT_GE(pages, 3);
 
     // A smaller font fits more rows on a page.
-    const PrintRun smaller = print({job, "--pdf", dir.filePath("small.pdf"), "--paper", "A5", "--font",
+    const CliRun smaller = print({job, "--pdf", dir.filePath("small.pdf"), "--paper", "A5", "--font",
                                     QString::number(font - 3)});
     ASSERT_EQ(smaller.status, 0) << smaller.err.toStdString();
     EXPECT_EQ(reported(smaller.out, "font"), font - 3);
     EXPECT_LT(reported(smaller.out, "pages"), pages);
 
-    const PrintRun range = print({job, "--pdf", dir.filePath("range.pdf"), "--paper", "A5", "--pages", "2-3",
+    const CliRun range = print({job, "--pdf", dir.filePath("range.pdf"), "--paper", "A5", "--pages", "2-3",
                                   "--copies", "2"});
     ASSERT_EQ(range.status, 0) << range.err.toStdString();
     EXPECT_EQ(reported(range.out, "pages"), pages);
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
     EXPECT_EQ(pdfPages(dir.filePath("all.pdf")), pages);
-    EXPECT_TRUE(tool("pdfinfo", {dir.filePath("all.pdf")}).contains("420 x 595 pts (A5)"));
+    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("all.pdf")}).contains("420 x 595 pts (A5)"));
     EXPECT_EQ(pdfPages(dir.filePath("range.pdf")), 4);
-    const QString text = tool("pdftotext", {dir.filePath("range.pdf"), "-"});
+    const QString text = pdfText(dir.filePath("range.pdf"), 0, false);
     EXPECT_EQ(text.count(QString("Page number :2/%1").arg(pages)), 2);
     EXPECT_EQ(text.count(QString("Page number :3/%1").arg(pages)), 2);
     EXPECT_EQ(text.count(QString("Page number :1/%1").arg(pages)), 0);
 
-    const PrintRun turned = print({job, "--pdf", dir.filePath("turned.pdf"), "--paper", "A5", "--landscape"});
+    const CliRun turned = print({job, "--pdf", dir.filePath("turned.pdf"), "--paper", "A5", "--landscape"});
     ASSERT_EQ(turned.status, 0) << turned.err.toStdString();
-    EXPECT_TRUE(tool("pdfinfo", {dir.filePath("turned.pdf")}).contains("595 x 420 pts (A5)"));
+    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("turned.pdf")}).contains("595 x 420 pts (A5)"));
 }
 
 TEST(CliPrint, HiddenColumnsAndNoPictures)
 {
     QTemporaryDir dir;
     writeTubes(dir.filePath("hall.mvn"), 2);
-    const PrintRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("two.pdf"), "--hide",
+    const CliRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("two.pdf"), "--hide",
                               "0,1,2,3,4,5,6,7,8", "--no-pictures", "--margins", "20,15,20,15"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     // Two narrow columns let the font grow to its largest.
-    const PrintRun wide = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("wide.pdf")});
+    const CliRun wide = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("wide.pdf")});
     EXPECT_GT(reported(r.out, "font"), reported(wide.out, "font"));
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
-    const QString text = tool("pdftotext", {dir.filePath("two.pdf"), "-"});
+    const QString text = pdfText(dir.filePath("two.pdf"), 0, false);
     EXPECT_FALSE(text.contains("E modulus"));
     EXPECT_FALSE(text.contains("210000000"));
-    EXPECT_TRUE(text.contains("LastTube"));
+    EXPECT_TRUE(text.contains("HR\nI80x42")) << text.toStdString(); // the designation, wrapped at the large font
 }
 
 TEST(CliPrint, PaperTooSmallAndUnreadableJobsAreRefused)
 {
     QTemporaryDir dir;
     writeTubes(dir.filePath("hall.mvn"), 1);
-    const PrintRun small = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--paper", "A5",
+    const CliRun small = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--paper", "A5",
                                   "--margins", "70,10,70,10"});
     EXPECT_EQ(small.status, 1);
     EXPECT_EQ(small.err.trimmed().split('\n').last(), "Error ! Current paper size is insufficient !");
     EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
 
-    const PrintRun tooBig = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--font", "100"});
+    const CliRun tooBig = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--font", "100"});
     EXPECT_EQ(tooBig.status, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
 
-    QFile junk(dir.filePath("junk.mvn"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a job at all");
-    junk.close();
+    ASSERT_TRUE(writeBytes(dir.filePath("junk.mvn"), "not a job at all"));
     EXPECT_EQ(print({dir.filePath("junk.mvn"), "--pdf", dir.filePath("no.pdf")}).status, 1);
     EXPECT_EQ(print({dir.filePath("missing.mvn"), "--pdf", dir.filePath("no.pdf")}).status, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
 
     // A refused print leaves an existing PDF as it was; an unwritable output is refused.
-    QFile old(dir.filePath("old.pdf"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    ASSERT_TRUE(writeBytes(dir.filePath("old.pdf"), "old"));
     EXPECT_EQ(print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("old.pdf"), "--paper", "A5", "--margins",
                      "70,10,70,10"})
                   .status,
               1);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "old");
-    const PrintRun unwritable = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("missing/out.pdf")});
+    EXPECT_EQ(bytesOf(dir.filePath("old.pdf")), "old");
+    const CliRun unwritable = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("missing/out.pdf")});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_TRUE(unwritable.err.contains("cannot write"));
 }
@@ -232,7 +159,7 @@ TEST(CliPrint, BadArgumentsExitWithTwo)
         {"--pdf", pdf},
     };
     for (const QStringList& args : cases) {
-        const PrintRun r = print(args);
+        const CliRun r = print(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }

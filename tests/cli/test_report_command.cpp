@@ -2,42 +2,16 @@
 #include "itemlist/job_file.h"
 #include "settings/settings_store.h"
 
-#include <QDir>
-#include <QFile>
+#include "cli_run.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ReportRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ReportRun runCli(const QStringList& args, const QString& configHome = QString())
-{
-    QProcess p;
-    if (!configHome.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-        p.setProcessEnvironment(environment);
-    }
-    p.start(QStringLiteral(MORVANE_CLI_PATH), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A job of a tube (with a red picture) and a plate (without one).
 QString writeTwoItemJob(const QString& folder)
@@ -69,27 +43,26 @@ QString writeTwoItemJob(const QString& folder)
     job.tensile = QStringLiteral("300");
     job.pressure = QStringLiteral("-300");
     const QString path = folder + QStringLiteral("/two.mvn");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write(writeJob(job));
-    return path;
+    return writeBytes(path, writeJob(job)) ? path : QString();
 }
 
+// Each test has its own folder with the two-item job in it.
+class CliReport : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(job.isEmpty()); }
+    QTemporaryDir dir;
+    const QString job = writeTwoItemJob(dir.path());
+};
 } // namespace
 
-TEST(CliReport, WritesPicturesNoteAndPageAndPrintsThePagePath)
+TEST_F(CliReport, WritesPicturesNoteAndPageAndPrintsThePagePath)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
-    ASSERT_FALSE(job.isEmpty());
     const QString out = dir.filePath(QStringLiteral("report"));
-    const ReportRun r = runCli({"report", job, "-o", out});
+    const CliRun r = cli({"report", job, "-o", out});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, out + QStringLiteral("/morvane_report.html\n"));
-    EXPECT_TRUE(fileBytes(out + QStringLiteral("/info.txt")).startsWith("Morvane / Written by"));
-    const QByteArray page = fileBytes(out + QStringLiteral("/morvane_report.html"));
+    EXPECT_TRUE(bytesOf(out + QStringLiteral("/info.txt")).startsWith("Morvane / Written by"));
+    const QByteArray page = bytesOf(out + QStringLiteral("/morvane_report.html"));
     EXPECT_TRUE(page.contains("<img src=\"kep1.jpg\" width=\"96\" height=\"64\">"));
     EXPECT_TRUE(page.contains("<img src=\"kep2.jpg\" width=\"96\" height=\"64\">"));
     EXPECT_TRUE(page.contains("<H1>40x20x3 Rectangular hollow section<br>"));
@@ -98,29 +71,26 @@ TEST(CliReport, WritesPicturesNoteAndPageAndPrintsThePagePath)
     EXPECT_TRUE(page.contains("<H1>Mom. of inertia<br>Ix [cm4]<br>Iy [cm4]</H1>"));
 
     QImage tube;
-    ASSERT_TRUE(tube.loadFromData(fileBytes(out + QStringLiteral("/kep1.jpg")), "JPG"));
+    ASSERT_TRUE(tube.loadFromData(bytesOf(out + QStringLiteral("/kep1.jpg")), "JPG"));
     EXPECT_EQ(tube.size(), QSize(240, 160));
     EXPECT_GT(qRed(tube.pixel(120, 80)), 220);
     EXPECT_LT(qGreen(tube.pixel(120, 80)), 40);
     QImage plate;
-    ASSERT_TRUE(plate.loadFromData(fileBytes(out + QStringLiteral("/kep2.jpg")), "JPG"));
+    ASSERT_TRUE(plate.loadFromData(bytesOf(out + QStringLiteral("/kep2.jpg")), "JPG"));
     EXPECT_EQ(plate.size(), QSize(240, 160));
     EXPECT_GT(qGreen(plate.pixel(120, 80)), 245);
 
     // A second run finds the folder: the note names the program's title.
-    ASSERT_EQ(runCli({"report", job, "-o", out}).status, 0);
-    EXPECT_TRUE(fileBytes(out + QStringLiteral("/info.txt")).startsWith("Morvane *** Computation of geometric properties ***"));
+    ASSERT_EQ(cli({"report", job, "-o", out}).status, 0);
+    EXPECT_TRUE(bytesOf(out + QStringLiteral("/info.txt")).startsWith("Morvane *** Computation of geometric properties ***"));
 }
 
-TEST(CliReport, OptionsReachThePage)
+TEST_F(CliReport, OptionsReachThePage)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
-    const ReportRun r = runCli({"report", job, "-o", dir.path(), "--no-pictures", "--hide", "0,8,3", "--data-font",
+    const CliRun r = cli({"report", job, "-o", dir.path(), "--no-pictures", "--hide", "0,8,3", "--data-font",
                                 "12", "--measure-font", "10"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const QByteArray page = fileBytes(dir.filePath(QStringLiteral("morvane_report.html")));
+    const QByteArray page = bytesOf(dir.filePath(QStringLiteral("morvane_report.html")));
     EXPECT_TRUE(page.contains("H1 {font: bold 12pt Arial} em {font: bold 9pt Arial}"));
     EXPECT_FALSE(page.contains("<img"));
     EXPECT_FALSE(page.contains("210000000"));
@@ -131,17 +101,14 @@ TEST(CliReport, OptionsReachThePage)
     // Pictures are written whatever the picture option says.
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("kep2.jpg"))));
 
-    const ReportRun small = runCli({"report", job, "-o", dir.path(), "--image-size", "25"});
+    const CliRun small = cli({"report", job, "-o", dir.path(), "--image-size", "25"});
     ASSERT_EQ(small.status, 0) << small.err.toStdString();
-    EXPECT_TRUE(fileBytes(dir.filePath(QStringLiteral("morvane_report.html")))
+    EXPECT_TRUE(bytesOf(dir.filePath(QStringLiteral("morvane_report.html")))
                     .contains("<img src=\"kep1.jpg\" width=\"60\" height=\"40\">"));
 }
 
-TEST(CliReport, BadArgumentsExitTwo)
+TEST_F(CliReport, BadArgumentsExitTwo)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
     const QList<QStringList> cases = {
         {"report"},
         {"report", job, job},
@@ -157,49 +124,40 @@ TEST(CliReport, BadArgumentsExitTwo)
         {"report", job, "-o"},
     };
     for (const QStringList& args : cases) {
-        const ReportRun r = runCli(args);
+        const CliRun r = cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("info.txt"))));
 }
 
-TEST(CliReport, UnreadableJobsAndUnusableFoldersExitOne)
+TEST_F(CliReport, UnreadableJobsAndUnusableFoldersExitOne)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
-    EXPECT_EQ(runCli({"report", dir.filePath(QStringLiteral("missing.mvn")), "-o", dir.path()}).status, 1);
+    EXPECT_EQ(cli({"report", dir.filePath(QStringLiteral("missing.mvn")), "-o", dir.path()}).status, 1);
 
     const QString garbage = dir.filePath(QStringLiteral("garbage.mvn"));
-    QFile file(garbage);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("this is no job file").repeated(20));
-    file.close();
-    EXPECT_EQ(runCli({"report", garbage, "-o", dir.path()}).status, 1);
+    ASSERT_TRUE(writeBytes(garbage, QByteArray("this is no job file").repeated(20)));
+    EXPECT_EQ(cli({"report", garbage, "-o", dir.path()}).status, 1);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("info.txt"))));
 
     // Two missing levels: only one is ever created.
-    const ReportRun deep = runCli({"report", job, "-o", dir.filePath(QStringLiteral("a/b"))});
+    const CliRun deep = cli({"report", job, "-o", dir.filePath(QStringLiteral("a/b"))});
     EXPECT_EQ(deep.status, 1);
     EXPECT_TRUE(deep.err.contains("Error.Cannot Create temporary Directory!"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("a"))));
     // A plain file where the folder should be.
-    EXPECT_EQ(runCli({"report", job, "-o", garbage}).status, 1);
+    EXPECT_EQ(cli({"report", job, "-o", garbage}).status, 1);
 }
 
-TEST(CliReport, WithoutAFolderTheSettingsFolderIsUsed)
+TEST_F(CliReport, WithoutAFolderTheSettingsFolderIsUsed)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString job = writeTwoItemJob(dir.path());
     const QString config = dir.filePath(QStringLiteral("config"));
     const QString folder = dir.filePath(QStringLiteral("stored"));
     {
         QSettingsStore store(config + QStringLiteral("/Morvane/Morvane.conf"));
         ASSERT_TRUE(writeShutdownSettings(store, 0, folder));
     }
-    const ReportRun r = runCli({"report", job}, config);
+    const CliRun r = cli({"report", job}, config);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, folder + QStringLiteral("/morvane_report.html\n"));
     EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/kep2.jpg")).isFile());

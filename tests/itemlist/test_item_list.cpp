@@ -1,33 +1,14 @@
+#include "itemlist_fixture.h"
+
 #include "itemlist/item_list.h"
 #include "itemlist/requirement_limits.h"
 #include "itemlist/units_apply.h"
 #include "sections/hollow.h"
-#include "sections/material.h"
 #include "base/number_format.h"
-#include "settings/message_table.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-const MessageTable& m()
-{
-    return MessageTable::english();
-}
-
-MaterialTexts steel()
-{
-    MaterialTexts t;
-    t.eItems = eModulusItems();
-    t.densityItems = densityItems();
-    t.poissonItems = poissonItems();
-    t.eModulus = t.eItems[0];
-    t.density = t.densityItems[0];
-    t.poisson = t.poissonItems[0];
-    t.tensile = "300";
-    t.pressure = "-300";
-    return t;
-}
-
 SectionProperties tube()
 {
     return rectHollowProperties(40, 20, 3, 0);

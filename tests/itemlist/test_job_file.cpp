@@ -1,10 +1,10 @@
+#include "itemlist_fixture.h"
+
 #include "itemlist/job_file.h"
 
 #include "drawing/overlay.h"
 #include "sections/hollow.h"
-#include "sections/material.h"
 #include "settings/eight_bit_text.h"
-#include "settings/message_table.h"
 
 #include <QPainter>
 #include <zlib.h>
@@ -12,25 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-const MessageTable& m()
-{
-    return MessageTable::english();
-}
-
-MaterialTexts steel()
-{
-    MaterialTexts t;
-    t.eItems = eModulusItems();
-    t.densityItems = densityItems();
-    t.poissonItems = poissonItems();
-    t.eModulus = t.eItems[0];
-    t.density = t.densityItems[0];
-    t.poisson = t.poissonItems[0];
-    t.tensile = "300";
-    t.pressure = "-300";
-    return t;
-}
-
 // A picture that differs per item, so that blocks cannot be mixed up.
 QImage itemPicture(int i)
 {
@@ -100,6 +81,23 @@ bool samePixels(const QImage& a, const QImage& b)
     return true;
 }
 
+// A job file put together one block after another: the text, the pictures in
+// order, then the index.
+QByteArray assembled(const QByteArray& text, const JobFile& job)
+{
+    const QByteArray second = bmpTrueColour(job.firstTabPicture);
+    QByteArray file = compressBlock(text);
+    QByteArray index = QByteArray::number(qsizetype(job.rows.size())) + "\r\n" + QByteArray::number(file.size()) +
+                       "\r\n" + QByteArray::number(file.size()) + "\r\n";
+    for (const ListRow& row : job.rows) {
+        const QByteArray block = compressBlock(pictureBlock(row, second));
+        file += block;
+        index += QByteArray::number(file.size()) + "\r\n" + QByteArray::number(block.size()) + "\r\n";
+    }
+    const QByteArray last = QByteArray::number(file.size());
+    return file + index + last + QByteArray(20 - last.size(), 'X') + "\r\n";
+}
+
 void expectSameJob(const JobFile& a, const JobFile& b)
 {
     EXPECT_EQ(a.name, b.name);
@@ -145,35 +143,6 @@ TEST(JobFile, EmptyOrOverfullListWritesNothing)
     EXPECT_TRUE(writeJob(big).isEmpty());
 }
 
-TEST(JobFile, OneItemIndexHasSixLinesEndingInThePaddedOffset)
-{
-    const QByteArray file = writeJob(sampleJob(1));
-    const QByteArray tail = file.right(22);
-    EXPECT_TRUE(tail.endsWith("\r\n"));
-    const QByteArray offsetText = tail.left(20);
-    const qsizetype digits = offsetText.indexOf('X');
-    ASSERT_GT(digits, 0);
-    EXPECT_EQ(offsetText.mid(digits), QByteArray(20 - digits, 'X'));
-    const qsizetype x = offsetText.left(digits).toLongLong();
-    const QByteArray index = file.mid(x);
-    const QList<QByteArray> lines = index.split('\n');
-    // Six CR LF lines, so seven pieces with an empty one after the last LF.
-    ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[0], "1\r");
-    EXPECT_EQ(lines[1], lines[2]);
-    const qint64 t = lines[1].trimmed().toLongLong();
-    const qint64 end = lines[3].trimmed().toLongLong();
-    const qint64 size = lines[4].trimmed().toLongLong();
-    EXPECT_EQ(end, t + size);
-    EXPECT_EQ(end, x);
-    EXPECT_EQ(lines[5], offsetText + '\r');
-    // Every block is one zlib stream at level 9 (header 78 DA).
-    EXPECT_EQ(quint8(file[0]), 0x78);
-    EXPECT_EQ(quint8(file[1]), 0xDA);
-    EXPECT_EQ(quint8(file[t]), 0x78);
-    EXPECT_EQ(quint8(file[t + 1]), 0xDA);
-}
-
 TEST(JobFile, DataTextLineCountAndLayout)
 {
     for (int n : {1, 2, 7}) {
@@ -209,24 +178,20 @@ TEST(JobFile, ValuesInFixedNotationWithTwentyFiveDecimals)
     EXPECT_EQ(jobValueText(1e30L).size(), 31 + 1 + 25);
 }
 
+// Written on all cores, a file is what writing block after block gives: the
+// text, the pictures, the index and its offset padded to 20 places; every
+// block is one zlib stream at level 9 (header 78 DA).
 TEST(JobFile, SameBytesAsOneThreadWrite)
 {
-    const JobFile job = sampleJob(9);
-    const QByteArray parallel = writeJob(job);
-    // One thread: text, then the blocks in order, then the index.
-    const QByteArray second = bmpTrueColour(job.firstTabPicture);
-    QByteArray serial = compressBlock(jobDataText(job));
-    QByteArray index = "9\r\n" + QByteArray::number(serial.size()) + "\r\n" + QByteArray::number(serial.size()) +
-                       "\r\n";
-    for (const ListRow& row : job.rows) {
-        const QByteArray block = compressBlock(pictureBlock(row, second));
-        serial += block;
-        index += QByteArray::number(serial.size()) + "\r\n" + QByteArray::number(block.size()) + "\r\n";
+    for (int n : {1, 9}) {
+        SCOPED_TRACE(n);
+        const JobFile job = sampleJob(n);
+        const QByteArray file = writeJob(job);
+        EXPECT_EQ(file, assembled(jobDataText(job), job));
+        const qsizetype pictures = compressBlock(jobDataText(job)).size();
+        EXPECT_EQ(file.left(2), QByteArray("\x78\xDA"));
+        EXPECT_EQ(file.mid(pictures, 2), QByteArray("\x78\xDA"));
     }
-    QByteArray last = QByteArray::number(serial.size());
-    last += QByteArray(20 - last.size(), 'X') + "\r\n";
-    serial += index + last;
-    EXPECT_EQ(parallel, serial);
 }
 
 TEST(JobFile, ProgressAdvancesPerItemAndCanStop)
@@ -257,33 +222,23 @@ TEST(JobFile, TwoHundredFiftyItems)
     expectSameJob(job, *read.job);
 }
 
-TEST(JobFile, PlateRowsKeepTheirTextsAndTotals)
+// A plate row comes back as a plate, texts and all (so its totals too), without
+// a picture; its block holds a blank 16-colour one.
+TEST(JobFile, PlateRowsKeepTheirTexts)
 {
     JobFile job = sampleJob(1);
     const PlateRowOutcome plate =
         writePlateRow(2, "1 mm steel plate", "1000", "2000", "1", QString(), 7.85L, m());
     ASSERT_TRUE(plate.written);
-    ListRow row = plate.row;
-    row.cells[0] = "2";
-    job.rows.push_back(row);
-    const QByteArray file = writeJob(job);
-    const JobReading read = readJob(file);
+    job.rows.push_back(plate.row);
+    job.rows.back().cells[0] = "2";
+    const JobReading read = readJob(writeJob(job));
     ASSERT_TRUE(read.job) << read.reason.toStdString();
     expectSameJob(job, *read.job);
-    const ListRow& back = read.job->rows[1];
-    EXPECT_TRUE(back.isPlate);
-    EXPECT_TRUE(back.RowPicture.isNull());
-    EXPECT_EQ(back.cells[5], " 15.70");
-    ItemList list;
-    for (const ListRow& r : read.job->rows)
-        list.put(list.NextListRow(), r);
-    const ListTotals totals = ShowListTotals(list, m());
-    EXPECT_EQ(totals.weight, "Total weight:    15.7 Kg");
-    EXPECT_EQ(totals.outside, "Total outside:    4.00 m2");
-    // The plate's block holds a blank 16-colour picture.
-    const QByteArray blank = bmpFourBit(QImage());
+    EXPECT_TRUE(read.job->rows[1].isPlate);
+    EXPECT_TRUE(read.job->rows[1].RowPicture.isNull());
     QString why;
-    const auto picture = readFirstBitmap(blank, why);
+    const auto picture = readFirstBitmap(bmpFourBit(QImage()), why);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->pixel(120, 80), qRgb(255, 255, 255));
 }
@@ -318,20 +273,8 @@ TEST(JobFile, WindowsTextIsRead)
     job.name = QString::fromUtf8("Gr\xC3\xBC\xC3\x9F""e");
     QByteArray text = jobDataText(job);
     text.replace(job.name.toUtf8(), QByteArray("Gr\xFC\xDF" "e"));
-    QByteArray file = writeJob(job);
-    // Rebuild the file around the Windows-1252 text block.
-    const QByteArray head = compressBlock(text);
-    const qsizetype x = file.right(22).left(20).replace('X', "").toLongLong();
-    QStringList index = splitLines(QString::fromLatin1(file.mid(x)));
-    const qsizetype t = index[1].toLongLong();
-    QByteArray rebuilt = head + file.mid(t, x - t);
-    const qsizetype shift = head.size() - t;
-    QByteArray newIndex = "1\r\n" + QByteArray::number(head.size()) + "\r\n" + QByteArray::number(head.size()) +
-                          "\r\n" + QByteArray::number(index[3].toLongLong() + shift) + "\r\n" +
-                          index[4].toLatin1() + "\r\n";
-    QByteArray last = QByteArray::number(rebuilt.size());
-    rebuilt += newIndex + last + QByteArray(20 - last.size(), 'X') + "\r\n";
-    const JobReading read = readJob(rebuilt);
+    ASSERT_TRUE(text.contains("Gr\xFC\xDF" "e"));
+    const JobReading read = readJob(assembled(text, job));
     ASSERT_TRUE(read.job) << read.reason.toStdString();
     EXPECT_EQ(read.job->name, job.name);
 }

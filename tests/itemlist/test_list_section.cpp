@@ -1,19 +1,14 @@
+#include "itemlist_fixture.h"
+
 #include "itemlist/list_commands.h"
 #include "itemlist/list_section.h"
 
 #include "catalogue/profile_catalogue.h"
 #include "sections/hollow.h"
-#include "sections/material.h"
-#include "settings/message_table.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-const MessageTable& m()
-{
-    return MessageTable::english();
-}
-
 struct DesignationCase {
     const char* name;
     SectionKind kind;
@@ -92,14 +87,7 @@ TEST(ListSection, RefusedDesignationWritesNothing)
     listing.kind = SectionKind::RectHollow;
     listing.fields = {"10", "40", "5"};
     listing.properties = rectHollowProperties(10, 40, 5, 0);
-    listing.material.eItems = eModulusItems();
-    listing.material.densityItems = densityItems();
-    listing.material.poissonItems = poissonItems();
-    listing.material.eModulus = listing.material.eItems[0];
-    listing.material.density = listing.material.densityItems[0];
-    listing.material.poisson = listing.material.poissonItems[0];
-    listing.material.tensile = "300";
-    listing.material.pressure = "-300";
+    listing.material = steel();
     const WriteOutcome refused = listSection(1, listing, m());
     EXPECT_FALSE(refused.written);
     EXPECT_EQ(refused.refusal, m()(1));

@@ -1,15 +1,11 @@
+#include "itemlist_fixture.h"
+
 #include "itemlist/list_sort.h"
-#include "settings/message_table.h"
 
 #include <QColor>
 #include <gtest/gtest.h>
 
 namespace {
-const MessageTable& m()
-{
-    return MessageTable::english();
-}
-
 // A row with the given description, E text, Ix/Iy pair and pressure; its
 // picture is one pixel of a colour that tells the rows apart, slot 0 its E.
 ListRow item(const QString& description, const QString& e, const QString& inertias, const QString& pressure = "-300")
@@ -112,46 +108,50 @@ TEST(ListEditor, KeysArePaddedAndCarryTheRowNumber)
     EXPECT_EQ(editorSortKey(line, 3, false).size(), 59);
 }
 
-TEST(ListEditor, SortingByEModulusOrdersTheZeroPaddedTexts)
+TEST(ListEditor, SortsEachColumnByItsKey)
 {
-    const ItemList list = listOf({item("a", "210000000", "1&1"), item("b", "70000000", "1&1"),
-                                  item("c", "120000000", "1&1"), item("d", "9000000", "1&1")});
-    EXPECT_EQ(sortedRows(list, 3), (std::vector<int>{4, 2, 3, 1}));
+    struct Row {
+        const char* description;
+        const char* e;
+        const char* inertias = "1&1";
+        const char* pressure = "-300";
+    };
+    const std::vector<Row> pairs{{"a", "1", "5.00&  1.00"}, {"b", "1", "3.00&  9.00"}, {"c", "1", "40.00&  2.00"}};
+    const struct {
+        const char* name;
+        std::vector<Row> rows;
+        int column;
+        bool second;
+        std::vector<int> sorted;
+    } cases[] = {
+        {"E modulus as zero-padded texts",
+         {{"a", "210000000"}, {"b", "70000000"}, {"c", "120000000"}, {"d", "9000000"}}, 3, false, {4, 2, 3, 1}},
+        {"Ix of the pair", pairs, 6, false, {2, 1, 3}},
+        {"Iy of the pair", pairs, 6, true, {1, 3, 2}},
+        {"description without case, equal texts in list order",
+         {{"beta", "1"}, {"Alpha", "1"}, {"gamma", "1"}, {"ALPHA", "1"}, {"Beta", "1"}}, 2, false, {2, 4, 1, 5, 3}},
+        {"equal keys in list order", {{"a", "5"}, {"b", "3"}, {"c", "5"}, {"d", "3"}, {"e", "5"}}, 3, false,
+         {2, 4, 1, 3, 5}},
+        {"pressure by value",
+         {{"a", "1", "1&1", "-300"}, {"b", "1", "1&1", "-1200"}, {"c", "1", "1&1", "-120"}, {"d", "1", "1&1", "-80.5"}},
+         11, true, {2, 1, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<ListRow> rows;
+        for (const Row& r : c.rows)
+            rows.push_back(item(r.description, r.e, r.inertias, r.pressure));
+        EXPECT_EQ(sortedRows(listOf(rows), c.column, c.second), c.sorted);
+    }
 }
 
-TEST(ListEditor, PairColumnSortsByTheChosenValue)
+TEST(ListEditor, EqualNumbersAfterShufflingFollowTheRowNumber)
 {
-    const ItemList list =
-        listOf({item("a", "1", "5.00&  1.00"), item("b", "1", "3.00&  9.00"), item("c", "1", "40.00&  2.00")});
-    EXPECT_EQ(sortedRows(list, 6, false), (std::vector<int>{2, 1, 3}));
-    EXPECT_EQ(sortedRows(list, 6, true), (std::vector<int>{1, 3, 2}));
-}
-
-TEST(ListEditor, DescriptionSortIgnoresCase)
-{
-    const ItemList list = listOf({item("beta", "1", "1&1"), item("Alpha", "1", "1&1"), item("gamma", "1", "1&1"),
-                                  item("ALPHA", "1", "1&1"), item("Beta", "1", "1&1")});
-    // Equal texts but for case keep their order.
-    EXPECT_EQ(sortedRows(list, 2), (std::vector<int>{2, 4, 1, 5, 3}));
-}
-
-TEST(ListEditor, EqualKeysKeepTheirListOrder)
-{
-    const ItemList list = listOf({item("a", "5", "1&1"), item("b", "3", "1&1"), item("c", "5", "1&1"),
-                                  item("d", "3", "1&1"), item("e", "5", "1&1")});
-    EXPECT_EQ(sortedRows(list, 3), (std::vector<int>{2, 4, 1, 3, 5}));
-    // Equal numbers after shuffling: the row number decides, as in the key.
+    const ItemList list = listOf({item("a", "5", "1&1"), item("b", "3", "1&1"), item("c", "5", "1&1")});
     std::vector<EditorLine> lines = editorLines(list);
     std::reverse(lines.begin(), lines.end());
     sortEditorLines(lines, 7, false);
-    EXPECT_EQ(rowsOf(lines), (std::vector<int>{1, 2, 3, 4, 5}));
-}
-
-TEST(ListEditor, PressuresSortByValue)
-{
-    const ItemList list = listOf({item("a", "1", "1&1", "-300"), item("b", "1", "1&1", "-1200"),
-                                  item("c", "1", "1&1", "-120"), item("d", "1", "1&1", "-80.5")});
-    EXPECT_EQ(sortedRows(list, 11, true), (std::vector<int>{2, 1, 3, 4}));
+    EXPECT_EQ(rowsOf(lines), (std::vector<int>{1, 2, 3}));
 }
 
 TEST(ListEditor, SortReportsSevenStepsInOrder)

@@ -1,14 +1,10 @@
+#include "itemlist_fixture.h"
+
 #include "itemlist/plausibility.h"
-#include "settings/message_table.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-const MessageTable& m()
-{
-    return MessageTable::english();
-}
-
 // Ix, Iy, Kx above, Kx under, Ky left, Ky right, Ixx, Kxx, area.
 PrivatePropertyTexts typed(const char* ix, const char* iy, const char* kx, const char* ky, const char* ixx,
                            const char* kxx, const char* area)

@@ -1,30 +1,18 @@
+#include "itemlist_fixture.h"
+
 #include "itemlist/private_item.h"
 #include "itemlist/units_apply.h"
 #include "sections/hollow.h"
-#include "sections/material.h"
-#include "settings/message_table.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
-const MessageTable& m()
-{
-    return MessageTable::english();
-}
-
 PrivateItemTexts boxItem()
 {
     PrivateItemTexts t;
     t.description = "Welded box 50";
-    t.material.eItems = eModulusItems();
-    t.material.densityItems = densityItems();
-    t.material.poissonItems = poissonItems();
-    t.material.eModulus = t.material.eItems[0];
-    t.material.density = t.material.densityItems[0];
-    t.material.poisson = t.material.poissonItems[0];
-    t.material.tensile = "300";
-    t.material.pressure = "-300";
+    t.material = steel();
     t.properties = {"10", "10", "4", "4", "4", "4", "5", "3", "20"};
     return t;
 }
@@ -138,9 +126,7 @@ TEST(PrivateItem, PropertyFilterKeepsDigitsAndOnePoint)
 TEST(PrivateItem, CorrectionStartsFromTheRowsTexts)
 {
     // A listed section, re-expressed so that its pairs carry blanks.
-    WriteOutcome listed;
-    MaterialTexts steel = boxItem().material;
-    listed = WriteSectionRow(1, steel, rectHollowProperties(40, 20, 3, 0), UnitSettings{}, 0, m());
+    const WriteOutcome listed = WriteSectionRow(1, steel(), rectHollowProperties(40, 20, 3, 0), UnitSettings{}, 0, m());
     ItemList list;
     list.put(1, listed.row);
     reexpressRows(list, UnitSettings{});

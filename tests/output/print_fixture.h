@@ -8,6 +8,7 @@
 #include "settings/message_table.h"
 
 #include <QColor>
+#include <gtest/gtest.h>
 #include <QImage>
 
 // Every character is half the point size wide; a line is twice the size high.
@@ -68,4 +69,13 @@ inline ReportOptions noColumns(bool pictures)
     o.visibleColumns.fill(false);
     o.pictures = pictures;
     return o;
+}
+
+// The layout of the content, which must fit.
+inline PrintLayout laidOut(const PrinterMetrics& metrics, const PrintMargins& margins, const PrintContent& content,
+                           const TextMeasure& measure = fixedMeasure())
+{
+    const LayoutOutcome outcome = layoutPrint(metrics, margins, content, measure);
+    EXPECT_TRUE(outcome.layout.has_value());
+    return outcome.layout.value_or(PrintLayout{});
 }

@@ -4,6 +4,7 @@
 
 #include "drawing/overlay.h"
 #include "itemlist/item_list.h"
+#include "output/report_page.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -41,6 +42,30 @@ inline ItemList sampleList(int count)
     for (int r = 1; r <= count; ++r)
         list.put(r, sampleRow(QStringLiteral("Tube %1").arg(r)));
     return list;
+}
+
+// The grid of the list as the report window measures it, and a page of it.
+inline ReportLayout gridLayout()
+{
+    ReportLayout layout;
+    layout.headerCaptions = {QStringLiteral("Item"),      QStringLiteral("Designation"),
+                             QStringLiteral("Material"),  QStringLiteral("E modulus\nKN/m2"),
+                             QStringLiteral("Density\nKg/m3"), QStringLiteral("Area cm2\nWeight Kg/m"),
+                             QStringLiteral("Mom. of inertia\nIx cm4\nIy cm4"), QStringLiteral("Kx"),
+                             QStringLiteral("Ky"),        QStringLiteral("Torsion"),
+                             QStringLiteral("Poisson"),   QStringLiteral("Max.Tensile")};
+    layout.columnWidths = {20, 0, 137, 60, 40, 60, 80, 80, 80, 70, 40, 70};
+    layout.gridWidth = 780;
+    return layout;
+}
+
+inline ReportPageInput pageInput()
+{
+    ReportPageInput input;
+    input.title = QStringLiteral("*** Computation of geometric properties ***");
+    input.version = reportVersionText();
+    input.layout = gridLayout();
+    return input;
 }
 
 struct DecodedJpeg {

@@ -12,13 +12,6 @@ PrintMargins widthMargins(double areaWidth, double top = 10, double bottom = 10)
     const double side = (210 - areaWidth) / 2;
     return {side, top, side, bottom};
 }
-
-PrintLayout laidOut(const PrinterMetrics& metrics, const PrintMargins& margins, const PrintContent& content)
-{
-    const LayoutOutcome outcome = layoutPrint(metrics, margins, content, fixedMeasure());
-    EXPECT_TRUE(outcome.layout.has_value());
-    return outcome.layout.value_or(PrintLayout{});
-}
 } // namespace
 
 TEST(PrinterMinimum, UnprintableStripsRoundUpToWholeMillimetres)

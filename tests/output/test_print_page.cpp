@@ -1,10 +1,10 @@
+#include "pdf_tools.h"
 #include "print_fixture.h"
 
 #include "output/print_page.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -16,14 +16,6 @@ const QColor Navy(0, 0, 128);
 PageTexts texts()
 {
     return {"Page number", "07.12.2026", "Morvane *** Computation of geometric properties *** Version 3.1"};
-}
-
-PrintLayout laidOut(const PrinterMetrics& metrics, const PrintMargins& margins, const PrintContent& content,
-                    const TextMeasure& measure = fixedMeasure())
-{
-    const LayoutOutcome outcome = layoutPrint(metrics, margins, content, measure);
-    EXPECT_TRUE(outcome.layout.has_value());
-    return outcome.layout.value_or(PrintLayout{});
 }
 
 // The preview's paper position of the table's top-left line crossing.
@@ -75,37 +67,6 @@ struct RecordingSink : PageSink {
         return true;
     }
 };
-
-bool havePoppler()
-{
-    return !QStandardPaths::findExecutable("pdfinfo").isEmpty()
-           && !QStandardPaths::findExecutable("pdftotext").isEmpty();
-}
-
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPages(const QString& file)
-{
-    const QString info = run("pdfinfo", {file});
-    for (const QString& line : info.split('\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-QString pdfText(const QString& file, int page = 0)
-{
-    QStringList args{"-layout"};
-    if (page > 0)
-        args << "-f" << QString::number(page) << "-l" << QString::number(page);
-    return run("pdftotext", args << file << "-");
-}
 
 QPageLayout a4()
 {
@@ -218,23 +179,27 @@ TEST(PrintJobs, EveryCopyIsAJobAndARangeIsClamped)
     EXPECT_EQ(beyond.newPages, 1); // pages 4 and 5
 }
 
-TEST(PrintPdf, CopiesFollowEachOtherInOneFile)
+TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
 {
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
     QTemporaryDir dir;
-    const ItemList list = printList(12, "HR I80x42");
-    const PrintContent content = printContent(list);
+    ItemList list = printList(12, "HR I80x42");
     const PrinterMetrics metrics = PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution);
+    const int k = laidOut(metrics, {10, 10, 10, 10}, printContent(list), TextMeasure::arial()).rowsPerPage;
+    ASSERT_LT(k, 12);
+    list.row(k + 1).cells[2] = "Next page first";
+    const PrintContent content = printContent(list);
     const PrintLayout layout = laidOut(metrics, {10, 10, 10, 10}, content, TextMeasure::arial());
     ASSERT_EQ(layout.pageCount, 2);
+    ASSERT_EQ(layout.rowsPerPage, k);
 
     const QString file = dir.filePath("job.pdf");
     PdfPageSink sink(file, a4(), "job");
     ASSERT_TRUE(printPages(sink, layout, content, texts(), {1, 2, 2}));
     EXPECT_EQ(sink.jobs(), 2);
     EXPECT_EQ(pdfPages(file), 4);
-    const QString info = run("pdfinfo", {file});
+    const QString info = toolOutput("pdfinfo", {file});
     EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
     const QString text = pdfText(file);
     EXPECT_EQ(text.count("Page number :1/2"), 2);
@@ -244,29 +209,17 @@ TEST(PrintPdf, CopiesFollowEachOtherInOneFile)
     EXPECT_TRUE(text.contains("Morvane *** Computation of geometric properties *** Version 3.1"));
     EXPECT_TRUE(text.contains("07.12.2026"));
     EXPECT_TRUE(text.contains("210000000"));
-}
+    EXPECT_FALSE(pdfText(file, 1).contains("Next page first"));
 
-TEST(PrintPdf, CurrentPageOnly)
-{
-    if (!havePoppler())
-        GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
-    QTemporaryDir dir;
-    const PrinterMetrics metrics = PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution);
-    const ItemList probe = printList(1);
-    const int k = laidOut(metrics, {10, 10, 10, 10}, printContent(probe), TextMeasure::arial()).rowsPerPage;
-    ItemList list = printList(4 * k + 1);
-    list.row(2 * k + 1).cells[2] = "Third page first";
-    const PrintContent content = printContent(list);
-    const PrintLayout layout = laidOut(metrics, {10, 10, 10, 10}, content, TextMeasure::arial());
-    ASSERT_EQ(layout.pageCount, 5);
-    const QString file = dir.filePath("three.pdf");
-    PdfPageSink sink(file, a4(), "job");
-    ASSERT_TRUE(printPages(sink, layout, content, texts(), {3, 3, 1}));
-    EXPECT_EQ(pdfPages(file), 1);
-    const QString text = pdfText(file);
-    EXPECT_TRUE(text.contains("Page number :3/5"));
-    EXPECT_FALSE(text.contains("Page number :1/5"));
-    EXPECT_TRUE(text.contains("Third page first"));
+    // The current page only: its own items, numbered of all pages.
+    const QString second = dir.filePath("second.pdf");
+    PdfPageSink one(second, a4(), "job");
+    ASSERT_TRUE(printPages(one, layout, content, texts(), {2, 2, 1}));
+    EXPECT_EQ(pdfPages(second), 1);
+    const QString secondText = pdfText(second);
+    EXPECT_TRUE(secondText.contains("Page number :2/2"));
+    EXPECT_FALSE(secondText.contains("Page number :1/2"));
+    EXPECT_TRUE(secondText.contains("Next page first"));
 }
 
 TEST(PrintPdf, UnwritableFileLeavesNothingBehind)
@@ -293,7 +246,7 @@ TEST(PrintPdf, PreviewAndPdfPlaceTheTableAlike)
     const PrintLayout layout = laidOut(metrics, {25, 15, 10, 10}, content, TextMeasure::arial());
     PdfPageSink sink(dir.filePath("page.pdf"), a4(), "job");
     ASSERT_TRUE(printPages(sink, layout, content, texts(), {1, 1, 1}));
-    run("pdftoppm", {"-r", "96", "-png", "-singlefile", dir.filePath("page.pdf"), dir.filePath("page")});
+    toolOutput("pdftoppm", {"-r", "96", "-png", "-singlefile", dir.filePath("page.pdf"), dir.filePath("page")});
     const QImage printed(dir.filePath("page.png"));
     ASSERT_FALSE(printed.isNull());
     const QImage preview = previewPage(layout, content, texts(), 1);

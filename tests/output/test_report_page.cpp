@@ -5,29 +5,6 @@
 
 namespace {
 
-ReportLayout gridLayout()
-{
-    ReportLayout layout;
-    layout.headerCaptions = {QStringLiteral("Item"),      QStringLiteral("Designation"),
-                             QStringLiteral("Material"),  QStringLiteral("E modulus\nKN/m2"),
-                             QStringLiteral("Density\nKg/m3"), QStringLiteral("Area cm2\nWeight Kg/m"),
-                             QStringLiteral("Mom. of inertia\nIx cm4\nIy cm4"), QStringLiteral("Kx"),
-                             QStringLiteral("Ky"),        QStringLiteral("Torsion"),
-                             QStringLiteral("Poisson"),   QStringLiteral("Max.Tensile")};
-    layout.columnWidths = {20, 0, 137, 60, 40, 60, 80, 80, 80, 70, 40, 70};
-    layout.gridWidth = 780;
-    return layout;
-}
-
-ReportPageInput pageInput()
-{
-    ReportPageInput input;
-    input.title = QStringLiteral("*** Computation of geometric properties ***");
-    input.version = reportVersionText();
-    input.layout = gridLayout();
-    return input;
-}
-
 // The lines between "<tr bgcolor=..." and "</tr>" of item row r.
 QStringList rowLines(const QStringList& lines, int r)
 {

@@ -1,6 +1,8 @@
 // Hostile input to the number readers and writers, the filters and the tab
 // computations: numbers that do not fit, very long texts, impossible
 // sections, angles far outside a turn.
+#include "panel_lookup.h"
+
 #include "sections/compute_helpers.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
@@ -17,14 +19,6 @@
 #include <cmath>
 
 namespace {
-QString valueAt(const TabResult& r, int y)
-{
-    for (const PanelLine& line : r.panel.lines())
-        if (line.y == y)
-            return line.value;
-    return QStringLiteral("<none>");
-}
-
 bool panelShows(const TabResult& r, const QString& text)
 {
     for (const PanelText& t : r.panel.texts())

@@ -1,3 +1,5 @@
+#include "panel_lookup.h"
+
 #include "sections/hollow.h"
 #include "sections/units.h"
 
@@ -9,14 +11,6 @@ ComputeContext steel(int angle = 0)
     ComputeContext ctx;
     ctx.angle = angle;
     return ctx;
-}
-
-QString valueAt(const TabResult& r, int y)
-{
-    for (const PanelLine& line : r.panel.lines())
-        if (line.y == y)
-            return line.value;
-    return QStringLiteral("<none>");
 }
 } // namespace
 

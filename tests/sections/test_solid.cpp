@@ -1,16 +1,8 @@
+#include "panel_lookup.h"
+
 #include "sections/solid.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-QString valueAt(const TabResult& r, int y)
-{
-    for (const PanelLine& line : r.panel.lines())
-        if (line.y == y)
-            return line.value;
-    return QStringLiteral("<none>");
-}
-} // namespace
 
 TEST(RectangleTorsion, StepsOfTheTable)
 {

@@ -81,17 +81,13 @@ TEST_P(LanguageColumn, TextsTheProgramJoinsOrComparesStayUsable)
 INSTANTIATE_TEST_SUITE_P(BuiltIn, LanguageColumn, ::testing::Values(Hungarian, Dutch),
                          [](const auto& info) { return info.param == Hungarian ? "Hungarian" : "Dutch"; });
 
+// The column heads and the words joined to numbers (the other texts are
+// checked through the language texts and the menus).
 TEST(HungarianColumn, TabZeroAndMessageOne)
 {
     const TranslationTable& t = TranslationTable::builtIn();
     EXPECT_EQ(t.cell(0, Hungarian), "Hungarian Language");
-    EXPECT_EQ(t.cell(94, Hungarian), QString::fromUtf8("Z\xc3\xa1rtszelv\xc3\xa9ny"));
-    const MessageTable hu = MessageTable::fromTable(t, Hungarian);
-    EXPECT_EQ(hu(1), "Hiba. Rossz adatok !");
-    EXPECT_EQ(hu(14), " fok");
-    EXPECT_EQ(hu(187), QString::fromUtf8("Ac\xc3\xa9l"));
-    const MessageTable nl = MessageTable::fromTable(t, Dutch);
     EXPECT_EQ(t.cell(0, Dutch), "Dutch language");
-    EXPECT_EQ(nl(187), "Staal");
-    EXPECT_EQ(nl(18), " ton");
+    EXPECT_EQ(MessageTable::fromTable(t, Hungarian)(14), " fok");
+    EXPECT_EQ(MessageTable::fromTable(t, Dutch)(18), " ton");
 }

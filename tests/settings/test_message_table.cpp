@@ -48,13 +48,30 @@ TEST(EnglishMessages, KeepTheirBlanksAndNumbers)
         EXPECT_FALSE(m(n).isEmpty()) << n;
 }
 
-TEST(TranslationTableParse, RejectsShortOrUnreadableCounts)
+// A translation table is sized by the lines it holds: a header that promises
+// more cells than the text has, or counts that cannot be read, are refused
+// before anything is allocated.
+TEST(TranslationTableParse, RefusesCountsTheTextDoesNotHold)
 {
-    EXPECT_FALSE(TranslationTable::parse("5").has_value());
-    EXPECT_FALSE(TranslationTable::parse("x\r\n3\r\n").has_value());
+    for (const char* text : {"5", "x\r\n3\r\n", "1000\r\n100000\r\n", "2147483647\r\n2147483647\r\na\r\n",
+                             "3\r\n2\r\na\r\nb\r\nc\r\nd\r\ne\r\n", "0\r\n2\r\n", "-1\r\n-1\r\n"})
+        EXPECT_FALSE(TranslationTable::parse(QString::fromLatin1(text)).has_value()) << text;
     const auto t = TranslationTable::parse("2\r\n2\r\nItem\r\n1\r\nComponents\r\nford7\r\n");
     ASSERT_TRUE(t.has_value());
     EXPECT_EQ(MessageTable::fromTable(*t, 1)(7), "ford7");
+}
+
+TEST(TranslationTableParse, ExactlyEnoughCellsReadAndWriteBack)
+{
+    const auto t = TranslationTable::parse(QStringLiteral("3\r\n2\r\na\r\nb\r\nc\r\nd\r\ne\r\n\r\n"));
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->columnCount(), 3);
+    EXPECT_EQ(t->rowCount(), 2);
+    EXPECT_EQ(t->cell(0, 2), "e");
+    EXPECT_EQ(t->cell(1, 2), ""); // an empty last cell is a line of its own
+    EXPECT_EQ(TranslationTable::parse(t->serialise()).value().serialise(), t->serialise());
+    // Lines after the last cell are not cells.
+    EXPECT_EQ(TranslationTable::parse(QStringLiteral("1\r\n1\r\nx\r\ny\r\nz\r\n")).value().serialise(), "1\r\n1\r\nx\r\n");
 }
 
 TEST(EightBitText, TakesValidUtf8ElseWindows1252)

@@ -34,46 +34,40 @@ struct MemoryStore : SettingsStore {
 const QString DefaultFolder = QStringLiteral("/opt/morvane/temp");
 } // namespace
 
-TEST(StartupSettings, FirstRunGivesEnglishAndTheDefaultFolder)
+// The stored language and folder, as far as they can be read; an unreadable
+// language or an empty folder gives English or the default folder.
+TEST(StartupSettings, StoredValuesOrTheDefaults)
 {
-    MemoryStore store;
-    const StartupSettings s = readStartupSettings(store, DefaultFolder);
-    EXPECT_EQ(s.language, 0);
-    EXPECT_EQ(s.temporaryFolder, DefaultFolder);
-    EXPECT_FALSE(s.keyError);
-}
-
-TEST(StartupSettings, StoredLanguageAndFolderAreTaken)
-{
-    MemoryStore store;
-    store.values[ProgramSettingsKey + "|Lang"] = "1";
-    store.values[ProgramSettingsKey + "|Temp"] = "/home/ann/reports";
-    const StartupSettings s = readStartupSettings(store, DefaultFolder);
-    EXPECT_EQ(s.language, 1);
-    EXPECT_EQ(LanguageNames.at(s.language), "Hungarian");
-    EXPECT_EQ(languageColumn(s.language), 3);
-    EXPECT_EQ(s.temporaryFolder, "/home/ann/reports");
-}
-
-TEST(StartupSettings, UnreadableLanguageFallsBackToEnglishAndTheDefaultFolder)
-{
-    for (const char* lang : {"", "x", "1a", "-1", "3", "99999999999"}) {
+    const struct {
+        const char* lang;
+        const char* temp;
+        int language;
+        QString folder;
+    } cases[] = {
+        {nullptr, nullptr, 0, DefaultFolder}, // first run
+        {"1", "/home/ann/reports", 1, "/home/ann/reports"},
+        {"2", "", 2, DefaultFolder},
+        {"", "/home/ann/reports", 0, DefaultFolder},
+        {"x", "/home/ann/reports", 0, DefaultFolder},
+        {"1a", "/home/ann/reports", 0, DefaultFolder},
+        {"-1", "/home/ann/reports", 0, DefaultFolder},
+        {"3", "/home/ann/reports", 0, DefaultFolder},
+        {"99999999999", "/home/ann/reports", 0, DefaultFolder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lang ? c.lang : "nothing stored");
         MemoryStore store;
-        store.values[ProgramSettingsKey + "|Lang"] = QString::fromLatin1(lang);
-        store.values[ProgramSettingsKey + "|Temp"] = "/home/ann/reports";
+        if (c.lang) {
+            store.values[ProgramSettingsKey + "|Lang"] = QString::fromLatin1(c.lang);
+            store.values[ProgramSettingsKey + "|Temp"] = QString::fromLatin1(c.temp);
+        }
         const StartupSettings s = readStartupSettings(store, DefaultFolder);
-        EXPECT_EQ(s.language, 0) << lang;
-        EXPECT_EQ(s.temporaryFolder, DefaultFolder) << lang;
+        EXPECT_EQ(s.language, c.language);
+        EXPECT_EQ(s.temporaryFolder, c.folder);
+        EXPECT_FALSE(s.keyError);
     }
-}
-
-TEST(StartupSettings, EmptyFolderWithAValidLanguageGivesTheDefaultFolder)
-{
-    MemoryStore store;
-    store.values[ProgramSettingsKey + "|Lang"] = "2";
-    const StartupSettings s = readStartupSettings(store, DefaultFolder);
-    EXPECT_EQ(s.language, 2);
-    EXPECT_EQ(s.temporaryFolder, DefaultFolder);
+    EXPECT_EQ(LanguageNames.at(1), "Hungarian");
+    EXPECT_EQ(languageColumn(1), 3);
 }
 
 TEST(StartupSettings, KeyThatCannotBeOpenedIsReportedAndDefaultsHold)
