@@ -39,6 +39,33 @@ QFont ItemGridHeader::captionFont(const QFont& base, const QString& caption, int
     return font;
 }
 
+ItemGridHeader::CaptionLayout ItemGridHeader::captionLayout(const QFont& base, const QString& caption, QSize cell)
+{
+    CaptionLayout plain{captionFont(base, caption, cell.width()), caption};
+    if (plain.font.pixelSize() >= 7)
+        return plain;
+    QStringList lines = caption.split(QLatin1Char('\n'));
+    const QFontMetrics plainMetrics(plain.font);
+    qsizetype widest = 0;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        if (plainMetrics.horizontalAdvance(lines[i]) > plainMetrics.horizontalAdvance(lines[widest]))
+            widest = i;
+    // Before the unit in brackets, else at the last blank.
+    qsizetype cut = lines[widest].lastIndexOf(QLatin1Char('['));
+    if (cut <= 0)
+        cut = lines[widest].lastIndexOf(QLatin1Char(' '));
+    if (cut <= 0)
+        return plain;
+    const QString line = lines[widest];
+    lines[widest] = line.left(cut).trimmed();
+    lines.insert(widest + 1, line.mid(cut).trimmed());
+    CaptionLayout broken{QFont(), lines.join(QLatin1Char('\n'))};
+    broken.font = captionFont(base, broken.text, cell.width());
+    const QFontMetrics metrics(broken.font);
+    const bool tallEnough = int(lines.size() - 1) * metrics.lineSpacing() + metrics.height() <= cell.height();
+    return tallEnough && broken.font.pixelSize() > plain.font.pixelSize() ? broken : plain;
+}
+
 void ItemGridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     QStyleOptionHeader option;
@@ -50,9 +77,10 @@ void ItemGridHeader::paintSection(QPainter* painter, const QRect& rect, int logi
     // The caption has the cell less its one-pixel grid line.
     const QRect area = rect.adjusted(0, 0, -1, 0);
     painter->save();
-    painter->setFont(captionFont(font(), caption, area.width()));
+    const CaptionLayout layout = captionLayout(font(), caption, area.size());
+    painter->setFont(layout.font);
     painter->setPen(palette().color(QPalette::ButtonText));
-    painter->drawText(area, Qt::AlignCenter, caption);
+    painter->drawText(area, Qt::AlignCenter, layout.text);
     painter->restore();
 }
 

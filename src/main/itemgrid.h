@@ -15,6 +15,17 @@ public:
     // every line of the caption fits `width` pixels.
     static QFont captionFont(const QFont& base, const QString& caption, int width);
 
+    // How a caption is written in a cell of that size: in the largest font
+    // captionFont allows, or, when that is smaller than 7 pixels and the
+    // cell has room for one more line, with its widest line broken before
+    // its unit ("Oppervlak" over "[cm2]") in a larger font. Only the line
+    // breaks change, never the words.
+    struct CaptionLayout {
+        QFont font;
+        QString text;
+    };
+    static CaptionLayout captionLayout(const QFont& base, const QString& caption, QSize cell);
+
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 };
