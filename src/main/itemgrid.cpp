@@ -1,5 +1,6 @@
 #include "itemgrid.h"
 
+#include "fittedfont.h"
 #include "itemgriddelegate.h"
 
 #include "itemlist/item_list_model.h"
@@ -23,20 +24,7 @@ ItemGridHeader::ItemGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, pa
 
 QFont ItemGridHeader::captionFont(const QFont& base, const QString& caption, int width)
 {
-    QFont font = base;
-    if (font.pixelSize() < 0)
-        font.setPixelSize(QFontInfo(base).pixelSize());
-    const QStringList lines = caption.split(QLatin1Char('\n'));
-    const auto fits = [&] {
-        const QFontMetrics metrics(font);
-        for (const QString& line : lines)
-            if (metrics.horizontalAdvance(line) > width)
-                return false;
-        return true;
-    };
-    while (font.pixelSize() > 6 && !fits())
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+    return fittedFont(base, caption.split(QLatin1Char('\n')), width, 6);
 }
 
 ItemGridHeader::CaptionLayout ItemGridHeader::captionLayout(const QFont& base, const QString& caption, QSize cell)

@@ -2,6 +2,9 @@
 
 #include "sections/results_panel.h"
 
+#include <QFont>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 
 // Paints what a computation wrote on the results panel.
@@ -13,6 +16,17 @@ public:
     const ResultsPanel& panel() const { return m_panel; }
     QSize sizeHint() const override { return {253, 140}; }
     static QColor colourOf(PanelColour colour, const QPalette& palette);
+
+    // Each text where it is painted: a label that would run into the value
+    // beside it (a longer language) is written in a smaller font, down to
+    // 8 pixels, so that label and value stay apart.
+    struct PlacedText {
+        QRect box;
+        QFont font;
+        QString text;
+        PanelColour colour = PanelColour::Neutral;
+    };
+    QList<PlacedText> placedTexts() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -15,6 +15,9 @@
 #include "settings/desktop_shell.h"
 #include "itemlist/item_list.h"
 #include "output/report_page.h"
+#include "catalogue/profile_catalogue.h"
+#include "sections/tab_computations.h"
+#include "settings/message_table.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -1113,6 +1116,42 @@ private slots:
             QVERIFY(font.pointSize() >= 6);
             QVERIFY(QFontMetrics(font).horizontalAdvance(number) <= grid->columnWidth(0) - 2);
         }
+    }
+
+    void resultsPanelLabelsStayClearOfTheirValuesInEveryLanguage()
+    {
+        ResultsPanelView view;
+        view.resize(view.sizeHint());
+        for (int language : {0, 1, 2}) {
+            ComputeContext ctx;
+            ctx.messages = &MessageTable::forLanguage(language);
+            for (SectionKind kind : AllSectionKinds) {
+                // The custom section with its default sizes and the first rows of the catalogue.
+                int tried = 0;
+                for (const MenuEntry& e : builtInMenu(kind)) {
+                    const auto r = computeEntry(kind, e.text, ctx);
+                    if (!r || r->panel.isEmpty() || ++tried > 4)
+                        continue;
+                    view.setPanel(r->panel);
+                    const QList<ResultsPanelView::PlacedText> placed = view.placedTexts();
+                    for (qsizetype i = 0; i < placed.size(); ++i) {
+                        const QString where = QStringLiteral("language %1, %2: %3")
+                                                  .arg(language).arg(e.text, placed[i].text);
+                        QVERIFY2(placed[i].box.right() < view.width(), qPrintable(where));
+                        for (qsizetype j = i + 1; j < placed.size(); ++j)
+                            QVERIFY2(placed[i].box.top() != placed[j].box.top() ||
+                                         !placed[i].box.intersects(placed[j].box),
+                                     qPrintable(where + QStringLiteral(" / ") + placed[j].text));
+                    }
+                }
+            }
+        }
+        // A label that fits keeps the panel's 11-pixel font.
+        ResultsPanel panel;
+        panel.write(PanelRow::LabelX, PanelRow::Area, QStringLiteral("A /Area/    : "));
+        panel.write(PanelRow::ValueX, PanelRow::Area, QStringLiteral("1.12 [cm2]"));
+        view.setPanel(panel);
+        QCOMPARE(view.placedTexts().at(0).font.pixelSize(), 11);
     }
 
     void materialBarAndRotationFitTheWindow()
