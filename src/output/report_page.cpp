@@ -1,5 +1,6 @@
 #include "output/report_page.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,10 +30,10 @@ QString pairLines(const QString& text)
     return escapeHtmlText(upper) + QStringLiteral("<br>") + escapeHtmlText(lower);
 }
 
-QString cellLine(const ListRow& row, int r, int column, const ReportPageInput& input)
+// `em` is the column's caption as the cell repeats it: "<em>caption</em><H1>".
+QString cellLine(const ListRow& row, int r, int column, const QString& em, const ReportPageInput& input)
 {
-    const QString x = row.cells[std::size_t(column)];
-    const QString em = QStringLiteral("<em>") + headerText(caption(input.layout, column)) + QStringLiteral("</em><H1>");
+    const QString& x = row.cells[std::size_t(column)];
     QString middle;
     switch (column) {
     case 0:
@@ -119,6 +120,9 @@ QString escapeHtmlText(const QString& text)
 
 QByteArray latin1WithReferences(const QString& text)
 {
+    const bool latin1 = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    if (latin1)
+        return text.toLatin1();
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -169,10 +173,17 @@ QStringList reportPageLines(const ItemList& list, const ReportPageInput& input)
                      + headerText(caption(input.layout, c)) + QStringLiteral("</H1></td>");
     }
     lines << QStringLiteral("</tr>");
+    // Each column's caption as every cell of it repeats it, escaped once.
+    std::vector<QString> em(static_cast<std::size_t>(ListColumns));
+    for (const int c : columns)
+        em[std::size_t(c)] =
+            QStringLiteral("<em>") + headerText(caption(input.layout, c)) + QStringLiteral("</em><H1>");
+    lines.reserve(lines.size() + qsizetype(list.count()) * qsizetype(columns.size() + 2) + 3);
     for (int r = 1; r <= list.count(); ++r) {
+        const ListRow& row = list.row(r);
         lines << (r % 2 != 0 ? QStringLiteral("<tr bgcolor=\"#ffffff\">") : QStringLiteral("<tr bgcolor=\"#dddddd\">"));
         for (const int c : columns)
-            lines << cellLine(list.row(r), r, c, input);
+            lines << cellLine(row, r, c, em[std::size_t(c)], input);
         lines << QStringLiteral("</tr>");
     }
     lines << QStringLiteral("</strong>");
@@ -183,8 +194,13 @@ QStringList reportPageLines(const ItemList& list, const ReportPageInput& input)
 
 QByteArray reportPage(const ItemList& list, const ReportPageInput& input)
 {
+    const QStringList lines = reportPageLines(list, input);
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
     QByteArray out;
-    for (const QString& line : reportPageLines(list, input)) {
+    out.reserve(size);
+    for (const QString& line : lines) {
         out += latin1WithReferences(line);
         out += "\r\n";
     }
