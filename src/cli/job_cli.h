@@ -20,6 +20,10 @@ JobFile newJob(const QString& name, const UnitSettings& units);
 // Returns the exit status when the command must stop.
 struct Options;
 std::optional<int> openJobForAdding(const Options& options, const QString& path, JobFile& job);
+// The material boxes as a loaded job leaves them: the job's first list
+// items and stress fields, each replaced by its option when given
+// (--emodulus, --density, --poisson, --tensile, --pressure).
+MaterialTexts jobMaterial(const Options& options, const JobFile& job);
 // The picture the first tab shows before anything is computed on it.
 QImage firstTabPicture();
 // Writes the bytes through QSaveFile; messages 39 and 40 when it fails.

@@ -19,7 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include "base/save_file.h"
 
 namespace {
 const MessageTable& english()
@@ -106,10 +106,23 @@ QImage firstTabPicture()
     return RedrawOverlay(sectionPicture(pictureFor(SectionKind::RectHollow)), 0, DimensionLabelTable{}, english());
 }
 
+MaterialTexts jobMaterial(const Options& o, const JobFile& job)
+{
+    MaterialTexts material;
+    material.eItems = job.eItems;
+    material.densityItems = job.densityItems;
+    material.poissonItems = poissonItems();
+    material.eModulus = o.get("--emodulus").value_or(job.eItems.value(0));
+    material.density = o.get("--density").value_or(job.densityItems.value(0));
+    material.poisson = o.get("--poisson").value_or(material.poissonItems.value(0));
+    material.tensile = o.get("--tensile").value_or(job.tensile);
+    material.pressure = o.get("--pressure").value_or(job.pressure);
+    return material;
+}
+
 bool saveJobFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!saveWholeFile(path, bytes)) {
         printLine(stderr, english()(39) + path);
         printLine(stderr, english()(40));
         return false;
@@ -140,15 +153,7 @@ int jobAddCommand(const QStringList& args)
 
     // The material bar as a loaded job leaves it: the first list items and
     // the stress fields of the job.
-    MaterialTexts material;
-    material.eItems = job.eItems;
-    material.densityItems = job.densityItems;
-    material.poissonItems = poissonItems();
-    material.eModulus = o.get("--emodulus").value_or(job.eItems.value(0));
-    material.density = o.get("--density").value_or(job.densityItems.value(0));
-    material.poisson = o.get("--poisson").value_or(material.poissonItems.value(0));
-    material.tensile = o.get("--tensile").value_or(job.tensile);
-    material.pressure = o.get("--pressure").value_or(job.pressure);
+    const MaterialTexts material = jobMaterial(o, job);
 
     o.values[QStringLiteral("--units")] = job.units.digits();
     o.values[QStringLiteral("--density")] = material.density;

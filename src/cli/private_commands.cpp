@@ -95,15 +95,7 @@ int jobAddPrivateCommand(const QStringList& args)
         return *status;
 
     // The window's material boxes as a loaded job leaves them.
-    MaterialTexts& material = texts.material;
-    material.eItems = job.eItems;
-    material.densityItems = job.densityItems;
-    material.poissonItems = poissonItems();
-    material.eModulus = o.get("--emodulus").value_or(job.eItems.value(0));
-    material.density = o.get("--density").value_or(job.densityItems.value(0));
-    material.poisson = o.get("--poisson").value_or(material.poissonItems.value(0));
-    material.tensile = o.get("--tensile").value_or(job.tensile);
-    material.pressure = o.get("--pressure").value_or(job.pressure);
+    texts.material = jobMaterial(o, job);
 
     const PlausibilityResult check = CheckPlausibility(texts.properties, job.units, english());
     if (!check.report.isEmpty())
@@ -126,8 +118,8 @@ int jobAddPrivateCommand(const QStringList& args)
     job.rows.push_back(row);
     job.eItems = out.eItems;
     job.densityItems = out.densityItems;
-    job.tensile = material.tensile;
-    job.pressure = material.pressure;
+    job.tensile = texts.material.tensile;
+    job.pressure = texts.material.pressure;
     job.firstTabPicture = firstTabPicture();
     const QByteArray bytes = writeJob(job);
     if (bytes.isEmpty() || !saveJobFile(path, bytes))

@@ -20,7 +20,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QSaveFile>
+#include "base/save_file.h"
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -109,9 +109,7 @@ bool MainWindow::saveJob()
         return true;
     });
     // The old file is replaced only when the new one is complete.
-    QSaveFile file(path);
-    const bool saved = !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                       file.commit();
+    const bool saved = !bytes.isEmpty() && saveWholeFile(path, bytes);
     setEnabled(true);
     m_progress->finish();
     if (!saved) {

@@ -1,5 +1,7 @@
 #include "materialbar.h"
 
+#include "fieldtexts.h"
+
 #include "itemlist/units_apply.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
@@ -17,34 +19,12 @@
 #include <QVBoxLayout>
 
 namespace {
-// The box's list items as they stand now (units re-express them).
-QStringList itemsOf(const QComboBox* box)
+// A filtered text back in its field; a stand-in for an emptied text stays
+// selected, so that the next keystroke replaces it.
+template <typename Field>
+void putBack(Field* field, const FilterOutcome& out)
 {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-// Puts a filtered text back into an editable box. A stand-in for an emptied
-// text stays selected, so that the next keystroke replaces it.
-void putBack(QLineEdit* edit, const FilterOutcome& out)
-{
-    if (edit->text() != out.text) {
-        const QSignalBlocker block(edit);
-        edit->setText(out.text);
-    }
-    if (out.standIn)
-        edit->selectAll();
-}
-void putBack(QComboBox* box, const FilterOutcome& out)
-{
-    if (box->currentText() != out.text) {
-        const QSignalBlocker block(box);
-        box->setEditText(out.text);
-    }
-    if (out.standIn && box->lineEdit())
-        box->lineEdit()->selectAll();
+    putBack(field, out.text, out.standIn);
 }
 
 void addItems(QComboBox* box, const QStringList& items)

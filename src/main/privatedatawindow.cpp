@@ -1,5 +1,7 @@
 #include "privatedatawindow.h"
 
+#include "fieldtexts.h"
+
 #include "itemlist/units_apply.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
@@ -20,35 +22,11 @@
 #include <QVBoxLayout>
 
 namespace {
-QStringList itemsOf(const QComboBox* box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
 // A typed text that is no list item is at most this long; the items
 // themselves ("Steel : 210000000") may be longer.
 QString typedAtMost(const QComboBox* box, const QString& text, int length)
 {
     return text.size() > length && box->findText(text) < 0 ? text.left(length) : text;
-}
-
-void putBack(QComboBox* box, const QString& text)
-{
-    if (box->currentText() != text) {
-        const QSignalBlocker block(box);
-        box->setEditText(text);
-    }
-}
-
-void putBack(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text) {
-        const QSignalBlocker block(edit);
-        edit->setText(text);
-    }
 }
 
 void setItems(QComboBox* box, const QStringList& items, const QString& text)

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
+#include "base/save_file.h"
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -248,14 +248,7 @@ QString TranslationWindow::failedSaveText(const QString& path) const
 
 bool TranslationWindow::writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveWholeFile(path, bytes);
 }
 
 bool TranslationWindow::saveUserColumn()

@@ -6,25 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include "base/save_file.h"
 #include <thread>
 
 namespace {
 
 // The credit the folder note carries, after "Written by".
 QString authorCredit() { return QStringLiteral(" the Morvane developers"); }
-
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 // The pictures are made again by every report, so they are written straight
 // into place: a synced replacement per picture would cost more than encoding.
@@ -80,7 +68,7 @@ bool prepareReportFolder(const QString& folder, const QString& title, const QStr
         return false;
     }
     const QStringList note = reportFolderNote(createdNow, folder, title, version, messages);
-    return writeWhole(reportFilePath(folder, QStringLiteral("info.txt")), crlfLines(note));
+    return saveWholeFile(reportFilePath(folder, QStringLiteral("info.txt")), crlfLines(note));
 }
 
 ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list, const ReportPageInput& input,
@@ -112,7 +100,7 @@ ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list,
         }
     }
     const QString page = reportFilePath(folder, reportPageFileName());
-    if (!writeWhole(page, pageBytes)) {
+    if (!saveWholeFile(page, pageBytes)) {
         outcome.failedPath = page;
         return outcome;
     }

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
+#include "base/save_file.h"
 
 namespace {
 QByteArray readResource(const QString& path)
@@ -14,12 +14,7 @@ QByteArray readResource(const QString& path)
 
 bool writeWhole(const QString& path, const QByteArray& bytes, QString& error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return saveWholeFile(path, bytes, &error);
 }
 
 AssociationResult failure(const QString& step, const QString& detail)
