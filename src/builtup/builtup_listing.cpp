@@ -119,7 +119,7 @@ QImage builtUpPicture(const BuiltUpResult& result, QSize size, int selectedPart)
     // Extreme fibres: dashed lines along the section's edges.
     painter.setPen(QPen(QColor(128, 128, 128), 1, Qt::DashLine));
     for (double y : {e.yc + e.yAbove, e.yc - e.yUnder})
-        painter.drawLine(QLineF(t.map(QPointF(xMin, y)), t.map(QPointF(xMax, y))).translated(0, 0));
+        painter.drawLine(QLineF(t.map(QPointF(xMin, y)), t.map(QPointF(xMax, y))));
     for (double x : {e.xc - e.xLeft, e.xc + e.xRight})
         painter.drawLine(QLineF(t.map(QPointF(x, yMin)), t.map(QPointF(x, yMax))));
     // Principal axes through the centroid: 1 solid, 2 dash-dotted.

@@ -317,6 +317,10 @@ void MainWindow::showBuiltUpWindow()
     if (!m_builtUpWindow) {
         m_builtUpWindow = new BuiltUpWindow(messages(), this);
         connect(m_builtUpWindow, &BuiltUpWindow::listRequested, this, &MainWindow::listBuiltUpSection);
+        // The weight follows the density box.
+        connect(m_materialBar->densityBox(), &QComboBox::currentTextChanged, m_builtUpWindow, [this](const QString& text) {
+            m_builtUpWindow->setDensity(double(ReadDensity(text, m_state.units).value));
+        });
     }
     m_builtUpWindow->setUnits(m_state.units);
     m_builtUpWindow->setDensity(double(ReadDensity(m_materialBar->densityBox()->currentText(), m_state.units).value));
