@@ -364,18 +364,20 @@ BuiltUpUnion unitePlacedOutlines(const std::vector<Outline>& outlines)
     shrink.Execute(tree, -gap);
     BuiltUpUnion u;
     collectPieces(tree, u);
-    // Drop the points the offsets leave within a grid step of a straight edge.
-    for (OutlineRing& ring : u.outline.rings) {
-        cl::Path p = toPath(ring.points);
-        cl::CleanPolygon(p);
-        ring.points = fromPath(p);
-    }
-    for (Outline& piece : u.pieces)
-        for (OutlineRing& ring : piece.rings) {
+    // Drop the points the offsets leave within a grid step of a straight
+    // edge, and the rings that shrink to nothing with them.
+    const auto clean = [](std::vector<OutlineRing>& rings) {
+        for (OutlineRing& ring : rings) {
             cl::Path p = toPath(ring.points);
             cl::CleanPolygon(p);
             ring.points = fromPath(p);
         }
+        std::erase_if(rings, [](const OutlineRing& ring) { return ring.points.size() < 3; });
+    };
+    clean(u.outline.rings);
+    for (Outline& piece : u.pieces)
+        clean(piece.rings);
+    std::erase_if(u.pieces, [](const Outline& piece) { return piece.rings.empty() || piece.rings.front().hole; });
     return u;
 }
 
