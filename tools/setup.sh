@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth
-          clang libclang-rt-14-dev libcgal-dev libeigen3-dev
+          clang libclang-rt-14-dev libcgal-dev libeigen3-dev libpolyclipping-dev
           xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl poppler-utils)
 # Developers look at the report page in a headless browser; CI does not need it.
 [ "${CI:-}" = true ] || packages+=(chromium)

@@ -31,3 +31,5 @@ bool saveJobFile(const QString& path, const QByteArray& bytes);
 
 // "job add-private" (private_commands.cpp).
 int jobAddPrivateCommand(const QStringList& args);
+// "job add --builtup" (builtup_commands.cpp).
+int jobAddBuiltUpCommand(const QStringList& args);

@@ -295,6 +295,8 @@ int jobCommand(const QStringList& args)
     if (args.isEmpty())
         return fail(QStringLiteral("job takes add, add-private or show"));
     const QString verb = args.first();
+    if (verb == QLatin1String("add") && args.contains(QLatin1String("--builtup")))
+        return jobAddBuiltUpCommand(args.mid(1));
     if (verb == QLatin1String("add"))
         return jobAddCommand(args.mid(1));
     if (verb == QLatin1String("show"))
@@ -308,6 +310,8 @@ const CliCommandRegistration jobRegistration({"job",
     "  morvane-cli job add FILE.mvn --kind KIND (--entry TEXT | --dims A,B,...) [--arrangement u|box|pair]\n"
     "                      [--angle N] [--lengths L1,L2] [--emodulus TEXT] [--density TEXT] [--poisson TEXT]\n"
     "                      [--tensile TEXT] [--pressure TEXT] [--units DIGITS] [--name JOB]\n"
+    "  morvane-cli job add FILE.mvn --builtup FILE.mvb [--emodulus TEXT] [--density TEXT] [--poisson TEXT]\n"
+    "                      [--tensile TEXT] [--pressure TEXT] [--units DIGITS] [--name JOB] [--accept]\n"
     "  morvane-cli job add-private FILE.mvn --description TEXT --area A --ix IX --iy IY --kx ABOVE,UNDER\n"
     "                      --ky LEFT,RIGHT --ixx IXX --kxx KXX [--emodulus TEXT] [--density TEXT]\n"
     "                      [--poisson TEXT] [--tensile TEXT] [--pressure TEXT] [--units DIGITS] [--name JOB]\n"

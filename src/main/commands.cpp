@@ -26,6 +26,7 @@ CommandActions createCommandActions(QObject* parent)
         {Command::ReportGenerator, "Report generator", "ReportGenerator1"},
         {Command::Translation, "Translation....", "Translation1"},
         {Command::ExactProperties, "Exact properties", "ExactProperties"},
+        {Command::BuiltUpSection, "Built-up section ....", "BuiltUpSection"},
         {Command::Help, "Help", "About2"},
         {Command::About, "About", "About1"},
         {Command::DeleteItems, "Delete selected item(s)", "Kijelltsortrlse1"},
@@ -56,7 +57,7 @@ void fillMenus(QMenuBar* bar, const CommandActions& actions)
         {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput, Command::Settings,
          Command::Print, Command::Exit});
     add("Tools", "Lez1", {Command::Requirement, Command::UnitsForListing, Command::ReportGenerator, Command::Translation,
-                             Command::ExactProperties});
+                             Command::ExactProperties, Command::BuiltUpSection});
     add("Help", "Help1", {Command::Help, Command::About});
 }
 

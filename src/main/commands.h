@@ -24,6 +24,7 @@ enum class Command {
     ReportGenerator, // also the tool-bar button "Report"
     Translation,
     ExactProperties, // Tools menu only: the exact values window
+    BuiltUpSection,  // Tools menu only: the built-up section window
     Help,
     About,
     DeleteItems,

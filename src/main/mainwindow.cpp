@@ -305,6 +305,7 @@ void MainWindow::buildActions()
         {Command::PrivateData, &MainWindow::showPrivateDataWindow},
         {Command::EditList, &MainWindow::editList},
         {Command::ExactProperties, &MainWindow::showExactPropertiesWindow},
+        {Command::BuiltUpSection, &MainWindow::showBuiltUpWindow},
     };
     for (const auto& [command, run] : handlers)
         connect(action(command), &QAction::triggered, this, run);
@@ -312,7 +313,8 @@ void MainWindow::buildActions()
     // section for a tab whose section turns.
     for (Command c : {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput,
                       Command::Exit, Command::UnitsForListing, Command::Settings, Command::ReportGenerator,
-                      Command::Translation, Command::Help, Command::About, Command::ExactProperties})
+                      Command::Translation, Command::Help, Command::About, Command::ExactProperties,
+                      Command::BuiltUpSection})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));

@@ -27,6 +27,8 @@ class QTreeWidget;
 class DesktopShell;
 class ListEditorWindow;
 class ExactPropertiesWindow;
+class BuiltUpWindow;
+struct PrivateItemTexts;
 class HelpWindow;
 class MaterialBar;
 class PrivateDataWindow;
@@ -186,6 +188,11 @@ public:
     // current tab.
     ExactPropertiesWindow* exactPropertiesWindow() const { return m_exactWindow; }
     void showExactPropertiesWindow();
+    // "Built-up section ....": made when first asked for; its "To List"
+    // appends a private row with the material of the material bar.
+    BuiltUpWindow* builtUpWindow() const { return m_builtUpWindow; }
+    void showBuiltUpWindow();
+    void listBuiltUpSection(const PrivateItemTexts& texts, const QImage& picture);
 
     // Rows of the list that fit for a window of this size.
     static int visibleListRowsFor(int width, int height);
@@ -264,6 +271,7 @@ private:
     ListEditorWindow* m_listEditor = nullptr;
     DesktopShell* m_shell = nullptr;
     ExactPropertiesWindow* m_exactWindow = nullptr;
+    BuiltUpWindow* m_builtUpWindow = nullptr;
     std::unique_ptr<DesktopShell> m_systemShell;
     SectionKind m_heldTree = SectionKind::RectHollow; // the tree whose key holds the computation off
     HelpWindow* m_helpWindow = nullptr;

@@ -1,6 +1,7 @@
 // The main window: units, report, printing, help, settings, languages and exit.
 #include "mainwindow.h"
 
+#include "builtupwindow.h"
 #include "exactpropertieswindow.h"
 #include "helpwindow.h"
 #include "itemgrid.h"
@@ -88,6 +89,8 @@ void MainWindow::applyUnits(const UnitSettings& units)
     const bool restart = m_state.RowBlinkEnabled && m_privateWindow->showsCorrectionStart();
     m_privateWindow->reexpressMaterial(applied, units);
     m_privateWindow->setUnits(units, true);
+    if (m_builtUpWindow)
+        m_builtUpWindow->setUnits(units);
     if (restart)
         correctSelectedItem();
     rebuildListEditor();

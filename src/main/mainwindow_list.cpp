@@ -2,6 +2,7 @@
 // private items, the list editor, requirement limits).
 #include "mainwindow.h"
 
+#include "builtupwindow.h"
 #include "exactpropertieswindow.h"
 #include "helpwindow.h"
 #include "itemgrid.h"
@@ -24,6 +25,7 @@
 #include "itemlist/list_section.h"
 #include "itemlist/list_sort.h"
 #include "itemlist/private_item.h"
+#include "sections/material.h"
 #include "itemlist/units_apply.h"
 
 #include "base/number_format.h"
@@ -305,4 +307,44 @@ void MainWindow::showRequirementWindow()
     m_requirementWindow->refresh();
     m_requirementWindow->show();
     m_requirementWindow->raise();
+}
+
+// ---------------------------------------------------------------------------
+// Built-up sections
+
+void MainWindow::showBuiltUpWindow()
+{
+    if (!m_builtUpWindow) {
+        m_builtUpWindow = new BuiltUpWindow(messages(), this);
+        connect(m_builtUpWindow, &BuiltUpWindow::listRequested, this, &MainWindow::listBuiltUpSection);
+        // The weight follows the density box.
+        connect(m_materialBar->densityBox(), &QComboBox::currentTextChanged, m_builtUpWindow, [this](const QString& text) {
+            m_builtUpWindow->setDensity(double(ReadDensity(text, m_state.units).value));
+        });
+    }
+    m_builtUpWindow->setUnits(m_state.units);
+    m_builtUpWindow->setDensity(double(ReadDensity(m_materialBar->densityBox()->currentText(), m_state.units).value));
+    m_builtUpWindow->show();
+    m_builtUpWindow->raise();
+    m_builtUpWindow->activateWindow();
+}
+
+void MainWindow::listBuiltUpSection(const PrivateItemTexts& computed, const QImage& picture)
+{
+    // A built-up section is always a new row; a pending correction ends.
+    endCorrection();
+    PrivateItemTexts texts = computed;
+    texts.material = m_materialBar->texts();
+    const int target = listTargetRow(m_state.itemList, false, m_state.SelectedRow);
+    const WriteOutcome out = writePrivateRow(target, texts, m_state.units, picture, messages());
+    if (!out.written) {
+        showMessage(out.refusal);
+        m_materialBar->focusField(out.focus);
+        return;
+    }
+    for (const QString& message : out.messages)
+        showMessage(message);
+    m_materialBar->addListItems(out.eItems, out.densityItems, out.poissonItems);
+    putListedRow(target, out.row);
+    rebuildListEditor();
 }

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "builtup/builtup.h"
+#include "itemlist/private_item.h"
+#include "sections/units.h"
+#include "settings/message_table.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QThreadPool>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+// "Built-up section ....": a section composed of up to 20 parts (catalogue
+// entries, typed sections, plates), each placed, turned and mirrored. Every
+// change recomputes the section on a worker thread (a newer change cancels
+// the older computation); the window shows the last values it has meanwhile.
+class BuiltUpWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit BuiltUpWindow(const MessageTable& messages, QWidget* parent = nullptr);
+    ~BuiltUpWindow() override;
+
+    // The listing units and the density (kg/m3) the values are shown in.
+    void setUnits(const UnitSettings& units);
+    void setDensity(double density);
+
+    void setComposition(const BuiltUpComposition& composition);
+    const BuiltUpComposition& composition() const { return m_composition; }
+    // The result shown (values, or the reason there are none).
+    const std::optional<BuiltUpResult>& shownResult() const { return m_shown; }
+    bool isComputing() const { return bool(m_running); }
+
+    // Moves the selected part by (dx, dy) mm; "Snap" moves it along the side
+    // chosen until it touches another part.
+    void nudge(double dx, double dy);
+    void snapTowards(double dx, double dy);
+    int selectedPart() const;
+    void selectPart(int index);
+
+    // Questions and file names, replaceable by tests.
+    std::function<bool(const QString&)> askYesNo;
+    std::function<QString(bool save)> chooseFile;
+    std::function<void(const QString&)> showMessage;
+
+    QListWidget* partsList() const { return m_parts; }
+    QTableWidget* valuesTable() const { return m_values; }
+    QLabel* statusLabel() const { return m_status; }
+    QLabel* pictureLabel() const { return m_picture; }
+    QPushButton* toListButton() const { return m_toList; }
+    QLineEdit* nameField() const { return m_name; }
+    // The shown text of a named value ("A", "It"), empty when none.
+    QString valueText(const QString& name) const;
+
+    // Save and Open of *.mvb files through the file dialogs.
+    void saveComposition();
+    void openComposition();
+
+signals:
+    // The values or the reason for the latest composition are shown.
+    void resultShown();
+    // "To List", after the plausibility check: the private data window's
+    // texts (material left to the main window) and the row's picture.
+    void listRequested(const PrivateItemTexts& texts, const QImage& picture);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Job;
+    void buildForm();
+    void addPart();
+    void duplicatePart();
+    void removePart();
+    void movePart(int step);
+    void partSelected();
+    void partEdited();
+    void kindChosen();
+    void fillEntries(SectionKind kind);
+    void showPart(int index);
+    void refreshPartsList();
+    void changed();
+    void finished(const std::shared_ptr<Job>& job, BuiltUpResult result);
+    void showResult();
+    void showPicture();
+    void snap();
+    void toList();
+
+    const MessageTable* m_messages;
+    UnitSettings m_units;
+    double m_density = 7850;
+    BuiltUpComposition m_composition;
+    std::optional<BuiltUpResult> m_shown;
+    std::shared_ptr<Job> m_running;
+    QThreadPool m_pool;
+    bool m_filling = false; // the part fields are being filled from the composition
+
+    QListWidget* m_parts = nullptr;
+    QComboBox* m_kind = nullptr;
+    QComboBox* m_entry = nullptr;
+    QLineEdit* m_dims = nullptr;
+    QDoubleSpinBox* m_x = nullptr;
+    QDoubleSpinBox* m_y = nullptr;
+    QSpinBox* m_angle = nullptr;
+    QCheckBox* m_mirror = nullptr;
+    QComboBox* m_snapSide = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLabel* m_picture = nullptr;
+    QTableWidget* m_values = nullptr;
+    QLabel* m_status = nullptr;
+    QPushButton* m_toList = nullptr;
+};
