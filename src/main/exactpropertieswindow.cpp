@@ -2,6 +2,7 @@
 
 #include "base/number_format.h"
 #include "exact/exact_values.h"
+#include "itemlist/exact_listing.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -53,6 +54,14 @@ QString valueDisplay(const ExactValue& v)
     return text;
 }
 
+// A message as a sentence: its first letter a capital.
+QString sentence(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
 // The product moment of a symmetric section comes out as rounding noise
 // (1e-13 cm4 beside 1944 cm4); it is shown as zero.
 void dropNoise(std::vector<ExactValue>& values)
@@ -91,7 +100,7 @@ ExactPropertiesWindow::ExactPropertiesWindow(const MessageTable& messages, QWidg
     m_table->horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < int(rows.size()); ++r) {
         const ExactValue& v = rows[std::size_t(r)];
-        auto* name = new QTableWidgetItem(QStringLiteral("%1 [%2]").arg(v.name, v.unit));
+        auto* name = new QTableWidgetItem;
         name->setData(Qt::UserRole, v.name);
         m_table->setItem(r, 0, name);
         auto* value = new QTableWidgetItem;
@@ -109,6 +118,7 @@ ExactPropertiesWindow::ExactPropertiesWindow(const MessageTable& messages, QWidg
     layout->addWidget(m_status);
 
     resize(340, int(rows.size()) * (m_table->fontMetrics().height() + 6) + 100);
+    setUnits(m_units);
     retranslate(messages);
 }
 
@@ -125,7 +135,7 @@ void ExactPropertiesWindow::retranslate(const MessageTable& messages)
     m_customEntry = messages(96);
     setWindowTitle(QStringLiteral("Exact properties"));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
-    m_computingText = QString::fromUtf8("computing\u2026");
+    m_computingText = QString::fromUtf8("Computing\u2026");
     m_noSectionText = QStringLiteral("No section computed yet.");
     m_meshText = QStringLiteral("Torsion and warping from a mesh of %1 quadratic triangles.");
     m_noPlateText = QStringLiteral("A plate has no cross-section properties.");
@@ -236,10 +246,10 @@ void ExactPropertiesWindow::startLatest()
             outcome = compute(job->request, &job->cancel);
         } catch (const std::exception& e) {
             outcome = ExactOutcome{};
-            outcome.error = QStringLiteral("the computation failed: %1").arg(QString::fromLocal8Bit(e.what()));
+            outcome.error = QStringLiteral("The computation failed: %1").arg(QString::fromLocal8Bit(e.what()));
         } catch (...) {
             outcome = ExactOutcome{};
-            outcome.error = QStringLiteral("the computation failed");
+            outcome.error = QStringLiteral("The computation failed");
         }
         if (job->cancel.load())
             return;
@@ -266,6 +276,7 @@ void ExactPropertiesWindow::showValues(const ExactOutcome& outcome)
     if (outcome.properties) {
         values = exactValues(*outcome.properties, m_shownPanel);
         dropNoise(values);
+        values = inListingUnits(std::move(values), m_units);
     }
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const QString name = m_table->item(r, 0)->data(Qt::UserRole).toString();
@@ -282,7 +293,7 @@ void ExactPropertiesWindow::showValues(const ExactOutcome& outcome)
     else if (outcome.properties)
         m_status->setText(m_meshText.arg(outcome.properties->triangles));
     else if (!outcome.error.isEmpty())
-        m_status->setText(outcome.error);
+        m_status->setText(sentence(outcome.error));
     else
         m_status->setText(m_noSectionText);
     if (!m_latest)
@@ -306,6 +317,15 @@ QString ExactPropertiesWindow::sectionCaption(const Pass& pass) const
     if (!isRotatable(r.kind))
         return name;
     return m_angleText.arg(name).arg(r.angle);
+}
+
+void ExactPropertiesWindow::setUnits(const UnitSettings& units)
+{
+    m_units = units;
+    const std::vector<ExactValue> rows = inListingUnits(rowTemplate(), units);
+    for (int r = 0; r < m_table->rowCount() && r < int(rows.size()); ++r)
+        m_table->item(r, 0)->setText(QStringLiteral("%1 [%2]").arg(rows[std::size_t(r)].name, rows[std::size_t(r)].unit));
+    showValues(m_shown.value_or(ExactOutcome{}));
 }
 
 QString ExactPropertiesWindow::valueText(const QString& name) const

@@ -1,4 +1,5 @@
 #include "listeditorwindow.h"
+#include "enterkey.h"
 
 #include "progresswindow.h"
 
@@ -109,7 +110,8 @@ ListEditorWindow::ListEditorWindow(const MessageTable& messages, QWidget* parent
     const auto button = [&](const char* key) {
         auto* b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(key));
-        b->setAutoDefault(false);
+        // Enter presses the focused button, elsewhere the default "Apply".
+        b->setAutoDefault(true);
         buttons->addWidget(b);
         return b;
     };
@@ -119,6 +121,7 @@ ListEditorWindow::ListEditorWindow(const MessageTable& messages, QWidget* parent
     m_units = button("ButtonUnits");
     buttons->addStretch();
     m_apply = button("ButtonApply");
+    makeDefaultButton(m_apply);
     layout->addLayout(buttons);
 
     m_progress = new ProgressWindow(this);

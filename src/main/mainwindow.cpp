@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "enterkey.h"
 
 #include "exactpropertieswindow.h"
 #include "helpwindow.h"
@@ -161,11 +162,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_grid = new ItemGrid(m_state.itemList, body);
     m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
     m_grid->setContextActions({action(Command::DeleteItems), action(Command::CorrectItem)});
+    // The Delete key of the command works on the list.
+    m_grid->addActions({action(Command::DeleteItems), action(Command::Copy)});
     connect(m_grid, &ItemGrid::rowChosen, this, &MainWindow::userSelectedRow);
     connect(m_grid, &ItemGrid::correctionRequested, this, &MainWindow::correctSelectedItem);
     bodyLayout->addWidget(m_grid);
     scroll->setWidget(body);
     setCentralWidget(scroll);
+    enterPressesFocusedButton(scroll);
 
     for (QLabel*& panel : m_status) {
         panel = new QLabel(this);
@@ -305,6 +309,7 @@ void MainWindow::buildActions()
         {Command::PrivateData, &MainWindow::showPrivateDataWindow},
         {Command::EditList, &MainWindow::editList},
         {Command::ExactProperties, &MainWindow::showExactPropertiesWindow},
+        {Command::Copy, &MainWindow::copySelectedRows},
     };
     for (const auto& [command, run] : handlers)
         connect(action(command), &QAction::triggered, this, run);
@@ -315,6 +320,7 @@ void MainWindow::buildActions()
                       Command::Translation, Command::Help, Command::About, Command::ExactProperties})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
+    buildRecentJobsMenu();
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);

@@ -1,4 +1,5 @@
 #include "privatedatawindow.h"
+#include "enterkey.h"
 
 #include "fieldtexts.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -143,6 +145,7 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
     right->addWidget(m_unitsButton);
     right->addStretch();
     right->addWidget(m_close);
+    enterPressesFocusedButton(this);
 
     for (QLineEdit* edit : m_properties)
         connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
@@ -363,6 +366,14 @@ void PrivateDataWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     reset();
+}
+
+void PrivateDataWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool PrivateDataWindow::eventFilter(QObject* watched, QEvent* event)

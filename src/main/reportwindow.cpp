@@ -50,7 +50,7 @@ QLabel* namedLabel(QWidget* parent, const char* name)
 } // namespace
 
 ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+    : QDialog(parent)
     , m_options(options)
     , m_messages(&messages)
     , m_folder(TemporaryFolder::defaultPath())

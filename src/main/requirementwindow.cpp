@@ -1,4 +1,5 @@
 #include "requirementwindow.h"
+#include "enterkey.h"
 
 #include "sections/units.h"
 #include "settings/message_table.h"
@@ -25,8 +26,9 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     : QDialog(parent), m_limits(limits), m_messages(m)
 {
     setWindowTitle(QStringLiteral("Requirement"));
+    // A window of the main window: above it, not above other programs or a
+    // modal dialog such as the print preview.
     setModal(false);
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
     // The window keeps its 368 x 404 size; its small font lets the captions fit.
     QFont small(QStringLiteral("Arial"));
     small.setPointSize(8);
@@ -61,10 +63,16 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     grid->addWidget(swatch(QColor(255, 255, 0), this), row++, 2);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     grid->addWidget(ok, row, 2);
+    makeDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this] {
         m_timer->stop();
         recheck();
         close();
+    });
+    // Escape closes the window as OK does.
+    connect(this, &QDialog::rejected, this, [this] {
+        m_timer->stop();
+        recheck();
     });
     m_timer = new QTimer(this);
     m_timer->setInterval(1000);

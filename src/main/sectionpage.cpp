@@ -8,6 +8,9 @@
 #include "drawing/section_pictures.h"
 #include "sections/dimension_filter.h"
 
+#include <QHelpEvent>
+#include <QStyleOptionTab>
+#include <QToolTip>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -116,6 +119,7 @@ SectionTabBar::SectionTabBar(const QStringList& shortCaptions, QWidget* parent) 
 {
     setElideMode(Qt::ElideRight);
     setExpanding(true);
+    m_designFont = font();
     for (const QString& caption : shortCaptions)
         addTab(caption);
     setShortCaptions(shortCaptions);
@@ -124,8 +128,6 @@ SectionTabBar::SectionTabBar(const QStringList& shortCaptions, QWidget* parent) 
 void SectionTabBar::setShortCaptions(const QStringList& captions)
 {
     m_shortCaptions = captions;
-    for (int i = 0; i < count(); ++i)
-        setTabToolTip(i, tabText(i));
     updateGeometry();
 }
 
@@ -137,11 +139,33 @@ void SectionTabBar::fitTo(int width)
             sum += tabSizeHint(i).width();
         return sum;
     };
-    QFont f = font();
+    QFont f = m_designFont;
+    setFont(f);
     while (total() > width && f.pointSizeF() > 7) {
         f.setPointSizeF(f.pointSizeF() - 0.5);
         setFont(f);
     }
+}
+
+QString SectionTabBar::shownText(int index) const
+{
+    QStyleOptionTab option;
+    initStyleOption(&option, index);
+    return option.text;
+}
+
+bool SectionTabBar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int index = tabAt(help->pos());
+        if (index >= 0)
+            QToolTip::showText(help->globalPos(), tabText(index), this, tabRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTabBar::event(event);
 }
 
 QSize SectionTabBar::tabSizeHint(int index) const

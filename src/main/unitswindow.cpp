@@ -1,4 +1,5 @@
 #include "unitswindow.h"
+#include "enterkey.h"
 
 #include "settings/message_table.h"
 
@@ -38,6 +39,7 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
     layout->addWidget(m_default);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     layout->addWidget(ok);
+    makeDefaultButton(ok);
 
     connect(m_grid, &QTableWidget::cellClicked, this, &UnitsWindow::choose);
     connect(m_default, &QCheckBox::clicked, this, [this](bool ticked) {
