@@ -71,6 +71,7 @@ private:
     void finished(const std::shared_ptr<Job>& job, const ExactOutcome& outcome);
     void showValues(const ExactOutcome& outcome);
     QString sectionCaption(const Pass& pass) const;
+    static QString reasonText(const QString& reason);
 
     QString m_customEntry;     // the custom entry in the active language
     QString m_computingText, m_noSectionText, m_meshText, m_noPlateText, m_angleText;

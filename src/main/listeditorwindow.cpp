@@ -157,12 +157,12 @@ ListEditorWindow::~ListEditorWindow() = default;
 void ListEditorWindow::retranslate(const MessageTable& messages)
 {
     m_messages = messages;
-    setWindowTitle(QStringLiteral("Edit...."));
+    setWindowTitle(tr("Edit...."));
     m_apply->setText(messages(128));
-    m_delete->setText(QStringLiteral("Delete selected item(s)"));
-    m_correct->setText(QStringLiteral("Correction selected item..."));
-    m_private->setText(QStringLiteral("Private data editing ...."));
-    m_units->setText(QStringLiteral("Units for listing..."));
+    m_delete->setText(tr("Delete selected item(s)"));
+    m_correct->setText(tr("Correction selected item..."));
+    m_private->setText(tr("Private data editing ...."));
+    m_units->setText(tr("Units for listing..."));
     resetCaptions();
     showLines();
 }
@@ -337,7 +337,7 @@ void ListEditorWindow::dropAt(const QPoint& position)
 
 void ListEditorWindow::deleteSelected()
 {
-    if (m_lines.empty() || !askYesNo(QStringLiteral("Delete selected item(s)")))
+    if (m_lines.empty() || !askYesNo(tr("Delete selected item(s)")))
         return;
     QList<int> rows;
     for (int p : selectedPositions())

@@ -283,6 +283,10 @@ private:
     ProgressWindow* m_progress = nullptr;
     // Recent jobs (mainwindow_recent.cpp).
     void buildRecentJobsMenu();
+    // The texts the program adds beyond the translation table (menus and
+    // commands of its own, the tabs' own captions), in the language shown.
+    void retranslateOwnTexts();
+    class ProgramTranslator* m_translator = nullptr;
     void rememberRecentJob(const QString& path);
     QMenu* m_recentMenu = nullptr;
     QStringList m_recentJobs;

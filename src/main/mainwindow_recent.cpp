@@ -11,7 +11,7 @@
 
 void MainWindow::buildRecentJobsMenu()
 {
-    m_recentMenu = new QMenu(QStringLiteral("Recent jobs"), this);
+    m_recentMenu = new QMenu(tr("Recent jobs"), this);
     m_recentMenu->menuAction()->setObjectName(QStringLiteral("RecentJobs"));
     // Below "Load input" in the File menu.
     QMenu* file = nullptr;

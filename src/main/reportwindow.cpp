@@ -130,6 +130,7 @@ ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages,
 void ReportWindow::retranslate(const MessageTable& m)
 {
     m_messages = &m;
+    setWindowTitle(tr("Report generator"));
     m_pictures->setText(literal(m(109)));
     m_imageSizeCaption->setText(m(110));
     m_measureFontCaption->setText(m(111));

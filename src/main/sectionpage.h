@@ -52,6 +52,9 @@ private:
 class SectionPage : public QWidget {
     Q_OBJECT
 public:
+    // The texts the program adds beyond the translation table, in the
+    // language shown ("Typical", "All", the captions of the L, T, U, I fields).
+    void retranslate();
     explicit SectionPage(SectionKind kind, QWidget* parent = nullptr);
 
     // Widths of the menu, data and features boxes; they do not follow the
@@ -124,6 +127,7 @@ private:
     QGroupBox* m_dataBox = nullptr;
     QGroupBox* m_featuresBox = nullptr;
     QPushButton* m_typical = nullptr;
+    std::vector<std::pair<QLabel*, const char*>> m_ownCaptions; // captions without a table row
     QPushButton* m_all = nullptr;
     std::vector<QLineEdit*> m_fields;
     QPushButton* m_toList = nullptr;

@@ -54,6 +54,7 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
 
 void UnitsWindow::retranslate(const MessageTable& m)
 {
+    setWindowTitle(tr("Units for listing"));
     m_grid->item(0, 0)->setText(m(97));
     const QString captions[6] = {m(79) + QStringLiteral(" :"), m(80) + QStringLiteral(" :"),
                                  m(81) + QStringLiteral(" :"), m(98) + QStringLiteral("[Ix,Iy,Ixx]:"),

@@ -11,17 +11,67 @@
 #include "translationwindow.h"
 
 #include "settings/settings_store.h"
+#include "settings/translation_table.h"
 
 #include <QAction>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeySequence>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+
+namespace {
+// The messages of a .ts file: source and translation.
+QList<std::pair<QString, QString>> tsMessages(const QString& language)
+{
+    QFile file(QStringLiteral(MORVANE_SOURCE_DIR "/src/main/translations/morvane_%1.ts").arg(language));
+    QList<std::pair<QString, QString>> messages;
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
+            messages.append({source, xml.readElementText()});
+    }
+    return messages;
+}
+
+// Every text a widget shows: labels, buttons, group boxes, tabs, menu
+// entries and window captions.
+QStringList shownTexts(QWidget* w)
+{
+    QStringList texts;
+    if (w->isWindow())
+        texts << w->windowTitle();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        texts << button->text();
+    if (auto* box = qobject_cast<QGroupBox*>(w))
+        texts << box->title();
+    if (auto* tabs = qobject_cast<QTabBar*>(w))
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+    if (auto* menu = qobject_cast<QMenu*>(w)) {
+        texts << menu->title();
+        for (QAction* a : menu->actions())
+            texts << a->text();
+    }
+    return texts;
+}
+} // namespace
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -223,6 +273,75 @@ private slots:
             QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), bar->count());
         }
         QVERIFY(bar->font().pointSizeF() >= 7);
+    }
+
+    // After a switch to Hungarian no widget of any window shows an English
+    // text that the Hungarian column or the Hungarian .ts file translates.
+    void hungarianLeavesNoEnglishText()
+    {
+        const TranslationTable& table = TranslationTable::builtIn();
+        QHash<QString, QString> english; // English text -> its Hungarian
+        QSet<QString> hungarian;           // a text that is Hungarian somewhere is no leftover
+        for (int r = 1; r < table.rowCount(); ++r) {
+            const QString en = table.cell(r, TranslationTable::EnglishColumn);
+            const QString hu = table.cell(r, TranslationTable::HungarianColumn);
+            hungarian.insert(hu);
+            if (!en.trimmed().isEmpty() && !hu.isEmpty() && hu != en)
+                english.insert(en, hu);
+        }
+        const auto ts = tsMessages("hu");
+        QVERIFY(ts.size() > 50);
+        for (const auto& [source, translation] : ts) {
+            QVERIFY2(!translation.isEmpty(), qPrintable(source));
+            if (translation != source && !source.contains('%'))
+                english.insert(source, translation);
+        }
+        window().show();
+        window().showRequirementWindow();
+        window().showExactPropertiesWindow();
+        window().showPrivateDataWindow();
+        window().translationWindow()->chooseLanguage(1);
+        QStringList left;
+        for (QWidget* w : QApplication::allWidgets())
+            for (const QString& text : shownTexts(w))
+                // A caption made of a message and " :" is the table's text too.
+                if (english.contains(text) && !hungarian.contains(text) &&
+                    !(text.endsWith(" :") && hungarian.contains(text.chopped(2))))
+                    left << QStringLiteral("%1 in %2 (%3)").arg(text, w->metaObject()->className(), w->objectName());
+        left.removeDuplicates();
+        QVERIFY2(left.isEmpty(), qPrintable(left.join("; ")));
+        // Qt's own buttons follow where the system has the qtbase translations.
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_hu.qm"))
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Igen"));
+        window().translationWindow()->chooseLanguage(0);
+        QCOMPARE(window().action(Command::Copy)->text(), QString("Copy"));
+    }
+
+    // The .ts files never give a table text another wording: a text that the
+    // translation table holds translates to that table's cell.
+    void translationFilesKeepTheTableTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("column");
+        QTest::newRow("Hungarian") << "hu" << int(TranslationTable::HungarianColumn);
+        QTest::newRow("Dutch") << "nl" << int(TranslationTable::DutchColumn);
+    }
+    void translationFilesKeepTheTableTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, column);
+        const TranslationTable& table = TranslationTable::builtIn();
+        QCOMPARE(table.rowCount(), 317);
+        int held = 0;
+        for (const auto& [source, translation] : tsMessages(language)) {
+            QStringList cells; // a text the table holds in several rows may read differently in each
+            for (int r = 1; r < table.rowCount(); ++r)
+                if (table.cell(r, TranslationTable::EnglishColumn) == source && !table.cell(r, column).isEmpty())
+                    cells << table.cell(r, column);
+            held += cells.isEmpty() ? 0 : 1;
+            QVERIFY2(cells.isEmpty() || cells.contains(translation), qPrintable(source + " -> " + translation));
+        }
+        QVERIFY(held >= 10);
     }
 
     // Saved and loaded jobs: most recent first, eight at most, one entry per
