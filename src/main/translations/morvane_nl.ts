@@ -323,11 +323,11 @@
     </message>
     <message>
         <source>Kx above /Mom. of resist. / %1 :</source>
-        <translation>Kx boven /Weerstandsmom. / %1 :</translation>
+        <translation>Kx boven /Weerst.mom. / %1 :</translation>
     </message>
     <message>
         <source>Kx under /Mom. of resist. / %1 :</source>
-        <translation>Kx onder /Weerstandsmom. / %1 :</translation>
+        <translation>Kx onder /Weerst.mom. / %1 :</translation>
     </message>
     <message>
         <source>Ixx /Torsion inertia / %1 :</source>
