@@ -6,25 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-ListRow sectionRow()
-{
-    ListRow row;
-    row.cells = {"1", "00", " HR I80x42 ", "210000000", "7850", "7.580000", "77.80& 6.29", "19.45&19.45",
-                 "3.00&3.00", "0.92&1.23", " 0.29", "300&-300"};
-    row.ItemValues[1] = 7850;
-    row.ItemValues[2] = 758;
-    return row;
-}
-
-ListRow plateRow()
-{
-    ListRow row;
-    row.cells = {"2", "", "1 mm steel plate", "1000x2000", "1", " 15.70", " 15.70", " 4.000", "", "", "", ""};
-    row.isPlate = true;
-    return row;
-}
-} // namespace
 
 TEST(ListTable, HeaderSplitsTheTwoLineCaptions)
 {
@@ -37,21 +18,6 @@ TEST(ListTable, HeaderSplitsTheTwoLineCaptions)
                                          "Torsion inertia Ixx [cm4]", "Torsion inertia Kxx [cm3]", "Poisson",
                                          "Max.Tensile [N/mm2]", "Min.Pressure [N/mm2]"}));
     EXPECT_TRUE(table.rows.empty());
-}
-
-TEST(ListTable, RowsGiveOneValuePerCell)
-{
-    ItemList list;
-    list.put(1, sectionRow());
-    list.put(2, plateRow());
-    list.put(3, sectionRow());
-    // Rows 1..2 only; the weight under the area comes from the stored values.
-    const ListTable table = listTable(list, 1, 2, headerCaptions(UnitSettings{}, MessageTable::english()));
-    ASSERT_EQ(table.rows.size(), 2u);
-    EXPECT_EQ(table.rows[0], QStringList({"1", "HR I80x42", "210000000", "7850", "7.580000", "5.95", "77.80", "6.29",
-                                          "19.45", "19.45", "3.00", "3.00", "0.92", "1.23", "0.29", "300", "-300"}));
-    EXPECT_EQ(table.rows[1], QStringList({"2", "1 mm steel plate", "1000x2000", "1", "15.70", "", "15.70", "", "4.000",
-                                          "", "", "", "", "", "", "", ""}));
 }
 
 struct QuotingCase {
