@@ -164,7 +164,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_grid = new ItemGrid(m_state.itemList, body);
     m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
     m_grid->setContextActions({action(Command::DeleteItems), action(Command::CorrectItem)});
-    // The Delete key of the command works on the list.
+    // Delete and Ctrl+C work on the list while it has the focus.
     m_grid->addActions({action(Command::DeleteItems), action(Command::Copy)});
     connect(m_grid, &ItemGrid::rowChosen, this, &MainWindow::userSelectedRow);
     connect(m_grid, &ItemGrid::correctionRequested, this, &MainWindow::correctSelectedItem);
