@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev zlib1g-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev libcgal-dev libeigen3-dev libpolyclipping-dev
           xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl poppler-utils)

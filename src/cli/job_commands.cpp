@@ -8,6 +8,7 @@
 #include "drawing/section_pictures.h"
 #include "itemlist/job_file.h"
 #include "itemlist/list_section.h"
+#include "itemlist/list_table.h"
 #include "itemlist/units_apply.h"
 #include "sections/material.h"
 #include "sections/number_format.h"
@@ -238,11 +239,13 @@ int jobAddCommand(const QStringList& args)
 int jobShowCommand(const QStringList& args)
 {
     QString error;
-    const auto o = parseOptions(args, {}, {"--json"}, error);
+    const auto o = parseOptions(args, {}, {"--json", "--csv"}, error);
     if (!o)
         return fail(error);
     if (o->positional.size() != 1)
         return fail(QStringLiteral("job show takes one job file"));
+    if (o->has("--json") && o->has("--csv"))
+        return fail(QStringLiteral("job show takes --json or --csv, not both"));
     const auto read = readJobFile(o->positional.first(), error);
     if (!read)
         return refuseFile(error);
@@ -250,6 +253,15 @@ int jobShowCommand(const QStringList& args)
         return refuseFile(read->reason);
     const JobFile& job = *read->job;
     constexpr int UsedSlots = 13;
+    if (o->has("--csv")) {
+        // The list as the window copies it, under the captions of the job's units.
+        ItemList list;
+        for (const ListRow& row : job.rows)
+            list.put(list.NextListRow(), row);
+        const QString text = csvText(listTable(list, 1, list.count(), headerCaptions(job.units, english())));
+        std::fputs(text.toUtf8().constData(), stdout);
+        return 0;
+    }
     if (o->has("--json")) {
         QJsonArray items;
         for (const ListRow& row : job.rows) {
@@ -316,7 +328,7 @@ const CliCommandRegistration jobRegistration({"job",
     "                      --ky LEFT,RIGHT --ixx IXX --kxx KXX [--emodulus TEXT] [--density TEXT]\n"
     "                      [--poisson TEXT] [--tensile TEXT] [--pressure TEXT] [--units DIGITS] [--name JOB]\n"
     "                      [--accept]\n"
-    "  morvane-cli job show FILE.mvn [--json]",
+    "  morvane-cli job show FILE.mvn [--json | --csv]",
     true, jobCommand});
 
 } // namespace

@@ -44,9 +44,9 @@ int printCommand(const QStringList& args)
     if (!page)
         return fail(QStringLiteral("--paper takes A4, A3, A5, Letter or Legal"));
 
-    // A PDF file prints to the paper's edge: its minimum margins are 0.
+    // A PDF page has no unprintable strips; unless given, its margins are 10 mm.
     const PrinterMetrics metrics = PrinterMetrics::fromPageLayout(*page, PdfPageSink::Resolution);
-    PrintMargins margins = printerMinimumMargins(metrics);
+    PrintMargins margins = startingMargins(metrics, true);
     if (auto text = o->get("--margins")) {
         const QStringList parts = text->split(QLatin1Char(','));
         std::vector<double> values;

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -34,6 +35,7 @@ CommandActions createCommandActions(QObject* parent)
         {Command::EditList, "Edit stringgrid....", "Button1"},
         {Command::PrivateData, "Private data editing ....", "Button2"},
         {Command::RotateSection, "Rotate section:", "BitBtn2"},
+        {Command::Copy, "Copy", "CopyRows"},
     };
     CommandActions actions{};
     for (const Entry& e : entries) {
@@ -42,6 +44,24 @@ CommandActions createCommandActions(QObject* parent)
         a->setEnabled(false);
         actions[std::size_t(e.command)] = a;
     }
+    // The desktop's standard keys, shown beside the menu entries.
+    const std::pair<Command, QKeySequence::StandardKey> keys[] = {
+        {Command::NewJob, QKeySequence::New},     {Command::LoadInput, QKeySequence::Open},
+        {Command::SaveInput, QKeySequence::Save}, {Command::Print, QKeySequence::Print},
+        {Command::Exit, QKeySequence::Quit},      {Command::Help, QKeySequence::HelpContents},
+        {Command::DeleteItems, QKeySequence::Delete}, {Command::Copy, QKeySequence::Copy},
+    };
+    for (const auto& [command, key] : keys)
+        actions[std::size_t(command)]->setShortcuts(key);
+    // A platform without a quit key (the Windows scheme) still gets the one
+    // Linux desktops use.
+    if (actions[std::size_t(Command::Exit)]->shortcuts().isEmpty())
+        actions[std::size_t(Command::Exit)]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Delete removes items only while the list has the focus; elsewhere the
+    // key edits text or does nothing.
+    actions[std::size_t(Command::DeleteItems)]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // Copy likewise: in a text field Ctrl+C copies the field's text.
+    actions[std::size_t(Command::Copy)]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     return actions;
 }
 
@@ -56,6 +76,7 @@ void fillMenus(QMenuBar* bar, const CommandActions& actions)
     add("File", "Tteljegyzknvmdostsa1",
         {Command::ChangeJobName, Command::NewJob, Command::LoadInput, Command::SaveInput, Command::Settings,
          Command::Print, Command::Exit});
+    add("Edit", "EditMenu", {Command::Copy});
     add("Tools", "Lez1", {Command::Requirement, Command::UnitsForListing, Command::ReportGenerator, Command::Translation,
                              Command::ExactProperties, Command::BuiltUpSection});
     add("Help", "Help1", {Command::Help, Command::About});

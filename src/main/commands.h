@@ -32,15 +32,16 @@ enum class Command {
     EditList,
     PrivateData,
     RotateSection,
+    Copy, // Edit menu and Ctrl+C on the list: the selected rows for spreadsheets
 };
-inline constexpr int CommandCount = int(Command::RotateSection) + 1;
+inline constexpr int CommandCount = int(Command::Copy) + 1;
 
 using CommandActions = std::array<QAction*, CommandCount>;
 
 // One action per command with its text and translation key, all disabled;
 // the main window connects and enables them.
 CommandActions createCommandActions(QObject* parent);
-// The menus "File", "Tools" and "Help".
+// The menus "File", "Edit", "Tools" and "Help".
 void fillMenus(QMenuBar* bar, const CommandActions& actions);
 // The tool bar: a button per command hint; a command may have two buttons.
 void fillToolBar(QToolBar* bar, const CommandActions& actions);

@@ -2,6 +2,7 @@
 
 #include "base/number_format.h"
 #include "exact/exact_values.h"
+#include "itemlist/exact_listing.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -53,6 +54,14 @@ QString valueDisplay(const ExactValue& v)
     return text;
 }
 
+// A message as a sentence: its first letter a capital.
+QString sentence(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
 // The product moment of a symmetric section comes out as rounding noise
 // (1e-13 cm4 beside 1944 cm4); it is shown as zero.
 void dropNoise(std::vector<ExactValue>& values)
@@ -91,7 +100,7 @@ ExactPropertiesWindow::ExactPropertiesWindow(const MessageTable& messages, QWidg
     m_table->horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < int(rows.size()); ++r) {
         const ExactValue& v = rows[std::size_t(r)];
-        auto* name = new QTableWidgetItem(QStringLiteral("%1 [%2]").arg(v.name, v.unit));
+        auto* name = new QTableWidgetItem;
         name->setData(Qt::UserRole, v.name);
         m_table->setItem(r, 0, name);
         auto* value = new QTableWidgetItem;
@@ -109,6 +118,7 @@ ExactPropertiesWindow::ExactPropertiesWindow(const MessageTable& messages, QWidg
     layout->addWidget(m_status);
 
     resize(340, int(rows.size()) * (m_table->fontMetrics().height() + 6) + 100);
+    setUnits(m_units);
     retranslate(messages);
 }
 
@@ -123,43 +133,43 @@ ExactPropertiesWindow::~ExactPropertiesWindow()
 void ExactPropertiesWindow::retranslate(const MessageTable& messages)
 {
     m_customEntry = messages(96);
-    setWindowTitle(QStringLiteral("Exact properties"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
-    m_computingText = QString::fromUtf8("computing\u2026");
-    m_noSectionText = QStringLiteral("No section computed yet.");
-    m_meshText = QStringLiteral("Torsion and warping from a mesh of %1 quadratic triangles.");
-    m_noPlateText = QStringLiteral("A plate has no cross-section properties.");
-    m_angleText = QStringLiteral("%1, turned by %2 degrees");
+    setWindowTitle(tr("Exact properties"));
+    m_table->setHorizontalHeaderLabels({tr("Property"), tr("Value")});
+    m_computingText = tr("Computing\u2026");
+    m_noSectionText = tr("No section computed yet.");
+    m_meshText = tr("Torsion and warping from a mesh of %1 quadratic triangles.");
+    m_noPlateText = tr("A plate has no cross-section properties.");
+    m_angleText = tr("%1, turned by %2 degrees");
 
     const std::pair<const char*, const char*> tips[] = {
-        {"A", "area"},
-        {"Ix", "second moment of area about the horizontal axis X through the centroid"},
-        {"Iy", "second moment of area about the vertical axis Y through the centroid"},
-        {"Ixy", "product moment of area"},
-        {"I1", "larger principal second moment of area"},
-        {"I2", "smaller principal second moment of area"},
-        {"alpha", "angle of the I1 axis from X"},
-        {"ix", "radius of gyration about X"},
-        {"iy", "radius of gyration about Y"},
-        {"WelXAbove", "elastic section modulus about X, top fibre"},
-        {"WelXUnder", "elastic section modulus about X, bottom fibre"},
-        {"WelYLeft", "elastic section modulus about Y, left fibre"},
-        {"WelYRight", "elastic section modulus about Y, right fibre"},
-        {"WplX", "plastic section modulus about the equal-area axis parallel to X"},
-        {"WplY", "plastic section modulus about the equal-area axis parallel to Y"},
-        {"It", "St Venant torsion constant"},
-        {"Iw", "warping constant about the shear centre"},
-        {"Kt", "torsion modulus: It over the largest shear-stress lever"},
-        {"xs", "shear centre from the centroid, along X"},
-        {"ys", "shear centre from the centroid, along Y"},
-        {"IxxDifference", "by how much the panel's torsion constant Ixx differs from It"},
-        {"KxxDifference", "by how much the panel's torsion modulus Kxx differs from Kt"},
+        {"A", QT_TR_NOOP("area")},
+        {"Ix", QT_TR_NOOP("second moment of area about the horizontal axis X through the centroid")},
+        {"Iy", QT_TR_NOOP("second moment of area about the vertical axis Y through the centroid")},
+        {"Ixy", QT_TR_NOOP("product moment of area")},
+        {"I1", QT_TR_NOOP("larger principal second moment of area")},
+        {"I2", QT_TR_NOOP("smaller principal second moment of area")},
+        {"alpha", QT_TR_NOOP("angle of the I1 axis from X")},
+        {"ix", QT_TR_NOOP("radius of gyration about X")},
+        {"iy", QT_TR_NOOP("radius of gyration about Y")},
+        {"WelXAbove", QT_TR_NOOP("elastic section modulus about X, top fibre")},
+        {"WelXUnder", QT_TR_NOOP("elastic section modulus about X, bottom fibre")},
+        {"WelYLeft", QT_TR_NOOP("elastic section modulus about Y, left fibre")},
+        {"WelYRight", QT_TR_NOOP("elastic section modulus about Y, right fibre")},
+        {"WplX", QT_TR_NOOP("plastic section modulus about the equal-area axis parallel to X")},
+        {"WplY", QT_TR_NOOP("plastic section modulus about the equal-area axis parallel to Y")},
+        {"It", QT_TR_NOOP("St Venant torsion constant")},
+        {"Iw", QT_TR_NOOP("warping constant about the shear centre")},
+        {"Kt", QT_TR_NOOP("torsion modulus: It over the largest shear-stress lever")},
+        {"xs", QT_TR_NOOP("shear centre from the centroid, along X")},
+        {"ys", QT_TR_NOOP("shear centre from the centroid, along Y")},
+        {"IxxDifference", QT_TR_NOOP("by how much the panel's torsion constant Ixx differs from It")},
+        {"KxxDifference", QT_TR_NOOP("by how much the panel's torsion modulus Kxx differs from Kt")},
     };
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const QString name = m_table->item(r, 0)->data(Qt::UserRole).toString();
         for (const auto& [key, tip] : tips)
             if (name == QLatin1String(key))
-                m_table->item(r, 0)->setToolTip(QString::fromLatin1(tip));
+                m_table->item(r, 0)->setToolTip(tr(tip));
     }
     if (m_shown)
         showValues(*m_shown);
@@ -236,10 +246,10 @@ void ExactPropertiesWindow::startLatest()
             outcome = compute(job->request, &job->cancel);
         } catch (const std::exception& e) {
             outcome = ExactOutcome{};
-            outcome.error = QStringLiteral("the computation failed: %1").arg(QString::fromLocal8Bit(e.what()));
+            outcome.error = QStringLiteral("The computation failed: ") + QString::fromLocal8Bit(e.what());
         } catch (...) {
             outcome = ExactOutcome{};
-            outcome.error = QStringLiteral("the computation failed");
+            outcome.error = QStringLiteral("The computation failed");
         }
         if (job->cancel.load())
             return;
@@ -266,6 +276,7 @@ void ExactPropertiesWindow::showValues(const ExactOutcome& outcome)
     if (outcome.properties) {
         values = exactValues(*outcome.properties, m_shownPanel);
         dropNoise(values);
+        values = inListingUnits(std::move(values), m_units);
     }
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const QString name = m_table->item(r, 0)->data(Qt::UserRole).toString();
@@ -282,13 +293,33 @@ void ExactPropertiesWindow::showValues(const ExactOutcome& outcome)
     else if (outcome.properties)
         m_status->setText(m_meshText.arg(outcome.properties->triangles));
     else if (!outcome.error.isEmpty())
-        m_status->setText(outcome.error);
+        m_status->setText(sentence(reasonText(outcome.error)));
     else
         m_status->setText(m_noSectionText);
     if (!m_latest)
         m_caption->clear();
     else
         m_caption->setText(sectionCaption(*m_latest));
+}
+
+QString ExactPropertiesWindow::reasonText(const QString& reason)
+{
+    // The reasons the computation gives (morvane-cli writes them in English),
+    // in the language shown.
+    static const char* const reasons[] = {
+        QT_TR_NOOP("the outline has no area"),
+        QT_TR_NOOP("the torsion solution did not converge"),
+        QT_TR_NOOP("no section is selected"),
+        QT_TR_NOOP("the section is refused (Error wrong data !)"),
+        QT_TR_NOOP("The computation failed"),
+    };
+    for (const char* known : reasons)
+        if (reason == QLatin1String(known))
+            return tr(known);
+    const QString failed = QStringLiteral("The computation failed: ");
+    if (reason.startsWith(failed))
+        return tr("The computation failed: %1").arg(reason.mid(failed.size()));
+    return reason;
 }
 
 QString ExactPropertiesWindow::sectionCaption(const Pass& pass) const
@@ -306,6 +337,15 @@ QString ExactPropertiesWindow::sectionCaption(const Pass& pass) const
     if (!isRotatable(r.kind))
         return name;
     return m_angleText.arg(name).arg(r.angle);
+}
+
+void ExactPropertiesWindow::setUnits(const UnitSettings& units)
+{
+    m_units = units;
+    const std::vector<ExactValue> rows = inListingUnits(rowTemplate(), units);
+    for (int r = 0; r < m_table->rowCount() && r < int(rows.size()); ++r)
+        m_table->item(r, 0)->setText(QStringLiteral("%1 [%2]").arg(rows[std::size_t(r)].name, rows[std::size_t(r)].unit));
+    showValues(m_shown.value_or(ExactOutcome{}));
 }
 
 QString ExactPropertiesWindow::valueText(const QString& name) const

@@ -2,6 +2,7 @@
 
 #include "exact/exact_properties.h"
 #include "sections/section_properties.h"
+#include "sections/units.h"
 #include "settings/message_table.h"
 
 #include <QDialog>
@@ -36,6 +37,9 @@ public:
     // values when the pass computed a section (for the Ixx and Kxx
     // differences). Returns at once; the values follow.
     void setSection(const ExactRequest& request, const std::optional<SectionProperties>& panel);
+    // The units for listing: area, second moments and moduli are shown in
+    // them, as on the results panel.
+    void setUnits(const UnitSettings& units);
 
     // What runs on the worker thread; exactForTab unless a test replaces it.
     // Set it while nothing is computing.
@@ -67,6 +71,7 @@ private:
     void finished(const std::shared_ptr<Job>& job, const ExactOutcome& outcome);
     void showValues(const ExactOutcome& outcome);
     QString sectionCaption(const Pass& pass) const;
+    static QString reasonText(const QString& reason);
 
     QString m_customEntry;     // the custom entry in the active language
     QString m_computingText, m_noSectionText, m_meshText, m_noPlateText, m_angleText;
@@ -77,6 +82,7 @@ private:
     std::optional<ExactOutcome> m_shown; // the values or reason on show
     std::optional<SectionProperties> m_shownPanel; // the panel values they are compared with
     QThreadPool m_pool;
+    UnitSettings m_units;
 
     QLabel* m_caption = nullptr;
     QTableWidget* m_table = nullptr;

@@ -20,7 +20,7 @@ HelpWindow::HelpWindow(const MessageTable& messages, QWidget* parent) : QDialog(
 void HelpWindow::retranslate(const MessageTable&)
 {
     // The menu entry's text; the message table has no entry of its own for it.
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
 }
 
 bool HelpWindow::showPage(const QString& path)

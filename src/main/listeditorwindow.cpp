@@ -1,4 +1,5 @@
 #include "listeditorwindow.h"
+#include "enterkey.h"
 
 #include "progresswindow.h"
 
@@ -109,7 +110,8 @@ ListEditorWindow::ListEditorWindow(const MessageTable& messages, QWidget* parent
     const auto button = [&](const char* key) {
         auto* b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(key));
-        b->setAutoDefault(false);
+        // Enter presses the focused button, elsewhere the default "Apply".
+        b->setAutoDefault(true);
         buttons->addWidget(b);
         return b;
     };
@@ -119,6 +121,7 @@ ListEditorWindow::ListEditorWindow(const MessageTable& messages, QWidget* parent
     m_units = button("ButtonUnits");
     buttons->addStretch();
     m_apply = button("ButtonApply");
+    makeDefaultButton(m_apply);
     layout->addLayout(buttons);
 
     m_progress = new ProgressWindow(this);
@@ -154,12 +157,12 @@ ListEditorWindow::~ListEditorWindow() = default;
 void ListEditorWindow::retranslate(const MessageTable& messages)
 {
     m_messages = messages;
-    setWindowTitle(QStringLiteral("Edit...."));
+    setWindowTitle(tr("Edit...."));
     m_apply->setText(messages(128));
-    m_delete->setText(QStringLiteral("Delete selected item(s)"));
-    m_correct->setText(QStringLiteral("Correction selected item..."));
-    m_private->setText(QStringLiteral("Private data editing ...."));
-    m_units->setText(QStringLiteral("Units for listing..."));
+    m_delete->setText(tr("Delete selected item(s)"));
+    m_correct->setText(tr("Correction selected item..."));
+    m_private->setText(tr("Private data editing ...."));
+    m_units->setText(tr("Units for listing..."));
     resetCaptions();
     showLines();
 }
@@ -334,7 +337,7 @@ void ListEditorWindow::dropAt(const QPoint& position)
 
 void ListEditorWindow::deleteSelected()
 {
-    if (m_lines.empty() || !askYesNo(QStringLiteral("Delete selected item(s)")))
+    if (m_lines.empty() || !askYesNo(tr("Delete selected item(s)")))
         return;
     QList<int> rows;
     for (int p : selectedPositions())

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "enterkey.h"
 
 #include "exactpropertieswindow.h"
 #include "helpwindow.h"
@@ -10,6 +11,7 @@
 #include "progresswindow.h"
 #include "listeditorwindow.h"
 #include "privatedatawindow.h"
+#include "programtranslator.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
 #include "sectionpage.h"
@@ -96,6 +98,7 @@ void bindButton(QAbstractButton* button, QAction* action)
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std::make_unique<SystemShell>())
 {
+    m_translator = new ProgramTranslator(this);
     m_shell = m_systemShell.get();
     showMessage = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Morvane"), text); };
     askText = [this](const QString& caption, const QString& prompt, const QString& initial) {
@@ -161,11 +164,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_grid = new ItemGrid(m_state.itemList, body);
     m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
     m_grid->setContextActions({action(Command::DeleteItems), action(Command::CorrectItem)});
+    // Delete and Ctrl+C work on the list while it has the focus.
+    m_grid->addActions({action(Command::DeleteItems), action(Command::Copy)});
     connect(m_grid, &ItemGrid::rowChosen, this, &MainWindow::userSelectedRow);
     connect(m_grid, &ItemGrid::correctionRequested, this, &MainWindow::correctSelectedItem);
     bodyLayout->addWidget(m_grid);
     scroll->setWidget(body);
     setCentralWidget(scroll);
+    enterPressesFocusedButton(scroll);
 
     for (QLabel*& panel : m_status) {
         panel = new QLabel(this);
@@ -219,7 +225,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     for (QComboBox* box : {eModulusBox(), densityBox(), poissonBox()})
         m_languageSwitch->addMaterialList(box);
     m_languageSwitch->componentsChanged = [this](const LanguageTexts& texts) {
+        retranslateOwnTexts();
         m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->toolTip());
+        m_printPreview->setSettingsCaption(action(Command::Settings)->text());
         m_translationWindow->setFileHints(action(Command::LoadInput)->text(), action(Command::SaveInput)->text());
         setWindowTitle(QStringLiteral("Morvane ") + texts.component(QStringLiteral("ProductName")).value_or(QString()));
     };
@@ -237,6 +245,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     });
     m_languageSwitch->addWindow(m_translationWindow);
     m_translationWindow->applyLanguage = [this](int position, const LanguageTexts& texts) {
+        // The program's own texts and Qt's follow a built-in language; the
+        // user column has none of them and keeps English.
+        m_translator->use(position);
         // A built-in language chosen here is the one stored at exit, too.
         if (position < BuiltInLanguageCount)
             m_settingsWindow->setLanguage(position);
@@ -306,6 +317,7 @@ void MainWindow::buildActions()
         {Command::EditList, &MainWindow::editList},
         {Command::ExactProperties, &MainWindow::showExactPropertiesWindow},
         {Command::BuiltUpSection, &MainWindow::showBuiltUpWindow},
+        {Command::Copy, &MainWindow::copySelectedRows},
     };
     for (const auto& [command, run] : handlers)
         connect(action(command), &QAction::triggered, this, run);
@@ -317,10 +329,25 @@ void MainWindow::buildActions()
                       Command::BuiltUpSection})
         action(c)->setEnabled(true);
     fillMenus(menuBar(), m_actions);
+    buildRecentJobsMenu();
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     fillToolBar(bar, m_actions);
+}
+
+void MainWindow::retranslateOwnTexts()
+{
+    action(Command::ReportGenerator)->setText(tr("Report generator"));
+    action(Command::Translation)->setText(tr("Translation...."));
+    action(Command::ExactProperties)->setText(tr("Exact properties"));
+    action(Command::Copy)->setText(tr("Copy"));
+    for (QAction* menu : menuBar()->actions())
+        if (menu->objectName() == QLatin1String("EditMenu"))
+            menu->setText(tr("Edit"));
+    m_recentMenu->setTitle(tr("Recent jobs"));
+    for (SectionPage* p : m_pages)
+        p->retranslate();
 }
 
 QWidget* MainWindow::buildSectionArea()

@@ -19,6 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
@@ -95,6 +96,8 @@ public:
     // while a correction is pending.
     void toList(SectionKind kind);
     void deleteSelectedItems();
+    // Copy: the selected rows as tab-separated text under a header line.
+    void copySelectedRows();
     void correctSelectedItem();
     void changeJobName();
     void showUnitsWindow();
@@ -171,8 +174,13 @@ public:
     SettingsWindow* settingsWindow() const { return m_settingsWindow; }
     void showSettingsWindow();
     void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
-    // Reads the stored language and folder and applies the language.
+    // Reads the stored language, folder and recent jobs and applies the language.
     void readSettings();
+    // "Recent jobs" in the File menu: the last jobs loaded or saved, most
+    // recent first; files that are gone are dropped when the menu is shown.
+    QMenu* recentJobsMenu() const { return m_recentMenu; }
+    const QStringList& recentJobs() const { return m_recentJobs; }
+    void refreshRecentJobs();
 
     // Languages: the translation window (it holds the table), the switch
     // that applies a language to every window, and the active messages.
@@ -281,4 +289,13 @@ private:
     void installJobFileDialogs();
     void applyJob(const JobFile& job);
     ProgressWindow* m_progress = nullptr;
+    // Recent jobs (mainwindow_recent.cpp).
+    void buildRecentJobsMenu();
+    // The texts the program adds beyond the translation table (menus and
+    // commands of its own, the tabs' own captions), in the language shown.
+    void retranslateOwnTexts();
+    class ProgramTranslator* m_translator = nullptr;
+    void rememberRecentJob(const QString& path);
+    QMenu* m_recentMenu = nullptr;
+    QStringList m_recentJobs;
 };

@@ -35,6 +35,7 @@
 #include "sections/tab_computations.h"
 #include "settings/desktop_shell.h"
 #include "settings/message_table.h"
+#include "settings/recent_jobs.h"
 #include "settings/settings_store.h"
 #include "settings/temporary_folder.h"
 
@@ -82,6 +83,7 @@ void MainWindow::applyUnits(const UnitSettings& units)
     m_state.limits.reexpress(applied, units);
     m_requirementWindow->refresh();
     m_requirementWindow->setUnits(units);
+    m_exactWindow->setUnits(units);
     recomputeCurrent();
 
     // The private data window follows; a correction it still shows unchanged
@@ -202,6 +204,8 @@ void MainWindow::readSettings()
     m_settingsWindow->setLanguage(stored.language);
     m_settingsWindow->setTemporaryFolder(stored.temporaryFolder);
     m_translationWindow->chooseLanguage(m_settingsWindow->language());
+    m_recentJobs = readRecentJobs(*m_settingsStore);
+    refreshRecentJobs();
 }
 
 void MainWindow::showTranslationWindow()
@@ -214,6 +218,13 @@ void MainWindow::setMessages(const MessageTable& m)
 {
     m_state.messages = m;
     m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    // The tabs take the widths of the language's short captions (tabs 0 to 3
+    // show messages 47 to 50 unless selected; the others keep their caption).
+    QStringList shortCaptions;
+    for (int i = 0; i < m_tabs->count(); ++i)
+        shortCaptions << (i < 4 ? messages()(47 + i) : m_tabs->tabText(i));
+    m_tabs->setShortCaptions(shortCaptions);
+    m_tabs->fitTo(DesignWidth - 4);
     if (m_state.SectionsEnabled) {
         updateStatus();
         switchTab();

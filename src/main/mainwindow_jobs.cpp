@@ -117,6 +117,7 @@ bool MainWindow::saveJob()
         return false;
     }
     m_state.jobFileName = path;
+    rememberRecentJob(path);
     return true;
 }
 
@@ -163,6 +164,7 @@ bool MainWindow::loadJob(const QString& path)
     }
     applyJob(*read.job);
     m_state.jobFileName = path;
+    rememberRecentJob(path);
     return true;
 }
 

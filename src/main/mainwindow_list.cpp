@@ -24,6 +24,7 @@
 #include "itemlist/list_commands.h"
 #include "itemlist/list_section.h"
 #include "itemlist/list_sort.h"
+#include "itemlist/list_table.h"
 #include "itemlist/private_item.h"
 #include "sections/material.h"
 #include "itemlist/units_apply.h"
@@ -41,6 +42,7 @@
 #include "settings/temporary_folder.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -76,6 +78,7 @@ void MainWindow::rebuildGrid()
     m_grid->rebuild(m_state.SelectedRow);
     const bool hasItems = !m_state.itemList.isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
+    action(Command::Copy)->setEnabled(hasItems);
     action(Command::CorrectItem)->setEnabled(hasItems);
     action(Command::Print)->setEnabled(hasItems);
     action(Command::EditList)->setEnabled(hasItems);
@@ -174,6 +177,17 @@ void MainWindow::deleteSelectedItems()
     const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
     m_state.itemList.removeRows(first, last);
     rebuildGrid();
+}
+
+void MainWindow::copySelectedRows()
+{
+    if (m_state.itemList.isEmpty())
+        return;
+    const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
+    QStringList captions;
+    for (int c = 0; c < ListColumns; ++c)
+        captions << m_grid->model()->headerData(c, Qt::Horizontal).toString();
+    QGuiApplication::clipboard()->setText(tabSeparatedText(listTable(m_state.itemList, first, last, captions)));
 }
 
 void MainWindow::correctSelectedItem()

@@ -387,9 +387,10 @@ PrintMargins PrintPreviewWindow::margins() const
     return {value(0), value(2), value(1), value(3)};
 }
 
-void PrintPreviewWindow::resetMargins()
+void PrintPreviewWindow::resetMargins(MarginReset reset)
 {
-    const PrintMargins minimum = printerMinimumMargins(printerMetrics());
+    const PrintMargins minimum = reset == MarginReset::Starting ? startingMargins(printerMetrics(), !m_systemPrinter)
+                                                                : printerMinimumMargins(printerMetrics());
     m_marginFields[0]->setText(marginText(minimum.left));
     m_marginFields[1]->setText(marginText(minimum.right));
     m_marginFields[2]->setText(marginText(minimum.top));
@@ -419,7 +420,7 @@ bool PrintPreviewWindow::startLayout()
     const LayoutOutcome outcome = layoutPrint(printerMetrics(), margins(), m_content, m_measure);
     if (!outcome.layout) {
         showMessage((*m_messages)(200));
-        resetMargins();
+        resetMargins(MarginReset::PrinterMinimum);
         return false;
     }
     m_layout = outcome.layout;

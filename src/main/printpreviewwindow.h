@@ -119,7 +119,10 @@ private:
     void pageFieldEdited();
     void marginEdited(int side);
     void marginLeft(int side);
-    void resetMargins();
+    // The margins a new page starts with (10 mm for a PDF file), or the
+    // printer minimum after a paper that was too small.
+    enum class MarginReset { Starting, PrinterMinimum };
+    void resetMargins(MarginReset reset = MarginReset::Starting);
     void refreshPaperLabels();
     void slidePanel();
     void toggleOrientation();

@@ -1,4 +1,5 @@
 #include "privatedatawindow.h"
+#include "enterkey.h"
 
 #include "fieldtexts.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,8 +39,12 @@ void setItems(QComboBox* box, const QStringList& items, const QString& text)
     box->setEditText(text);
 }
 
-const char* const PropertyLabels[PrivatePropertyCount] = {"Ix :", "Iy :", "Kx above :", "Kx under :", "Kx left :",
-                                                          "Kx right :", "Ixx :", "Kxx :", ""};
+const char* const PropertyLabels[PrivatePropertyCount] = {
+    QT_TRANSLATE_NOOP("PrivateDataWindow", "Ix :"),       QT_TRANSLATE_NOOP("PrivateDataWindow", "Iy :"),
+    QT_TRANSLATE_NOOP("PrivateDataWindow", "Kx above :"), QT_TRANSLATE_NOOP("PrivateDataWindow", "Kx under :"),
+    QT_TRANSLATE_NOOP("PrivateDataWindow", "Kx left :"),  QT_TRANSLATE_NOOP("PrivateDataWindow", "Kx right :"),
+    QT_TRANSLATE_NOOP("PrivateDataWindow", "Ixx :"),      QT_TRANSLATE_NOOP("PrivateDataWindow", "Kxx :"),
+    ""};
 const char* const PropertyKeys[PrivatePropertyCount] = {"EditIx", "EditIy", "EditKxAbove", "EditKxUnder",
                                                         "EditKyLeft", "EditKyRight", "EditIxx", "EditKxx", "EditArea"};
 } // namespace
@@ -143,6 +149,7 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
     right->addWidget(m_unitsButton);
     right->addStretch();
     right->addWidget(m_close);
+    enterPressesFocusedButton(this);
 
     for (QLineEdit* edit : m_properties)
         connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
@@ -182,20 +189,19 @@ void PrivateDataWindow::retranslate(const MessageTable& messages)
 {
     m_messages = messages;
     setCaption();
-    m_toList->setText(QStringLiteral("To List"));
-    m_unitsButton->setText(QStringLiteral("Units for listing"));
-    m_close->setText(QStringLiteral("Close"));
-    m_colourCaption->setText(QStringLiteral(" Material :"));
-    m_privateColour->setText(QStringLiteral(" Private data color "));
+    m_toList->setText(tr("To List"));
+    m_unitsButton->setText(tr("Units for listing"));
+    m_close->setText(tr("Close"));
+    m_colourCaption->setText(tr(" Material :"));
+    m_privateColour->setText(tr(" Private data color "));
     for (int k = 0; k < PrivatePropertyCount; ++k)
-        m_propertyLabels[std::size_t(k)]->setText(QString::fromLatin1(PropertyLabels[k]));
+        m_propertyLabels[std::size_t(k)]->setText(tr(PropertyLabels[k]));
     updateCaptions();
 }
 
 void PrivateDataWindow::setCaption()
 {
-    setWindowTitle(m_correcting ? QStringLiteral("Correction selected item...")
-                                : QStringLiteral("Private data editing ...."));
+    setWindowTitle(m_correcting ? tr("Correction selected item...") : tr("Private data editing ...."));
 }
 
 void PrivateDataWindow::updateCaptions()
@@ -209,18 +215,18 @@ void PrivateDataWindow::updateCaptions()
         m_materialCaptions[3]->setText(m(91) + blank + unit(UnitGroup::Stress));
         m_materialCaptions[4]->setText(m(92) + blank + unit(UnitGroup::Stress));
     } else {
-        m_materialCaptions[0]->setText(QStringLiteral("E modulus [KN/m2]:"));
-        m_materialCaptions[1]->setText(QStringLiteral("Density [Kg/m3]:"));
-        m_materialCaptions[3]->setText(QStringLiteral("Max.Tensil[N/mm2]:"));
-        m_materialCaptions[4]->setText(QStringLiteral("Min.Pressure[N/mm2]:"));
+        m_materialCaptions[0]->setText(tr("E modulus [KN/m2]:"));
+        m_materialCaptions[1]->setText(tr("Density [Kg/m3]:"));
+        m_materialCaptions[3]->setText(tr("Max.Tensil[N/mm2]:"));
+        m_materialCaptions[4]->setText(tr("Min.Pressure[N/mm2]:"));
     }
     m_materialCaptions[2]->setText(m(90) + QStringLiteral(" :"));
     const QString inertia = unit(UnitGroup::Inertia), modulus = unit(UnitGroup::Modulus);
-    m_groups[0]->setTitle(QStringLiteral(" Moment of inertia Ix, Iy ") + inertia);
-    m_groups[1]->setTitle(QStringLiteral(" Moment of resist. Kx, Ky ") + modulus);
-    m_groups[2]->setTitle(QStringLiteral(" Moment of resist. Kx, Ky ") + modulus);
-    m_groups[3]->setTitle(QStringLiteral(" Torsion inertia Ixx ") + inertia + QStringLiteral(", Kxx ") + modulus);
-    m_groups[4]->setTitle(QStringLiteral(" Area ") + unit(UnitGroup::Area));
+    m_groups[0]->setTitle(tr(" Moment of inertia Ix, Iy %1").arg(inertia));
+    m_groups[1]->setTitle(tr(" Moment of resist. Kx, Ky %1").arg(modulus));
+    m_groups[2]->setTitle(tr(" Moment of resist. Kx, Ky %1").arg(modulus));
+    m_groups[3]->setTitle(tr(" Torsion inertia Ixx %1, Kxx %2").arg(inertia, modulus));
+    m_groups[4]->setTitle(tr(" Area %1").arg(unit(UnitGroup::Area)));
 }
 
 void PrivateDataWindow::setUnits(const UnitSettings& units, bool applied)
@@ -363,6 +369,14 @@ void PrivateDataWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     reset();
+}
+
+void PrivateDataWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool PrivateDataWindow::eventFilter(QObject* watched, QEvent* event)

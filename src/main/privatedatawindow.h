@@ -89,6 +89,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -50,7 +50,7 @@ QLabel* namedLabel(QWidget* parent, const char* name)
 } // namespace
 
 ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+    : QDialog(parent)
     , m_options(options)
     , m_messages(&messages)
     , m_folder(TemporaryFolder::defaultPath())
@@ -130,6 +130,7 @@ ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages,
 void ReportWindow::retranslate(const MessageTable& m)
 {
     m_messages = &m;
+    setWindowTitle(tr("Report generator"));
     m_pictures->setText(literal(m(109)));
     m_imageSizeCaption->setText(m(110));
     m_measureFontCaption->setText(m(111));

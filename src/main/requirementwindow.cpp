@@ -1,4 +1,5 @@
 #include "requirementwindow.h"
+#include "enterkey.h"
 
 #include "sections/units.h"
 #include "settings/message_table.h"
@@ -25,8 +26,9 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     : QDialog(parent), m_limits(limits), m_messages(m)
 {
     setWindowTitle(QStringLiteral("Requirement"));
+    // A window of the main window: above it, not above other programs or a
+    // modal dialog such as the print preview.
     setModal(false);
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
     // The window keeps its 368 x 404 size; its small font lets the captions fit.
     QFont small(QStringLiteral("Arial"));
     small.setPointSize(8);
@@ -38,7 +40,7 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     grid->addWidget(m_captions[0], 0, 1);
     grid->addWidget(m_captions[1], 0, 2);
     for (int r = 0; r < RequirementLimits::Rows; ++r) {
-        m_boxes[std::size_t(r)] = new QCheckBox(RequirementLimits::caption(r, UnitSettings()), this);
+        m_boxes[std::size_t(r)] = new QCheckBox(boxCaption(r, UnitSettings()), this);
         m_boxes[std::size_t(r)]->setEnabled(false);
         m_min[std::size_t(r)] = new QLineEdit(this);
         m_max[std::size_t(r)] = new QLineEdit(this);
@@ -61,10 +63,16 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     grid->addWidget(swatch(QColor(255, 255, 0), this), row++, 2);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     grid->addWidget(ok, row, 2);
+    makeDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this] {
         m_timer->stop();
         recheck();
         close();
+    });
+    // Escape closes the window as OK does.
+    connect(this, &QDialog::rejected, this, [this] {
+        m_timer->stop();
+        recheck();
     });
     m_timer = new QTimer(this);
     m_timer->setInterval(1000);
@@ -74,8 +82,25 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
     retranslate(m);
 }
 
+QString RequirementWindow::boxCaption(int row, const UnitSettings& units)
+{
+    // RequirementLimits::caption in the language shown.
+    static const char* const captions[RequirementLimits::Rows] = {
+        QT_TR_NOOP("A /Area/ %1"),
+        QT_TR_NOOP("Ix /Moment of inertia / %1 :"),
+        QT_TR_NOOP("Iy /Moment of inertia / %1 :"),
+        QT_TR_NOOP("Kx above /Mom. of resist. / %1 :"),
+        QT_TR_NOOP("Kx under /Mom. of resist. / %1 :"),
+        QT_TR_NOOP("Ixx /Torsion inertia / %1 :"),
+        QT_TR_NOOP("Kxx /Torsion resistance / %1 :")};
+    return tr(captions[row]).arg(unitText(units, UnitGroup(RequirementLimits::unitGroupOf(row))));
+}
+
 void RequirementWindow::retranslate(const MessageTable& m)
 {
+    setWindowTitle(tr("Requirement"));
+    for (int r = 0; r < RequirementLimits::Rows; ++r)
+        m_boxes[std::size_t(r)]->setText(boxCaption(r, m_units));
     m_captions[0]->setText(m(102));
     m_captions[1]->setText(m(103));
     m_captions[2]->setText(m(104));
@@ -121,8 +146,9 @@ void RequirementWindow::refresh()
 
 void RequirementWindow::setUnits(const UnitSettings& units)
 {
+    m_units = units;
     for (int r = 0; r < RequirementLimits::Rows; ++r)
-        m_boxes[std::size_t(r)]->setText(RequirementLimits::caption(r, units));
+        m_boxes[std::size_t(r)]->setText(boxCaption(r, units));
 }
 
 void RequirementWindow::showEvent(QShowEvent* event)

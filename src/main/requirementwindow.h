@@ -42,6 +42,9 @@ protected:
 
 private:
     void fieldChanged(int row);
+    // The check box caption of a row in the language shown.
+    static QString boxCaption(int row, const UnitSettings& units);
+    UnitSettings m_units;
 
     RequirementLimits& m_limits;
     const MessageTable& m_messages;

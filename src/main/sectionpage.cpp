@@ -8,6 +8,9 @@
 #include "drawing/section_pictures.h"
 #include "sections/dimension_filter.h"
 
+#include <QHelpEvent>
+#include <QStyleOptionTab>
+#include <QToolTip>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -42,15 +45,18 @@ std::vector<FieldLayout> fieldLayouts(SectionKind kind)
     case SectionKind::FlatBar:
         return {{"  a / Length [mm] / :", "Panel15"}, {"  b /Length [mm] / :", "Panel30"}};
     case SectionKind::L:
-        return {{" A length / mm / :", "LFieldA"}, {" B length / mm / :", "LFieldB"},
-                {" V thickness / mm / :", "LFieldV"}};
+        return {{QT_TRANSLATE_NOOP("SectionPage", " A length / mm / :"), "LFieldA"},
+                {QT_TRANSLATE_NOOP("SectionPage", " B length / mm / :"), "LFieldB"},
+                {QT_TRANSLATE_NOOP("SectionPage", " V thickness / mm / :"), "LFieldV"}};
     case SectionKind::Plate:
         return {{"  Length [mm] / :", "Panel19"}, {"  Length [mm] / :", "Panel45"}};
     case SectionKind::T:
     case SectionKind::U:
     case SectionKind::I:
-        return {{" A length / mm / :", nullptr}, {" B length / mm / :", nullptr},
-                {" V thickness / mm / :", nullptr}, {" V thickness / mm / :", nullptr}};
+        return {{QT_TRANSLATE_NOOP("SectionPage", " A length / mm / :"), nullptr},
+                {QT_TRANSLATE_NOOP("SectionPage", " B length / mm / :"), nullptr},
+                {QT_TRANSLATE_NOOP("SectionPage", " V thickness / mm / :"), nullptr},
+                {QT_TRANSLATE_NOOP("SectionPage", " V thickness / mm / :"), nullptr}};
     }
     return {};
 }
@@ -116,6 +122,7 @@ SectionTabBar::SectionTabBar(const QStringList& shortCaptions, QWidget* parent) 
 {
     setElideMode(Qt::ElideRight);
     setExpanding(true);
+    m_designFont = font();
     for (const QString& caption : shortCaptions)
         addTab(caption);
     setShortCaptions(shortCaptions);
@@ -124,8 +131,6 @@ SectionTabBar::SectionTabBar(const QStringList& shortCaptions, QWidget* parent) 
 void SectionTabBar::setShortCaptions(const QStringList& captions)
 {
     m_shortCaptions = captions;
-    for (int i = 0; i < count(); ++i)
-        setTabToolTip(i, tabText(i));
     updateGeometry();
 }
 
@@ -137,11 +142,33 @@ void SectionTabBar::fitTo(int width)
             sum += tabSizeHint(i).width();
         return sum;
     };
-    QFont f = font();
+    QFont f = m_designFont;
+    setFont(f);
     while (total() > width && f.pointSizeF() > 7) {
         f.setPointSizeF(f.pointSizeF() - 0.5);
         setFont(f);
     }
+}
+
+QString SectionTabBar::shownText(int index) const
+{
+    QStyleOptionTab option;
+    initStyleOption(&option, index);
+    return option.text;
+}
+
+bool SectionTabBar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int index = tabAt(help->pos());
+        if (index >= 0)
+            QToolTip::showText(help->globalPos(), tabText(index), this, tabRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTabBar::event(event);
 }
 
 QSize SectionTabBar::tabSizeHint(int index) const
@@ -180,8 +207,8 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
         kind != SectionKind::RectSolid && kind != SectionKind::CircSolid && kind != SectionKind::T;
     if (hasFilterButtons) {
         auto* buttons = new QHBoxLayout;
-        m_typical = new QPushButton(QStringLiteral("Typical"), m_menuBox);
-        m_all = new QPushButton(QStringLiteral("All"), m_menuBox);
+        m_typical = new QPushButton(m_menuBox);
+        m_all = new QPushButton(m_menuBox);
         if (keys.typical) {
             m_typical->setToolTip(QStringLiteral("Typical type"));
             m_all->setToolTip(QStringLiteral("All type"));
@@ -204,6 +231,9 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
         auto* caption = new QLabel(QString::fromLatin1(layout.caption), m_dataBox);
         if (layout.objectName)
             caption->setObjectName(QString::fromLatin1(layout.objectName));
+        // The captions the translation table has no row for are the program's own.
+        if (!layout.objectName || QByteArray(layout.objectName).startsWith("LField"))
+            m_ownCaptions.emplace_back(caption, layout.caption);
         auto* edit = new QLineEdit(m_dataBox);
         edit->setMaxLength(DimensionFieldMaxLength);
         edit->setObjectName(QStringLiteral("Field%1_%2").arg(index).arg(fieldIndex));
@@ -239,6 +269,7 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
         m_toList->setObjectName(QString::fromLatin1(keys.toList));
     m_toList->setEnabled(false);
     connect(m_toList, &QPushButton::clicked, this, &SectionPage::toListClicked);
+    retranslate();
     dataLayout->addWidget(m_toList);
     m_dataBox->setFixedWidth(DataBoxWidth);
     row->addWidget(m_dataBox);
@@ -412,4 +443,17 @@ bool SectionPage::eventFilter(QObject* watched, QEvent* event)
         emit holdOffEnded();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void SectionPage::retranslate()
+{
+    if (m_typical) {
+        m_typical->setText(tr("Typical"));
+        m_all->setText(tr("All"));
+    }
+    for (const auto& [label, caption] : m_ownCaptions)
+        label->setText(tr(caption));
+    // The plate tab's button has no row of the table.
+    if (m_toList->objectName().isEmpty())
+        m_toList->setText(tr("To List"));
 }

@@ -20,22 +20,28 @@ class ResultsPanelView;
 // The ten tabs of the section area. Each tab is as wide as its short caption
 // needs, whatever it shows, so the tabs stay put when the selected tab takes
 // its long caption (elided into that width); the bar shares out what is left.
+// The short captions are those of the language shown, so no tab is cut but
+// the selected one's long caption; a tab's tool tip is its whole text.
 class SectionTabBar : public QTabBar {
     Q_OBJECT
 public:
     explicit SectionTabBar(const QStringList& shortCaptions, QWidget* parent = nullptr);
     void setShortCaptions(const QStringList& captions);
-    // Takes the largest font, not above the present one and not below 7
+    // Takes the largest font, not above the bar's first one and not below 7
     // points, in which all ten tabs fit `width` side by side.
     void fitTo(int width);
     QString shortCaption(int index) const { return m_shortCaptions.value(index); }
+    // The text the tab shows: its caption, elided into the tab when too long.
+    QString shownText(int index) const;
 
 protected:
+    bool event(QEvent* event) override;
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 
 private:
     QStringList m_shortCaptions;
+    QFont m_designFont;
 };
 
 // One tab of the section area: the menu box with its tree and the "Typical
@@ -46,6 +52,9 @@ private:
 class SectionPage : public QWidget {
     Q_OBJECT
 public:
+    // The texts the program adds beyond the translation table, in the
+    // language shown ("Typical", "All", the captions of the L, T, U, I fields).
+    void retranslate();
     explicit SectionPage(SectionKind kind, QWidget* parent = nullptr);
 
     // Widths of the menu, data and features boxes; they do not follow the
@@ -118,6 +127,7 @@ private:
     QGroupBox* m_dataBox = nullptr;
     QGroupBox* m_featuresBox = nullptr;
     QPushButton* m_typical = nullptr;
+    std::vector<std::pair<QLabel*, const char*>> m_ownCaptions; // captions without a table row
     QPushButton* m_all = nullptr;
     std::vector<QLineEdit*> m_fields;
     QPushButton* m_toList = nullptr;

@@ -1,4 +1,5 @@
 #include "settingswindow.h"
+#include "enterkey.h"
 
 #include "settings/file_association.h"
 #include "settings/settings_store.h"
@@ -60,6 +61,7 @@ SettingsWindow::SettingsWindow(const MessageTable& messages, QWidget* parent)
     m_exit = new QPushButton(this);
     m_exit->setObjectName(QStringLiteral("exitButton"));
     layout->addWidget(m_exit, 3, 2);
+    makeDefaultButton(m_exit);
 
     connect(m_assign, &QPushButton::clicked, this, &SettingsWindow::assign);
     connect(m_browse, &QPushButton::clicked, this, &SettingsWindow::browse);

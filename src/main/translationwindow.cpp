@@ -119,8 +119,8 @@ TranslationWindow::TranslationWindow(const MessageTable& messages, QWidget* pare
         return b;
     };
     m_test = addButton(top, "TestButton", QString());
-    m_loadMine = addButton(top, "LoadMine", QStringLiteral("Load..."));
-    m_saveMine = addButton(top, "SaveMine", QStringLiteral("Save..."));
+    m_loadMine = addButton(top, "LoadMine", QString());
+    m_saveMine = addButton(top, "SaveMine", QString());
     m_programmerButton = addButton(top, "ProgrammerButton", QString());
     top->addStretch();
     layout->addLayout(top);
@@ -185,6 +185,8 @@ void TranslationWindow::retranslate(const MessageTable& m)
     m_test->setText(m(154));
     m_programmerButton->setText(m(155));
     m_request->setText(m(163));
+    m_loadMine->setText(tr("Load..."));
+    m_saveMine->setText(tr("Save..."));
 }
 
 void TranslationWindow::setFileHints(const QString& load, const QString& save)

@@ -1,4 +1,5 @@
 #include "unitswindow.h"
+#include "enterkey.h"
 
 #include "settings/message_table.h"
 
@@ -38,6 +39,7 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
     layout->addWidget(m_default);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     layout->addWidget(ok);
+    makeDefaultButton(ok);
 
     connect(m_grid, &QTableWidget::cellClicked, this, &UnitsWindow::choose);
     connect(m_default, &QCheckBox::clicked, this, [this](bool ticked) {
@@ -52,6 +54,7 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
 
 void UnitsWindow::retranslate(const MessageTable& m)
 {
+    setWindowTitle(tr("Units for listing"));
     m_grid->item(0, 0)->setText(m(97));
     const QString captions[6] = {m(79) + QStringLiteral(" :"), m(80) + QStringLiteral(" :"),
                                  m(81) + QStringLiteral(" :"), m(98) + QStringLiteral("[Ix,Iy,Ixx]:"),

@@ -38,6 +38,15 @@ PrintMargins printerMinimumMargins(const PrinterMetrics& m)
             up(m.unprintableBottomMm())};
 }
 
+PrintMargins startingMargins(const PrinterMetrics& metrics, bool pdf)
+{
+    PrintMargins margins = printerMinimumMargins(metrics);
+    if (pdf)
+        for (double* side : {&margins.left, &margins.top, &margins.right, &margins.bottom})
+            *side = std::max(*side, PdfMarginMm);
+    return margins;
+}
+
 QString marginText(double millimetres)
 {
     return QString::number(millimetres, 'f', 1);

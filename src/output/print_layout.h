@@ -56,6 +56,11 @@ struct PrintMargins {
 // The printer minimum of each margin: its unprintable strip rounded up to a
 // whole millimetre.
 PrintMargins printerMinimumMargins(const PrinterMetrics& metrics);
+// The margins a page starts with when none are given: the printer minimum,
+// and for a PDF file, whose page has no unprintable strips, PdfMarginMm on
+// each side, so that the table does not touch the paper's edge.
+inline constexpr double PdfMarginMm = 10.0;
+PrintMargins startingMargins(const PrinterMetrics& metrics, bool pdf);
 // A margin as its field shows it: one decimal ("5.0").
 QString marginText(double millimetres);
 

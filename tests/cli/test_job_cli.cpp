@@ -169,3 +169,26 @@ TEST_F(CliJob, FullJobRefusesTheTwoHundredFiftyFirstItem)
         << shownText.out.left(200).toStdString();
     EXPECT_TRUE(shownText.out.contains("\nitem 250: 250 | 00 | "));
 }
+
+// The CSV of a job: the window's copy text with commas, a quoted cell where
+// the text needs it, lines ended by CR LF.
+TEST_F(CliJob, ShowCsvWritesTheListAsRfc4180)
+{
+    ASSERT_EQ(job({"add", path, "--kind", "i", "--entry", "HR I80x42"}).status, 0);
+    ASSERT_EQ(job({"add-private", path, "--description", "Box \"A\", welded", "--area", "20", "--ix", "10", "--iy",
+                   "10", "--kx", "4,4", "--ky", "4,4", "--ixx", "5", "--kxx", "3"})
+                  .status,
+              0);
+    const CliRun r = job({"show", path, "--csv"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split("\r\n");
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("Item,Material,E modulus [KN/m2],Density [Kg/m3],Area[cm2],Weight[Kg/m],"));
+    EXPECT_TRUE(lines[0].endsWith(",Poisson,Max.Tensile [N/mm2],Min.Pressure [N/mm2]"));
+    EXPECT_TRUE(lines[1].startsWith("1,HR I80x42,210000000,7850,7.580000,5.95,")) << lines[1].toStdString();
+    EXPECT_EQ(lines[1].count(','), 16);
+    EXPECT_TRUE(lines[2].startsWith("2,\"Box \"\"A\"\", welded\",210000000,7850,20.000000,15.70,10.00,10.00,"))
+        << lines[2].toStdString();
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(job({"show", path, "--csv", "--json"}).status, 2);
+}

@@ -57,21 +57,23 @@ TEST(CliPrint, RangeCopiesFontAndPaper)
     QTemporaryDir dir;
     const QString job = dir.filePath("hall.mvn");
     writeTubes(job, 30);
-    const CliRun all = print({job, "--pdf", dir.filePath("all.pdf"), "--paper", "A5"});
+    // At the paper's edge, so that the font decides the rows per page.
+    const QStringList edge = {"--margins", "0,0,0,0"};
+    const CliRun all = print(QStringList{job, "--pdf", dir.filePath("all.pdf"), "--paper", "A5"} + edge);
     ASSERT_EQ(all.status, 0) << all.err.toStdString();
     const int pages = reported(all.out, "pages");
     const int font = reported(all.out, "font");
     ASSERT_GE(pages, 3);
 
     // A smaller font fits more rows on a page.
-    const CliRun smaller = print({job, "--pdf", dir.filePath("small.pdf"), "--paper", "A5", "--font",
-                                    QString::number(font - 3)});
+    const CliRun smaller = print(QStringList{job, "--pdf", dir.filePath("small.pdf"), "--paper", "A5", "--font",
+                                             QString::number(font - 3)} + edge);
     ASSERT_EQ(smaller.status, 0) << smaller.err.toStdString();
     EXPECT_EQ(reported(smaller.out, "font"), font - 3);
     EXPECT_LT(reported(smaller.out, "pages"), pages);
 
-    const CliRun range = print({job, "--pdf", dir.filePath("range.pdf"), "--paper", "A5", "--pages", "2-3",
-                                  "--copies", "2"});
+    const CliRun range = print(QStringList{job, "--pdf", dir.filePath("range.pdf"), "--paper", "A5", "--pages", "2-3",
+                                           "--copies", "2"} + edge);
     ASSERT_EQ(range.status, 0) << range.err.toStdString();
     EXPECT_EQ(reported(range.out, "pages"), pages);
     if (!havePoppler())

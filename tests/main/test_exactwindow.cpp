@@ -107,14 +107,14 @@ private slots:
         panel.Ixx = 6.7667L;
         panel.Kxx = 8.0375L;
         w.setSection(catalogueRequest(SectionKind::I, "IPE 200x100"), panel);
-        QCOMPARE(w.statusLabel()->text(), QString::fromUtf8("computing\u2026"));
+        QCOMPARE(w.statusLabel()->text(), QString::fromUtf8("Computing\u2026"));
         QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
         QCOMPARE(w.captionLabel()->text(), QStringLiteral("IPE 200x100, turned by 0 degrees"));
         QVERIFY2(w.statusLabel()->text().contains(QRegularExpression("mesh of [1-9][0-9]* quadratic triangles")),
                  qPrintable(w.statusLabel()->text()));
         // The figures themselves are the exact tests' (published iy 8.26 cm);
         // here: two decimals, and the rows name their units.
-        QCOMPARE(w.table()->item(0, 0)->text(), QStringLiteral("A [mm2]"));
+        QCOMPARE(w.table()->item(0, 0)->text(), QStringLiteral("A [cm2]")); // the listing's area unit
         QCOMPARE(w.valueText("ix"), QStringLiteral("8.26"));
         // Symmetric: no product moment, no principal angle, the shear centre
         // on the centroid (rounding noise shows as zero); small values keep
@@ -129,7 +129,7 @@ private slots:
         // Units in the row names, as morvane-cli writes them.
         for (int r = 0; r < w.table()->rowCount(); ++r) {
             const QString name = w.table()->item(r, 0)->text();
-            QVERIFY2(name.contains(QRegularExpression(R"(^\w+ \[(mm2|cm4|cm3|cm6|cm|mm|degrees|%)\]$)")),
+            QVERIFY2(name.contains(QRegularExpression(R"(^\w+ \[(cm2|cm4|cm3|cm6|cm|mm|degrees|%)\]$)")),
                      qPrintable(name));
         }
 
@@ -146,12 +146,47 @@ private slots:
         ExactPropertiesWindow w(MessageTable::english());
         w.show();
         w.setSection(rectangle("100", "50"), std::nullopt);
-        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("5000.00"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("50.00"), 10000);
         QCOMPARE(w.captionLabel()->text(), QStringLiteral("Custom-designed section 100 x 50, turned by 0 degrees"));
         QCOMPARE(w.valueText("Ix"), QStringLiteral("104.17")); // 100 * 50^3 / 12 mm4
         w.setSection(rectangle("60", "60"), std::nullopt);
-        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("3600.00"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("36.00"), 10000);
         QCOMPARE(w.valueText("Ix"), QStringLiteral("108.00"));
+    }
+
+    // Area, second moments and moduli follow the units for listing, names and
+    // values alike; the others keep theirs.
+    void valuesFollowTheUnitsForListing()
+    {
+        ExactPropertiesWindow w(MessageTable::english());
+        w.show();
+        w.setSection(rectangle("100", "50"), std::nullopt);
+        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("50.00"), 10000);
+        UnitSettings units;
+        units.setChoice(UnitGroup::Area, 3);    // mm2
+        units.setChoice(UnitGroup::Inertia, 3); // mm4
+        units.setChoice(UnitGroup::Modulus, 1); // m3
+        w.setUnits(units);
+        const struct {
+            const char* name;
+            const char* caption;
+            const char* value;
+        } rows[] = {
+            {"A", "A [mm2]", "5000.00"},
+            {"Ix", "Ix [mm4]", "1041666.67"},  // 100 x 50^3 / 12
+            {"It", "It [mm4]", nullptr},
+            {"WelXAbove", "WelXAbove [m3]", "0.0000416667"}, // 100 x 50^2 / 6 mm3
+            {"ix", "ix [cm]", "1.44"},
+        };
+        for (const auto& row : rows) {
+            int r = 0;
+            while (r < w.table()->rowCount() && w.table()->item(r, 0)->data(Qt::UserRole).toString() != row.name)
+                ++r;
+            QVERIFY2(r < w.table()->rowCount(), row.name);
+            QCOMPARE(w.table()->item(r, 0)->text(), QString(row.caption));
+            if (row.value)
+                QCOMPARE(w.valueText(row.name), QString(row.value));
+        }
     }
 
     void aRefusedSectionShowsTheReasonAndNoValues()
@@ -159,21 +194,21 @@ private slots:
         ExactPropertiesWindow w(MessageTable::english());
         w.show();
         w.setSection(rectangle("100", "50"), std::nullopt);
-        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("5000.00"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("50.00"), 10000);
         ExactRequest web;
         web.kind = SectionKind::I;
         web.entry = customEntry();
         web.fields = {"50", "100", "50", "3"}; // a web as wide as the flange
         w.setSection(web, std::nullopt);
         QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
-        QCOMPARE(w.statusLabel()->text(), QStringLiteral("the section is refused (Error wrong data !)"));
+        QCOMPARE(w.statusLabel()->text(), QStringLiteral("The section is refused (Error wrong data !)"));
         QVERIFY(noValues(w));
         QVERIFY(w.table()->isEnabled());
 
         // A group heading of the tree is no section.
         w.setSection(catalogueRequest(SectionKind::I, "Hot rolled I section"), std::nullopt);
         QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
-        QCOMPARE(w.statusLabel()->text(), QStringLiteral("no section is selected"));
+        QCOMPARE(w.statusLabel()->text(), QStringLiteral("No section is selected"));
         QVERIFY(noValues(w));
 
         // Plates have a tab but no cross-section.
@@ -200,7 +235,7 @@ private slots:
             w.setSection(rectangle(width, "10"), std::nullopt);
         gate.open = true;
         QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
-        QCOMPARE(w.valueText("A"), QStringLiteral("800.00"));
+        QCOMPARE(w.valueText("A"), QStringLiteral("8.00"));
         QCOMPARE(w.captionLabel()->text(), QStringLiteral("Custom-designed section 80 x 10, turned by 0 degrees"));
         // Only the last pass reached the table, and the running one saw its
         // cancel flag; passes overtaken before they began never ran.
@@ -231,7 +266,7 @@ private slots:
         release = true;
         QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
         QTest::qWait(100);
-        QCOMPARE(w.valueText("A"), QStringLiteral("300.00"));
+        QCOMPARE(w.valueText("A"), QStringLiteral("3.00"));
         QCOMPARE(shownSpy.count(), 1);
     }
 
@@ -248,7 +283,7 @@ private slots:
         QVERIFY(noValues(w));
         // Shown, it computes the newest pass only.
         w.show();
-        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("3600.00"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("36.00"), 10000);
         QCOMPARE(gate.runs.load(), 1);
         // The same pass again computes nothing more.
         w.setSection(rectangle("60", "60"), std::nullopt);
@@ -263,9 +298,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(gate.cancelledSections(), QStringList{"20x10"}, 5000);
         gate.open = true;
         QTest::qWait(100);
-        QCOMPARE(w.valueText("A"), QStringLiteral("3600.00"));
+        QCOMPARE(w.valueText("A"), QStringLiteral("36.00"));
         w.show();
-        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("200.00"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("2.00"), 10000);
         QCOMPARE(gate.runs.load(), 3);
     }
 
@@ -278,14 +313,14 @@ private slots:
         ExactRequest r = rectangle("40", "20");
         r.entry = QStringLiteral("Eigen doorsnede");
         w.setSection(r, std::nullopt);
-        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("800.00"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("8.00"), 10000);
         QCOMPARE(w.captionLabel()->text(), QStringLiteral("Eigen doorsnede 40 x 20, turned by 0 degrees"));
         // Retranslating keeps the values shown and resets the fixed texts.
         w.setWindowTitle("x");
         w.retranslate(MessageTable::english());
         QCOMPARE(w.windowTitle(), QStringLiteral("Exact properties"));
         QCOMPARE(w.table()->horizontalHeaderItem(1)->text(), QStringLiteral("Value"));
-        QCOMPARE(w.valueText("A"), QStringLiteral("800.00"));
+        QCOMPARE(w.valueText("A"), QStringLiteral("8.00"));
     }
 
     void destroyedWhileComputingWaitsForTheWorker()
@@ -341,7 +376,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->captionLabel()->text(), QStringLiteral("R.S. section :5x5, turned by 0 degrees"),
                                   10000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->isComputing(), 10000);
-        QCOMPARE(w->valueText("A"), QStringLiteral("25.00"));
+        QCOMPARE(w->valueText("A"), QStringLiteral("0.25"));
         QVERIFY2(w->valueText("Ix").startsWith("0.00520833"), qPrintable(w->valueText("Ix"))); // 5^4 / 12 mm4: ten decimals
 
         // Back to the I tab, turned: the window shows the angle.

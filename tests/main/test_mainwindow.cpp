@@ -682,7 +682,8 @@ private slots:
         RequirementWindow* req = window().requirementWindow();
         window().showRequirementWindow();
         QVERIFY(req->isVisible());
-        QVERIFY(req->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(req->windowFlags() & Qt::WindowStaysOnTopHint)); // above the main window only
+        QCOMPARE(req->parentWidget(), &window());
         QVERIFY(!req->isModal());
         req->minField(0)->setText("10");
         req->maxField(0)->setText("5");

@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(child<QSpinBox>("FontSize")->maximum(), size);
         QCOMPARE(child<QLabel>("PaperSize")->text(), QStringLiteral("Page Size : 210x297 mm"));
         QCOMPARE(child<QLabel>("PaperOrientation")->text(), QStringLiteral("Page Orientation  : Portrait"));
-        QCOMPARE(child<QLineEdit>("LeftMargin")->text(), QStringLiteral("0.0")); // a PDF file prints to the edge
+        QCOMPARE(child<QLineEdit>("LeftMargin")->text(), QStringLiteral("10.0")); // a PDF page keeps off the edge
         QCOMPARE(w().pageView()->page().size(), QSize(794, 1123));
     }
 
@@ -245,13 +245,13 @@ private slots:
         setField(left, "12.345");
         QCOMPARE(left->text(), QStringLiteral("12.34"));
 
-        // 150 + 0 lies within the 210 mm of the last layout: no message.
+        // 150 + 10 lies within the 190 mm of the last layout: no message.
         setField(left, "150");
         child<QLineEdit>("RightMargin")->setFocus();
         QVERIFY(m_messages.isEmpty());
         setField(child<QLineEdit>("RightMargin"), "70");
         left->setFocus(); // leaving the right margin field checks L + R against W
-        QCOMPARE(m_messages, QStringList{"Max. Left margin+Right margin=210.0 /mm/ !!!"});
+        QCOMPARE(m_messages, QStringList{"Max. Left margin+Right margin=190.0 /mm/ !!!"});
         QCOMPARE(child<QLineEdit>("RightMargin")->text(), QStringLiteral("0.0"));
     }
 
@@ -277,7 +277,7 @@ private slots:
         setField(child<QLineEdit>("LeftMargin"), "30");
         QTest::mouseClick(child<QPushButton>("AcceptButton"), Qt::LeftButton);
         QVERIFY(w().isVisible());
-        QCOMPARE(w().layout()->areaWidthMm, before - 30);
+        QCOMPARE(w().layout()->areaWidthMm, before - 20); // from 10 to 30 mm
     }
 
     void settingsPanelSlides()
@@ -301,7 +301,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>("TurnPaper"), Qt::LeftButton);
         QCOMPARE(child<QLabel>("PaperOrientation")->text(), QStringLiteral("Page Orientation  : Landscape"));
         QCOMPARE(child<QLabel>("PaperSize")->text(), QStringLiteral("Page Size : 297x210 mm"));
-        QCOMPARE(child<QLineEdit>("TopMargin")->text(), QStringLiteral("0.0"));
+        QCOMPARE(child<QLineEdit>("TopMargin")->text(), QStringLiteral("10.0"));
         QTest::mouseClick(child<QPushButton>("PrinterSetup"), Qt::LeftButton);
         QCOMPARE(child<QLabel>("PaperSize")->text(), QStringLiteral("Page Size : 420x297 mm"));
         // The new paper takes effect at the next layout.

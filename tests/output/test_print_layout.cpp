@@ -28,6 +28,22 @@ TEST(PrinterMinimum, UnprintableStripsRoundUpToWholeMillimetres)
     EXPECT_EQ(minimum.right, 7);
 }
 
+// A PDF page (no strips) starts 10 mm from each edge; a printer's strips
+// wider than that, and any printer page, keep the printer minimum.
+TEST(PrinterMinimum, PdfPagesStartTenMillimetresFromTheEdge)
+{
+    const struct {
+        double strip;
+        bool pdf;
+        const char* left;
+    } cases[] = {{0, true, "10.0"}, {4.2, true, "10.0"}, {12.3, true, "13.0"}, {4.2, false, "5.0"}, {0, false, "0.0"}};
+    for (const auto& c : cases) {
+        const PrintMargins margins = startingMargins(paperMetrics(210, 297, c.strip), c.pdf);
+        EXPECT_EQ(marginText(margins.left), c.left) << c.strip << (c.pdf ? " pdf" : " printer");
+        EXPECT_EQ(margins.left, margins.bottom);
+    }
+}
+
 TEST(PrintLayout, AreaLiesBetweenTheMargins)
 {
     const ItemList list = printList(1);
