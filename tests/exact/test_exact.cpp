@@ -7,6 +7,8 @@
 #include "sections/tab_computations.h"
 #include "settings/message_table.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -472,5 +474,22 @@ TEST(ExactClosedForms, ThinTubesKeepTheTorsionModulusOfTheRoundTube)
         if (qEnvironmentVariableIsSet("MORVANE_PRINT_EXACT"))
             std::printf("CHS 200x%g: Kt / (It / r) %.5f, It %+.4f %%, %d triangles\n", wall, tube.kt / (it / 100),
                         100 * (tube.it / it - 1), tube.triangles);
+    }
+}
+
+TEST(ExactOutline, EveryCatalogueRowHasRoundedInnerCorners)
+{
+    QFile file(QStringLiteral(":/catalogue/data/outlines.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto rows = parseOutlineTable(QString::fromLatin1(file.readAll()));
+    EXPECT_EQ(rows.size(), 14u + 17 + 12 + 104 + 18 + 24 + 24 + 67 + 154);
+    for (const auto& [name, shape] : rows) {
+        const SectionKind kind = shape.shape.endsWith(QLatin1String("channel")) ? SectionKind::U
+                                 : shape.shape == QLatin1String("i")          ? SectionKind::I
+                                 : shape.shape == QLatin1String("tee")        ? SectionKind::T
+                                                                              : SectionKind::L;
+        const OutlineResult r = sectionOutline(kind, name, false, {}, 0, 0);
+        ASSERT_TRUE(r.outline) << name.toStdString() << ": " << r.reason.toStdString();
+        EXPECT_FALSE(hasSharpInnerCorner(*r.outline)) << name.toStdString();
     }
 }
