@@ -86,6 +86,20 @@ static void ReferenceCompress250BlocksOneThread(benchmark::State& state)
 }
 BENCHMARK(ReferenceCompress250BlocksOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same 250 blocks as a save writes them, on one thread: each row's own
+// bitmap, and the second bitmap compressed once and copied into every block.
+static void SaveBlocks250OneThread(benchmark::State& state)
+{
+    const JobFile& job = fullJob();
+    const QByteArray second = bmpTrueColour(job.firstTabPicture);
+    for (auto _ : state) {
+        const SharedBlockTail tail = compressBlockTail(second);
+        for (const ListRow& row : job.rows)
+            benchmark::DoNotOptimize(compressBlock(pictureBlock(row, {}), tail).size());
+    }
+}
+BENCHMARK(SaveBlocks250OneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The share of a save that is not picture blocks: the data text of 250 items.
 static void DataText250(benchmark::State& state)
 {

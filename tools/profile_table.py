@@ -49,8 +49,42 @@ DATA = os.path.join(HERE, "..", "src", "catalogue", "data")
 
 # ---------------------------------------------------------------- geometry
 
+# Arcs the overlap rule of fillet() shrank, for the run's report: filled by
+# fillet(), collected per row by build().
+SHRUNK_ARCS = []
+
+
+def fitted_radii(points, radii):
+    """The radii the outline is drawn with: an arc may use each neighbouring
+    edge up to where the next arc begins (the whole edge when the far corner
+    is sharp); only two arcs that would overlap on an edge shrink, in
+    proportion, until they meet. The program's outline follows the same rule."""
+    n = len(points)
+    tangent = [0.0] * n
+    for i in range(n):
+        if radii[i] <= 0:
+            continue
+        p, a, b = points[i], points[i - 1], points[(i + 1) % n]
+        u = (a[0] - p[0], a[1] - p[1])
+        v = (b[0] - p[0], b[1] - p[1])
+        cos_t = (u[0] * v[0] + u[1] * v[1]) / (math.hypot(*u) * math.hypot(*v))
+        tangent[i] = radii[i] / math.tan(math.acos(max(-1.0, min(1.0, cos_t))) / 2)
+    fit = [1.0] * n
+    for i in range(n):
+        j = (i + 1) % n
+        both = tangent[i] + tangent[j]
+        edge = math.dist(points[i], points[j])
+        if both > edge:
+            fit[i] = min(fit[i], edge / both)
+            fit[j] = min(fit[j], edge / both)
+    fitted = [r * f for r, f in zip(radii, fit)]
+    SHRUNK_ARCS.extend((r, f) for r, f in zip(radii, fitted) if f < r)
+    return fitted
+
+
 def fillet(points, radii, chords=24):
     """Replaces each corner i of a closed polygon by an arc of radius radii[i]."""
+    radii = fitted_radii(points, radii)
     out = []
     n = len(points)
     for i in range(n):
@@ -247,8 +281,26 @@ def offset(line, d):
 OUTLINES = []
 
 
+# Rows whose arcs would overlap and were shrunk (none in this table); the run
+# names them.
+SHRUNK_ROWS = []
+OUTLINE_SHAPES = {
+    "i": i_outline,
+    "channel": u_outline,
+    "tee": t_outline,
+    "angle": l_outline,
+    "bentangle": lambda p, q, t, inner: bent_outline([(q, t / 2), (t / 2, t / 2), (t / 2, p)], t, inner),
+    "bentchannel": lambda h, b, t, inner: bent_outline(
+        [(b, h / 2 - t / 2), (t / 2, h / 2 - t / 2), (t / 2, -h / 2 + t / 2), (b, -h / 2 + t / 2)], t, inner),
+}
+
+
 def outline(name, shape, *numbers):
     OUTLINES.append("%s\t%s\t%s" % (name, shape, " ".join(num(n) for n in numbers)))
+    SHRUNK_ARCS.clear()
+    OUTLINE_SHAPES[shape](*numbers)
+    if SHRUNK_ARCS:
+        SHRUNK_ROWS.append("%s (%s)" % (name, ", ".join("r %s to %.2f" % (num(r), f) for r, f in SHRUNK_ARCS)))
 
 
 FIXED = {
@@ -337,6 +389,7 @@ def build():
     records = []  # (name, [values])
     computed_hot = []  # hot-rolled rows without a published entry
     OUTLINES.clear()
+    SHRUNK_ROWS.clear()
 
     # hot-rolled channels
     for h, b, tw, tf in UPN:
@@ -499,6 +552,10 @@ def main():
     write_lines(os.path.join(DATA, "menu10.txt"), plates)
     print("profile lines", len(lines), "records", len(records), "L menu", len(menu), "plates", len(plates),
           "tee menu", len(tees))
+    print("rows whose rounded corners would overlap and are drawn smaller (%d)%s" %
+          (len(SHRUNK_ROWS), ":" if SHRUNK_ROWS else ""))
+    for row in SHRUNK_ROWS:
+        print("  " + row)
     computed_hot = [n for n in computed_hot if n not in FIXED]
     print("hot-rolled rows computed from the outline (%d):" % len(computed_hot))
     print("  " + ", ".join(computed_hot))

@@ -4,7 +4,10 @@
 #include "exact/exact_values.h"
 #include "settings/message_table.h"
 
+#include <QJsonArray>
 #include <QJsonValue>
+
+#include <cmath>
 
 ExactReport exactReport(const Options& o, SectionKind kind, const ComputeContext& ctx, const SectionProperties& panel)
 {
@@ -24,9 +27,16 @@ ExactReport exactReport(const Options& o, SectionKind kind, const ComputeContext
         return report;
     }
     for (const ExactValue& v : exactValues(*out.properties, panel)) {
-        report.json.insert(v.name, v.value);
-        report.lines << QStringLiteral("exact %1: %2").arg(v.name, fullPrecision(v.value));
+        // A value the section does not have is null, and its note says why.
+        const bool defined = std::isfinite(v.value);
+        report.json.insert(v.name, defined ? QJsonValue(v.value) : QJsonValue(QJsonValue::Null));
+        report.lines << QStringLiteral("exact %1: %2").arg(v.name, defined ? fullPrecision(v.value)
+                                                                             : QStringLiteral("not defined"));
     }
     report.json.insert(QStringLiteral("triangles"), out.properties->triangles);
+    const QStringList notes = exactNotes(*out.properties);
+    report.json.insert(QStringLiteral("notes"), QJsonArray::fromStringList(notes));
+    for (const QString& note : notes)
+        report.lines << QStringLiteral("exact note: ") + note;
     return report;
 }

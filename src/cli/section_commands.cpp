@@ -50,6 +50,10 @@ int sectionCommand(const QStringList& args)
     const bool json = o->has("--json");
     const std::vector<PanelLine> lines = result.panel.lines();
     if (kind == SectionKind::Plate) {
+        if (o->has("--exact")) {
+            printLine(stderr, QStringLiteral("morvane-cli: no exact properties: a plate has no cross-section"));
+            return ExitRejected;
+        }
         // A plate is not computed: its entry gives the weight per square metre.
         const QString weight = plateEntry(*o->get("--entry"), ctx, ProfileTable::builtIn()).weightText;
         if (json) {

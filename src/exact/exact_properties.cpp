@@ -164,6 +164,7 @@ ExactOutcome computeExactProperties(const Outline& outline, double wall, const s
     if (e.iw < 0)
         e.iw = 0; // sections that do not warp (circles) come out a rounding error below zero
     e.kt = w.shearLever > 0 ? e.it / w.shearLever : 0;
+    e.ktDefined = !hasSharpInnerCorner(outline);
     e.triangles = w.triangles;
     for (double v : {e.it, e.iw, e.xs, e.ys, e.kt, e.wplX, e.wplY})
         if (!std::isfinite(v)) {

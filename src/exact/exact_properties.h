@@ -29,6 +29,8 @@ struct ExactProperties {
     double xs = 0, ys = 0;        // shear centre relative to the centroid
     double kt = 0;                // torsion modulus: It over the largest shear-stress lever e max (the
                                   // radius of a circle, the thickness of a thin wall)
+    bool ktDefined = true;        // false where the outline has a sharp inner corner: the stress there
+                                  // has no bound and kt is only the figure of one mesh
     int triangles = 0;            // size of the mesh the torsion values come from
 };
 

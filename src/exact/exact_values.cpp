@@ -1,10 +1,13 @@
 #include "exact/exact_values.h"
 
+#include <limits>
+
 std::vector<ExactValue> exactValues(const ExactProperties& e, const std::optional<SectionProperties>& panel)
 {
     const double cm4 = 1e4, cm3 = 1e3, cm6 = 1e6;
     const QString mm2 = QStringLiteral("mm2"), cm4Unit = QStringLiteral("cm4"), cm3Unit = QStringLiteral("cm3");
-    const double it = e.it / cm4, kt = e.kt / cm3;
+    const double it = e.it / cm4;
+    const double kt = e.ktDefined ? e.kt / cm3 : std::numeric_limits<double>::quiet_NaN();
     std::vector<ExactValue> values{
         {QStringLiteral("A"), mm2, e.area},
         {QStringLiteral("Ix"), cm4Unit, e.ix / cm4},
@@ -32,4 +35,12 @@ std::vector<ExactValue> exactValues(const ExactProperties& e, const std::optiona
         values.push_back({QStringLiteral("KxxDifference"), QStringLiteral("%"), 100 * (double(panel->Kxx) - kt) / kt});
     }
     return values;
+}
+
+QStringList exactNotes(const ExactProperties& e)
+{
+    QStringList notes;
+    if (!e.ktDefined)
+        notes << QStringLiteral("Kt is not defined for sharp inner corners.");
+    return notes;
 }

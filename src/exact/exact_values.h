@@ -4,6 +4,7 @@
 #include "sections/section_properties.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -19,5 +20,10 @@ struct ExactValue {
 // "Exact properties" window show them. With the panel's values of the same
 // section, IxxDifference and KxxDifference close the list: the percentage by
 // which the panel's table values Ixx and Kxx differ from It and Kt.
+// A value that is not defined for the section (Kt, and KxxDifference with
+// it, at sharp inner corners) is NaN; exactNotes says why.
 std::vector<ExactValue> exactValues(const ExactProperties& exact,
                                     const std::optional<SectionProperties>& panel = std::nullopt);
+// What the values leave out, one sentence each: "Kt is not defined for sharp
+// inner corners."
+QStringList exactNotes(const ExactProperties& exact);

@@ -13,11 +13,18 @@
 namespace {
 
 constexpr double PiD = std::numbers::pi;
-// Chords per rounded corner; the outline's area then differs from the round
-// corner's by well under a thousandth of the corner's own area.
-constexpr int CornerChords = 12;
-// Sides of a circle.
-constexpr int CircleSides = 128;
+// A rounded corner is drawn with one chord per this angle at most (12 to a
+// right angle); its inner points lie a little off the arc, so that the
+// chords leave the arc's area exactly as it is (see arcPoints).
+constexpr double ChordAngle = PiD / 24;
+// A turn into the material by more than this (radians) is a sharp corner.
+constexpr double SharpTurn = 10 * PiD / 180;
+// A circle's side may sag by this share of the wall it bounds: a thin tube's
+// sides then kink so little that its torsion modulus stays within 0.2 % of
+// the round tube's.
+constexpr double SagittaShare = 1e-3;
+constexpr int MinCircleSides = 128;
+constexpr int MaxCircleSides = 4096;
 
 OutlinePoint operator+(OutlinePoint a, OutlinePoint b) { return {a.x + b.x, a.y + b.y}; }
 OutlinePoint operator-(OutlinePoint a, OutlinePoint b) { return {a.x - b.x, a.y - b.y}; }
@@ -33,54 +40,88 @@ Outline single(std::vector<OutlinePoint> points)
     return o;
 }
 
-std::vector<OutlinePoint> circlePoints(double diameter)
+// Sides of a circle: at least MinCircleSides, and enough that a side's
+// sagitta stays a small share of the wall (a thin tube's wall would otherwise
+// kink at every corner), up to MaxCircleSides.
+int circleSides(double diameter, double wall)
 {
     const double r = diameter / 2;
-    const double step = 2 * PiD / CircleSides;
+    if (!(wall > 0) || !(r > 0))
+        return MinCircleSides;
+    const double cosine = 1 - SagittaShare * std::min(wall, r) / r;
+    const double sides = std::ceil(PiD / std::acos(std::clamp(cosine, -1.0, 1.0)));
+    return int(std::clamp(sides, double(MinCircleSides), double(MaxCircleSides)));
+}
+
+std::vector<OutlinePoint> circlePoints(double diameter, int sides)
+{
+    const double r = diameter / 2;
+    const double step = 2 * PiD / sides;
     // Circumradius that gives the polygon the circle's area.
-    const double rEqual = r * std::sqrt(2 * PiD / (CircleSides * std::sin(step)));
+    const double rEqual = r * std::sqrt(2 * PiD / (sides * std::sin(step)));
     std::vector<OutlinePoint> points;
-    points.reserve(CircleSides);
-    for (int k = 0; k < CircleSides; ++k)
+    points.reserve(std::size_t(sides));
+    for (int k = 0; k < sides; ++k)
         points.push_back({rEqual * std::cos(k * step), rEqual * std::sin(k * step)});
     return points;
 }
 
-// A polyline bent at its inner points with the given centre-line radius.
-std::vector<OutlinePoint> filletOpen(const std::vector<OutlinePoint>& path, double radius)
+// The points of an arc about c of radius r from angle a1 turning by da: its
+// two ends on the arc, the inner points on the radius that gives the chords
+// the area of the arc's sector, as circles are drawn; the outline then keeps
+// the rounded corner's area exactly.
+std::vector<OutlinePoint> arcPoints(OutlinePoint c, double r, double a1, double da)
 {
-    std::vector<OutlinePoint> out{path.front()};
+    const int n = arcChords(da);
+    const double s = std::sin(std::abs(da) / n);
+    // Fan of chords from c: two end triangles r r' s / 2, n - 2 inner ones
+    // r'^2 s / 2, together the sector r^2 |da| / 2.
+    const double inner = n == 2 ? r * std::abs(da) / (2 * s)
+                                : (-r * s + std::sqrt(r * r * s * s + (n - 2) * s * r * r * std::abs(da))) /
+                                      ((n - 2) * s);
+    std::vector<OutlinePoint> points;
+    points.reserve(std::size_t(n) + 1);
+    for (int k = 0; k <= n; ++k) {
+        const double ang = a1 + da * k / n;
+        const double radius = k == 0 || k == n ? r : inner;
+        points.push_back({c.x + radius * std::cos(ang), c.y + radius * std::sin(ang)});
+    }
+    return points;
+}
+
+// The sides of a polyline of straight legs moved by d (to the left of its
+// direction for d > 0): square at both ends, meeting at the inner points.
+std::vector<OutlinePoint> offsetCorners(const std::vector<OutlinePoint>& path, double d)
+{
+    auto normal = [&](std::size_t leg) {
+        const OutlinePoint dir = path[leg + 1] - path[leg];
+        return OutlinePoint{-dir.y, dir.x} * (1 / length(dir));
+    };
+    std::vector<OutlinePoint> out{path.front() + normal(0) * d};
     for (std::size_t i = 1; i + 1 < path.size(); ++i) {
-        const std::vector<OutlinePoint> arc =
-            filletCorners({path[i - 1], path[i], path[i + 1]}, {0, radius, 0}, CornerChords);
-        out.insert(out.end(), arc.begin() + 1, arc.end() - 1);
+        const OutlinePoint a = normal(i - 1), b = normal(i);
+        out.push_back(path[i] + (a + b) * (d / (1 + a.x * b.x + a.y * b.y)));
     }
-    out.push_back(path.back());
+    out.push_back(path.back() + normal(path.size() - 2) * d);
     return out;
 }
 
-// The polyline moved sideways by d (to the left of its direction for d > 0).
-std::vector<OutlinePoint> offsetLine(const std::vector<OutlinePoint>& line, double d)
-{
-    std::vector<OutlinePoint> out;
-    out.reserve(line.size());
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const OutlinePoint a = line[i == 0 ? 0 : i - 1];
-        const OutlinePoint b = line[std::min(i + 1, line.size() - 1)];
-        const OutlinePoint dir = b - a;
-        const double l = length(dir);
-        out.push_back({line[i].x - dir.y / l * d, line[i].y + dir.x / l * d});
-    }
-    return out;
-}
-
+// A cold-formed section: the centre line's straight legs, bent with the
+// inner radius on the inside of each bend and inner + t on the outside.
 Outline bent(const std::vector<OutlinePoint>& path, double t, double inner)
 {
-    const std::vector<OutlinePoint> centre = filletOpen(path, inner + t / 2);
-    std::vector<OutlinePoint> ring = offsetLine(centre, t / 2);
-    const std::vector<OutlinePoint> right = offsetLine(centre, -t / 2);
+    std::vector<OutlinePoint> ring = offsetCorners(path, t / 2);
+    const std::vector<OutlinePoint> right = offsetCorners(path, -t / 2);
     ring.insert(ring.end(), right.rbegin(), right.rend());
-    return single(std::move(ring));
+    const std::size_t m = path.size();
+    std::vector<double> radii(ring.size(), 0);
+    for (std::size_t i = 1; i + 1 < m; ++i) {
+        const OutlinePoint u = path[i] - path[i - 1], v = path[i + 1] - path[i];
+        const bool leftTurn = u.x * v.y - u.y * v.x > 0;
+        radii[i] = leftTurn ? inner : inner + t;
+        radii[2 * m - 1 - i] = leftTurn ? inner + t : inner;
+    }
+    return single(filletCorners(ring, radii));
 }
 
 // The channel's filleted ring, starting at the top of the web's back and
@@ -92,7 +133,7 @@ std::vector<OutlinePoint> channelRing(double h, double b, double tw, double tf, 
     const double top = h / 2;
     return filletCorners({{0, top}, {b, top}, {b, top - tToe}, {tw, top - tRoot}, {tw, -top + tRoot},
                           {b, -top + tToe}, {b, -top}, {0, -top}},
-                         {0, 0, r2, r1, r1, r2, 0, 0}, CornerChords);
+                         {0, 0, r2, r1, r1, r2, 0, 0});
 }
 
 OutlinePoint mirrored(OutlinePoint p) { return {-p.x, p.y}; }
@@ -194,42 +235,81 @@ Outline rotated(const Outline& outline, double degrees)
     return out;
 }
 
-std::vector<OutlinePoint> filletCorners(const std::vector<OutlinePoint>& corners, const std::vector<double>& radii,
-                                        int chords)
+bool hasSharpInnerCorner(const Outline& outline)
 {
-    std::vector<OutlinePoint> out;
+    // The material lies left of every ring (outer rings counter-clockwise,
+    // holes clockwise): a right turn is a corner into the material. The chords
+    // of arcs and circles turn by a few degrees at most.
+    for (const OutlineRing& ring : outline.rings) {
+        const auto& p = ring.points;
+        for (std::size_t i = 0, n = p.size(); i < n; ++i) {
+            const OutlinePoint in = p[i] - p[(i + n - 1) % n];
+            const OutlinePoint out = p[(i + 1) % n] - p[i];
+            const double turn = std::atan2(in.x * out.y - in.y * out.x, in.x * out.x + in.y * out.y);
+            if (turn < -SharpTurn)
+                return true;
+        }
+    }
+    return false;
+}
+
+int arcChords(double angle)
+{
+    return std::max(2, int(std::ceil(std::abs(angle) / ChordAngle - 1e-9)));
+}
+
+std::vector<OutlinePoint> filletCorners(const std::vector<OutlinePoint>& corners, const std::vector<double>& radii)
+{
     const std::size_t n = corners.size();
+    // The turn at each rounded corner and the length of edge it takes from
+    // both neighbouring edges (its tangent length).
+    std::vector<double> theta(n, 0), tangent(n, 0);
     for (std::size_t i = 0; i < n; ++i) {
-        const double r = radii[i];
+        if (radii[i] <= 0)
+            continue;
+        const OutlinePoint u = corners[(i + n - 1) % n] - corners[i];
+        const OutlinePoint v = corners[(i + 1) % n] - corners[i];
+        const double lu = length(u), lv = length(v);
+        if (lu <= 0 || lv <= 0)
+            continue;
+        const double t = std::acos(std::clamp((u.x * v.x + u.y * v.y) / (lu * lv), -1.0, 1.0));
+        if (t <= 1e-9 || t >= PiD - 1e-9)
+            continue;
+        theta[i] = t;
+        tangent[i] = radii[i] / std::tan(t / 2);
+    }
+    // An arc may use each neighbouring edge up to where the next arc begins
+    // (all of it when the far corner is sharp); two arcs that would overlap
+    // on an edge shrink in proportion until they meet there.
+    std::vector<double> fit(n, 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t j = (i + 1) % n;
+        const double both = tangent[i] + tangent[j];
+        const double edge = length(corners[j] - corners[i]);
+        if (both > edge) {
+            fit[i] = std::min(fit[i], edge / both);
+            fit[j] = std::min(fit[j], edge / both);
+        }
+    }
+    std::vector<OutlinePoint> out;
+    for (std::size_t i = 0; i < n; ++i) {
         const OutlinePoint p = corners[i];
-        if (r <= 0) {
-            out.push_back(p);
+        if (theta[i] <= 0) {
+            if (out.empty() || length(out.back() - p) > 0)
+                out.push_back(p);
             continue;
         }
         const OutlinePoint a = corners[(i + n - 1) % n];
         const OutlinePoint b = corners[(i + 1) % n];
-        OutlinePoint u = a - p, v = b - p;
-        const double lu = length(u), lv = length(v);
-        if (lu <= 0 || lv <= 0) {
-            out.push_back(p);
-            continue;
-        }
-        u = u * (1 / lu);
-        v = v * (1 / lv);
-        const double cosT = std::clamp(u.x * v.x + u.y * v.y, -1.0, 1.0);
-        const double theta = std::acos(cosT);
-        if (theta <= 1e-9 || theta >= PiD - 1e-9) {
-            out.push_back(p);
-            continue;
-        }
-        // The arc may not run past the middle of either neighbouring edge.
-        const double rFit = std::min(r, std::min(lu, lv) / 2 * std::tan(theta / 2));
-        const double d = rFit / std::tan(theta / 2);
+        const OutlinePoint u = (a - p) * (1 / length(a - p));
+        const OutlinePoint v = (b - p) * (1 / length(b - p));
+        const double r = radii[i] * fit[i];
+        const double d = tangent[i] * fit[i];
         const OutlinePoint t1 = p + u * d;
         const OutlinePoint t2 = p + v * d;
         OutlinePoint bis = u + v;
         bis = bis * (1 / length(bis));
-        const OutlinePoint c = p + bis * (rFit / std::sin(theta / 2));
+        const OutlinePoint c = p + bis * (r / std::sin(theta[i] / 2));
         const double a1 = std::atan2(t1.y - c.y, t1.x - c.x);
         const double a2 = std::atan2(t2.y - c.y, t2.x - c.x);
         double da = a2 - a1;
@@ -237,11 +317,13 @@ std::vector<OutlinePoint> filletCorners(const std::vector<OutlinePoint>& corners
             da -= 2 * PiD;
         while (da < -PiD)
             da += 2 * PiD;
-        for (int k = 0; k <= chords; ++k) {
-            const double ang = a1 + da * k / chords;
-            out.push_back({c.x + rFit * std::cos(ang), c.y + rFit * std::sin(ang)});
-        }
+        // Arcs that meet end to end share their meeting point once.
+        const bool sameStart = !out.empty() && length(out.back() - t1) <= 1e-12 * (1 + length(t1));
+        const std::vector<OutlinePoint> arc = arcPoints(c, r, a1, da);
+        out.insert(out.end(), arc.begin() + (sameStart ? 1 : 0), arc.end());
     }
+    if (out.size() > 1 && length(out.back() - out.front()) <= 1e-12 * (1 + length(out.front())))
+        out.pop_back();
     return out;
 }
 
@@ -249,7 +331,7 @@ Outline rectangleOutline(double width, double height, double outerRadius)
 {
     const double w = width / 2, h = height / 2;
     const double r = std::min(outerRadius, std::min(w, h));
-    return single(filletCorners({{-w, -h}, {w, -h}, {w, h}, {-w, h}}, {r, r, r, r}, CornerChords));
+    return single(filletCorners({{-w, -h}, {w, -h}, {w, h}, {-w, h}}, {r, r, r, r}));
 }
 
 Outline tubeOutline(double width, double height, double wall, double outerRadius, double innerRadius)
@@ -258,7 +340,7 @@ Outline tubeOutline(double width, double height, double wall, double outerRadius
     const double w = width / 2 - wall, h = height / 2 - wall;
     if (w > 0 && h > 0) {
         const double r = std::min(innerRadius, std::min(w, h));
-        o.rings.push_back({filletCorners({{-w, -h}, {w, -h}, {w, h}, {-w, h}}, {r, r, r, r}, CornerChords), true});
+        o.rings.push_back({filletCorners({{-w, -h}, {w, -h}, {w, h}, {-w, h}}, {r, r, r, r}), true});
         orientRings(o);
     }
     return o;
@@ -266,15 +348,16 @@ Outline tubeOutline(double width, double height, double wall, double outerRadius
 
 Outline discOutline(double diameter)
 {
-    return single(circlePoints(diameter));
+    return single(circlePoints(diameter, MinCircleSides));
 }
 
 Outline pipeOutline(double diameter, double wall)
 {
-    Outline o = discOutline(diameter);
+    const int sides = circleSides(diameter, wall);
+    Outline o = single(circlePoints(diameter, sides));
     const double inner = diameter - 2 * wall;
     if (inner > 0) {
-        o.rings.push_back({circlePoints(inner), true});
+        o.rings.push_back({circlePoints(inner, sides), true});
         orientRings(o);
     }
     return o;
@@ -293,7 +376,7 @@ Outline iOutline(double h, double b, double tw, double tf, double r1, double r2,
                                  {half, -top + tRoot}, {b / 2, -top + tToe}, {b / 2, -top}, {-b / 2, -top},
                                  {-b / 2, -top + tToe}, {-half, -top + tRoot}, {-half, top - tRoot},
                                  {-b / 2, top - tToe}},
-                                {0, 0, r2, r1, r1, r2, 0, 0, r2, r1, r1, r2}, CornerChords));
+                                {0, 0, r2, r1, r1, r2, 0, 0, r2, r1, r1, r2}));
 }
 
 Outline channelOutline(double h, double b, double tw, double tf, double r1, double r2, double slope)
@@ -340,7 +423,7 @@ Outline rolledTeeOutline(double b, double h, double t)
     const double sRoot = t + 0.04 * (h / 2 - fRoot);
     return single(filletCorners({{-b / 2, 0}, {b / 2, 0}, {b / 2, -fToe}, {sRoot / 2, -fRoot}, {sTip / 2, -h},
                                  {-sTip / 2, -h}, {-sRoot / 2, -fRoot}, {-b / 2, -fToe}},
-                                {0, 0, t / 2, t, t / 4, t / 4, t, t / 2}, CornerChords));
+                                {0, 0, t / 2, t, t / 4, t / 4, t, t / 2}));
 }
 
 Outline teeOutline(double b, double h, double tw, double tf)
@@ -351,8 +434,7 @@ Outline teeOutline(double b, double h, double tw, double tf)
 
 Outline angleOutline(double p, double q, double t, double r1, double r2)
 {
-    return single(filletCorners({{0, 0}, {q, 0}, {q, t}, {t, t}, {t, p}, {0, p}}, {0, 0, r2, r1, r2, 0},
-                                CornerChords));
+    return single(filletCorners({{0, 0}, {q, 0}, {q, t}, {t, t}, {t, p}, {0, p}}, {0, 0, r2, r1, r2, 0}));
 }
 
 Outline bentAngleOutline(double p, double q, double t, double inner)

@@ -35,17 +35,29 @@ void orientRings(Outline& outline);
 // Turns the outline counter-clockwise by degrees about the origin.
 Outline rotated(const Outline& outline, double degrees);
 
-// Replaces corner i of a closed polygon by an arc of radius radii[i] traced
-// with the given number of chords (a radius of 0 keeps the corner sharp).
-std::vector<OutlinePoint> filletCorners(const std::vector<OutlinePoint>& corners, const std::vector<double>& radii,
-                                        int chords);
+// Replaces corner i of a closed polygon by an arc of radius radii[i] (a
+// radius of 0 keeps the corner sharp), with the area of the round corner.
+// An arc may use each neighbouring edge up to where the next arc begins; only
+// two arcs that would overlap on an edge are shrunk, in proportion, until
+// they meet.
+std::vector<OutlinePoint> filletCorners(const std::vector<OutlinePoint>& corners, const std::vector<double>& radii);
+// The chords an arc turning by angle (radians) is drawn with: one per 7.5
+// degrees, at least two. Their inner points lie just off the arc, so that the
+// rounded corner keeps its area exactly.
+int arcChords(double angle);
+
+// Whether the outline turns sharply into the material anywhere (a corner
+// that is neither rounded nor convex): there the torsional shear stress has
+// no bound, so the torsion modulus is not defined.
+bool hasSharpInnerCorner(const Outline& outline);
 
 // Shapes, dimensions in mm.
 Outline rectangleOutline(double width, double height, double outerRadius = 0);
 // A rectangular tube; radii 0 give sharp corners.
 Outline tubeOutline(double width, double height, double wall, double outerRadius, double innerRadius);
 // Circles are polygons whose area equals the circle's, so that area and
-// second moments stay within a few parts per million of the round section.
+// second moments stay within a few parts per million of the round section;
+// a tube has enough sides that each sags by at most a thousandth of its wall.
 Outline discOutline(double diameter);
 Outline pipeOutline(double diameter, double wall);
 // I section centred on its web; slope is the flange taper (tf is measured at

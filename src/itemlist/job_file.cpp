@@ -350,6 +350,65 @@ QByteArray compressBlock(const QByteArray& data)
     return out;
 }
 
+namespace {
+// The zlib header compress2 writes at level 9: deflate, 32 KB window, "maximum
+// compression".
+constexpr char ZlibHeaderLevel9[] = {'\x78', '\xDA'};
+
+// Raw deflate data (no zlib wrapper) of bytes at level 9, ended by a finishing
+// flush when last, else by a full flush that leaves the stream on a byte
+// boundary with an empty history, so that other deflate data may follow it.
+QByteArray rawDeflate(const QByteArray& bytes, bool last)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return {};
+    QByteArray out(qsizetype(deflateBound(&stream, uLong(bytes.size()))) + 16, Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = uInt(out.size());
+    const int rc = deflate(&stream, last ? Z_FINISH : Z_FULL_FLUSH);
+    const bool ok = last ? rc == Z_STREAM_END : rc == Z_OK && stream.avail_in == 0 && stream.avail_out > 0;
+    out.truncate(out.size() - qsizetype(stream.avail_out));
+    deflateEnd(&stream);
+    return ok ? out : QByteArray();
+}
+
+void putAdler(QByteArray& out, uLong adler)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += char((adler >> shift) & 0xFF);
+}
+} // namespace
+
+SharedBlockTail compressBlockTail(const QByteArray& data)
+{
+    SharedBlockTail tail;
+    tail.deflate = rawDeflate(data, true);
+    tail.adler = adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size()));
+    tail.length = data.size();
+    return tail;
+}
+
+QByteArray compressBlock(const QByteArray& head, const SharedBlockTail& tail)
+{
+    if (tail.deflate.isEmpty())
+        return {};
+    const QByteArray headDeflate = rawDeflate(head, false);
+    if (headDeflate.isEmpty())
+        return {};
+    QByteArray out;
+    out.reserve(2 + headDeflate.size() + tail.deflate.size() + 4);
+    out.append(ZlibHeaderLevel9, 2);
+    out += headDeflate;
+    out += tail.deflate;
+    const uLong headAdler =
+        adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(head.constData()), uInt(head.size()));
+    putAdler(out, adler32_combine(headAdler, tail.adler, z_off_t(tail.length)));
+    return out;
+}
+
 std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason,
                                        bool firstBitmapOnly)
 {
@@ -411,10 +470,12 @@ QByteArray writeJob(const JobFile& job, const ItemProgress& progress)
         return {};
     // The data text is compressed beside the pictures.
     auto text = std::async(std::launch::async, [&job] { return compressBlock(jobDataText(job)); });
-    const QByteArray second = bmpTrueColour(job.firstTabPicture);
+    // The second bitmap is the same in every block: it is compressed once and
+    // its deflate data closes each block after the row's own bitmap.
+    const SharedBlockTail second = compressBlockTail(bmpTrueColour(job.firstTabPicture));
     std::vector<QByteArray> blocks;
     const bool done = parallelItems<QByteArray>(
-        n, [&](std::size_t i) { return compressBlock(pictureBlock(job.rows[i], second)); }, blocks, progress);
+        n, [&](std::size_t i) { return compressBlock(pictureBlock(job.rows[i], {}), second); }, blocks, progress);
     const QByteArray head = text.get();
     if (!done || head.isEmpty())
         return {};

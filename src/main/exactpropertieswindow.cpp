@@ -291,7 +291,9 @@ void ExactPropertiesWindow::showValues(const ExactOutcome& outcome)
     if (m_running)
         m_status->setText(m_computingText);
     else if (outcome.properties)
-        m_status->setText(m_meshText.arg(outcome.properties->triangles));
+        m_status->setText((QStringList{m_meshText.arg(outcome.properties->triangles)} +
+                           exactNotes(*outcome.properties))
+                              .join(QLatin1Char('\n')));
     else if (!outcome.error.isEmpty())
         m_status->setText(sentence(reasonText(outcome.error)));
     else

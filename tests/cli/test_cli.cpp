@@ -204,8 +204,31 @@ TEST(CliSection, ExactPropertiesBesideThePanel)
     const CliRun text = cli({"section", "--kind", "i", "--entry", "IPE 200x100", "--exact"});
     EXPECT_TRUE(text.out.contains("\nexact It: ")) << text.out.toStdString();
 
-    // What the panel refuses has no exact values either.
+    // What the panel refuses has no exact values either, nor has a plate.
     const CliRun refused = cli({"section", "--kind", "i", "--dims", "50,100,50,3", "--exact"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_FALSE(refused.out.contains("exact"));
+    const CliRun plate = cli({"section", "--kind", "plate", "--entry", "1 mm steel plate", "--exact"});
+    EXPECT_EQ(plate.status, 1);
+    EXPECT_TRUE(plate.out.isEmpty()) << plate.out.toStdString();
+    EXPECT_EQ(plate.err, "morvane-cli: no exact properties: a plate has no cross-section\n");
+}
+
+TEST(CliSection, ExactKtOnlyWhereInnerCornersAreRounded)
+{
+    // A typed I has sharp inner corners: no Kt, and a note says why; its
+    // catalogue twin has rounded ones.
+    const QJsonObject typed =
+        cli({"section", "--kind", "i", "--dims", "150,300,7.1,10.7", "--json", "--exact"}).json()["exact"].toObject();
+    EXPECT_TRUE(typed["Kt"].isNull());
+    EXPECT_TRUE(typed["KxxDifference"].isNull());
+    EXPECT_GT(typed["It"].toDouble(), 0);
+    EXPECT_EQ(typed["notes"].toArray(), QJsonArray{"Kt is not defined for sharp inner corners."});
+    const QJsonObject twin =
+        cli({"section", "--kind", "i", "--entry", "IPE 300x150", "--json", "--exact"}).json()["exact"].toObject();
+    EXPECT_GT(twin["Kt"].toDouble(), 0);
+    EXPECT_TRUE(twin["notes"].toArray().isEmpty());
+    const CliRun text = cli({"section", "--kind", "i", "--dims", "150,300,7.1,10.7", "--exact"});
+    EXPECT_TRUE(text.out.contains("\nexact Kt: not defined\n")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains("\nexact note: Kt is not defined for sharp inner corners.\n"));
 }
