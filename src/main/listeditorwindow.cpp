@@ -334,7 +334,7 @@ void ListEditorWindow::dropAt(const QPoint& position)
 
 void ListEditorWindow::deleteSelected()
 {
-    if (m_lines.empty() || !askYesNo(QStringLiteral("Delete selected item(s)")))
+    if (m_lines.empty() || !askYesNo(m_deleteQuestion))
         return;
     QList<int> rows;
     for (int p : selectedPositions())

@@ -82,12 +82,12 @@ class JobFilesTest : public QObject {
         Snapshot s;
         for (int r = 1; r <= w.itemList().count(); ++r)
             s.cells << w.itemList().row(r).cells;
-        s.job = w.state().jobName;
+        s.job = w.job().name();
         s.eItems = boxItems(w.eModulusBox());
         s.densityItems = boxItems(w.densityBox());
         s.tensile = w.tensileField()->text();
         s.pressure = w.pressureField()->text();
-        s.units = w.state().units.digits();
+        s.units = w.job().units().digits();
         s.limits = w.requirementLimits().signature();
         s.status0 = w.statusPanel(0)->text();
         return s;
@@ -230,7 +230,7 @@ private slots:
         const QString tensile = w->tensileField()->text();
 
         QVERIFY(window().loadJob(m_saveAs));
-        QCOMPARE(window().state().units.digits(), QStringLiteral("3122213"));
+        QCOMPARE(window().job().units().digits(), QStringLiteral("3122213"));
         QVERIFY(!window().unitsWindow()->defaultBox()->isChecked());
         QCOMPARE(window().itemList().row(1).cells[3], eCell);
         QCOMPARE(window().eModulusBox()->itemText(0), QStringLiteral("Steel : 210000"));
@@ -262,9 +262,66 @@ private slots:
             writeBytes(damagedPath, damaged[i]);
             m_messages.clear();
             QVERIFY2(!window().loadJob(damagedPath), name.constData());
-            QVERIFY2(m_messages == QStringList{"Error wrong data !"}, name.constData());
+            // Message 1, then the file and the reader's reason on a line of its own.
+            const QString reason = readJob(damaged[i]).reason;
+            QVERIFY2(!reason.isEmpty(), name.constData());
+            QCOMPARE(m_messages, QStringList{"Error wrong data !\n" + damagedPath + ": " + reason});
             QVERIFY2(snapshot(window()) == before, name.constData());
         }
+    }
+
+    void missingFileSaysWhy()
+    {
+        const QString path = m_dir.filePath("gone.mvn");
+        QVERIFY(!window().loadJob(path));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].startsWith("Error wrong data !\n" + path + ": "), qPrintable(m_messages[0]));
+        QVERIFY(m_messages[0].size() > QString("Error wrong data !\n" + path + ": ").size());
+    }
+
+    // A job loaded before anything was started (start argument, start panel)
+    // enables every command New job does.
+    void loadedJobEnablesWhatNewJobEnables_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("start argument") << true;
+        QTest::newRow("Load input from the start panel") << false;
+    }
+    void loadedJobEnablesWhatNewJobEnables()
+    {
+        QFETCH(bool, atStart);
+        const QString path = savedJob();
+        if (atStart) {
+            QVERIFY(window().loadAtStart(path));
+        } else {
+            m_openName = path;
+            window().loadInput();
+        }
+        auto started = makeWindow();
+        started->start();
+        QVERIFY(started->loadJob(path));
+        for (int c = 0; c < CommandCount; ++c)
+            QVERIFY2(window().action(Command(c))->isEnabled() == started->action(Command(c))->isEnabled(),
+                     qPrintable(window().action(Command(c))->text()));
+        QVERIFY(window().action(Command::PrivateData)->isEnabled());
+        QVERIFY(window().tabBar()->isEnabled());
+    }
+
+    // The save dialog proposes a name that can stand as a file name, and
+    // after a load the file that was loaded.
+    void saveProposesASafeNameThenTheLoadedFile()
+    {
+        window().start();
+        window().askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Bay 3/4 \"A\""); };
+        window().changeJobName();
+        listTubes(window(), {"40x20x3"});
+        window().saveInput();
+        QCOMPARE(m_proposed, QStringList{"Bay 3_4 _A_.mvn"});
+        const QString path = savedJob();
+        QVERIFY(window().loadJob(path));
+        m_proposed.clear();
+        window().saveInput();
+        QCOMPARE(m_proposed, QStringList{path});
     }
 
     void startArgumentLoadsMvnInAnyCase()
@@ -279,7 +336,7 @@ private slots:
         QVERIFY(m_messages.isEmpty());
         QVERIFY(window().loadAtStart(upper));
         QCOMPARE(window().itemList().count(), 3);
-        QCOMPARE(window().state().jobName, QStringLiteral("Hall roof"));
+        QCOMPARE(window().job().name(), QStringLiteral("Hall roof"));
     }
 
     // New job and Exit answered Yes: a cancelled file dialog keeps the list
