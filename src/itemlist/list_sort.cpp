@@ -5,6 +5,8 @@
 #include "base/number_format.h"
 #include "settings/message_table.h"
 
+#include <QCollator>
+
 #include <algorithm>
 #include <numeric>
 
@@ -35,6 +37,7 @@ struct SortEntry {
     QString key;
     std::optional<long double> number;
     int row = 0;
+    std::optional<QCollatorSortKey> textKey;
 };
 } // namespace
 
@@ -133,6 +136,15 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
     while (keyStep < 5)
         report(++keyStep);
 
+    // Texts in the order of the user's language, without regard to case (the
+    // texts are case-folded as well: the C locale's keys are the plain
+    // texts). The keys are made once per line, here, as the collator is not
+    // shared between threads.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    for (SortEntry& e : entries)
+        e.textKey = collator.sortKey(e.key.toCaseFolded());
+
     std::vector<std::size_t> order(lines.size());
     std::iota(order.begin(), order.end(), std::size_t(0));
     // A padded key orders non-negative numbers by value; a negative value
@@ -145,7 +157,7 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
                 return *x.number < *y.number;
             return x.row < y.row;
         }
-        return QString::compare(x.key, y.key, Qt::CaseInsensitive) < 0;
+        return x.textKey->compare(*y.textKey) < 0;
     });
     report(6);
     std::vector<EditorLine> sorted;

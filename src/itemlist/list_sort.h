@@ -46,8 +46,9 @@ QString editorSortKey(const EditorLine& line, int column, bool secondValue);
 inline constexpr int SortSteps = 7;
 using SortProgress = std::function<void(int step, int steps)>;
 
-// Sorts the lines ascending by their keys of a column: texts compare without
-// regard to case, numbers by value, and equal keys keep their order.
+// Sorts the lines ascending by their keys of a column: texts compare in the
+// order of the default locale (QLocale()) without regard to case, numbers by
+// value, and equal keys keep their order.
 void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValue,
                      const SortProgress& progress = {});
 

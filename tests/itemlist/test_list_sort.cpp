@@ -3,6 +3,7 @@
 #include "itemlist/list_sort.h"
 
 #include <QColor>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -235,4 +236,14 @@ TEST(ListEditor, RemovingSelectedItems)
     EXPECT_EQ(list.row(2).cells[0], "2");
     EXPECT_EQ(double(list.row(2).ItemValues[0]), 3.0);
     EXPECT_EQ(list.row(3).cells[2], "e");
+}
+
+TEST(ListEditor, DescriptionsSortInTheOrderOfTheLanguage)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ItemList list = listOf({item("zeta", "1", "1&1"), item(QString::fromUtf8("\xc3\x81""cs"), "1", "1&1"),
+                                  item("alpha", "1", "1&1"), item("Beta", "1", "1&1")});
+    EXPECT_EQ(sortedRows(list, 2), (std::vector<int>{2, 3, 4, 1}));
+    QLocale::setDefault(before);
 }
