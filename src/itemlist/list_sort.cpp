@@ -22,8 +22,8 @@ QString padded(const QString& text, int width)
 // The number a key is made of, as the key writes it (ten decimals).
 std::optional<long double> keyNumber(const EditorLine& line, int column, bool secondValue)
 {
-    if (line.plate)
-        return std::nullopt;
+    if (line.plate) // pieces, weights and surface
+        return column >= 4 && column <= 7 ? readNumber(line.cells[std::size_t(column)].trimmed()) : std::nullopt;
     if (isPairColumn(column)) {
         const auto [first, second] = splitPairCell(line.cells[std::size_t(column)]);
         return readNumber(formatFixed(readNumber(secondValue ? second : first).value_or(0), 10));
@@ -37,6 +37,7 @@ struct SortEntry {
     QString key;
     std::optional<long double> number;
     int row = 0;
+    bool plateValue = false; // a plate row in a sort of its values: after the sections
     std::optional<QCollatorSortKey> textKey;
 };
 } // namespace
@@ -124,6 +125,7 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
             e.key = editorSortKey(lines[i], column, secondValue);
             e.number = keyNumber(lines[i], column, secondValue);
             e.row = lines[i].row;
+            e.plateValue = lines[i].plate && column >= 3;
             return e;
         },
         entries,
@@ -152,6 +154,8 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const SortEntry& x = entries[a];
         const SortEntry& y = entries[b];
+        if (x.plateValue != y.plateValue)
+            return y.plateValue;
         if (x.number && y.number) {
             if (*x.number != *y.number)
                 return *x.number < *y.number;
