@@ -42,6 +42,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -121,7 +122,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     };
     installJobFileDialogs();
 
-    setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
+    updateTitle();
     buildActions();
 
     // The section area, the material bar and the list keep their design size
@@ -223,7 +224,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         m_reportWindow->setCommandTexts(action(Command::ReportGenerator)->toolTip(), action(Command::Print)->text());
         m_printPreview->setSettingsCaption(action(Command::Settings)->text());
         m_listEditor->setDeleteQuestion(action(Command::DeleteItems)->toolTip());
-        setWindowTitle(QStringLiteral("Morvane ") + texts.component(QStringLiteral("ProductName")).value_or(QString()));
+        m_productName = texts.component(QStringLiteral("ProductName")).value_or(QString());
+        updateTitle();
     };
     m_languageSwitch->messagesChanged = [this](const MessageTable& m) { setMessages(m); };
     m_languageSwitch->addWindow(m_unitsWindow);
@@ -291,6 +293,8 @@ void MainWindow::connectJob()
     connect(&m_job, &JobState::languageChanged, this, &MainWindow::showLanguage);
     connect(&m_job, &JobState::materialsChanged, this, &MainWindow::showMaterials);
     connect(&m_job, &JobState::nameChanged, this, &MainWindow::updateStatus);
+    connect(&m_job, &JobState::nameChanged, this, &MainWindow::updateTitle);
+    connect(&m_job, &JobState::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&m_job, &JobState::jobReplaced, this, &MainWindow::showJob);
     connect(m_materialBar, &MaterialBar::materialsEdited, this, [this] { m_job.setMaterials(m_materialBar->texts()); });
     connect(m_requirementWindow, &RequirementWindow::limitsEdited, &m_job, &JobState::limitsEdited);
@@ -470,7 +474,8 @@ void MainWindow::start()
 
 bool MainWindow::settleChanges()
 {
-    if (m_job.itemList().isEmpty())
+    // Only a list that changed since it was started, loaded or saved.
+    if (m_job.itemList().isEmpty() || !m_job.isModified())
         return true;
     switch (askSaveChanges(messages()(44))) {
     case SaveAnswer::No: return true;
@@ -517,6 +522,22 @@ QString MainWindow::askJobName(const QString& current)
 void MainWindow::changeJobName()
 {
     m_job.setName(askJobName(m_job.name()));
+}
+
+// "Hall roof (hall.mvn)[*] - Morvane *** Computation of geometric
+// properties ***" once a job is started; the mark shows while it is modified.
+void MainWindow::updateTitle()
+{
+    const QString program = QStringLiteral("Morvane ") + m_productName;
+    if (!m_state.SectionsEnabled) {
+        setWindowTitle(program);
+        return;
+    }
+    QString job = m_job.name();
+    if (!m_job.fileName().isEmpty())
+        job += QStringLiteral(" (") + QFileInfo(m_job.fileName()).fileName() + QLatin1Char(')');
+    setWindowTitle(job + QStringLiteral("[*] - ") + program);
+    setWindowModified(m_job.isModified());
 }
 
 void MainWindow::updateStatus()

@@ -224,10 +224,12 @@ private:
     void forwardToExactWindow(SectionKind kind, const std::optional<SectionProperties>& panel);
     struct ComputeContext context(SectionKind kind) const;
     void updateStatus();
+    void updateTitle();
     void userSelectedRow(int row);
     void showTotals();
-    // Asks "Save changes to job ?" when the list holds items; false when the
-    // command is to stop (Cancel, or a save that did not happen).
+    // Asks "Save changes to job ?" when the list holds items that changed
+    // since the job was started, loaded or saved; false when the command is
+    // to stop (Cancel, or a save that did not happen).
     bool settleChanges();
     void startHoldOff(SectionKind kind);
     void endHoldOff();
@@ -286,6 +288,8 @@ private:
     SectionKind m_heldTree = SectionKind::RectHollow; // the tree whose key holds the computation off
     HelpWindow* m_helpWindow = nullptr;
     QString m_helpPage;
+    // The language's name of the program in the title.
+    QString m_productName = QStringLiteral("*** Computation of geometric properties ***");
     int m_textLimit = 0; // characters the text input takes, 0 for any number
     // Job files (mainwindow_jobs.cpp).
     void installJobFileDialogs();

@@ -33,7 +33,6 @@
 
 namespace {
 const QString JobFilter = QStringLiteral("Beam sections *.mvn (*.mvn)");
-
 } // namespace
 
 void MainWindow::installJobFileDialogs()
@@ -109,6 +108,8 @@ bool MainWindow::saveJob()
 
 void MainWindow::loadInput()
 {
+    if (!settleChanges())
+        return;
     const QString path = askOpenFileName();
     if (!path.isEmpty())
         loadJob(path);
@@ -169,6 +170,7 @@ void MainWindow::showJob(const UnitSettings& previousUnits)
     m_state.SectionsEnabled = true;
     enableJobCommands();
     updateStatus();
+    updateTitle();
     showMaterials();
     m_grid->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
     m_unitsWindow->setUnits(m_job.units());

@@ -324,6 +324,71 @@ private slots:
         QCOMPARE(m_proposed, QStringList{path});
     }
 
+    // The title names the job and its file and marks a changed job; New job,
+    // Load and Exit ask "Save changes to job ?" only then.
+    void titleMarksChangesAndOnlyChangesAreAskedAbout()
+    {
+        QStringList asked;
+        window().askSaveChanges = [&](const QString& text) {
+            asked << text;
+            return SaveAnswer::No;
+        };
+        const QString program = " - Morvane *** Computation of geometric properties ***";
+        QCOMPARE(window().windowTitle(), QStringLiteral("Morvane *** Computation of geometric properties ***"));
+        window().start();
+        QCOMPARE(window().windowTitle(), "Noname[*]" + program);
+        QVERIFY(!window().isWindowModified());
+        listTubes(window(), {"40x20x3"});
+        QVERIFY(window().isWindowModified());
+        m_saveAs = m_dir.filePath("hall.mvn");
+        QVERIFY(window().saveJob());
+        QCOMPARE(window().windowTitle(), "Noname (hall.mvn)[*]" + program);
+        QVERIFY(!window().isWindowModified());
+        m_openName = m_saveAs;
+        window().loadInput();
+        window().newJob();
+        QCOMPARE(asked, QStringList{});
+        QCOMPARE(window().windowTitle(), "Noname[*]" + program);
+    }
+
+    void eachChangeMarksTheJob_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"list", "name", "units", "limit", "stress"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void eachChangeMarksTheJob()
+    {
+        QFETCH(QString, change);
+        QStringList asked;
+        window().askSaveChanges = [&](const QString& text) {
+            asked << text;
+            return SaveAnswer::No;
+        };
+        const QString path = savedJob();
+        QVERIFY(window().loadJob(path));
+        QVERIFY(!window().isWindowModified());
+        if (change == "list")
+            listTubes(window(), {"40x20x3"});
+        else if (change == "name") {
+            window().askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Bay 4"); };
+            window().changeJobName();
+        }
+        else if (change == "units")
+            window().applyUnits(*UnitSettings::fromDigits("3122213"));
+        else if (change == "limit")
+            window().requirementWindow()->minField(3)->setText("2");
+        else
+            window().tensileField()->setText("260");
+        QVERIFY(window().isWindowModified());
+        m_openName = path;
+        window().loadInput();
+        QCOMPARE(asked, QStringList{"Save changes to job ?"});
+        QVERIFY(!window().isWindowModified());
+        window().exitCommand();
+        QCOMPARE(asked.size(), 1);
+    }
+
     void startArgumentLoadsMvnInAnyCase()
     {
         const QString path = savedJob();
