@@ -143,6 +143,18 @@ QString ItemList::weightCell(const ListRow& row)
     return formatFixed(row.ItemValues[2] * row.ItemValues[1] / 1000000.0L, 2);
 }
 
+QString plateCellCaption(int column)
+{
+    switch (column) {
+    case 3: return QStringLiteral("Size\n[mm]");
+    case 4: return QStringLiteral("Pieces");
+    case 5: return QStringLiteral("Weight of one\n[Kg]");
+    case 6: return QStringLiteral("Weight of all\n[Kg]");
+    case 7: return QStringLiteral("Outside surface\n[m2]");
+    default: return {};
+    }
+}
+
 ListTotals ShowListTotals(const ItemList& list, const MessageTable& m)
 {
     ListTotals totals;

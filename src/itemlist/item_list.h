@@ -88,6 +88,12 @@ private:
     std::vector<ListRow> m_rows;
 };
 
+// What a plate row's cell 3 to 7 holds, as the report and the printout
+// label it (a line break before the unit): size, pieces, weight of one plate,
+// weight of all and outside surface. Empty for the other columns, which a
+// plate row leaves empty.
+QString plateCellCaption(int column);
+
 // Totals of the plate rows for the status bar.
 struct ListTotals {
     QString weight;  // "Total weight:" + ...

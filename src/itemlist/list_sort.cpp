@@ -5,6 +5,8 @@
 #include "base/number_format.h"
 #include "settings/message_table.h"
 
+#include <QCollator>
+
 #include <algorithm>
 #include <numeric>
 
@@ -20,8 +22,8 @@ QString padded(const QString& text, int width)
 // The number a key is made of, as the key writes it (ten decimals).
 std::optional<long double> keyNumber(const EditorLine& line, int column, bool secondValue)
 {
-    if (line.plate)
-        return std::nullopt;
+    if (line.plate) // pieces, weights and surface
+        return column >= 4 && column <= 7 ? readNumber(line.cells[std::size_t(column)].trimmed()) : std::nullopt;
     if (isPairColumn(column)) {
         const auto [first, second] = splitPairCell(line.cells[std::size_t(column)]);
         return readNumber(formatFixed(readNumber(secondValue ? second : first).value_or(0), 10));
@@ -35,6 +37,8 @@ struct SortEntry {
     QString key;
     std::optional<long double> number;
     int row = 0;
+    bool plateValue = false; // a plate row in a sort of its values: after the sections
+    std::optional<QCollatorSortKey> textKey;
 };
 } // namespace
 
@@ -121,6 +125,7 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
             e.key = editorSortKey(lines[i], column, secondValue);
             e.number = keyNumber(lines[i], column, secondValue);
             e.row = lines[i].row;
+            e.plateValue = lines[i].plate && column >= 3;
             return e;
         },
         entries,
@@ -133,6 +138,15 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
     while (keyStep < 5)
         report(++keyStep);
 
+    // Texts in the order of the user's language, without regard to case (the
+    // texts are case-folded as well: the C locale's keys are the plain
+    // texts). The keys are made once per line, here, as the collator is not
+    // shared between threads.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    for (SortEntry& e : entries)
+        e.textKey = collator.sortKey(e.key.toCaseFolded());
+
     std::vector<std::size_t> order(lines.size());
     std::iota(order.begin(), order.end(), std::size_t(0));
     // A padded key orders non-negative numbers by value; a negative value
@@ -140,12 +154,14 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const SortEntry& x = entries[a];
         const SortEntry& y = entries[b];
+        if (x.plateValue != y.plateValue)
+            return y.plateValue;
         if (x.number && y.number) {
             if (*x.number != *y.number)
                 return *x.number < *y.number;
             return x.row < y.row;
         }
-        return QString::compare(x.key, y.key, Qt::CaseInsensitive) < 0;
+        return x.textKey->compare(*y.textKey) < 0;
     });
     report(6);
     std::vector<EditorLine> sorted;

@@ -46,8 +46,11 @@ QString editorSortKey(const EditorLine& line, int column, bool secondValue);
 inline constexpr int SortSteps = 7;
 using SortProgress = std::function<void(int step, int steps)>;
 
-// Sorts the lines ascending by their keys of a column: texts compare without
-// regard to case, numbers by value, and equal keys keep their order.
+// Sorts the lines ascending by their keys of a column: texts compare in the
+// order of the default locale (QLocale()) without regard to case, numbers by
+// value, and equal keys keep their order. In sorts of the columns from 3 on,
+// plate rows come after the sections, ordered among themselves by what their
+// cells hold (size, pieces, weights, surface).
 void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValue,
                      const SortProgress& progress = {});
 

@@ -66,12 +66,14 @@ void LanguageSwitch::apply(const LanguageTexts& texts)
     applyTabs(texts.tabCaptions);
     if (componentsChanged)
         componentsChanged(texts);
-    if (messagesChanged)
-        messagesChanged(m_messages);
     for (const auto& retranslate : m_windows)
         retranslate(m_messages);
     applyMaterials(m_messages);
     applyMenus(m_messages);
+    // Last, so that what follows the messages (the current tab computed
+    // again) finds the menus already in the new language.
+    if (messagesChanged)
+        messagesChanged(m_messages);
 }
 
 void LanguageSwitch::applyComponents(const LanguageTexts& texts)

@@ -23,9 +23,9 @@ QString menuLookupText(const QTreeWidgetItem* item);
 
 // Applies a language to the running program in this order: the main
 // window's components by name (labels, buttons, group boxes, the hints of the
-// speed buttons, menu items), the tab captions, the message table, every
-// other window's fixed texts, the material lists and, with the progress
-// window, the catalogue menus.
+// speed buttons, menu items), the tab captions, every other window's fixed
+// texts, the material lists and, with the progress window, the catalogue
+// menus; then the message table.
 class LanguageSwitch : public QObject {
     Q_OBJECT
 public:
@@ -46,8 +46,8 @@ public:
     void addMenuTree(SectionKind kind, QTreeWidget* tree);
     // Called with the language's texts after the main window's components
     // and tabs are set (windows that show main-menu texts take them here),
-    // then with the new messages before the other windows: the main window
-    // takes its table there.
+    // and with the new messages once every window, list and menu shows the
+    // language: the main window takes its table there.
     std::function<void(const LanguageTexts&)> componentsChanged;
     std::function<void(const MessageTable&)> messagesChanged;
 

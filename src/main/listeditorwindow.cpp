@@ -182,9 +182,12 @@ void ListEditorWindow::setList(const ItemList& list)
 {
     m_lines = editorLines(list);
     resetCaptions();
-    m_sortColumn = 0;
-    m_list->header()->setSortIndicatorShown(true);
-    m_list->header()->setSortIndicator(0, Qt::AscendingOrder);
+    // The sort column and its key keep their marks from showing to showing.
+    const int column = m_sortColumn;
+    if (isPairColumn(column))
+        m_list->headerItem()->setText(column, sortCaption(column, !m_secondValue[std::size_t(column)], m_messages));
+    m_list->header()->setSortIndicatorShown(column >= 0);
+    m_list->header()->setSortIndicator(std::max(column, 0), Qt::AscendingOrder);
     showLines();
 }
 
@@ -337,7 +340,7 @@ void ListEditorWindow::dropAt(const QPoint& position)
 
 void ListEditorWindow::deleteSelected()
 {
-    if (m_lines.empty() || !askYesNo(tr("Delete selected item(s)")))
+    if (m_lines.empty() || !askYesNo(m_deleteQuestion))
         return;
     QList<int> rows;
     for (int p : selectedPositions())

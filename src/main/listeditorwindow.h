@@ -27,6 +27,9 @@ public:
     ~ListEditorWindow() override;
 
     std::function<bool(const QString&)> askYesNo;
+    // The question before deleting: the main window's hint of its delete
+    // command, in the language shown.
+    void setDeleteQuestion(const QString& question) { m_deleteQuestion = question; }
 
     void retranslate(const MessageTable& messages);
     // Builds the lines from the list in its order, with the plain captions.
@@ -84,6 +87,7 @@ private:
     QList<int> selectedPositions() const;
 
     MessageTable m_messages;
+    QString m_deleteQuestion = QStringLiteral("Delete selected item(s)");
     std::vector<EditorLine> m_lines;
     std::array<bool, ListColumns> m_secondValue{};
     std::array<int, ListColumns> m_gridWidths{20, 0, 137, 60, 40, 60, 80, 80, 80, 70, 40, 70};

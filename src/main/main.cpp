@@ -11,11 +11,7 @@ int main(int argc, char** argv)
     QSettingsStore settings;
     MainWindow window;
     window.setSettingsStore(&settings);
-    window.readSettings();
+    window.startUp(QApplication::arguments());
     window.show();
-    // A job file named as the first argument opens at start.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.loadAtStart(arguments.at(1));
     return QApplication::exec();
 }

@@ -1,18 +1,16 @@
 #pragma once
 
 #include "itemlist/item_list.h"
-#include "itemlist/requirement_limits.h"
 #include "output/report_options.h"
-#include "settings/message_table.h"
 #include "sections/section_properties.h"
 #include "sections/tab_result.h"
-#include "sections/units.h"
 
 #include <QImage>
 #include <QString>
 #include <vector>
 
-// The working state the windows share; the one SectionProperties record lives here.
+// The main window's own working state: flags, the one SectionProperties
+// record and the current picture. The job itself is a JobState.
 struct MainState {
     bool SectionsEnabled = false;
     bool SkipJobNamePrompt = false;
@@ -22,16 +20,9 @@ struct MainState {
     bool RowBlinkEnabled = false;
     // The grid row (1-based) the user selected last; a correction overwrites it.
     int SelectedRow = 1;
-    // Set once "Units for listing" has re-expressed the list.
-    bool UnitsApplied = false;
     bool ExitConfirmed = false;
     bool CloseAllowed = false;
     SectionProperties properties;
-    UnitSettings units;
-    QString jobName = QStringLiteral("Noname");
-    QString jobFileName;
-    ItemList itemList;
-    RequirementLimits limits;
     // The options the report and print windows share.
     ReportOptions reportOptions;
     // The current tab's dimension labels and the picture they are written on;
@@ -39,6 +30,4 @@ struct MainState {
     std::vector<DimensionLabel> labels;
     QImage overlay;
     int plateRecord = -1; // the selected plate's record in the profile table
-    // The texts of the active language; a language switch replaces them.
-    MessageTable messages = MessageTable::english();
 };

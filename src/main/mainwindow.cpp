@@ -44,6 +44,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -124,7 +125,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     };
     installJobFileDialogs();
 
-    setWindowTitle(QStringLiteral("Morvane *** Computation of geometric properties ***"));
+    updateTitle();
     buildActions();
 
     // The section area, the material bar and the list keep their design size
@@ -161,8 +162,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     bodyLayout->addWidget(m_materialBar);
     bodyLayout->addWidget(buildListCommands());
 
-    m_grid = new ItemGrid(m_state.itemList, body);
-    m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_grid = new ItemGrid(m_job.itemList(), body);
+    m_grid->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
     m_grid->setContextActions({action(Command::DeleteItems), action(Command::CorrectItem)});
     // Delete and Ctrl+C work on the list while it has the focus.
     m_grid->addActions({action(Command::DeleteItems), action(Command::Copy)});
@@ -187,7 +188,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     }
 
     m_unitsWindow = new UnitsWindow(messages(), this);
-    m_requirementWindow = new RequirementWindow(m_state.limits, messages(), this);
+    m_requirementWindow = new RequirementWindow(m_job.limits(), messages(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
     m_printPreview = new PrintPreviewWindow(m_state.reportOptions, messages(), this);
     m_printPreview->setSettingsCaption(action(Command::Settings)->text());
@@ -222,14 +223,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_languageSwitch = new LanguageSwitch(this, m_progress, this);
     for (SectionKind kind : AllSectionKinds)
         m_languageSwitch->addMenuTree(kind, tree(kind));
-    for (QComboBox* box : {eModulusBox(), densityBox(), poissonBox()})
-        m_languageSwitch->addMaterialList(box);
     m_languageSwitch->componentsChanged = [this](const LanguageTexts& texts) {
         retranslateOwnTexts();
         m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->toolTip());
         m_printPreview->setSettingsCaption(action(Command::Settings)->text());
         m_translationWindow->setFileHints(action(Command::LoadInput)->text(), action(Command::SaveInput)->text());
-        setWindowTitle(QStringLiteral("Morvane ") + texts.component(QStringLiteral("ProductName")).value_or(QString()));
+        // Windows whose captions are the main window's command texts.
+        m_reportWindow->setCommandTexts(action(Command::ReportGenerator)->toolTip(), action(Command::Print)->text());
+        m_printPreview->setSettingsCaption(action(Command::Settings)->text());
+        m_listEditor->setDeleteQuestion(action(Command::DeleteItems)->toolTip());
+        m_productName = texts.component(QStringLiteral("ProductName")).value_or(QString());
+        updateTitle();
     };
     m_languageSwitch->messagesChanged = [this](const MessageTable& m) { setMessages(m); };
     m_languageSwitch->addWindow(m_unitsWindow);
@@ -278,6 +282,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     for (QComboBox* box : {m_privateWindow->eModulusBox(), m_privateWindow->densityBox(), m_privateWindow->poissonBox()})
         m_languageSwitch->addMaterialList(box);
 
+    connectJob();
+
     setMinimumSize(350, 300);
     setMaximumWidth(780);
     resize(780, 575);
@@ -290,6 +296,20 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::connectJob()
+{
+    connect(&m_job, &JobState::listChanged, this, &MainWindow::rebuildGrid);
+    connect(&m_job, &JobState::unitsChanged, this, &MainWindow::showUnits);
+    connect(&m_job, &JobState::languageChanged, this, &MainWindow::showLanguage);
+    connect(&m_job, &JobState::materialsChanged, this, &MainWindow::showMaterials);
+    connect(&m_job, &JobState::nameChanged, this, &MainWindow::updateStatus);
+    connect(&m_job, &JobState::nameChanged, this, &MainWindow::updateTitle);
+    connect(&m_job, &JobState::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_job, &JobState::jobReplaced, this, &MainWindow::showJob);
+    connect(m_materialBar, &MaterialBar::materialsEdited, this, [this] { m_job.setMaterials(m_materialBar->texts()); });
+    connect(m_requirementWindow, &RequirementWindow::limitsEdited, &m_job, &JobState::limitsEdited);
+}
 
 void MainWindow::buildActions()
 {
@@ -483,7 +503,8 @@ void MainWindow::start()
 
 bool MainWindow::settleChanges()
 {
-    if (m_state.itemList.isEmpty())
+    // Only a list that changed since it was started, loaded or saved.
+    if (m_job.itemList().isEmpty() || !m_job.isModified())
         return true;
     switch (askSaveChanges(messages()(44))) {
     case SaveAnswer::No: return true;
@@ -500,18 +521,23 @@ void MainWindow::newJob()
     endCorrection();
     m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
-    m_state.itemList.clear();
     m_state.SelectedRow = 1;
-    rebuildGrid();
+    m_job.startNew(QStringLiteral("Noname"));
     m_grid->selectListRow(1);
+    enableJobCommands();
+    switchTab();
+    // The name is asked for over the emptied list; the job is still new.
+    if (!m_state.SkipJobNamePrompt)
+        m_job.startNew(askJobName(QString()));
+    m_state.SkipJobNamePrompt = false;
+}
+
+void MainWindow::enableJobCommands()
+{
     m_tabs->setEnabled(true);
     m_grid->setEnabled(true);
     action(Command::Requirement)->setEnabled(true);
     action(Command::PrivateData)->setEnabled(true);
-    switchTab();
-    m_state.jobName = m_state.SkipJobNamePrompt ? QStringLiteral("Noname") : askJobName(QString());
-    m_state.SkipJobNamePrompt = false;
-    updateStatus();
 }
 
 QString MainWindow::askJobName(const QString& current)
@@ -524,13 +550,28 @@ QString MainWindow::askJobName(const QString& current)
 
 void MainWindow::changeJobName()
 {
-    m_state.jobName = askJobName(m_state.jobName);
-    updateStatus();
+    m_job.setName(askJobName(m_job.name()));
+}
+
+// "Hall roof (hall.mvn)[*] - Morvane *** Computation of geometric
+// properties ***" once a job is started; the mark shows while it is modified.
+void MainWindow::updateTitle()
+{
+    const QString program = QStringLiteral("Morvane ") + m_productName;
+    if (!m_state.SectionsEnabled) {
+        setWindowTitle(program);
+        return;
+    }
+    QString job = m_job.name();
+    if (!m_job.fileName().isEmpty())
+        job += QStringLiteral(" (") + QFileInfo(m_job.fileName()).fileName() + QLatin1Char(')');
+    setWindowTitle(job + QStringLiteral("[*] - ") + program);
+    setWindowModified(m_job.isModified());
 }
 
 void MainWindow::updateStatus()
 {
-    m_status[0]->setText(messages()(43) + m_state.jobName + QStringLiteral(" -"));
+    m_status[0]->setText(messages()(43) + m_job.name() + QStringLiteral(" -"));
 }
 
 void MainWindow::switchTab()
@@ -564,11 +605,11 @@ void MainWindow::switchTab()
 ComputeContext MainWindow::context(SectionKind kind) const
 {
     ComputeContext ctx;
-    ctx.messages = &m_state.messages;
-    ctx.densityText = m_materialBar->densityBox()->currentText();
-    ctx.units = m_state.units;
+    ctx.messages = &m_job.messages();
+    ctx.densityText = m_job.materials().density;
+    ctx.units = m_job.units();
     ctx.angle = page(kind)->angle();
-    ctx.colour = m_state.limits.query(messages());
+    ctx.colour = m_job.limits().query(messages());
     return ctx;
 }
 

@@ -7,6 +7,7 @@
 #include "base/section_kind.h"
 #include "output/report_options.h"
 #include "itemlist/job_file.h"
+#include "itemlist/job_state.h"
 
 #include <QMainWindow>
 #include <array>
@@ -69,10 +70,13 @@ public:
     QAction* action(Command command) const { return m_actions.at(std::size_t(command)); }
     const MainState& state() const { return m_state; }
     MainState& state() { return m_state; }
-    const ItemList& itemList() const { return m_state.itemList; }
-    ItemList& itemList() { return m_state.itemList; }
-    const UnitSettings& units() const { return m_state.units; }
-    RequirementLimits& requirementLimits() { return m_state.limits; }
+    // The job the windows show; every change of it goes through here.
+    const JobState& job() const { return m_job; }
+    JobState& job() { return m_job; }
+    const ItemList& itemList() const { return m_job.itemList(); }
+    ItemList& itemList() { return m_job.itemList(); }
+    const UnitSettings& units() const { return m_job.units(); }
+    RequirementLimits& requirementLimits() { return m_job.limits(); }
     SectionPage* page(SectionKind kind) const { return m_pages.at(std::size_t(kind)); }
     MaterialBar* materialBar() const { return m_materialBar; }
     ItemGrid* itemGrid() const { return m_grid; }
@@ -82,7 +86,8 @@ public:
     void rebuildGrid();
     // The tab switch; does nothing before the sections are enabled.
     void switchTab();
-    // Re-expresses every dependent text after the units changed.
+    // New units for listing: the job re-expresses what it holds and every
+    // window shows it (showUnits).
     void applyUnits(const UnitSettings& units);
     // Recomputes the current tab so that the panel follows limits and units.
     void recomputeCurrent();
@@ -128,6 +133,10 @@ public:
     bool loadJob(const QString& path);
     // The first command-line argument is loaded when it names a ".mvn" file.
     bool loadAtStart(const QString& argument);
+    // The end of start-up: the job named by the first argument (after the
+    // program's name) is loaded, then the settings are read and the stored
+    // language is applied, to the loaded job's texts as well.
+    void startUp(const QStringList& arguments);
     // The working state as a job file.
     JobFile currentJob() const;
     ProgressWindow* progressWindow() const { return m_progress; }
@@ -187,9 +196,8 @@ public:
     TranslationWindow* translationWindow() const { return m_translationWindow; }
     LanguageSwitch* languageSwitch() const { return m_languageSwitch; }
     void showTranslationWindow();
-    const MessageTable& messages() const { return m_state.messages; }
-    // Takes a language's messages: grid header, status line, tab captions,
-    // and the current section computed again.
+    const MessageTable& messages() const { return m_job.messages(); }
+    // Takes a language's messages into the job (showLanguage follows).
     void setMessages(const MessageTable& messages);
 
     // "Exact properties": the window follows every computation pass of the
@@ -231,10 +239,12 @@ private:
     void forwardToExactWindow(SectionKind kind, const std::optional<SectionProperties>& panel);
     struct ComputeContext context(SectionKind kind) const;
     void updateStatus();
+    void updateTitle();
     void userSelectedRow(int row);
     void showTotals();
-    // Asks "Save changes to job ?" when the list holds items; false when the
-    // command is to stop (Cancel, or a save that did not happen).
+    // Asks "Save changes to job ?" when the list holds items that changed
+    // since the job was started, loaded or saved; false when the command is
+    // to stop (Cancel, or a save that did not happen).
     bool settleChanges();
     void startHoldOff(SectionKind kind);
     void endHoldOff();
@@ -250,6 +260,16 @@ private:
     void rebuildListEditor();
     void putListedRow(int target, const ListRow& row);
 
+    // What the windows show of the job, each in one slot of a JobState signal.
+    void showUnits(const UnitSettings& from, const UnitSettings& to);
+    void showLanguage();
+    void showJob(const UnitSettings& previousUnits);
+    void showMaterials();
+    void connectJob();
+    // The commands and widgets a started job uses (New job, Load input).
+    void enableJobCommands();
+
+    JobState m_job;
     MainState m_state;
     CommandActions m_actions{};
     std::vector<SectionPage*> m_pages;
@@ -284,10 +304,11 @@ private:
     SectionKind m_heldTree = SectionKind::RectHollow; // the tree whose key holds the computation off
     HelpWindow* m_helpWindow = nullptr;
     QString m_helpPage;
+    // The language's name of the program in the title.
+    QString m_productName = QStringLiteral("*** Computation of geometric properties ***");
     int m_textLimit = 0; // characters the text input takes, 0 for any number
     // Job files (mainwindow_jobs.cpp).
     void installJobFileDialogs();
-    void applyJob(const JobFile& job);
     ProgressWindow* m_progress = nullptr;
     // Recent jobs (mainwindow_recent.cpp).
     void buildRecentJobsMenu();

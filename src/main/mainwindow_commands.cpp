@@ -71,31 +71,35 @@
 
 void MainWindow::applyUnits(const UnitSettings& units)
 {
-    const UnitSettings applied = m_state.units;
-    if (units.digits() == applied.digits())
-        return;
-    m_state.units = units;
-    m_materialBar->applyUnits(applied, units);
-    reexpressRows(m_state.itemList, units);
-    m_state.UnitsApplied = true;
-    m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_job.setUnits(units);
+}
+
+void MainWindow::showUnits(const UnitSettings& from, const UnitSettings& to)
+{
+    showMaterials();
+    m_grid->setHeaderCaptions(headerCaptions(to, messages(), m_job.unitsApplied()));
     rebuildGrid();
-    m_state.limits.reexpress(applied, units);
     m_requirementWindow->refresh();
-    m_requirementWindow->setUnits(units);
-    m_exactWindow->setUnits(units);
+    m_requirementWindow->setUnits(to);
+    m_exactWindow->setUnits(to);
     recomputeCurrent();
 
     // The private data window follows; a correction it still shows unchanged
     // starts again from the re-expressed row.
     const bool restart = m_state.RowBlinkEnabled && m_privateWindow->showsCorrectionStart();
-    m_privateWindow->reexpressMaterial(applied, units);
-    m_privateWindow->setUnits(units, true);
+    m_privateWindow->reexpressMaterial(from, to);
+    m_privateWindow->setUnits(to, true);
     if (m_builtUpWindow)
-        m_builtUpWindow->setUnits(units);
+        m_builtUpWindow->setUnits(to);
     if (restart)
         correctSelectedItem();
     rebuildListEditor();
+}
+
+void MainWindow::showMaterials()
+{
+    m_materialBar->showMaterials(m_job.materials());
+    m_materialBar->showCaptions(m_job.units(), m_job.unitsApplied());
 }
 
 // ---------------------------------------------------------------------------
@@ -104,7 +108,7 @@ void MainWindow::applyUnits(const UnitSettings& units)
 void MainWindow::showReportWindow()
 {
     endCorrection();
-    if (m_state.itemList.isEmpty())
+    if (m_job.itemList().isEmpty())
         return;
     ReportLayout layout;
     for (int c = 0; c < ListColumns; ++c) {
@@ -113,7 +117,7 @@ void MainWindow::showReportWindow()
     }
     layout.gridWidth = m_grid->width();
     const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
-    m_reportWindow->setReport(&m_state.itemList, layout, title ? title->text() : QString());
+    m_reportWindow->setReport(&m_job.itemList(), layout, title ? title->text() : QString());
     m_reportWindow->setShell(m_shell);
     m_reportWindow->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
     m_reportWindow->showOptions();
@@ -160,13 +164,13 @@ void MainWindow::showHelp()
 
 void MainWindow::printList()
 {
-    if (m_state.itemList.isEmpty())
+    if (m_job.itemList().isEmpty())
         return;
     const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
     const PageTexts texts{messages()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
                           pageFooter(title ? title->text() : QStringLiteral("*** Computation of geometric properties ***"))};
-    m_printPreview->setJob(&m_state.itemList, headerCaptions(m_state.units, messages(), m_state.UnitsApplied), texts,
-                           m_state.jobName);
+    m_printPreview->setJob(&m_job.itemList(), headerCaptions(m_job.units(), messages(), m_job.unitsApplied()), texts,
+                           m_job.name());
     // A PDF file is proposed in the temporary folder.
     m_printPreview->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
     m_printPreview->startLayout();
@@ -216,8 +220,15 @@ void MainWindow::showTranslationWindow()
 
 void MainWindow::setMessages(const MessageTable& m)
 {
-    m_state.messages = m;
-    m_grid->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
+    m_job.setMessages(m);
+}
+
+// After a language was applied to every window and menu: the texts that
+// carry units or names of the job, and the current tab computed again with
+// the rewritten menus.
+void MainWindow::showLanguage()
+{
+    m_grid->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
     // The tabs take the widths of the language's short captions (tabs 0 to 3
     // show messages 47 to 50 unless selected; the others keep their caption).
     QStringList shortCaptions;
@@ -225,6 +236,7 @@ void MainWindow::setMessages(const MessageTable& m)
         shortCaptions << (i < 4 ? messages()(47 + i) : m_tabs->tabText(i));
     m_tabs->setShortCaptions(shortCaptions);
     m_tabs->fitTo(DesignWidth - 4);
+    showMaterials();
     if (m_state.SectionsEnabled) {
         updateStatus();
         switchTab();

@@ -12,9 +12,11 @@
 #include "requirementwindow.h"
 #include "unitswindow.h"
 
+#include "itemlist/units_apply.h"
 #include "settings/message_table.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QFile>
 #include <QFileDialog>
@@ -31,22 +33,6 @@
 
 namespace {
 const QString JobFilter = QStringLiteral("Beam sections *.mvn (*.mvn)");
-
-QStringList itemsOfBox(const QComboBox* box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-void fillBox(QComboBox* box, const QStringList& items)
-{
-    const QSignalBlocker block(box);
-    box->clear();
-    box->addItems(items);
-    box->setCurrentIndex(0);
-}
 } // namespace
 
 void MainWindow::installJobFileDialogs()
@@ -74,15 +60,15 @@ void MainWindow::installJobFileDialogs()
 JobFile MainWindow::currentJob() const
 {
     JobFile job;
-    job.name = m_state.jobName;
-    for (int r = 1; r <= m_state.itemList.count(); ++r)
-        job.rows.push_back(m_state.itemList.row(r));
-    job.eItems = itemsOfBox(m_materialBar->eModulusBox());
-    job.densityItems = itemsOfBox(m_materialBar->densityBox());
-    job.tensile = m_materialBar->tensileField()->text();
-    job.pressure = m_materialBar->pressureField()->text();
-    job.units = m_state.units;
-    job.limits = m_state.limits;
+    job.name = m_job.name();
+    for (int r = 1; r <= m_job.itemList().count(); ++r)
+        job.rows.push_back(m_job.itemList().row(r));
+    job.eItems = m_job.materials().eItems;
+    job.densityItems = m_job.materials().densityItems;
+    job.tensile = m_job.materials().tensile;
+    job.pressure = m_job.materials().pressure;
+    job.units = m_job.units();
+    job.limits = m_job.limits();
     job.firstTabPicture = page(SectionKind::RectHollow)->picture()->pixmap().toImage();
     return job;
 }
@@ -94,10 +80,10 @@ void MainWindow::saveInput()
 
 bool MainWindow::saveJob()
 {
-    if (m_state.itemList.isEmpty())
+    if (m_job.itemList().isEmpty())
         return true;
     endCorrection();
-    QString path = askSaveFileName(m_state.jobName + QStringLiteral(".mvn"));
+    QString path = askSaveFileName(proposedJobFileName(m_job.name(), m_job.fileName()));
     if (path.isEmpty())
         return false;
     const MessageTable& m = messages();
@@ -116,16 +102,25 @@ bool MainWindow::saveJob()
         showMessage(m(39) + path + QLatin1Char('\n') + m(40));
         return false;
     }
-    m_state.jobFileName = path;
+    m_job.saved(path);
     rememberRecentJob(path);
     return true;
 }
 
 void MainWindow::loadInput()
 {
+    if (!settleChanges())
+        return;
     const QString path = askOpenFileName();
     if (!path.isEmpty())
         loadJob(path);
+}
+
+void MainWindow::startUp(const QStringList& arguments)
+{
+    if (arguments.size() > 1)
+        loadAtStart(arguments.at(1));
+    readSettings();
 }
 
 bool MainWindow::loadAtStart(const QString& argument)
@@ -138,11 +133,14 @@ bool MainWindow::loadAtStart(const QString& argument)
 bool MainWindow::loadJob(const QString& path)
 {
     const MessageTable& m = messages();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(m(1));
+    // Message 1, and on a second line the file and why it is no job.
+    const auto refuse = [&](const QString& reason) {
+        showMessage(m(1) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
         return false;
-    }
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
     const QByteArray bytes = file.readAll();
     file.close();
     setEnabled(false); // menus, tool bar and windows wait while events run between items
@@ -158,68 +156,37 @@ bool MainWindow::loadJob(const QString& path)
     setEnabled(true);
     m_progress->finish();
     // Nothing in the program changes unless the whole file read.
-    if (!read.job) {
-        showMessage(m(1));
-        return false;
-    }
-    applyJob(*read.job);
-    m_state.jobFileName = path;
+    if (!read.job)
+        return refuse(read.reason);
+    endCorrection();
+    m_job.load(*read.job, path);
     rememberRecentJob(path);
     return true;
 }
 
-void MainWindow::applyJob(const JobFile& job)
+// A loaded job is shown by every window; the private data window's own typed
+// texts were in the units before and are re-expressed from them.
+void MainWindow::showJob(const UnitSettings& previousUnits)
 {
-    endCorrection();
     m_area->setCurrentWidget(m_sectionArea);
     m_state.SectionsEnabled = true;
-    action(Command::Requirement)->setEnabled(true);
-    m_tabs->setEnabled(true);
-    m_grid->setEnabled(true);
-
-    ItemList& list = m_state.itemList;
-    list.clear();
-    for (const ListRow& row : job.rows)
-        list.put(list.NextListRow(), row);
-    m_state.jobName = job.name;
+    enableJobCommands();
     updateStatus();
-    // Plate rows bring their totals back.
-    const bool plates = std::any_of(job.rows.begin(), job.rows.end(), [](const ListRow& r) { return r.isPlate; });
-    const ListTotals totals = ShowListTotals(list, messages());
-    m_status[1]->setText(plates ? totals.weight : QString());
-    m_status[2]->setText(plates ? totals.outside : QString());
-
-    // The units: the applied digits differ from the loaded ones in the
-    // seventh place only, so applying rebuilds the unit-dependent cells and
-    // captions from the stored values without re-expressing any number.
-    const QString digits = job.units.digits();
-    const QChar otherSeventh = digits.at(6) == QLatin1Char('3') ? QLatin1Char('1') : QLatin1Char('3');
-    m_state.units = *UnitSettings::fromDigits(digits.left(6) + otherSeventh);
-    applyUnits(job.units);
-    m_unitsWindow->setUnits(job.units);
-
-    // Lists, stress fields and limits as saved (set after applying, which
-    // would otherwise rewrite their texts).
-    fillBox(m_materialBar->eModulusBox(), job.eItems);
-    fillBox(m_materialBar->densityBox(), job.densityItems);
-    // The private data window takes the same lists, also at start-up: its old
-    // lists would be in the units of the job before.
-    m_privateWindow->setMaterialLists(job.eItems, job.densityItems);
-    {
-        QLineEdit* tensile = m_materialBar->tensileField();
-        QLineEdit* pressure = m_materialBar->pressureField();
-        const QSignalBlocker b1(tensile), b2(pressure);
-        tensile->setText(job.tensile);
-        pressure->setText(job.pressure);
-    }
-    m_state.limits = job.limits;
+    updateTitle();
+    showMaterials();
+    m_grid->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
+    m_unitsWindow->setUnits(m_job.units());
     m_requirementWindow->refresh();
-    m_requirementWindow->setUnits(job.units);
+    m_requirementWindow->setUnits(m_job.units());
     m_requirementWindow->recheck();
+    m_privateWindow->reexpressMaterial(previousUnits, m_job.units());
+    m_privateWindow->setUnits(m_job.units(), true);
+    m_privateWindow->setMaterialLists(m_job.materials().eItems, m_job.materials().densityItems);
 
     m_state.SelectedRow = 1;
     rebuildGrid();
     m_grid->selectListRow(1);
     m_grid->scrollToTop();
+    rebuildListEditor();
     switchTab();
 }

@@ -74,9 +74,9 @@
 
 void MainWindow::rebuildGrid()
 {
-    m_state.NextListRow = m_state.itemList.NextListRow();
+    m_state.NextListRow = m_job.itemList().NextListRow();
     m_grid->rebuild(m_state.SelectedRow);
-    const bool hasItems = !m_state.itemList.isEmpty();
+    const bool hasItems = !m_job.itemList().isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
     action(Command::Copy)->setEnabled(hasItems);
     action(Command::CorrectItem)->setEnabled(hasItems);
@@ -88,7 +88,7 @@ void MainWindow::rebuildGrid()
 void MainWindow::showTotals()
 {
     // The totals of the plate rows the list holds now; none, no totals.
-    const ListTotals totals = ShowListTotals(m_state.itemList, messages());
+    const ListTotals totals = ShowListTotals(m_job.itemList(), messages());
     m_status[1]->setText(totals.plateRows > 0 ? totals.weight : QString());
     m_status[2]->setText(totals.plateRows > 0 ? totals.outside : QString());
 }
@@ -103,7 +103,7 @@ void MainWindow::toList(SectionKind kind)
 {
     SectionPage* p = page(kind);
     const MessageTable& m = messages();
-    ItemList& list = m_state.itemList;
+    ItemList& list = m_job.itemList();
     const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
     const int target = listTargetRow(list, correcting, m_state.SelectedRow);
 
@@ -121,7 +121,7 @@ void MainWindow::toList(SectionKind kind)
         }
         const int r = list.NextListRow();
         list.put(r, out.row);
-        rebuildGrid();
+        m_job.listEdited();
         if (ShowListTotals(list, m).unreadable)
             showMessage(m(1));
         m_state.SelectedRow = r;
@@ -141,7 +141,7 @@ void MainWindow::toList(SectionKind kind)
     listing.angle = p->angle();
     listing.properties = m_state.properties;
     listing.overlay = m_state.overlay;
-    listing.units = m_state.units;
+    listing.units = m_job.units();
     listing.material = m_materialBar->texts();
 
     const WriteOutcome out = listSection(target, listing, m);
@@ -163,8 +163,8 @@ void MainWindow::toList(SectionKind kind)
 // the grid shows it selected.
 void MainWindow::putListedRow(int target, const ListRow& row)
 {
-    m_state.itemList.put(target, row);
-    rebuildGrid();
+    m_job.itemList().put(target, row);
+    m_job.listEdited();
     m_state.SelectedRow = target;
     m_grid->selectListRow(target);
 }
@@ -172,11 +172,11 @@ void MainWindow::putListedRow(int target, const ListRow& row)
 void MainWindow::deleteSelectedItems()
 {
     endCorrection();
-    if (m_state.itemList.isEmpty() || !askYesNo(messages()(59)))
+    if (m_job.itemList().isEmpty() || !askYesNo(messages()(59)))
         return;
     const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
-    m_state.itemList.removeRows(first, last);
-    rebuildGrid();
+    m_job.itemList().removeRows(first, last);
+    m_job.listEdited();
 }
 
 void MainWindow::copySelectedRows()
@@ -192,12 +192,12 @@ void MainWindow::copySelectedRows()
 
 void MainWindow::correctSelectedItem()
 {
-    if (m_state.itemList.isEmpty())
+    if (m_job.itemList().isEmpty())
         return;
     m_state.RowBlinkEnabled = true;
     m_grid->startBlinking();
-    const int r = listTargetRow(m_state.itemList, true, m_state.SelectedRow);
-    const ListRow& row = m_state.itemList.row(r);
+    const int r = listTargetRow(m_job.itemList(), true, m_state.SelectedRow);
+    const ListRow& row = m_job.itemList().row(r);
     // A plate row has no properties to type over; the plate tab lists plates.
     if (row.isPlate)
         return;
@@ -228,13 +228,13 @@ void MainWindow::showPrivateDataWindow()
 
 void MainWindow::listPrivateItem()
 {
-    ItemList& list = m_state.itemList;
+    ItemList& list = m_job.itemList();
     const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
     const int target = listTargetRow(list, correcting, m_state.SelectedRow);
     // An unchanged correction keeps the row's origin mark.
     const QString kept =
         correcting && m_privateWindow->showsCorrectionStart() ? list.row(target).cells[1] : QString();
-    const WriteOutcome out = writePrivateRow(target, m_privateWindow->texts(), m_state.units,
+    const WriteOutcome out = writePrivateRow(target, m_privateWindow->texts(), m_job.units(),
                                              m_privateWindow->preview(), messages(), kept);
     if (!out.written) {
         showMessage(out.refusal);
@@ -251,14 +251,14 @@ void MainWindow::listPrivateItem()
 void MainWindow::editList()
 {
     endCorrection();
-    if (m_state.itemList.isEmpty())
+    if (m_job.itemList().isEmpty())
         return;
     std::array<int, ListColumns> widths{};
     for (int c = 0; c < ListColumns; ++c)
         widths[std::size_t(c)] = c == 1 ? 0 : m_grid->columnWidth(c);
     m_listEditor->setColumnWidths(widths);
-    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
-    m_listEditor->setList(m_state.itemList);
+    m_listEditor->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
+    m_listEditor->setList(m_job.itemList());
     m_listEditor->exec();
 }
 
@@ -266,8 +266,8 @@ void MainWindow::rebuildListEditor()
 {
     if (!m_listEditor->isVisible())
         return;
-    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
-    m_listEditor->setList(m_state.itemList);
+    m_listEditor->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
+    m_listEditor->setList(m_job.itemList());
 }
 
 void MainWindow::applyEditorOrder(const QList<int>& order)
@@ -276,29 +276,29 @@ void MainWindow::applyEditorOrder(const QList<int>& order)
     bool unchanged = true;
     for (std::size_t i = 0; i < rows.size(); ++i)
         unchanged = unchanged && rows[i] == int(i) + 1;
-    if (unchanged || !applyItemOrder(m_state.itemList, rows))
+    if (unchanged || !applyItemOrder(m_job.itemList(), rows))
         return;
     // The selected item, and with it a pending correction, moves along.
     const auto at = std::find(rows.begin(), rows.end(), m_state.SelectedRow);
     if (at != rows.end())
         m_state.SelectedRow = int(at - rows.begin()) + 1;
-    rebuildGrid();
+    m_job.listEdited();
     m_grid->selectListRow(m_state.SelectedRow);
 }
 
 void MainWindow::deleteEditorItems(const QList<int>& rows)
 {
     endCorrection();
-    removeItems(m_state.itemList, std::vector<int>(rows.begin(), rows.end()));
-    m_state.SelectedRow = std::clamp(m_state.SelectedRow, 1, std::max(1, m_state.itemList.count()));
-    rebuildGrid();
-    m_listEditor->setHeaderCaptions(headerCaptions(m_state.units, messages(), m_state.UnitsApplied));
-    m_listEditor->setList(m_state.itemList);
+    removeItems(m_job.itemList(), std::vector<int>(rows.begin(), rows.end()));
+    m_state.SelectedRow = std::clamp(m_state.SelectedRow, 1, std::max(1, m_job.itemList().count()));
+    m_job.listEdited();
+    m_listEditor->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
+    m_listEditor->setList(m_job.itemList());
 }
 
 void MainWindow::correctEditorItem(int row)
 {
-    if (row < 1 || row > m_state.itemList.count())
+    if (row < 1 || row > m_job.itemList().count())
         return;
     endCorrection();
     m_state.SelectedRow = row;
@@ -311,7 +311,7 @@ void MainWindow::correctEditorItem(int row)
 
 void MainWindow::showUnitsWindow()
 {
-    m_unitsWindow->setUnits(m_state.units);
+    m_unitsWindow->setUnits(m_job.units());
     if (m_unitsWindow->exec() == QDialog::Accepted)
         applyUnits(m_unitsWindow->units());
 }

@@ -36,7 +36,10 @@ void MainWindow::refreshRecentJobs()
     for (int i = 0; i < m_recentJobs.size(); ++i) {
         const QString path = m_recentJobs[i];
         QAction* entry = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
-        connect(entry, &QAction::triggered, this, [this, path] { loadJob(path); });
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (settleChanges())
+                loadJob(path);
+        });
     }
     m_recentMenu->setEnabled(!m_recentJobs.isEmpty());
 }

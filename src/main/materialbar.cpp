@@ -117,31 +117,39 @@ void MaterialBar::addListItems(const QStringList& eItems, const QStringList& den
     addItems(m_eBox, eItems);
     addItems(m_densityBox, densityItems);
     addItems(m_poissonBox, poissonItems);
+    emit materialsEdited();
 }
 
-void MaterialBar::applyUnits(const UnitSettings& from, const UnitSettings& to)
+void MaterialBar::showMaterials(const MaterialTexts& materials)
 {
-    const MessageTable& m = *m_messages;
-    const auto factor = [&](UnitGroup g) { return unitFactor(g, from.choice(g), to.choice(g)); };
-    const auto reexpressBox = [&](QComboBox* box, UnitGroup g, ListNumberStyle style) {
+    const auto show = [](QComboBox* box, const QStringList& items, const QString& text) {
         const QSignalBlocker block(box);
-        const long double f = factor(g);
-        const QString text = reexpressListText(box->currentText(), f, style);
-        for (int i = 0; i < box->count(); ++i)
-            box->setItemText(i, reexpressListText(box->itemText(i), f, style));
-        box->setEditText(text);
+        if (itemsOf(box) != items) {
+            box->clear();
+            box->addItems(items);
+        }
+        if (box->currentText() != text)
+            box->setEditText(text);
     };
-    reexpressBox(m_eBox, UnitGroup::EModulus, ListNumberStyle::Whole);
-    reexpressBox(m_densityBox, UnitGroup::Density, ListNumberStyle::Density);
-    {
-        const QSignalBlocker b1(m_tensile), b2(m_pressure);
-        m_tensile->setText(reexpressStress(m_tensile->text(), factor(UnitGroup::Stress), false));
-        m_pressure->setText(reexpressStress(m_pressure->text(), factor(UnitGroup::Stress), true));
-    }
-    m_captions[0]->setText(m(79) + QLatin1Char(' ') + unitText(to, UnitGroup::EModulus));
-    m_captions[1]->setText(m(80) + QLatin1Char(' ') + unitText(to, UnitGroup::Density));
-    m_captions[3]->setText(m(91) + QLatin1Char(' ') + unitText(to, UnitGroup::Stress));
-    m_captions[4]->setText(m(92) + QLatin1Char(' ') + unitText(to, UnitGroup::Stress));
+    show(m_eBox, materials.eItems, materials.eModulus);
+    show(m_densityBox, materials.densityItems, materials.density);
+    show(m_poissonBox, materials.poissonItems, materials.poisson);
+    const QSignalBlocker b1(m_tensile), b2(m_pressure);
+    if (m_tensile->text() != materials.tensile)
+        m_tensile->setText(materials.tensile);
+    if (m_pressure->text() != materials.pressure)
+        m_pressure->setText(materials.pressure);
+}
+
+void MaterialBar::showCaptions(const UnitSettings& units, bool unitsApplied)
+{
+    if (!unitsApplied)
+        return;
+    const MessageTable& m = *m_messages;
+    m_captions[0]->setText(m(79) + QLatin1Char(' ') + unitText(units, UnitGroup::EModulus));
+    m_captions[1]->setText(m(80) + QLatin1Char(' ') + unitText(units, UnitGroup::Density));
+    m_captions[3]->setText(m(91) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
+    m_captions[4]->setText(m(92) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
 }
 
 void MaterialBar::showRotation(bool rotatable, int angle)
@@ -173,6 +181,7 @@ void MaterialBar::onEModulusEdited(const QString& text)
 {
     const FilterOutcome out = filterEModulus(text, itemsOf(m_eBox));
     putBack(m_eBox, out);
+    emit materialsEdited();
     for (int i = 0; i < out.beeps; ++i)
         QApplication::beep();
     if (out.refocus)
@@ -182,20 +191,24 @@ void MaterialBar::onEModulusEdited(const QString& text)
 void MaterialBar::onDensityEdited(const QString& text)
 {
     putBack(m_densityBox, filterDensity(text, itemsOf(m_densityBox)));
+    emit materialsEdited();
     emit densityChanged();
 }
 
 void MaterialBar::onPoissonEdited(const QString& text)
 {
     putBack(m_poissonBox, filterPoisson(text, itemsOf(m_poissonBox)));
+    emit materialsEdited();
 }
 
 void MaterialBar::onTensileEdited(const QString& text)
 {
     putBack(m_tensile, filterTensile(text));
+    emit materialsEdited();
 }
 
 void MaterialBar::onPressureEdited(const QString& text)
 {
     putBack(m_pressure, filterPressure(text));
+    emit materialsEdited();
 }

@@ -33,13 +33,19 @@ public:
     MaterialTexts texts() const;
     // Adds the items a listing put on the lists (typed texts that were new).
     void addListItems(const QStringList& eItems, const QStringList& densityItems, const QStringList& poissonItems);
-    // Re-expresses the list items, the typed texts and the captions in new units.
-    void applyUnits(const UnitSettings& from, const UnitSettings& to);
+    // Shows the job's material lists and texts (the filters do not run again).
+    void showMaterials(const MaterialTexts& materials);
+    // Once units were applied, the E, density and stress captions read the
+    // language's word and the unit; before, they keep the language's texts.
+    void showCaptions(const UnitSettings& units, bool unitsApplied);
     // The rotation box for a tab: its angle, or the text of a tab that does not turn.
     void showRotation(bool rotatable, int angle);
     void focusField(MaterialField field);
 
 signals:
+    // The user changed a list or text (after its filter), or a listing
+    // added items: texts() holds the new state.
+    void materialsEdited();
     // The density text changed: the weight follows it.
     void densityChanged();
     void messageRequested(const QString& text);

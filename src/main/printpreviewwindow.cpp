@@ -325,9 +325,13 @@ void PrintPreviewWindow::buildControls()
     connect(m_visible, &QListWidget::itemChanged, this, &PrintPreviewWindow::optionEdited);
     connect(m_pictures, &QCheckBox::toggled, this, &PrintPreviewWindow::optionEdited);
     connect(m_imageSize, &QScrollBar::valueChanged, this, &PrintPreviewWindow::optionEdited);
+    // The pages are laid out again in the open window: a window hidden and
+    // shown again from its own button is not activated again, and its
+    // margin fields would then see no focus changes (and no checks). A layout
+    // that fails closes the preview.
     connect(m_accept, &QPushButton::clicked, this, [this] {
-        hide();
-        startLayout();
+        if (!startLayout())
+            hide();
     });
 }
 

@@ -52,7 +52,10 @@ RequirementWindow::RequirementWindow(RequirementLimits& limits, const MessageTab
         connect(m_min[std::size_t(r)], &QLineEdit::textChanged, this, [this, r] { fieldChanged(r); });
         connect(m_max[std::size_t(r)], &QLineEdit::textChanged, this, [this, r] { fieldChanged(r); });
         connect(m_boxes[std::size_t(r)], &QCheckBox::toggled, this,
-                [this, r](bool ticked) { m_limits.setTicked(r, ticked); });
+                [this, r](bool ticked) {
+                    m_limits.setTicked(r, ticked);
+                    emit limitsEdited();
+                });
     }
     int row = RequirementLimits::Rows + 1;
     grid->addWidget(m_captions[2], row, 0, 1, 2);
@@ -121,6 +124,7 @@ void RequirementWindow::fieldChanged(int r)
     m_limits.setMin(r, fields[0]->text());
     m_limits.setMax(r, fields[1]->text());
     m_boxes[std::size_t(r)]->setEnabled(m_limits.enabled(r));
+    emit limitsEdited();
 }
 
 void RequirementWindow::recheck()

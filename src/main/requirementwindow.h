@@ -37,6 +37,10 @@ public:
     QLineEdit* minField(int row) const { return m_min[std::size_t(row)]; }
     QLineEdit* maxField(int row) const { return m_max[std::size_t(row)]; }
 
+signals:
+    // The user typed a limit or ticked a row.
+    void limitsEdited();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

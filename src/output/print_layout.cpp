@@ -119,9 +119,21 @@ std::pair<QString, QString> pairParts(const QString& text)
     return {text.left(amp), text.mid(amp + 1)};
 }
 
+// A plate row's cells 3 to 7: their own caption and the value; the section
+// cells of a plate row are empty.
+QStringList plateCellLines(const ListRow& row, int column)
+{
+    const QString caption = plateCellCaption(column);
+    if (caption.isEmpty())
+        return {};
+    return caption.split(QLatin1Char('\n')) << row.cells[std::size_t(column)];
+}
+
 QStringList valueTexts(const PrintContent& content, int row, int column)
 {
     const ListRow& r = content.list->row(row);
+    if (r.isPlate && column >= 3)
+        return plateCellLines(r, column);
     const QString& text = r.cells[std::size_t(column)];
     if (column == 5)
         return {text, ItemList::weightCell(r)};
@@ -142,6 +154,9 @@ QStringList cellLines(const PrintContent& content, int row, int column)
 {
     if (column == 0)
         return {content.list->row(row).cells[0]};
+    const ListRow& r = content.list->row(row);
+    if (r.isPlate && column >= 3)
+        return plateCellLines(r, column);
     return headerLines(content, column) + valueTexts(content, row, column);
 }
 

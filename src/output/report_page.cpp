@@ -35,6 +35,13 @@ QString cellLine(const ListRow& row, int r, int column, const QString& em, const
 {
     const QString& x = row.cells[std::size_t(column)];
     QString middle;
+    if (row.isPlate && column >= 3) {
+        // A plate row's cells say what they hold; the section cells stay empty.
+        const QString plateCaption = plateCellCaption(column);
+        if (!plateCaption.isEmpty())
+            middle = QStringLiteral("<em>") + headerText(plateCaption) + QStringLiteral("</em><H1>") + escapeHtmlText(x);
+        return QStringLiteral("<td align=\"center\">") + middle + QStringLiteral("</H1></td>");
+    }
     switch (column) {
     case 0:
         middle = QStringLiteral("<em></em><H1>") + escapeHtmlText(x);

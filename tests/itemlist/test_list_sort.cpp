@@ -3,6 +3,7 @@
 #include "itemlist/list_sort.h"
 
 #include <QColor>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -235,4 +236,53 @@ TEST(ListEditor, RemovingSelectedItems)
     EXPECT_EQ(list.row(2).cells[0], "2");
     EXPECT_EQ(double(list.row(2).ItemValues[0]), 3.0);
     EXPECT_EQ(list.row(3).cells[2], "e");
+}
+
+namespace {
+// A plate row as the plate tab lists it: size, pieces, weight of one, weight
+// of all, outside surface.
+ListRow plate(const QString& description, const QString& weightOfOne, const QString& weightOfAll)
+{
+    ListRow row;
+    row.isPlate = true;
+    row.cells[2] = description;
+    row.cells[3] = "1000x2000";
+    row.cells[4] = "1";
+    row.cells[5] = weightOfOne;
+    row.cells[6] = weightOfAll;
+    row.cells[7] = " 4.000";
+    return row;
+}
+} // namespace
+
+TEST(ListEditor, DescriptionsSortInTheOrderOfTheLanguage)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ItemList list = listOf({item("zeta", "1", "1&1"), item(QString::fromUtf8("\xc3\x81""cs"), "1", "1&1"),
+                                  item("alpha", "1", "1&1"), item("Beta", "1", "1&1")});
+    EXPECT_EQ(sortedRows(list, 2), (std::vector<int>{2, 3, 4, 1}));
+    QLocale::setDefault(before);
+}
+
+// Plates after the sections in sorts of section values, among themselves by
+// what their cells hold; the description sort mixes them.
+TEST(ListEditor, PlateRowsSortByWhatTheirCellsHold)
+{
+    const ItemList list = listOf({item("b", "1", "5.00&  1.00"), plate("a plate", " 31.40", " 62.80"),
+                                  item("c", "1", "3.00&  9.00"), plate("d plate", " 15.70", " 15.70")});
+    const struct {
+        const char* name;
+        int column;
+        std::vector<int> sorted;
+    } cases[] = {
+        {"Ix, then plates by the weight of all", 6, {3, 1, 4, 2}},
+        {"area, then plates by the weight of one", 5, {1, 3, 4, 2}},
+        {"Kx above, plates in list order", 7, {1, 3, 2, 4}},
+        {"description", 2, {2, 1, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(sortedRows(list, c.column), c.sorted);
+    }
 }

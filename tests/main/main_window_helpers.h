@@ -72,7 +72,7 @@ inline void clickCell(MainWindow& w, int row, int column, Qt::KeyboardModifiers 
 inline void applyUnitChoices(MainWindow& w, std::initializer_list<std::pair<int, int>> choices)
 {
     UnitsWindow* units = w.unitsWindow();
-    units->setUnits(w.state().units);
+    units->setUnits(w.job().units());
     for (const auto& [row, choice] : choices)
         units->choose(row, choice);
     w.applyUnits(units->units());

@@ -82,12 +82,12 @@ class JobFilesTest : public QObject {
         Snapshot s;
         for (int r = 1; r <= w.itemList().count(); ++r)
             s.cells << w.itemList().row(r).cells;
-        s.job = w.state().jobName;
+        s.job = w.job().name();
         s.eItems = boxItems(w.eModulusBox());
         s.densityItems = boxItems(w.densityBox());
         s.tensile = w.tensileField()->text();
         s.pressure = w.pressureField()->text();
-        s.units = w.state().units.digits();
+        s.units = w.job().units().digits();
         s.limits = w.requirementLimits().signature();
         s.status0 = w.statusPanel(0)->text();
         return s;
@@ -230,7 +230,7 @@ private slots:
         const QString tensile = w->tensileField()->text();
 
         QVERIFY(window().loadJob(m_saveAs));
-        QCOMPARE(window().state().units.digits(), QStringLiteral("3122213"));
+        QCOMPARE(window().job().units().digits(), QStringLiteral("3122213"));
         QVERIFY(!window().unitsWindow()->defaultBox()->isChecked());
         QCOMPARE(window().itemList().row(1).cells[3], eCell);
         QCOMPARE(window().eModulusBox()->itemText(0), QStringLiteral("Steel : 210000"));
@@ -262,9 +262,122 @@ private slots:
             writeBytes(damagedPath, damaged[i]);
             m_messages.clear();
             QVERIFY2(!window().loadJob(damagedPath), name.constData());
-            QVERIFY2(m_messages == QStringList{"Error wrong data !"}, name.constData());
+            // Message 1, then the file and the reader's reason on a line of its own.
+            const QString reason = readJob(damaged[i]).reason;
+            QVERIFY2(!reason.isEmpty(), name.constData());
+            QCOMPARE(m_messages, QStringList{"Error wrong data !\n" + damagedPath + ": " + reason});
             QVERIFY2(snapshot(window()) == before, name.constData());
         }
+    }
+
+    // A job loaded before anything was started (start argument, start panel)
+    // enables every command New job does.
+    void loadedJobEnablesWhatNewJobEnables_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("start argument") << true;
+        QTest::newRow("Load input from the start panel") << false;
+    }
+    void loadedJobEnablesWhatNewJobEnables()
+    {
+        QFETCH(bool, atStart);
+        const QString path = savedJob();
+        if (atStart) {
+            QVERIFY(window().loadAtStart(path));
+        } else {
+            m_openName = path;
+            window().loadInput();
+        }
+        auto started = makeWindow();
+        started->start();
+        QVERIFY(started->loadJob(path));
+        for (int c = 0; c < CommandCount; ++c)
+            QVERIFY2(window().action(Command(c))->isEnabled() == started->action(Command(c))->isEnabled(),
+                     qPrintable(window().action(Command(c))->text()));
+        QVERIFY(window().action(Command::PrivateData)->isEnabled());
+        QVERIFY(window().tabBar()->isEnabled());
+    }
+
+    // The save dialog proposes a name that can stand as a file name, and
+    // after a load the file that was loaded.
+    void saveProposesASafeNameThenTheLoadedFile()
+    {
+        window().start();
+        window().askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Bay 3/4"); };
+        window().changeJobName();
+        listTubes(window(), {"40x20x3"});
+        window().saveInput();
+        QCOMPARE(m_proposed, QStringList{"Bay 3_4.mvn"});
+        const QString path = savedJob();
+        QVERIFY(window().loadJob(path));
+        m_proposed.clear();
+        window().saveInput();
+        QCOMPARE(m_proposed, QStringList{path});
+    }
+
+    // The title names the job and its file and marks a changed job; New job,
+    // Load and Exit ask "Save changes to job ?" only then.
+    void titleMarksChangesAndOnlyChangesAreAskedAbout()
+    {
+        QStringList asked;
+        window().askSaveChanges = [&](const QString& text) {
+            asked << text;
+            return SaveAnswer::No;
+        };
+        const QString program = " - Morvane *** Computation of geometric properties ***";
+        QCOMPARE(window().windowTitle(), QStringLiteral("Morvane *** Computation of geometric properties ***"));
+        window().start();
+        QCOMPARE(window().windowTitle(), "Noname[*]" + program);
+        QVERIFY(!window().isWindowModified());
+        listTubes(window(), {"40x20x3"});
+        QVERIFY(window().isWindowModified());
+        m_saveAs = m_dir.filePath("hall.mvn");
+        QVERIFY(window().saveJob());
+        QCOMPARE(window().windowTitle(), "Noname (hall.mvn)[*]" + program);
+        QVERIFY(!window().isWindowModified());
+        m_openName = m_saveAs;
+        window().loadInput();
+        window().newJob();
+        QCOMPARE(asked, QStringList{});
+        QCOMPARE(window().windowTitle(), "Noname[*]" + program);
+    }
+
+    void eachChangeMarksTheJob_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"list", "name", "units", "limit", "stress"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void eachChangeMarksTheJob()
+    {
+        QFETCH(QString, change);
+        QStringList asked;
+        window().askSaveChanges = [&](const QString& text) {
+            asked << text;
+            return SaveAnswer::No;
+        };
+        const QString path = savedJob();
+        QVERIFY(window().loadJob(path));
+        QVERIFY(!window().isWindowModified());
+        if (change == "list")
+            listTubes(window(), {"40x20x3"});
+        else if (change == "name") {
+            window().askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Bay 4"); };
+            window().changeJobName();
+        }
+        else if (change == "units")
+            window().applyUnits(*UnitSettings::fromDigits("3122213"));
+        else if (change == "limit")
+            window().requirementWindow()->minField(3)->setText("2");
+        else
+            window().tensileField()->setText("260");
+        QVERIFY(window().isWindowModified());
+        m_openName = path;
+        window().loadInput();
+        QCOMPARE(asked, QStringList{"Save changes to job ?"});
+        QVERIFY(!window().isWindowModified());
+        window().exitCommand();
+        QCOMPARE(asked.size(), 1);
     }
 
     void startArgumentLoadsMvnInAnyCase()
@@ -279,7 +392,7 @@ private slots:
         QVERIFY(m_messages.isEmpty());
         QVERIFY(window().loadAtStart(upper));
         QCOMPARE(window().itemList().count(), 3);
-        QCOMPARE(window().state().jobName, QStringLiteral("Hall roof"));
+        QCOMPARE(window().job().name(), QStringLiteral("Hall roof"));
     }
 
     // New job and Exit answered Yes: a cancelled file dialog keeps the list

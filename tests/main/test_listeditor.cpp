@@ -181,6 +181,21 @@ private slots:
         QCOMPARE(window().columnCaption(6), QStringLiteral("Ix sort..."));
     }
 
+    // The sort column, its mark and its key stay from one showing to the next.
+    void sortColumnKeepsItsStateForTheRun()
+    {
+        clickHeader(6);
+        clickHeader(6);
+        m_window->hide();
+        window().setList(m_list);
+        m_window->show();
+        QCOMPARE(window().columnCaption(6), QStringLiteral("Iy sort..."));
+        QCOMPARE(window().listView()->header()->sortIndicatorSection(), 6);
+        QVERIFY(window().listView()->header()->isSortIndicatorShown());
+        clickHeader(6);
+        QCOMPARE(window().columnCaption(6), QStringLiteral("Ix sort..."));
+    }
+
     void draggingLinesAndClosingAppliesTheOrder()
     {
         QTreeWidget* view = window().listView();

@@ -611,7 +611,7 @@ private slots:
             units->reject();
         });
         window().showUnitsWindow();
-        QCOMPARE(window().state().units.digits(), QStringLiteral("1122233"));
+        QCOMPARE(window().job().units().digits(), QStringLiteral("1122233"));
         QCOMPARE(cell(1, 5), QStringLiteral("3.240000"));
     }
 
@@ -620,7 +620,7 @@ private slots:
         window().start();
         listTubes(window(), {"40x20x3"});
         UnitsWindow* units = window().unitsWindow();
-        units->setUnits(window().state().units);
+        units->setUnits(window().job().units());
         units->choose(1, 2); // E modulus in N/cm2
         QVERIFY(!units->defaultBox()->isChecked());
         window().applyUnits(units->units());
@@ -769,11 +769,11 @@ private slots:
         };
         window().start();
         window().newJob();
-        QCOMPARE(window().state().jobName, QString(24, 'j'));
+        QCOMPARE(window().job().name(), QString(24, 'j'));
         QCOMPARE(window().statusPanel(0)->text(), QStringLiteral("Name of job - ") + QString(24, 'j') + " -");
         window().askText = [](const QString&, const QString&, const QString&) { return QString(); };
         window().changeJobName();
-        QCOMPARE(window().state().jobName, QStringLiteral("Noname"));
+        QCOMPARE(window().job().name(), QStringLiteral("Noname"));
 
         // The real input box takes no more than 24 characters.
         MainWindow fresh;
@@ -792,7 +792,7 @@ private slots:
         });
         fresh.changeJobName();
         QCOMPARE(typed, QString(24, QLatin1Char('k')));
-        QCOMPARE(fresh.state().jobName, QString(24, QLatin1Char('k')));
+        QCOMPARE(fresh.job().name(), QString(24, QLatin1Char('k')));
     }
 
     void visibleRowsFollowTheWindowSize()

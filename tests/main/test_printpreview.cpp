@@ -255,6 +255,29 @@ private slots:
         QCOMPARE(child<QLineEdit>("RightMargin")->text(), QStringLiteral("0.0"));
     }
 
+    // A5: a left margin of 200 is refused with its message before "Accept"
+    // and after it alike.
+    void marginChecksHoldAfterAccept()
+    {
+        w().printer().setPageSize(QPageSize(QPageSize::A5));
+        showItems(1);
+        for (const char* pass : {"before Accept", "after Accept"}) {
+            if (child<QWidget>("SidePanel")->height() == 0)
+                openPanel();
+            activate();
+            m_messages.clear();
+            QLineEdit* left = child<QLineEdit>("LeftMargin");
+            QTest::mouseClick(left, Qt::LeftButton);
+            setField(left, "200");
+            QTest::mouseClick(child<QLineEdit>("RightMargin"), Qt::LeftButton);
+            QVERIFY2(m_messages.size() == 1 && m_messages[0].startsWith("Max. Left margin+Right margin="), pass);
+            QVERIFY2(left->text() == QStringLiteral("0.0"), pass);
+            setField(left, "10");
+            QTest::mouseClick(child<QPushButton>("AcceptButton"), Qt::LeftButton);
+            QVERIFY2(w().isVisible(), pass);
+        }
+    }
+
     void paperTooSmallResetsTheMargins()
     {
         showItems(1);

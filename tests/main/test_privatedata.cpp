@@ -241,6 +241,7 @@ private slots:
     void doubleClickAndPrivateButtonEndOrStartCorrections();
     void unitChangeRestartsAnUnchangedCorrection();
     void loadedJobGivesItsListsToTheWindow();
+    void loadedJobInOtherStressUnitsReexpressesTheTypedStresses();
 
 };
 
@@ -395,6 +396,40 @@ void PrivateDataTest::loadedJobGivesItsListsToTheWindow()
     QCOMPARE(p->eModulusBox()->currentText(), QStringLiteral("Steel : 210000"));
     QCOMPARE(p->densityBox()->itemText(0), QStringLiteral("Steel : 7850"));
     QCOMPARE(p->materialCaption(0)->text(), QStringLiteral("E modulus [N/mm2]"));
+}
+
+// The window's stresses were typed in N/mm2; after a job in KN/m2 is loaded
+// they read the same stresses in KN/m2, and an item listed from them carries
+// what the other rows carry.
+void PrivateDataTest::loadedJobInOtherStressUnitsReexpressesTheTypedStresses()
+{
+    auto w = startedMain();
+    PrivateDataWindow* p = w->privateDataWindow();
+    typeInto(p, BoxValues, "Box 50");
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    JobFile job;
+    job.rows.push_back(w->itemList().row(1));
+    job.units = *UnitSettings::fromDigits("1122213");
+    job.eItems = eModulusItems();
+    job.densityItems = densityItems();
+    job.tensile = "300000.00";
+    job.pressure = "-300000.00";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kn_m2.mvn");
+    QSaveFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(writeJob(job));
+    QVERIFY(file.commit());
+    QVERIFY(w->loadJob(path));
+    QCOMPARE(p->materialCaption(3)->text(), QStringLiteral("Max.Tensile [KN/m2]"));
+    QCOMPARE(p->tensileField()->text(), QStringLiteral("300000.00"));
+    QCOMPARE(p->pressureField()->text(), QStringLiteral("-300000.00"));
+    QCOMPARE(w->itemList().row(1).cells[11], QStringLiteral("300000.00&  -300000.00"));
+    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+    QCOMPARE(w->itemList().count(), 2);
+    QCOMPARE(w->itemList().row(2).cells[11], QStringLiteral("300000.00&-300000.00"));
+    QCOMPARE(double(w->itemList().row(2).ItemValues[11]), 300.0);
+    QCOMPARE(double(w->itemList().row(2).ItemValues[12]), -300.0);
 }
 
 QTEST_MAIN(PrivateDataTest)

@@ -6,6 +6,7 @@
 #include "settings/settings_store.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QTimer>
 #include <QToolButton>
@@ -282,6 +283,31 @@ private slots:
             QCOMPARE(main->settingsWindow()->folderLabel()->text(), folder);
             QVERIFY(messages.isEmpty());
         }
+    }
+
+    // A job named on the command line is loaded before the stored language
+    // is applied, so that its material lists are in that language too.
+    void jobOnTheCommandLineTakesTheStoredLanguage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("hall.mvn");
+        {
+            auto saving = quietMainWindow();
+            saving->start();
+            listTubes(*saving, {"40x20x3"});
+            saving->askSaveFileName = [&](const QString&) { return path; };
+            QVERIFY(saving->saveJob());
+        }
+        MemoryStore store;
+        store.values["SOFTWARE/Morvane|Lang"] = "1";
+        auto main = quietMainWindow();
+        main->setSettingsStore(&store);
+        main->startUp({QStringLiteral("morvane"), path});
+        QCOMPARE(main->itemList().count(), 1);
+        const QString steel = QString::fromUtf8("Ac\xc3\xa9l : ");
+        QCOMPARE(main->eModulusBox()->itemText(0), steel + "210000000");
+        QCOMPARE(main->densityBox()->currentText(), steel + "7850");
+        QCOMPARE(main->poissonBox()->itemText(0), steel + "0.29");
     }
 
     void closingAndExitWriteLanguageAndFolderOnce()

@@ -1,4 +1,6 @@
 #include "languageswitch.h"
+#include "listeditorwindow.h"
+#include "printpreviewwindow.h"
 #include "mainwindow.h"
 #include "progresswindow.h"
 #include "reportwindow.h"
@@ -412,6 +414,114 @@ private slots:
         QVERIFY(m_main->field(SectionKind::U, 0)->isEnabled());
         // The switched tab keeps the language's long caption.
         QCOMPARE(m_main->tabBar()->tabText(0), utf8("Z\xc3\xa1rtszelv."));
+    }
+
+    // E modulus in N/mm2 and stresses in KN/m2: after every language the
+    // captions read the language's word and the chosen unit, over values in
+    // that unit.
+    void materialCaptionsKeepTheChosenUnits_data()
+    {
+        QTest::addColumn<QList<int>>("languages");
+        QTest::newRow("Hungarian") << QList<int>{1};
+        QTest::newRow("Dutch") << QList<int>{2};
+        QTest::newRow("user column") << QList<int>{3};
+        QTest::newRow("Hungarian, back to English") << QList<int>{1, 0};
+    }
+    void materialCaptionsKeepTheChosenUnits()
+    {
+        QFETCH(QList<int>, languages);
+        m_main->show();
+        m_main->start();
+        UnitSettings units;
+        units.setChoice(UnitGroup::EModulus, 3);
+        units.setChoice(UnitGroup::Stress, 1);
+        m_main->applyUnits(units);
+        for (int position : languages)
+            m_window->chooseLanguage(position);
+        const MessageTable& m = m_switch->messages();
+        QCOMPARE(m_main->findChild<QLabel*>("Panel53")->text(), m(79) + " [N/mm2]");
+        QCOMPARE(m_main->findChild<QLabel*>("Panel56")->text(), m(80) + " [Kg/m3]");
+        QCOMPARE(m_main->findChild<QLabel*>("Panel70")->text(), m(91) + " [KN/m2]");
+        QCOMPARE(m_main->findChild<QLabel*>("Panel71")->text(), m(92) + " [KN/m2]");
+        QVERIFY2(m_main->eModulusBox()->currentText().endsWith(" : 210000"),
+                 qPrintable(m_main->eModulusBox()->currentText()));
+        QCOMPARE(m_main->tensileField()->text(), QStringLiteral("300000.00"));
+    }
+
+    // After a switch the current tab shows what it showed before, in the new
+    // language: results, "To List", the fields of a custom section and the
+    // tree's entry.
+    void switchedTabIsComputedAgain_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QList<int>>("languages");
+        QTest::newRow("RH custom, Hungarian") << int(SectionKind::RectHollow) << 0 << QList<int>{1};
+        QTest::newRow("RS custom, Dutch then English") << int(SectionKind::RectSolid) << 0 << QList<int>{2, 0};
+        QTest::newRow("I profile, Hungarian then Dutch") << int(SectionKind::I) << 2 << QList<int>{1, 2};
+        QTest::newRow("RH profile, user column") << int(SectionKind::RectHollow) << 3 << QList<int>{3};
+    }
+    void switchedTabIsComputedAgain()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, row);
+        QFETCH(QList<int>, languages);
+        const auto k = SectionKind(kind);
+        m_main->show();
+        m_main->start();
+        m_main->tabBar()->setCurrentIndex(kind);
+        QTreeWidget* tree = m_main->tree(k);
+        tree->setCurrentItem(itemAt(tree, row));
+        const int lines = int(m_main->resultsPanel(k)->panel().lines().size());
+        QVERIFY(lines > 0);
+        QVERIFY(m_main->toListButton(k)->isEnabled());
+        const bool fields = m_main->field(k, 0)->isEnabled();
+        for (int position : languages)
+            m_window->chooseLanguage(position);
+        QCOMPARE(int(m_main->resultsPanel(k)->panel().lines().size()), lines);
+        QVERIFY(m_main->toListButton(k)->isEnabled());
+        QCOMPARE(m_main->field(k, 0)->isEnabled(), fields);
+        QCOMPARE(tree->currentItem()->text(0),
+                 translatedMenu(k, builtInMenu(k), m_switch->messages()).value(row));
+    }
+
+    // Windows whose captions are the main window's command texts follow each
+    // language: the report window (caption: the report button's hint; print
+    // button: the print menu entry), the print preview's settings button (the
+    // settings menu entry) and the list editor's delete question (the delete
+    // button's hint).
+    void commandCaptionsOfOtherWindowsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QList<int>>("languages");
+        QTest::newRow("Hungarian") << QList<int>{1};
+        QTest::newRow("Dutch") << QList<int>{2};
+        QTest::newRow("Hungarian, back to English") << QList<int>{1, 0};
+    }
+    void commandCaptionsOfOtherWindowsFollowTheLanguage()
+    {
+        QFETCH(QList<int>, languages);
+        for (int position : languages)
+            m_window->chooseLanguage(position);
+        const LanguageTexts& texts = builtInLanguage(languages.last());
+        const auto text = [&](const char* key) { return texts.component(QString::fromLatin1(key)).value_or("?"); };
+        ReportWindow* report = m_main->reportWindow();
+        QCOMPARE(report->windowTitle(), text("SpeedButton1"));
+        QCOMPARE(report->printButton()->text(), QString(text("Nyomtats1")).replace("&", "&&"));
+        QCOMPARE(m_main->printPreview()->findChild<QPushButton*>("SettingsButton")->text(), text("Settings1"));
+        m_main->show();
+        m_main->start();
+        QStringList asked;
+        ListEditorWindow* editor = m_main->listEditor();
+        editor->askYesNo = [&](const QString& question) {
+            asked << question;
+            return false;
+        };
+        m_main->tabBar()->setCurrentIndex(int(SectionKind::I));
+        m_main->tree(SectionKind::I)->setCurrentItem(itemAt(m_main->tree(SectionKind::I), 2));
+        QTest::mouseClick(m_main->toListButton(SectionKind::I), Qt::LeftButton);
+        editor->setList(m_main->itemList());
+        QTest::mouseClick(editor->deleteButton(), Qt::LeftButton);
+        QCOMPARE(asked, QStringList{text("SpeedButton6")});
     }
 
     void textsFitTheirControlsInEveryLanguage()

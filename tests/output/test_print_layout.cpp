@@ -287,3 +287,25 @@ TEST(PrintFields, RangeAndCopies)
     EXPECT_EQ(filterCopiesField("2x"), "2");
     EXPECT_EQ(filterCopiesField("99999999999999999999"), "999");
 }
+
+TEST(PrintCells, PlateRowCellsCarryTheirOwnCaptions)
+{
+    ItemList list = printList(1);
+    ListRow plate;
+    plate.isPlate = true;
+    plate.cells[2] = "4 mm steel plate";
+    plate.cells[3] = "1000x2000";
+    plate.cells[4] = "1";
+    plate.cells[5] = " 62.80";
+    plate.cells[6] = " 62.80";
+    plate.cells[7] = " 4.000";
+    list.put(2, plate);
+    const PrintContent content = printContent(list);
+    EXPECT_EQ(cellLines(content, 2, 3), (QStringList{"Size", "[mm]", "1000x2000"}));
+    EXPECT_EQ(cellLines(content, 2, 4), (QStringList{"Pieces", "1"}));
+    EXPECT_EQ(cellLines(content, 2, 5), (QStringList{"Weight of one", "[Kg]", " 62.80"}));
+    EXPECT_EQ(cellLines(content, 2, 6), (QStringList{"Weight of all", "[Kg]", " 62.80"}));
+    EXPECT_EQ(cellLines(content, 2, 7), (QStringList{"Outside surface", "[m2]", " 4.000"}));
+    for (int c : {8, 9, 10, 11})
+        EXPECT_TRUE(cellLines(content, 2, c).isEmpty()) << c;
+}

@@ -217,3 +217,28 @@ TEST(ReportPage, DesignedLayoutFillsTheWholeWidth)
     EXPECT_LE(total, 102);
     EXPECT_EQ(headerPercent(layout.columnWidths[2], layout.gridWidth), 19); // 18.59
 }
+
+// A plate row's cells say what they hold; the cells of section values stay
+// empty (a 4 mm plate of 1000 x 2000).
+TEST(ReportPage, PlateRowCellsCarryTheirOwnCaptions)
+{
+    ItemList list = sampleList(1);
+    ListRow plate;
+    plate.isPlate = true;
+    plate.cells[2] = QStringLiteral("4 mm steel plate");
+    plate.cells[3] = QStringLiteral("1000x2000");
+    plate.cells[4] = QStringLiteral("1");
+    plate.cells[5] = QStringLiteral(" 62.80");
+    plate.cells[6] = QStringLiteral(" 62.80");
+    plate.cells[7] = QStringLiteral(" 4.000");
+    list.put(2, plate);
+    const QStringList row = rowLines(reportPageLines(list, pageInput()), 2);
+    const auto cell = [](const char* middle) { return "<td align=\"center\">" + QString::fromLatin1(middle) + "</H1></td>"; };
+    EXPECT_EQ(row.value(3), cell("<em>Size<br>[mm]</em><H1>1000x2000"));
+    EXPECT_EQ(row.value(4), cell("<em>Pieces</em><H1>1"));
+    EXPECT_EQ(row.value(5), cell("<em>Weight of one<br>[Kg]</em><H1> 62.80"));
+    EXPECT_EQ(row.value(6), cell("<em>Weight of all<br>[Kg]</em><H1> 62.80"));
+    EXPECT_EQ(row.value(7), cell("<em>Outside surface<br>[m2]</em><H1> 4.000"));
+    for (int c : {8, 9, 10, 11})
+        EXPECT_EQ(row.value(c), cell("")) << c;
+}
