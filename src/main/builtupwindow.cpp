@@ -44,14 +44,29 @@ struct KindChoice {
     const char* label;
 };
 constexpr KindChoice KindChoices[] = {
-    {SectionKind::RectSolid, "Plate / rectangular solid"}, {SectionKind::I, "I section"},
-    {SectionKind::U, "U section"},                         {SectionKind::L, "L section"},
-    {SectionKind::T, "T section"},                         {SectionKind::RectHollow, "Rectangular hollow"},
-    {SectionKind::CircHollow, "Circular hollow"},          {SectionKind::CircSolid, "Circular solid"},
-    {SectionKind::FlatBar, "Flat bar"},
+    {SectionKind::RectSolid, QT_TRANSLATE_NOOP("BuiltUpWindow", "Plate / rectangular solid")},
+    {SectionKind::I, QT_TRANSLATE_NOOP("BuiltUpWindow", "I section")},
+    {SectionKind::U, QT_TRANSLATE_NOOP("BuiltUpWindow", "U section")},
+    {SectionKind::L, QT_TRANSLATE_NOOP("BuiltUpWindow", "L section")},
+    {SectionKind::T, QT_TRANSLATE_NOOP("BuiltUpWindow", "T section")},
+    {SectionKind::RectHollow, QT_TRANSLATE_NOOP("BuiltUpWindow", "Rectangular hollow")},
+    {SectionKind::CircHollow, QT_TRANSLATE_NOOP("BuiltUpWindow", "Circular hollow")},
+    {SectionKind::CircSolid, QT_TRANSLATE_NOOP("BuiltUpWindow", "Circular solid")},
+    {SectionKind::FlatBar, QT_TRANSLATE_NOOP("BuiltUpWindow", "Flat bar")},
 };
 
-const char* const SnapSides[] = {"Left", "Right", "Up", "Down"};
+const char* const SnapSides[] = {QT_TRANSLATE_NOOP("BuiltUpWindow", "Left"), QT_TRANSLATE_NOOP("BuiltUpWindow", "Right"),
+                                 QT_TRANSLATE_NOOP("BuiltUpWindow", "Up"), QT_TRANSLATE_NOOP("BuiltUpWindow", "Down")};
+// The form's rows by the field they label.
+const char* const FormLabels[] = {QT_TRANSLATE_NOOP("BuiltUpWindow", "Kind :"),
+                                  QT_TRANSLATE_NOOP("BuiltUpWindow", "Entry :"),
+                                  QT_TRANSLATE_NOOP("BuiltUpWindow", "Dimensions :"),
+                                  QT_TRANSLATE_NOOP("BuiltUpWindow", "x of centroid :"),
+                                  QT_TRANSLATE_NOOP("BuiltUpWindow", "y of centroid :"),
+                                  QT_TRANSLATE_NOOP("BuiltUpWindow", "Angle :"),
+                                  nullptr,
+                                  QT_TRANSLATE_NOOP("BuiltUpWindow", "Move until it touches :"),
+                                  QT_TRANSLATE_NOOP("BuiltUpWindow", "Name :")};
 constexpr double SnapDirections[][2] = {{-1, 0}, {1, 0}, {0, 1}, {0, -1}};
 constexpr QSize PictureSize(360, 300);
 
@@ -70,10 +85,9 @@ QStringList dimsFromText(const QString& text)
 
 } // namespace
 
-BuiltUpWindow::BuiltUpWindow(const MessageTable& messages, QWidget* parent) : QDialog(parent), m_messages(&messages)
+BuiltUpWindow::BuiltUpWindow(const MessageTable& messages, QWidget* parent) : QDialog(parent), m_messages(messages)
 {
     setObjectName(QStringLiteral("BuiltUpWindow"));
-    setWindowTitle(QStringLiteral("Built-up section ...."));
     setModal(false);
     m_pool.setMaxThreadCount(1);
     askYesNo = [this](const QString& text) {
@@ -81,16 +95,43 @@ BuiltUpWindow::BuiltUpWindow(const MessageTable& messages, QWidget* parent) : QD
                QMessageBox::Yes;
     };
     chooseFile = [this](bool save) {
-        const QString filter = QStringLiteral("Built-up sections (*.mvb)");
-        return save ? QFileDialog::getSaveFileName(this, QStringLiteral("Save built-up section"), QString(), filter)
-                    : QFileDialog::getOpenFileName(this, QStringLiteral("Open built-up section"), QString(), filter);
+        const QString filter = tr("Built-up sections (*.mvb)");
+        return save ? QFileDialog::getSaveFileName(this, tr("Save built-up section"), QString(), filter)
+                    : QFileDialog::getOpenFileName(this, tr("Open built-up section"), QString(), filter);
     };
     showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
     buildForm();
     m_composition.parts.push_back({SectionKind::I, QStringLiteral("IPE 300x150"), {}, 0, 0, 0, false});
-    refreshPartsList();
+    retranslate(messages);
     selectPart(0);
     changed();
+}
+
+void BuiltUpWindow::retranslate(const MessageTable& messages)
+{
+    m_messages = messages;
+    setWindowTitle(tr("Built-up section ...."));
+    m_partsLabel->setText(tr("Parts (arrow keys move the part, Shift 10 mm):"));
+    for (const auto& [button, text] : m_buttons)
+        button->setText(tr(text));
+    for (int k = 0; k < m_kind->count(); ++k)
+        m_kind->setItemText(k, tr(KindChoices[k].label));
+    for (int k = 0; k < m_snapSide->count(); ++k)
+        m_snapSide->setItemText(k, tr(SnapSides[k]));
+    for (int row = 0; row < m_form->rowCount(); ++row)
+        if (QLayoutItem* item = m_form->itemAt(row, QFormLayout::LabelRole); item && FormLabels[row])
+            static_cast<QLabel*>(item->widget())->setText(tr(FormLabels[row]));
+    if (m_entry->count() > 0)
+        m_entry->setItemText(0, tr("Typed dimensions"));
+    m_dims->setPlaceholderText(tr("dimensions in mm, as the tab's fields: 200, 10"));
+    m_angle->setSuffix(tr(" deg."));
+    m_mirror->setText(tr("mirrored about its vertical axis"));
+    m_values->setHorizontalHeaderLabels({tr("Property"), tr("Value"), tr("Unit")});
+    refreshPartsList();
+    if (m_running)
+        m_status->setText(tr("Computing\u2026"));
+    else
+        showResult();
 }
 
 BuiltUpWindow::~BuiltUpWindow()
@@ -110,35 +151,39 @@ void BuiltUpWindow::buildForm()
     m_parts = new QListWidget(this);
     m_parts->setObjectName(QStringLiteral("BuiltUpParts"));
     m_parts->installEventFilter(this);
-    left->addWidget(new QLabel(QStringLiteral("Parts (arrow keys move the part, Shift 10 mm):"), this));
+    m_partsLabel = new QLabel(this);
+    left->addWidget(m_partsLabel);
     left->addWidget(m_parts, 1);
     auto* partButtons = new QHBoxLayout;
     const std::pair<const char*, void (BuiltUpWindow::*)()> buttons[] = {
-        {"Add", &BuiltUpWindow::addPart}, {"Duplicate", &BuiltUpWindow::duplicatePart},
-        {"Remove", &BuiltUpWindow::removePart}};
+        {QT_TR_NOOP("Add"), &BuiltUpWindow::addPart},
+        {QT_TR_NOOP("Duplicate"), &BuiltUpWindow::duplicatePart},
+        {QT_TR_NOOP("Remove"), &BuiltUpWindow::removePart}};
     for (const auto& [text, slot] : buttons) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("BuiltUp") + QString::fromLatin1(text));
         connect(b, &QPushButton::clicked, this, slot);
         partButtons->addWidget(b);
+        m_buttons.emplace_back(b, text);
     }
-    for (const auto& [text, step] : {std::pair{"Up", -1}, std::pair{"Down", 1}}) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
+    for (const auto& [text, step] : {std::pair{QT_TR_NOOP("Up"), -1}, std::pair{QT_TR_NOOP("Down"), 1}}) {
+        auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("BuiltUpMove") + QString::fromLatin1(text));
         connect(b, &QPushButton::clicked, this, [this, s = step] { movePart(s); });
         partButtons->addWidget(b);
+        m_buttons.emplace_back(b, text);
     }
     left->addLayout(partButtons);
 
-    auto* form = new QFormLayout;
+    auto* form = m_form = new QFormLayout;
     m_kind = new QComboBox(this);
+    m_kind->setSizeAdjustPolicy(QComboBox::AdjustToContents); // its texts follow the language
     for (const KindChoice& k : KindChoices)
         m_kind->addItem(QString::fromLatin1(k.label), int(k.kind));
     m_entry = new QComboBox(this);
     m_entry->setObjectName(QStringLiteral("BuiltUpEntry"));
     m_dims = new QLineEdit(this);
     m_dims->setObjectName(QStringLiteral("BuiltUpDims"));
-    m_dims->setPlaceholderText(QStringLiteral("dimensions in mm, as the tab's fields: 200, 10"));
     m_x = new QDoubleSpinBox(this);
     m_y = new QDoubleSpinBox(this);
     for (QDoubleSpinBox* s : {m_x, m_y}) {
@@ -149,28 +194,26 @@ void BuiltUpWindow::buildForm()
     m_angle = new QSpinBox(this);
     m_angle->setRange(0, 359);
     m_angle->setWrapping(true);
-    m_angle->setSuffix(QStringLiteral(" deg."));
-    m_mirror = new QCheckBox(QStringLiteral("mirrored about its vertical axis"), this);
-    form->addRow(QStringLiteral("Kind :"), m_kind);
-    form->addRow(QStringLiteral("Entry :"), m_entry);
-    form->addRow(QStringLiteral("Dimensions :"), m_dims);
-    form->addRow(QStringLiteral("x of centroid :"), m_x);
-    form->addRow(QStringLiteral("y of centroid :"), m_y);
-    form->addRow(QStringLiteral("Angle :"), m_angle);
+    m_mirror = new QCheckBox(this);
+    // The labels' texts are set with the language, row by row from FormLabels.
+    for (QWidget* field : std::initializer_list<QWidget*>{m_kind, m_entry, m_dims, m_x, m_y, m_angle})
+        form->addRow(QStringLiteral("-"), field);
     form->addRow(QString(), m_mirror);
     auto* snapRow = new QHBoxLayout;
     m_snapSide = new QComboBox(this);
+    m_snapSide->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const char* side : SnapSides)
         m_snapSide->addItem(QString::fromLatin1(side));
-    auto* snapButton = new QPushButton(QStringLiteral("Snap"), this);
+    auto* snapButton = new QPushButton(this);
     snapButton->setObjectName(QStringLiteral("BuiltUpSnap"));
+    m_buttons.emplace_back(snapButton, QT_TR_NOOP("Snap"));
     snapRow->addWidget(m_snapSide);
     snapRow->addWidget(snapButton);
-    form->addRow(QStringLiteral("Move until it touches :"), snapRow);
+    form->addRow(QStringLiteral("-"), snapRow);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("BuiltUpName"));
     m_name->setMaxLength(BuiltUpNameMaxLength);
-    form->addRow(QStringLiteral("Name :"), m_name);
+    form->addRow(QStringLiteral("-"), m_name);
     left->addLayout(form);
     layout->addLayout(left);
 
@@ -200,7 +243,6 @@ void BuiltUpWindow::buildForm()
     m_values->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_values->setSelectionMode(QAbstractItemView::NoSelection);
     m_values->verticalHeader()->hide();
-    m_values->setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value"), QStringLiteral("Unit")});
     m_values->horizontalHeader()->setStretchLastSection(true);
     m_values->verticalHeader()->setDefaultSectionSize(m_values->fontMetrics().height() + 4);
     right->addWidget(m_values, 1);
@@ -209,13 +251,17 @@ void BuiltUpWindow::buildForm()
     m_status->setWordWrap(true);
     right->addWidget(m_status);
     auto* fileButtons = new QHBoxLayout;
-    auto* open = new QPushButton(QStringLiteral("Open..."), this);
-    auto* save = new QPushButton(QStringLiteral("Save..."), this);
-    m_toList = new QPushButton(QStringLiteral("To List"), this);
+    auto* open = new QPushButton(this);
+    auto* save = new QPushButton(this);
+    m_toList = new QPushButton(this);
     m_toList->setObjectName(QStringLiteral("BuiltUpToList"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(this);
     for (QPushButton* b : {open, save, m_toList, close})
         fileButtons->addWidget(b);
+    m_buttons.insert(m_buttons.end(), {{open, QT_TR_NOOP("Open...")},
+                                       {save, QT_TR_NOOP("Save...")},
+                                       {m_toList, QT_TR_NOOP("To List")},
+                                       {close, QT_TR_NOOP("Close")}});
     connect(open, &QPushButton::clicked, this, &BuiltUpWindow::openComposition);
     connect(save, &QPushButton::clicked, this, &BuiltUpWindow::saveComposition);
     connect(m_toList, &QPushButton::clicked, this, &BuiltUpWindow::toList);
@@ -266,8 +312,8 @@ void BuiltUpWindow::refreshPartsList()
         auto* item = new QListWidgetItem(QStringLiteral("%1. %2  (%3, %4)%5%6")
                                              .arg(i + 1)
                                              .arg(partName(p), formatFixed(p.x, 2), formatFixed(p.y, 2))
-                                             .arg(p.angle ? QStringLiteral("  %1 deg.").arg(p.angle) : QString(),
-                                                  p.mirror ? QStringLiteral("  mirrored") : QString()));
+                                             .arg(p.angle ? QStringLiteral("  %1%2").arg(p.angle).arg(tr(" deg.")) : QString(),
+                                                  p.mirror ? QStringLiteral("  ") + tr("mirrored") : QString()));
         item->setForeground(partColour(int(i)));
         m_parts->addItem(item);
     }
@@ -279,7 +325,7 @@ void BuiltUpWindow::fillEntries(SectionKind kind)
 {
     const QSignalBlocker block(m_entry);
     m_entry->clear();
-    m_entry->addItem(QStringLiteral("Typed dimensions"), QString());
+    m_entry->addItem(tr("Typed dimensions"), QString());
     const std::vector<MenuEntry>& menu = builtInMenu(kind);
     for (std::size_t i = 1; i < menu.size(); ++i)
         if (i + 1 == menu.size() || menu[i + 1].depth <= menu[i].depth)
@@ -422,7 +468,7 @@ void BuiltUpWindow::snapTowards(double dx, double dy)
 {
     const auto d = snapDistance(m_composition, selectedPart(), dx, dy);
     if (!d) {
-        m_status->setText(QStringLiteral("No part lies in that direction of the selected part."));
+        m_status->setText(tr("No part lies in that direction of the selected part."));
         return;
     }
     nudge(*d * dx, *d * dy);
@@ -452,7 +498,7 @@ void BuiltUpWindow::changed()
     job->composition = m_composition;
     m_running = job;
     m_toList->setEnabled(false);
-    m_status->setText(QString::fromUtf8("computing\u2026"));
+    m_status->setText(tr("Computing\u2026"));
     m_pool.start([this, job] {
         BuiltUpResult result = computeBuiltUp(job->composition, &job->cancel);
         QMetaObject::invokeMethod(
@@ -479,7 +525,7 @@ void BuiltUpWindow::showResult()
     m_values->setRowCount(0);
     m_toList->setEnabled(bool(r.properties));
     if (!r.properties) {
-        m_status->setText(r.error);
+        m_status->setText(reasonText(r.error));
         return;
     }
     const auto addRow = [this](const QString& label, const QString& value, const QString& unit) {
@@ -494,12 +540,12 @@ void BuiltUpWindow::showResult()
     for (const BuiltUpValue& v : builtUpValues(*r.properties, m_units, m_density))
         addRow(v.label, builtUpValueText(v.value), v.unit);
     for (std::size_t i = 0; i < r.shares.size(); ++i)
-        addRow(QStringLiteral("Part %1 share of A, Ix").arg(i + 1),
+        addRow(tr("Part %1 share of A, Ix").arg(i + 1),
                QStringLiteral("%1, %2").arg(formatFixed(r.shares[i].areaShare, 2), formatFixed(r.shares[i].ixShare, 2)),
                QStringLiteral("[%]"));
     m_values->resizeColumnToContents(0);
-    m_status->setText(r.separatePieces ? QStringLiteral("Note: ") + separatePiecesNote() + QLatin1Char('.')
-                                       : QStringLiteral("Torsion and warping from a mesh of %1 quadratic triangles.")
+    m_status->setText(r.separatePieces ? tr("Note: %1.").arg(reasonText(separatePiecesNote()))
+                                       : tr("Torsion and warping from a mesh of %1 quadratic triangles.")
                                              .arg(r.properties->triangles));
 }
 
@@ -523,7 +569,7 @@ void BuiltUpWindow::toList()
         return;
     const PrivateItemTexts texts =
         builtUpItemTexts(compositionName(m_composition), *m_shown->properties, MaterialTexts{}, m_units);
-    const PlausibilityResult check = CheckPlausibility(texts.properties, m_units, *m_messages);
+    const PlausibilityResult check = CheckPlausibility(texts.properties, m_units, m_messages);
     if (!check.plausible && !askYesNo(check.report))
         return;
     emit listRequested(texts, builtUpPicture(*m_shown, QSize(RowPictureWidth, RowPictureHeight)));
@@ -538,7 +584,7 @@ void BuiltUpWindow::saveComposition()
         path += QStringLiteral(".mvb");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(writeBuiltUp(m_composition)) < 0 || !file.commit())
-        showMessage(QStringLiteral("The built-up section could not be saved to %1.").arg(path));
+        showMessage(tr("The built-up section could not be saved to %1.").arg(path));
 }
 
 void BuiltUpWindow::openComposition()
@@ -548,13 +594,35 @@ void BuiltUpWindow::openComposition()
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(QStringLiteral("%1 cannot be read.").arg(path));
+        showMessage(tr("%1 cannot be read.").arg(path));
         return;
     }
     const BuiltUpReading read = readBuiltUp(file.read(BuiltUpFileMaxBytes + 1));
     if (!read.composition) {
-        showMessage(QStringLiteral("%1 is not a built-up section: %2.").arg(path, read.reason));
+        showMessage(tr("%1 is not a built-up section: %2.").arg(path, read.reason));
         return;
     }
     setComposition(*read.composition);
+}
+
+QString BuiltUpWindow::reasonText(const QString& reason)
+{
+    static const char* const reasons[] = {
+        QT_TR_NOOP("the parts do not all touch: they act together only if they are connected"),
+        QT_TR_NOOP("the section has no parts"),
+        QT_TR_NOOP("the outline has no area"),
+        QT_TR_NOOP("the torsion solution did not converge"),
+        QT_TR_NOOP("the section is refused (Error wrong data !)"),
+        QT_TR_NOOP("the section has no area"),
+    };
+    for (const char* known : reasons)
+        if (reason == QLatin1String(known))
+            return tr(known);
+    static const QRegularExpression part(QStringLiteral("^part (\\d+) \\((.*)\\): (.*)$"));
+    static const QRegularExpression count(QStringLiteral("^the \\w+ kind takes (\\d+) dimensions$"));
+    if (const auto m = part.match(reason); m.hasMatch())
+        return tr("part %1 (%2): %3").arg(m.captured(1), m.captured(2), reasonText(m.captured(3)));
+    if (const auto m = count.match(reason); m.hasMatch())
+        return tr("this kind takes %1 dimensions").arg(m.captured(1));
+    return reason;
 }

@@ -13,10 +13,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -33,6 +36,10 @@ class BuiltUpWindow : public QDialog {
 public:
     explicit BuiltUpWindow(const MessageTable& messages, QWidget* parent = nullptr);
     ~BuiltUpWindow() override;
+
+    // The window's fixed texts in the language of the program's translator;
+    // the messages are the plausibility check's.
+    void retranslate(const MessageTable& messages);
 
     // The listing units and the density (kg/m3) the values are shown in.
     void setUnits(const UnitSettings& units);
@@ -98,8 +105,11 @@ private:
     void showPicture();
     void snap();
     void toList();
+    // A reason the computation gives (morvane-cli writes them in English), in
+    // the language shown.
+    static QString reasonText(const QString& reason);
 
-    const MessageTable* m_messages;
+    MessageTable m_messages;
     UnitSettings m_units;
     double m_density = 7850;
     BuiltUpComposition m_composition;
@@ -117,6 +127,10 @@ private:
     QSpinBox* m_angle = nullptr;
     QCheckBox* m_mirror = nullptr;
     QComboBox* m_snapSide = nullptr;
+    QFormLayout* m_form = nullptr;
+    QLabel* m_partsLabel = nullptr;
+    // Each button with its English text.
+    std::vector<std::pair<QPushButton*, const char*>> m_buttons;
     QLineEdit* m_name = nullptr;
     QLabel* m_picture = nullptr;
     QTableWidget* m_values = nullptr;

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "enterkey.h"
 
+#include "builtupwindow.h"
 #include "exactpropertieswindow.h"
 #include "helpwindow.h"
 #include "itemgrid.h"
@@ -242,10 +243,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     m_languageSwitch->addWindow(m_exactWindow);
     m_languageSwitch->addWindow(m_printPreview);
     m_languageSwitch->addWindow(m_reportWindow);
-    // The help window is made when first asked for, in the language then active.
+    // The help and built-up section windows are made when first asked for, in
+    // the language then active.
     m_languageSwitch->addWindow([this](const MessageTable& m) {
         if (m_helpWindow)
             m_helpWindow->retranslate(m);
+        if (m_builtUpWindow)
+            m_builtUpWindow->retranslate(m);
     });
     m_languageSwitch->addWindow(m_translationWindow);
     m_translationWindow->applyLanguage = [this](int position, const LanguageTexts& texts) {
@@ -361,6 +365,7 @@ void MainWindow::retranslateOwnTexts()
     action(Command::ReportGenerator)->setText(tr("Report generator"));
     action(Command::Translation)->setText(tr("Translation...."));
     action(Command::ExactProperties)->setText(tr("Exact properties"));
+    action(Command::BuiltUpSection)->setText(tr("Built-up section ...."));
     action(Command::Copy)->setText(tr("Copy"));
     for (QAction* menu : menuBar()->actions())
         if (menu->objectName() == QLatin1String("EditMenu"))

@@ -2,6 +2,7 @@
 // the list to the clipboard.
 #include "main_window_helpers.h"
 
+#include "builtupwindow.h"
 #include "commands.h"
 #include "exactpropertieswindow.h"
 #include "printpreviewwindow.h"
@@ -14,9 +15,14 @@
 #include "settings/translation_table.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QApplication>
@@ -69,6 +75,32 @@ QStringList shownTexts(QWidget* w)
         for (QAction* a : menu->actions())
             texts << a->text();
     }
+    return texts;
+}
+
+// The built-up section window's own texts in a fixed order: its labels,
+// buttons, kinds and sides to choose, field hints and suffixes, the table's
+// header and the status; the catalogue entries are left out (names).
+QStringList builtUpTexts(BuiltUpWindow* w)
+{
+    QStringList texts{w->windowTitle()};
+    for (QWidget* child : w->findChildren<QWidget*>()) {
+        if (child->isWindow()) // popups made when first needed
+            continue;
+        if (child->objectName() == QLatin1String("BuiltUpEntry"))
+            texts << qobject_cast<QComboBox*>(child)->itemText(0);
+        else if (auto* box = qobject_cast<QComboBox*>(child))
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+        else if (auto* field = qobject_cast<QLineEdit*>(child); field && !field->placeholderText().isEmpty())
+            texts << field->placeholderText();
+        else if (auto* spin = qobject_cast<QAbstractSpinBox*>(child))
+            texts << spin->property("suffix").toString();
+        else if (!qobject_cast<QTableWidget*>(child))
+            texts << shownTexts(child);
+    }
+    for (int c = 0; c < w->valuesTable()->columnCount(); ++c)
+        texts << w->valuesTable()->horizontalHeaderItem(c)->text();
     return texts;
 }
 } // namespace
@@ -300,6 +332,7 @@ private slots:
         window().showRequirementWindow();
         window().showExactPropertiesWindow();
         window().showPrivateDataWindow();
+        window().showBuiltUpWindow();
         window().translationWindow()->chooseLanguage(1);
         QStringList left;
         for (QWidget* w : QApplication::allWidgets())
@@ -315,6 +348,55 @@ private slots:
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Igen"));
         window().translationWindow()->chooseLanguage(0);
         QCOMPARE(window().action(Command::Copy)->text(), QString("Copy"));
+    }
+
+    // The built-up section window follows a switch of language, starts in the
+    // language chosen when made later, and every caption keeps room for its text.
+    void builtUpWindowFollowsTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Hungarian") << 1;
+        QTest::newRow("Dutch") << 2;
+    }
+    void builtUpWindowFollowsTheLanguage()
+    {
+        QFETCH(int, language);
+        window().show();
+        window().showBuiltUpWindow();
+        BuiltUpWindow* w = window().builtUpWindow();
+        QTRY_VERIFY(!w->isComputing() && w->shownResult());
+        const QStringList english = builtUpTexts(w);
+        window().translationWindow()->chooseLanguage(language);
+        const QStringList shown = builtUpTexts(w);
+        QCOMPARE(shown.size(), english.size());
+        QStringList left; // a text with an English word that the switch did not change
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            if (shown[i] == english[i] && shown[i].contains(QRegularExpression(QStringLiteral("[a-z]{3}"))))
+                left << shown[i];
+        QVERIFY2(left.isEmpty(), qPrintable(left.join("; ")));
+        QCOMPARE(window().action(Command::BuiltUpSection)->text(), w->windowTitle());
+        BuiltUpWindow later(window().messages());
+        QTRY_VERIFY(!later.isComputing() && later.shownResult());
+        QCOMPARE(builtUpTexts(&later), shown);
+
+        w->layout()->activate();
+        QStringList cut;
+        for (QWidget* child : w->findChildren<QWidget*>())
+            if ((qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child) ||
+                 (qobject_cast<QLabel*>(child) && !qobject_cast<QLabel*>(child)->wordWrap())) &&
+                child->width() < child->sizeHint().width())
+                cut << shownTexts(child).value(0, child->objectName());
+        for (QLineEdit* field : w->findChildren<QLineEdit*>()) // the hint in its frame
+            if (field->width() < field->fontMetrics().horizontalAdvance(field->placeholderText()) + 12)
+                cut << field->placeholderText();
+        QHeaderView* header = w->valuesTable()->horizontalHeader();
+        for (int c = 0; c < header->count(); ++c)
+            if (header->sectionSize(c) < header->fontMetrics().horizontalAdvance(shown[shown.size() - 3 + c]))
+                cut << shown[shown.size() - 3 + c];
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+        QVERIFY(w->width() <= 1000);
+        window().translationWindow()->chooseLanguage(0);
+        QCOMPARE(w->windowTitle(), QString("Built-up section ...."));
     }
 
     // The .ts files never give a table text another wording: a text that the

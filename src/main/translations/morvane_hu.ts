@@ -2,6 +2,241 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu">
 <context>
+    <name>BuiltUpWindow</name>
+    <message>
+        <source>Built-up section ....</source>
+        <translation>Összetett szelvény ....</translation>
+    </message>
+    <message>
+        <source>Parts (arrow keys move the part, Shift 10 mm):</source>
+        <translation>Részek (nyílbillentyűkkel mozgathatók, Shift 10 mm):</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hozzáad</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Megkettőz</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eltávolít</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Le</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Balra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Jobbra</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Illeszt</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Megnyitás...</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Mentés...</translation>
+    </message>
+    <message>
+        <source>To List</source>
+        <translation>Listába</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Plate / rectangular solid</source>
+        <translation>Lemez / tömör négyszög</translation>
+    </message>
+    <message>
+        <source>I section</source>
+        <translation>I szelvény</translation>
+    </message>
+    <message>
+        <source>U section</source>
+        <translation>U szelvény</translation>
+    </message>
+    <message>
+        <source>L section</source>
+        <translation>L szelvény</translation>
+    </message>
+    <message>
+        <source>T section</source>
+        <translation>T szelvény</translation>
+    </message>
+    <message>
+        <source>Rectangular hollow</source>
+        <translation>Zártszelvény</translation>
+    </message>
+    <message>
+        <source>Circular hollow</source>
+        <translation>Csőszelvény</translation>
+    </message>
+    <message>
+        <source>Circular solid</source>
+        <translation>Tömör kör</translation>
+    </message>
+    <message>
+        <source>Flat bar</source>
+        <translation>Laposacél</translation>
+    </message>
+    <message>
+        <source>Kind :</source>
+        <translation>Fajta :</translation>
+    </message>
+    <message>
+        <source>Entry :</source>
+        <translation>Méret :</translation>
+    </message>
+    <message>
+        <source>Dimensions :</source>
+        <translation>Méretek :</translation>
+    </message>
+    <message>
+        <source>x of centroid :</source>
+        <translation>Súlypont x :</translation>
+    </message>
+    <message>
+        <source>y of centroid :</source>
+        <translation>Súlypont y :</translation>
+    </message>
+    <message>
+        <source>Angle :</source>
+        <translation>Szög :</translation>
+    </message>
+    <message>
+        <source>Move until it touches :</source>
+        <translation>Tolás érintkezésig :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Név :</translation>
+    </message>
+    <message>
+        <source>Typed dimensions</source>
+        <translation>Megadott méretek</translation>
+    </message>
+    <message>
+        <source>dimensions in mm, as the tab&apos;s fields: 200, 10</source>
+        <translation>mm-ben, a fül mezői szerint: 200, 10</translation>
+    </message>
+    <message>
+        <source> deg.</source>
+        <translation> fok</translation>
+    </message>
+    <message>
+        <source>mirrored about its vertical axis</source>
+        <translation>tükrözve a függőleges tengelyére</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>tükrözve</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Jellemző</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Érték</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Mértékegység</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Számítás…</translation>
+    </message>
+    <message>
+        <source>No part lies in that direction of the selected part.</source>
+        <translation>A kijelölt résztől abban az irányban nincs másik rész.</translation>
+    </message>
+    <message>
+        <source>Part %1 share of A, Ix</source>
+        <translation>%1. rész aránya A, Ix</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>Megjegyzés: %1.</translation>
+    </message>
+    <message>
+        <source>Torsion and warping from a mesh of %1 quadratic triangles.</source>
+        <translation>Csavarás és öblösödés %1 másodfokú háromszögből álló hálón.</translation>
+    </message>
+    <message>
+        <source>Built-up sections (*.mvb)</source>
+        <translation>Összetett szelvények (*.mvb)</translation>
+    </message>
+    <message>
+        <source>Save built-up section</source>
+        <translation>Összetett szelvény mentése</translation>
+    </message>
+    <message>
+        <source>Open built-up section</source>
+        <translation>Összetett szelvény megnyitása</translation>
+    </message>
+    <message>
+        <source>The built-up section could not be saved to %1.</source>
+        <translation>Az összetett szelvényt nem sikerült ide menteni: %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 nem olvasható.</translation>
+    </message>
+    <message>
+        <source>%1 is not a built-up section: %2.</source>
+        <translation>%1 nem összetett szelvény: %2.</translation>
+    </message>
+    <message>
+        <source>the parts do not all touch: they act together only if they are connected</source>
+        <translation>a részek nem mind érintkeznek: csak összekapcsolva dolgoznak együtt</translation>
+    </message>
+    <message>
+        <source>the section has no parts</source>
+        <translation>a szelvénynek nincsenek részei</translation>
+    </message>
+    <message>
+        <source>the outline has no area</source>
+        <translation>a körvonalnak nincs területe</translation>
+    </message>
+    <message>
+        <source>the torsion solution did not converge</source>
+        <translation>a csavarási megoldás nem konvergált</translation>
+    </message>
+    <message>
+        <source>the section is refused (Error wrong data !)</source>
+        <translation>a szelvény elutasítva (Hiba. Rossz adatok !)</translation>
+    </message>
+    <message>
+        <source>the section has no area</source>
+        <translation>a szelvénynek nincs területe</translation>
+    </message>
+    <message>
+        <source>part %1 (%2): %3</source>
+        <translation>%1. rész (%2): %3</translation>
+    </message>
+    <message>
+        <source>this kind takes %1 dimensions</source>
+        <translation>ehhez a fajtához %1 méret kell</translation>
+    </message>
+</context>
+<context>
     <name>ExactPropertiesWindow</name>
     <message>
         <source>Exact properties</source>
@@ -191,6 +426,10 @@
     <message>
         <source>Exact properties</source>
         <translation>Pontos jellemzők</translation>
+    </message>
+    <message>
+        <source>Built-up section ....</source>
+        <translation>Összetett szelvény ....</translation>
     </message>
     <message>
         <source>Copy</source>

@@ -2,6 +2,241 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>BuiltUpWindow</name>
+    <message>
+        <source>Built-up section ....</source>
+        <translation>Samengestelde doorsnede ....</translation>
+    </message>
+    <message>
+        <source>Parts (arrow keys move the part, Shift 10 mm):</source>
+        <translation>Delen (pijltoetsen verschuiven het deel, Shift 10 mm):</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliceren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Aanschuiven</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Openen...</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Opslaan...</translation>
+    </message>
+    <message>
+        <source>To List</source>
+        <translation>Naar lijst</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Plate / rectangular solid</source>
+        <translation>Plaat / massieve rechthoek</translation>
+    </message>
+    <message>
+        <source>I section</source>
+        <translation>I-profiel</translation>
+    </message>
+    <message>
+        <source>U section</source>
+        <translation>U-profiel</translation>
+    </message>
+    <message>
+        <source>L section</source>
+        <translation>L-profiel</translation>
+    </message>
+    <message>
+        <source>T section</source>
+        <translation>T-profiel</translation>
+    </message>
+    <message>
+        <source>Rectangular hollow</source>
+        <translation>Kokerprofiel</translation>
+    </message>
+    <message>
+        <source>Circular hollow</source>
+        <translation>Buisprofiel</translation>
+    </message>
+    <message>
+        <source>Circular solid</source>
+        <translation>Massief rond</translation>
+    </message>
+    <message>
+        <source>Flat bar</source>
+        <translation>Strip</translation>
+    </message>
+    <message>
+        <source>Kind :</source>
+        <translation>Soort :</translation>
+    </message>
+    <message>
+        <source>Entry :</source>
+        <translation>Maat :</translation>
+    </message>
+    <message>
+        <source>Dimensions :</source>
+        <translation>Afmetingen :</translation>
+    </message>
+    <message>
+        <source>x of centroid :</source>
+        <translation>Zwaartepunt x :</translation>
+    </message>
+    <message>
+        <source>y of centroid :</source>
+        <translation>Zwaartepunt y :</translation>
+    </message>
+    <message>
+        <source>Angle :</source>
+        <translation>Hoek :</translation>
+    </message>
+    <message>
+        <source>Move until it touches :</source>
+        <translation>Schuiven tot contact :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Naam :</translation>
+    </message>
+    <message>
+        <source>Typed dimensions</source>
+        <translation>Ingevoerde afmetingen</translation>
+    </message>
+    <message>
+        <source>dimensions in mm, as the tab&apos;s fields: 200, 10</source>
+        <translation>in mm, zoals op het tabblad: 200, 10</translation>
+    </message>
+    <message>
+        <source> deg.</source>
+        <translation> gr.</translation>
+    </message>
+    <message>
+        <source>mirrored about its vertical axis</source>
+        <translation>gespiegeld om de verticale as</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>gespiegeld</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschap</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Berekenen…</translation>
+    </message>
+    <message>
+        <source>No part lies in that direction of the selected part.</source>
+        <translation>In die richting van het geselecteerde deel ligt geen ander deel.</translation>
+    </message>
+    <message>
+        <source>Part %1 share of A, Ix</source>
+        <translation>Aandeel deel %1 in A, Ix</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>Opmerking: %1.</translation>
+    </message>
+    <message>
+        <source>Torsion and warping from a mesh of %1 quadratic triangles.</source>
+        <translation>Torsie en welving uit een net van %1 kwadratische driehoeken.</translation>
+    </message>
+    <message>
+        <source>Built-up sections (*.mvb)</source>
+        <translation>Samengestelde doorsneden (*.mvb)</translation>
+    </message>
+    <message>
+        <source>Save built-up section</source>
+        <translation>Samengestelde doorsnede opslaan</translation>
+    </message>
+    <message>
+        <source>Open built-up section</source>
+        <translation>Samengestelde doorsnede openen</translation>
+    </message>
+    <message>
+        <source>The built-up section could not be saved to %1.</source>
+        <translation>De samengestelde doorsnede kon niet worden opgeslagen in %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a built-up section: %2.</source>
+        <translation>%1 is geen samengestelde doorsnede: %2.</translation>
+    </message>
+    <message>
+        <source>the parts do not all touch: they act together only if they are connected</source>
+        <translation>de delen raken elkaar niet allemaal: ze werken alleen samen als ze verbonden zijn</translation>
+    </message>
+    <message>
+        <source>the section has no parts</source>
+        <translation>de doorsnede heeft geen delen</translation>
+    </message>
+    <message>
+        <source>the outline has no area</source>
+        <translation>de omtrek heeft geen oppervlak</translation>
+    </message>
+    <message>
+        <source>the torsion solution did not converge</source>
+        <translation>de torsie-oplossing convergeerde niet</translation>
+    </message>
+    <message>
+        <source>the section is refused (Error wrong data !)</source>
+        <translation>het profiel is geweigerd (Fout. Verkeerde gegevens !)</translation>
+    </message>
+    <message>
+        <source>the section has no area</source>
+        <translation>de doorsnede heeft geen oppervlak</translation>
+    </message>
+    <message>
+        <source>part %1 (%2): %3</source>
+        <translation>deel %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>this kind takes %1 dimensions</source>
+        <translation>deze soort heeft %1 afmetingen nodig</translation>
+    </message>
+</context>
+<context>
     <name>ExactPropertiesWindow</name>
     <message>
         <source>Exact properties</source>
@@ -191,6 +426,10 @@
     <message>
         <source>Exact properties</source>
         <translation>Exacte eigenschappen</translation>
+    </message>
+    <message>
+        <source>Built-up section ....</source>
+        <translation>Samengestelde doorsnede ....</translation>
     </message>
     <message>
         <source>Copy</source>
