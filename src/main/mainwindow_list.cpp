@@ -181,13 +181,13 @@ void MainWindow::deleteSelectedItems()
 
 void MainWindow::copySelectedRows()
 {
-    if (m_state.itemList.isEmpty())
+    if (m_job.itemList().isEmpty())
         return;
     const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
     QStringList captions;
     for (int c = 0; c < ListColumns; ++c)
         captions << m_grid->model()->headerData(c, Qt::Horizontal).toString();
-    QGuiApplication::clipboard()->setText(tabSeparatedText(listTable(m_state.itemList, first, last, captions)));
+    QGuiApplication::clipboard()->setText(tabSeparatedText(listTable(m_job.itemList(), first, last, captions)));
 }
 
 void MainWindow::correctSelectedItem()
@@ -333,11 +333,11 @@ void MainWindow::showBuiltUpWindow()
         connect(m_builtUpWindow, &BuiltUpWindow::listRequested, this, &MainWindow::listBuiltUpSection);
         // The weight follows the density box.
         connect(m_materialBar->densityBox(), &QComboBox::currentTextChanged, m_builtUpWindow, [this](const QString& text) {
-            m_builtUpWindow->setDensity(double(ReadDensity(text, m_state.units).value));
+            m_builtUpWindow->setDensity(double(ReadDensity(text, m_job.units()).value));
         });
     }
-    m_builtUpWindow->setUnits(m_state.units);
-    m_builtUpWindow->setDensity(double(ReadDensity(m_materialBar->densityBox()->currentText(), m_state.units).value));
+    m_builtUpWindow->setUnits(m_job.units());
+    m_builtUpWindow->setDensity(double(ReadDensity(m_materialBar->densityBox()->currentText(), m_job.units()).value));
     m_builtUpWindow->show();
     m_builtUpWindow->raise();
     m_builtUpWindow->activateWindow();
@@ -349,8 +349,8 @@ void MainWindow::listBuiltUpSection(const PrivateItemTexts& computed, const QIma
     endCorrection();
     PrivateItemTexts texts = computed;
     texts.material = m_materialBar->texts();
-    const int target = listTargetRow(m_state.itemList, false, m_state.SelectedRow);
-    const WriteOutcome out = writePrivateRow(target, texts, m_state.units, picture, messages());
+    const int target = listTargetRow(m_job.itemList(), false, m_state.SelectedRow);
+    const WriteOutcome out = writePrivateRow(target, texts, m_job.units(), picture, messages());
     if (!out.written) {
         showMessage(out.refusal);
         m_materialBar->focusField(out.focus);
