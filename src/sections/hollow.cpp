@@ -62,17 +62,9 @@ SectionProperties rectHollowProperties(long double a, long double b, long double
 
     // The outline corners about the centroid.
     const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
-    const long double beta = std::atan((b / 2) / (a / 2)) * 180.0L / Pi;
-    const long double thetas[4] = {beta, 180 - beta, 180 + beta, 360 - beta};
-    long double yMax = -1e300L, yMin = 1e300L, xMax = -1e300L, xMin = 1e300L;
-    for (long double theta : thetas) {
-        long double sine = 0, cosine = 0;
-        sincosl(degreesToRadians(angle + theta), &sine, &cosine);
-        yMax = std::max(yMax, r * sine);
-        yMin = std::min(yMin, r * sine);
-        xMax = std::max(xMax, r * cosine);
-        xMin = std::min(xMin, r * cosine);
-    }
+    const long double beta = radiansToDegrees(std::atan((b / 2) / (a / 2)));
+    const PolarCorner corners[4] = {{r, beta}, {r, 180 - beta}, {r, 180 + beta}, {r, 360 - beta}};
+    const auto [yMax, yMin, xMax, xMin] = turnedExtremes(corners, angle);
 
     const long double ai = (a - 2 * v) / 10, bi = (b - 2 * v) / 10;
     const long double ix0 = (a * b * b * b - (a - 2 * v) * cube(b - 2 * v)) / 12 / 10000;
