@@ -119,9 +119,8 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
     result.labels = {{120, 150, QString()}};
     result.dataCaption = entry;
     const bool custom = isCustomEntry(entry, ctx);
-    std::optional<int> record = table.find(entry, 0, 320);
-    if (!record)
-        record = table.find(entry, 1200, 2000);
+    const std::optional<int> record = table.find(
+        entry, {ProfileFamily::HotRolledI, ProfileFamily::Ipe, ProfileFamily::HeB, ProfileFamily::HeA});
     result.fieldsEnabled = custom;
     if (!record && !custom)
         return result; // a group heading
@@ -249,7 +248,7 @@ bool readTee(const QString& entry, const FourFields& fields, const ComputeContex
     tee.W = readOrReport(pieces[0], result, ctx);
     tee.H = readOrReport(pieces[1], result, ctx);
     const long double t = readOrReport(pieces[2], result, ctx);
-    const std::optional<int> record = table.find(entry, 0, 500);
+    const std::optional<int> record = table.find(entry, {ProfileFamily::Tee});
     if (!record) {
         result.toListEnabled = false; // no record: nothing to compute
         return false;
@@ -373,12 +372,12 @@ bool readChannel(const QString& entry, const FourFields& fields, ChannelArrangem
     const bool custom = isCustomEntry(entry, ctx);
     const QString name = channelLookupName(entry);
     bool found = false;
-    if (auto record = table.find(name, 0, 500)) {
+    if (auto record = table.find(name, {ProfileFamily::HotRolledU})) {
         ch.v = readValues(table, *record, 9);
         ch.tw = table.value(*record, 8).value_or(0);
         ch.tf = table.value(*record, 9).value_or(0);
         found = true;
-    } else if (auto cold = table.find(name, 2350, 3625)) {
+    } else if (auto cold = table.find(name, {ProfileFamily::ColdRolledU})) {
         ch.v = readValues(table, *cold, 6);
         found = true;
         ch.tw = ch.tf = number(splitEntry(name)[2]);
@@ -587,7 +586,7 @@ bool readAngle(const QString& entry, const AngleFields& fields, const ComputeCon
         a.P = readOrReport(a.pText, result, ctx);
         a.Q = readOrReport(a.qText, result, ctx);
         a.t = readOrReport(pieces[2], result, ctx);
-        const std::optional<int> record = table.find(entry, 0, table.lineCount() - 1);
+        const std::optional<int> record = table.find(entry, {ProfileFamily::HotRolledL, ProfileFamily::ColdRolledL});
         if (!record)
             return false; // no record: nothing to compute
         a.v = readValues(table, *record, 6);
@@ -680,7 +679,7 @@ PlateResult plateEntry(const QString& entry, const ComputeContext& ctx, const Pr
     result.fieldsEnabled = false;
     result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0")};
     result.dataCaption = m(75) + entry;
-    const std::optional<int> record = table.find(entry, 1000, 1400);
+    const std::optional<int> record = table.find(entry, {ProfileFamily::Plate});
     if (!record)
         return out;
     out.record = *record;
