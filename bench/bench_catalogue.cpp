@@ -24,7 +24,7 @@ static void LookupLastColdChannel(benchmark::State& state)
 {
     const ProfileTable& table = ProfileTable::builtIn();
     for (auto _ : state)
-        benchmark::DoNotOptimize(table.find(QStringLiteral("CR U200x100x5"), 2350, 3625));
+        benchmark::DoNotOptimize(table.find(QStringLiteral("CR U200x100x5"), {ProfileFamily::ColdRolledU}));
 }
 BENCHMARK(LookupLastColdChannel);
 

@@ -57,11 +57,49 @@ const ProfileTable& ProfileTable::builtIn()
     return table;
 }
 
+std::optional<ProfileFamily> profileFamilyOf(const QString& name)
+{
+    // Longer prefixes before the shorter ones they contain.
+    static const std::array<std::pair<QLatin1String, ProfileFamily>, 8> prefixes{{
+        {QLatin1String("HR U"), ProfileFamily::HotRolledU},
+        {QLatin1String("HR I"), ProfileFamily::HotRolledI},
+        {QLatin1String("CR L section "), ProfileFamily::ColdRolledL},
+        {QLatin1String("L section "), ProfileFamily::HotRolledL},
+        {QLatin1String("IPE "), ProfileFamily::Ipe},
+        {QLatin1String("IPB;HE-B "), ProfileFamily::HeB},
+        {QLatin1String("I PBI;(HE-A) "), ProfileFamily::HeA},
+        {QLatin1String("CR U"), ProfileFamily::ColdRolledU},
+    }};
+    for (const auto& [prefix, family] : prefixes)
+        if (name.startsWith(prefix))
+            return family;
+    if (name.endsWith(QLatin1String(" plate")))
+        return ProfileFamily::Plate;
+    if (name.size() > 1 && name[0] == QLatin1Char('T') && name[1].isDigit())
+        return ProfileFamily::Tee;
+    return std::nullopt;
+}
+
 ProfileTable::ProfileTable(QStringList lines) : m_lines(std::move(lines))
 {
     m_isName.reserve(std::size_t(m_lines.size()));
     for (const QString& line : m_lines)
         m_isName.push_back(!readNumber(line).has_value());
+    // A record runs from its name line to the line before the next name.
+    for (int i = 0; i < lineCount(); ++i) {
+        if (!m_isName[std::size_t(i)])
+            continue;
+        const std::optional<ProfileFamily> family = profileFamilyOf(m_lines[i]);
+        if (!family)
+            continue;
+        int end = i;
+        while (end + 1 < lineCount() && !m_isName[std::size_t(end + 1)])
+            ++end;
+        LineRange& range = m_families[std::size_t(*family)];
+        if (range.last < range.first)
+            range.first = i;
+        range.last = end;
+    }
 }
 
 std::optional<int> ProfileTable::find(const QString& name, int first, int last) const
@@ -71,6 +109,16 @@ std::optional<int> ProfileTable::find(const QString& name, int first, int last) 
     for (int i = from; i <= to; ++i)
         if (m_isName[std::size_t(i)] && m_lines[i] == name)
             return i;
+    return std::nullopt;
+}
+
+std::optional<int> ProfileTable::find(const QString& name, std::initializer_list<ProfileFamily> families) const
+{
+    for (ProfileFamily family : families) {
+        const LineRange range = familyLines(family);
+        if (auto found = find(name, range.first, range.last))
+            return found;
+    }
     return std::nullopt;
 }
 

@@ -109,37 +109,67 @@ WarpingOutcome failure(const QString& why)
     return out;
 }
 
-} // namespace
+// Mesh sizes, in coordinates scaled so that the section's farthest point lies
+// at distance 1 from the centroid.
+// Longest triangle edge as a fraction of the thinnest wall, and its ceiling
+// for thick sections.
+constexpr double EdgePerWall = 0.7;
+constexpr double LargestEdge = 0.25;
+// Area of an equilateral triangle of unit edge (sqrt(3) / 4), to estimate the
+// number of triangles before meshing.
+constexpr double EquilateralTriangleArea = 0.433;
+// The mesher's shape bound: the squared sine of the smallest angle it leaves
+// in a triangle (0.125: about 20.7 degrees).
+constexpr double SmallestAngleSineSquared = 0.125;
+// Refinement steps between two looks at the cancel flag and the mesh size.
+constexpr std::size_t RefinementStepsPerCheck = 256;
 
-WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double wall, const std::atomic<bool>* cancel)
+// Quadratic triangle: three corner nodes, then the midside nodes of the edges
+// 0-1, 1-2 and 2-0.
+constexpr std::size_t ElementNodes = 6;
+using Element = std::array<int, ElementNodes>;
+// Area coordinates of the six nodes of an element.
+constexpr std::array<std::array<double, 3>, ElementNodes> NodeAreaCoordinates{
+    {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0.5, 0.5, 0}, {0, 0.5, 0.5}, {0.5, 0, 0.5}}};
+
+bool isCancelled(const std::atomic<bool>* cancel)
 {
-    auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
 
-    // Work in coordinates about the centroid, scaled by the section's size,
-    // so that tiny and huge sections mesh alike.
+// The outline about the centroid, divided by its extent (the largest
+// coordinate distance from the centroid), so that tiny and huge sections mesh
+// alike.
+struct ScaledOutline {
+    Outline outline;
     double extent = 0;
+    double scale = 0; // 1 / extent
+    double area = 0;
+};
+
+std::optional<ScaledOutline> scaledOutline(const Outline& outline, double xc, double yc)
+{
+    ScaledOutline scaled;
     for (const OutlineRing& ring : outline.rings)
         for (const OutlinePoint& p : ring.points)
-            extent = std::max({extent, std::abs(p.x - xc), std::abs(p.y - yc)});
-    if (!(extent > 0) || !std::isfinite(extent) || !(wall > 0) || !std::isfinite(wall))
-        return failure(QStringLiteral("the section has no size"));
-    const double scale = 1 / extent;
-    Outline local = outline;
-    double area = 0;
-    for (OutlineRing& ring : local.rings) {
+            scaled.extent = std::max({scaled.extent, std::abs(p.x - xc), std::abs(p.y - yc)});
+    if (!(scaled.extent > 0) || !std::isfinite(scaled.extent))
+        return std::nullopt;
+    scaled.scale = 1 / scaled.extent;
+    scaled.outline = outline;
+    for (OutlineRing& ring : scaled.outline.rings) {
         for (OutlinePoint& p : ring.points)
-            p = {(p.x - xc) * scale, (p.y - yc) * scale};
-        area += signedArea(ring.points);
+            p = {(p.x - xc) * scaled.scale, (p.y - yc) * scaled.scale};
+        scaled.area += signedArea(ring.points);
     }
-    const double size = std::min(wall * scale * 0.7, 0.25);
-    const double estimate = 2 * area / (0.433 * size * size);
-    if (!(area > 0) || !std::isfinite(estimate))
-        return failure(QStringLiteral("the section has no area"));
-    if (estimate > MaxEstimatedTriangles)
-        return failure(QStringLiteral("the section is too slender for the exact computation (about %1 triangles)")
-                           .arg(std::llround(estimate)));
+    return scaled;
+}
 
-    Triangulation cdt;
+// Constrained Delaunay mesh of the rings, refined to the edge length; an
+// error text when it stops early.
+std::optional<QString> meshOutline(Triangulation& cdt, const Outline& local, double edge,
+                                   const std::atomic<bool>* cancel)
+{
     std::list<Point> holes;
     try {
         for (const OutlineRing& ring : local.rings) {
@@ -157,29 +187,38 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
                 if (auto inside = pointInside(ring.points))
                     holes.emplace_back(inside->x, inside->y);
         }
-        Mesher mesher(cdt, Criteria(0.125, size));
+        Mesher mesher(cdt, Criteria(SmallestAngleSineSquared, edge));
         mesher.set_seeds(holes.begin(), holes.end(), false);
         mesher.init();
         std::size_t steps = 0;
         while (!mesher.is_refinement_done()) {
             mesher.step_by_step_refine_mesh();
-            if (++steps % 256 == 0) {
-                if (cancelled())
-                    return failure(QStringLiteral("cancelled"));
+            if (++steps % RefinementStepsPerCheck == 0) {
+                if (isCancelled(cancel))
+                    return QStringLiteral("cancelled");
                 if (cdt.number_of_vertices() > MaxVertices)
-                    return failure(QStringLiteral("the mesh grew past its limit"));
+                    return QStringLiteral("the mesh grew past its limit");
             }
         }
     } catch (const std::exception&) {
-        return failure(QStringLiteral("the outline crosses itself"));
+        return QStringLiteral("the outline crosses itself");
     }
+    return std::nullopt;
+}
 
-    // Number the corner nodes of the triangles in the section, then one
-    // midside node per edge.
+struct QuadraticMesh {
+    std::vector<OutlinePoint> nodes;
+    std::vector<Element> elements;
+};
+
+// Numbers the corner nodes of the triangles in the section, then one midside
+// node per edge.
+QuadraticMesh numberNodes(Triangulation& cdt, const Outline& local)
+{
+    QuadraticMesh mesh;
+    std::vector<OutlinePoint>& nodes = mesh.nodes;
     for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v)
         v->info() = -1;
-    std::vector<std::array<int, 6>> elements;
-    std::vector<OutlinePoint> nodes;
     std::unordered_map<std::uint64_t, int> midside;
     for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
         if (!f->is_in_domain())
@@ -189,7 +228,7 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
         // settles every triangle.
         if (!insideSection(local, (a.x() + b.x() + c.x()) / 3, (a.y() + b.y() + c.y()) / 3))
             continue;
-        std::array<int, 6> e{};
+        Element e{};
         for (int k = 0; k < 3; ++k) {
             auto v = f->vertex(k);
             if (v->info() < 0) {
@@ -207,83 +246,129 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
                                  (nodes[std::size_t(i)].y + nodes[std::size_t(j)].y) / 2});
             e[std::size_t(3 + k)] = it->second;
         }
-        elements.push_back(e);
+        mesh.elements.push_back(e);
     }
-    if (elements.empty())
-        return failure(QStringLiteral("the mesh is empty"));
-    if (cancelled())
-        return failure(QStringLiteral("cancelled"));
+    return mesh;
+}
 
-    // Assembly of K and F; node 0 is held at omega = 0 (the warping function
-    // is fixed only up to a constant).
-    const int n = int(nodes.size());
-    std::vector<Eigen::Triplet<double>> triplets;
-    triplets.reserve(elements.size() * 36 + 1);
-    Eigen::VectorXd load = Eigen::VectorXd::Zero(n);
-    for (const auto& e : elements) {
-        const OutlinePoint& p1 = nodes[std::size_t(e[0])];
-        const OutlinePoint& p2 = nodes[std::size_t(e[1])];
-        const OutlinePoint& p3 = nodes[std::size_t(e[2])];
+// What every step needs of a triangle: its corners, its area and the
+// gradients of its three area coordinates.
+struct ElementGeometry {
+    OutlinePoint p1, p2, p3;
+    double area = 0;
+    std::array<double, 3> bx{}, by{};
+
+    OutlinePoint at(const std::array<double, 3>& l) const
+    {
+        return {l[0] * p1.x + l[1] * p2.x + l[2] * p3.x, l[0] * p1.y + l[1] * p2.y + l[2] * p3.y};
+    }
+    // Gradients of the six quadratic shape functions at area coordinates l.
+    void shapeGradients(const std::array<double, 3>& l, std::array<double, ElementNodes>& gx,
+                        std::array<double, ElementNodes>& gy) const
+    {
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::size_t j = (i + 1) % 3;
+            gx[i] = (4 * l[i] - 1) * bx[i];
+            gy[i] = (4 * l[i] - 1) * by[i];
+            gx[3 + i] = 4 * (l[j] * bx[i] + l[i] * bx[j]);
+            gy[3 + i] = 4 * (l[j] * by[i] + l[i] * by[j]);
+        }
+    }
+};
+
+std::vector<ElementGeometry> elementGeometries(const QuadraticMesh& mesh)
+{
+    std::vector<ElementGeometry> geometries;
+    geometries.reserve(mesh.elements.size());
+    for (const Element& e : mesh.elements) {
+        ElementGeometry g;
+        g.p1 = mesh.nodes[std::size_t(e[0])];
+        g.p2 = mesh.nodes[std::size_t(e[1])];
+        g.p3 = mesh.nodes[std::size_t(e[2])];
+        const OutlinePoint &p1 = g.p1, &p2 = g.p2, &p3 = g.p3;
         const double twiceArea = (p2.x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (p2.y - p1.y);
-        const double a = std::abs(twiceArea) / 2;
-        const std::array<double, 3> bx{(p2.y - p3.y) / twiceArea, (p3.y - p1.y) / twiceArea, (p1.y - p2.y) / twiceArea};
-        const std::array<double, 3> by{(p3.x - p2.x) / twiceArea, (p1.x - p3.x) / twiceArea, (p2.x - p1.x) / twiceArea};
-        std::array<std::array<double, 6>, 6> k{};
-        std::array<double, 6> f{};
+        g.area = std::abs(twiceArea) / 2;
+        g.bx = {(p2.y - p3.y) / twiceArea, (p3.y - p1.y) / twiceArea, (p1.y - p2.y) / twiceArea};
+        g.by = {(p3.x - p2.x) / twiceArea, (p1.x - p3.x) / twiceArea, (p2.x - p1.x) / twiceArea};
+        geometries.push_back(g);
+    }
+    return geometries;
+}
+
+struct WarpingEquations {
+    Eigen::SparseMatrix<double> stiffness;
+    Eigen::VectorXd load;
+};
+
+// Assembly of K and F; node 0 is held at omega = 0 (the warping function is
+// fixed only up to a constant).
+WarpingEquations assemble(const QuadraticMesh& mesh, const std::vector<ElementGeometry>& geometries)
+{
+    const int n = int(mesh.nodes.size());
+    std::vector<Eigen::Triplet<double>> triplets;
+    triplets.reserve(mesh.elements.size() * ElementNodes * ElementNodes + 1);
+    WarpingEquations eq{Eigen::SparseMatrix<double>(n, n), Eigen::VectorXd::Zero(n)};
+    for (std::size_t el = 0; el < mesh.elements.size(); ++el) {
+        const Element& e = mesh.elements[el];
+        const ElementGeometry& g = geometries[el];
+        std::array<std::array<double, ElementNodes>, ElementNodes> k{};
+        std::array<double, ElementNodes> f{};
         for (const QuadraturePoint& q : Quadrature) {
             const std::array<double, 3> l{q.l1, q.l2, q.l3};
-            const double x = l[0] * p1.x + l[1] * p2.x + l[2] * p3.x;
-            const double y = l[0] * p1.y + l[1] * p2.y + l[2] * p3.y;
-            std::array<double, 6> gx{}, gy{};
-            for (int i = 0; i < 3; ++i) {
-                gx[std::size_t(i)] = (4 * l[std::size_t(i)] - 1) * bx[std::size_t(i)];
-                gy[std::size_t(i)] = (4 * l[std::size_t(i)] - 1) * by[std::size_t(i)];
-                const int j = (i + 1) % 3;
-                gx[std::size_t(3 + i)] = 4 * (l[std::size_t(j)] * bx[std::size_t(i)] + l[std::size_t(i)] * bx[std::size_t(j)]);
-                gy[std::size_t(3 + i)] = 4 * (l[std::size_t(j)] * by[std::size_t(i)] + l[std::size_t(i)] * by[std::size_t(j)]);
-            }
-            const double w = q.weight * a;
-            for (std::size_t i = 0; i < 6; ++i) {
-                f[i] += w * (y * gx[i] - x * gy[i]);
-                for (std::size_t j = 0; j < 6; ++j)
+            const OutlinePoint p = g.at(l);
+            std::array<double, ElementNodes> gx{}, gy{};
+            g.shapeGradients(l, gx, gy);
+            const double w = q.weight * g.area;
+            for (std::size_t i = 0; i < ElementNodes; ++i) {
+                f[i] += w * (p.y * gx[i] - p.x * gy[i]);
+                for (std::size_t j = 0; j < ElementNodes; ++j)
                     k[i][j] += w * (gx[i] * gx[j] + gy[i] * gy[j]);
             }
         }
-        for (std::size_t i = 0; i < 6; ++i) {
+        for (std::size_t i = 0; i < ElementNodes; ++i) {
             if (e[i] == 0)
                 continue;
-            load[e[i]] += f[i];
-            for (std::size_t j = 0; j < 6; ++j)
+            eq.load[e[i]] += f[i];
+            for (std::size_t j = 0; j < ElementNodes; ++j)
                 if (e[j] != 0)
                     triplets.emplace_back(e[i], e[j], k[i][j]);
         }
     }
     triplets.emplace_back(0, 0, 1.0);
-    Eigen::SparseMatrix<double> stiffness(n, n);
-    stiffness.setFromTriplets(triplets.begin(), triplets.end());
-    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> solver(stiffness);
-    if (solver.info() != Eigen::Success)
-        return failure(QStringLiteral("the torsion equations could not be solved"));
-    const Eigen::VectorXd omega = solver.solve(load);
-    if (solver.info() != Eigen::Success || !omega.allFinite())
-        return failure(QStringLiteral("the torsion equations could not be solved"));
+    eq.stiffness.setFromTriplets(triplets.begin(), triplets.end());
+    return eq;
+}
 
+std::optional<Eigen::VectorXd> solve(const WarpingEquations& eq)
+{
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> solver(eq.stiffness);
+    if (solver.info() != Eigen::Success)
+        return std::nullopt;
+    Eigen::VectorXd omega = solver.solve(eq.load);
+    if (solver.info() != Eigen::Success || !omega.allFinite())
+        return std::nullopt;
+    return omega;
+}
+
+// The area integrals of the solution over the mesh, in scaled coordinates.
+WarpingSolution integrate(const QuadraticMesh& mesh, const std::vector<ElementGeometry>& geometries,
+                          const Eigen::VectorXd& omega)
+{
     WarpingSolution s;
-    for (const auto& e : elements) {
-        const OutlinePoint& p1 = nodes[std::size_t(e[0])];
-        const OutlinePoint& p2 = nodes[std::size_t(e[1])];
-        const OutlinePoint& p3 = nodes[std::size_t(e[2])];
-        const double a = std::abs((p2.x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (p2.y - p1.y)) / 2;
+    for (std::size_t el = 0; el < mesh.elements.size(); ++el) {
+        const Element& e = mesh.elements[el];
+        const ElementGeometry& g = geometries[el];
         for (const QuadraturePoint& q : Quadrature) {
             const std::array<double, 3> l{q.l1, q.l2, q.l3};
-            const double x = l[0] * p1.x + l[1] * p2.x + l[2] * p3.x;
-            const double y = l[0] * p1.y + l[1] * p2.y + l[2] * p3.y;
-            const std::array<double, 6> shape{l[0] * (2 * l[0] - 1), l[1] * (2 * l[1] - 1), l[2] * (2 * l[2] - 1),
-                                              4 * l[0] * l[1],       4 * l[1] * l[2],       4 * l[2] * l[0]};
+            const OutlinePoint p = g.at(l);
+            const double x = p.x, y = p.y;
+            const std::array<double, ElementNodes> shape{l[0] * (2 * l[0] - 1), l[1] * (2 * l[1] - 1),
+                                                         l[2] * (2 * l[2] - 1), 4 * l[0] * l[1],
+                                                         4 * l[1] * l[2],       4 * l[2] * l[0]};
             double w = 0;
-            for (std::size_t i = 0; i < 6; ++i)
+            for (std::size_t i = 0; i < ElementNodes; ++i)
                 w += shape[i] * omega[e[i]];
-            const double da = q.weight * a;
+            const double da = q.weight * g.area;
             s.area += da;
             s.ix += y * y * da;
             s.iy += x * x * da;
@@ -294,41 +379,43 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
             s.omegaOmega += w * w * da;
         }
     }
-    // Shear-stress lever per node, averaged over the triangles around it.
-    std::vector<OutlinePoint> leverSum(std::size_t(n), OutlinePoint{0, 0});
-    std::vector<int> leverCount(std::size_t(n), 0);
-    constexpr std::array<std::array<double, 3>, 6> nodeCoordinates{
-        {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0.5, 0.5, 0}, {0, 0.5, 0.5}, {0.5, 0, 0.5}}};
-    for (const auto& e : elements) {
-        const OutlinePoint& p1 = nodes[std::size_t(e[0])];
-        const OutlinePoint& p2 = nodes[std::size_t(e[1])];
-        const OutlinePoint& p3 = nodes[std::size_t(e[2])];
-        const double twiceArea = (p2.x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (p2.y - p1.y);
-        const std::array<double, 3> bx{(p2.y - p3.y) / twiceArea, (p3.y - p1.y) / twiceArea, (p1.y - p2.y) / twiceArea};
-        const std::array<double, 3> by{(p3.x - p2.x) / twiceArea, (p1.x - p3.x) / twiceArea, (p2.x - p1.x) / twiceArea};
-        for (std::size_t node = 0; node < 6; ++node) {
-            const auto& l = nodeCoordinates[node];
-            double gx = 0, gy = 0;
+    return s;
+}
+
+// Shear-stress lever per node, averaged over the triangles around it; the
+// largest of them.
+double largestShearLever(const QuadraticMesh& mesh, const std::vector<ElementGeometry>& geometries,
+                         const Eigen::VectorXd& omega)
+{
+    const std::size_t n = mesh.nodes.size();
+    std::vector<OutlinePoint> leverSum(n, OutlinePoint{0, 0});
+    std::vector<int> leverCount(n, 0);
+    for (std::size_t el = 0; el < mesh.elements.size(); ++el) {
+        const Element& e = mesh.elements[el];
+        for (std::size_t node = 0; node < ElementNodes; ++node) {
+            std::array<double, ElementNodes> gx{}, gy{};
+            geometries[el].shapeGradients(NodeAreaCoordinates[node], gx, gy);
+            double sx = 0, sy = 0;
             for (std::size_t i = 0; i < 3; ++i) {
-                const std::size_t j = (i + 1) % 3;
-                gx += omega[e[i]] * (4 * l[i] - 1) * bx[i] + omega[e[3 + i]] * 4 * (l[j] * bx[i] + l[i] * bx[j]);
-                gy += omega[e[i]] * (4 * l[i] - 1) * by[i] + omega[e[3 + i]] * 4 * (l[j] * by[i] + l[i] * by[j]);
+                sx += omega[e[i]] * gx[i] + omega[e[3 + i]] * gx[3 + i];
+                sy += omega[e[i]] * gy[i] + omega[e[3 + i]] * gy[3 + i];
             }
-            const OutlinePoint& at = nodes[std::size_t(e[node])];
-            leverSum[std::size_t(e[node])].x += gx - at.y;
-            leverSum[std::size_t(e[node])].y += gy + at.x;
-            ++leverCount[std::size_t(e[node])];
+            const std::size_t at = std::size_t(e[node]);
+            leverSum[at].x += sx - mesh.nodes[at].y;
+            leverSum[at].y += sy + mesh.nodes[at].x;
+            ++leverCount[at];
         }
     }
     double lever = 0;
-    for (int i = 0; i < n; ++i)
-        if (leverCount[std::size_t(i)] > 0)
-            lever = std::max(lever, std::hypot(leverSum[std::size_t(i)].x, leverSum[std::size_t(i)].y) /
-                                        leverCount[std::size_t(i)]);
+    for (std::size_t i = 0; i < n; ++i)
+        if (leverCount[i] > 0)
+            lever = std::max(lever, std::hypot(leverSum[i].x, leverSum[i].y) / leverCount[i]);
+    return lever;
+}
 
-    const double energy = load.dot(omega);
-    s.torsionConstant = s.ix + s.iy - energy;
-    // Back to mm: lengths scale by extent, omega by extent squared.
+// Back to mm: lengths scale by extent, omega by extent squared.
+void rescale(WarpingSolution& s, double extent)
+{
     const double l2 = extent * extent, l4 = l2 * l2;
     s.torsionConstant *= l4;
     s.area *= l2;
@@ -339,9 +426,45 @@ WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double
     s.xOmega *= l4 * extent;
     s.yOmega *= l4 * extent;
     s.omegaOmega *= l4 * l2;
-    s.shearLever = lever * extent;
-    s.triangles = int(elements.size());
-    s.nodes = n;
+    s.shearLever *= extent;
+}
+
+} // namespace
+
+WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double wall, const std::atomic<bool>* cancel)
+{
+    const std::optional<ScaledOutline> scaled = scaledOutline(outline, xc, yc);
+    if (!scaled || !(wall > 0) || !std::isfinite(wall))
+        return failure(QStringLiteral("the section has no size"));
+    const double edge = std::min(wall * scaled->scale * EdgePerWall, LargestEdge);
+    const double estimate = 2 * scaled->area / (EquilateralTriangleArea * edge * edge);
+    if (!(scaled->area > 0) || !std::isfinite(estimate))
+        return failure(QStringLiteral("the section has no area"));
+    if (estimate > MaxEstimatedTriangles)
+        return failure(QStringLiteral("the section is too slender for the exact computation (about %1 triangles)")
+                           .arg(std::llround(estimate)));
+
+    Triangulation cdt;
+    if (const std::optional<QString> error = meshOutline(cdt, scaled->outline, edge, cancel))
+        return failure(*error);
+    const QuadraticMesh mesh = numberNodes(cdt, scaled->outline);
+    if (mesh.elements.empty())
+        return failure(QStringLiteral("the mesh is empty"));
+    if (isCancelled(cancel))
+        return failure(QStringLiteral("cancelled"));
+
+    const std::vector<ElementGeometry> geometries = elementGeometries(mesh);
+    const WarpingEquations equations = assemble(mesh, geometries);
+    const std::optional<Eigen::VectorXd> omega = solve(equations);
+    if (!omega)
+        return failure(QStringLiteral("the torsion equations could not be solved"));
+
+    WarpingSolution s = integrate(mesh, geometries, *omega);
+    s.shearLever = largestShearLever(mesh, geometries, *omega);
+    s.torsionConstant = s.ix + s.iy - equations.load.dot(*omega);
+    rescale(s, scaled->extent);
+    s.triangles = int(mesh.elements.size());
+    s.nodes = int(mesh.nodes.size());
     WarpingOutcome out;
     out.solution = s;
     return out;

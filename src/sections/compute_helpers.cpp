@@ -4,6 +4,7 @@
 #include "base/number_format.h"
 #include "settings/message_table.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -56,6 +57,20 @@ RotatedInertia rotateInertia(long double ix0, long double iy0, long double phiDe
     const long double mean = (ix0 + iy0) / 2.0L;
     const long double half = (ix0 - iy0) / 2.0L;
     return {mean + half * c, mean - half * c};
+}
+
+TurnedExtremes turnedExtremes(std::span<const PolarCorner> corners, long double angleDegrees)
+{
+    TurnedExtremes ex;
+    for (const PolarCorner& corner : corners) {
+        const long double a = degreesToRadians(corner.angleDegrees + angleDegrees);
+        const long double y = corner.radius * std::sin(a), x = corner.radius * std::cos(a);
+        ex.yMax = std::max(ex.yMax, y);
+        ex.yMin = std::min(ex.yMin, y);
+        ex.xMax = std::max(ex.xMax, x);
+        ex.xMin = std::min(ex.xMin, x);
+    }
+    return ex;
 }
 
 QString weightText6(long double weight)

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "sections/section_constants.h"
 #include "sections/tab_result.h"
 
 #include <QStringList>
-#include <numbers>
 
-inline constexpr long double Pi = std::numbers::pi_v<long double>;
-
-inline long double degreesToRadians(long double degrees)
-{
-    return degrees * Pi / 180.0L;
-}
+#include <span>
 
 // Reads a decimal number; a text that does not read adds "Error wrong data !"
 // to the result's messages and gives 0, and the computation goes on.
@@ -37,6 +32,19 @@ struct RotatedInertia {
     long double iy = 0;
 };
 RotatedInertia rotateInertia(long double ix0, long double iy0, long double phiDegrees);
+
+// A corner of an outline about its centroid: its distance and its polar
+// angle in degrees.
+struct PolarCorner {
+    long double radius = 0;
+    long double angleDegrees = 0;
+};
+// Largest and smallest coordinates of the corners once the outline is turned
+// by angleDegrees: the distances of the extreme fibres from the axes.
+struct TurnedExtremes {
+    long double yMax = -1e300L, yMin = 1e300L, xMax = -1e300L, xMin = 1e300L;
+};
+TurnedExtremes turnedExtremes(std::span<const PolarCorner> corners, long double angleDegrees);
 
 // Two decimals, right-aligned in six characters, then " Kg/m".
 QString weightText6(long double weight);

@@ -62,31 +62,23 @@ SectionProperties rectHollowProperties(long double a, long double b, long double
 
     // The outline corners about the centroid.
     const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
-    const long double beta = std::atan((b / 2) / (a / 2)) * 180.0L / Pi;
-    const long double thetas[4] = {beta, 180 - beta, 180 + beta, 360 - beta};
-    long double yMax = -1e300L, yMin = 1e300L, xMax = -1e300L, xMin = 1e300L;
-    for (long double theta : thetas) {
-        long double sine = 0, cosine = 0;
-        sincosl(degreesToRadians(angle + theta), &sine, &cosine);
-        yMax = std::max(yMax, r * sine);
-        yMin = std::min(yMin, r * sine);
-        xMax = std::max(xMax, r * cosine);
-        xMin = std::min(xMin, r * cosine);
-    }
+    const long double beta = radiansToDegrees(std::atan((b / 2) / (a / 2)));
+    const PolarCorner corners[4] = {{r, beta}, {r, 180 - beta}, {r, 180 + beta}, {r, 360 - beta}};
+    const auto [yMax, yMin, xMax, xMin] = turnedExtremes(corners, angle);
 
-    const long double ai = (a - 2 * v) / 10, bi = (b - 2 * v) / 10;
-    const long double ix0 = (a * b * b * b - (a - 2 * v) * cube(b - 2 * v)) / 12 / 10000;
-    const long double iy0 = ((b / 10) * cube(a / 10) - bi * cube(ai)) / 12;
+    const long double ai = (a - 2 * v) / MmPerCm, bi = (b - 2 * v) / MmPerCm;
+    const long double ix0 = (a * b * b * b - (a - 2 * v) * cube(b - 2 * v)) / 12 / Mm4PerCm4;
+    const long double iy0 = ((b / MmPerCm) * cube(a / MmPerCm) - bi * cube(ai)) / 12;
     const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
-    p.KyLeft = std::fabs(iyTurned / (xMin / 10));
-    p.KyRight = std::fabs(iyTurned / (xMax / 10));
+    p.KyLeft = std::fabs(iyTurned / (xMin / MmPerCm));
+    p.KyRight = std::fabs(iyTurned / (xMax / MmPerCm));
     const RotatedInertia turned = rotateInertia(ix0, iy0, angle);
     p.Ix = turned.ix;
     p.Iy = turned.iy;
-    p.Ixx = ixxMm / 10000;
-    p.KxAbove = std::fabs(p.Ix / (yMax / 10));
-    p.KxUnder = std::fabs(p.Ix / (yMin / 10));
-    p.Kxx = kxxMm / 1000;
+    p.Ixx = ixxMm / Mm4PerCm4;
+    p.KxAbove = std::fabs(p.Ix / (yMax / MmPerCm));
+    p.KxUnder = std::fabs(p.Ix / (yMin / MmPerCm));
+    p.Kxx = kxxMm / Mm3PerCm3;
     return p;
 }
 
@@ -96,10 +88,10 @@ SectionProperties pipeProperties(long double d, long double v)
     const long double inner = d - 2 * v;
     p.Area = Pi * d * d / 4 - Pi * inner * inner / 4;
     const long double q = (d * d) * (d * d) - (inner * inner) * (inner * inner);
-    p.Ix = p.Iy = Pi * q / 64 / 10000;
-    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * q / 32 / d / 1000;
-    p.Ixx = Pi * q / 32 / 10000;
-    p.Kxx = Pi * q / (16 * d) / 1000;
+    p.Ix = p.Iy = Pi * q / 64 / Mm4PerCm4;
+    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * q / 32 / d / Mm3PerCm3;
+    p.Ixx = Pi * q / 32 / Mm4PerCm4;
+    p.Kxx = Pi * q / (16 * d) / Mm3PerCm3;
     return p;
 }
 

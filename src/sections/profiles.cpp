@@ -7,7 +7,10 @@
 #include "settings/message_table.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
+#include <vector>
 
 namespace {
 // Values 1..9 of a record as texts (index 0 unused).
@@ -31,23 +34,10 @@ long double number(const QString& text)
     return readNumber(text).value_or(0);
 }
 
-// Largest and smallest rotated heights (sin) and widths (cos) of polar points.
-struct Extremes {
-    long double yMax = -1e300L, yMin = 1e300L, xMax = -1e300L, xMin = 1e300L;
-    void add(long double radius, long double angleDegrees)
-    {
-        const long double a = degreesToRadians(angleDegrees);
-        yMax = std::max(yMax, radius * std::sin(a));
-        yMin = std::min(yMin, radius * std::sin(a));
-        xMax = std::max(xMax, radius * std::cos(a));
-        xMin = std::min(xMin, radius * std::cos(a));
-    }
-};
-
 // Polar angle of a point in degrees 0..360, in the point's own quadrant.
 long double polarAngle(long double x, long double y)
 {
-    long double a = std::atan2(y, x) * 180.0L / Pi;
+    long double a = radiansToDegrees(std::atan2(y, x));
     if (a < 0)
         a += 360;
     return a;
@@ -56,6 +46,27 @@ long double polarAngle(long double x, long double y)
 long double radius(long double x, long double y)
 {
     return std::sqrt(x * x + y * y);
+}
+
+// The extremes of an outline given by its corners about the centroid, turned
+// by angleDegrees.
+TurnedExtremes turnedCorners(std::span<const std::pair<long double, long double>> corners, long double angleDegrees)
+{
+    std::vector<PolarCorner> polar;
+    polar.reserve(corners.size());
+    for (const auto& [x, y] : corners)
+        polar.push_back({radius(x, y), polarAngle(x, y)});
+    return turnedExtremes(polar, angleDegrees);
+}
+
+// Section moduli from the extreme fibre distances, in mm for cm moduli when
+// perCm is MmPerCm, in cm when it is 1.
+void setModuli(SectionProperties& p, const TurnedExtremes& ex, long double perCm)
+{
+    p.KxAbove = std::fabs(p.Ix / (ex.yMax / perCm));
+    p.KxUnder = std::fabs(p.Ix / (ex.yMin / perCm));
+    p.KyLeft = std::fabs(p.Iy / (ex.xMin / perCm));
+    p.KyRight = std::fabs(p.Iy / (ex.xMax / perCm));
 }
 
 void writeInvalid(TabResult& result, const QString& entry, const ComputeContext& ctx)
@@ -108,9 +119,8 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
     result.labels = {{120, 150, QString()}};
     result.dataCaption = entry;
     const bool custom = isCustomEntry(entry, ctx);
-    std::optional<int> record = table.find(entry, 0, 320);
-    if (!record)
-        record = table.find(entry, 1200, 2000);
+    const std::optional<int> record = table.find(
+        entry, {ProfileFamily::HotRolledI, ProfileFamily::Ipe, ProfileFamily::HeB, ProfileFamily::HeA});
     result.fieldsEnabled = custom;
     if (!record && !custom)
         return result; // a group heading
@@ -129,10 +139,10 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
         tf = number(fields.v2);
         hText = fields.b;
         bText = fields.a;
-        const long double area = (2 * B * tf + (H - 2 * tf) * tw) / 100;
+        const long double area = (2 * B * tf + (H - 2 * tf) * tw) / Mm2PerCm2;
         const long double ix = (tw * std::pow(H - 2 * tf, 3.0L) / 12 + 2 * (B * tf * tf * tf / 12 +
-                                B * tf * (H / 2 - tf / 2) * (H / 2 - tf / 2))) / 10000;
-        const long double iy = ((H - 2 * tf) * tw * tw * tw / 12 + 2 * (tf * B * B * B / 12)) / 10000;
+                                B * tf * (H / 2 - tf / 2) * (H / 2 - tf / 2))) / Mm4PerCm4;
+        const long double iy = ((H - 2 * tf) * tw * tw * tw / 12 + 2 * (tf * B * B * B / 12)) / Mm4PerCm4;
         v[2] = formatFixed(area, 18);
         v[3] = formatFixed(ix, 18);
         v[5] = formatFixed(iy, 18);
@@ -157,17 +167,17 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
 
     SectionProperties p;
     const long double areaCm2 = readOrReport(v[2], result, ctx);
-    p.Area = areaCm2 * 100;
+    p.Area = areaCm2 * Mm2PerCm2;
     const RotatedInertia turned = rotateInertia(number(v[3]), number(v[5]), ctx.rotationAngle());
     p.Ix = turned.ix;
     p.Iy = turned.iy;
     const long double tmax = tw > tf ? tw : tf;
     const long double flanges = 2 * B * tf * tf * tf;
-    p.Ixx = 1.31L * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / 10000;
-    p.Kxx = 1.31L * (flanges + (H - tf) * tw * tw * tw) / (3 * tmax) / 1000;
-    const long double h = H / 20, b = B / 20;
+    p.Ixx = ITorsionFactor * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / Mm4PerCm4;
+    p.Kxx = ITorsionFactor * (flanges + (H - tf) * tw * tw * tw) / (3 * tmax) / Mm3PerCm3;
+    const long double h = H / 2 / MmPerCm, b = B / 2 / MmPerCm;
     const long double R = std::sqrt(h * h + b * b);
-    const long double phi = std::atan(h / b) * 180.0L / Pi;
+    const long double phi = radiansToDegrees(std::atan(h / b));
     p.KxAbove = p.KxUnder = std::fabs(p.Ix / iDistance(ctx.rotationAngle(), R, phi));
     p.KyLeft = p.KyRight = std::fabs(p.Iy / iDistance(ctx.rotationAngle() + 90, R, phi));
     writeProfile(result, entry + m(63), p, ctx);
@@ -180,76 +190,87 @@ bool teeCustomValid(const FourFields& f)
     return !(tw >= W || tf >= H || tw <= 0 || tf <= 0);
 }
 
-TabResult teeEntry(const QString& entry, const FourFields& fields, const ComputeContext& ctx,
-                   const ProfileTable& table)
-{
-    const MessageTable& m = ctx.msg();
-    TabResult result;
-    result.labels = {{120, 150, QString()}};
-    result.toListEnabled = true;
-    result.dataCaption = entry + m(62);
-    const bool custom = isCustomEntry(entry, ctx);
-    result.fieldsEnabled = custom;
-
-    ValueTexts v;
+namespace {
+// A tee as read: its sizes (mm), their texts for the picture, its name and
+// its record values (a typed tee gets them computed).
+struct TeeData {
     long double W = 0, H = 0, tw = 0, tf = 0;
-    QString wText, hText;
-    QString name = entry;
-    if (custom) {
+    QString wText, hText, name;
+    ValueTexts v;
+};
+
+// The typed tee's area, Ix, Kx, Iy and Ky as record texts.
+ValueTexts customTeeValues(long double W, long double H, long double tw, long double tf)
+{
+    const long double stem = H - tf;
+    const long double area = (tw * stem + tf * W) / Mm2PerCm2;
+    const long double e = ((tf + stem / 2) * tw * stem + tf * tf * W / 2) / (Mm2PerCm2 * area);
+    const long double ix = (tw * stem * std::pow(e - (tf + stem / 2), 2.0L) + stem * stem * stem * tw / 12 +
+                            tf * W * (e - tf / 2) * (e - tf / 2) + tf * tf * tf * W / 12);
+    const long double iy = stem * tw * tw * tw / 12 + W * W * W * tf / 12;
+    const long double kx = ix / std::max(e, H - e);
+    const long double ky = iy / (W / 2);
+    ValueTexts v;
+    v[2] = formatFixed(area, 18);
+    v[3] = formatFixed(ix / Mm4PerCm4, 18);
+    v[4] = formatFixed(kx / Mm3PerCm3, 18);
+    v[5] = formatFixed(iy / Mm4PerCm4, 18);
+    v[6] = formatFixed(ky / Mm3PerCm3, 18);
+    return v;
+}
+
+// Reads the tee from the fields or the catalogue; false when there is
+// nothing to compute.
+bool readTee(const QString& entry, const FourFields& fields, const ComputeContext& ctx, const ProfileTable& table,
+             TabResult& result, TeeData& tee)
+{
+    if (isCustomEntry(entry, ctx)) {
         if (!teeCustomValid(fields)) {
             writeInvalid(result, entry, ctx);
-            return result;
+            return false;
         }
-        W = number(fields.a);
-        H = number(fields.b);
-        tw = number(fields.v1);
-        tf = number(fields.v2);
-        wText = fields.a;
-        hText = fields.b;
-        const long double stem = H - tf;
-        const long double area = (tw * stem + tf * W) / 100;
-        const long double e = ((tf + stem / 2) * tw * stem + tf * tf * W / 2) / (100 * area);
-        const long double ix = (tw * stem * std::pow(e - (tf + stem / 2), 2.0L) + stem * stem * stem * tw / 12 +
-                                tf * W * (e - tf / 2) * (e - tf / 2) + tf * tf * tf * W / 12);
-        const long double iy = stem * tw * tw * tw / 12 + W * W * W * tf / 12;
-        const long double kx = ix / std::max(e, H - e);
-        const long double ky = iy / (W / 2);
-        v[2] = formatFixed(area, 18);
-        v[3] = formatFixed(ix / 10000, 18);
-        v[4] = formatFixed(kx / 1000, 18);
-        v[5] = formatFixed(iy / 10000, 18);
-        v[6] = formatFixed(ky / 1000, 18);
-        name = QStringLiteral("T ") + fields.a + QLatin1Char('x') + fields.b + QStringLiteral("x(") + fields.v1 +
-               QLatin1Char('x') + fields.v2 + QLatin1Char(')');
-        result.dataCaption = name + QStringLiteral(" section");
-    } else {
-        QStringList pieces = splitEntry(entry);
-        pieces[0].remove(0, 1);
-        wText = pieces[0];
-        hText = pieces[1];
-        W = readOrReport(pieces[0], result, ctx);
-        H = readOrReport(pieces[1], result, ctx);
-        const long double t = readOrReport(pieces[2], result, ctx);
-        const std::optional<int> record = table.find(entry, 0, 500);
-        if (!record) {
-            result.toListEnabled = false; // no record: nothing to compute
-            return result;
-        }
-        v = readValues(table, *record, 7);
-        tw = tf = t;
+        tee.W = number(fields.a);
+        tee.H = number(fields.b);
+        tee.tw = number(fields.v1);
+        tee.tf = number(fields.v2);
+        tee.wText = fields.a;
+        tee.hText = fields.b;
+        tee.v = customTeeValues(tee.W, tee.H, tee.tw, tee.tf);
+        tee.name = QStringLiteral("T ") + fields.a + QLatin1Char('x') + fields.b + QStringLiteral("x(") + fields.v1 +
+                   QLatin1Char('x') + fields.v2 + QLatin1Char(')');
+        result.dataCaption = tee.name + QStringLiteral(" section");
+        return true;
     }
-    const long double ix0 = number(v[3]);
-    const long double c = 10 * ix0 / number(v[4]);
-    result.labels = {{64, 70, hText}, {120, 125, wText}, {175, 62, oneDecimal(c)}, {140, 26, oneDecimal(tw)},
-                     {93, 61, oneDecimal(tf)}};
+    QStringList pieces = splitEntry(entry);
+    pieces[0].remove(0, 1);
+    tee.wText = pieces[0];
+    tee.hText = pieces[1];
+    tee.W = readOrReport(pieces[0], result, ctx);
+    tee.H = readOrReport(pieces[1], result, ctx);
+    const long double t = readOrReport(pieces[2], result, ctx);
+    const std::optional<int> record = table.find(entry, {ProfileFamily::Tee});
+    if (!record) {
+        result.toListEnabled = false; // no record: nothing to compute
+        return false;
+    }
+    tee.v = readValues(table, *record, 7);
+    tee.tw = tee.tf = t;
+    tee.name = entry;
+    return true;
+}
 
+// The tee's properties; c is the distance (mm) from the centroid to the
+// stem tip.
+SectionProperties teeProperties(const TeeData& tee, long double c, TabResult& result, const ComputeContext& ctx)
+{
+    const long double W = tee.W, H = tee.H, tw = tee.tw, tf = tee.tf;
     SectionProperties p;
-    p.Area = readOrReport(v[2], result, ctx) * 100;
+    p.Area = readOrReport(tee.v[2], result, ctx) * Mm2PerCm2;
     const long double tmax = tw >= tf ? tw : tf;
-    const long double torsion = 1.15L * (W * tf * tf * tf + (H - tf) * tw * tw * tw);
-    p.Ixx = torsion / 3 / 10000;
-    p.Kxx = torsion / (3 * tmax) / 1000;
-    const RotatedInertia turned = rotateInertia(ix0, number(v[5]), ctx.rotationAngle());
+    const long double torsion = TeeTorsionFactor * (W * tf * tf * tf + (H - tf) * tw * tw * tw);
+    p.Ixx = torsion / 3 / Mm4PerCm4;
+    p.Kxx = torsion / (3 * tmax) / Mm3PerCm3;
+    const RotatedInertia turned = rotateInertia(number(tee.v[3]), number(tee.v[5]), ctx.rotationAngle());
     p.Ix = turned.ix;
     p.Iy = turned.iy;
     // The outline's six vertices about the centroid, stem tip up; their
@@ -261,18 +282,36 @@ TabResult teeEntry(const QString& entry, const FourFields& fields, const Compute
     const Vertex vertices[6] = {{-tw / 2, c, 2},         {tw / 2, c, 1},
                                 {-W / 2, -(H - c), 3},   {-W / 2, -(H - c - tf), 3},
                                 {W / 2, -(H - c), 4},    {W / 2, -(H - c - tf), 4}};
-    Extremes ex;
-    for (const Vertex& vx : vertices) {
-        const long double phi = std::atan(std::fabs(vx.y) / std::fabs(vx.x)) * 180.0L / Pi;
+    std::array<PolarCorner, 6> corners;
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        const Vertex& vx = vertices[k];
+        const long double phi = radiansToDegrees(std::atan(std::fabs(vx.y) / std::fabs(vx.x)));
         const long double angle = vx.quadrant == 1 ? phi : vx.quadrant == 2 ? 180 - phi
                                   : vx.quadrant == 3 ? 180 + phi : 360 - phi;
-        ex.add(radius(vx.x, vx.y), angle + ctx.rotationAngle());
+        corners[k] = {radius(vx.x, vx.y), angle};
     }
-    p.KxAbove = std::fabs(p.Ix / (ex.yMax / 10));
-    p.KxUnder = std::fabs(p.Ix / (ex.yMin / 10));
-    p.KyLeft = std::fabs(p.Iy / (ex.xMin / 10));
-    p.KyRight = std::fabs(p.Iy / (ex.xMax / 10));
-    if (writeProfile(result, name + m(63), p, ctx))
+    setModuli(p, turnedExtremes(corners, ctx.rotationAngle()), MmPerCm);
+    return p;
+}
+} // namespace
+
+TabResult teeEntry(const QString& entry, const FourFields& fields, const ComputeContext& ctx,
+                   const ProfileTable& table)
+{
+    const MessageTable& m = ctx.msg();
+    TabResult result;
+    result.labels = {{120, 150, QString()}};
+    result.toListEnabled = true;
+    result.dataCaption = entry + m(62);
+    result.fieldsEnabled = isCustomEntry(entry, ctx);
+    TeeData tee;
+    if (!readTee(entry, fields, ctx, table, result, tee))
+        return result;
+    const long double c = MmPerCm * number(tee.v[3]) / number(tee.v[4]);
+    result.labels = {{64, 70, tee.hText}, {120, 125, tee.wText}, {175, 62, oneDecimal(c)},
+                     {140, 26, oneDecimal(tee.tw)}, {93, 61, oneDecimal(tee.tf)}};
+    const SectionProperties p = teeProperties(tee, c, result, ctx);
+    if (writeProfile(result, tee.name + m(63), p, ctx))
         result.panel.write(PanelRow::LabelX, PanelRow::Extra, m(65) + oneDecimal(c) + QStringLiteral(" mm"));
     return result;
 }
@@ -297,29 +336,51 @@ QString channelLookupName(const QString& entry)
     return name;
 }
 
-ChannelResult channelEntry(const QString& entry, const FourFields& fields, ChannelArrangement ticked,
-                           const ComputeContext& ctx, const ProfileTable& table)
-{
-    const MessageTable& m = ctx.msg();
-    ChannelResult out;
-    TabResult& result = out.tab;
-    result.labels = {{120, 150, QString()}};
-    result.dataCaption = entry;
-    const bool custom = isCustomEntry(entry, ctx);
-    const QString name = channelLookupName(entry);
+namespace {
+// A channel as read: its record values (a typed channel gets them computed),
+// thicknesses (mm), title and the texts of its height and width.
+struct ChannelData {
     ValueTexts v;
     long double tw = 0, tf = 0;
+    QString title, hText, bText;
+};
+
+// The typed channel's area, Ix, Kx, Iy and Ky as record texts.
+ValueTexts customChannelValues(long double B, long double H, long double tw, long double tf)
+{
+    const long double web = H - 2 * tf;
+    const long double area = (tw * web + 2 * tf * B) / Mm2PerCm2;
+    const long double e = (tw * tw * web / 2 + B * B * tf) / (Mm2PerCm2 * area);
+    const long double ix = (web * web * web * tw / 12 + 2 * (tf * B * (H / 2 - tf / 2) * (H / 2 - tf / 2) +
+                            tf * tf * tf * B / 12));
+    const long double iy = tw * web * (e - tw / 2) * (e - tw / 2) + web * tw * tw * tw / 12 +
+                           2 * (tf * B * (e - B / 2) * (e - B / 2) + B * B * B * tf / 12);
+    ValueTexts v;
+    v[2] = formatFixed(area, 18);
+    v[3] = formatFixed(ix / Mm4PerCm4, 18);
+    v[4] = formatFixed(ix / (H / 2) / Mm3PerCm3, 18);
+    v[5] = formatFixed(iy / Mm4PerCm4, 18);
+    v[6] = formatFixed(iy / std::max(e, B - e) / Mm3PerCm3, 18);
+    return v;
+}
+
+// Reads the channel from the catalogue (hot-rolled, then cold-formed) or the
+// fields; false when there is nothing to compute.
+bool readChannel(const QString& entry, const FourFields& fields, ChannelArrangement ticked,
+                 const ComputeContext& ctx, const ProfileTable& table, TabResult& result, ChannelData& ch)
+{
+    const bool custom = isCustomEntry(entry, ctx);
+    const QString name = channelLookupName(entry);
     bool found = false;
-    if (auto record = table.find(name, 0, 500)) {
-        v = readValues(table, *record, 9);
-        tw = table.value(*record, 8).value_or(0);
-        tf = table.value(*record, 9).value_or(0);
+    if (auto record = table.find(name, {ProfileFamily::HotRolledU})) {
+        ch.v = readValues(table, *record, 9);
+        ch.tw = table.value(*record, 8).value_or(0);
+        ch.tf = table.value(*record, 9).value_or(0);
         found = true;
-    } else if (auto cold = table.find(name, 2350, 3625)) {
-        v = readValues(table, *cold, 6);
+    } else if (auto cold = table.find(name, {ProfileFamily::ColdRolledU})) {
+        ch.v = readValues(table, *cold, 6);
         found = true;
-        const QStringList pieces = splitEntry(name);
-        tw = tf = number(pieces[2]);
+        ch.tw = ch.tf = number(splitEntry(name)[2]);
     }
     QStringList pieces = splitEntry(name);
     const int u = name.indexOf(QLatin1Char('U'));
@@ -328,113 +389,135 @@ ChannelResult channelEntry(const QString& entry, const FourFields& fields, Chann
         pieces[0].remove(0, 1);
     result.fieldsEnabled = custom;
     if (!found && !custom)
-        return out; // a group heading
+        return false; // a group heading
 
     result.toListEnabled = true;
-    QString title = entry;
-    QString hText = pieces[0], bText = pieces[1];
+    ch.title = entry;
+    ch.hText = pieces[0];
+    ch.bText = pieces[1];
     if (!custom) {
-        result.dataCaption = entry + m(62);
-    } else {
-        if (!channelCustomValid(fields)) {
-            writeInvalid(result, entry, ctx);
-            return out;
-        }
-        const long double B = number(fields.a), H = number(fields.b);
-        tw = number(fields.v1);
-        tf = number(fields.v2);
-        const long double web = H - 2 * tf;
-        const long double area = (tw * web + 2 * tf * B) / 100;
-        const long double e = (tw * tw * web / 2 + B * B * tf) / (100 * area);
-        const long double ix = (web * web * web * tw / 12 + 2 * (tf * B * (H / 2 - tf / 2) * (H / 2 - tf / 2) +
-                                tf * tf * tf * B / 12));
-        const long double iy = tw * web * (e - tw / 2) * (e - tw / 2) + web * tw * tw * tw / 12 +
-                               2 * (tf * B * (e - B / 2) * (e - B / 2) + B * B * B * tf / 12);
-        v[2] = formatFixed(area, 18);
-        v[3] = formatFixed(ix / 10000, 18);
-        v[4] = formatFixed(ix / (H / 2) / 1000, 18);
-        v[5] = formatFixed(iy / 10000, 18);
-        v[6] = formatFixed(iy / std::max(e, B - e) / 1000, 18);
-        const QString arrangement = ticked == ChannelArrangement::Box    ? QStringLiteral("2xU [] ")
-                                    : ticked == ChannelArrangement::Pair ? QStringLiteral("2xU ][ ")
-                                                                         : QStringLiteral("U ");
-        title = arrangement + fields.a + QLatin1Char('x') + fields.b + QStringLiteral("x(") + fields.v1 +
-                QLatin1Char('x') + fields.v2 + QLatin1Char(')');
-        result.dataCaption = title + QStringLiteral(" section");
-        hText = fields.b;
-        bText = fields.a;
+        result.dataCaption = entry + ctx.msg()(62);
+        return true;
     }
-    out.arrangement = title.contains(QLatin1String("[]"))   ? ChannelArrangement::Box
-                      : title.contains(QLatin1String("][")) ? ChannelArrangement::Pair
-                                                            : ChannelArrangement::Single;
-    const long double H = readOrReport(hText, result, ctx);
-    const long double B = readOrReport(bText, result, ctx);
-    const long double a1 = readOrReport(v[2], result, ctx);
-    const long double ix1 = number(v[3]);
-    const long double iy1 = number(v[5]);
-    const long double ky1 = number(v[6]);
-    const long double d = iy1 / ky1; // centroid to flange tips, cm
-    const long double Hc = H / 10, Bc = B / 10;
+    if (!channelCustomValid(fields)) {
+        writeInvalid(result, entry, ctx);
+        return false;
+    }
+    ch.tw = number(fields.v1);
+    ch.tf = number(fields.v2);
+    ch.v = customChannelValues(number(fields.a), number(fields.b), ch.tw, ch.tf);
+    const QString arrangement = ticked == ChannelArrangement::Box    ? QStringLiteral("2xU [] ")
+                                : ticked == ChannelArrangement::Pair ? QStringLiteral("2xU ][ ")
+                                                                     : QStringLiteral("U ");
+    ch.title = arrangement + fields.a + QLatin1Char('x') + fields.b + QStringLiteral("x(") + fields.v1 +
+               QLatin1Char('x') + fields.v2 + QLatin1Char(')');
+    result.dataCaption = ch.title + QStringLiteral(" section");
+    ch.hText = fields.b;
+    ch.bText = fields.a;
+    return true;
+}
 
+ChannelArrangement arrangementOf(const QString& title)
+{
+    return title.contains(QLatin1String("[]"))   ? ChannelArrangement::Box
+           : title.contains(QLatin1String("][")) ? ChannelArrangement::Pair
+                                                 : ChannelArrangement::Single;
+}
+
+// One channel's sizes (mm) and record values (cm): area, Ix, Iy and d, the
+// distance from its centroid to its flange tips.
+struct ChannelSizes {
+    long double H = 0, B = 0, tw = 0, tf = 0;
+    long double a1 = 0, ix1 = 0, iy1 = 0, d = 0;
+};
+
+SectionProperties channelProperties(const ChannelSizes& s, ChannelArrangement arrangement, long double angle)
+{
+    const long double H = s.H, B = s.B, tw = s.tw, tf = s.tf, a1 = s.a1, d = s.d;
+    const long double Hc = H / MmPerCm, Bc = B / MmPerCm;
     SectionProperties p;
-    long double ix = ix1, iy = iy1;
+    long double ix = s.ix1, iy = s.iy1;
     std::vector<std::pair<long double, long double>> corners;
-    if (out.arrangement == ChannelArrangement::Single) {
-        p.Area = a1 * 100;
+    if (arrangement == ChannelArrangement::Single) {
+        p.Area = a1 * Mm2PerCm2;
         const long double flanges = 2 * B * tf * tf * tf;
-        p.Ixx = 1.2L * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / 10000;
-        p.Kxx = 1.2L * (flanges + (H - tf) * tw * tw * tw) / (3 * tf) / 1000;
+        p.Ixx = ChannelTorsionFactor * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / Mm4PerCm4;
+        p.Kxx = ChannelTorsionFactor * (flanges + (H - tf) * tw * tw * tw) / (3 * tf) / Mm3PerCm3;
         corners = {{d, Hc / 2}, {-(Bc - d), Hc / 2}, {-(Bc - d), -Hc / 2}, {d, -Hc / 2}};
     } else {
-        p.Area = 2 * a1 * 100;
-        ix = 2 * ix1;
+        p.Area = 2 * a1 * Mm2PerCm2;
+        ix = 2 * s.ix1;
         corners = {{Bc, Hc / 2}, {-Bc, Hc / 2}, {-Bc, -Hc / 2}, {Bc, -Hc / 2}};
-        if (out.arrangement == ChannelArrangement::Box) {
-            iy = 2 * (iy1 + a1 * d * d);
+        if (arrangement == ChannelArrangement::Box) {
+            iy = 2 * (s.iy1 + a1 * d * d);
             const long double t = (tf + tw) / 2;
-            p.Ixx = 2 * t * (H - t) * (H - t) * (2 * B - t) * (2 * B - t) / ((H - t) + (2 * B - t)) / 10000;
-            p.Kxx = 2 * (H - t) * (2 * B - t) * t / 1000;
+            p.Ixx = 2 * t * (H - t) * (H - t) * (2 * B - t) * (2 * B - t) / ((H - t) + (2 * B - t)) / Mm4PerCm4;
+            p.Kxx = 2 * (H - t) * (2 * B - t) * t / Mm3PerCm3;
         } else {
-            iy = 2 * (iy1 + a1 * (Bc - d) * (Bc - d));
+            iy = 2 * (s.iy1 + a1 * (Bc - d) * (Bc - d));
             const long double flanges = 4 * B * tf * tf * tf;
             const long double web = 8 * tw * tw * tw;
-            p.Ixx = 1.31L * (flanges + (H - 2 * tf) * web) / 3 / 10000;
-            p.Kxx = 1.31L * (flanges + (H - tf) * web) / (3 * tf) / 1000;
+            p.Ixx = ITorsionFactor * (flanges + (H - 2 * tf) * web) / 3 / Mm4PerCm4;
+            p.Kxx = ITorsionFactor * (flanges + (H - tf) * web) / (3 * tf) / Mm3PerCm3;
         }
     }
-    const RotatedInertia turned = rotateInertia(ix, iy, ctx.rotationAngle());
+    const RotatedInertia turned = rotateInertia(ix, iy, angle);
     p.Ix = turned.ix;
     p.Iy = turned.iy;
-    Extremes ex;
-    for (const auto& [x, y] : corners)
-        ex.add(radius(x, y), ctx.rotationAngle() + polarAngle(x, y));
-    p.KxAbove = std::fabs(p.Ix / ex.yMax);
-    p.KxUnder = std::fabs(p.Ix / ex.yMin);
-    p.KyLeft = std::fabs(p.Iy / ex.xMin);
-    p.KyRight = std::fabs(p.Iy / ex.xMax);
-    if (!writeProfile(result, title + m(63), p, ctx))
-        return out;
-    const QString e = oneDecimal(10 * d);
-    switch (out.arrangement) {
+    setModuli(p, turnedCorners(corners, angle), 1);
+    return p;
+}
+
+void labelChannel(TabResult& result, ChannelArrangement arrangement, const ChannelData& ch, const ChannelSizes& s,
+                  const ComputeContext& ctx)
+{
+    const QString e = oneDecimal(MmPerCm * s.d);
+    switch (arrangement) {
     case ChannelArrangement::Single:
-        result.panel.write(PanelRow::LabelX, PanelRow::Extra, m(65) + e + QStringLiteral(" mm"));
+        result.panel.write(PanelRow::LabelX, PanelRow::Extra, ctx.msg()(65) + e + QStringLiteral(" mm"));
         // The channel is drawn with its centroid at the picture's centre:
         // the values sit on their lines, the web thickness right of its
         // letter V1, the width clear of the axis letter at the bottom.
-        result.labels = {{142, 148, bText}, {80, 65, hText}, {172, 54, e}, {156, 93, oneDecimal(tw)},
-                         {173, 16, oneDecimal(tf)}};
+        result.labels = {{142, 148, ch.bText}, {80, 65, ch.hText}, {172, 54, e}, {156, 93, oneDecimal(s.tw)},
+                         {173, 16, oneDecimal(s.tf)}};
         break;
     case ChannelArrangement::Box:
         // The total width left of the axis letter at the bottom.
-        result.labels = {{96, 146, formatFixed(2 * B, 2)}, {60, 80, hText}, {107, 95, oneDecimal(tw)},
-                         {97, 16, oneDecimal(tf)}};
+        result.labels = {{96, 146, formatFixed(2 * s.B, 2)}, {60, 80, ch.hText}, {107, 95, oneDecimal(s.tw)},
+                         {97, 16, oneDecimal(s.tf)}};
         break;
     case ChannelArrangement::Pair:
         // The total width on its line above, right of the axis letter.
-        result.labels = {{150, 12, formatFixed(2 * B, 2)}, {64, 82, hText}, {145, 94, oneDecimal(tw)},
-                         {187, 42, oneDecimal(tf)}};
+        result.labels = {{150, 12, formatFixed(2 * s.B, 2)}, {64, 82, ch.hText}, {145, 94, oneDecimal(s.tw)},
+                         {187, 42, oneDecimal(s.tf)}};
         break;
     }
+}
+} // namespace
+
+ChannelResult channelEntry(const QString& entry, const FourFields& fields, ChannelArrangement ticked,
+                           const ComputeContext& ctx, const ProfileTable& table)
+{
+    ChannelResult out;
+    TabResult& result = out.tab;
+    result.labels = {{120, 150, QString()}};
+    result.dataCaption = entry;
+    ChannelData ch;
+    if (!readChannel(entry, fields, ticked, ctx, table, result, ch))
+        return out;
+    out.arrangement = arrangementOf(ch.title);
+    ChannelSizes s;
+    s.H = readOrReport(ch.hText, result, ctx);
+    s.B = readOrReport(ch.bText, result, ctx);
+    s.tw = ch.tw;
+    s.tf = ch.tf;
+    s.a1 = readOrReport(ch.v[2], result, ctx);
+    s.ix1 = number(ch.v[3]);
+    s.iy1 = number(ch.v[5]);
+    s.d = s.iy1 / number(ch.v[6]);
+    const SectionProperties p = channelProperties(s, out.arrangement, ctx.rotationAngle());
+    if (writeProfile(result, ch.title + ctx.msg()(63), p, ctx))
+        labelChannel(result, out.arrangement, ch, s, ctx);
     return out;
 }
 
@@ -449,6 +532,118 @@ AngleCheck angleCustomCheck(const AngleFields& f)
     return check;
 }
 
+namespace {
+// An angle as read: its legs P (upright) and Q (level) and thickness (mm),
+// the legs' texts and its record values (a typed angle gets them computed).
+struct AngleData {
+    long double P = 0, Q = 0, t = 0;
+    QString pText, qText;
+    ValueTexts v;
+};
+
+// The typed angle's weight, area, Ix, Iy, Kx and Ky as record texts.
+ValueTexts customAngleValues(long double P, long double Q, long double t)
+{
+    const long double aMm = t * (P - t) + t * Q;
+    const long double eP = ((t + (P - t) / 2) * t * (P - t) + t * t * Q / 2) / aMm;
+    const long double eQ = ((t + (Q - t) / 2) * t * (Q - t) + t * t * P / 2) / (t * (Q - t) + t * P);
+    const long double ix = (t * (P - t) * std::pow(eP - (t + (P - t) / 2), 2.0L) + std::pow(P - t, 3.0L) * t / 12 +
+                            t * Q * (eP - t / 2) * (eP - t / 2) + t * t * t * Q / 12) / Mm4PerCm4;
+    const long double iy = (t * (Q - t) * std::pow(eQ - (t + (Q - t) / 2), 2.0L) + std::pow(Q - t, 3.0L) * t / 12 +
+                            t * P * (eQ - t / 2) * (eQ - t / 2) + t * t * t * P / 12) / Mm4PerCm4;
+    const long double kx = ix / ((P - eP) / MmPerCm);
+    const long double ky = iy / ((Q - eQ) / MmPerCm);
+    const long double area = aMm / Mm2PerCm2;
+    ValueTexts v;
+    v[1] = formatFixed(area * SteelDensity / Cm2PerM2, 2);
+    v[2] = formatFixed(area, 3);
+    v[3] = formatFixed(ix, 6);
+    v[4] = formatFixed(iy, 6);
+    v[5] = formatFixed(kx, 6);
+    v[6] = formatFixed(ky, 6);
+    return v;
+}
+
+// Reads the angle from the catalogue or the fields; false when there is
+// nothing to compute.
+bool readAngle(const QString& entry, const AngleFields& fields, const ComputeContext& ctx, const ProfileTable& table,
+               TabResult& result, AngleData& a)
+{
+    if (!isCustomEntry(entry, ctx)) {
+        QStringList pieces = splitEntry(entry);
+        const QString cold = QStringLiteral("CR L section ");
+        const QString hot = QStringLiteral("L section ");
+        if (entry.startsWith(cold)) {
+            pieces[0].remove(0, cold.size());
+            a.pText = pieces[0];
+            a.qText = pieces[1];
+        } else {
+            if (pieces[0].startsWith(hot))
+                pieces[0].remove(0, hot.size());
+            a.pText = pieces[1];
+            a.qText = pieces[0];
+        }
+        a.P = readOrReport(a.pText, result, ctx);
+        a.Q = readOrReport(a.qText, result, ctx);
+        a.t = readOrReport(pieces[2], result, ctx);
+        const std::optional<int> record = table.find(entry, {ProfileFamily::HotRolledL, ProfileFamily::ColdRolledL});
+        if (!record)
+            return false; // no record: nothing to compute
+        a.v = readValues(table, *record, 6);
+        result.dataCaption = entry;
+        return true;
+    }
+    result.dataCaption = ctx.msg()(72) + QLatin1Char(' ') + fields.a + QLatin1Char('x') + fields.b +
+                         QLatin1Char('x') + fields.t;
+    const AngleCheck check = angleCustomCheck(fields);
+    a.t = number(fields.t);
+    if (!check.message.isEmpty())
+        result.messages << check.message;
+    if (!check.valid || a.t == 0) {
+        writeInvalid(result, entry, ctx);
+        return false;
+    }
+    a.Q = number(fields.a);
+    a.P = number(fields.b);
+    a.qText = fields.a;
+    a.pText = fields.b;
+    a.v = customAngleValues(a.P, a.Q, a.t);
+    return true;
+}
+
+// The angle's properties about its turned axes, from its principal axes; u
+// and w are the distances (cm) from the centroid to the tips of legs P and Q.
+SectionProperties angleProperties(const AngleData& a, long double u, long double w, TabResult& result,
+                                  const ComputeContext& ctx)
+{
+    const long double P = a.P, Q = a.Q, t = a.t;
+    const long double ix0 = number(a.v[3]), iy0 = number(a.v[4]);
+    const long double uMm = MmPerCm * u, wMm = MmPerCm * w;
+    SectionProperties p;
+    p.Area = readOrReport(a.v[2], result, ctx) * Mm2PerCm2;
+    // Product of inertia from the two legs taken as rectangles about the centroid.
+    const long double ixy = (P - t) * t * (uMm - (P - t) / 2) * (-(Q - wMm - t / 2)) +
+                            Q * t * (wMm - Q / 2) * (-(P - uMm - t / 2));
+    const long double ixyCm = ixy / Mm4PerCm4;
+    // The small term keeps the angle of a section with equal moments finite.
+    long double alpha = radiansToDegrees(0.5L * std::atan(-2 * ixyCm / (ix0 - iy0 + 0.0000001L)));
+    if (iy0 > ix0)
+        alpha += 90;
+    const long double mean = (ix0 + iy0) / 2;
+    const long double spread = 0.5L * std::sqrt((ix0 - iy0) * (ix0 - iy0) + 4 * ixyCm * ixyCm);
+    const long double i1 = mean + spread, i2 = mean - spread;
+    p.Ix = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + alpha));
+    p.Iy = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + 90 + alpha));
+    const long double legs = Q * t * t * t + (P - t) * t * t * t;
+    p.Ixx = legs / 3 / Mm4PerCm4;
+    p.Kxx = legs / (3 * t) / Mm3PerCm3;
+    const std::pair<long double, long double> corners[5] = {
+        {-(Q - wMm - t), uMm}, {-(Q - wMm), uMm}, {-(Q - wMm), -(P - uMm)}, {wMm, -(P - uMm)}, {wMm, -(P - uMm - t)}};
+    setModuli(p, turnedCorners(corners, ctx.rotationAngle()), MmPerCm);
+    return p;
+}
+} // namespace
+
 TabResult angleEntry(const QString& entry, const AngleFields& fields, const ComputeContext& ctx,
                      const ProfileTable& table)
 {
@@ -461,97 +656,15 @@ TabResult angleEntry(const QString& entry, const AngleFields& fields, const Comp
     if (!custom && (entry.endsWith(QLatin1Char('.')) || entry == m(156) || entry == m(157)))
         return result; // a heading
 
-    ValueTexts v;
-    long double P = 0, Q = 0, t = 0;
-    QString pText, qText;
-    if (!custom) {
-        QStringList pieces = splitEntry(entry);
-        const QString cold = QStringLiteral("CR L section ");
-        const QString hot = QStringLiteral("L section ");
-        if (entry.startsWith(cold)) {
-            pieces[0].remove(0, cold.size());
-            pText = pieces[0];
-            qText = pieces[1];
-        } else {
-            if (pieces[0].startsWith(hot))
-                pieces[0].remove(0, hot.size());
-            pText = pieces[1];
-            qText = pieces[0];
-        }
-        P = readOrReport(pText, result, ctx);
-        Q = readOrReport(qText, result, ctx);
-        t = readOrReport(pieces[2], result, ctx);
-        const std::optional<int> record = table.find(entry, 0, table.lineCount() - 1);
-        if (!record)
-            return result; // no record: nothing to compute
-        v = readValues(table, *record, 6);
-        result.dataCaption = entry;
-    } else {
-        result.dataCaption = m(72) + QLatin1Char(' ') + fields.a + QLatin1Char('x') + fields.b + QLatin1Char('x') +
-                             fields.t;
-        const AngleCheck check = angleCustomCheck(fields);
-        t = number(fields.t);
-        if (!check.message.isEmpty())
-            result.messages << check.message;
-        if (!check.valid || t == 0) {
-            writeInvalid(result, entry, ctx);
-            return result;
-        }
-        Q = number(fields.a);
-        P = number(fields.b);
-        qText = fields.a;
-        pText = fields.b;
-        const long double aMm = t * (P - t) + t * Q;
-        const long double eP = ((t + (P - t) / 2) * t * (P - t) + t * t * Q / 2) / aMm;
-        const long double eQ = ((t + (Q - t) / 2) * t * (Q - t) + t * t * P / 2) / (t * (Q - t) + t * P);
-        const long double ix = (t * (P - t) * std::pow(eP - (t + (P - t) / 2), 2.0L) + std::pow(P - t, 3.0L) * t / 12 +
-                                t * Q * (eP - t / 2) * (eP - t / 2) + t * t * t * Q / 12) / 10000;
-        const long double iy = (t * (Q - t) * std::pow(eQ - (t + (Q - t) / 2), 2.0L) + std::pow(Q - t, 3.0L) * t / 12 +
-                                t * P * (eQ - t / 2) * (eQ - t / 2) + t * t * t * P / 12) / 10000;
-        const long double kx = ix / ((P - eP) / 10);
-        const long double ky = iy / ((Q - eQ) / 10);
-        const long double area = aMm / 100;
-        v[1] = formatFixed(area * 7850 / 10000, 2);
-        v[2] = formatFixed(area, 3);
-        v[3] = formatFixed(ix, 6);
-        v[4] = formatFixed(iy, 6);
-        v[5] = formatFixed(kx, 6);
-        v[6] = formatFixed(ky, 6);
-    }
+    AngleData a;
+    if (!readAngle(entry, fields, ctx, table, result, a))
+        return result;
     result.toListEnabled = true;
-    const long double ix0 = number(v[3]), iy0 = number(v[4]);
-    const long double u = ix0 / number(v[5]);
-    const long double w = iy0 / number(v[6]);
-    const QString e1 = oneDecimal(10 * u), e2 = oneDecimal(10 * w);
-    result.labels = {{122, 135, qText}, {50, 49, pText}, {138, 119, e2}, {78, 44, e1}};
-
-    SectionProperties p;
-    p.Area = readOrReport(v[2], result, ctx) * 100;
-    // Product of inertia from the two legs taken as rectangles about the centroid.
-    const long double ixy = (P - t) * t * (10 * u - (P - t) / 2) * (-(Q - 10 * w - t / 2)) +
-                            Q * t * (10 * w - Q / 2) * (-(P - 10 * u - t / 2));
-    const long double ixyCm = ixy / 10000;
-    long double alpha = 0.5L * std::atan(-2 * ixyCm / (ix0 - iy0 + 0.0000001L)) * 180.0L / Pi;
-    if (iy0 > ix0)
-        alpha += 90;
-    const long double mean = (ix0 + iy0) / 2;
-    const long double spread = 0.5L * std::sqrt((ix0 - iy0) * (ix0 - iy0) + 4 * ixyCm * ixyCm);
-    const long double i1 = mean + spread, i2 = mean - spread;
-    p.Ix = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + alpha));
-    p.Iy = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + 90 + alpha));
-    const long double legs = Q * t * t * t + (P - t) * t * t * t;
-    p.Ixx = legs / 3 / 10000;
-    p.Kxx = legs / (3 * t) / 1000;
-    const std::pair<long double, long double> corners[5] = {
-        {-(Q - 10 * w - t), 10 * u}, {-(Q - 10 * w), 10 * u}, {-(Q - 10 * w), -(P - 10 * u)},
-        {10 * w, -(P - 10 * u)},     {10 * w, -(P - 10 * u - t)}};
-    Extremes ex;
-    for (const auto& [x, y] : corners)
-        ex.add(radius(x, y), ctx.rotationAngle() + polarAngle(x, y));
-    p.KxAbove = std::fabs(p.Ix / (ex.yMax / 10));
-    p.KxUnder = std::fabs(p.Ix / (ex.yMin / 10));
-    p.KyLeft = std::fabs(p.Iy / (ex.xMin / 10));
-    p.KyRight = std::fabs(p.Iy / (ex.xMax / 10));
+    const long double u = number(a.v[3]) / number(a.v[5]);
+    const long double w = number(a.v[4]) / number(a.v[6]);
+    const QString e1 = oneDecimal(MmPerCm * u), e2 = oneDecimal(MmPerCm * w);
+    result.labels = {{122, 135, a.qText}, {50, 49, a.pText}, {138, 119, e2}, {78, 44, e1}};
+    const SectionProperties p = angleProperties(a, u, w, result, ctx);
     if (writeProfile(result, entry + m(63), p, ctx))
         result.panel.write(PanelRow::LabelX, PanelRow::Extra,
                            m(65) + QStringLiteral("e1=") + e1 + QStringLiteral(" e2=") + e2 + QStringLiteral(" mm"));
@@ -566,7 +679,7 @@ PlateResult plateEntry(const QString& entry, const ComputeContext& ctx, const Pr
     result.fieldsEnabled = false;
     result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0")};
     result.dataCaption = m(75) + entry;
-    const std::optional<int> record = table.find(entry, 1000, 1400);
+    const std::optional<int> record = table.find(entry, {ProfileFamily::Plate});
     if (!record)
         return out;
     out.record = *record;

@@ -90,18 +90,18 @@ SectionProperties rectangleProperties(long double a, long double b, long double 
         yMax = std::max(yMax, y);
         yMin = std::min(yMin, y);
     }
-    const long double ix0 = a * b * b * b / 12 / 10000;
-    const long double iy0 = b * a * a * a / 12 / 10000;
+    const long double ix0 = a * b * b * b / 12 / Mm4PerCm4;
+    const long double iy0 = b * a * a * a / 12 / Mm4PerCm4;
     const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
-    p.KyLeft = std::fabs(iyTurned / (xMin / 10));
-    p.KyRight = std::fabs(iyTurned / (xMax / 10));
+    p.KyLeft = std::fabs(iyTurned / (xMin / MmPerCm));
+    p.KyRight = std::fabs(iyTurned / (xMax / MmPerCm));
     const RotatedInertia turned = rotateInertia(ix0, iy0, angle);
     p.Ix = turned.ix;
     p.Iy = turned.iy;
-    p.KxAbove = std::fabs(p.Ix / (yMax / 10));
-    p.KxUnder = std::fabs(p.Ix / (yMin / 10));
-    p.Ixx = torsion.ixx / 10000;
-    p.Kxx = torsion.kxx / 1000;
+    p.KxAbove = std::fabs(p.Ix / (yMax / MmPerCm));
+    p.KxUnder = std::fabs(p.Ix / (yMin / MmPerCm));
+    p.Ixx = torsion.ixx / Mm4PerCm4;
+    p.Kxx = torsion.kxx / Mm3PerCm3;
     return p;
 }
 
@@ -110,10 +110,10 @@ SectionProperties circularBarProperties(long double d)
     SectionProperties p;
     const long double d2 = d * d;
     p.Area = Pi * d2 / 4;
-    p.Ix = p.Iy = Pi * d2 * d2 / 64 / 10000;
-    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * d2 * d / 32 / 1000;
-    p.Ixx = Pi * d2 * d2 / 32 / 10000;
-    p.Kxx = Pi * d2 * d / 16 / 1000;
+    p.Ix = p.Iy = Pi * d2 * d2 / 64 / Mm4PerCm4;
+    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * d2 * d / 32 / Mm3PerCm3;
+    p.Ixx = Pi * d2 * d2 / 32 / Mm4PerCm4;
+    p.Kxx = Pi * d2 * d / 16 / Mm3PerCm3;
     return p;
 }
 

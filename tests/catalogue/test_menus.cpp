@@ -85,6 +85,31 @@ TEST(ProfileTableLookup, ExactNameWithinTheRange)
     EXPECT_EQ(builtIn.find("HR U50x38", 0, last), 0);
 }
 
+// A family runs from its first name to the last value of its last record; a
+// name of no family ends the record before it; a lookup by family finds only
+// names within its lines.
+TEST(ProfileTableLookup, ByFamily)
+{
+    const ProfileTable table(QStringList{"HR U50x38", "5.59", "7.12", "T20x20x3", "0.88", "HR U65x42", "7.09",
+                                         "Note", "1", "HR I80x42", "5.95", "IPE 80x46", "6"});
+    EXPECT_EQ(table.familyLines(ProfileFamily::HotRolledU), (LineRange{0, 6}));
+    EXPECT_EQ(table.familyLines(ProfileFamily::Tee), (LineRange{3, 4}));
+    EXPECT_EQ(table.familyLines(ProfileFamily::Ipe), (LineRange{11, 12}));
+    EXPECT_TRUE(table.familyLines(ProfileFamily::Plate).last < table.familyLines(ProfileFamily::Plate).first);
+    EXPECT_EQ(table.find("HR U65x42", {ProfileFamily::HotRolledU}), 5);
+    EXPECT_FALSE(table.find("HR I80x42", {ProfileFamily::HotRolledU, ProfileFamily::Plate}).has_value());
+    EXPECT_EQ(table.find("IPE 80x46", {ProfileFamily::HotRolledI, ProfileFamily::Ipe}), 11);
+
+    const std::vector<std::pair<const char*, std::optional<ProfileFamily>>> names{
+        {"CR L section 30x30x2", ProfileFamily::ColdRolledL}, {"L section 20x20x3", ProfileFamily::HotRolledL},
+        {"CR U20x20x1.5", ProfileFamily::ColdRolledU},        {"I PBI;(HE-A) 100 96x100", ProfileFamily::HeA},
+        {"IPB;HE-B 100x100", ProfileFamily::HeB},             {"3 mm rib steel plate", ProfileFamily::Plate},
+        {"T100x55x10", ProfileFamily::Tee},                   {"Tee", std::nullopt},
+        {"Hot rolled U section", std::nullopt}};
+    for (const auto& [name, family] : names)
+        EXPECT_EQ(profileFamilyOf(QString::fromLatin1(name)), family) << name;
+}
+
 TEST(SolidMenus, LineCountsAndEntryForms)
 {
     const auto& rs = builtInMenu(SectionKind::RectSolid);

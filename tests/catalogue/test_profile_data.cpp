@@ -67,18 +67,14 @@ std::optional<int> tabLookup(SectionKind kind, const QString& leaf)
     const ProfileTable& t = ProfileTable::builtIn();
     switch (kind) {
     case SectionKind::I:
-        if (auto r = t.find(leaf, 0, 320))
-            return r;
-        return t.find(leaf, 1200, 2000);
+        return t.find(leaf, {ProfileFamily::HotRolledI, ProfileFamily::Ipe, ProfileFamily::HeB, ProfileFamily::HeA});
     case SectionKind::U: {
         const QString name = channelLookupName(leaf);
-        if (auto r = t.find(name, 0, 500))
-            return r;
-        return t.find(name, 2350, 3625);
+        return t.find(name, {ProfileFamily::HotRolledU, ProfileFamily::ColdRolledU});
     }
-    case SectionKind::T: return t.find(leaf, 0, 500);
-    case SectionKind::L: return t.find(leaf, 0, t.lineCount() - 1);
-    case SectionKind::Plate: return t.find(leaf, 1000, 1400);
+    case SectionKind::T: return t.find(leaf, {ProfileFamily::Tee});
+    case SectionKind::L: return t.find(leaf, {ProfileFamily::HotRolledL, ProfileFamily::ColdRolledL});
+    case SectionKind::Plate: return t.find(leaf, {ProfileFamily::Plate});
     default: return std::nullopt;
     }
 }
@@ -220,10 +216,28 @@ TEST(ProfileData, FamiliesStartOnTheirLinesAndMenusHaveTheirLengths)
     EXPECT_EQ(builtInMenu(SectionKind::T).back().text, "T100x55x10");
 }
 
+// Each family's lines are found from the names when the table loads: from
+// its first name line to the last value line of its last record.
+TEST(ProfileData, FamilyLinesAreFoundFromTheNames)
+{
+    const ProfileTable& t = ProfileTable::builtIn();
+    const std::vector<std::pair<ProfileFamily, LineRange>> families{
+        {ProfileFamily::HotRolledU, {0, 139}},    {ProfileFamily::HotRolledI, {140, 309}},
+        {ProfileFamily::Tee, {310, 405}},         {ProfileFamily::HotRolledL, {406, 1133}},
+        {ProfileFamily::Plate, {1134, 1263}},     {ProfileFamily::Ipe, {1264, 1443}},
+        {ProfileFamily::HeB, {1444, 1683}},       {ProfileFamily::HeA, {1684, 1923}},
+        {ProfileFamily::ColdRolledL, {1924, 2392}}, {ProfileFamily::ColdRolledU, {2393, 3624}}};
+    for (const auto& [family, lines] : families) {
+        const LineRange found = t.familyLines(family);
+        EXPECT_EQ(found.first, lines.first) << int(family);
+        EXPECT_EQ(found.last, lines.last) << int(family);
+    }
+}
+
 TEST(ProfileData, WideLowTeeCarriesItsKnownSecondMoments)
 {
     const ProfileTable& t = ProfileTable::builtIn();
-    const auto at = t.find("T100x55x10", 0, 500);
+    const auto at = t.find("T100x55x10", {ProfileFamily::Tee});
     ASSERT_TRUE(at.has_value());
     const long double ix = *t.value(*at, 3), kx = *t.value(*at, 4), iy = *t.value(*at, 5), ky = *t.value(*at, 6);
     EXPECT_DOUBLE_EQ(double(ix), 28.0);
