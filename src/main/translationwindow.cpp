@@ -268,12 +268,12 @@ bool TranslationWindow::loadUserColumn()
     const QString path = askOpenFile();
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto bytes = readWholeFile(path, TranslationFileMaxBytes);
+    if (!bytes) {
         showMessage(m_messages(1));
         return false;
     }
-    const UserColumnRead read = readUserColumn(file.readAll());
+    const UserColumnRead read = readUserColumn(*bytes);
     if (!read.error.isEmpty()) {
         showMessage(m_messages(1));
         return false;
@@ -316,12 +316,13 @@ bool TranslationWindow::loadTable()
     const QString path = askOpenFile();
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(file.errorString());
+    QString error;
+    const auto bytes = readWholeFile(path, TranslationFileMaxBytes, &error);
+    if (!bytes) {
+        showMessage(error);
         return false;
     }
-    const WholeTableRead read = readWholeTable(file.readAll());
+    const WholeTableRead read = readWholeTable(*bytes);
     if (read.table) {
         m_table = *read.table;
         gridChanged();
