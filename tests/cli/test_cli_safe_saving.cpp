@@ -48,7 +48,7 @@ using CliSafeSaving = CliJobFolder;
 TEST_F(CliSafeSaving, WritersOfOneJobTakeTurnsAndNoItemIsLost)
 {
     ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
-    constexpr int Writers = 6;
+    constexpr int Writers = 4;
     std::vector<std::unique_ptr<QProcess>> writers;
     for (int i = 0; i < Writers; ++i) {
         writers.push_back(std::make_unique<QProcess>());
