@@ -82,11 +82,11 @@ bool saveWholeNativeFile(const QByteArray& path, const QByteArray& bytes, QStrin
         code = EIO;
         complete = false;
     }
-    if (::close(fd) != 0 && complete) {
+    if (complete && ::fchmod(fd, newFileMode(path)) != 0) {
         code = errno;
         complete = false;
     }
-    if (complete && ::chmod(temporary.constData(), newFileMode(path)) != 0) {
+    if (::close(fd) != 0 && complete) {
         code = errno;
         complete = false;
     }
