@@ -36,7 +36,9 @@ class QLockFile;
 
 // A lock older than this is left by a writer that hung or died on another
 // machine and is taken over (a writer that ended on this one is seen at once).
-inline constexpr int StaleLockMs = 30000;
+// It is taken over even from a writer that still runs, so it is far longer
+// than the slowest save of a full job.
+inline constexpr int StaleLockMs = 120000;
 
 // The lock of a file that is read, changed and written back: "<file>.lock"
 // beside it, so that two writers take turns instead of one losing the other's
