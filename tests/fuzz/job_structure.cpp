@@ -32,13 +32,16 @@ QByteArray line(FuzzInput& in)
 QByteArray dataText(FuzzInput& in, int n)
 {
     QByteArray text;
+    // A line is replaced only on a rare byte: an input that has run out
+    // (all zeros) leaves the layout whole.
     const auto put = [&](const QByteArray& bytes) {
-        text += (in.byte() % 8 == 0 ? line(in) : bytes) + "\r\n";
+        text += (in.byte() == 0xA5 ? line(in) : bytes) + "\r\n";
     };
-    put(in.text().toUtf8());
+    const auto shortText = [&](int length) { return in.text().left(length).toUtf8(); };
+    put(shortText(JobNameMaxLength));
     put(QByteArray::number(n));
     for (int k = 0; k < n * ListColumns; ++k)
-        put(in.text().toUtf8());
+        put(shortText(JobTextMaxLength));
     // Stored values as listing leaves them: slots 0 to 12 used, the last one
     // (the compressive stress) negative.
     for (int k = 0; k < n * ItemValueSlots; ++k) {
@@ -50,14 +53,14 @@ QByteArray dataText(FuzzInput& in, int n)
         const int items = 1 + in.byte() % 4;
         put(QByteArray::number(items - 1));
         for (int k = 0; k < items; ++k)
-            put(in.text().toUtf8());
+            put(shortText(JobTextMaxLength));
     }
-    put(in.text().toUtf8());
-    put(in.text().toUtf8());
+    put(shortText(JobTextMaxLength));
+    put(shortText(JobTextMaxLength));
     for (int k = 0; k < 7; ++k)
         put(QByteArray(1, char('1' + in.byte() % 3)));
     for (int k = 0; k < 28; ++k)
-        put(k % 4 < 2 ? QByteArray(1, char('0' + in.byte() % 2)) : in.text().toUtf8());
+        put(k % 4 < 2 ? QByteArray(1, char('0' + in.byte() % 2)) : shortText(JobTextMaxLength));
     return text;
 }
 
@@ -65,7 +68,7 @@ QByteArray dataText(FuzzInput& in, int n)
 // stores it, or the input's bytes themselves.
 QByteArray pictureBytes(FuzzInput& in)
 {
-    if (in.byte() % 8 == 0) {
+    if (in.byte() == 0xA5) {
         const std::uint16_t size = in.raw<std::uint16_t>();
         QByteArray bytes;
         while (bytes.size() < size && !in.empty())
