@@ -11,6 +11,7 @@
 #include "sections/profiles.h"
 #include "sections/tab_computations.h"
 #include "sections/material.h"
+#include "sections/material_filters.h"
 #include "base/number_format.h"
 #include "base/section_kind.h"
 
@@ -67,49 +68,47 @@ void setRawArguments(std::vector<QByteArray> raw)
     rawArgumentList() = std::move(raw);
 }
 
+QByteArray nativeFileName(const QString& name)
+{
+    const QByteArray encoded = QFile::encodeName(name);
+    if (!name.contains(QChar::ReplacementCharacter))
+        return encoded;
+    // The name lost bytes when it was decoded: take the argument it came
+    // from, when exactly one spelling decodes to it.
+    QByteArray found;
+    for (const QByteArray& bytes : rawArgumentList()) {
+        if (QFile::decodeName(bytes) != name || bytes == found)
+            continue;
+        if (!found.isEmpty())
+            return {}; // two different names read the same: neither is safe to use
+        found = bytes;
+    }
+    return found.isEmpty() ? encoded : found;
+}
+
 QByteArray fileNameOption(const Options& o, const QString& name)
 {
     const auto value = o.get(name);
-    if (!value)
-        return {};
-    const auto position = o.positions.find(name);
-    const std::vector<QByteArray>& raw = rawArgumentList();
-    if (position != o.positions.end() && position->second >= 0 && std::size_t(position->second) < raw.size()) {
-        const QByteArray& bytes = raw[std::size_t(position->second)];
-        if (QString::fromLocal8Bit(bytes) == *value)
-            return bytes;
-    }
-    return QFile::encodeName(*value);
+    return value ? nativeFileName(*value) : QByteArray();
 }
 
-bool writeWholeFile(const QByteArray& path, const QByteArray& bytes)
+void filterMaterialOption(Options& o, const QString& name, const QStringList& items)
 {
-    if (path.isEmpty() || path.contains('\0'))
-        return false;
-    QByteArray pattern = path + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return false;
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    const bool complete = written == bytes.size() && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    // A new file gets the permissions an ordinary one would (mkstemp makes it private).
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (!complete || !closed || ::chmod(pattern.constData(), 0666 & ~mask) != 0 ||
-        ::rename(pattern.constData(), path.constData()) != 0) {
-        ::unlink(pattern.constData());
-        return false;
-    }
-    return true;
+    const auto text = o.get(name);
+    if (!text)
+        return;
+    FilterOutcome filtered;
+    if (name == QLatin1String("--emodulus"))
+        filtered = filterEModulus(*text, items);
+    else if (name == QLatin1String("--density"))
+        filtered = filterDensity(*text, items);
+    else if (name == QLatin1String("--poisson"))
+        filtered = filterPoisson(*text, items);
+    else if (name == QLatin1String("--tensile"))
+        filtered = filterTensile(*text);
+    else
+        filtered = filterPressure(*text);
+    o.values[name] = filtered.text;
 }
 
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,

@@ -43,13 +43,17 @@ struct Options {
 // The command's arguments as the system gave them, byte for byte, parallel to
 // the decoded arguments a command receives (main sets them).
 void setRawArguments(std::vector<QByteArray> raw);
-// A file name option exactly as the system gave it, so that a name that is
-// not UTF-8 passes through unchanged; empty when the option is absent.
+// A file name from the command line as the system spells it, so that a name
+// that is not UTF-8 reaches the same file (the decoded text cannot hold its
+// bytes); empty when two different arguments decode to the same text.
+QByteArray nativeFileName(const QString& name);
+// The same for the value of an option; empty when the option is absent.
 QByteArray fileNameOption(const Options& o, const QString& name);
-// Writes a whole file under a name given as bytes: into a temporary file
-// beside it first, renamed over the old file only when complete (QSaveFile
-// takes its name as text and cannot keep such names).
-bool writeWholeFile(const QByteArray& path, const QByteArray& bytes);
+
+// A material option (--emodulus, --density, --poisson, --tensile,
+// --pressure), when given, replaced by what its field's filter leaves of it,
+// as typing it into the window would: list items stay, bad characters go.
+void filterMaterialOption(Options& o, const QString& name, const QStringList& items);
 
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
                                     QString& error);

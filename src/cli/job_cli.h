@@ -4,30 +4,43 @@
 
 #include "itemlist/job_file.h"
 
+#include <QByteArray>
 #include <QImage>
+#include <QLockFile>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 // A file that is not a job: message 1 and the reason on stderr; ExitRejected.
 int refuseFile(const QString& reason);
-// The whole file read, or nothing with error set when it cannot be read.
-std::optional<JobReading> readJobFile(const QString& path, QString& error);
+// The whole file (named as the system spells it) read, or nothing with error
+// set when it cannot be read, is not a regular file or is larger than any job.
+std::optional<JobReading> readJobFile(const QByteArray& path, QString& error);
+// How long "job add" waits for another writer of the same job.
+inline constexpr int JobLockWaitMs = 60000;
 // A new job as the window starts one, its material texts in the job's units.
 JobFile newJob(const QString& name, const UnitSettings& units);
 // Opens the job "job add" and "job add-private" append to: the file's job, or
 // a new one (named by --name, in the units of --units) when there is none.
-// Returns the exit status when the command must stop.
+// The job file's lock is taken first and held in `lock` until the job is
+// saved, so that adders of the same job take turns and none loses another's
+// item. Returns the exit status when the command must stop.
 struct Options;
-std::optional<int> openJobForAdding(const Options& options, const QString& path, JobFile& job);
+std::optional<int> openJobForAdding(const Options& options, const QByteArray& path, JobFile& job,
+                                    std::unique_ptr<QLockFile>& lock);
+// The material options as their fields leave them (the job's lists as the
+// boxes' items).
+void filterMaterialOptions(Options& options, const JobFile& job);
 // The material boxes as a loaded job leaves them: the job's first list
 // items and stress fields, each replaced by its option when given
 // (--emodulus, --density, --poisson, --tensile, --pressure).
 MaterialTexts jobMaterial(const Options& options, const JobFile& job);
 // The picture the first tab shows before anything is computed on it.
 QImage firstTabPicture();
-// Writes the bytes through QSaveFile; messages 39 and 40 when it fails.
-bool saveJobFile(const QString& path, const QByteArray& bytes);
+// Replaces the file by the bytes when all of them reached the disk; messages
+// 39 and 40 and the reason when they did not (the old file is then unchanged).
+bool saveJobFile(const QByteArray& path, const QByteArray& bytes);
 
 // "job add-private" (private_commands.cpp).
 int jobAddPrivateCommand(const QStringList& args);

@@ -22,6 +22,8 @@
 #include <QJsonObject>
 #include "base/save_file.h"
 
+#include <unistd.h>
+
 namespace {
 const MessageTable& english()
 {
@@ -39,27 +41,38 @@ int refuseFile(const QString& reason)
     return ExitRejected;
 }
 
-std::optional<JobReading> readJobFile(const QString& path, QString& error)
+std::optional<JobReading> readJobFile(const QByteArray& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read %1").arg(path);
+    if (path.isEmpty()) {
+        error = QStringLiteral("two arguments decode to the same file name");
         return std::nullopt;
     }
-    return readJob(file.readAll());
+    const auto bytes = readWholeNativeFile(path, largestJobFileSize(), &error);
+    if (!bytes)
+        return std::nullopt;
+    return readJob(*bytes);
 }
 
 // A new job as the window starts one, its material texts in the job's units.
-std::optional<int> openJobForAdding(const Options& o, const QString& path, JobFile& job)
+std::optional<int> openJobForAdding(const Options& o, const QByteArray& path, JobFile& job,
+                                    std::unique_ptr<QLockFile>& lock)
 {
     QString error;
+    if (path.isEmpty())
+        return fail(QStringLiteral("two arguments decode to the same file name"));
     std::optional<UnitSettings> askedUnits;
     if (auto digits = o.get("--units")) {
         askedUnits = UnitSettings::fromDigits(*digits);
         if (!askedUnits)
             return fail(QStringLiteral("--units takes seven digits 1 to 3, such as 1122233"));
     }
-    if (QFileInfo::exists(path)) {
+    lock = lockForUpdate(QFile::decodeName(path), JobLockWaitMs, &error);
+    if (!lock) {
+        printLine(stderr, english()(39) + QFile::decodeName(path));
+        printLine(stderr, error);
+        return ExitRejected;
+    }
+    if (::access(path.constData(), F_OK) == 0) {
         const auto read = readJobFile(path, error);
         if (!read)
             return refuseFile(error);
@@ -121,11 +134,22 @@ MaterialTexts jobMaterial(const Options& o, const JobFile& job)
     return material;
 }
 
-bool saveJobFile(const QString& path, const QByteArray& bytes)
+void filterMaterialOptions(Options& o, const JobFile& job)
 {
-    if (!saveWholeFile(path, bytes)) {
-        printLine(stderr, english()(39) + path);
+    filterMaterialOption(o, QStringLiteral("--emodulus"), job.eItems);
+    filterMaterialOption(o, QStringLiteral("--density"), job.densityItems);
+    filterMaterialOption(o, QStringLiteral("--poisson"), poissonItems());
+    filterMaterialOption(o, QStringLiteral("--tensile"), {});
+    filterMaterialOption(o, QStringLiteral("--pressure"), {});
+}
+
+bool saveJobFile(const QByteArray& path, const QByteArray& bytes)
+{
+    QString error;
+    if (!saveWholeNativeFile(path, bytes, &error)) {
+        printLine(stderr, english()(39) + QFile::decodeName(path));
         printLine(stderr, english()(40));
+        printLine(stderr, error);
         return false;
     }
     return true;
@@ -145,11 +169,13 @@ int jobAddCommand(const QStringList& args)
     Options o = *parsed;
     if (o.positional.size() != 1)
         return fail(QStringLiteral("job add takes one job file"));
-    const QString path = o.positional.first();
+    const QByteArray path = nativeFileName(o.positional.first());
 
     JobFile job;
-    if (const auto status = openJobForAdding(o, path, job))
+    std::unique_ptr<QLockFile> lock;
+    if (const auto status = openJobForAdding(o, path, job, lock))
         return *status;
+    filterMaterialOptions(o, job);
     const int r = int(job.rows.size()) + 1;
 
     // The material bar as a loaded job leaves it: the first list items and
@@ -246,7 +272,7 @@ int jobShowCommand(const QStringList& args)
         return fail(QStringLiteral("job show takes one job file"));
     if (o->has("--json") && o->has("--csv"))
         return fail(QStringLiteral("job show takes --json or --csv, not both"));
-    const auto read = readJobFile(o->positional.first(), error);
+    const auto read = readJobFile(nativeFileName(o->positional.first()), error);
     if (!read)
         return refuseFile(error);
     if (!read->job)

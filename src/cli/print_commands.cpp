@@ -1,6 +1,7 @@
 // The print command: a job laid out on paper and written as a PDF file.
 #include "cli_common.h"
 
+#include "base/save_file.h"
 #include "itemlist/job_file.h"
 #include "itemlist/units_apply.h"
 #include "output/print_layout.h"
@@ -101,12 +102,13 @@ int printCommand(const QStringList& args)
         copies = *n;
     }
 
-    QFile file(o->positional.first());
-    if (!file.open(QIODevice::ReadOnly)) {
-        printLine(stderr, QStringLiteral("cannot read %1").arg(file.fileName()));
+    const QByteArray jobPath = nativeFileName(o->positional.first());
+    const auto bytes = readWholeNativeFile(jobPath, largestJobFileSize(), &error);
+    if (jobPath.isEmpty() || !bytes) {
+        printLine(stderr, jobPath.isEmpty() ? QStringLiteral("cannot read %1").arg(o->positional.first()) : error);
         return ExitRejected;
     }
-    const JobReading reading = readJob(file.readAll());
+    const JobReading reading = readJob(*bytes);
     if (!reading.job || reading.job->rows.empty()) {
         printLine(stderr, english()(1));
         printLine(stderr, reading.job ? QStringLiteral("the job holds no items") : reading.reason);
@@ -143,7 +145,10 @@ int printCommand(const QStringList& args)
 
     const PageTexts texts{english()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
                           pageFooter(QStringLiteral("*** Computation of geometric properties ***"))};
-    PdfPageSink sink(*pdf, *page, reading.job->name);
+    const QByteArray pdfPath = fileNameOption(*o, QStringLiteral("--pdf"));
+    if (pdfPath.isEmpty())
+        return fail(QStringLiteral("two arguments decode to the same file name as --pdf"));
+    PdfPageSink sink(pdfPath, *page, reading.job->name);
     if (!printPages(sink, layout, content, texts, {from, std::min(to, layout.pageCount), copies})) {
         printLine(stderr, QStringLiteral("cannot write %1: %2").arg(*pdf, sink.errorString()));
         return ExitRejected;

@@ -76,7 +76,7 @@ int jobAddPrivateCommand(const QStringList& args)
     const Options& o = *parsed;
     if (o.positional.size() != 1)
         return fail(QStringLiteral("job add-private takes one job file"));
-    const QString path = o.positional.first();
+    const QByteArray path = nativeFileName(o.positional.first());
 
     PrivateItemTexts texts;
     const auto description = o.get("--description");
@@ -91,11 +91,14 @@ int jobAddPrivateCommand(const QStringList& args)
     texts.properties = *typed;
 
     JobFile job;
-    if (const auto status = openJobForAdding(o, path, job))
+    std::unique_ptr<QLockFile> lock;
+    if (const auto status = openJobForAdding(o, path, job, lock))
         return *status;
+    Options filtered = o;
+    filterMaterialOptions(filtered, job);
 
     // The window's material boxes as a loaded job leaves them.
-    texts.material = jobMaterial(o, job);
+    texts.material = jobMaterial(filtered, job);
 
     const PlausibilityResult check = CheckPlausibility(texts.properties, job.units, english());
     if (!check.report.isEmpty())

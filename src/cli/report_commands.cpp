@@ -1,6 +1,7 @@
 // The report command: the HTML report of a job file, as the report window writes it.
 #include "cli_common.h"
 
+#include "base/save_file.h"
 #include "itemlist/job_file.h"
 #include "itemlist/units_apply.h"
 #include "output/report_generator.h"
@@ -69,12 +70,13 @@ int reportCommand(const QStringList& args)
     }
 
     const QString path = o->positional.first();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printLine(stderr, QStringLiteral("morvane-cli: cannot read %1").arg(path));
+    const QByteArray nativePath = nativeFileName(path);
+    const auto bytes = readWholeNativeFile(nativePath, largestJobFileSize(), &error);
+    if (nativePath.isEmpty() || !bytes) {
+        printLine(stderr, QStringLiteral("morvane-cli: ") + (nativePath.isEmpty() ? path : error));
         return ExitRejected;
     }
-    const JobReading reading = readJob(file.readAll());
+    const JobReading reading = readJob(*bytes);
     if (!reading.job) {
         printLine(stderr, QStringLiteral("morvane-cli: %1: %2").arg(path, reading.reason));
         return ExitRejected;
@@ -88,12 +90,12 @@ int reportCommand(const QStringList& args)
     }
 
     const MessageTable& messages = MessageTable::english();
-    QString folder;
-    if (const auto chosen = o->get(QStringLiteral("-o"))) {
-        folder = *chosen;
+    QByteArray folder;
+    if (o->get(QStringLiteral("-o"))) {
+        folder = fileNameOption(*o, QStringLiteral("-o"));
     } else {
         QSettingsStore store;
-        folder = readStartupSettings(store, TemporaryFolder::defaultPath()).temporaryFolder;
+        folder = QFile::encodeName(readStartupSettings(store, TemporaryFolder::defaultPath()).temporaryFolder);
     }
     ReportPageInput input;
     input.title = englishProductName();
@@ -101,12 +103,13 @@ int reportCommand(const QStringList& args)
     input.layout = designReportLayout(headerCaptions(reading.job->units, messages, !reading.job->units.isDefault()));
     input.options = options;
     if (!prepareReportFolder(folder, input.title, input.version, messages)) {
-        printLine(stderr, QStringLiteral("morvane-cli: %1: ").arg(folder) + temporaryFolderWarning(messages).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        printLine(stderr, QStringLiteral("morvane-cli: %1: ").arg(QFile::decodeName(folder)) + temporaryFolderWarning(messages).replace(QLatin1Char('\n'), QLatin1Char(' ')));
         return ExitRejected;
     }
     const ReportFilesOutcome outcome = writeReportFiles(folder, list, input);
     if (!outcome.written) {
         printLine(stderr, QStringLiteral("morvane-cli: cannot write %1").arg(outcome.failedPath));
+        printLine(stderr, temporaryFolderWarning(messages).replace(QLatin1Char('\n'), QLatin1Char(' ')));
         return ExitRejected;
     }
     printLine(stdout, outcome.pagePath);

@@ -13,6 +13,7 @@
 #include "sections/tab_computations.h"
 #include "sections/material.h"
 #include "base/number_format.h"
+#include "base/save_file.h"
 #include "base/section_kind.h"
 
 #include <QBuffer>
@@ -44,7 +45,9 @@ int sectionCommand(const QStringList& args)
     SectionKind kind{};
     ComputeContext ctx;
     TabResult result;
-    if (auto status = computeFromOptions(*o, kind, ctx, result))
+    Options options = *o;
+    filterMaterialOption(options, QStringLiteral("--density"), densityItems());
+    if (auto status = computeFromOptions(options, kind, ctx, result))
         return *status;
 
     const bool json = o->has("--json");
@@ -132,7 +135,9 @@ int pictureCommand(const QStringList& args)
     SectionKind kind{};
     ComputeContext ctx;
     TabResult result;
-    if (auto status = computeFromOptions(*o, kind, ctx, result))
+    Options options = *o;
+    filterMaterialOption(options, QStringLiteral("--density"), densityItems());
+    if (auto status = computeFromOptions(options, kind, ctx, result))
         return *status;
     if (kind != SectionKind::Plate && !result.properties) {
         // What "section" refuses has no picture either.
@@ -146,7 +151,7 @@ int pictureCommand(const QStringList& args)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG") || !writeWholeFile(fileNameOption(*o, "-o"), png))
+    if (!image.save(&buffer, "PNG") || !saveWholeNativeFile(fileNameOption(*o, "-o"), png))
         return fail(QStringLiteral("cannot write %1").arg(*path));
     return 0;
 }

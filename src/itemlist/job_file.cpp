@@ -5,6 +5,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -154,11 +155,55 @@ std::optional<std::vector<QByteArrayView>> crLfLines(QByteArrayView text)
     return lines;
 }
 
+// The size of a zlib stream of `size` bytes at worst (zlib's compressBound).
+constexpr qint64 compressedBound(qint64 size)
+{
+    return size + (size >> 12) + (size >> 14) + (size >> 25) + 13;
+}
+
+// A text of a cell, a list item, a stress or a limit field.
+bool isJobText(const QString& text)
+{
+    return text.size() <= JobTextMaxLength;
+}
+
+// The stored values of a row as listing writes them: finite and within the
+// limit; for a section row no property is negative and the compressive stress
+// is not positive. (A listed area or stress is never zero, but one below the
+// 25th decimal is written as zero, so zero is read.) Plate rows store no
+// values.
+QString rowValueFault(const ListRow& row)
+{
+    const auto& v = row.ItemValues;
+    for (long double value : v)
+        if (!(std::fabs(value) <= JobValueLimit))
+            return QStringLiteral("holds a value beyond %1").arg(double(JobValueLimit));
+    if (row.isPlate)
+        return {};
+    constexpr int Pressure = 12;
+    for (int slot = 0; slot < Pressure; ++slot)
+        if (v[std::size_t(slot)] < 0)
+            return QStringLiteral("holds a negative property");
+    if (v[Pressure] > 0)
+        return QStringLiteral("holds a compressive stress that is not negative");
+    return {};
+}
+
 struct BlockPicture {
     QImage picture;
     QString error;
 };
 } // namespace
+
+qint64 largestJobFileSize()
+{
+    constexpr qint64 indexLine = 20 + 2;
+    constexpr qint64 index = (3 + 2 * qint64(ItemListCapacity)) * indexLine + IndexTail;
+    // A written picture block: the 16-colour bitmap and the true-colour one.
+    constexpr qint64 writtenPictures = (54 + 64 + RowPictureWidth / 2 * RowPictureHeight)
+                                       + (54 + RowPictureWidth * 3 * RowPictureHeight);
+    return compressedBound(DataTextLimit) + ItemListCapacity * compressedBound(writtenPictures) + index;
+}
 
 QString jobValueText(long double value)
 {
@@ -527,6 +572,8 @@ std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qi
     job.name = lines[at++];
     if (job.name.isEmpty())
         job.name = QStringLiteral("Noname");
+    if (job.name.size() > JobNameMaxLength)
+        return fail(QStringLiteral("the job name is longer than %1 characters").arg(JobNameMaxLength));
     const auto count = smallInteger(lines[at++]);
     if (!count || *count != n)
         return fail(QStringLiteral("the data text and the index give different item counts"));
@@ -537,6 +584,10 @@ std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qi
         for (QString& cell : row.cells)
             cell = lines[at++];
         row.isPlate = row.cells[1].isEmpty();
+        if (!std::all_of(row.cells.begin(), row.cells.end(), isJobText))
+            return fail(QStringLiteral("item %1 holds a text longer than %2 characters")
+                            .arg(&row - job.rows.data() + 1)
+                            .arg(JobTextMaxLength));
     }
     for (qint64 r = 0; r < n; ++r) {
         for (long double& value : job.rows[std::size_t(r)].ItemValues) {
@@ -545,23 +596,29 @@ std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qi
                 return fail(QStringLiteral("item %1 holds a value that is not a number").arg(r + 1));
             value = *v;
         }
+        const QString fault = rowValueFault(job.rows[std::size_t(r)]);
+        if (!fault.isEmpty())
+            return fail(QStringLiteral("item %1 ").arg(r + 1) + fault);
     }
     const auto list = [&](QStringList& items) {
         if (!have(1))
             return false;
         const auto less = smallInteger(lines[at++]);
-        if (!less || *less < -1 || !have(qint64(*less) + 1))
+        if (!less || *less < 0 || !have(qint64(*less) + 1))
             return false;
         items = lines.mid(at, *less + 1);
         at += *less + 1;
-        return true;
+        return std::all_of(items.begin(), items.end(), isJobText);
     };
     if (!list(job.eItems) || !list(job.densityItems))
-        return fail(QStringLiteral("a choice list is damaged"));
+        return fail(QStringLiteral("a choice list is empty, damaged or holds an item longer than %1 characters")
+                        .arg(JobTextMaxLength));
     if (!have(2 + 7 + 4 * RequirementLimits::Rows))
         return fail(QStringLiteral("the data text is cut short"));
     job.tensile = lines[at++];
     job.pressure = lines[at++];
+    if (!isJobText(job.tensile) || !isJobText(job.pressure))
+        return fail(QStringLiteral("a stress field is longer than %1 characters").arg(JobTextMaxLength));
     QString digits7;
     for (int k = 0; k < 7; ++k) {
         if (lines[at].size() != 1)
@@ -584,6 +641,8 @@ std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qi
         const auto enabled = flag(lines[at++]);
         if (!ticked || !enabled)
             return fail(QStringLiteral("the requirement block is damaged"));
+        if (!isJobText(lines[at]) || !isJobText(lines[at + 1]))
+            return fail(QStringLiteral("a requirement limit is longer than %1 characters").arg(JobTextMaxLength));
         job.limits.setTicked(i, *ticked);
         job.limits.setMin(i, lines[at++]);
         job.limits.setMax(i, lines[at++]);

@@ -19,6 +19,17 @@
 
 inline constexpr int RowPictureWidth = 240;
 inline constexpr int RowPictureHeight = 160;
+// What the program writes into a job, and so all a reader accepts: a job name
+// of at most 24 characters (the name box's length), cells, list items, stress
+// and limit texts of at most 100 characters, stored values of at most 1e15 in
+// their base units.
+inline constexpr int JobNameMaxLength = 24;
+inline constexpr int JobTextMaxLength = 100;
+inline constexpr long double JobValueLimit = 1e15L;
+// The size of the largest job a reader takes: the largest text block and 250
+// of the largest picture blocks with their index. Anything larger is refused
+// before it is read.
+qint64 largestJobFileSize();
 
 // The whole working state of the item list.
 struct JobFile {

@@ -29,7 +29,15 @@
 #include <QTableView>
 #include <QToolBar>
 
+#include <QLockFile>
+
 #include <algorithm>
+#include <memory>
+
+namespace {
+// How long "Save input" waits for another program that is writing the job.
+constexpr int JobSaveLockWaitMs = 10000;
+} // namespace
 
 namespace {
 const QString JobFilter = QStringLiteral("Beam sections *.mvn (*.mvn)");
@@ -94,8 +102,10 @@ bool MainWindow::saveJob()
         m_progress->setValue(int(done));
         return true;
     });
-    // The old file is replaced only when the new one is complete.
-    const bool saved = !bytes.isEmpty() && saveWholeFile(path, bytes);
+    // The old file is replaced only when the new one is complete, and not
+    // while another program is changing it.
+    const std::unique_ptr<QLockFile> lock = lockForUpdate(path, JobSaveLockWaitMs);
+    const bool saved = lock && !bytes.isEmpty() && saveWholeFile(path, bytes);
     setEnabled(true);
     m_progress->finish();
     if (!saved) {
@@ -138,11 +148,11 @@ bool MainWindow::loadJob(const QString& path)
         showMessage(m(1) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
         return false;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
-    const QByteArray bytes = file.readAll();
-    file.close();
+    QString error;
+    const auto file = readWholeFile(path, largestJobFileSize(), &error);
+    if (!file)
+        return refuse(error);
+    const QByteArray& bytes = *file;
     setEnabled(false); // menus, tool bar and windows wait while events run between items
     bool started = false;
     const JobReading read = readJob(bytes, [&](std::size_t done, std::size_t count) {

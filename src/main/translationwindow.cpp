@@ -270,12 +270,12 @@ bool TranslationWindow::loadUserColumn()
     const QString path = askOpenFile();
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto bytes = readWholeFile(path, TranslationFileMaxBytes);
+    if (!bytes) {
         showMessage(m_messages(1));
         return false;
     }
-    const UserColumnRead read = readUserColumn(file.readAll());
+    const UserColumnRead read = readUserColumn(*bytes);
     if (!read.error.isEmpty()) {
         showMessage(m_messages(1));
         return false;
@@ -318,12 +318,13 @@ bool TranslationWindow::loadTable()
     const QString path = askOpenFile();
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(file.errorString());
+    QString error;
+    const auto bytes = readWholeFile(path, TranslationFileMaxBytes, &error);
+    if (!bytes) {
+        showMessage(error);
         return false;
     }
-    const WholeTableRead read = readWholeTable(file.readAll());
+    const WholeTableRead read = readWholeTable(*bytes);
     if (read.table) {
         m_table = *read.table;
         gridChanged();

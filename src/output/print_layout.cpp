@@ -282,8 +282,7 @@ LayoutOutcome layoutPrint(const PrinterMetrics& metrics, const PrintMargins& mar
 
     // The largest size, from 100 points down, at which the columns fit.
     const int pictureColumn = o.pictures ? printPictureWidth(o) + 4 : 0;
-    for (int size = 100; size >= 1 && layout.maximumFontSize == 0; --size) {
-        std::array<int, PrintGridColumns> widths{};
+    const auto columnsAt = [&](int size, std::array<int, PrintGridColumns>& widths) {
         int sum = 0;
         for (int c = 0; c < PrintGridColumns; ++c) {
             if (!isPrintedColumn(o, c))
@@ -293,9 +292,35 @@ LayoutOutcome layoutPrint(const PrinterMetrics& metrics, const PrintMargins& mar
                 widths[2] = std::max(widths[2], pictureColumn);
             sum += widths[std::size_t(c)];
         }
-        if (layout.areaWidthMm > pxToMm(sum)) {
-            layout.maximumFontSize = size;
-            layout.columnWidth = widths;
+        return layout.areaWidthMm > pxToMm(sum);
+    };
+    // Text widths grow in proportion to the size, so the widths at 10 points
+    // name the size to start from; the columns are then measured at that
+    // size and its neighbours only. Fitting is monotonic in the size, so
+    // this finds the size a search from 100 points down would.
+    double textAtTen = 0, fixed = 0;
+    for (int c = 0; c < PrintGridColumns; ++c) {
+        if (isPrintedColumn(o, c)) {
+            textAtTen += widest[std::size_t(c)];
+            fixed += 4;
+        }
+    }
+    const double room = mmToPx(layout.areaWidthMm) - fixed;
+    int size = textAtTen > 0 && room > 0 ? int(std::min(100.0, std::floor(room / textAtTen * MeasureSize))) : 1;
+    size = std::clamp(size + 1, 1, 100);
+    std::array<int, PrintGridColumns> widths{};
+    if (columnsAt(size, widths)) {
+        for (std::array<int, PrintGridColumns> larger{}; size < 100 && columnsAt(size + 1, larger); ++size)
+            widths = larger;
+        layout.maximumFontSize = size;
+        layout.columnWidth = widths;
+    } else {
+        for (--size; size >= 1; --size) {
+            if (columnsAt(size, widths)) {
+                layout.maximumFontSize = size;
+                layout.columnWidth = widths;
+                break;
+            }
         }
     }
     if (layout.maximumFontSize == 0)

@@ -1,11 +1,13 @@
 #include "output/print_page.h"
 
+#include "base/save_file.h"
+
 #include "itemlist/item_list.h"
 
 #include <QFont>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -210,18 +212,21 @@ bool printPages(PageSink& sink, const PrintLayout& layout, const PrintContent& c
 }
 
 PdfPageSink::PdfPageSink(const QString& fileName, const QPageLayout& page, const QString& title)
-    : m_file(std::make_unique<QSaveFile>(fileName)), m_page(page), m_title(title)
+    : PdfPageSink(QFile::encodeName(fileName), page, title)
+{
+}
+
+PdfPageSink::PdfPageSink(const QByteArray& nativeFileName, const QPageLayout& page, const QString& title)
+    : m_fileName(nativeFileName), m_page(page), m_title(title)
 {
     m_page.setMargins(QMarginsF(0, 0, 0, 0));
 }
 
 PdfPageSink::~PdfPageSink()
 {
+    // An unfinished document is never saved: the old file stays.
     if (m_painter.isActive())
         m_painter.end();
-    // An unfinished file is never committed: the old one stays.
-    if (m_file->isOpen())
-        m_file->cancelWriting();
 }
 
 void PdfPageSink::setUnits()
@@ -240,11 +245,11 @@ QPainter* PdfPageSink::beginJob()
             return nullptr;
         return &m_painter;
     }
-    if (!m_file->open(QIODevice::WriteOnly)) {
-        m_error = m_file->errorString();
+    if (!m_document.open(QIODevice::WriteOnly)) {
+        m_error = m_document.errorString();
         return nullptr;
     }
-    m_writer = std::make_unique<QPdfWriter>(m_file.get());
+    m_writer = std::make_unique<QPdfWriter>(&m_document);
     m_writer->setResolution(Resolution);
     m_writer->setPageLayout(m_page);
     m_writer->setTitle(m_title);
@@ -274,13 +279,15 @@ bool PdfPageSink::finish()
 {
     if (!m_painter.isActive())
         return false;
-    m_painter.end();
+    const bool ended = m_painter.end();
     m_writer.reset();
-    if (!m_file->commit()) {
-        m_error = m_file->errorString();
+    m_document.close();
+    // A document the painter did not finish has no trailer.
+    if (!ended || !m_document.data().trimmed().endsWith("%%EOF")) {
+        m_error = QStringLiteral("the PDF document was not finished");
         return false;
     }
-    return true;
+    return saveWholeNativeFile(m_fileName, m_document.data(), &m_error);
 }
 
 std::optional<QPageLayout> paperLayout(const QString& name, bool landscape)

@@ -2,6 +2,8 @@
 
 #include "output/print_layout.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QPageLayout>
@@ -11,7 +13,6 @@
 #include <optional>
 
 class QPdfWriter;
-class QSaveFile;
 
 // Hundredths of a millimetre per layout pixel: the printer's unit.
 inline constexpr double HundredthsMmPerPixel = 26.46;
@@ -84,11 +85,15 @@ struct PrintRange {
 bool printPages(PageSink& sink, const PrintLayout& layout, const PrintContent& content, const PageTexts& texts,
                 const PrintRange& range);
 
-// A PDF file as the printer: every copy one after another in the same file,
-// which replaces an existing one only when it is complete.
+// A PDF file as the printer: every copy one after another in the same file.
+// The document is made in memory and saved whole at the end, so an existing
+// file is replaced only by a complete one and a disk too full for it leaves
+// the old file and an error.
 class PdfPageSink : public PageSink {
 public:
     PdfPageSink(const QString& fileName, const QPageLayout& page, const QString& title);
+    // A file named as the system spells it (a name that is not UTF-8).
+    PdfPageSink(const QByteArray& nativeFileName, const QPageLayout& page, const QString& title);
     ~PdfPageSink() override;
 
     QPainter* beginJob() override;
@@ -105,7 +110,8 @@ public:
 private:
     void setUnits();
 
-    std::unique_ptr<QSaveFile> m_file;
+    QByteArray m_fileName; // as the system spells it
+    QBuffer m_document;
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     QPageLayout m_page;

@@ -3,32 +3,18 @@
 #include "output/report_pictures.h"
 #include "settings/message_table.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include "base/save_file.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
 
 // The credit the folder note carries, after "Written by".
 QString authorCredit() { return QStringLiteral(" the Morvane developers"); }
-
-// The pictures are made again by every report, so they are written straight
-// into place: a synced replacement per picture would cost more than encoding.
-// An existing picture is overwritten and then cut to the new length rather
-// than truncated first: freeing and reallocating its blocks on every report
-// costs ten times the writing itself on some file systems.
-bool writePicture(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    bool complete = file.write(bytes) == bytes.size();
-    complete = file.resize(bytes.size()) && complete;
-    file.close();
-    return complete && file.error() == QFileDevice::NoError;
-}
 
 QByteArray crlfLines(const QStringList& lines)
 {
@@ -53,32 +39,55 @@ QStringList reportFolderNote(bool createdNow, const QString& folder, const QStri
     return {first, QStringLiteral("Temporary folder :") + folder};
 }
 
+namespace {
+QByteArray nativeReportFile(const QByteArray& folder, const QString& name)
+{
+    return folder + '/' + QFile::encodeName(name);
+}
+} // namespace
+
 bool prepareReportFolder(const QString& folder, const QString& title, const QString& version,
                          const MessageTable& messages)
 {
-    if (folder.isEmpty())
+    return prepareReportFolder(QFile::encodeName(folder), title, version, messages);
+}
+
+bool prepareReportFolder(const QByteArray& folder, const QString& title, const QString& version,
+                         const MessageTable& messages)
+{
+    if (folder.isEmpty() || folder.contains('\0'))
         return false;
-    const QFileInfo info(folder);
     bool createdNow = false;
-    if (!info.exists()) {
-        if (!QDir().mkdir(folder))
+    struct stat info {};
+    if (::stat(folder.constData(), &info) != 0) {
+        if (errno != ENOENT || ::mkdir(folder.constData(), 0777) != 0)
             return false;
         createdNow = true;
-    } else if (!info.isDir()) {
+    } else if (!S_ISDIR(info.st_mode)) {
         return false;
     }
-    const QStringList note = reportFolderNote(createdNow, folder, title, version, messages);
-    return saveWholeFile(reportFilePath(folder, QStringLiteral("info.txt")), crlfLines(note));
+    const QStringList note = reportFolderNote(createdNow, QFile::decodeName(folder), title, version, messages);
+    return saveWholeNativeFile(nativeReportFile(folder, QStringLiteral("info.txt")), crlfLines(note));
 }
 
 ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list, const ReportPageInput& input,
+                                    const ItemProgress& progress)
+{
+    return writeReportFiles(QFile::encodeName(folder), list, input, progress);
+}
+
+// Every file is written new and renamed into place: an existing file, or a
+// link in its place, is never opened for writing. The pictures are made again
+// by every report, so they are not waited for on the disk; a disk that is
+// full still fails their writes.
+ReportFilesOutcome writeReportFiles(const QByteArray& folder, const ItemList& list, const ReportPageInput& input,
                                     const ItemProgress& progress)
 {
     ReportFilesOutcome outcome;
     const std::size_t count = std::size_t(list.count());
     std::vector<char> written;
     const auto picturePath = [&](std::size_t i) {
-        return reportFilePath(folder, QStringLiteral("kep%1.jpg").arg(i + 1));
+        return nativeReportFile(folder, QStringLiteral("kep%1.jpg").arg(i + 1));
     };
     // The page is put together beside the pictures and written after them.
     QByteArray pageBytes;
@@ -87,7 +96,7 @@ ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list,
         count,
         [&](std::size_t i) -> char {
             const QByteArray jpeg = encodeJpeg(reportPicture(list.row(int(i) + 1)));
-            return !jpeg.isEmpty() && writePicture(picturePath(i), jpeg);
+            return !jpeg.isEmpty() && saveWholeNativeFile(picturePath(i), jpeg, nullptr, SaveSync::NoWait);
         },
         written, progress);
     pageBuilder.join();
@@ -95,16 +104,16 @@ ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list,
         return outcome; // stopped on request: no file failed
     for (std::size_t i = 0; i < count; ++i) {
         if (!written[i]) {
-            outcome.failedPath = picturePath(i);
+            outcome.failedPath = QFile::decodeName(picturePath(i));
             return outcome;
         }
     }
-    const QString page = reportFilePath(folder, reportPageFileName());
-    if (!saveWholeFile(page, pageBytes)) {
-        outcome.failedPath = page;
+    const QByteArray page = nativeReportFile(folder, reportPageFileName());
+    if (pageBytes.isEmpty() || !saveWholeNativeFile(page, pageBytes)) {
+        outcome.failedPath = QFile::decodeName(page);
         return outcome;
     }
     outcome.written = true;
-    outcome.pagePath = page;
+    outcome.pagePath = QFile::decodeName(page);
     return outcome;
 }

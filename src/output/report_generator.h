@@ -23,6 +23,9 @@ QStringList reportFolderNote(bool createdNow, const QString& folder, const QStri
 // caller then shows temporaryFolderWarning (settings/temporary_folder.h).
 bool prepareReportFolder(const QString& folder, const QString& title, const QString& version,
                          const MessageTable& messages);
+// The same for a folder named as the system spells it.
+bool prepareReportFolder(const QByteArray& nativeFolder, const QString& title, const QString& version,
+                         const MessageTable& messages);
 
 struct ReportFilesOutcome {
     bool written = false;
@@ -31,7 +34,12 @@ struct ReportFilesOutcome {
 };
 
 // Writes "kep1.jpg" .. "kep<n>.jpg" on all cores, calling progress after each
-// finished picture, then the page. Stops at the first file that cannot be
-// written; nothing is opened here.
+// finished picture, then the page. Each file is a new one renamed over the
+// old (a link in the folder is replaced, never written through), and is in
+// place only when all of it reached the disk. Stops at the first file that
+// cannot be written; nothing is opened here.
 ReportFilesOutcome writeReportFiles(const QString& folder, const ItemList& list, const ReportPageInput& input,
                                     const ItemProgress& progress = {});
+// The same for a folder named as the system spells it.
+ReportFilesOutcome writeReportFiles(const QByteArray& nativeFolder, const ItemList& list,
+                                    const ReportPageInput& input, const ItemProgress& progress = {});

@@ -81,6 +81,10 @@ private:
 // Written as UTF-8 with CR LF line ends.
 QByteArray writeUserColumn(const TranslationTable& grid);
 
+// The largest translation file read: some 650 times the built-in table.
+// Larger files, and anything that is not a regular file, are refused unread.
+inline constexpr qint64 TranslationFileMaxBytes = 16 * 1024 * 1024;
+
 struct UserColumnRead {
     int rowCount = 0;  // line 1 of the file
     QStringList cells; // the lines after it, as many as the file has

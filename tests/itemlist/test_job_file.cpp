@@ -430,3 +430,118 @@ TEST(JobFile, FirstBitmapMustBeA240By160Picture)
     EXPECT_EQ(truecolour->colorCount(), 16);
     EXPECT_TRUE(samePixels(*truecolour, itemPicture(3)));
 }
+
+namespace {
+// A job file whose data text is changed line by line: what a hand-edited or
+// crafted file holds. Data text lines of a two-item job: 0 the name, 2 + 12 (r - 1)
+// + c the cells, 26 + 251 (r - 1) + s the values, 528 on the lists, stresses,
+// units and limits.
+struct CraftCase {
+    const char* name;
+    std::function<void(QStringList& lines, const JobFile& job)> craft;
+    const char* reason; // part of the refusal; nullptr when the file reads
+};
+
+class CraftedJob : public ::testing::TestWithParam<CraftCase> {};
+
+int valueLine(int row, int slot)
+{
+    return 26 + ItemValueSlots * (row - 1) + slot;
+}
+int tensileLine(const JobFile& job)
+{
+    return valueLine(3, 0) + 2 + int(job.eItems.size() + job.densityItems.size());
+}
+} // namespace
+
+TEST_P(CraftedJob, OnlyWhatTheProgramWritesIsRead)
+{
+    const CraftCase& c = GetParam();
+    const JobFile job = sampleJob(2);
+    QStringList lines = QString::fromUtf8(jobDataText(job)).split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    c.craft(lines, job);
+    const JobReading read = readJob(assembled((lines.join(QStringLiteral("\r\n")) + "\r\n").toUtf8(), job));
+    if (!c.reason) {
+        EXPECT_TRUE(read.job) << read.reason.toStdString();
+        return;
+    }
+    EXPECT_FALSE(read.job);
+    EXPECT_TRUE(read.reason.contains(QLatin1String(c.reason))) << read.reason.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    JobFile, CraftedJob,
+    ::testing::Values(
+        CraftCase{"AsWritten", [](QStringList&, const JobFile&) {}, nullptr},
+        CraftCase{"AreaFarBeyondDouble", [](QStringList& l, const JobFile&) { l[valueLine(1, 2)] = "1e3000"; },
+                  "item 1 holds a value beyond"},
+        CraftCase{"DensityFarBeyondDouble", [](QStringList& l, const JobFile&) { l[valueLine(2, 1)] = "1e3000"; },
+                  "item 2 holds a value beyond"},
+        CraftCase{"FourHundredDigits",
+                  [](QStringList& l, const JobFile&) { l[valueLine(1, 3)] = QString(400, '9') + ".5"; },
+                  "holds a value beyond"},
+        CraftCase{"UnusedSlotBeyondTheLimit", [](QStringList& l, const JobFile&) { l[valueLine(1, 200)] = "2e15"; },
+                  "holds a value beyond"},
+        CraftCase{"ValueAtTheLimit", [](QStringList& l, const JobFile&) { l[valueLine(1, 3)] = "1000000000000000"; },
+                  nullptr},
+        CraftCase{"NegativeArea", [](QStringList& l, const JobFile&) { l[valueLine(1, 2)] = "-5.0"; },
+                  "item 1 holds a negative property"},
+        CraftCase{"NegativeDensity", [](QStringList& l, const JobFile&) { l[valueLine(2, 1)] = "-7850"; },
+                  "item 2 holds a negative property"},
+        CraftCase{"AreaBelowTheLastDecimal",
+                  [](QStringList& l, const JobFile&) { l[valueLine(1, 2)] = "0.0000000000000000000000000"; }, nullptr},
+        CraftCase{"NegativeTensileStress", [](QStringList& l, const JobFile&) { l[valueLine(1, 11)] = "-1"; },
+                  "item 1 holds a negative property"},
+        CraftCase{"PositiveCompressiveStress", [](QStringList& l, const JobFile&) { l[valueLine(1, 12)] = "300"; },
+                  "not negative"},
+        CraftCase{"PlateRowStoresNoProperties",
+                  [](QStringList& l, const JobFile&) {
+                      l[2 + 1] = QString(); // column 1 empty: a plate row, whose values are not checked for sign
+                      for (int s = 0; s < 13; ++s)
+                          l[valueLine(1, s)] = "0";
+                  },
+                  nullptr},
+        CraftCase{"NameOfTwentyFour", [](QStringList& l, const JobFile&) { l[0] = QString(24, 'n'); }, nullptr},
+        CraftCase{"NameOfTwentyFive", [](QStringList& l, const JobFile&) { l[0] = QString(25, 'n'); },
+                  "job name is longer than 24"},
+        CraftCase{"CellOfOneHundred", [](QStringList& l, const JobFile&) { l[2 + 12 + 2] = QString(100, 'd'); },
+                  nullptr},
+        CraftCase{"LongDesignation", [](QStringList& l, const JobFile&) { l[2 + 12 + 2] = QString(200000, 'd'); },
+                  "item 2 holds a text longer than 100"},
+        CraftCase{"EmptyEModulusList",
+                  [](QStringList& l, const JobFile& job) {
+                      const int at = valueLine(3, 0);
+                      l[at] = "-1";
+                      for (int k = 0; k < job.eItems.size(); ++k)
+                          l.removeAt(at + 1);
+                  },
+                  "a choice list is empty"},
+        CraftCase{"LongDensityItem",
+                  [](QStringList& l, const JobFile& job) { l[valueLine(3, 0) + int(job.eItems.size()) + 2] = QString(101, '7'); },
+                  "holds an item longer than 100"},
+        CraftCase{"LongTensileText", [](QStringList& l, const JobFile& job) { l[tensileLine(job)] = QString(101, '3'); },
+                  "a stress field is longer"},
+        CraftCase{"LongLimitText", [](QStringList& l, const JobFile&) { l.last() = QString(101, '1'); },
+                  "a requirement limit is longer"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JobFile, TheLargestJobIsWithinTheSizeAReaderTakes)
+{
+    // An item with the longest texts and pictures that hardly compress; 250
+    // such items take less than 250 files of one item each.
+    JobFile job = sampleJob(1);
+    ListRow& row = job.rows[0];
+    for (QString& cell : row.cells)
+        cell = QString(JobTextMaxLength, QChar(0x20AC));
+    QImage noise(RowPictureWidth, RowPictureHeight, QImage::Format_RGB32);
+    for (int y = 0; y < RowPictureHeight; ++y)
+        for (int x = 0; x < RowPictureWidth; ++x)
+            noise.setPixel(x, y, qRgb((x * 73 + y * 151) % 256, (x * y * 31) % 256, (x ^ y) * 7 % 256));
+    row.RowPicture = toSixteenColours(noise);
+    job.firstTabPicture = noise;
+    const QByteArray file = writeJob(job);
+    ASSERT_TRUE(readJob(file).job);
+    EXPECT_LE(ItemListCapacity * file.size(), largestJobFileSize());
+    EXPECT_LE(largestJobFileSize(), 64 * 1024 * 1024);
+}

@@ -4,10 +4,13 @@
 
 #include "itemlist/job_file.h"
 
+#include "../common/full_disk.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -458,6 +461,40 @@ private slots:
         m_saveAs = m_dir.filePath("missing-folder/x.mvn");
         window().newJob();
         QCOMPARE(window().itemList().count(), 1);
+    }
+
+    // A disk that fills up part way: the old job stays byte for byte and the
+    // save says so, whether nothing, a little or all but the end fitted.
+    void saveOnAFullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("no room") << qint64(0);
+        QTest::newRow("less than a file buffer") << qint64(100);
+        QTest::newRow("all but the last bytes") << qint64(-20); // counted from the job's size
+    }
+    void saveOnAFullDiskKeepsTheOldFile()
+    {
+        QFETCH(qint64, room);
+        const QString path = m_dir.filePath("full.mvn");
+        writeBytes(path, "the old job");
+        window().start();
+        listTubes(window(), {"40x20x3", "50x30x4"});
+        m_saveAs = path;
+        if (room < 0) {
+            QVERIFY(window().saveJob());
+            room += QFileInfo(path).size();
+            writeBytes(path, "the old job");
+        }
+        bool saved = true;
+        {
+            FailingDisk disk(room);
+            saved = window().saveJob();
+        }
+        QVERIFY(!saved);
+        QCOMPARE(m_messages, QStringList{"Error writing/closing file " + path + "\nPlease remove the write protection !"});
+        QCOMPARE(bytesOf(path), QByteArray("the old job"));
+        QCOMPARE(QDir(m_dir.path()).entryList({"full.mvn*"}, QDir::Files), QStringList{"full.mvn"});
+        QVERIFY(window().isEnabled());
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include "output/print_page.h"
 
+#include "../common/full_disk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -233,6 +235,35 @@ TEST(PrintPdf, UnwritableFileLeavesNothingBehind)
     EXPECT_FALSE(printPages(sink, layout, content, texts(), {1, 1, 1}));
     EXPECT_FALSE(sink.errorString().isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath("missing/job.pdf")));
+}
+
+// A disk that fills up while the PDF is written leaves the old PDF whole:
+// nothing, a few bytes, or all but the end of the new one fit.
+TEST(PrintPdf, AFullDiskLeavesTheOldFileAndSaysWhy)
+{
+    QTemporaryDir dir;
+    const ItemList list = printList(30, "HR I80x42");
+    const PrintContent content = printContent(list);
+    const PrintLayout layout = laidOut(PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution),
+                                       {10, 10, 10, 10}, content, TextMeasure::arial());
+    const QString file = dir.filePath("job.pdf");
+    PdfPageSink good(file, a4(), "job");
+    ASSERT_TRUE(printPages(good, layout, content, texts(), {1, layout.pageCount, 1}));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray old = written.readAll();
+    written.close();
+    for (const qint64 room : {qint64(0), qint64(1000), qint64(old.size() - 10)}) {
+        SCOPED_TRACE(room);
+        FailingDisk disk(room);
+        PdfPageSink sink(file, a4(), "job");
+        EXPECT_FALSE(printPages(sink, layout, content, texts(), {1, layout.pageCount, 2}));
+        EXPECT_TRUE(sink.errorString().contains("No space left")) << sink.errorString().toStdString();
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), old);
+        written.close();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"job.pdf"});
 }
 
 TEST(PrintPdf, PreviewAndPdfPlaceTheTableAlike)

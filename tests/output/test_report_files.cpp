@@ -1,10 +1,13 @@
 #include "output/report_generator.h"
 #include "output/report_pictures.h"
 #include "report_test_support.h"
+
+#include "../common/full_disk.h"
 #include "settings/message_table.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -242,4 +245,36 @@ TEST(ReportFiles, APictureThatCannotBeWrittenStopsBeforeThePage)
     EXPECT_FALSE(outcome.written);
     EXPECT_EQ(outcome.failedPath, dir.path() + QStringLiteral("/kep2.jpg"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("morvane_report.html"))));
+}
+
+// A disk that fills up during a report stops it at the first file that does
+// not fit whole; the page of the report before stays as it was.
+TEST(ReportFiles, AFullDiskStopsAtTheFirstFileThatDoesNotFit)
+{
+    QTemporaryDir dir;
+    const ItemList list = sampleList(3);
+    ASSERT_TRUE(writeReportFiles(dir.path(), sampleList(1), pageInput()).written);
+    const QByteArray oldPage = readAll(dir.filePath(QStringLiteral("morvane_report.html")));
+    qint64 pictures = 0;
+    for (int r = 1; r <= list.count(); ++r)
+        pictures += encodeJpeg(reportPicture(list.row(r))).size();
+    const struct {
+        qint64 room;
+        bool pageFailed; // else a picture failed
+    } cases[] = {{0, false}, {pictures - 1, false}, {pictures, true}, {pictures + 100, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.room);
+        ReportFilesOutcome outcome;
+        {
+            FailingDisk disk(c.room);
+            outcome = writeReportFiles(dir.path(), list, pageInput());
+        }
+        EXPECT_FALSE(outcome.written);
+        EXPECT_EQ(outcome.failedPath.endsWith(QStringLiteral("morvane_report.html")), c.pageFailed)
+            << outcome.failedPath.toStdString();
+        EXPECT_EQ(readAll(dir.filePath(QStringLiteral("morvane_report.html"))), oldPage);
+    }
+    // No temporary file is left behind.
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files).filter(QRegularExpression("\\.(jpg|html)\\."));
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
 }
