@@ -4,6 +4,7 @@
 #include "job_cli.h"
 
 #include "base/number_format.h"
+#include "base/save_file.h"
 #include "builtup/builtup_file.h"
 #include "builtup/builtup_listing.h"
 #include "exact/exact_values.h"
@@ -19,16 +20,18 @@
 namespace {
 
 // The composition a file holds, computed; the reason on stderr otherwise.
-std::optional<std::pair<BuiltUpComposition, BuiltUpResult>> computeFile(const QString& path)
+std::optional<std::pair<BuiltUpComposition, BuiltUpResult>> computeFile(const QString& argument)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printLine(stderr, QStringLiteral("morvane-cli: cannot read %1").arg(path));
+    // A regular file of a built-up section's size, named as the system spells it.
+    QString error;
+    const auto bytes = readWholeNativeFile(nativeFileName(argument), BuiltUpFileMaxBytes, &error);
+    if (!bytes) {
+        printLine(stderr, QStringLiteral("morvane-cli: cannot read %1: %2").arg(argument, error));
         return std::nullopt;
     }
-    const BuiltUpReading read = readBuiltUp(file.read(BuiltUpFileMaxBytes + 1));
+    const BuiltUpReading read = readBuiltUp(*bytes);
     if (!read.composition) {
-        printLine(stderr, QStringLiteral("morvane-cli: %1: %2").arg(path, read.reason));
+        printLine(stderr, QStringLiteral("morvane-cli: %1: %2").arg(argument, read.reason));
         return std::nullopt;
     }
     BuiltUpResult result = computeBuiltUp(*read.composition);
@@ -128,46 +131,16 @@ int jobAddBuiltUpCommand(const QStringList& args)
     const Options& o = *parsed;
     if (o.positional.size() != 1)
         return fail(QStringLiteral("job add takes one job file"));
-    const QString path = o.positional.first();
+    const QByteArray path = nativeFileName(o.positional.first());
     const auto computed = computeFile(*o.get("--builtup"));
     if (!computed)
         return ExitRejected;
     const auto& [composition, result] = *computed;
-
-    JobFile job;
-    if (const auto status = openJobForAdding(o, path, job))
-        return *status;
-    const MessageTable& english = MessageTable::english();
-    const PrivateItemTexts texts =
-        builtUpItemTexts(compositionName(composition), *result.properties, jobMaterial(o, job), job.units);
     // The same check as typed private data: a computed section passes it,
-    // so a refusal here would mean the values went wrong.
-    const PlausibilityResult check = CheckPlausibility(texts.properties, job.units, english);
-    if (!check.report.isEmpty())
-        printLine(stdout, check.report.trimmed());
-    if (!check.plausible && !o.has("--accept")) {
-        printLine(stderr, QStringLiteral("not listed: the item does not fit its bounding rectangle (--accept lists it)"));
-        return ExitRejected;
-    }
-    const int r = int(job.rows.size()) + 1;
-    const QImage picture = builtUpPicture(result, QSize(RowPictureWidth, RowPictureHeight));
-    const WriteOutcome out = writePrivateRow(r, texts, job.units, picture, english);
-    for (const QString& message : out.messages)
-        printLine(stderr, message);
-    if (!out.written) {
-        printLine(stderr, out.refusal);
-        return ExitRejected;
-    }
-    ListRow row = out.row;
-    row.cells[0] = QString::number(r);
-    job.rows.push_back(row);
-    job.eItems = out.eItems;
-    job.densityItems = out.densityItems;
-    job.tensile = texts.material.tensile;
-    job.pressure = texts.material.pressure;
-    job.firstTabPicture = firstTabPicture();
-    const QByteArray bytes = writeJob(job);
-    if (bytes.isEmpty() || !saveJobFile(path, bytes))
-        return ExitRejected;
-    return 0;
+    // so a refusal there would mean the values went wrong.
+    return addPrivateItem(o, path, [&](const MaterialTexts& material, const UnitSettings& units) {
+        return builtUpItemTexts(compositionName(composition), *result.properties, material, units);
+    }, [&](const PrivateItemTexts&, const UnitSettings&) {
+        return builtUpPicture(result, QSize(RowPictureWidth, RowPictureHeight));
+    });
 }

@@ -3,12 +3,14 @@
 // What the job commands share: reading, starting and saving a job file.
 
 #include "itemlist/job_file.h"
+#include "itemlist/private_item.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,5 +46,12 @@ bool saveJobFile(const QByteArray& path, const QByteArray& bytes);
 
 // "job add-private" (private_commands.cpp).
 int jobAddPrivateCommand(const QStringList& args);
+// Appends an item typed in or computed elsewhere to the job as the private
+// data window's "To List" does: the job's material (with the options' texts),
+// the check against the bounding rectangle (--accept lists it anyway), the
+// row and its picture; the job is saved under its lock.
+int addPrivateItem(const Options& options, const QByteArray& path,
+                   const std::function<PrivateItemTexts(const MaterialTexts&, const UnitSettings&)>& itemTexts,
+                   const std::function<QImage(const PrivateItemTexts&, const UnitSettings&)>& picture);
 // "job add --builtup" (builtup_commands.cpp).
 int jobAddBuiltUpCommand(const QStringList& args);

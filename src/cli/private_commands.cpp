@@ -90,6 +90,16 @@ int jobAddPrivateCommand(const QStringList& args)
         return fail(error);
     texts.properties = *typed;
 
+    return addPrivateItem(o, path, [&](const MaterialTexts& material, const UnitSettings&) {
+        texts.material = material;
+        return texts;
+    }, [](const PrivateItemTexts& item, const UnitSettings& units) { return privatePreview(item.properties, units); });
+}
+
+int addPrivateItem(const Options& o, const QByteArray& path,
+                   const std::function<PrivateItemTexts(const MaterialTexts&, const UnitSettings&)>& itemTexts,
+                   const std::function<QImage(const PrivateItemTexts&, const UnitSettings&)>& picture)
+{
     JobFile job;
     std::unique_ptr<QLockFile> lock;
     if (const auto status = openJobForAdding(o, path, job, lock))
@@ -98,7 +108,7 @@ int jobAddPrivateCommand(const QStringList& args)
     filterMaterialOptions(filtered, job);
 
     // The window's material boxes as a loaded job leaves them.
-    texts.material = jobMaterial(filtered, job);
+    const PrivateItemTexts texts = itemTexts(jobMaterial(filtered, job), job.units);
 
     const PlausibilityResult check = CheckPlausibility(texts.properties, job.units, english());
     if (!check.report.isEmpty())
@@ -109,7 +119,7 @@ int jobAddPrivateCommand(const QStringList& args)
     }
 
     const int r = int(job.rows.size()) + 1;
-    const WriteOutcome out = writePrivateRow(r, texts, job.units, privatePreview(texts.properties, job.units), english());
+    const WriteOutcome out = writePrivateRow(r, texts, job.units, picture(texts, job.units), english());
     for (const QString& message : out.messages)
         printLine(stderr, message);
     if (!out.written) {

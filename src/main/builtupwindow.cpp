@@ -1,6 +1,7 @@
 #include "builtupwindow.h"
 
 #include "base/number_format.h"
+#include "base/save_file.h"
 #include "builtup/builtup_file.h"
 #include "builtup/builtup_listing.h"
 #include "catalogue/profile_catalogue.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -23,7 +23,6 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -582,8 +581,8 @@ void BuiltUpWindow::saveComposition()
         return;
     if (!path.endsWith(QLatin1String(".mvb"), Qt::CaseInsensitive))
         path += QStringLiteral(".mvb");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeBuiltUp(m_composition)) < 0 || !file.commit())
+    // The old file stays as it was unless every byte of the new one reached the disk.
+    if (!saveWholeFile(path, writeBuiltUp(m_composition)))
         showMessage(tr("The built-up section could not be saved to %1.").arg(path));
 }
 
@@ -592,12 +591,12 @@ void BuiltUpWindow::openComposition()
     const QString path = chooseFile(false);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto bytes = readWholeFile(path, BuiltUpFileMaxBytes);
+    if (!bytes) {
         showMessage(tr("%1 cannot be read.").arg(path));
         return;
     }
-    const BuiltUpReading read = readBuiltUp(file.read(BuiltUpFileMaxBytes + 1));
+    const BuiltUpReading read = readBuiltUp(*bytes);
     if (!read.composition) {
         showMessage(tr("%1 is not a built-up section: %2.").arg(path, read.reason));
         return;
