@@ -32,12 +32,13 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev li
 # The tests and benchmarks: GoogleTest, Google Benchmark, the profile generator's
 # check, PDF reading, the MIME lookup of xdg-mime without a desktop, the desktop
 # entry and metadata validators, and what a Debian package build calls
-# (dpkg-shlibdeps, file).
+# (dpkg-shlibdeps, file) and the manual page check (man).
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 poppler-utils libfile-mimeinfo-perl
-               appstream dpkg-dev file)
+               appstream dpkg-dev file man-db)
 # Developers: fuzzing (clang and its libFuzzer runtime), a look at the report
-# page in a headless browser and at the windows under Xvfb, and the package check.
-developer_packages=(clang libclang-rt-14-dev chromium xvfb xauth lintian)
+# page in a headless browser and at the windows under Xvfb, the package check,
+# and rsvg-convert for the icon's pictures (tools/render_icons.sh).
+developer_packages=(clang libclang-rt-14-dev chromium xvfb xauth lintian librsvg2-bin)
 
 $tests && packages+=("${test_packages[@]}")
 $developer && packages+=("${developer_packages[@]}")
