@@ -74,7 +74,7 @@ done <"$work/commands"
 
 # What the triggers do on installing, done on the package's files alone: the
 # job type then has the program as its handler and the program's icon.
-update-mime-database "$root/usr/share/mime" >/dev/null
+update-mime-database "$root/usr/share/mime" >/dev/null 2>&1
 update-desktop-database "$root/usr/share/applications"
 grep -qx "application/x-morvane-job:$id" "$root/usr/share/mime/icons" || fail "the job type has not the program's icon"
 export XDG_DATA_DIRS="$root/usr/share" XDG_DATA_HOME="$work/user-data" XDG_CONFIG_HOME="$work/config"
