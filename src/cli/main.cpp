@@ -12,10 +12,30 @@ namespace {
 
 QString usage()
 {
-    QString text = QStringLiteral("usage:\n");
+    QString text = QStringLiteral("Usage: morvane-cli COMMAND [OPTION]...\n"
+                                  "Computes the geometric properties of beam cross-sections, keeps them in job\n"
+                                  "files and writes reports and printed pages, without a window.\n\n"
+                                  "Commands:\n");
     for (const CliCommand& c : cliCommands())
         text += QString::fromUtf8(c.usage) + QLatin1Char('\n');
-    return text + QStringLiteral("kinds: rh ch rs cs flat l t plate u i");
+    return text + QStringLiteral("Kinds: rh ch rs cs flat l t plate u i\n\n"
+                                 "  -h, --help     display this help and exit\n"
+                                 "  -V, --version  output version information and exit\n\n"
+                                 "Exit status: 0 when done, 1 when a section, an item or a file is refused,\n"
+                                 "2 for bad input.\n\n"
+                                 "The manual page morvane-cli(1) tells more.");
+}
+
+QString version()
+{
+    return QStringLiteral("morvane-cli (Morvane) " MORVANE_VERSION "\n"
+                          "Written by the Morvane developers.");
+}
+
+// What a GNU tool says about a command line it cannot read.
+int badCommandLine(const QString& problem)
+{
+    return fail(problem + QStringLiteral("\nTry 'morvane-cli --help' for more information."));
 }
 
 const CliCommand* commandNamed(const char* name)
@@ -45,12 +65,20 @@ int main(int argc, char** argv)
         raw.emplace_back(argv[i]);
     setRawArguments(std::move(raw));
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
-        printLine(args.isEmpty() ? stderr : stdout, usage());
-        return args.isEmpty() ? ExitBadInput : 0;
+    if (args.isEmpty())
+        return badCommandLine(QStringLiteral("missing command"));
+    // --help and --version as the first argument, or right after the command.
+    const QString first = args.size() > 1 && command ? args[1] : args[0];
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        printLine(stdout, usage());
+        return 0;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-V")) {
+        printLine(stdout, version());
+        return 0;
     }
     const QString name = args.takeFirst();
     if (!command)
-        return fail(QStringLiteral("unknown command '%1'\n").arg(name) + usage());
+        return badCommandLine(QStringLiteral("unknown command '%1'").arg(name));
     return command->run(args);
 }

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+
+#include <vector>
+
 #include "base/save_file.h"
 
 namespace {
@@ -20,6 +23,29 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString& error)
 AssociationResult failure(const QString& step, const QString& detail)
 {
     return AssociationResult{false, step, detail};
+}
+
+// The entry the program wrote before it had an application id.
+const QString EarlierDesktopEntryName = QStringLiteral("morvane.desktop");
+
+// The icon's drawing and pictures into the user's hicolor theme.
+AssociationResult writeIcons(const QString& dataHome)
+{
+    const QString theme = dataHome + QStringLiteral("/icons/hicolor/");
+    std::vector<int> sizes(ApplicationIconSizes.begin(), ApplicationIconSizes.end());
+    sizes.push_back(0);
+    for (const int size : sizes) {
+        const QString folder = theme + (size == 0 ? QStringLiteral("scalable") : QStringLiteral("%1x%1").arg(size)) +
+                               QStringLiteral("/apps");
+        const QString resource = applicationIconResource(size);
+        const QString icon = folder + QLatin1Char('/') + ApplicationId + resource.mid(resource.lastIndexOf(u'.'));
+        QString error;
+        if (!QDir().mkpath(folder))
+            return failure(icon, QStringLiteral("cannot create ") + folder);
+        if (!writeWhole(icon, readResource(resource), error))
+            return failure(icon, error);
+    }
+    return {};
 }
 } // namespace
 
@@ -68,7 +94,7 @@ QString desktopStringValue(const QString& value)
 
 QString desktopEntryText(const QString& programPath)
 {
-    QStringList lines = QString::fromUtf8(readResource(QStringLiteral(":/settings/data/morvane.desktop")))
+    QStringList lines = QString::fromUtf8(readResource(QStringLiteral(":/settings/data/") + DesktopEntryName))
                             .split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.startsWith(QLatin1String("Exec=")))
@@ -128,11 +154,15 @@ AssociationResult XdgFileAssociation::assign(const QString& programPath)
     if (AssociationResult r = run(QStringLiteral("update-mime-database"), {mimeFolder}); !r.ok)
         return r;
 
+    if (AssociationResult r = writeIcons(dataHome()); !r.ok)
+        return r;
+
     const QString entry = applications + QLatin1Char('/') + DesktopEntryName;
     if (!QDir().mkpath(applications))
         return failure(entry, QStringLiteral("cannot create ") + applications);
     if (!writeWhole(entry, desktopEntryText(programPath).toUtf8(), error))
         return failure(entry, error);
+    QFile::remove(applications + QLatin1Char('/') + EarlierDesktopEntryName);
     if (AssociationResult r = run(QStringLiteral("update-desktop-database"), {applications}); !r.ok)
         return r;
 

@@ -3,9 +3,10 @@
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
+#include "settings/application_identity.h"
 
 inline const QString JobMimeType = QStringLiteral("application/x-morvane-job");
-inline const QString DesktopEntryName = QStringLiteral("morvane.desktop");
+inline const QString DesktopEntryName = ApplicationId + QStringLiteral(".desktop");
 inline const QString MimePackageName = QStringLiteral("morvane.xml");
 
 // How an association ended: the step that failed and why, or success.
@@ -15,16 +16,17 @@ struct AssociationResult {
     QString detail;
 };
 
-// "Assign": makes the desktop open job files ("*.mvn") with this program.
+// "Assign": makes the desktop open job files ("*.mvn") with this program and
+// show them with its icon.
 class FileAssociation {
 public:
     virtual ~FileAssociation() = default;
     virtual AssociationResult assign(const QString& programPath) = 0;
 };
 
-// The freedesktop.org way: a shared-MIME-info package and a desktop entry in
-// the user's data folder, the two caches brought up to date, and the entry
-// made the default application of the job type.
+// The freedesktop.org way: a shared-MIME-info package, the icon in the hicolor
+// theme and a desktop entry in the user's data folder, the two caches brought
+// up to date, and the entry made the default application of the job type.
 class XdgFileAssociation final : public FileAssociation {
 public:
     explicit XdgFileAssociation(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());

@@ -29,10 +29,11 @@ TEST(HollowMenus, LineCountsAndEntryForms)
     EXPECT_EQ(rh[0].text, "Custom-designed section");
     for (const MenuEntry& e : rh) {
         const int xs = int(e.text.count('x'));
-        if (e.depth == 1)
+        if (e.depth == 1) {
             EXPECT_EQ(xs, 2) << e.text.toStdString();
-        else if (&e != &rh[0])
+        } else if (&e != &rh[0]) {
             EXPECT_EQ(xs, 1) << e.text.toStdString();
+        }
     }
     EXPECT_TRUE(std::any_of(rh.begin(), rh.end(), [](const MenuEntry& e) { return e.text == "40x20x3"; }));
 
@@ -124,10 +125,11 @@ TEST(SolidMenus, LineCountsAndEntryForms)
     ASSERT_EQ(flat.size(), 128u);
     EXPECT_EQ(flat[1].text, "Ribbon section 10x...");
     for (const MenuEntry& e : flat) {
-        if (e.depth == 1)
+        if (e.depth == 1) {
             EXPECT_TRUE(e.text.startsWith("R. section ")) << e.text.toStdString();
-        else if (&e != &flat[0])
+        } else if (&e != &flat[0]) {
             EXPECT_TRUE(e.text.endsWith("x...")) << e.text.toStdString();
+        }
     }
 }
 

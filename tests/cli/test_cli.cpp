@@ -56,8 +56,9 @@ TEST(CliSection, EveryKindTakesItsEntryOrSizes)
         const CliRun r = cli(QStringList{"section"} + c.args + QStringList{"--json"});
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_NEAR(r.json()[c.key].toDouble(), c.value, 1e-3 * c.value);
-        if (c.title)
+        if (c.title) {
             EXPECT_EQ(r.json()["panel"].toArray()[0].toObject()["label"].toString(), c.title);
+        }
     }
 }
 

@@ -68,8 +68,9 @@ TEST(ExactClosedForms, RectanglesFollowTheTorsionSeries)
         EXPECT_NEAR(e.wplY, b * a * a / 4, 1e-6 * b * a * a);
         // The shear centre of a doubly symmetric section is its centroid, up
         // to the asymmetry of the mesh.
-        if (a / b >= 10) // thin: the largest lever is the thickness
+        if (a / b >= 10) { // thin: the largest lever is the thickness
             EXPECT_NEAR(e.kt, e.it / b, e.it / b * 0.03) << a << " x " << b;
+        }
         EXPECT_NEAR(e.xs, 0, 1e-4 * a);
         EXPECT_NEAR(e.ys, 0, 1e-4 * b);
     }

@@ -231,7 +231,7 @@ private slots:
         own.assign();
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_CONFIG_HOME");
-        QVERIFY(QFileInfo::exists(dir.filePath("data/applications/morvane.desktop")));
+        QVERIFY(QFileInfo::exists(dir.filePath("data/applications/org.morvane.Morvane.desktop")));
         QVERIFY(QFileInfo::exists(dir.filePath("data/mime/packages/morvane.xml")));
         // Where the desktop tools are missing the warning names the step instead.
         QCOMPARE(infos.size() + warnings.size(), 1);

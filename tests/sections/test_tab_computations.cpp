@@ -32,9 +32,10 @@ TEST(ToListOffer, EveryKindOffersListingOnlyWithStoredValues)
                     << kindCode(kind).toStdString() << " " << fields.join('x').toStdString();
                 // A solid circle of diameter 0 computes to zeros; every
                 // other kind stores nothing for zero sizes.
-                if (kind != SectionKind::CircSolid)
+                if (kind != SectionKind::CircSolid) {
                     EXPECT_FALSE(result->toListEnabled) << kindCode(kind).toStdString() << " "
                                                         << fields.join('x').toStdString();
+                }
             }
         }
     }

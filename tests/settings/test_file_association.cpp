@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -106,6 +107,7 @@ TEST(DesktopEntry, StartsTheProgramWithOneFileOfTheJobType)
     EXPECT_TRUE(lines.contains("Exec=\"/home/ann/my programs/morvane\" %f")) << text.toStdString();
     EXPECT_TRUE(lines.contains("MimeType=application/x-morvane-job;"));
     EXPECT_TRUE(lines.contains("Type=Application"));
+    EXPECT_TRUE(lines.contains("Icon=" + ApplicationId));
     EXPECT_EQ(lines.filter(QRegularExpression("^Exec=")).size(), 1);
 }
 
@@ -115,6 +117,15 @@ TEST(MimePackage, DeclaresTheJobGlobCaseInsensitive)
     EXPECT_TRUE(xml.contains("<mime-type type=\"application/x-morvane-job\">"));
     EXPECT_TRUE(xml.contains("<glob pattern=\"*.mvn\" case-sensitive=\"false\"/>"));
     EXPECT_TRUE(xml.contains("<comment>"));
+    EXPECT_TRUE(xml.contains("<icon name=\"" + ApplicationId.toUtf8() + "\"/>"));
+}
+
+TEST(ApplicationIcon, HasAPictureAtEverySizeOfTheTheme)
+{
+    for (const int size : ApplicationIconSizes)
+        EXPECT_EQ(QImage(applicationIconResource(size)).size(), QSize(size, size)) << size;
+    EXPECT_EQ(applicationIcon().availableSizes().size(), qsizetype(ApplicationIconSizes.size()));
+    EXPECT_TRUE(readAll(applicationIconResource(0)).contains("<svg"));
 }
 
 TEST(XdgFileAssociation, DataHomeFollowsTheEnvironment)
@@ -143,7 +154,7 @@ TEST(XdgFileAssociation, NamesTheStepThatFailed)
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.failedStep.endsWith("/mime/packages/morvane.xml")) << r.failedStep.toStdString();
     EXPECT_TRUE(associationFailureText(r).startsWith("Associate application with *.mvn failed at:\n"));
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("data/applications/morvane.desktop")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("data/applications/org.morvane.Morvane.desktop")));
 
     QString missing;
     if (!haveTools(missing))
@@ -156,7 +167,7 @@ TEST(XdgFileAssociation, NamesTheStepThatFailed)
     }
     r = XdgFileAssociation(env).assign("/usr/bin/morvane");
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.failedStep.endsWith("/applications/morvane.desktop")) << r.failedStep.toStdString();
+    EXPECT_TRUE(r.failedStep.endsWith("/applications/org.morvane.Morvane.desktop")) << r.failedStep.toStdString();
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("data/mime/mime.cache")));
 }
 
@@ -168,11 +179,27 @@ TEST(XdgFileAssociation, AfterAssignTheDesktopOpensJobsWithTheProgram)
     QTemporaryDir dir;
     const QProcessEnvironment env = isolated(dir);
     const QString program = dir.filePath("my programs/morvane");
+    // The entry an earlier version wrote, by the program's name.
+    const QString earlierEntry = dir.filePath("data/applications/morvane.desktop");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("data/applications")));
+    QFile(earlierEntry).open(QIODevice::WriteOnly);
 
     const AssociationResult r = XdgFileAssociation(env).assign(program);
     ASSERT_TRUE(r.ok) << associationFailureText(r).toStdString();
+    EXPECT_FALSE(QFileInfo::exists(earlierEntry));
+    // The icon the entry and the job type name, in the user's hicolor theme.
+    const std::pair<const char*, const char*> icons[] = {
+        {"scalable/apps/org.morvane.Morvane.svg", ":/settings/data/icons/org.morvane.Morvane.svg"},
+        {"16x16/apps/org.morvane.Morvane.png", ":/settings/data/icons/16x16.png"},
+        {"256x256/apps/org.morvane.Morvane.png", ":/settings/data/icons/256x256.png"},
+    };
+    for (const auto& [installed, resource] : icons) {
+        const QByteArray bytes = readAll(dir.filePath("data/icons/hicolor/") + installed);
+        EXPECT_EQ(bytes, readAll(resource)) << installed;
+        EXPECT_TRUE(bytes.startsWith("\x89PNG") || bytes.startsWith("<?xml")) << installed;
+    }
 
-    const QString entry = dir.filePath("data/applications/morvane.desktop");
+    const QString entry = dir.filePath("data/applications/org.morvane.Morvane.desktop");
     int code = -1;
     const QString validation = run(env, "desktop-file-validate", {entry}, &code);
     EXPECT_EQ(code, 0) << validation.toStdString();
@@ -186,13 +213,13 @@ TEST(XdgFileAssociation, AfterAssignTheDesktopOpensJobsWithTheProgram)
         job.close();
         EXPECT_EQ(run(env, "xdg-mime", {"query", "filetype", job.fileName()}), "application/x-morvane-job") << name;
     }
-    EXPECT_EQ(run(env, "xdg-mime", {"query", "default", "application/x-morvane-job"}), "morvane.desktop");
-    EXPECT_TRUE(readAll(dir.filePath("data/applications/mimeinfo.cache")).contains("application/x-morvane-job=morvane.desktop"));
+    EXPECT_EQ(run(env, "xdg-mime", {"query", "default", "application/x-morvane-job"}), "org.morvane.Morvane.desktop");
+    EXPECT_TRUE(readAll(dir.filePath("data/applications/mimeinfo.cache")).contains("application/x-morvane-job=org.morvane.Morvane.desktop"));
 
     // A second "Assign" (say after the program moved) replaces the entry.
     ASSERT_TRUE(XdgFileAssociation(env).assign("/usr/local/bin/morvane").ok);
     EXPECT_TRUE(readAll(entry).contains("Exec=/usr/local/bin/morvane %f"));
-    EXPECT_EQ(run(env, "xdg-mime", {"query", "default", "application/x-morvane-job"}), "morvane.desktop");
+    EXPECT_EQ(run(env, "xdg-mime", {"query", "default", "application/x-morvane-job"}), "org.morvane.Morvane.desktop");
 }
 
 TEST(XdgFileAssociation, OpeningAJobStartsTheProgramWithTheFile)
@@ -229,7 +256,7 @@ TEST(XdgFileAssociation, QuotedProgramPathStartsThroughADesktopLauncher)
     QFile(job).open(QIODevice::WriteOnly);
 
     int code = -1;
-    const QString out = run(env, "gio", {"launch", dir.filePath("data/applications/morvane.desktop"), job}, &code);
+    const QString out = run(env, "gio", {"launch", dir.filePath("data/applications/org.morvane.Morvane.desktop"), job}, &code);
     EXPECT_EQ(code, 0) << out.toStdString();
     EXPECT_EQ(waitForFile(arguments), (job + "\n").toUtf8());
 }
