@@ -288,16 +288,18 @@ void ExactPropertiesWindow::showValues(const ExactOutcome& outcome)
     }
     // Values of the previous section stay greyed while the new one computes.
     m_table->setEnabled(!m_running);
-    if (m_running)
+    if (m_running) {
         m_status->setText(m_computingText);
-    else if (outcome.properties)
-        m_status->setText((QStringList{m_meshText.arg(outcome.properties->triangles)} +
-                           exactNotes(*outcome.properties))
-                              .join(QLatin1Char('\n')));
-    else if (!outcome.error.isEmpty())
+    } else if (outcome.properties) {
+        QStringList lines{m_meshText.arg(outcome.properties->triangles)};
+        for (const QString& note : exactNotes(*outcome.properties))
+            lines << reasonText(note);
+        m_status->setText(lines.join(QLatin1Char('\n')));
+    } else if (!outcome.error.isEmpty()) {
         m_status->setText(sentence(reasonText(outcome.error)));
-    else
+    } else {
         m_status->setText(m_noSectionText);
+    }
     if (!m_latest)
         m_caption->clear();
     else
@@ -314,6 +316,7 @@ QString ExactPropertiesWindow::reasonText(const QString& reason)
         QT_TR_NOOP("no section is selected"),
         QT_TR_NOOP("the section is refused (Error wrong data !)"),
         QT_TR_NOOP("The computation failed"),
+        QT_TR_NOOP("Kt is not defined for sharp inner corners."),
     };
     for (const char* known : reasons)
         if (reason == QLatin1String(known))

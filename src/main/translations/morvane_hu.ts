@@ -239,6 +239,10 @@
 <context>
     <name>ExactPropertiesWindow</name>
     <message>
+        <source>Kt is not defined for sharp inner corners.</source>
+        <translation>Kt éles belső sarkoknál nem értelmezett.</translation>
+    </message>
+    <message>
         <source>Exact properties</source>
         <translation>Pontos jellemzők</translation>
     </message>

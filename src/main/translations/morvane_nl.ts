@@ -239,6 +239,10 @@
 <context>
     <name>ExactPropertiesWindow</name>
     <message>
+        <source>Kt is not defined for sharp inner corners.</source>
+        <translation>Kt is niet gedefinieerd bij scherpe binnenhoeken.</translation>
+    </message>
+    <message>
         <source>Exact properties</source>
         <translation>Exacte eigenschappen</translation>
     </message>
