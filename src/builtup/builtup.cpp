@@ -27,30 +27,12 @@ constexpr double TouchingGap = 1e-3;
 constexpr double SnapProbe = 0.01;
 constexpr double SnapOverlapArea = 1e-6; // mm2
 
-struct Moments {
-    double a = 0, sx = 0, sy = 0, xx = 0, yy = 0, xy = 0;
-    Moments& operator+=(const Moments& o)
-    {
-        a += o.a, sx += o.sx, sy += o.sy, xx += o.xx, yy += o.yy, xy += o.xy;
-        return *this;
-    }
-};
+using Moments = AreaIntegrals;
 
-// Green's theorem over a ring; rings that run clockwise subtract.
 Moments ringMoments(const std::vector<OutlinePoint>& p)
 {
     Moments s;
-    for (std::size_t i = 0, n = p.size(); i < n; ++i) {
-        const double x0 = p[i].x, y0 = p[i].y;
-        const double x1 = p[(i + 1) % n].x, y1 = p[(i + 1) % n].y;
-        const double cr = x0 * y1 - x1 * y0;
-        s.a += cr / 2;
-        s.sx += (x0 + x1) * cr / 6;
-        s.sy += (y0 + y1) * cr / 6;
-        s.xx += (x0 * x0 + x0 * x1 + x1 * x1) * cr / 12;
-        s.yy += (y0 * y0 + y0 * y1 + y1 * y1) * cr / 12;
-        s.xy += (x0 * y1 + 2 * x0 * y0 + 2 * x1 * y1 + x1 * y0) * cr / 24;
-    }
+    addRingIntegrals(p, s);
     return s;
 }
 

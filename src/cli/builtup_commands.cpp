@@ -36,7 +36,7 @@ std::optional<std::pair<BuiltUpComposition, BuiltUpResult>> computeFile(const QS
     }
     BuiltUpResult result = computeBuiltUp(*read.composition);
     if (!result.properties) {
-        printLine(stderr, QStringLiteral("morvane-cli: %1: %2").arg(path, result.error));
+        printLine(stderr, QStringLiteral("morvane-cli: %1: %2").arg(argument, result.error));
         return std::nullopt;
     }
     return std::pair{*read.composition, std::move(result)};

@@ -9,31 +9,30 @@
 #include <limits>
 #include <numbers>
 
+void addRingIntegrals(const std::vector<OutlinePoint>& p, AreaIntegrals& s)
+{
+    for (std::size_t i = 0, n = p.size(); i < n; ++i) {
+        const double x0 = p[i].x, y0 = p[i].y;
+        const double x1 = p[(i + 1) % n].x, y1 = p[(i + 1) % n].y;
+        const double cr = x0 * y1 - x1 * y0;
+        s.a += cr / 2;
+        s.sx += (x0 + x1) * cr / 6;
+        s.sy += (y0 + y1) * cr / 6;
+        s.xx += (x0 * x0 + x0 * x1 + x1 * x1) * cr / 12;
+        s.yy += (y0 * y0 + y0 * y1 + y1 * y1) * cr / 12;
+        s.xy += (x0 * y1 + 2 * x0 * y0 + 2 * x1 * y1 + x1 * y0) * cr / 24;
+    }
+}
+
 namespace {
 
-struct Integrals {
-    double a = 0, sx = 0, sy = 0;    // area, integrals of x and of y
-    double xx = 0, yy = 0, xy = 0;   // integrals of x^2, y^2, xy
-};
-
 // Green's theorem over each ring; holes run clockwise and subtract.
+using Integrals = AreaIntegrals;
 Integrals integrate(const Outline& outline)
 {
     Integrals s;
-    for (const OutlineRing& ring : outline.rings) {
-        const auto& p = ring.points;
-        for (std::size_t i = 0, n = p.size(); i < n; ++i) {
-            const double x0 = p[i].x, y0 = p[i].y;
-            const double x1 = p[(i + 1) % n].x, y1 = p[(i + 1) % n].y;
-            const double cr = x0 * y1 - x1 * y0;
-            s.a += cr / 2;
-            s.sx += (x0 + x1) * cr / 6;
-            s.sy += (y0 + y1) * cr / 6;
-            s.xx += (x0 * x0 + x0 * x1 + x1 * x1) * cr / 12;
-            s.yy += (y0 * y0 + y0 * y1 + y1 * y1) * cr / 12;
-            s.xy += (x0 * y1 + 2 * x0 * y0 + 2 * x1 * y1 + x1 * y0) * cr / 24;
-        }
-    }
+    for (const OutlineRing& ring : outline.rings)
+        addRingIntegrals(ring.points, s);
     return s;
 }
 

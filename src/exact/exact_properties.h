@@ -11,9 +11,25 @@
 
 #include <atomic>
 #include <optional>
+#include <vector>
 
 // Everything in mm, mm2, mm3, mm4, mm6 and degrees, about the centroid, with
 // X the horizontal axis of the section as shown (turned by the tab's angle).
+// Integrals over the region a set of rings bounds (Green's theorem; holes run
+// clockwise and subtract): area, first moments and second moments about the
+// origin, in mm^n.
+struct AreaIntegrals {
+    double a = 0, sx = 0, sy = 0;  // area, integrals of x and of y
+    double xx = 0, yy = 0, xy = 0; // integrals of x^2, y^2, xy
+    AreaIntegrals& operator+=(const AreaIntegrals& o)
+    {
+        a += o.a, sx += o.sx, sy += o.sy, xx += o.xx, yy += o.yy, xy += o.xy;
+        return *this;
+    }
+};
+// Adds one ring's share to `into`.
+void addRingIntegrals(const std::vector<OutlinePoint>& ring, AreaIntegrals& into);
+
 struct ExactProperties {
     double area = 0;
     double xc = 0, yc = 0;        // centroid in the outline's frame

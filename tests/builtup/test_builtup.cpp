@@ -265,7 +265,8 @@ TEST(BuiltUpSnap, MovesUntilTheNeighbourIsTouched)
                           Case{"QuarterTurnedPlateLandsOnTheFlange", plate(100, 10, 0, 300, 90), 0, -1, 100.0}}) {
         const auto d = snapDistance({{}, {ipe, c.moving}}, 1, c.dx, c.dy);
         ASSERT_EQ(d.has_value(), c.distance.has_value()) << c.name;
-        if (d)
+        if (d) {
             EXPECT_NEAR(*d, *c.distance, 1e-6) << c.name;
+        }
     }
 }
