@@ -61,7 +61,7 @@ std::vector<BuiltUpValue> builtUpValues(const ExactProperties& e, const UnitSett
         {QStringLiteral("Wpl y"), e.wplY / Cm3 / modulus, modulusUnit},
         {QStringLiteral("It"), e.it / Cm4 / inertia, inertiaUnit},
         {QStringLiteral("Iw"), e.iw / Cm6 / std::pow(inertia, 1.5), warpingUnit},
-        {QStringLiteral("Kt"), e.kt / Cm3 / modulus, modulusUnit},
+        {QStringLiteral("Kt"), e.ktDefined ? e.kt / Cm3 / modulus : std::numeric_limits<double>::quiet_NaN(), modulusUnit},
         {QStringLiteral("xs"), e.xs, mm},
         {QStringLiteral("ys"), e.ys, mm},
         {QStringLiteral("xc"), e.xc, mm},
@@ -71,6 +71,8 @@ std::vector<BuiltUpValue> builtUpValues(const ExactProperties& e, const UnitSett
 
 QString builtUpValueText(double value)
 {
+    if (std::isnan(value))
+        return QStringLiteral("-"); // not defined for this outline
     return formatFixed(value, std::abs(value) >= 0.01 ? 2 : 10);
 }
 
@@ -157,7 +159,10 @@ PrivateItemTexts builtUpItemTexts(const QString& name, const ExactProperties& e,
     field(PrivateProperty::KyLeft, e.welYLeft / Cm3);
     field(PrivateProperty::KyRight, e.welYRight / Cm3);
     field(PrivateProperty::Ixx, e.it / Cm4);
-    field(PrivateProperty::Kxx, e.kt / Cm3);
+    // Where the outline has a sharp inner corner the torsion modulus has no
+    // value (the shear stress there has no bound); the row carries 0 rather
+    // than a figure that depends on the mesh.
+    field(PrivateProperty::Kxx, e.ktDefined ? e.kt / Cm3 : 0.0);
     field(PrivateProperty::Area, e.area);
     return texts;
 }

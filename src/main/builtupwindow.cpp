@@ -543,9 +543,12 @@ void BuiltUpWindow::showResult()
                QStringLiteral("%1, %2").arg(formatFixed(r.shares[i].areaShare, 2), formatFixed(r.shares[i].ixShare, 2)),
                QStringLiteral("[%]"));
     m_values->resizeColumnToContents(0);
-    m_status->setText(r.separatePieces ? tr("Note: %1.").arg(reasonText(separatePiecesNote()))
-                                       : tr("Torsion and warping from a mesh of %1 quadratic triangles.")
-                                             .arg(r.properties->triangles));
+    QString status = r.separatePieces ? tr("Note: %1.").arg(reasonText(separatePiecesNote()))
+                                      : tr("Torsion and warping from a mesh of %1 quadratic triangles.")
+                                            .arg(r.properties->triangles);
+    if (!r.properties->ktDefined)
+        status += QLatin1Char('\n') + tr("Kt is not defined for sharp inner corners.");
+    m_status->setText(status);
 }
 
 void BuiltUpWindow::showPicture()

@@ -4,6 +4,10 @@
 <context>
     <name>BuiltUpWindow</name>
     <message>
+        <source>Kt is not defined for sharp inner corners.</source>
+        <translation>Kt éles belső sarkoknál nem értelmezett.</translation>
+    </message>
+    <message>
         <source>Built-up section ....</source>
         <translation>Összetett szelvény ....</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>BuiltUpWindow</name>
     <message>
+        <source>Kt is not defined for sharp inner corners.</source>
+        <translation>Kt is niet gedefinieerd bij scherpe binnenhoeken.</translation>
+    </message>
+    <message>
         <source>Built-up section ....</source>
         <translation>Samengestelde doorsnede ....</translation>
     </message>
