@@ -80,10 +80,10 @@ QByteArray pictureBytes(FuzzInput& in)
     for (int k = 0; k < 16; ++k)
         colours << in.raw<std::uint32_t>();
     picture.setColorTable(colours);
-    const std::uint8_t seed = in.byte();
+    const std::uint8_t shade = in.byte();
     for (int y = 0; y < RowPictureHeight; ++y)
         for (int x = 0; x < RowPictureWidth; ++x)
-            picture.setPixel(x, y, uint((x / 16 + y / 16 + seed) % 16));
+            picture.setPixel(x, y, uint((x / 16 + y / 16 + shade) % 16));
     return bmpFourBit(picture);
 }
 
