@@ -4,6 +4,7 @@
 
 #include "builtup/builtup_listing.h"
 #include "itemlist/job_file.h"
+#include "itemlist/job_state.h"
 #include "sections/material.h"
 #include "settings/message_table.h"
 
@@ -21,20 +22,6 @@ BuiltUpComposition strengthenedBeam()
     return {{},
             {{SectionKind::I, QStringLiteral("IPE 300x150"), {}, 0, 0, 0, false},
              {SectionKind::RectSolid, {}, {QStringLiteral("200"), QStringLiteral("10")}, 0, -155, 0, false}}};
-}
-
-MaterialTexts steel()
-{
-    MaterialTexts m;
-    m.eItems = eModulusItems();
-    m.densityItems = densityItems();
-    m.poissonItems = poissonItems();
-    m.eModulus = m.eItems.value(0);
-    m.density = m.densityItems.value(0);
-    m.poisson = m.poissonItems.value(0);
-    m.tensile = QStringLiteral("300");
-    m.pressure = QStringLiteral("-300");
-    return m;
 }
 
 } // namespace
@@ -85,7 +72,7 @@ private slots:
         const QImage picture = listed.at(0).at(1).value<QImage>();
         QCOMPARE(texts.description, QStringLiteral("IPE 300x150 + PL 200x10"));
 
-        texts.material = steel();
+        texts.material = defaultMaterialTexts();
         const WriteOutcome out = writePrivateRow(1, texts, listing, picture, MessageTable::english());
         QVERIFY2(out.written, qPrintable(out.refusal));
         QCOMPARE(out.row.cells[1], QStringLiteral("10"));
