@@ -141,6 +141,6 @@ int jobAddBuiltUpCommand(const QStringList& args)
     return addPrivateItem(o, path, [&](const MaterialTexts& material, const UnitSettings& units) {
         return builtUpItemTexts(compositionName(composition), *result.properties, material, units);
     }, [&](const PrivateItemTexts&, const UnitSettings&) {
-        return builtUpPicture(result, QSize(RowPictureWidth, RowPictureHeight));
+        return builtUpPicture(result, SectionPictureSize);
     });
 }

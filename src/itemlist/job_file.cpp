@@ -1,25 +1,18 @@
 #include "itemlist/job_file.h"
 
-#include "drawing/overlay.h"
 #include "settings/eight_bit_text.h"
-
-#include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <future>
 
 namespace {
 // Bounds of what a 250-item job needs. The data text of 250 items is a few
-// megabytes; a picture block holds two 240 x 160 bitmaps of at most 32 bits.
+// megabytes; a picture block holds two section pictures of at most 32 bits.
 constexpr qsizetype DataTextLimit = 16 * 1024 * 1024;
 constexpr qsizetype PictureBlockLimit = 1024 * 1024;
-// The largest first bitmap read: 240 x 160 at 32 bits with the longest header and palette.
-constexpr qsizetype LargestFirstBitmap = 14 + 124 + 1024 + 240 * 160 * 4;
 constexpr qsizetype IndexLastLine = 20;
 constexpr qsizetype IndexTail = IndexLastLine + 2;
 constexpr int DataLinesPerRow = ListColumns + ItemValueSlots; // 263
@@ -32,65 +25,6 @@ QByteArray lineText(const QString& text)
     QString flat = text;
     flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return flat.toUtf8();
-}
-
-void putU16(QByteArray& b, qsizetype at, std::uint16_t v)
-{
-    b[at] = char(v & 0xFF);
-    b[at + 1] = char(v >> 8);
-}
-
-void putU32(QByteArray& b, qsizetype at, std::uint32_t v)
-{
-    for (int k = 0; k < 4; ++k)
-        b[at + k] = char((v >> (8 * k)) & 0xFF);
-}
-
-// The 14-byte file header and the 40-byte information header.
-QByteArray bmpHeaders(int bitsPerPixel, int paletteColours, qsizetype imageBytes)
-{
-    const qsizetype offset = 14 + 40 + 4 * paletteColours;
-    QByteArray b(offset + imageBytes, '\0');
-    b[0] = 'B';
-    b[1] = 'M';
-    putU32(b, 2, std::uint32_t(b.size()));
-    putU32(b, 10, std::uint32_t(offset));
-    putU32(b, 14, 40);
-    putU32(b, 18, RowPictureWidth);
-    putU32(b, 22, RowPictureHeight); // bottom-up rows
-    putU16(b, 26, 1);
-    putU16(b, 28, std::uint16_t(bitsPerPixel));
-    putU32(b, 30, 0); // uncompressed
-    putU32(b, 34, std::uint32_t(imageBytes));
-    putU32(b, 46, std::uint32_t(paletteColours));
-    putU32(b, 50, std::uint32_t(paletteColours));
-    return b;
-}
-
-QImage fitted(const QImage& picture)
-{
-    if (picture.size() == QSize(RowPictureWidth, RowPictureHeight))
-        return picture;
-    return picture.scaled(RowPictureWidth, RowPictureHeight);
-}
-
-QImage blankPicture()
-{
-    QImage white(RowPictureWidth, RowPictureHeight, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    return white;
-}
-
-std::uint32_t u32(const char* p)
-{
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return std::uint32_t(u[0]) | std::uint32_t(u[1]) << 8 | std::uint32_t(u[2]) << 16 | std::uint32_t(u[3]) << 24;
-}
-
-std::uint16_t u16(const char* p)
-{
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return std::uint16_t(u[0] | u[1] << 8);
 }
 
 // A whole number of at most 18 digits, without sign or blanks.
@@ -200,8 +134,8 @@ qint64 largestJobFileSize()
     constexpr qint64 indexLine = 20 + 2;
     constexpr qint64 index = (3 + 2 * qint64(ItemListCapacity)) * indexLine + IndexTail;
     // A written picture block: the 16-colour bitmap and the true-colour one.
-    constexpr qint64 writtenPictures = (54 + 64 + RowPictureWidth / 2 * RowPictureHeight)
-                                       + (54 + RowPictureWidth * 3 * RowPictureHeight);
+    constexpr qint64 pixels = qint64(SectionPictureSize.width()) * SectionPictureSize.height();
+    constexpr qint64 writtenPictures = (54 + 64 + pixels / 2) + (54 + pixels * 3);
     return compressedBound(DataTextLimit) + ItemListCapacity * compressedBound(writtenPictures) + index;
 }
 
@@ -255,257 +189,12 @@ QByteArray jobDataText(const JobFile& job)
     return text;
 }
 
-QByteArray bmpFourBit(const QImage& source)
-{
-    QImage picture = source.isNull() ? blankPicture() : fitted(source);
-    if (picture.format() != QImage::Format_Indexed8 || picture.colorCount() > 16)
-        picture = toSixteenColours(picture);
-    constexpr qsizetype rowBytes = (RowPictureWidth * 4 + 31) / 32 * 4;
-    QByteArray b = bmpHeaders(4, 16, rowBytes * RowPictureHeight);
-    const QList<QRgb> colours = picture.colorTable();
-    for (int k = 0; k < 16; ++k) {
-        const QRgb c = k < colours.size() ? colours[k] : qRgb(0, 0, 0);
-        b[54 + 4 * k] = char(qBlue(c));
-        b[54 + 4 * k + 1] = char(qGreen(c));
-        b[54 + 4 * k + 2] = char(qRed(c));
-    }
-    char* pixels = b.data() + 54 + 64;
-    for (int y = 0; y < RowPictureHeight; ++y) {
-        const uchar* line = picture.constScanLine(RowPictureHeight - 1 - y);
-        char* out = pixels + y * rowBytes;
-        for (int x = 0; x < RowPictureWidth; x += 2)
-            out[x / 2] = char((line[x] & 0x0F) << 4 | (line[x + 1] & 0x0F));
-    }
-    return b;
-}
-
-QByteArray bmpTrueColour(const QImage& source)
-{
-    const QImage picture =
-        (source.isNull() ? blankPicture() : fitted(source)).convertToFormat(QImage::Format_RGB32);
-    constexpr qsizetype rowBytes = RowPictureWidth * 3; // a multiple of 4
-    QByteArray b = bmpHeaders(24, 0, rowBytes * RowPictureHeight);
-    char* pixels = b.data() + 54;
-    for (int y = 0; y < RowPictureHeight; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(RowPictureHeight - 1 - y));
-        char* out = pixels + y * rowBytes;
-        for (int x = 0; x < RowPictureWidth; ++x) {
-            out[3 * x] = char(qBlue(line[x]));
-            out[3 * x + 1] = char(qGreen(line[x]));
-            out[3 * x + 2] = char(qRed(line[x]));
-        }
-    }
-    return b;
-}
-
 QByteArray pictureBlock(const ListRow& row, const QByteArray& secondBitmap)
 {
     // Plate rows have no picture: their block holds a blank one.
     QByteArray block = bmpFourBit(row.isPlate ? QImage() : row.RowPicture);
     block += secondBitmap;
     return block;
-}
-
-std::optional<QImage> readFirstBitmap(const QByteArray& block, QString& reason)
-{
-    const auto bad = [&](const char* why) -> std::optional<QImage> {
-        reason = QString::fromLatin1(why);
-        return std::nullopt;
-    };
-    const char* p = block.constData();
-    if (block.size() < 54 || p[0] != 'B' || p[1] != 'M')
-        return bad("the picture is not a BMP file");
-    const qint64 fileSize = u32(p + 2);
-    const qint64 offset = u32(p + 10);
-    const qint64 headerSize = u32(p + 14);
-    if (fileSize < 54 || fileSize > block.size())
-        return bad("the picture's size does not fit its block");
-    if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
-        return bad("the picture has an unknown header");
-    if (14 + headerSize > fileSize)
-        return bad("the picture's header does not fit");
-    const auto width = std::int32_t(u32(p + 18));
-    const auto height = std::int32_t(u32(p + 22));
-    if (width != RowPictureWidth || (height != RowPictureHeight && height != -RowPictureHeight))
-        return bad("the picture is not 240 x 160 pixels");
-    const int bits = u16(p + 28);
-    if (u16(p + 26) != 1 || u32(p + 30) != 0)
-        return bad("the picture is compressed or has several planes");
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-        return bad("the picture has an unknown pixel depth");
-    qint64 colours = 0;
-    if (bits <= 8) {
-        const qint64 used = u32(p + 46);
-        colours = used == 0 ? (qint64(1) << bits) : used;
-        if (colours > (qint64(1) << bits))
-            return bad("the picture's palette is too long");
-    }
-    const qint64 paletteAt = 14 + headerSize;
-    const qint64 rowBytes = (qint64(RowPictureWidth) * bits + 31) / 32 * 4;
-    if (paletteAt + 4 * colours > offset || offset + rowBytes * RowPictureHeight > fileSize)
-        return bad("the picture's pixels do not fit its file");
-
-    QImage picture;
-    if (bits <= 8) {
-        picture = QImage(RowPictureWidth, RowPictureHeight, QImage::Format_Indexed8);
-        QList<QRgb> table;
-        for (qint64 k = 0; k < colours; ++k) {
-            const auto* c = reinterpret_cast<const unsigned char*>(p + paletteAt + 4 * k);
-            table << qRgb(c[2], c[1], c[0]);
-        }
-        picture.setColorTable(table);
-    } else {
-        picture = QImage(RowPictureWidth, RowPictureHeight, QImage::Format_RGB32);
-    }
-    if (picture.isNull())
-        return bad("no memory for the picture");
-    const int mask = (1 << (bits <= 8 ? bits : 8)) - 1;
-    for (int y = 0; y < RowPictureHeight; ++y) {
-        const auto* in = reinterpret_cast<const unsigned char*>(p + offset + y * rowBytes);
-        const int target = height > 0 ? RowPictureHeight - 1 - y : y;
-        if (bits <= 8) {
-            uchar* out = picture.scanLine(target);
-            for (int x = 0; x < RowPictureWidth; ++x) {
-                const int bit = x * bits;
-                const int index = (in[bit / 8] >> (8 - bits - bit % 8)) & mask;
-                if (index >= colours)
-                    return bad("a pixel names a colour outside the palette");
-                out[x] = uchar(index);
-            }
-        } else {
-            auto* out = reinterpret_cast<QRgb*>(picture.scanLine(target));
-            const int step = bits / 8;
-            for (int x = 0; x < RowPictureWidth; ++x)
-                out[x] = qRgb(in[step * x + 2], in[step * x + 1], in[step * x]);
-        }
-    }
-    if (bits != 4)
-        picture = toSixteenColours(picture);
-    return picture;
-}
-
-QByteArray compressBlock(const QByteArray& data)
-{
-    uLongf size = compressBound(uLong(data.size()));
-    QByteArray out(qsizetype(size), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.constData()),
-                  uLong(data.size()), 9) != Z_OK)
-        return {};
-    out.truncate(qsizetype(size));
-    return out;
-}
-
-namespace {
-// The zlib header compress2 writes at level 9: deflate, 32 KB window, "maximum
-// compression".
-constexpr char ZlibHeaderLevel9[] = {'\x78', '\xDA'};
-
-// Raw deflate data (no zlib wrapper) of bytes at level 9, ended by a finishing
-// flush when last, else by a full flush that leaves the stream on a byte
-// boundary with an empty history, so that other deflate data may follow it.
-QByteArray rawDeflate(const QByteArray& bytes, bool last)
-{
-    z_stream stream{};
-    if (deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-        return {};
-    QByteArray out(qsizetype(deflateBound(&stream, uLong(bytes.size()))) + 16, Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
-    stream.avail_in = uInt(bytes.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(out.size());
-    const int rc = deflate(&stream, last ? Z_FINISH : Z_FULL_FLUSH);
-    const bool ok = last ? rc == Z_STREAM_END : rc == Z_OK && stream.avail_in == 0 && stream.avail_out > 0;
-    out.truncate(out.size() - qsizetype(stream.avail_out));
-    deflateEnd(&stream);
-    return ok ? out : QByteArray();
-}
-
-void putAdler(QByteArray& out, uLong adler)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out += char((adler >> shift) & 0xFF);
-}
-} // namespace
-
-SharedBlockTail compressBlockTail(const QByteArray& data)
-{
-    SharedBlockTail tail;
-    tail.deflate = rawDeflate(data, true);
-    tail.adler = adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size()));
-    tail.length = data.size();
-    return tail;
-}
-
-QByteArray compressBlock(const QByteArray& head, const SharedBlockTail& tail)
-{
-    if (tail.deflate.isEmpty())
-        return {};
-    const QByteArray headDeflate = rawDeflate(head, false);
-    if (headDeflate.isEmpty())
-        return {};
-    QByteArray out;
-    out.reserve(2 + headDeflate.size() + tail.deflate.size() + 4);
-    out.append(ZlibHeaderLevel9, 2);
-    out += headDeflate;
-    out += tail.deflate;
-    const uLong headAdler =
-        adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(head.constData()), uInt(head.size()));
-    putAdler(out, adler32_combine(headAdler, tail.adler, z_off_t(tail.length)));
-    return out;
-}
-
-std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason,
-                                       bool firstBitmapOnly)
-{
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK) {
-        reason = QStringLiteral("the decompressor did not start");
-        return std::nullopt;
-    }
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
-    stream.avail_in = uInt(size);
-    // The whole output, or only the first bitmap: its size is in its header.
-    qsizetype keep = firstBitmapOnly ? LargestFirstBitmap : limit;
-    bool keepKnown = !firstBitmapOnly;
-    QByteArray kept;
-    kept.reserve(firstBitmapOnly ? 32 * 1024 : std::min(limit, std::max<qsizetype>(64 * 1024, size * 4)));
-    std::array<char, 16 * 1024> scratch;
-    qsizetype total = 0;
-    int rc = Z_OK;
-    do {
-        stream.next_out = reinterpret_cast<Bytef*>(scratch.data());
-        stream.avail_out = uInt(scratch.size());
-        rc = inflate(&stream, Z_NO_FLUSH);
-        if (rc != Z_OK && rc != Z_STREAM_END)
-            break; // damaged data, or the input ended before the stream
-        const qsizetype produced = qsizetype(scratch.size()) - qsizetype(stream.avail_out);
-        total += produced;
-        if (total > limit)
-            break;
-        if (kept.size() < keep)
-            kept.append(scratch.data(), std::min(produced, keep - kept.size()));
-        if (!keepKnown && kept.size() >= 6) {
-            keep = std::clamp<qsizetype>(u32(kept.constData() + 2), 54, LargestFirstBitmap);
-            keepKnown = true;
-            if (kept.size() > keep)
-                kept.truncate(keep);
-        }
-    } while (rc != Z_STREAM_END);
-    const uInt left = stream.avail_in;
-    inflateEnd(&stream);
-    if (total > limit) {
-        reason = QStringLiteral("a block decompresses to more than a job holds");
-        return std::nullopt;
-    }
-    if (rc != Z_STREAM_END) {
-        reason = QStringLiteral("a block is damaged or cut short");
-        return std::nullopt;
-    }
-    if (left != 0) {
-        reason = QStringLiteral("a block is longer than its stream");
-        return std::nullopt;
-    }
-    return kept;
 }
 
 QByteArray writeJob(const JobFile& job, const ItemProgress& progress)

@@ -574,7 +574,7 @@ void BuiltUpWindow::toList()
     const PlausibilityResult check = CheckPlausibility(texts.properties, m_units, m_messages);
     if (!check.plausible && !askYesNo(check.report))
         return;
-    emit listRequested(texts, builtUpPicture(*m_shown, QSize(RowPictureWidth, RowPictureHeight)));
+    emit listRequested(texts, builtUpPicture(*m_shown, SectionPictureSize));
 }
 
 void BuiltUpWindow::saveComposition()

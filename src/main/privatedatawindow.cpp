@@ -3,6 +3,7 @@
 
 #include "fieldtexts.h"
 
+#include "drawing/section_picture_size.h"
 #include "itemlist/units_apply.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
@@ -136,7 +137,7 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
 
     m_previewLabel = new QLabel(this);
     m_previewLabel->setObjectName(QStringLiteral("ImagePreview"));
-    m_previewLabel->setFixedSize(240, 160);
+    m_previewLabel->setFixedSize(SectionPictureSize);
     m_previewLabel->setFrameShape(QFrame::Box);
     right->addWidget(m_previewLabel);
     m_toList = new QPushButton(this);

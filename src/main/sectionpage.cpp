@@ -284,7 +284,7 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
     frame->setLineWidth(1);
     frame->setFixedSize(242, 162);
     m_picture = new QLabel(frame);
-    m_picture->setGeometry(1, 1, 240, 160);
+    m_picture->setGeometry(QRect(QPoint(1, 1), SectionPictureSize));
     m_picture->setPixmap(QPixmap::fromImage(sectionPicture(pictureFor(kind))));
     featuresLayout->addWidget(frame, 0, Qt::AlignHCenter);
     m_results = new ResultsPanelView(m_featuresBox);

@@ -1,5 +1,6 @@
 #include "output/print_layout.h"
 
+#include "drawing/section_picture_size.h"
 #include "itemlist/item_list.h"
 
 #include <QFont>
@@ -90,12 +91,12 @@ bool isPrintedColumn(const ReportOptions& options, int column)
 
 int printPictureWidth(const ReportOptions& options)
 {
-    return qRound(options.imageSizePercent * 240 / 100.0);
+    return qRound(options.imageSizePercent * SectionPictureSize.width() / 100.0);
 }
 
 int printPictureHeight(const ReportOptions& options)
 {
-    return qRound(options.imageSizePercent * 160 / 100.0);
+    return qRound(options.imageSizePercent * SectionPictureSize.height() / 100.0);
 }
 
 QStringList headerLines(const PrintContent& content, int column)
@@ -209,7 +210,7 @@ bool applyFontSize(PrintLayout& layout, int points, const PrintContent& content,
                 const int lines = int(designations[std::size_t(r - 1)].size());
                 height = cellHeight(lines, lineHeight);
                 if (o.pictures)
-                    height += qRound(lineHeight * 0.5 + o.imageSizePercent * 160 / 100.0);
+                    height += qRound(lineHeight * 0.5 + o.imageSizePercent * SectionPictureSize.height() / 100.0);
             } else {
                 height = cellHeight(int(cellLines(content, r, c).size()), lineHeight);
             }

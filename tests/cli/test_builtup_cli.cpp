@@ -84,7 +84,7 @@ TEST_F(CliBuiltUp, JobAddListsItAsAPrivateRow)
     // row's torsion modulus is 0 rather than a figure of the mesh.
     EXPECT_TRUE(e["Kt"].isNull());
     EXPECT_EQ(double(row.ItemValues[10]), 0.0);
-    EXPECT_EQ(row.RowPicture.size(), QSize(RowPictureWidth, RowPictureHeight));
+    EXPECT_EQ(row.RowPicture.size(), SectionPictureSize);
     // A bad composition leaves the job as it was.
     const QByteArray before = bytesOf(path);
     EXPECT_EQ(cli({"job", "add", path, "--builtup", corpus("refused_unknown_key.mvb")}).status, 1);

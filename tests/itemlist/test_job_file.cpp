@@ -15,7 +15,7 @@ namespace {
 // A picture that differs per item, so that blocks cannot be mixed up.
 QImage itemPicture(int i)
 {
-    QImage image(RowPictureWidth, RowPictureHeight, QImage::Format_RGB32);
+    QImage image(SectionPictureSize.width(), SectionPictureSize.height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setPen(QColor(0, 0, 128));
@@ -534,9 +534,9 @@ TEST(JobFile, TheLargestJobIsWithinTheSizeAReaderTakes)
     ListRow& row = job.rows[0];
     for (QString& cell : row.cells)
         cell = QString(JobTextMaxLength, QChar(0x20AC));
-    QImage noise(RowPictureWidth, RowPictureHeight, QImage::Format_RGB32);
-    for (int y = 0; y < RowPictureHeight; ++y)
-        for (int x = 0; x < RowPictureWidth; ++x)
+    QImage noise(SectionPictureSize.width(), SectionPictureSize.height(), QImage::Format_RGB32);
+    for (int y = 0; y < SectionPictureSize.height(); ++y)
+        for (int x = 0; x < SectionPictureSize.width(); ++x)
             noise.setPixel(x, y, qRgb((x * 73 + y * 151) % 256, (x * y * 31) % 256, (x ^ y) * 7 % 256));
     row.RowPicture = toSixteenColours(noise);
     job.firstTabPicture = noise;

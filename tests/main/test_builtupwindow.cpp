@@ -85,7 +85,7 @@ private slots:
         QCOMPARE_LT(std::abs(double(out.row.ItemValues[3]) - e.ix / 1e4), 1e-9 * e.ix);
         QCOMPARE_LT(std::abs(double(out.row.ItemValues[5]) - e.welXAbove / 1e3), 1e-9 * e.welXAbove);
         QCOMPARE_LT(std::abs(double(out.row.ItemValues[9]) - e.it / 1e4), 1e-9 * e.it);
-        QCOMPARE(out.row.RowPicture.size(), QSize(RowPictureWidth, RowPictureHeight));
+        QCOMPARE(out.row.RowPicture.size(), SectionPictureSize);
     }
 
     void toolsMenuOpensItAndToListAppendsTheRow()
