@@ -33,8 +33,6 @@
 #include <memory>
 #include <string_view>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 void printLine(FILE* out, const QString& text)
 {
@@ -109,6 +107,14 @@ void filterMaterialOption(Options& o, const QString& name, const QStringList& it
     else
         filtered = filterPressure(*text);
     o.values[name] = filtered.text;
+}
+
+std::optional<int> wholeNumber(const QString& text, int low, int high)
+{
+    const auto value = readInteger(text);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return int(*value);
 }
 
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,

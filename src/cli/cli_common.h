@@ -55,6 +55,9 @@ QByteArray fileNameOption(const Options& o, const QString& name);
 // as typing it into the window would: list items stay, bad characters go.
 void filterMaterialOption(Options& o, const QString& name, const QStringList& items);
 
+// A whole number as a user types it (readInteger), from low to high.
+std::optional<int> wholeNumber(const QString& text, int low, int high);
+
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
                                     QString& error);
 class MessageTable;

@@ -19,14 +19,6 @@ const MessageTable& english()
     return MessageTable::english();
 }
 
-std::optional<int> wholeNumber(const QString& text, int low, int high)
-{
-    const auto value = readInteger(text);
-    if (!value || *value < low || *value > high)
-        return std::nullopt;
-    return int(*value);
-}
-
 int printCommand(const QStringList& args)
 {
     QString error;

@@ -1,5 +1,6 @@
 #include "itemlist/job_file.h"
 
+#include "base/number_format.h"
 #include "settings/eight_bit_text.h"
 
 #include <algorithm>
@@ -27,36 +28,14 @@ QByteArray lineText(const QString& text)
     return flat.toUtf8();
 }
 
-// A whole number of at most 18 digits, without sign or blanks.
-std::optional<qint64> plainCount(QByteArrayView text)
+// A number of the index: digits only, at most 18 of them, so that the sum of
+// two never overflows.
+std::optional<qint64> indexNumber(QByteArrayView text)
 {
-    if (text.isEmpty() || text.size() > 18)
+    constexpr qsizetype MostDigits = 18;
+    if (text.size() > MostDigits)
         return std::nullopt;
-    qint64 v = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
-}
-
-// A small whole number that may be negative (the "count - 1" lines).
-std::optional<int> smallInteger(const QString& text)
-{
-    QStringView s(text);
-    const bool negative = s.startsWith(QLatin1Char('-'));
-    if (negative)
-        s = s.mid(1);
-    if (s.isEmpty() || s.size() > 9)
-        return std::nullopt;
-    int v = 0;
-    for (QChar c : s) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        v = v * 10 + (c.unicode() - '0');
-    }
-    return negative ? -v : v;
+    return readInteger(QString::fromLatin1(text), IntegerForm::Digits);
 }
 
 // Any decimal number; the values are written with 25 decimals.
@@ -263,7 +242,7 @@ std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qi
         job.name = QStringLiteral("Noname");
     if (job.name.size() > JobNameMaxLength)
         return fail(QStringLiteral("the job name is longer than %1 characters").arg(JobNameMaxLength));
-    const auto count = smallInteger(lines[at++]);
+    const auto count = readInteger(lines[at++], IntegerForm::Written);
     if (!count || *count != n)
         return fail(QStringLiteral("the data text and the index give different item counts"));
     if (!have(n * DataLinesPerRow))
@@ -292,8 +271,8 @@ std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qi
     const auto list = [&](QStringList& items) {
         if (!have(1))
             return false;
-        const auto less = smallInteger(lines[at++]);
-        if (!less || *less < 0 || !have(qint64(*less) + 1))
+        const auto less = readInteger(lines[at++], IntegerForm::Written);
+        if (!less || *less < 0 || *less >= lines.size() - at) // fewer lines left than items
             return false;
         items = lines.mid(at, *less + 1);
         at += *less + 1;
@@ -366,7 +345,7 @@ JobReading readJob(const QByteArray& bytes, const ItemProgress& progress)
     for (qsizetype k = digits; k < IndexLastLine; ++k)
         if (tail[k] != 'X')
             return bad(QStringLiteral("the index offset at the end of the file is not a number"));
-    const auto x = plainCount(tail.first(digits));
+    const auto x = indexNumber(tail.first(digits));
     if (!x)
         return bad(QStringLiteral("the index offset at the end of the file is not a number"));
     if (*x < 1 || *x > size - IndexTail)
@@ -377,7 +356,7 @@ JobReading readJob(const QByteArray& bytes, const ItemProgress& progress)
         return bad(QStringLiteral("the index is not made of lines"));
     std::vector<qint64> numbers;
     for (QByteArrayView line : *index) {
-        const auto v = plainCount(line);
+        const auto v = indexNumber(line);
         if (!v)
             return bad(QStringLiteral("the index holds a line that is not a number"));
         numbers.push_back(*v);
