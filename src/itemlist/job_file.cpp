@@ -220,6 +220,118 @@ QByteArray writeJob(const JobFile& job, const ItemProgress& progress)
 }
 
 namespace {
+// The lines of a data text, read one after the other.
+struct DataLines {
+    QStringList lines;
+    qsizetype at = 0;
+    bool have(qint64 count) const { return count >= 0 && lines.size() - at >= count; }
+    const QString& next() { return lines[at++]; }
+};
+
+// The job name and the item count, which must be n.
+QString readNameAndCount(DataLines& in, qint64 n, JobFile& job)
+{
+    if (!in.have(2))
+        return QStringLiteral("the data text is cut short");
+    job.name = in.next();
+    if (job.name.isEmpty())
+        job.name = QStringLiteral("Noname");
+    if (job.name.size() > JobNameMaxLength)
+        return QStringLiteral("the job name is longer than %1 characters").arg(JobNameMaxLength);
+    const auto count = readInteger(in.next(), IntegerForm::Written);
+    if (!count || *count != n)
+        return QStringLiteral("the data text and the index give different item counts");
+    return {};
+}
+
+// Every row's cells, then every row's stored values.
+QString readRows(DataLines& in, qint64 n, JobFile& job)
+{
+    if (!in.have(n * DataLinesPerRow))
+        return QStringLiteral("the data text is cut short");
+    job.rows.resize(std::size_t(n));
+    for (ListRow& row : job.rows) {
+        for (QString& cell : row.cells)
+            cell = in.next();
+        row.isPlate = row.cells[1].isEmpty();
+        if (!std::all_of(row.cells.begin(), row.cells.end(), isJobText))
+            return QStringLiteral("item %1 holds a text longer than %2 characters")
+                .arg(&row - job.rows.data() + 1)
+                .arg(JobTextMaxLength);
+    }
+    for (qint64 r = 0; r < n; ++r) {
+        for (long double& value : job.rows[std::size_t(r)].ItemValues) {
+            const auto v = decimalValue(in.next());
+            if (!v)
+                return QStringLiteral("item %1 holds a value that is not a number").arg(r + 1);
+            value = *v;
+        }
+        const QString fault = rowValueFault(job.rows[std::size_t(r)]);
+        if (!fault.isEmpty())
+            return QStringLiteral("item %1 ").arg(r + 1) + fault;
+    }
+    return {};
+}
+
+// A choice list: its count less one, then its items.
+bool readChoiceList(DataLines& in, QStringList& items)
+{
+    if (!in.have(1))
+        return false;
+    const auto less = readInteger(in.next(), IntegerForm::Written);
+    if (!less || *less < 0 || *less >= in.lines.size() - in.at) // fewer lines left than items
+        return false;
+    items = in.lines.mid(in.at, *less + 1);
+    in.at += *less + 1;
+    return std::all_of(items.begin(), items.end(), isJobText);
+}
+
+// The two stress texts and the seven unit digits.
+QString readStressesAndUnits(DataLines& in, JobFile& job)
+{
+    if (!in.have(2 + 7 + 4 * RequirementLimits::Rows))
+        return QStringLiteral("the data text is cut short");
+    job.tensile = in.next();
+    job.pressure = in.next();
+    if (!isJobText(job.tensile) || !isJobText(job.pressure))
+        return QStringLiteral("a stress field is longer than %1 characters").arg(JobTextMaxLength);
+    QString digits7;
+    for (int k = 0; k < 7; ++k) {
+        if (in.lines[in.at].size() != 1)
+            return QStringLiteral("the units are not seven digits");
+        digits7 += in.next();
+    }
+    const auto units = UnitSettings::fromDigits(digits7);
+    if (!units)
+        return QStringLiteral("the units are not seven digits of 1 to 3");
+    job.units = *units;
+    return {};
+}
+
+// The requirement block: per row its tick, its enabled state and two limits.
+QString readRequirementBlock(DataLines& in, JobFile& job)
+{
+    const auto flag = [](const QString& text) -> std::optional<bool> {
+        if (text == QLatin1String("1"))
+            return true;
+        if (text == QLatin1String("0"))
+            return false;
+        return std::nullopt;
+    };
+    for (int i = 0; i < RequirementLimits::Rows; ++i) {
+        const auto ticked = flag(in.next());
+        const auto enabled = flag(in.next());
+        if (!ticked || !enabled)
+            return QStringLiteral("the requirement block is damaged");
+        if (!isJobText(in.lines[in.at]) || !isJobText(in.lines[in.at + 1]))
+            return QStringLiteral("a requirement limit is longer than %1 characters").arg(JobTextMaxLength);
+        job.limits.setTicked(i, *ticked);
+        job.limits.setMin(i, in.next());
+        job.limits.setMax(i, in.next());
+    }
+    return {};
+}
+
 // Reads the data text of a job of n items from the first textSize bytes.
 std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qint64 n, QString& reason)
 {
@@ -231,94 +343,99 @@ std::optional<JobFile> readDataText(const QByteArray& bytes, qint64 textSize, qi
     const auto data = inflateBlock(bytes.constData(), textSize, DataTextLimit, why);
     if (!data)
         return fail(QStringLiteral("the text block: ") + why);
-    const QStringList lines = splitLines(decodeEightBit(*data));
-    qsizetype at = 0;
-    const auto have = [&](qint64 count) { return count >= 0 && lines.size() - at >= count; };
-    if (!have(2))
-        return fail(QStringLiteral("the data text is cut short"));
+    DataLines in{splitLines(decodeEightBit(*data))};
     JobFile job;
-    job.name = lines[at++];
-    if (job.name.isEmpty())
-        job.name = QStringLiteral("Noname");
-    if (job.name.size() > JobNameMaxLength)
-        return fail(QStringLiteral("the job name is longer than %1 characters").arg(JobNameMaxLength));
-    const auto count = readInteger(lines[at++], IntegerForm::Written);
-    if (!count || *count != n)
-        return fail(QStringLiteral("the data text and the index give different item counts"));
-    if (!have(n * DataLinesPerRow))
-        return fail(QStringLiteral("the data text is cut short"));
-    job.rows.resize(std::size_t(n));
-    for (ListRow& row : job.rows) {
-        for (QString& cell : row.cells)
-            cell = lines[at++];
-        row.isPlate = row.cells[1].isEmpty();
-        if (!std::all_of(row.cells.begin(), row.cells.end(), isJobText))
-            return fail(QStringLiteral("item %1 holds a text longer than %2 characters")
-                            .arg(&row - job.rows.data() + 1)
-                            .arg(JobTextMaxLength));
-    }
-    for (qint64 r = 0; r < n; ++r) {
-        for (long double& value : job.rows[std::size_t(r)].ItemValues) {
-            const auto v = decimalValue(lines[at++]);
-            if (!v)
-                return fail(QStringLiteral("item %1 holds a value that is not a number").arg(r + 1));
-            value = *v;
-        }
-        const QString fault = rowValueFault(job.rows[std::size_t(r)]);
-        if (!fault.isEmpty())
-            return fail(QStringLiteral("item %1 ").arg(r + 1) + fault);
-    }
-    const auto list = [&](QStringList& items) {
-        if (!have(1))
-            return false;
-        const auto less = readInteger(lines[at++], IntegerForm::Written);
-        if (!less || *less < 0 || *less >= lines.size() - at) // fewer lines left than items
-            return false;
-        items = lines.mid(at, *less + 1);
-        at += *less + 1;
-        return std::all_of(items.begin(), items.end(), isJobText);
-    };
-    if (!list(job.eItems) || !list(job.densityItems))
+    why = readNameAndCount(in, n, job);
+    if (why.isEmpty())
+        why = readRows(in, n, job);
+    if (!why.isEmpty())
+        return fail(why);
+    if (!readChoiceList(in, job.eItems) || !readChoiceList(in, job.densityItems))
         return fail(QStringLiteral("a choice list is empty, damaged or holds an item longer than %1 characters")
                         .arg(JobTextMaxLength));
-    if (!have(2 + 7 + 4 * RequirementLimits::Rows))
-        return fail(QStringLiteral("the data text is cut short"));
-    job.tensile = lines[at++];
-    job.pressure = lines[at++];
-    if (!isJobText(job.tensile) || !isJobText(job.pressure))
-        return fail(QStringLiteral("a stress field is longer than %1 characters").arg(JobTextMaxLength));
-    QString digits7;
-    for (int k = 0; k < 7; ++k) {
-        if (lines[at].size() != 1)
-            return fail(QStringLiteral("the units are not seven digits"));
-        digits7 += lines[at++];
-    }
-    const auto units = UnitSettings::fromDigits(digits7);
-    if (!units)
-        return fail(QStringLiteral("the units are not seven digits of 1 to 3"));
-    job.units = *units;
-    const auto flag = [](const QString& text) -> std::optional<bool> {
-        if (text == QLatin1String("1"))
-            return true;
-        if (text == QLatin1String("0"))
-            return false;
+    why = readStressesAndUnits(in, job);
+    if (why.isEmpty())
+        why = readRequirementBlock(in, job);
+    if (!why.isEmpty())
+        return fail(why);
+    if (in.at != in.lines.size())
+        return fail(QStringLiteral("the data text has lines after the requirement block"));
+    return job;
+}
+} // namespace
+
+namespace {
+// Where the text block and the picture blocks lie: starts and sizes.
+struct BlockLayout {
+    qint64 textSize = 0;
+    std::vector<std::pair<qint64, qint64>> blocks; // start, size
+};
+
+// The index offset from the last 22 bytes: the offset padded with "X" to 20
+// characters. The file is at least IndexTail bytes long.
+std::optional<qint64> readIndexOffset(const QByteArray& bytes, QString& reason)
+{
+    const qsizetype size = bytes.size();
+    const auto bad = [&](const QString& why) -> std::optional<qint64> {
+        reason = why;
         return std::nullopt;
     };
-    for (int i = 0; i < RequirementLimits::Rows; ++i) {
-        const auto ticked = flag(lines[at++]);
-        const auto enabled = flag(lines[at++]);
-        if (!ticked || !enabled)
-            return fail(QStringLiteral("the requirement block is damaged"));
-        if (!isJobText(lines[at]) || !isJobText(lines[at + 1]))
-            return fail(QStringLiteral("a requirement limit is longer than %1 characters").arg(JobTextMaxLength));
-        job.limits.setTicked(i, *ticked);
-        job.limits.setMin(i, lines[at++]);
-        job.limits.setMax(i, lines[at++]);
-    }
-    if (at != lines.size())
-        return fail(QStringLiteral("the data text has lines after the requirement block"));
+    const QByteArrayView tail(bytes.constData() + size - IndexTail, IndexTail);
+    if (!tail.endsWith(CrLf))
+        return bad(QStringLiteral("the file does not end with the index offset"));
+    qsizetype digits = 0;
+    while (digits < IndexLastLine && tail[digits] >= '0' && tail[digits] <= '9')
+        ++digits;
+    for (qsizetype k = digits; k < IndexLastLine; ++k)
+        if (tail[k] != 'X')
+            return bad(QStringLiteral("the index offset at the end of the file is not a number"));
+    const auto x = indexNumber(tail.first(digits));
+    if (!x)
+        return bad(QStringLiteral("the index offset at the end of the file is not a number"));
+    if (*x < 1 || *x > size - IndexTail)
+        return bad(QStringLiteral("the index offset lies outside the file"));
+    return x;
+}
 
-    return job;
+// The index at x: the item count, the text block's end and size, then per
+// item its block's end and size; the blocks must follow each other up to x.
+std::optional<BlockLayout> readIndex(const QByteArray& bytes, qint64 x, QString& reason)
+{
+    const auto bad = [&](const QString& why) -> std::optional<BlockLayout> {
+        reason = why;
+        return std::nullopt;
+    };
+    const auto index = crLfLines(QByteArrayView(bytes.constData() + x, bytes.size() - IndexTail - x));
+    if (!index || index->size() < 3)
+        return bad(QStringLiteral("the index is not made of lines"));
+    std::vector<qint64> numbers;
+    for (QByteArrayView line : *index) {
+        const auto v = indexNumber(line);
+        if (!v)
+            return bad(QStringLiteral("the index holds a line that is not a number"));
+        numbers.push_back(*v);
+    }
+    const qint64 n = numbers[0];
+    if (n < 1 || n > ItemListCapacity)
+        return bad(QStringLiteral("the item count is not 1 to 250"));
+    if (qint64(numbers.size()) != 3 + 2 * n)
+        return bad(QStringLiteral("the index does not hold two lines per item"));
+    BlockLayout layout;
+    layout.textSize = numbers[2];
+    if (numbers[1] != layout.textSize || layout.textSize < 1 || layout.textSize > x)
+        return bad(QStringLiteral("the text block does not lie inside the file"));
+    qint64 end = layout.textSize;
+    for (qint64 i = 0; i < n; ++i) {
+        const qint64 blockEnd = numbers[std::size_t(3 + 2 * i)];
+        const qint64 blockSize = numbers[std::size_t(4 + 2 * i)];
+        if (blockSize < 1 || blockEnd != end + blockSize || blockEnd > x)
+            return bad(QStringLiteral("picture block %1 does not lie where the index says").arg(i + 1));
+        layout.blocks.emplace_back(end, blockSize);
+        end = blockEnd;
+    }
+    if (end != x)
+        return bad(QStringLiteral("the blocks do not end where the index starts"));
+    return layout;
 }
 } // namespace
 
@@ -334,53 +451,14 @@ JobReading readJob(const QByteArray& bytes, const ItemProgress& progress)
         return bad(QStringLiteral("the file is too short for a job"));
     if (size > qsizetype(0x7FFFFFFF))
         return bad(QStringLiteral("the file is larger than a job can be"));
-
-    // The last 22 bytes: the index offset padded with "X" to 20 characters.
-    const QByteArrayView tail(bytes.constData() + size - IndexTail, IndexTail);
-    if (!tail.endsWith(CrLf))
-        return bad(QStringLiteral("the file does not end with the index offset"));
-    qsizetype digits = 0;
-    while (digits < IndexLastLine && tail[digits] >= '0' && tail[digits] <= '9')
-        ++digits;
-    for (qsizetype k = digits; k < IndexLastLine; ++k)
-        if (tail[k] != 'X')
-            return bad(QStringLiteral("the index offset at the end of the file is not a number"));
-    const auto x = indexNumber(tail.first(digits));
-    if (!x)
-        return bad(QStringLiteral("the index offset at the end of the file is not a number"));
-    if (*x < 1 || *x > size - IndexTail)
-        return bad(QStringLiteral("the index offset lies outside the file"));
-
-    const auto index = crLfLines(QByteArrayView(bytes.constData() + *x, size - IndexTail - *x));
-    if (!index || index->size() < 3)
-        return bad(QStringLiteral("the index is not made of lines"));
-    std::vector<qint64> numbers;
-    for (QByteArrayView line : *index) {
-        const auto v = indexNumber(line);
-        if (!v)
-            return bad(QStringLiteral("the index holds a line that is not a number"));
-        numbers.push_back(*v);
-    }
-    const qint64 n = numbers[0];
-    if (n < 1 || n > ItemListCapacity)
-        return bad(QStringLiteral("the item count is not 1 to 250"));
-    if (qint64(numbers.size()) != 3 + 2 * n)
-        return bad(QStringLiteral("the index does not hold two lines per item"));
-    const qint64 textSize = numbers[2];
-    if (numbers[1] != textSize || textSize < 1 || textSize > *x)
-        return bad(QStringLiteral("the text block does not lie inside the file"));
-    std::vector<std::pair<qint64, qint64>> blocks; // start, size
-    qint64 end = textSize;
-    for (qint64 i = 0; i < n; ++i) {
-        const qint64 blockEnd = numbers[std::size_t(3 + 2 * i)];
-        const qint64 blockSize = numbers[std::size_t(4 + 2 * i)];
-        if (blockSize < 1 || blockEnd != end + blockSize || blockEnd > *x)
-            return bad(QStringLiteral("picture block %1 does not lie where the index says").arg(i + 1));
-        blocks.emplace_back(end, blockSize);
-        end = blockEnd;
-    }
-    if (end != *x)
-        return bad(QStringLiteral("the blocks do not end where the index starts"));
+    QString why;
+    const auto x = readIndexOffset(bytes, why);
+    const auto layout = x ? readIndex(bytes, *x, why) : std::nullopt;
+    if (!layout)
+        return bad(why);
+    const qint64 textSize = layout->textSize;
+    const auto& blocks = layout->blocks;
+    const qint64 n = qint64(blocks.size());
 
     // The data text is read beside the pictures, which are read on all cores.
     QString textReason;
