@@ -173,6 +173,21 @@ std::optional<int> takePlateLengths(Options& o, SectionKind kind)
     return std::nullopt;
 }
 
+// Prints a listing's messages; takes its row when it is written, else prints
+// its refusal and gives the exit status.
+template <typename Outcome>
+std::optional<int> takeListedRow(const Outcome& out, ListRow& row)
+{
+    for (const QString& message : out.messages)
+        printLine(stderr, message);
+    if (!out.written) {
+        printLine(stderr, out.refusal);
+        return ExitRejected;
+    }
+    row = out.row;
+    return std::nullopt;
+}
+
 // The row of a plate of the entry with the lengths L1,L2; an exit status when
 // it is refused.
 std::optional<int> plateRow(int r, const QString& entry, const QString& lengths, const ComputeContext& ctx,
@@ -181,15 +196,7 @@ std::optional<int> plateRow(int r, const QString& entry, const QString& lengths,
     const PlateResult plate = plateEntry(entry, ctx, ProfileTable::builtIn());
     const QStringList l = lengths.split(QLatin1Char(','));
     const long double mass = readNumber(ProfileTable::builtIn().valueText(plate.record, 1)).value_or(0);
-    const PlateRowOutcome p = writePlateRow(r, entry, l[0], l[1], QStringLiteral("1"), QString(), mass, english());
-    for (const QString& message : p.messages)
-        printLine(stderr, message);
-    if (!p.written) {
-        printLine(stderr, p.refusal);
-        return ExitRejected;
-    }
-    row = p.row;
-    return std::nullopt;
+    return takeListedRow(writePlateRow(r, entry, l[0], l[1], QStringLiteral("1"), QString(), mass, english()), row);
 }
 
 // The row of a computed section, listed as the window lists it; the job takes
@@ -220,13 +227,8 @@ std::optional<int> sectionRow(int r, SectionKind k, const Options& o, const Comp
     listing.material = material;
     listing.units = job.units;
     const WriteOutcome out = listSection(r, listing, english());
-    for (const QString& message : out.messages)
-        printLine(stderr, message);
-    if (!out.written) {
-        printLine(stderr, out.refusal);
-        return ExitRejected;
-    }
-    row = out.row;
+    if (const auto status = takeListedRow(out, row))
+        return status;
     job.eItems = out.eItems;
     job.densityItems = out.densityItems;
     job.tensile = material.tensile;
