@@ -11,7 +11,7 @@
 #include "itemlist/list_table.h"
 #include "itemlist/units_apply.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/profiles.h"
 #include "settings/message_table.h"
 

@@ -6,7 +6,7 @@
 #include "itemlist/units_apply.h"
 #include "output/print_layout.h"
 #include "output/print_page.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/message_table.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "exact/outline.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/profiles.h"
 
 #include <QFile>
