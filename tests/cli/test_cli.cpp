@@ -104,6 +104,50 @@ TEST(CliSection, RefusalsAndBadArgumentsHaveTheirExitCodes)
     }
 }
 
+// An option's value is the next word or follows '='; one dash or two name the
+// same option; letters are never unpacked into several options.
+TEST(CliOptions, SpellingsOfOneCommandLineGiveOneResult)
+{
+    const CliRun spaced = cli({"section", "--kind", "rh", "--dims", "40,20,3"});
+    ASSERT_EQ(spaced.status, 0);
+    ASSERT_FALSE(spaced.out.isEmpty());
+    for (const QStringList& args : QList<QStringList>{
+             {"section", "--kind=rh", "--dims=40,20,3"},
+             {"section", "-kind", "rh", "-dims=40,20,3"},
+             {"section", "--dims", "40,20,3", "--kind", "ch", "--kind", "rh"}, // the last one counts
+         }) {
+        SCOPED_TRACE(joined(args));
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, spaced.out);
+    }
+}
+
+TEST(CliOptions, WordsTheCommandDoesNotTakeAreBadInput)
+{
+    const struct {
+        QStringList args;
+        QString message;
+    } rows[]{
+        {{"section", "--kind", "rh", "--dims", "40,20,3", "--colour"}, "unknown option --colour"},
+        {{"section", "--kind", "rh", "--dims", "40,20,3", "--colour=red"}, "unknown option --colour"},
+        {{"section", "--kind", "rh", "--dims", "40,20,3", "-x"}, "unknown option -x"},
+        {{"section", "--kind", "rh", "--dims", "40,20,3", "-ej"}, "unknown option -ej"},
+        {{"section", "--kind", "rh", "--dims", "40,20,3", "--"}, "unknown option --"},
+        {{"section", "--kind", "rh", "--dims"}, "--dims needs a value"},
+        {{"profile", "HR I80x42", "--json=yes"}, "--json takes no value"},
+        // The word after an option that takes a value is its value, dashes or not.
+        {{"section", "--kind", "rh", "--entry", "--dims"}, "no entry '--dims'"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(joined(row.args));
+        const CliRun r = cli(row.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(row.message)) << r.err.toStdString();
+    }
+}
+
 // Every menu is printed an entry a line, indented by a tab per level.
 TEST(CliCatalogue, PrintsEveryMenuInItsLineFormat)
 {
