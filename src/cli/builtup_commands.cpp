@@ -121,17 +121,10 @@ const CliCommandRegistration builtupRegistration(
 
 int jobAddBuiltUpCommand(const QStringList& args)
 {
-    QString error;
-    const auto parsed = parseOptions(args,
-                                     {"--builtup", "--emodulus", "--density", "--poisson", "--tensile", "--pressure",
-                                      "--units", "--name"},
-                                     {"--accept"}, error);
-    if (!parsed)
-        return fail(error);
-    const Options& o = *parsed;
-    if (o.positional.size() != 1)
-        return fail(QStringLiteral("job add takes one job file"));
-    const QByteArray path = nativeFileName(o.positional.first());
+    Options o;
+    QByteArray path;
+    if (const auto status = readJobAddOptions(args, QStringLiteral("job add"), {"--builtup"}, {"--accept"}, o, path))
+        return *status;
     const auto computed = computeFile(*o.get("--builtup"));
     if (!computed)
         return ExitRejected;

@@ -54,6 +54,22 @@ std::optional<JobReading> readJobFile(const QByteArray& path, QString& error)
 }
 
 // A new job as the window starts one, its material texts in the job's units.
+std::optional<int> readJobAddOptions(const QStringList& args, const QString& command, const QStringList& ownValued,
+                                     const QStringList& flags, Options& options, QByteArray& path)
+{
+    static const QStringList itemOptions{"--emodulus", "--density", "--poisson", "--tensile",
+                                         "--pressure", "--units",   "--name"};
+    QString error;
+    const auto parsed = parseOptions(args, ownValued + itemOptions, flags, error);
+    if (!parsed)
+        return fail(error);
+    if (parsed->positional.size() != 1)
+        return fail(QStringLiteral("%1 takes one job file").arg(command));
+    options = *parsed;
+    path = nativeFileName(options.positional.first());
+    return std::nullopt;
+}
+
 std::optional<int> openJobForAdding(const Options& o, const QByteArray& path, JobFile& job,
                                     std::unique_ptr<QLockFile>& lock)
 {
@@ -238,18 +254,12 @@ std::optional<int> sectionRow(int r, SectionKind k, const Options& o, const Comp
 
 int jobAddCommand(const QStringList& args)
 {
-    QString error;
-    const auto parsed = parseOptions(args,
-                                     {"--kind", "--entry", "--dims", "--arrangement", "--angle", "--lengths",
-                                      "--emodulus", "--density", "--poisson", "--tensile", "--pressure", "--units",
-                                      "--name"},
-                                     {}, error);
-    if (!parsed)
-        return fail(error);
-    Options o = *parsed;
-    if (o.positional.size() != 1)
-        return fail(QStringLiteral("job add takes one job file"));
-    const QByteArray path = nativeFileName(o.positional.first());
+    Options o;
+    QByteArray path;
+    if (const auto status = readJobAddOptions(
+            args, QStringLiteral("job add"), {"--kind", "--entry", "--dims", "--arrangement", "--angle", "--lengths"},
+            {}, o, path))
+        return *status;
 
     JobFile job;
     std::unique_ptr<QLockFile> lock;
@@ -264,9 +274,11 @@ int jobAddCommand(const QStringList& args)
 
     o.values[QStringLiteral("--units")] = job.units.digits();
     o.values[QStringLiteral("--density")] = material.density;
+    QString error;
     const auto kind = kindOption(o, error);
     if (!kind)
         return fail(error);
+    const QString lengths = o.get("--lengths").value_or(QString()); // a plate's, taken out next
     if (const auto status = takePlateLengths(o, *kind))
         return *status;
 
@@ -278,7 +290,7 @@ int jobAddCommand(const QStringList& args)
 
     ListRow row;
     const auto status = k == SectionKind::Plate
-                            ? plateRow(r, *o.get("--entry"), *parsed->get("--lengths"), ctx, row)
+                            ? plateRow(r, *o.get("--entry"), lengths, ctx, row)
                             : sectionRow(r, k, o, ctx, result, material, job, row);
     if (status)
         return *status;
