@@ -44,17 +44,10 @@ std::optional<std::pair<BuiltUpComposition, BuiltUpResult>> computeFile(const QS
 
 QJsonObject partJson(const BuiltUpPart& p, const PartShare& share)
 {
-    QJsonObject o{{"kind", kindCode(p.kind)}, {"x", p.x},           {"y", p.y},
-                  {"angle", p.angle},         {"mirror", p.mirror}, {"area", share.area},
-                  {"areaShare", share.areaShare}, {"ixShare", share.ixShare}};
-    if (!p.entry.isEmpty()) {
-        o.insert(QStringLiteral("entry"), p.entry);
-    } else {
-        QJsonArray dims;
-        for (const QString& d : p.dims)
-            dims.append(double(readNumber(d).value_or(0)));
-        o.insert(QStringLiteral("dims"), dims);
-    }
+    QJsonObject o = builtUpPartJson(p);
+    o.insert(QStringLiteral("area"), share.area);
+    o.insert(QStringLiteral("areaShare"), share.areaShare);
+    o.insert(QStringLiteral("ixShare"), share.ixShare);
     return o;
 }
 
