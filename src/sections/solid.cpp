@@ -81,25 +81,18 @@ SectionProperties rectangleProperties(long double a, long double b, long double 
     const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
     const long double beta = std::atan((b / 2) / (a / 2));
     const long double thetas[4] = {beta, Pi - beta, Pi + beta, 2 * Pi - beta};
-    long double xMax = -1e300L, xMin = 1e300L, yMax = -1e300L, yMin = 1e300L;
+    TurnedExtremes ex;
     for (long double theta : thetas) {
         const long double x = r * std::sin(theta + degreesToRadians(angle + 90));
         const long double y = r * std::sin(theta + degreesToRadians(angle));
-        xMax = std::max(xMax, x);
-        xMin = std::min(xMin, x);
-        yMax = std::max(yMax, y);
-        yMin = std::min(yMin, y);
+        ex.xMax = std::max(ex.xMax, x);
+        ex.xMin = std::min(ex.xMin, x);
+        ex.yMax = std::max(ex.yMax, y);
+        ex.yMin = std::min(ex.yMin, y);
     }
     const long double ix0 = a * b * b * b / 12 / Mm4PerCm4;
     const long double iy0 = b * a * a * a / 12 / Mm4PerCm4;
-    const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
-    p.KyLeft = std::fabs(iyTurned / (xMin / MmPerCm));
-    p.KyRight = std::fabs(iyTurned / (xMax / MmPerCm));
-    const RotatedInertia turned = rotateInertia(ix0, iy0, angle);
-    p.Ix = turned.ix;
-    p.Iy = turned.iy;
-    p.KxAbove = std::fabs(p.Ix / (yMax / MmPerCm));
-    p.KxUnder = std::fabs(p.Ix / (yMin / MmPerCm));
+    setTurnedBending(p, ix0, iy0, angle, ex);
     p.Ixx = torsion.ixx / Mm4PerCm4;
     p.Kxx = torsion.kxx / Mm3PerCm3;
     return p;
