@@ -53,6 +53,16 @@ TabResult rectangleCustom(const QString& aText, const QString& bText, const QStr
     writeRectangle(result, a, b, title, ctx);
     return result;
 }
+
+// A custom entry's result: computed from the fields' starting texts, the
+// fields open and the section listable.
+TabResult openCustomFields(TabResult result, const QStringList& texts)
+{
+    result.fieldTexts = texts;
+    result.fieldsEnabled = true;
+    result.toListEnabled = true;
+    return result;
+}
 } // namespace
 
 RectangleTorsion rectangleTorsion(long double a, long double b)
@@ -114,11 +124,8 @@ TabResult rectSolidEntry(const QString& entry, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
     if (isCustomEntry(entry, ctx)) {
-        TabResult result = rectSolidCustom(QStringLiteral("10"), QStringLiteral("10"), ctx);
-        result.fieldTexts = QStringList{QStringLiteral("10"), QStringLiteral("10")};
-        result.fieldsEnabled = true;
-        result.toListEnabled = true;
-        return result;
+        const QStringList start{QStringLiteral("10"), QStringLiteral("10")};
+        return openCustomFields(rectSolidCustom(start[0], start[1], ctx), start);
     }
     TabResult result;
     result.fieldsEnabled = false;
@@ -148,11 +155,8 @@ TabResult flatBarEntry(const QString& entry, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
     if (isCustomEntry(entry, ctx)) {
-        TabResult result = flatBarCustom(QStringLiteral("20"), QStringLiteral("5"), ctx);
-        result.fieldTexts = QStringList{QStringLiteral("20"), QStringLiteral("5")};
-        result.fieldsEnabled = true;
-        result.toListEnabled = true;
-        return result;
+        const QStringList start{QStringLiteral("20"), QStringLiteral("5")};
+        return openCustomFields(flatBarCustom(start[0], start[1], ctx), start);
     }
     TabResult result;
     result.labels = flatBarLabels(QString(), QString());
@@ -196,11 +200,8 @@ TabResult circSolidEntry(const QString& entry, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
     if (isCustomEntry(entry, ctx)) {
-        TabResult result = circSolidCustom(QStringLiteral("20"), ctx);
-        result.fieldTexts = QStringList{QStringLiteral("20")};
-        result.fieldsEnabled = true;
-        result.toListEnabled = true;
-        return result;
+        const QStringList start{QStringLiteral("20")};
+        return openCustomFields(circSolidCustom(start[0], ctx), start);
     }
     const QString dText = afterFirstColon(entry);
     if (!readNumber(dText)) {
