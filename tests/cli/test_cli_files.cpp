@@ -2,6 +2,7 @@
 // writers of one job, names that are not UTF-8, devices and links where files
 // are expected.
 #include "itemlist/job_file.h"
+#include "settings/settings_store.h"
 
 #include "../common/full_disk.h"
 #include "cli_run.h"
@@ -79,24 +80,23 @@ TEST_F(CliSafeSaving, NamesThatAreNotUtf8ReachTheNamedFile)
     ASSERT_EQ(add.status, 0) << add.err.toStdString();
     EXPECT_EQ(add.json()["count"].toInt(), 2);
     EXPECT_TRUE(nativeExists(folder, "job\xe9.mvn"));
-    const CliRun out = shell(R"("$0" print $'job\xe9.mvn' --pdf $'out\xe9.pdf' && "$0" report $'job\xe9.mvn' -o $'rep\xe9')",
-                             folder);
+    const CliRun out = shell(R"("$0" print $'job\xe9.mvn' --pdf $'out\xe9.pdf' && "$0" report $'job\xe9.mvn' -o $'rep\xe9' &&
+                                "$0" picture --kind rh --dims 40,20,3 -o $'pic\xff\xfe.png')", folder);
     ASSERT_EQ(out.status, 0) << out.err.toStdString();
     EXPECT_TRUE(nativeExists(folder, "out\xe9.pdf"));
     EXPECT_TRUE(nativeExists(folder, "rep\xe9/kep2.jpg"));
     EXPECT_TRUE(nativeExists(folder, "rep\xe9/morvane_report.html"));
+    EXPECT_TRUE(nativeExists(folder, "pic\xff\xfe.png"));
     // Nothing went to the names the decoded text would give.
     EXPECT_FALSE(nativeExists(folder, "job\xef\xbf\xbd.mvn"));
     EXPECT_FALSE(nativeExists(folder, "out\xef\xbf\xbd.pdf"));
     EXPECT_FALSE(nativeExists(folder, "rep\xef\xbf\xbd"));
+    EXPECT_EQ(shell("ls -A | wc -l", folder).out.trimmed(), "4"); // no temporary left behind
     shell(R"(rm -rf -- "$PWD"/*)", folder); // QTemporaryDir cannot name these files
 }
 
-TEST_F(CliSafeSaving, DevicesAndOversizedFilesAreRefusedUnread)
+TEST_F(CliSafeSaving, OversizedFilesAreRefusedUnread)
 {
-    const CliRun device = cli({"job", "show", "/dev/zero"});
-    EXPECT_EQ(device.status, 1);
-    EXPECT_TRUE(device.err.contains("is not a file")) << device.err.toStdString();
     QFile huge(path);
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(largestJobFileSize() + 1)); // sparse
     huge.close();
@@ -168,4 +168,19 @@ TEST_F(CliSafeSaving, FullDiskLeavesEveryOldFileAndExitsOne)
     EXPECT_EQ(bytesOf(report + "/morvane_report.html"), oldPage);
     // No temporary file is left behind.
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files).size(), 3) << joined(QDir(disk.path()).entryList(QDir::Files));
+}
+
+TEST_F(CliSafeSaving, ReportWithoutAFolderGoesToTheSettingsFolder)
+{
+    ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
+    const QString config = dir.filePath("config");
+    const QString folder = dir.filePath("stored");
+    {
+        QSettingsStore store(config + "/Morvane/Morvane.conf");
+        ASSERT_TRUE(writeShutdownSettings(store, 0, folder));
+    }
+    const CliRun r = cli({"report", path}, config);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, folder + "/morvane_report.html\n");
+    EXPECT_TRUE(QFileInfo(folder + "/kep1.jpg").isFile());
 }
