@@ -7,7 +7,6 @@
 #include "settings/eight_bit_text.h"
 
 #include <QPainter>
-#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -53,21 +52,6 @@ JobFile sampleJob(int n)
     job.limits.setMin(3, "5.5");
     job.firstTabPicture = itemPicture(999).convertToFormat(QImage::Format_RGB32);
     return job;
-}
-
-QStringList dataLines(const QByteArray& file)
-{
-    const QByteArray tail = file.right(22);
-    const qsizetype x = tail.left(20).replace('X', "").toLongLong();
-    const QStringList index = splitLines(QString::fromLatin1(file.mid(x)));
-    const qsizetype t = index[2].toLongLong();
-    uLongf size = 64 * 1024 * 1024;
-    QByteArray text(qsizetype(size), '\0');
-    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(text.data()), &size,
-                         reinterpret_cast<const Bytef*>(file.constData()), uLong(t)),
-              Z_OK);
-    text.truncate(qsizetype(size));
-    return QString::fromUtf8(text).split(QStringLiteral("\r\n"));
 }
 
 bool samePixels(const QImage& a, const QImage& b)
@@ -143,87 +127,12 @@ TEST(JobFile, EmptyOrOverfullListWritesNothing)
     EXPECT_TRUE(writeJob(big).isEmpty());
 }
 
-TEST(JobFile, DataTextLineCountAndLayout)
-{
-    for (int n : {1, 2, 7}) {
-        JobFile job = sampleJob(n);
-        job.eItems = QStringList{"Steel : 210000000", "Alu : 70000000"};
-        job.densityItems = QStringList{"Steel : 7850"};
-        const QStringList lines = dataLines(writeJob(job));
-        // The text ends with CR LF, so splitting leaves one empty piece.
-        ASSERT_EQ(lines.last(), QString());
-        const qsizetype e = 2, d = 1;
-        EXPECT_EQ(lines.size() - 1, 2 + 263 * n + (e + 1) + (d + 1) + 2 + 7 + 28) << n;
-        EXPECT_EQ(lines[0], "Hall roof");
-        EXPECT_EQ(lines[1], QString::number(n));
-        EXPECT_EQ(lines[2], "1"); // row 1, column 0
-        EXPECT_EQ(lines[2 + 12 * n + 0], "210000000.0000000000000000000000000"); // row 1, slot 0
-        EXPECT_EQ(lines[2 + 12 * n + 13], "0." + QString(25, '0'));
-        const qsizetype lists = 2 + 263 * n;
-        EXPECT_EQ(lines[lists], "1");
-        EXPECT_EQ(lines[lists + 3], "0");
-        EXPECT_EQ(lines[lists + 4], "Steel : 7850");
-        EXPECT_EQ(lines[lists + 5], "300");
-        EXPECT_EQ(lines[lists + 6], "-300");
-        EXPECT_EQ(lines.mid(lists + 7, 7).join(""), "1122233");
-        EXPECT_EQ(lines.mid(lists + 14, 4), (QStringList{"1", "1", "1", "20"}));
-    }
-}
-
 TEST(JobFile, ValuesInFixedNotationWithTwentyFiveDecimals)
 {
     EXPECT_EQ(jobValueText(0), "0." + QString(25, '0'));
     EXPECT_EQ(jobValueText(-300), "-300." + QString(25, '0'));
     EXPECT_EQ(jobValueText(0.5L), "0.5" + QString(24, '0'));
     EXPECT_EQ(jobValueText(1e30L).size(), 31 + 1 + 25);
-}
-
-// Written on all cores, a file is what writing block after block gives: the
-// text, the pictures, the index and its offset padded to 20 places; every
-// block is one zlib stream at level 9 (header 78 DA).
-TEST(JobFile, SameBytesAsOneThreadWrite)
-{
-    for (int n : {1, 9}) {
-        SCOPED_TRACE(n);
-        const JobFile job = sampleJob(n);
-        const QByteArray file = writeJob(job);
-        EXPECT_EQ(file, assembled(jobDataText(job), job));
-        const qsizetype pictures = compressBlock(jobDataText(job)).size();
-        EXPECT_EQ(file.left(2), QByteArray("\x78\xDA"));
-        EXPECT_EQ(file.mid(pictures, 2), QByteArray("\x78\xDA"));
-    }
-}
-
-// The second bitmap is compressed once and closes every block: each block is
-// still one zlib stream that plain zlib inflates to the two bitmaps, and the
-// file grows by a few bytes a block at most.
-TEST(JobFile, EveryBlockInflatesWithPlainZlibToTheTwoBitmaps)
-{
-    JobFile job = sampleJob(6);
-    job.rows[3].isPlate = true;
-    job.firstTabPicture = itemPicture(99).convertToFormat(QImage::Format_RGB32);
-    const QByteArray file = writeJob(job);
-    const QList<QByteArray> index = file.mid(file.right(22).left(20).replace("X", "").toLongLong()).split('\n');
-    const QByteArray second = bmpTrueColour(job.firstTabPicture);
-    qsizetype oneStreamBytes = 0, blockBytes = 0;
-    for (std::size_t i = 0; i < job.rows.size(); ++i) {
-        SCOPED_TRACE(i + 1);
-        const qsizetype end = index[qsizetype(3 + 2 * i)].trimmed().toLongLong();
-        const qsizetype size = index[qsizetype(4 + 2 * i)].trimmed().toLongLong();
-        const QByteArray expected = pictureBlock(job.rows[i], second);
-        QByteArray inflated(expected.size() + 1, '\0');
-        uLongf length = uLongf(inflated.size());
-        ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(inflated.data()), &length,
-                             reinterpret_cast<const Bytef*>(file.constData() + end - size), uLong(size)),
-                  Z_OK);
-        inflated.truncate(qsizetype(length));
-        EXPECT_EQ(inflated, expected);
-        blockBytes += size;
-        oneStreamBytes += compressBlock(expected).size();
-    }
-    // The full flush's empty stored block and the lost history of the first
-    // bitmap cost a few bytes a block.
-    EXPECT_LE(blockBytes, oneStreamBytes + 16 * qsizetype(job.rows.size()));
 }
 
 TEST(JobFile, ProgressAdvancesPerItemAndCanStop)
@@ -244,14 +153,6 @@ TEST(JobFile, ProgressAdvancesPerItemAndCanStop)
     EXPECT_EQ(seen, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
     EXPECT_TRUE(writeJob(job, [](std::size_t, std::size_t) { return false; }).isEmpty());
     EXPECT_FALSE(readJob(file, [](std::size_t, std::size_t) { return false; }).job);
-}
-
-TEST(JobFile, TwoHundredFiftyItems)
-{
-    const JobFile job = sampleJob(ItemListCapacity);
-    const JobReading read = readJob(writeJob(job));
-    ASSERT_TRUE(read.job) << read.reason.toStdString();
-    expectSameJob(job, *read.job);
 }
 
 // A plate row comes back as a plate, texts and all (so its totals too), without
