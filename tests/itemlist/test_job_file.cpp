@@ -7,6 +7,7 @@
 #include "settings/eight_bit_text.h"
 
 #include <QPainter>
+#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,21 @@ JobFile sampleJob(int n)
     job.limits.setMin(3, "5.5");
     job.firstTabPicture = itemPicture(999).convertToFormat(QImage::Format_RGB32);
     return job;
+}
+
+QStringList dataLines(const QByteArray& file)
+{
+    const QByteArray tail = file.right(22);
+    const qsizetype x = tail.left(20).replace('X', "").toLongLong();
+    const QStringList index = splitLines(QString::fromLatin1(file.mid(x)));
+    const qsizetype t = index[2].toLongLong();
+    uLongf size = 64 * 1024 * 1024;
+    QByteArray text(qsizetype(size), '\0');
+    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(text.data()), &size,
+                         reinterpret_cast<const Bytef*>(file.constData()), uLong(t)),
+              Z_OK);
+    text.truncate(qsizetype(size));
+    return QString::fromUtf8(text).split(QStringLiteral("\r\n"));
 }
 
 bool samePixels(const QImage& a, const QImage& b)
@@ -125,6 +141,34 @@ TEST(JobFile, EmptyOrOverfullListWritesNothing)
     JobFile big = sampleJob(1);
     big.rows.resize(ItemListCapacity + 1, big.rows[0]);
     EXPECT_TRUE(writeJob(big).isEmpty());
+}
+
+// The data text read with plain zlib, line by line as the format lays it out.
+TEST(JobFile, DataTextLineCountAndLayout)
+{
+    for (int n : {1, 2, 7}) {
+        JobFile job = sampleJob(n);
+        job.eItems = QStringList{"Steel : 210000000", "Alu : 70000000"};
+        job.densityItems = QStringList{"Steel : 7850"};
+        const QStringList lines = dataLines(writeJob(job));
+        // The text ends with CR LF, so splitting leaves one empty piece.
+        ASSERT_EQ(lines.last(), QString());
+        const qsizetype e = 2, d = 1;
+        EXPECT_EQ(lines.size() - 1, 2 + 263 * n + (e + 1) + (d + 1) + 2 + 7 + 28) << n;
+        EXPECT_EQ(lines[0], "Hall roof");
+        EXPECT_EQ(lines[1], QString::number(n));
+        EXPECT_EQ(lines[2], "1"); // row 1, column 0
+        EXPECT_EQ(lines[2 + 12 * n + 0], "210000000.0000000000000000000000000"); // row 1, slot 0
+        EXPECT_EQ(lines[2 + 12 * n + 13], "0." + QString(25, '0'));
+        const qsizetype lists = 2 + 263 * n;
+        EXPECT_EQ(lines[lists], "1");
+        EXPECT_EQ(lines[lists + 3], "0");
+        EXPECT_EQ(lines[lists + 4], "Steel : 7850");
+        EXPECT_EQ(lines[lists + 5], "300");
+        EXPECT_EQ(lines[lists + 6], "-300");
+        EXPECT_EQ(lines.mid(lists + 7, 7).join(""), "1122233");
+        EXPECT_EQ(lines.mid(lists + 14, 4), (QStringList{"1", "1", "1", "20"}));
+    }
 }
 
 TEST(JobFile, ValuesInFixedNotationWithTwentyFiveDecimals)
