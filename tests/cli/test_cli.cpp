@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 namespace {
 struct Number {
@@ -41,6 +42,12 @@ struct CliCase {
     const char* made = nullptr;     // a file the run writes
     QByteArrayList holds = {};      // pieces that file holds
 };
+
+// A failing row is named by its name, not its bytes.
+void PrintTo(const CliCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 QJsonValue at(const QJsonObject& root, const char* path)
 {
@@ -336,6 +343,7 @@ TEST_P(Cli, ExitsAndWritesWhatTheCommandGives)
     for (const Text& t : c.texts) {
         const QJsonValue v = at(json, t.path);
         if (t.value) {
+            EXPECT_TRUE(v.isString()) << t.path;
             EXPECT_EQ(v.toString(), QString::fromUtf8(t.value)) << t.path;
         } else {
             EXPECT_TRUE(v.isNull()) << t.path;
