@@ -29,29 +29,6 @@ int reported(const QString& out, const QString& key)
 }
 } // namespace
 
-TEST(CliPrint, WritesThePagesOfAJob)
-{
-    QTemporaryDir dir;
-    writeTubes(dir.filePath("hall.mvn"), 3);
-    const CliRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("hall.pdf")});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(reported(r.out, "pages"), 1);
-    const int font = reported(r.out, "font");
-    EXPECT_GE(font, 5);
-    EXPECT_LE(font, 100);
-    ASSERT_TRUE(QFile::exists(dir.filePath("hall.pdf")));
-    if (!havePoppler())
-        GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
-    EXPECT_EQ(pdfPages(dir.filePath("hall.pdf")), 1);
-    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("hall.pdf")}).contains("595 x 842 pts (A4)"));
-    const QString text = pdfText(dir.filePath("hall.pdf"), 0, false);
-    EXPECT_TRUE(text.contains("Page number :1/1"));
-    EXPECT_TRUE(text.contains("HR I80x42"));
-    EXPECT_TRUE(text.contains("E modulus"));
-    EXPECT_TRUE(text.contains("210000000"));
-    EXPECT_TRUE(text.contains("Morvane *** Computation of geometric properties ***Version 4.0 / 29. 08. 2004/"));
-}
-
 TEST(CliPrint, RangeCopiesFontAndPaper)
 {
     QTemporaryDir dir;
