@@ -171,7 +171,6 @@ const CliCase Cases[] = {
     {"CatalogueHungarian", {}, {"catalogue", "--kind", "u", "--language", "hu"}, 0,
      {"Egyedi szelv\xc3\xa9ny\nMelegen hengerelt U  szelv\xc3\xa9ny\n\tMelegen hengerelt U50x38\n"}},
     {"CatalogueDutchPlates", {}, {"catalogue", "--kind", "plate", "--language", "nl"}, 0, {"Steel plates\n\t0.5 mm steel plate\n"}},
-    {"CatalogueEnglish", {}, {"catalogue", "--kind", "rs", "--language", "en"}, 0, {"\nRect. solid section  :5x5\n"}},
     {"Profile", {}, {"profile", "HR I80x42"}, 0,
      {"HR I80x42\nweight: 5.95 kg/m\narea: 7.58 cm2\nIx: 77.8 cm4\nKx: 19.3 cm3\nIy: 6.29 cm4\nKy: 3 cm3\n"
       "surface: 3180 cm2/m\ntw: 3.9 mm\ntf: 5.9 mm\n"}},
@@ -211,9 +210,6 @@ const CliCase Cases[] = {
     {"JobPlateZeroLength", {AddTube}, addTo({"--kind", "plate", "--entry", "1 mm steel plate", "--lengths", "0,2000"}), 1, {}, {}, {}, {}, {}, true},
     {"JobPlateWithoutLengths", {}, addTo({"--kind", "plate", "--entry", "1 mm steel plate"}), 2, {}, {}, {}, {}, {}, false, "job.mvn"},
     {"JobTensileZero", {AddTube}, addTo(Tube + QStringList{"--tensile", "0"}), 1, {}, {"Error. Max.Tensil<=0 !"}, {}, {}, {}, true},
-    {"JobPressureZero", {AddTube}, addTo(Tube + QStringList{"--pressure", "0"}), 1, {}, {"Error. Min.Pressure>=0 !"}, {}, {}, {}, true},
-    {"JobPressureSign", {AddTube}, addTo(Tube + QStringList{"--pressure", "-"}), 1, {}, {"Error wrong data !"}, {}, {}, {}, true},
-    {"JobPoissonOne", {AddTube}, addTo(Tube + QStringList{"--poisson", "1"}), 1, {}, {"Error. Poisson<0 or Poisson>1 !"}, {}, {}, {}, true},
     {"JobWallsTooThick", {AddTube}, addTo({"--kind", "rh", "--dims", "40,20,10"}), 1, {}, {}, {}, {}, {}, true},
     {"JobRefusedMakesNoFile", {}, addTo(Tube + QStringList{"--tensile", "0"}), 1, {}, {}, {}, {}, {}, false, "job.mvn"},
     {"JobNoVerb", {}, {"job"}, 2},
