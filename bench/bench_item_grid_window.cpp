@@ -1,5 +1,6 @@
 // Painting the item grid while it scrolls through a full list of 250 items.
 #include "mainwindow.h"
+#include "../tests/main/mainwindow_probe.h"
 #include "offscreen_main.h"
 
 #include "itemlist/item_list.h"
@@ -44,13 +45,14 @@ static void ScrollOneRowAndPaint(benchmark::State& state)
     window.resize(1000, 900);
     window.show();
     window.start();
+    const MainWindowProbe ui(window);
     for (int r = 1; r < ItemListCapacity; ++r)
-        window.itemList().put(r, sampleRow(r));
+        ui.itemList().put(r, sampleRow(r));
     // Listing a section rebuilds the grid over all 250 rows.
-    QTreeWidget* tree = window.tree(SectionKind::RectHollow);
+    QTreeWidget* tree = ui.tree(SectionKind::RectHollow);
     tree->setCurrentItem(tree->findItems(QStringLiteral("40x20x3"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
-    window.toListButton(SectionKind::RectHollow)->click();
-    QTableView* grid = window.itemGrid();
+    ui.toListButton(SectionKind::RectHollow)->click();
+    QTableView* grid = ui.itemGrid();
     QApplication::processEvents();
     if (grid->model()->rowCount() != ItemListCapacity)
         state.SkipWithError("the grid does not hold 250 rows");

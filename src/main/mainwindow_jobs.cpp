@@ -61,8 +61,9 @@ void MainWindow::installJobFileDialogs()
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                       : QString();
     };
-    if (!m_progress)
-        m_progress = new ProgressWindow(this);
+    // Saving, loading, the report's pictures and the language switch show
+    // their progress here.
+    m_progress = new ProgressWindow(this);
 }
 
 JobFile MainWindow::currentJob() const

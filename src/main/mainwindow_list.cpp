@@ -74,7 +74,6 @@
 
 void MainWindow::rebuildGrid()
 {
-    m_state.NextListRow = m_job.itemList().NextListRow();
     m_grid->rebuild(m_state.SelectedRow);
     const bool hasItems = !m_job.itemList().isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);

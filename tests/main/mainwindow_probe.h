@@ -6,6 +6,7 @@
 #include "helpwindow.h"
 #include "itemgrid.h"
 #include "languageswitch.h"
+#include "materialbar.h"
 #include "listeditorwindow.h"
 #include "mainwindow.h"
 #include "printpreviewwindow.h"
@@ -14,6 +15,7 @@
 #include "reportwindow.h"
 #include "requirementwindow.h"
 #include "resultspanelview.h"
+#include "sectionpage.h"
 #include "settingswindow.h"
 #include "translationwindow.h"
 #include "unitswindow.h"
@@ -24,55 +26,59 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
 #include <QTreeWidget>
 
+// MainWindow names this type its friend; nothing else reaches inside.
 class MainWindowProbe {
 public:
     explicit MainWindowProbe(MainWindow& window) : w(window) {}
 
     QAction* action(Command command) const { return w.action(command); }
-    MainState& state() const { return w.state(); }
-    JobState& job() const { return w.job(); }
-    ItemList& itemList() const { return w.itemList(); }
-    RequirementLimits& requirementLimits() const { return w.requirementLimits(); }
+    MainState& state() const { return w.m_state; }
+    JobState& job() const { return w.m_job; }
+    ItemList& itemList() const { return w.m_job.itemList(); }
+    RequirementLimits& requirementLimits() const { return w.m_job.limits(); }
     const MessageTable& messages() const { return w.messages(); }
-    ReportOptions& reportOptions() const { return w.reportOptions(); }
-    const QStringList& recentJobs() const { return w.recentJobs(); }
+    ReportOptions& reportOptions() const { return w.m_state.reportOptions; }
+    const QStringList& recentJobs() const { return w.m_recentJobs; }
+    QMenu* recentJobsMenu() const { return w.m_recentMenu; }
 
-    QTabBar* tabBar() const { return w.tabBar(); }
-    QTreeWidget* tree(SectionKind kind) const { return w.tree(kind); }
-    QLineEdit* field(SectionKind kind, int index) const { return w.field(kind, index); }
-    QPushButton* toListButton(SectionKind kind) const { return w.toListButton(kind); }
-    ResultsPanelView* resultsPanel(SectionKind kind) const { return w.resultsPanel(kind); }
-    QGroupBox* dataBox(SectionKind kind) const { return w.dataBox(kind); }
-    QWidget* sectionPanel(SectionKind kind) const { return w.sectionPanel(kind); }
-    int angle(SectionKind kind) const { return w.angle(kind); }
-    QComboBox* eModulusBox() const { return w.eModulusBox(); }
-    QComboBox* densityBox() const { return w.densityBox(); }
-    QLineEdit* tensileField() const { return w.tensileField(); }
-    QLabel* rotationCaption() const { return w.rotationCaption(); }
-    QPushButton* rotateButton() const { return w.rotateButton(); }
-    QPushButton* startButton() const { return w.startButton(); }
-    QPushButton* deleteButton() const { return w.deleteButton(); }
-    QLabel* statusPanel(int i) const { return w.statusPanel(i); }
-    ItemGrid* itemGrid() const { return w.itemGrid(); }
+    QTabBar* tabBar() const { return w.m_tabs; }
+    SectionPage* page(SectionKind kind) const { return w.page(kind); }
+    QTreeWidget* tree(SectionKind kind) const { return page(kind)->tree(); }
+    QLineEdit* field(SectionKind kind, int index) const { return page(kind)->field(index); }
+    QPushButton* toListButton(SectionKind kind) const { return page(kind)->toListButton(); }
+    ResultsPanelView* resultsPanel(SectionKind kind) const { return page(kind)->resultsPanel(); }
+    QGroupBox* dataBox(SectionKind kind) const { return page(kind)->dataBox(); }
+    QWidget* sectionPanel(SectionKind kind) const { return page(kind); }
+    int angle(SectionKind kind) const { return page(kind)->angle(); }
+    QComboBox* eModulusBox() const { return w.m_materialBar->eModulusBox(); }
+    QComboBox* densityBox() const { return w.m_materialBar->densityBox(); }
+    QLineEdit* tensileField() const { return w.m_materialBar->tensileField(); }
+    QLabel* rotationCaption() const { return w.m_materialBar->rotationCaption(); }
+    QPushButton* rotateButton() const { return w.m_materialBar->rotateButton(); }
+    QPushButton* startButton() const { return w.m_startButton; }
+    QPushButton* deleteButton() const { return w.m_deleteButton; }
+    QLabel* statusPanel(int i) const { return w.m_status.at(std::size_t(i)); }
+    ItemGrid* itemGrid() const { return w.m_grid; }
 
-    UnitsWindow* unitsWindow() const { return w.unitsWindow(); }
-    RequirementWindow* requirementWindow() const { return w.requirementWindow(); }
-    PrintPreviewWindow* printPreview() const { return w.printPreview(); }
-    ReportWindow* reportWindow() const { return w.reportWindow(); }
-    HelpWindow* helpWindow() const { return w.helpWindow(); }
-    SettingsWindow* settingsWindow() const { return w.settingsWindow(); }
-    TranslationWindow* translationWindow() const { return w.translationWindow(); }
-    LanguageSwitch* languageSwitch() const { return w.languageSwitch(); }
-    PrivateDataWindow* privateDataWindow() const { return w.privateDataWindow(); }
-    ListEditorWindow* listEditor() const { return w.listEditor(); }
-    ExactPropertiesWindow* exactPropertiesWindow() const { return w.exactPropertiesWindow(); }
-    BuiltUpWindow* builtUpWindow() const { return w.builtUpWindow(); }
-    ProgressWindow* progressWindow() const { return w.progressWindow(); }
+    UnitsWindow* unitsWindow() const { return w.m_unitsWindow; }
+    RequirementWindow* requirementWindow() const { return w.m_requirementWindow; }
+    PrintPreviewWindow* printPreview() const { return w.m_printPreview; }
+    ReportWindow* reportWindow() const { return w.m_reportWindow; }
+    HelpWindow* helpWindow() const { return w.m_helpWindow; }
+    SettingsWindow* settingsWindow() const { return w.m_settingsWindow; }
+    TranslationWindow* translationWindow() const { return w.m_translationWindow; }
+    LanguageSwitch* languageSwitch() const { return w.m_languageSwitch; }
+    PrivateDataWindow* privateDataWindow() const { return w.m_privateWindow.get(); }
+    ListEditorWindow* listEditor() const { return w.m_listEditor; }
+    ExactPropertiesWindow* exactPropertiesWindow() const { return w.m_exactWindow; }
+    BuiltUpWindow* builtUpWindow() const { return w.m_builtUpWindow; }
+    ProgressWindow* progressWindow() const { return w.m_progress; }
 
 private:
     MainWindow& w;

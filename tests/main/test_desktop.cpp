@@ -107,14 +107,14 @@ private slots:
         QVERIFY(window().loadJob(dir.filePath("a.mvn")));
         QCOMPARE(ui().recentJobs(), QStringList({dir.filePath("a.mvn"), dir.filePath("b.mvn")}));
         QCOMPARE(store.ReadSetting("RecentJobs", "File1"), std::optional<QString>(dir.filePath("a.mvn")));
-        QMenu* menu = window().recentJobsMenu();
+        QMenu* menu = ui().recentJobsMenu();
         emit menu->aboutToShow();
         QCOMPARE(menu->actions().at(1)->text(), "&2 " + dir.filePath("b.mvn"));
 
         auto next = quietMainWindow();
         next->setSettingsStore(&store);
         next->readSettings();
-        next->recentJobsMenu()->actions().at(1)->trigger();
+        MainWindowProbe(*next).recentJobsMenu()->actions().at(1)->trigger();
         QCOMPARE(MainWindowProbe(*next).itemList().count(), 1);
         QCOMPARE(MainWindowProbe(*next).recentJobs().first(), dir.filePath("b.mvn"));
         window().setSettingsStore(nullptr);
