@@ -1,7 +1,7 @@
 // Save input and Load input are wired to the job file reader and writer: a
 // load shows the saved state, a file the reader refuses changes nothing, a
-// changed job is asked about, a failed save keeps the old file. The file
-// format and its damaged forms are the core's tests (tests/itemlist).
+// changed job is asked about. The file format, its damaged forms and safe
+// saving are the core's tests (tests/itemlist, tests/base).
 #include "main_window_helpers.h"
 #include "progresswindow.h"
 #include "requirementwindow.h"
@@ -9,14 +9,10 @@
 #include "itemlist/job_file.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTemporaryDir>
-
-#include <unistd.h>
 
 namespace {
 QByteArray bytesOf(const QString& path)
@@ -206,34 +202,6 @@ private slots:
         QCOMPARE(int(read.job->rows.size()), 1);
     }
 
-    void failedSaveKeepsTheOldFile()
-    {
-        const QString folder = m_dir.filePath("locked");
-        QVERIFY(QDir().mkpath(folder));
-        const QString path = folder + "/old.mvn";
-        QVERIFY(writeBytes(path, "the old job"));
-        // Root writes into read-only folders; an immutable folder stops it.
-        const bool root = geteuid() == 0;
-        if (root) {
-            if (QProcess::execute("chattr", {"+i", folder}) != 0)
-                QSKIP("chattr is not available to make the folder unwritable");
-        } else {
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        }
-        window().start();
-        listTubes(window(), {"40x20x3"});
-        m_saveAs = path;
-        const bool saved = window().saveJob();
-        if (root)
-            QProcess::execute("chattr", {"-i", folder});
-        else
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!saved);
-        QCOMPARE(m_messages, QStringList{"Error writing/closing file " + path + "\nPlease remove the write protection !"});
-        QCOMPARE(bytesOf(path), QByteArray("the old job"));
-        QVERIFY(window().isEnabled());
-        QVERIFY(window().isWindowModified());
-    }
 };
 
 QTEST_MAIN(JobFilesTest)

@@ -1,6 +1,6 @@
-// The print preview lays the list out, pages through it, prints the range
-// chosen to a file and shares its options with the report window. Page
-// layout and margins are the output tests'.
+// The print preview lays the list out, prints the range chosen to a file
+// and shares its options with the report window. Page layout, margins and
+// the page field are the output tests'.
 #include "printpreviewwindow.h"
 #include "printrangedialog.h"
 
@@ -102,24 +102,6 @@ private slots:
         QFile::remove(m_dir.filePath("out.pdf"));
     }
     void cleanup() { m_window.reset(); }
-
-    void navigationAndPageField()
-    {
-        const int k = rowsPerPage();
-        showItems(2 * k + 1);
-        QCOMPARE(w().layout()->pageCount, 3);
-        QTest::mouseClick(child<QPushButton>("NextPage"), Qt::LeftButton);
-        QCOMPARE(w().currentPage(), 2);
-        QCOMPARE(child<QLineEdit>("PageField")->text(), QStringLiteral("2"));
-        QLineEdit* field = child<QLineEdit>("PageField");
-        setField(field, "9");
-        QCOMPARE(field->text(), QStringLiteral("3"));
-        QCOMPARE(w().currentPage(), 3);
-        QVERIFY(!child<QPushButton>("NextPage")->isEnabled());
-        setField(field, "x");
-        QCOMPARE(field->text(), QStringLiteral("1"));
-        QCOMPARE(w().currentPage(), 1);
-    }
 
     // The range dialog's choice reaches the file: the current page alone.
     void printCurrentPageThenTwoCopies()
