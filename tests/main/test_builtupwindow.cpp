@@ -23,7 +23,6 @@ BuiltUpComposition strengthenedBeam()
 }
 } // namespace
 
-Q_DECLARE_METATYPE(UnitSettings)
 
 class BuiltUpWindowTest : public QObject {
     Q_OBJECT
@@ -38,42 +37,6 @@ class BuiltUpWindowTest : public QObject {
     }
 
 private slots:
-    void toListWritesThePrivateRow_data()
-    {
-        QTest::addColumn<QString>("units");
-        QTest::addColumn<double>("areaDivisor");
-        QTest::newRow("cm") << QStringLiteral("1122233") << 100.0;
-        QTest::newRow("mm") << QStringLiteral("1133333") << 1.0;
-        QTest::newRow("m") << QStringLiteral("1111133") << 1e6;
-    }
-
-    void toListWritesThePrivateRow()
-    {
-        QFETCH(QString, units);
-        QFETCH(double, areaDivisor);
-        const UnitSettings listing = *UnitSettings::fromDigits(units);
-        BuiltUpWindow w(MessageTable::english());
-        w.setUnits(listing);
-        compute(w, strengthenedBeam());
-        const BuiltUpResult expected = computeBuiltUp(strengthenedBeam());
-        QVERIFY(expected.properties);
-        w.askYesNo = [](const QString&) { return false; }; // a computed section needs no approval
-        QSignalSpy listed(&w, &BuiltUpWindow::listRequested);
-        QTest::mouseClick(w.toListButton(), Qt::LeftButton);
-        QCOMPARE(listed.count(), 1);
-        PrivateItemTexts texts = listed.at(0).at(0).value<PrivateItemTexts>();
-        const QImage picture = listed.at(0).at(1).value<QImage>();
-        texts.material = defaultMaterialTexts();
-        const WriteOutcome out = writePrivateRow(1, texts, listing, picture, MessageTable::english());
-        QVERIFY2(out.written, qPrintable(out.refusal));
-        // Shown in the listing units, stored in base units: mm2, cm4, cm3.
-        const ExactProperties& e = *expected.properties;
-        const double shownArea = out.row.cells[5].toDouble();
-        QCOMPARE_LT(std::abs(shownArea - e.area / areaDivisor), 0.006 * std::max(1.0, e.area / areaDivisor) / 100);
-        QCOMPARE_LT(std::abs(double(out.row.ItemValues[2]) - e.area), 1e-6 * e.area);
-        QCOMPARE_LT(std::abs(double(out.row.ItemValues[3]) - e.ix / 1e4), 1e-9 * e.ix);
-        QCOMPARE_LT(std::abs(double(out.row.ItemValues[9]) - e.it / 1e4), 1e-9 * e.it);
-    }
 
     void toolsMenuOpensItAndToListAppendsTheRow()
     {

@@ -22,15 +22,6 @@ QString customEntry()
     return MessageTable::english()(96);
 }
 
-ExactRequest catalogueRequest(SectionKind kind, const QString& entry, int angle = 0)
-{
-    ExactRequest r;
-    r.kind = kind;
-    r.entry = entry;
-    r.angle = angle;
-    return r;
-}
-
 ExactRequest rectangle(const QString& width, const QString& height, int angle = 0)
 {
     ExactRequest r;
@@ -96,29 +87,6 @@ private slots:
             QCOMPARE(w.table()->item(r, 0)->text(), QString(row.caption));
             QCOMPARE(w.valueText(row.name), QString(row.value));
         }
-    }
-
-    void aRefusedSectionShowsTheReasonAndNoValues()
-    {
-        ExactPropertiesWindow w(MessageTable::english());
-        w.show();
-        w.setSection(rectangle("100", "50"), std::nullopt);
-        QTRY_COMPARE_WITH_TIMEOUT(w.valueText("A"), QStringLiteral("50.00"), 10000);
-        ExactRequest web;
-        web.kind = SectionKind::I;
-        web.entry = customEntry();
-        web.fields = {"50", "100", "50", "3"}; // a web as wide as the flange
-        w.setSection(web, std::nullopt);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
-        QCOMPARE(w.statusLabel()->text(), QStringLiteral("The section is refused (Error wrong data !)"));
-        QVERIFY(noValues(w));
-        QVERIFY(w.table()->isEnabled());
-
-        // A group heading of the tree is no section.
-        w.setSection(catalogueRequest(SectionKind::I, "Hot rolled I section"), std::nullopt);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.isComputing(), 10000);
-        QCOMPARE(w.statusLabel()->text(), QStringLiteral("No section is selected"));
-        QVERIFY(noValues(w));
     }
 
     void anOutdatedResultIsDropped()

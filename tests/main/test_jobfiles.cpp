@@ -21,12 +21,6 @@ QByteArray bytesOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // What the window shows of a job, for comparing before and after.
 QStringList shown(MainWindow& w)
 {
@@ -117,23 +111,6 @@ private slots:
         QCOMPARE(ui().progressWindow()->value(), ui().progressWindow()->maximum());
         QVERIFY(!ui().progressWindow()->isVisible());
         QVERIFY(!window().isWindowModified());
-    }
-
-    // A file the reader refuses: message 1 with the reader's reason, and the
-    // job on screen stays as it was.
-    void aRefusedFileChangesNothing()
-    {
-        const QByteArray good = bytesOf(savedJob());
-        window().start();
-        listTubes(window(), {"60x60x5"});
-        const QStringList before = shown(window());
-        const QString path = m_dir.filePath("damaged.mvn");
-        QVERIFY(writeBytes(path, good.left(good.size() / 2)));
-        QVERIFY(!window().loadJob(path));
-        const QString reason = readJob(good.left(good.size() / 2)).reason;
-        QVERIFY(!reason.isEmpty());
-        QCOMPARE(m_messages, QStringList{"Error wrong data !\n" + path + ": " + reason});
-        QCOMPARE(shown(window()), before);
     }
 
     // Each change marks the job; the next load asks "Save changes to job ?"

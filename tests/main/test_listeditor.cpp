@@ -59,9 +59,7 @@ class ListEditorTest : public QObject {
 private slots:
     void init() { m_questions.clear(); }
     void editorOrderReachesTheMainList();
-    void privateDataWindowTakesInputWhileTheEditorIsOpen();
     void editorCorrectionAndDelete();
-    void reorderKeepsThePendingCorrectionOnItsItem();
 };
 
 void ListEditorTest::editorOrderReachesTheMainList()
@@ -80,41 +78,6 @@ void ListEditorTest::editorOrderReachesTheMainList()
     QCOMPARE(list.row(1).RowPicture, third.RowPicture);
     QCOMPARE(list.row(3).cells[2], QStringLiteral("40x20x2 RH Section"));
     QCOMPARE(ui.itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("20x20x2 RH Section"));
-}
-
-void ListEditorTest::privateDataWindowTakesInputWhileTheEditorIsOpen()
-{
-    auto w = startedMain({"40x20x2"});
-    const MainWindowProbe ui(*w);
-    PrivateDataWindow* p = ui.privateDataWindow();
-    const char* const values[PrivatePropertyCount] = {"10", "10", "4", "4", "4", "4", "5", "3", "20"};
-    p->descriptionField()->setText("Box 50");
-    for (int k = 0; k < PrivatePropertyCount; ++k)
-        p->propertyField(static_cast<PrivateProperty>(k))->setText(values[k]);
-    p->show();
-    QVERIFY(QTest::qWaitForWindowExposed(p));
-    // Not blocked by anything while the editor is closed.
-    QSignalSpy pressed(p->toListButton(), &QPushButton::pressed);
-    systemClick(p->toListButton());
-    QCOMPARE(pressed.count(), 1);
-    QCOMPARE(ui.itemList().count(), 2);
-    systemClick(ui.toListButton(SectionKind::RectHollow));
-    QCOMPARE(ui.itemList().count(), 3);
-    withEditor(*w, [&](ListEditorWindow* e) {
-        // The main window is blocked: its To List does nothing.
-        systemClick(ui.toListButton(SectionKind::RectHollow));
-        QCOMPARE(ui.itemList().count(), 3);
-        QTest::mouseClick(e->privateButton(), Qt::LeftButton);
-        QVERIFY(p->isVisible());
-        p->descriptionField()->setText("Box 50 b");
-        systemClick(p->toListButton());
-        QCOMPARE(pressed.count(), 2);
-        QCOMPARE(ui.itemList().count(), 4);
-        // The open editor shows the new item at once.
-        QCOMPARE(e->listView()->topLevelItemCount(), 4);
-        QCOMPARE(e->listView()->topLevelItem(3)->text(2), QStringLiteral("Box 50 b"));
-    });
-    QCOMPARE(ui.itemList().row(4).cells[1], QStringLiteral("10"));
 }
 
 void ListEditorTest::editorCorrectionAndDelete()
@@ -147,27 +110,6 @@ void ListEditorTest::editorCorrectionAndDelete()
         QCOMPARE(view->topLevelItem(0)->text(0), QStringLiteral("1"));
     });
     QCOMPARE(ui.itemList().row(1).cells[2], QStringLiteral("30x30x2 RH Section"));
-}
-
-void ListEditorTest::reorderKeepsThePendingCorrectionOnItsItem()
-{
-    auto w = startedMain({"40x20x2", "30x30x2", "20x20x2"});
-    const MainWindowProbe ui(*w);
-    withEditor(*w, [&](ListEditorWindow* e) {
-        QTreeWidget* view = e->listView();
-        const QPoint at = view->visualItemRect(view->topLevelItem(0)).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-        e->sortByColumn(2); // 40x20x2 moves to the end
-    });
-    QVERIFY(ui.state().RowBlinkEnabled);
-    QCOMPARE(ui.state().SelectedRow, 3);
-    PrivateDataWindow* p = ui.privateDataWindow();
-    p->descriptionField()->setText("40x20x2 corrected");
-    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
-    QCOMPARE(ui.itemList().count(), 3);
-    QCOMPARE(ui.itemList().row(3).cells[2], QStringLiteral("40x20x2 corrected"));
-    QCOMPARE(ui.itemList().row(1).cells[2], QStringLiteral("20x20x2 RH Section"));
 }
 
 QTEST_MAIN(ListEditorTest)

@@ -123,52 +123,6 @@ private slots:
 
     }
 
-    void noFileNameNoOutput()
-    {
-        showItems(2);
-        w().askPdfFileName = [](const QString&) { return QString(); };
-        QVERIFY(!w().printRange({1, 1, 1}));
-        QVERIFY(!QFile::exists(m_dir.filePath("out.pdf")));
-        QVERIFY(m_messages.isEmpty());
-    }
-
-    // Accept lays the list out again with the margins typed.
-    void acceptLaysOutAgainWithNewMargins()
-    {
-        showItems(1);
-        openPanel();
-        const double before = w().layout()->areaWidthMm;
-        setField(child<QLineEdit>("LeftMargin"), "30");
-        QTest::mouseClick(child<QPushButton>("AcceptButton"), Qt::LeftButton);
-        QVERIFY(w().isVisible());
-        QCOMPARE(w().layout()->areaWidthMm, before - 20); // from 10 to 30 mm
-    }
-
-    void sharedOptionsChangeAtOnce()
-    {
-        showItems(1);
-        openPanel();
-        QSignalSpy changed(&w(), &PrintPreviewWindow::optionsChanged);
-        child<QCheckBox>("PlotPictures")->click();
-        QCOMPARE(m_options.pictures, false);
-        child<QListWidget>("VisibleColumns")->item(3)->setCheckState(Qt::Unchecked);
-        QCOMPARE(m_options.visibleColumns[3], false);
-        child<QScrollBar>("ImageSize")->setValue(25);
-        QCOMPARE(m_options.imageSizePercent, 25);
-        QCOMPARE(changed.count(), 3);
-        // A change made elsewhere is shown without being echoed back.
-        m_options.visibleColumns.fill(false);
-        w().refreshOptions();
-        QCOMPARE(child<QListWidget>("VisibleColumns")->item(0)->checkState(), Qt::Unchecked);
-        QCOMPARE(changed.count(), 3);
-
-        // The options take effect at the next layout: two columns.
-        QTest::mouseClick(child<QPushButton>("AcceptButton"), Qt::LeftButton);
-        int printed = 0;
-        for (int width : w().layout()->columnWidth)
-            printed += width > 0;
-        QCOMPARE(printed, 2);
-    }
 };
 
 QTEST_MAIN(PrintPreviewTest)

@@ -35,13 +35,6 @@ class PrivateDataTest : public QObject {
 
     PrivateDataWindow& window() { return *m_window; }
 
-    void typeItem(const char* const values[PrivatePropertyCount], const QString& description = "Box 50")
-    {
-        QTest::keyClicks(window().descriptionField(), description);
-        for (int k = 0; k < PrivatePropertyCount; ++k)
-            QTest::keyClicks(window().propertyField(static_cast<PrivateProperty>(k)), QString::fromLatin1(values[k]));
-    }
-
     // A started main window whose questions and messages are recorded here.
     std::unique_ptr<MainWindow> startedMain()
     {
@@ -86,24 +79,11 @@ private slots:
     }
     void cleanup() { m_window.reset(); }
 
-    // To List is on only with all twelve fields filled.
-    void toListNeedsAllTwelveFields()
-    {
-        QVERIFY(!window().toListButton()->isEnabled());
-        typeItem(BoxValues);
-        QVERIFY(window().toListButton()->isEnabled());
-        window().propertyField(PrivateProperty::Kxx)->clear();
-        QVERIFY(!window().toListButton()->isEnabled());
-        QSignalSpy listed(&window(), &PrivateDataWindow::listRequested);
-        window().toList();
-        QCOMPARE(listed.count(), 0);
-    }
-
     // A plausible item is listed at once; an implausible one only after Yes.
     void implausibleItemsAreListedOnlyWhenApproved()
     {
         QSignalSpy listed(&window(), &PrivateDataWindow::listRequested);
-        typeItem(BoxValues);
+        typeInto(&window(), BoxValues, "Box 50");
         QTest::mouseClick(window().toListButton(), Qt::LeftButton);
         QVERIFY(m_questions.isEmpty());
         QCOMPARE(listed.count(), 1);
@@ -121,7 +101,6 @@ private slots:
 
     void mainWindowListsPrivateItems();
     void correctionOverwritesTheRow();
-    void unitChangeRestartsAnUnchangedCorrection();
     void loadedJobInOtherStressUnitsReexpressesTheTypedStresses();
 };
 
@@ -170,26 +149,6 @@ void PrivateDataTest::correctionOverwritesTheRow()
     QCOMPARE(ui.itemList().count(), 3);
     QCOMPARE(listCell(*w, 2, 1), QStringLiteral("10"));
     QCOMPARE(listCell(*w, 2, 5), QStringLiteral("2.500000"));
-}
-
-// A unit change re-expresses the values of an unchanged correction; listing
-// them stores what was stored before.
-void PrivateDataTest::unitChangeRestartsAnUnchangedCorrection()
-{
-    auto w = startedMain();
-    const MainWindowProbe ui(*w);
-    PrivateDataWindow* p = ui.privateDataWindow();
-    typeInto(p, BoxValues, "Box 50");
-    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
-    clickCell(*w, 0, 2);
-    w->correctSelectedItem();
-    applyUnitChoices(*w, {{4, 3}, {3, 3}}); // mm4, mm2
-    QCOMPARE(p->propertyField(PrivateProperty::Ix)->text(), QStringLiteral("100000.00"));
-    QCOMPARE(p->propertyField(PrivateProperty::Area)->text(), QStringLiteral("2000.00"));
-    QTest::mouseClick(p->toListButton(), Qt::LeftButton);
-    QCOMPARE(ui.itemList().count(), 1);
-    QVERIFY(qAbs(double(ui.itemList().row(1).ItemValues[3]) - 10.0) < 1e-9);
-    QVERIFY(qAbs(double(ui.itemList().row(1).ItemValues[2]) - 2000.0) < 1e-9);
 }
 
 // The window's stresses were typed in N/mm2; after a job in KN/m2 is loaded

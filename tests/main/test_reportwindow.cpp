@@ -7,16 +7,9 @@
 #include "settings/message_table.h"
 #include "settings/temporary_folder.h"
 
-#include <QCheckBox>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,26 +98,6 @@ private slots:
         m_tempDir.reset();
     }
 
-    // Each control changes the shared options at once; options another
-    // window changed are shown again without being announced.
-    void optionChangesReachTheSharedOptionsAtOnce()
-    {
-        QSignalSpy changed(&window(), &ReportWindow::optionsChanged);
-        window().imageSizeBar()->setValue(25);
-        window().dataFontBar()->setValue(12);
-        window().picturesBox()->click();
-        window().visibleList()->item(4)->setCheckState(Qt::Unchecked);
-        QCOMPARE(m_options.imageSizePercent, 25);
-        QCOMPARE(m_options.dataFontSize, 12);
-        QVERIFY(!m_options.pictures);
-        QVERIFY(!m_options.visibleColumns[4] && m_options.visibleColumns[3]);
-        QCOMPARE(changed.count(), 4);
-        m_options.imageSizePercent = 100;
-        window().showOptions();
-        QCOMPARE(window().imageSizeLabel()->text(), QStringLiteral("100 %"));
-        QCOMPARE(changed.count(), 4);
-    }
-
     // The report's files are written to the temporary folder, the page is
     // handed to the desktop, the window closes; progress per item.
     void htmlReportWritesOpensAndCloses()
@@ -145,41 +118,6 @@ private slots:
         QCOMPARE(values, (QList<int>{0, 1, 2, 3}));
     }
 
-    // A folder that cannot be made, or a page that cannot be written: one
-    // warning, the settings are asked for, nothing is opened and the window
-    // stays for another try.
-    void unusableFolderOrPageWarnsAndAsksForSettings()
-    {
-        for (const bool folder : {true, false}) {
-            m_warnings.clear();
-            if (folder)
-                window().setTemporaryFolder(dir().filePath(QStringLiteral("no/such")));
-            else
-                QVERIFY(QDir(dir().path()).mkdir(QStringLiteral("morvane_report.html")));
-            QSignalSpy settings(&window(), &ReportWindow::settingsRequested);
-            QTest::mouseClick(window().htmlButton(), Qt::LeftButton);
-            QCOMPARE(m_warnings.size(), 1);
-            if (folder) {
-                QVERIFY(m_warnings.first().startsWith(QStringLiteral("Error.Cannot Create temporary Directory!")));
-                window().setTemporaryFolder(dir().path());
-            }
-            QCOMPARE(settings.count(), 1);
-            QVERIFY(m_shell.opened.isEmpty());
-            QVERIFY(window().isVisible());
-        }
-    }
-
-    void emptyListClosesWithoutWriting()
-    {
-        ItemList empty;
-        const QString fresh = dir().filePath(QStringLiteral("fresh"));
-        window().setTemporaryFolder(fresh);
-        window().setReport(&empty, layout(), QString());
-        QTest::mouseClick(window().htmlButton(), Qt::LeftButton);
-        QVERIFY(!window().isVisible());
-        QVERIFY(!QFileInfo::exists(fresh));
-        QVERIFY(m_warnings.isEmpty());
-    }
 };
 
 QTEST_MAIN(ReportWindowTest)

@@ -116,35 +116,6 @@ private slots:
                  ("Morvane / Written by the Morvane developers\r\nTemporary folder :" + dir.path() + "\r\n").toUtf8());
     }
 
-    void browseToAFolderThatCannotBeWrittenKeepsTheOldOne()
-    {
-        QSignalSpy changed(&window(), &SettingsWindow::temporaryFolderChanged);
-        // A cancelled dialog changes nothing, silently.
-        QTest::mouseClick(window().browseButton(), Qt::LeftButton);
-        QCOMPARE(m_dialogs, 1);
-        QVERIFY(m_warnings.isEmpty());
-        QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.filePath("info.txt")));
-        m_chosen = dir.path();
-        QTest::mouseClick(window().browseButton(), Qt::LeftButton);
-        QCOMPARE(m_warnings.size(), 1);
-        QCOMPARE(window().temporaryFolder().path(), QStringLiteral("/old/temp"));
-        QCOMPARE(changed.count(), 0);
-    }
-
-    // Assign hands the program to the desktop's association and reports how
-    // it went.
-    void assignReportsTheOutcome()
-    {
-        QTest::mouseClick(window().assignButton(), Qt::LeftButton);
-        QCOMPARE(m_association.programs, QStringList{"/opt/morvane/bin/morvane"});
-        QCOMPARE(m_informations, QStringList{"Associate application with *.mvn ready."});
-        m_association.answer = AssociationResult{false, "update-mime-database", "permission denied"};
-        QTest::mouseClick(window().assignButton(), Qt::LeftButton);
-        QCOMPARE(m_warnings.size(), 1);
-        QVERIFY(m_warnings.first().contains("permission denied"));
-    }
-
     // The stored language and folder reach the settings window at start;
     // what the user chose is written when the main window closes.
     void settingsAreReadAtStartAndWrittenAtClosing()
@@ -170,21 +141,6 @@ private slots:
         QVERIFY(messages.isEmpty());
     }
 
-    void storeThatCannotBeOpenedIsReportedBothWays()
-    {
-        MemoryStore store;
-        store.keyFails = true;
-        QStringList messages;
-        auto main = quietMainWindow(&messages);
-        main->setSettingsStore(&store);
-        main->readSettings();
-        QCOMPARE(messages, QStringList{"Error opening/creating key : SOFTWARE/Morvane"});
-        QCOMPARE(MainWindowProbe(*main).settingsWindow()->language(), 0);
-        main->show();
-        main->close();
-        QCOMPARE(messages, QStringList(2, "Error opening/creating key : SOFTWARE/Morvane"));
-        QVERIFY(!main->isVisible());
-    }
 };
 
 QTEST_MAIN(SettingsWindowTest)

@@ -6,7 +6,6 @@
 
 #include "languageswitch.h"
 #include "resultspanelview.h"
-#include "settingswindow.h"
 #include "translationwindow.h"
 
 #include "catalogue/menu_language.h"
@@ -14,11 +13,9 @@
 #include "settings/message_table.h"
 #include "settings/settings_store.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QComboBox>
-#include <QTemporaryDir>
 
 #include <functional>
 
@@ -50,8 +47,6 @@ class TranslationTest : public QObject {
     std::unique_ptr<MainWindow> m_main;
     TranslationWindow* m_window = nullptr;
     QStringList m_shown;
-    QString m_saveTo;
-    QString m_openFrom;
 
     MainWindowProbe ui() { return MainWindowProbe(*m_main); }
     const MessageTable& messages() { return ui().languageSwitch()->messages(); }
@@ -62,18 +57,12 @@ class TranslationTest : public QObject {
         m_window = ui().translationWindow();
         m_window->showMessage = [this](const QString& text) { m_shown << text; };
         m_window->askYesNo = [](const QString&) { return true; };
-        m_window->askSaveFile = [this](const QString& proposed) {
-            return m_saveTo.isEmpty() ? QString() : QDir(m_saveTo).filePath(proposed);
-        };
-        m_window->askOpenFile = [this] { return m_openFrom; };
     }
 
 private slots:
     void init()
     {
         m_shown.clear();
-        m_saveTo.clear();
-        m_openFrom.clear();
         build();
     }
 
@@ -89,40 +78,6 @@ private slots:
         QCOMPARE(ui().tabBar()->tabText(0), QStringLiteral("Rectangular Hollow Section")); // the table's English
     }
 
-    // The user's own column, saved and loaded back, is used as a language.
-    void userColumnSavesAndLoads()
-    {
-        QTemporaryDir dir;
-        m_saveTo = dir.path();
-        m_window->table().setCell(104, 5, utf8("Hiba \xc5\x91"));
-        QVERIFY(m_window->saveUserColumn());
-        build();
-        m_openFrom = dir.filePath("mytranslate.lng");
-        QVERIFY(m_window->loadUserColumn());
-        m_window->chooseLanguage(3);
-        QCOMPARE(messages()(1), utf8("Hiba \xc5\x91"));
-        QVERIFY(m_shown.isEmpty());
-    }
-
-    // The settings window's choice applies at once; the stored language
-    // applies at start; the translation window's choice is stored.
-    void settingsAndTranslationWindowShareTheLanguage()
-    {
-        emit ui().settingsWindow()->languageChosen(1);
-        QCOMPARE(ui().messages()(1), QStringLiteral("Hiba. Rossz adatok !"));
-        QCOMPARE(m_window->languageList()->currentIndex(), 1);
-        QTemporaryDir dir;
-        QSettingsStore store(dir.filePath("settings.ini"));
-        QVERIFY(store.WriteSetting(ProgramSettingsKey, LanguageValue, QStringLiteral("2")));
-        build();
-        m_main->setSettingsStore(&store);
-        m_main->readSettings();
-        QCOMPARE(ui().tabBar()->tabText(0), QStringLiteral("Kokerprofiel"));
-        m_window->chooseLanguage(1);
-        QCOMPARE(ui().settingsWindow()->language(), 1);
-        m_main->setSettingsStore(nullptr);
-    }
-
     // E modulus in N/mm2 and stresses in KN/m2: after every language the
     // captions read the language's word and the chosen unit, over values in
     // that unit.
@@ -130,7 +85,6 @@ private slots:
     {
         QTest::addColumn<QList<int>>("languages");
         QTest::newRow("Hungarian") << QList<int>{1};
-        QTest::newRow("user column") << QList<int>{3};
         QTest::newRow("Hungarian, back to English") << QList<int>{1, 0};
     }
     void materialCaptionsKeepTheChosenUnits()
@@ -157,7 +111,6 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QList<int>>("languages");
         QTest::newRow("RH custom, Hungarian") << int(SectionKind::RectHollow) << 0 << QList<int>{1};
-        QTest::newRow("RS custom, Dutch then English") << int(SectionKind::RectSolid) << 0 << QList<int>{2, 0};
         QTest::newRow("I profile, Hungarian then Dutch") << int(SectionKind::I) << 2 << QList<int>{1, 2};
         QTest::newRow("RH profile, user column") << int(SectionKind::RectHollow) << 3 << QList<int>{3};
     }
