@@ -43,7 +43,6 @@ public:
     ItemList& itemList() const { return w.m_job.itemList(); }
     RequirementLimits& requirementLimits() const { return w.m_job.limits(); }
     const MessageTable& messages() const { return w.messages(); }
-    ReportOptions& reportOptions() const { return w.m_state.reportOptions; }
     const QStringList& recentJobs() const { return w.m_recentJobs; }
     QMenu* recentJobsMenu() const { return w.m_recentMenu; }
 
@@ -57,7 +56,6 @@ public:
     QWidget* sectionPanel(SectionKind kind) const { return page(kind); }
     int angle(SectionKind kind) const { return page(kind)->angle(); }
     QComboBox* eModulusBox() const { return w.m_materialBar->eModulusBox(); }
-    QComboBox* densityBox() const { return w.m_materialBar->densityBox(); }
     QLineEdit* tensileField() const { return w.m_materialBar->tensileField(); }
     QLabel* rotationCaption() const { return w.m_materialBar->rotationCaption(); }
     QPushButton* rotateButton() const { return w.m_materialBar->rotateButton(); }
@@ -69,7 +67,6 @@ public:
     UnitsWindow* unitsWindow() const { return w.m_unitsWindow; }
     RequirementWindow* requirementWindow() const { return w.m_requirementWindow; }
     PrintPreviewWindow* printPreview() const { return w.m_printPreview; }
-    ReportWindow* reportWindow() const { return w.m_reportWindow; }
     HelpWindow* helpWindow() const { return w.m_helpWindow; }
     SettingsWindow* settingsWindow() const { return w.m_settingsWindow; }
     TranslationWindow* translationWindow() const { return w.m_translationWindow; }

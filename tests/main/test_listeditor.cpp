@@ -1,14 +1,11 @@
 // The list editor, opened from the main window: its order, corrections and
-// deletions reach the job's list, and the private data window takes input
-// while it is open. The sort keys are the core's tests (list_sort).
+// deletions reach the job's list. The sort keys are the core's tests
+// (list_sort).
 #include "listeditorwindow.h"
 #include "main_window_helpers.h"
 #include "privatedatawindow.h"
 
-#include <QLineEdit>
-#include <QSignalSpy>
 #include <QTimer>
-#include <QWindow>
 
 #include <functional>
 
@@ -46,14 +43,6 @@ class ListEditorTest : public QObject {
         });
         MainWindowProbe(w).action(Command::EditList)->trigger();
         QVERIFY(ran);
-    }
-
-    // A click that goes the way of the window system, so that a window a
-    // modal one blocks does not get it.
-    static void systemClick(QWidget* widget)
-    {
-        QWidget* top = widget->window();
-        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
     }
 
 private slots:
