@@ -1,6 +1,7 @@
 // Painting the item grid while it scrolls through a full list of 250 items.
 #include "mainwindow.h"
 #include "../tests/main/mainwindow_probe.h"
+#include "../tests/main/scripted_prompter.h"
 #include "offscreen_main.h"
 
 #include "itemlist/item_list.h"
@@ -39,9 +40,9 @@ ListRow sampleRow(int r)
 // One step of the scroll bar and the repaint of the visible rows.
 static void ScrollOneRowAndPaint(benchmark::State& state)
 {
-    MainWindow window;
-    window.askYesNo = [](const QString&) { return false; };
-    window.askText = [](const QString&, const QString&, const QString&) { return QString(); };
+    ScriptedPrompter user; // answers No, types nothing
+    user.text = QString();
+    MainWindow window(user);
     window.resize(1000, 900);
     window.show();
     window.start();

@@ -5,6 +5,7 @@
 #include "languageswitch.h"
 #include "mainwindow.h"
 #include "../tests/main/mainwindow_probe.h"
+#include "../tests/main/scripted_prompter.h"
 #include "offscreen_main.h"
 #include "progresswindow.h"
 #include "requirementwindow.h"
@@ -22,8 +23,8 @@
 
 static void ApplyLanguageToTheProgram(benchmark::State& state)
 {
-    MainWindow window;
-    window.askYesNo = [](const QString&) { return false; };
+    ScriptedPrompter user; // answers No
+    MainWindow window(user);
     window.resize(780, 700);
     window.show();
     window.start();

@@ -84,21 +84,12 @@ QStringList dimsFromText(const QString& text)
 
 } // namespace
 
-BuiltUpWindow::BuiltUpWindow(const MessageTable& messages, QWidget* parent) : QDialog(parent), m_messages(messages)
+BuiltUpWindow::BuiltUpWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_messages(messages)
 {
     setObjectName(QStringLiteral("BuiltUpWindow"));
     setModal(false);
     m_pool.setMaxThreadCount(1);
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
-    chooseFile = [this](bool save) {
-        const QString filter = tr("Built-up sections (*.mvb)");
-        return save ? QFileDialog::getSaveFileName(this, tr("Save built-up section"), QString(), filter)
-                    : QFileDialog::getOpenFileName(this, tr("Open built-up section"), QString(), filter);
-    };
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
     buildForm();
     m_composition.parts.push_back({SectionKind::I, QStringLiteral("IPE 300x150"), {}, 0, 0, 0, false});
     retranslate(messages);
@@ -572,36 +563,42 @@ void BuiltUpWindow::toList()
     const PrivateItemTexts texts =
         builtUpItemTexts(compositionName(m_composition), *m_shown->properties, MaterialTexts{}, m_units);
     const PlausibilityResult check = CheckPlausibility(texts.properties, m_units, m_messages);
-    if (!check.plausible && !askYesNo(check.report))
+    if (!check.plausible && m_prompter.askYesNo(this, windowTitle(), check.report) != Answer::Yes)
         return;
     emit listRequested(texts, builtUpPicture(*m_shown, QSize(RowPictureWidth, RowPictureHeight)));
 }
 
+QString BuiltUpWindow::fileFilter()
+{
+    return tr("Built-up sections (*.mvb)");
+}
+
 void BuiltUpWindow::saveComposition()
 {
-    QString path = chooseFile(true);
+    QString path = m_prompter.askSaveFileName(this, {tr("Save built-up section"), QString(), fileFilter(), QString()});
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".mvb"), Qt::CaseInsensitive))
         path += QStringLiteral(".mvb");
     // The old file stays as it was unless every byte of the new one reached the disk.
     if (!saveWholeFile(path, writeBuiltUp(m_composition)))
-        showMessage(tr("The built-up section could not be saved to %1.").arg(path));
+        m_prompter.showWarning(this, windowTitle(), tr("The built-up section could not be saved to %1.").arg(path));
 }
 
 void BuiltUpWindow::openComposition()
 {
-    const QString path = chooseFile(false);
+    const QString path =
+        m_prompter.askOpenFileName(this, {tr("Open built-up section"), QString(), fileFilter(), QString()});
     if (path.isEmpty())
         return;
     const auto bytes = readWholeFile(path, BuiltUpFileMaxBytes);
     if (!bytes) {
-        showMessage(tr("%1 cannot be read.").arg(path));
+        m_prompter.showWarning(this, windowTitle(), tr("%1 cannot be read.").arg(path));
         return;
     }
     const BuiltUpReading read = readBuiltUp(*bytes);
     if (!read.composition) {
-        showMessage(tr("%1 is not a built-up section: %2.").arg(path, read.reason));
+        m_prompter.showWarning(this, windowTitle(), tr("%1 is not a built-up section: %2.").arg(path, read.reason));
         return;
     }
     setComposition(*read.composition);

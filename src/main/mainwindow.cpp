@@ -98,12 +98,26 @@ void bindButton(QAbstractButton* button, QAction* action)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std::make_unique<SystemShell>())
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , m_ownPrompter(std::make_unique<DialogPrompter>())
+    , m_prompter(*m_ownPrompter)
+    , m_systemShell(std::make_unique<SystemShell>())
+{
+    build();
+}
+
+MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), m_prompter(prompter), m_systemShell(std::make_unique<SystemShell>())
+{
+    build();
+}
+
+void MainWindow::build()
 {
     m_translator = new ProgramTranslator(this);
     m_shell = m_systemShell.get();
-    installQuestions();
-    installJobFileDialogs();
+    buildProgressWindow();
     updateTitle();
     buildActions();
     setCentralWidget(buildBody());
@@ -115,30 +129,31 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     placeOnScreen();
 }
 
-void MainWindow::installQuestions()
+namespace {
+const QString MessageTitle = QStringLiteral("Morvane");
+} // namespace
+
+void MainWindow::showMessage(const QString& text)
 {
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Morvane"), text); };
-    askText = [this](const QString& caption, const QString& prompt, const QString& initial) {
-        QInputDialog dialog(this);
-        dialog.setWindowTitle(caption);
-        dialog.setLabelText(prompt);
-        dialog.setTextValue(initial);
-        if (auto* edit = dialog.findChild<QLineEdit*>())
-            edit->setMaxLength(m_textLimit > 0 ? m_textLimit : 32767);
-        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : initial;
-    };
-    askSaveChanges = [this](const QString& text) {
-        switch (QMessageBox::question(this, QStringLiteral("Morvane"), text,
-                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
-        case QMessageBox::Yes: return SaveAnswer::Yes;
-        case QMessageBox::No: return SaveAnswer::No;
-        default: return SaveAnswer::Cancel;
-        }
-    };
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
+    m_prompter.showWarning(this, MessageTitle, text);
+}
+
+bool MainWindow::askYesNo(const QString& text)
+{
+    return m_prompter.askYesNo(this, MessageTitle, text) == Answer::Yes;
+}
+
+QString MainWindow::askText(const QString& caption, const QString& prompt, const QString& initial)
+{
+    TextQuestion question{caption, prompt, initial};
+    if (m_textLimit > 0)
+        question.maxLength = m_textLimit;
+    return m_prompter.askText(this, question).value_or(initial);
+}
+
+Answer MainWindow::askSaveChanges(const QString& text)
+{
+    return m_prompter.askYesNoCancel(this, MessageTitle, text, Answer::Yes);
 }
 
 // The section area, the material bar and the list keep their design size in
@@ -212,15 +227,15 @@ void MainWindow::buildToolWindows()
     m_unitsWindow = new UnitsWindow(messages(), this);
     m_requirementWindow = new RequirementWindow(m_job.limits(), messages(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
-    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, messages(), this);
+    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, messages(), m_prompter, this);
     m_printPreview->setSettingsCaption(action(Command::Settings)->text());
-    m_settingsWindow = new SettingsWindow(messages(), this);
+    m_settingsWindow = new SettingsWindow(messages(), m_prompter, this);
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
     m_exactWindow = new ExactPropertiesWindow(messages(), this);
     // The report window and the print preview share one set of options and
     // show each other's changes at once.
-    m_reportWindow = new ReportWindow(m_state.reportOptions, messages(), this);
+    m_reportWindow = new ReportWindow(m_state.reportOptions, messages(), m_prompter, this);
     m_reportWindow->setPrintEnabled(true);
     m_reportWindow->setProgressWindow(m_progress);
     connect(m_reportWindow, &ReportWindow::printRequested, this, &MainWindow::printList);
@@ -239,7 +254,7 @@ void MainWindow::buildToolWindows()
 // its retranslate.
 void MainWindow::buildLanguages()
 {
-    m_translationWindow = new TranslationWindow(messages(), this);
+    m_translationWindow = new TranslationWindow(messages(), m_prompter, this);
     m_languageSwitch = new LanguageSwitch(this, m_progress, this);
     for (SectionKind kind : AllSectionKinds)
         m_languageSwitch->addMenuTree(kind, page(kind)->tree());
@@ -288,12 +303,12 @@ void MainWindow::buildLanguages()
 // them and the private data window's material lists as well.
 void MainWindow::buildListWindows()
 {
-    m_privateWindow = std::make_unique<PrivateDataWindow>(messages());
+    m_privateWindow = std::make_unique<PrivateDataWindow>(messages(), m_prompter);
     m_privateWindow->setAttribute(Qt::WA_QuitOnClose, false);
     m_privateWindow->setMaterialLists(m_materialBar->texts().eItems, m_materialBar->texts().densityItems);
     connect(m_privateWindow.get(), &PrivateDataWindow::listRequested, this, &MainWindow::listPrivateItem);
     connect(m_privateWindow.get(), &PrivateDataWindow::unitsRequested, this, &MainWindow::showUnitsWindow);
-    m_listEditor = new ListEditorWindow(messages(), this);
+    m_listEditor = new ListEditorWindow(messages(), m_prompter, this);
     m_listEditor->setWindowModality(Qt::WindowModal);
     connect(m_listEditor, &ListEditorWindow::orderApplied, this, &MainWindow::applyEditorOrder);
     connect(m_listEditor, &ListEditorWindow::deleteRequested, this, &MainWindow::deleteEditorItems);
@@ -518,9 +533,9 @@ bool MainWindow::settleChanges()
     if (m_job.itemList().isEmpty() || !m_job.isModified())
         return true;
     switch (askSaveChanges(messages()(44))) {
-    case SaveAnswer::No: return true;
-    case SaveAnswer::Yes: return saveJob(); // a cancelled or failed save cancels the command
-    case SaveAnswer::Cancel: break;
+    case Answer::No: return true;
+    case Answer::Yes: return saveJob(); // a cancelled or failed save cancels the command
+    case Answer::Cancel: break;
     }
     return false;
 }

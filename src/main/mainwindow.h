@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "itemgrid.h"
 #include "mainstate.h"
+#include "prompter.h"
 
 #include "base/section_kind.h"
 #include "output/report_options.h"
@@ -48,22 +49,15 @@ class TranslationWindow;
 class UnitsWindow;
 class PrintPreviewWindow;
 
-// Answers to "Save changes to job ?".
-enum class SaveAnswer { Yes, No, Cancel };
-
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // Asks its questions with Qt's dialogs.
     explicit MainWindow(QWidget* parent = nullptr);
+    // Asks its questions, and those of the windows it opens, through
+    // `prompter`, which outlives the window.
+    explicit MainWindow(Prompter& prompter, QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    // How message boxes and questions reach the user; tests replace them.
-    std::function<void(const QString&)> showMessage;
-    std::function<bool(const QString&)> askYesNo;
-    std::function<QString(const QString& caption, const QString& prompt, const QString& initial)> askText;
-    // "Save changes to job ?" with Yes, No and Cancel (Escape and the close
-    // box answer Cancel).
-    std::function<SaveAnswer(const QString&)> askSaveChanges;
 
     // After the item list changed: shows it again with its totals and the
     // list commands' enabled states.
@@ -105,9 +99,6 @@ public:
     void editList();
 
     // --- Job files: Save input, Load input, the job named at start -----------
-    // The file dialogs; tests replace them. An empty name means cancelled.
-    std::function<QString(const QString& proposed)> askSaveFileName;
-    std::function<QString()> askOpenFileName;
     void saveInput();
     void loadInput();
     // Save input: true when the list was saved or is empty; false when the
@@ -161,6 +152,9 @@ private:
     // The window tests look inside through this type (tests/main).
     friend class MainWindowProbe;
 
+    std::unique_ptr<Prompter> m_ownPrompter; // Qt's dialogs, unless one was given
+    Prompter& m_prompter;
+
     // The design sizes: the section area with the list (a smaller window
     // scrolls), the window at start, the smallest window, and the list's
     // rows (two rows up to TwoListRowsHeight, one more per ListRowHeight).
@@ -184,7 +178,17 @@ private:
     SectionKind currentKind() const;
 
     // The constructor's parts.
-    void installQuestions();
+    void build();
+
+    // The questions, through the prompter. An empty file name means cancelled.
+    void showMessage(const QString& text);
+    bool askYesNo(const QString& text);
+    // The text typed, or `initial` when the user cancelled.
+    QString askText(const QString& caption, const QString& prompt, const QString& initial);
+    // "Save changes to job ?" (Escape and the close box answer Cancel).
+    Answer askSaveChanges(const QString& text);
+    QString askSaveFileName(const QString& proposed);
+    QString askOpenFileName();
     QWidget* buildBody();
     void buildStatusBar();
     void buildToolWindows();
@@ -276,7 +280,7 @@ private:
     QString m_productName = QStringLiteral("*** Computation of geometric properties ***");
     int m_textLimit = 0; // characters the text input takes, 0 for any number
     // Job files (mainwindow_jobs.cpp).
-    void installJobFileDialogs();
+    void buildProgressWindow();
     ProgressWindow* m_progress = nullptr;
     // Recent jobs (mainwindow_recent.cpp).
     void buildRecentJobsMenu();

@@ -328,7 +328,7 @@ void MainWindow::showRequirementWindow()
 void MainWindow::showBuiltUpWindow()
 {
     if (!m_builtUpWindow) {
-        m_builtUpWindow = new BuiltUpWindow(messages(), this);
+        m_builtUpWindow = new BuiltUpWindow(messages(), m_prompter, this);
         connect(m_builtUpWindow, &BuiltUpWindow::listRequested, this, &MainWindow::listBuiltUpSection);
         // The weight follows the density box.
         connect(m_materialBar->densityBox(), &QComboBox::currentTextChanged, m_builtUpWindow, [this](const QString& text) {

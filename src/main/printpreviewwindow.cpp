@@ -144,8 +144,9 @@ void PreviewPageView::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-PrintPreviewWindow::PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent)
-    : QDialog(parent), m_options(options), m_messages(&messages), m_measure(TextMeasure::arial())
+PrintPreviewWindow::PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, Prompter& prompter,
+                                       QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_options(options), m_messages(&messages), m_measure(TextMeasure::arial())
 {
     setWindowModality(Qt::ApplicationModal);
     m_temporaryFolder = QDir::tempPath();
@@ -157,10 +158,6 @@ PrintPreviewWindow::PrintPreviewWindow(ReportOptions& options, const MessageTabl
         m_printer->setPrinterName(printers.first());
     useSystemPrinter(!printers.isEmpty() && m_printer->isValid());
 
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-    askPdfFileName = [this](const QString& proposed) {
-        return QFileDialog::getSaveFileName(this, m_print->text(), proposed, QStringLiteral("PDF (*.pdf)"));
-    };
     runSetupDialog = [this](QPrinter& printer) {
         QPageSetupDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
@@ -423,7 +420,7 @@ bool PrintPreviewWindow::startLayout()
     m_content.options = m_options;
     const LayoutOutcome outcome = layoutPrint(printerMetrics(), margins(), m_content, m_measure);
     if (!outcome.layout) {
-        showMessage((*m_messages)(200));
+        m_prompter.showWarning(this, windowTitle(), (*m_messages)(200));
         resetMargins(MarginReset::PrinterMinimum);
         return false;
     }
@@ -492,7 +489,7 @@ void PrintPreviewWindow::marginLeft(int side)
         return;
     const double least[4] = {minimum.left, minimum.right, minimum.top, minimum.bottom};
     QLineEdit* field = m_marginFields[std::size_t(side)];
-    showMessage(*problem);
+    m_prompter.showWarning(this, windowTitle(), *problem);
     field->setText(marginText(least[side]));
     field->setFocus();
 }
@@ -563,12 +560,15 @@ bool PrintPreviewWindow::printRange(const PrintRange& range)
     QString name = m_jobName;
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
     name.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    const QString file = askPdfFileName(QDir(m_temporaryFolder).filePath(name + QStringLiteral(".pdf")));
+    const QString proposed = QDir(m_temporaryFolder).filePath(name + QStringLiteral(".pdf"));
+    const QString file =
+        m_prompter.askSaveFileName(this, {m_print->text(), proposed, QStringLiteral("PDF (*.pdf)"), QString()});
     if (file.isEmpty())
         return false;
     PdfPageSink sink(file, m_printer->pageLayout(), m_jobName);
     if (!printPages(sink, *m_layout, m_content, m_texts, range)) {
-        showMessage(sink.errorString().isEmpty() ? file : file + QStringLiteral("\n") + sink.errorString());
+        const QString reason = sink.errorString();
+        m_prompter.showWarning(this, windowTitle(), reason.isEmpty() ? file : file + QStringLiteral("\n") + reason);
         return false;
     }
     return true;

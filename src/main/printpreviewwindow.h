@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "output/print_fields.h"
 #include "output/print_layout.h"
 #include "output/print_page.h"
@@ -64,7 +65,9 @@ private:
 class PrintPreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent = nullptr);
+    // Asks its questions through `prompter`, which outlives the window.
+    PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, Prompter& prompter,
+                       QWidget* parent = nullptr);
     ~PrintPreviewWindow() override;
 
     void retranslate(const MessageTable& messages);
@@ -95,10 +98,8 @@ public:
     PreviewPageView* pageView() const { return m_view; }
     QPrinter& printer() const { return *m_printer; }
 
-    // Replaceable for tests: message boxes, the PDF file name question, the
-    // printer set-up dialog and whether the system's printers are used.
-    std::function<void(const QString&)> showMessage;
-    std::function<QString(const QString& proposed)> askPdfFileName;
+    // Replaceable for tests: the printer set-up dialog and whether the
+    // system's printers are used.
     std::function<bool(QPrinter&)> runSetupDialog;
     void useSystemPrinter(bool use);
     bool usesSystemPrinter() const { return m_systemPrinter; }
@@ -113,6 +114,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Prompter& m_prompter;
     void buildControls();
     void showPage(int page);
     void fontSizeChanged(int size);

@@ -49,15 +49,10 @@ const char* const PropertyKeys[PrivatePropertyCount] = {"EditIx", "EditIy", "Edi
                                                         "EditKyLeft", "EditKyRight", "EditIxx", "EditKxx", "EditArea"};
 } // namespace
 
-PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("PrivateDataWindow"));
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
 
     auto* outer = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
@@ -360,7 +355,7 @@ void PrivateDataWindow::toList()
     if (!texts().complete())
         return;
     const PlausibilityResult check = CheckPlausibility(texts().properties, m_units, m_messages);
-    if (!check.plausible && !askYesNo(check.report))
+    if (!check.plausible && m_prompter.askYesNo(this, windowTitle(), check.report) != Answer::Yes)
         return;
     emit listRequested();
 }
@@ -382,7 +377,7 @@ void PrivateDataWindow::keyPressEvent(QKeyEvent* event)
 bool PrivateDataWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pressure && event->type() == QEvent::FocusOut && m_pressure->text() == QLatin1String("-")) {
-        showMessage(m_messages(1));
+        m_prompter.showWarning(this, windowTitle(), m_messages(1));
         m_pressure->setFocus();
     }
     return QWidget::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "itemlist/item_list.h"
 #include "itemlist/private_item.h"
 #include "settings/message_table.h"
@@ -23,11 +24,8 @@ class QPushButton;
 class PrivateDataWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PrivateDataWindow(const MessageTable& messages, QWidget* parent = nullptr);
-
-    // How questions and messages reach the user; tests replace them.
-    std::function<bool(const QString&)> askYesNo;
-    std::function<void(const QString&)> showMessage;
+    // Asks its questions through `prompter`, which outlives the window.
+    PrivateDataWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent = nullptr);
 
     void retranslate(const MessageTable& messages);
     // The units the typed numbers are in; once units were applied the material
@@ -94,6 +92,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Prompter& m_prompter;
     void fieldsChanged();
     void updateCaptions();
     void setCaption();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mainwindow_probe.h"
+#include "scripted_prompter.h"
 
 #include <QTest>
 #include <QTreeWidget>
@@ -16,18 +17,22 @@ inline QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
     return found.isEmpty() ? nullptr : found.first();
 }
 
-// A main window that asks nobody: messages go to `messages`, every question
-// is answered No (and "Save changes" No), input boxes give nothing.
-inline std::unique_ptr<MainWindow> quietMainWindow(QStringList* messages = nullptr)
+// A main window with a scripted user of its own (`prompter`), which the
+// window outlives by nothing: the holder is built first and destroyed last.
+struct ScriptedUser {
+    ScriptedPrompter prompter;
+};
+class ScriptedMainWindow : public ScriptedUser, public MainWindow {
+public:
+    ScriptedMainWindow() : MainWindow(prompter) {}
+};
+
+// A main window whose user answers every question No (and "Save changes" No)
+// and types nothing into the input boxes.
+inline std::unique_ptr<ScriptedMainWindow> quietMainWindow()
 {
-    auto w = std::make_unique<MainWindow>();
-    w->showMessage = [messages](const QString& text) {
-        if (messages)
-            *messages << text;
-    };
-    w->askYesNo = [](const QString&) { return false; };
-    w->askSaveChanges = [](const QString&) { return SaveAnswer::No; };
-    w->askText = [](const QString&, const QString&, const QString&) { return QString(); };
+    auto w = std::make_unique<ScriptedMainWindow>();
+    w->prompter.text = QString();
     return w;
 }
 

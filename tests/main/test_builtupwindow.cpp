@@ -60,7 +60,8 @@ private slots:
     // from the window and the values follow.
     void keysAndSnapMoveTheSelectedPart()
     {
-        BuiltUpWindow w(MessageTable::english());
+        ScriptedPrompter user;
+        BuiltUpWindow w(MessageTable::english(), user);
         BuiltUpComposition c = strengthenedBeam();
         c.parts[1].y = -200;
         compute(w, c);

@@ -15,8 +15,7 @@
 class DesktopTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_questions;
+    std::unique_ptr<ScriptedMainWindow> m_window;
 
     MainWindow& window() { return *m_window; }
     MainWindowProbe ui() { return MainWindowProbe(*m_window); }
@@ -31,11 +30,6 @@ private slots:
     void init()
     {
         m_window = quietMainWindow();
-        m_questions.clear();
-        window().askYesNo = [this](const QString& text) {
-            m_questions << text;
-            return false;
-        };
         window().start();
     }
     void cleanup() { m_window.reset(); }
@@ -68,10 +62,10 @@ private slots:
         listTubes(window(), {"20x20x2"});
         ui().tree(SectionKind::RectHollow)->setFocus();
         QTest::keyClick(ui().tree(SectionKind::RectHollow), Qt::Key_Delete);
-        QVERIFY(m_questions.isEmpty());
+        QVERIFY(m_window->prompter.questions.isEmpty());
         ui().itemGrid()->setFocus();
         QTest::keyClick(ui().itemGrid(), Qt::Key_Delete);
-        QCOMPARE(m_questions, QStringList{ui().messages()(59)});
+        QCOMPARE(m_window->prompter.questions, QStringList{ui().messages()(59)});
     }
 
     // Ctrl+C on the selected rows: a header line, then one line per row.
@@ -101,7 +95,7 @@ private slots:
         listTubes(window(), {"20x20x2"});
         for (const char* name : {"a.mvn", "b.mvn"}) {
             const QString path = dir.filePath(name);
-            window().askSaveFileName = [path](const QString&) { return path; };
+            m_window->prompter.fileName = path;
             QVERIFY(window().saveJob());
         }
         QVERIFY(window().loadJob(dir.filePath("a.mvn")));

@@ -154,7 +154,7 @@ private slots:
         ui.tabBar()->setCurrentIndex(int(SectionKind::RectSolid)); // typed 5 x 5 mm
         QTRY_COMPARE_WITH_TIMEOUT(w->valueText("A"), QStringLiteral("0.25"), 10000);
         ui.tabBar()->setCurrentIndex(int(SectionKind::I));
-        main.askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("90"); };
+        mainWindow->prompter.text = QStringLiteral("90");
         main.rotateSection();
         QTRY_COMPARE_WITH_TIMEOUT(w->captionLabel()->text(), QStringLiteral("IPE 300x150, turned by 90 degrees"), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->isComputing(), 10000);

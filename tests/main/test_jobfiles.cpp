@@ -36,29 +36,19 @@ QStringList shown(MainWindow& w)
 class JobFilesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_messages;
-    QStringList m_asked;
-    QString m_saveAs;
-    QString m_openName;
-    bool m_answerYes = false;
+    std::unique_ptr<ScriptedMainWindow> m_window;
     QTemporaryDir m_dir;
 
     MainWindow& window() { return *m_window; }
     MainWindowProbe ui() { return MainWindowProbe(*m_window); }
 
-    std::unique_ptr<MainWindow> makeWindow()
+    ScriptedPrompter& user() { return m_window->prompter; }
+
+    // A shown window whose user answers No, cancels the input boxes and the
+    // file dialogs.
+    static std::unique_ptr<ScriptedMainWindow> makeWindow()
     {
-        auto w = std::make_unique<MainWindow>();
-        w->showMessage = [this](const QString& text) { m_messages << text; };
-        w->askYesNo = [this](const QString&) { return m_answerYes; };
-        w->askSaveChanges = [this](const QString& text) {
-            m_asked << text;
-            return m_answerYes ? SaveAnswer::Yes : SaveAnswer::No;
-        };
-        w->askText = [](const QString&, const QString&, const QString& initial) { return initial; };
-        w->askSaveFileName = [this](const QString&) { return m_saveAs; };
-        w->askOpenFileName = [this] { return m_openName; };
+        auto w = std::make_unique<ScriptedMainWindow>();
         w->show();
         return w;
     }
@@ -69,7 +59,7 @@ class JobFilesTest : public QObject {
     {
         auto w = makeWindow();
         w->start();
-        w->askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Hall roof"); };
+        w->prompter.text = QStringLiteral("Hall roof");
         w->changeJobName();
         listTubes(*w, {"40x20x3"});
         listPlate(*w);
@@ -77,21 +67,16 @@ class JobFilesTest : public QObject {
         MainWindowProbe(*w).requirementLimits().setMax(0, "20");
         MainWindowProbe(*w).requirementLimits().setTicked(0, true);
         MainWindowProbe(*w).tensileField()->setText("250");
-        m_saveAs = m_dir.filePath("hall.mvn");
+        w->prompter.fileName = m_dir.filePath("hall.mvn");
         w->saveInput();
         if (shownWhenSaved)
             *shownWhenSaved = shown(*w);
-        return m_saveAs;
+        return w->prompter.fileName;
     }
 
 private slots:
     void init()
     {
-        m_messages.clear();
-        m_asked.clear();
-        m_saveAs.clear();
-        m_openName.clear();
-        m_answerYes = false;
         m_window = makeWindow();
     }
     void cleanup() { m_window.reset(); }
@@ -99,9 +84,9 @@ private slots:
     void loadShowsTheSavedJob()
     {
         QStringList saved;
-        m_openName = savedJob(&saved);
+        user().fileName = savedJob(&saved);
         window().loadInput();
-        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join("; ")));
+        QVERIFY2(user().shown.isEmpty(), qPrintable(user().shown.join("; ")));
         QCOMPARE(shown(window()), saved);
         QCOMPARE(ui().statusPanel(0)->text(), QStringLiteral("Name of job - Hall roof -"));
         QCOMPARE(ui().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
@@ -130,7 +115,7 @@ private slots:
         if (change == "list") {
             listTubes(window(), {"40x20x3"});
         } else if (change == "name") {
-            window().askText = [](const QString&, const QString&, const QString&) { return QStringLiteral("Bay 4"); };
+            user().text = QStringLiteral("Bay 4");
             window().changeJobName();
         } else if (change == "units") {
             window().applyUnits(*UnitSettings::fromDigits("3122213"));
@@ -140,12 +125,12 @@ private slots:
             ui().tensileField()->setText("260");
         }
         QVERIFY(window().isWindowModified());
-        m_openName = path;
+        user().fileName = path;
         window().loadInput();
-        QCOMPARE(m_asked, QStringList{"Save changes to job ?"});
+        QCOMPARE(user().questions, QStringList{"Save changes to job ?"});
         QVERIFY(!window().isWindowModified());
         window().exitCommand();
-        QCOMPARE(m_asked.size(), 1);
+        QCOMPARE(user().questions.size(), 1);
     }
 
     // The first argument loads when it names a ".mvn" file, in any case.
@@ -166,15 +151,15 @@ private slots:
     {
         window().start();
         listTubes(window(), {"40x20x3"});
-        m_answerYes = true;
+        user().answer = Answer::Yes;
         window().newJob();
         window().exitCommand();
         QCOMPARE(ui().itemList().count(), 1);
         QVERIFY(window().isVisible());
-        m_saveAs = m_dir.filePath("new.mvn");
+        user().fileName = m_dir.filePath("new.mvn");
         window().newJob();
         QCOMPARE(ui().itemList().count(), 0);
-        const JobReading read = readJob(bytesOf(m_saveAs));
+        const JobReading read = readJob(bytesOf(user().fileName));
         QVERIFY(read.job);
         QCOMPARE(int(read.job->rows.size()), 1);
     }

@@ -12,20 +12,14 @@
 class ListEditorTest : public QObject {
     Q_OBJECT
 
-    QStringList m_questions;
-
-    std::unique_ptr<MainWindow> startedMain(const QStringList& tubes)
+    // A started main window listing `tubes`, whose user answers Yes.
+    static std::unique_ptr<ScriptedMainWindow> startedMain(const QStringList& tubes)
     {
         auto w = quietMainWindow();
-        w->askYesNo = [this](const QString& text) {
-            m_questions << text;
-            return true;
-        };
+        w->prompter.answer = Answer::Yes;
         w->show();
         w->start();
         listTubes(*w, tubes);
-        MainWindowProbe(*w).listEditor()->askYesNo = w->askYesNo;
-        MainWindowProbe(*w).privateDataWindow()->askYesNo = [](const QString&) { return true; };
         return w;
     }
 
@@ -46,7 +40,6 @@ class ListEditorTest : public QObject {
     }
 
 private slots:
-    void init() { m_questions.clear(); }
     void editorOrderReachesTheMainList();
     void editorCorrectionAndDelete();
 };
@@ -92,7 +85,7 @@ void ListEditorTest::editorCorrectionAndDelete()
         view->topLevelItem(0)->setSelected(true);
         view->topLevelItem(2)->setSelected(true);
         QTest::mouseClick(e->deleteButton(), Qt::LeftButton);
-        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(w->prompter.questions.size(), 1);
         QCOMPARE(ui.itemList().count(), 1);
         QCOMPARE(view->topLevelItemCount(), 1);
         QCOMPARE(view->topLevelItem(0)->text(2), QStringLiteral("30x30x2 RH Section"));

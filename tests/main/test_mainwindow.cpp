@@ -33,10 +33,7 @@ struct RecordingShell : DesktopShell {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_messages;
-    int m_questions = 0;
-    bool m_answer = false;
+    std::unique_ptr<ScriptedMainWindow> m_window;
 
     MainWindow& window() { return *m_window; }
     MainWindowProbe ui() { return MainWindowProbe(*m_window); }
@@ -57,20 +54,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init()
     {
-        m_window = std::make_unique<MainWindow>();
-        m_messages.clear();
-        m_questions = 0;
-        m_answer = false;
-        m_window->showMessage = [this](const QString& text) { m_messages << text; };
-        m_window->askYesNo = [this](const QString&) {
-            ++m_questions;
-            return m_answer;
-        };
-        m_window->askSaveChanges = [this](const QString&) {
-            ++m_questions;
-            return SaveAnswer::No;
-        };
-        m_window->askText = [](const QString&, const QString&, const QString&) { return QString(); };
+        m_window = quietMainWindow();
         m_window->show();
     }
     void cleanup() { m_window.reset(); }
@@ -122,8 +106,7 @@ private slots:
         window().start();
         selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         const QString ix = panelValue(SectionKind::RectHollow, 48), iy = panelValue(SectionKind::RectHollow, 61);
-        QString answer = "90";
-        window().askText = [&](const QString&, const QString&, const QString&) { return answer; };
+        m_window->prompter.text = "90";
         QTest::mouseClick(ui().rotateButton(), Qt::LeftButton);
         QCOMPARE(panelValue(SectionKind::RectHollow, 48), iy);
         QCOMPARE(panelValue(SectionKind::RectHollow, 61), ix);
@@ -131,9 +114,9 @@ private slots:
         QCOMPARE(ui().rotationCaption()->text(), QStringLiteral("0 degrees"));
         ui().tabBar()->setCurrentIndex(int(SectionKind::RectHollow));
         QCOMPARE(ui().rotationCaption()->text(), QStringLiteral("90 degrees"));
-        answer = "360";
+        m_window->prompter.text = "360";
         window().rotateSection();
-        QCOMPARE(m_messages, QStringList{"Error wrong data !"});
+        QCOMPARE(m_window->prompter.shown, QStringList{"Error wrong data !"});
         QCOMPARE(ui().angle(SectionKind::RectHollow), 90);
     }
 
@@ -149,7 +132,7 @@ private slots:
         // A refused listing shows why and changes nothing.
         ui().tensileField()->setText("0");
         QTest::mouseClick(ui().toListButton(SectionKind::RectHollow), Qt::LeftButton);
-        QCOMPARE(m_messages, QStringList{"Error. Max.Tensil<=0 !"});
+        QCOMPARE(m_window->prompter.shown, QStringList{"Error. Max.Tensil<=0 !"});
         QCOMPARE(ui().itemList().count(), 1);
     }
 
@@ -160,9 +143,9 @@ private slots:
         listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
         clickCell(window(), 1, 3);
         window().deleteSelectedItems();
-        QCOMPARE(m_questions, 1);
+        QCOMPARE(m_window->prompter.questions.size(), 1);
         QCOMPARE(ui().itemList().count(), 3);
-        m_answer = true;
+        m_window->prompter.answer = Answer::Yes;
         QTest::mouseClick(ui().deleteButton(), Qt::LeftButton);
         QCOMPARE(ui().itemList().count(), 2);
         QCOMPARE(cell(1, 2), QStringLiteral("20x20x2 RH Section"));
@@ -198,23 +181,22 @@ private slots:
     void saveQuestionAtNewJobAndClosing()
     {
         auto empty = quietMainWindow();
-        empty->askSaveChanges = [this](const QString&) { return ++m_questions, SaveAnswer::Cancel; };
+        empty->prompter.answer = Answer::Cancel;
         empty->show();
         empty->start();
         empty->close();
-        QCOMPARE(m_questions, 0);
+        QVERIFY(empty->prompter.questions.isEmpty());
         QVERIFY(!empty->isVisible());
         window().start();
         listTubes(window(), {"40x20x3"});
-        SaveAnswer answer = SaveAnswer::Cancel;
-        window().askSaveChanges = [&](const QString&) { return answer; };
+        m_window->prompter.answer = Answer::Cancel;
         window().newJob();
         window().close();
         QVERIFY(window().isVisible());
         QCOMPARE(ui().itemList().count(), 1);
-        answer = SaveAnswer::Yes;
+        m_window->prompter.answer = Answer::Yes;
         QTemporaryDir folder;
-        window().askSaveFileName = [&](const QString&) { return folder.filePath(QStringLiteral("job.mvn")); };
+        m_window->prompter.fileName = folder.filePath(QStringLiteral("job.mvn"));
         window().close();
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("job.mvn"))));
         QVERIFY(!window().isVisible());

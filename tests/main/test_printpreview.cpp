@@ -3,6 +3,7 @@
 // the page field are the output tests'.
 #include "printpreviewwindow.h"
 #include "printrangedialog.h"
+#include "scripted_prompter.h"
 
 #include "../output/print_fixture.h"
 
@@ -47,9 +48,8 @@ class PrintPreviewTest : public QObject {
 
     ReportOptions m_options;
     ItemList m_list;
+    std::unique_ptr<ScriptedPrompter> m_user;
     std::unique_ptr<PrintPreviewWindow> m_window;
-    QStringList m_messages;
-    QStringList m_asked;
     QTemporaryDir m_dir;
 
     PrintPreviewWindow& w() { return *m_window; }
@@ -84,17 +84,12 @@ private slots:
     void init()
     {
         m_options = ReportOptions{};
-        m_window = std::make_unique<PrintPreviewWindow>(m_options, MessageTable::english());
+        m_user = std::make_unique<ScriptedPrompter>();
+        m_user->fileName = m_dir.filePath("out.pdf");
+        m_window = std::make_unique<PrintPreviewWindow>(m_options, MessageTable::english(), *m_user);
         w().useSystemPrinter(false);
         w().printer().setPageSize(QPageSize(QPageSize::A4));
         w().printer().setPageOrientation(QPageLayout::Portrait);
-        m_messages.clear();
-        m_asked.clear();
-        w().showMessage = [this](const QString& text) { m_messages << text; };
-        w().askPdfFileName = [this](const QString& proposed) {
-            m_asked << proposed;
-            return m_dir.filePath("out.pdf");
-        };
         w().runSetupDialog = [](QPrinter& printer) {
             printer.setPageSize(QPageSize(QPageSize::A3));
             return true;
@@ -113,7 +108,8 @@ private slots:
         QTest::mouseClick(rangeChild<QCheckBox>("CurrentPage"), Qt::LeftButton);
         QTest::mouseClick(rangeChild<QPushButton>("PrintButton"), Qt::LeftButton);
         QVERIFY(!range().isVisible());
-        QCOMPARE(m_asked, QStringList{QDir(QDir::tempPath()).filePath("beams.pdf")});
+        QCOMPARE(m_user->fileTitles.size(), 1);
+        QCOMPARE(m_user->lastFileQuestion.proposed, QDir(QDir::tempPath()).filePath("beams.pdf"));
         const QString pdf = m_dir.filePath("out.pdf");
         QVERIFY(QFile::exists(pdf));
         if (!havePoppler())

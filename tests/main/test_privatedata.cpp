@@ -29,31 +29,18 @@ const char* const BoxValues[PrivatePropertyCount] = {"10", "10", "4", "4", "4", 
 class PrivateDataTest : public QObject {
     Q_OBJECT
 
+    // The user of every window of a test: answers No, types nothing.
+    std::unique_ptr<ScriptedPrompter> m_user;
     std::unique_ptr<PrivateDataWindow> m_window;
-    QStringList m_questions;
-    bool m_answer = false;
 
     PrivateDataWindow& window() { return *m_window; }
 
     // A started main window whose questions and messages are recorded here.
     std::unique_ptr<MainWindow> startedMain()
     {
-        auto w = std::make_unique<MainWindow>();
-        w->showMessage = [this](const QString& text) { m_questions << text; };
-        w->askYesNo = [this](const QString& text) {
-            m_questions << text;
-            return m_answer;
-        };
-        w->askText = [](const QString&, const QString&, const QString&) { return QString(); };
-        w->askSaveChanges = [this](const QString& text) {
-            m_questions << text;
-            return SaveAnswer::No;
-        };
+        auto w = std::make_unique<MainWindow>(*m_user);
         w->show();
         w->start();
-        PrivateDataWindow* p = MainWindowProbe(*w).privateDataWindow();
-        p->askYesNo = m_window->askYesNo;
-        p->showMessage = m_window->showMessage;
         return w;
     }
 
@@ -67,14 +54,9 @@ class PrivateDataTest : public QObject {
 private slots:
     void init()
     {
-        m_window = std::make_unique<PrivateDataWindow>(MessageTable::english());
-        m_questions.clear();
-        m_answer = false;
-        m_window->askYesNo = [this](const QString& text) {
-            m_questions << text;
-            return m_answer;
-        };
-        m_window->showMessage = [this](const QString& text) { m_questions << text; };
+        m_user = std::make_unique<ScriptedPrompter>();
+        m_user->text = QString();
+        m_window = std::make_unique<PrivateDataWindow>(MessageTable::english(), *m_user);
         m_window->show();
     }
     void cleanup() { m_window.reset(); }
@@ -85,16 +67,17 @@ private slots:
         QSignalSpy listed(&window(), &PrivateDataWindow::listRequested);
         typeInto(&window(), BoxValues, "Box 50");
         QTest::mouseClick(window().toListButton(), Qt::LeftButton);
-        QVERIFY(m_questions.isEmpty());
+        QVERIFY(m_user->questions.isEmpty());
+        QVERIFY(m_user->shown.isEmpty());
         QCOMPARE(listed.count(), 1);
         QCOMPARE(window().texts().properties[std::size_t(PrivateProperty::Area)], QStringLiteral("20"));
         const char* const tooMuch[PrivatePropertyCount] = {"10", "10", "40", "40", "4", "4", "0.1", "0.2", "2"};
         typeInto(&window(), tooMuch, "Too stiff");
         QTest::mouseClick(window().toListButton(), Qt::LeftButton);
-        QCOMPARE(m_questions.size(), 1);
-        QVERIFY(m_questions[0].startsWith("Impossible data ! Do you want to approved ? "));
+        QCOMPARE(m_user->questions.size(), 1);
+        QVERIFY(m_user->questions[0].startsWith("Impossible data ! Do you want to approved ? "));
         QCOMPARE(listed.count(), 1);
-        m_answer = true;
+        m_user->answer = Answer::Yes;
         QTest::mouseClick(window().toListButton(), Qt::LeftButton);
         QCOMPARE(listed.count(), 2);
     }
@@ -122,7 +105,7 @@ void PrivateDataTest::mainWindowListsPrivateItems()
     p->tensileField()->setText("0");
     QTest::mouseClick(p->toListButton(), Qt::LeftButton);
     QCOMPARE(ui.itemList().count(), 1);
-    QCOMPARE(m_questions.last(), QStringLiteral("Error. Max.Tensil<=0 !"));
+    QCOMPARE(m_user->shown.last(), QStringLiteral("Error. Max.Tensil<=0 !"));
 }
 
 // A correction shows the selected row; unchanged values keep its mark,

@@ -1,5 +1,6 @@
 #include "progresswindow.h"
 #include "reportwindow.h"
+#include "scripted_prompter.h"
 
 #include "itemlist/item_list.h"
 #include "output/report_generator.h"
@@ -65,7 +66,7 @@ class ReportWindowTest : public QObject {
     std::unique_ptr<ReportWindow> m_window;
     std::unique_ptr<ProgressWindow> m_progress;
     RecordingShell m_shell;
-    QStringList m_warnings;
+    std::unique_ptr<ScriptedPrompter> m_user;
     ItemList m_list;
     std::unique_ptr<QTemporaryDir> m_tempDir;
 
@@ -78,12 +79,11 @@ private slots:
         m_tempDir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_tempDir->isValid());
         m_options = ReportOptions{};
-        m_window = std::make_unique<ReportWindow>(m_options, MessageTable::english());
+        m_user = std::make_unique<ScriptedPrompter>();
+        m_window = std::make_unique<ReportWindow>(m_options, MessageTable::english(), *m_user);
         m_progress = std::make_unique<ProgressWindow>();
         m_progress->setWindowTitle(QStringLiteral("Save to file"));
         m_shell.opened.clear();
-        m_warnings.clear();
-        m_window->showWarning = [this](const QString& text) { m_warnings << text; };
         m_window->setShell(&m_shell);
         m_window->setProgressWindow(m_progress.get());
         m_window->setTemporaryFolder(dir().path());
@@ -110,7 +110,7 @@ private slots:
         QTest::mouseClick(window().htmlButton(), Qt::LeftButton);
         const QString page = dir().path() + QStringLiteral("/morvane_report.html");
         QCOMPARE(m_shell.opened, QStringList{page});
-        QVERIFY(m_warnings.isEmpty());
+        QVERIFY(m_user->shown.isEmpty());
         QVERIFY(!window().isVisible());
         QVERIFY(QFile::exists(dir().filePath(QStringLiteral("kep3.jpg"))));
         QVERIFY(readAll(page).contains("<img src=\"kep3.jpg\" width=\"60\" height=\"40\">")); // at 25 %

@@ -60,31 +60,20 @@ QByteArray readAll(const QString& path)
 class SettingsWindowTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<ScriptedPrompter> m_user;
     std::unique_ptr<SettingsWindow> m_window;
     FakeAssociation m_association;
-    QStringList m_warnings, m_informations;
-    QString m_chosen;
-    int m_dialogs = 0;
 
     SettingsWindow& window() { return *m_window; }
 
 private slots:
     void init()
     {
-        m_window = std::make_unique<SettingsWindow>(MessageTable::english());
+        m_user = std::make_unique<ScriptedPrompter>();
+        m_window = std::make_unique<SettingsWindow>(MessageTable::english(), *m_user);
         m_association = FakeAssociation{};
-        m_warnings.clear();
-        m_informations.clear();
-        m_chosen.clear();
-        m_dialogs = 0;
         m_window->setFileAssociation(&m_association);
         m_window->setProgramPath("/opt/morvane/bin/morvane");
-        m_window->showWarning = [this](const QString& text) { m_warnings << text; };
-        m_window->showInformation = [this](const QString& text) { m_informations << text; };
-        m_window->chooseFolder = [this] {
-            ++m_dialogs;
-            return m_chosen;
-        };
         m_window->setTemporaryFolder("/old/temp");
         m_window->show();
     }
@@ -105,10 +94,10 @@ private slots:
     void browseWritesTheNoteAtOnceAndTakesTheFolder()
     {
         QTemporaryDir dir;
-        m_chosen = dir.path();
+        m_user->folder = dir.path();
         QSignalSpy changed(&window(), &SettingsWindow::temporaryFolderChanged);
         QTest::mouseClick(window().browseButton(), Qt::LeftButton);
-        QVERIFY(m_warnings.isEmpty());
+        QVERIFY(m_user->shown.isEmpty());
         QCOMPARE(window().folderLabel()->text(), dir.path());
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toString(), dir.path());
@@ -123,22 +112,21 @@ private slots:
         MemoryStore store;
         store.values["SOFTWARE/Morvane|Lang"] = "1";
         store.values["SOFTWARE/Morvane|Temp"] = "/srv/reports";
-        QStringList messages;
-        auto main = quietMainWindow(&messages);
+        auto main = quietMainWindow();
         main->setSettingsStore(&store);
         main->readSettings();
         SettingsWindow* settings = MainWindowProbe(*main).settingsWindow();
         QCOMPARE(settings->language(), 1);
         QCOMPARE(settings->temporaryFolder().path(), QStringLiteral("/srv/reports"));
         QTemporaryDir dir;
-        settings->chooseFolder = [&] { return dir.path(); };
+        main->prompter.folder = dir.path();
         settings->browse();
         settings->languageList()->setCurrentRow(2);
         main->show();
         main->close();
         QCOMPARE(store.values["SOFTWARE/Morvane|Lang"], QStringLiteral("2"));
         QCOMPARE(store.values["SOFTWARE/Morvane|Temp"], dir.path());
-        QVERIFY(messages.isEmpty());
+        QVERIFY(main->prompter.shown.isEmpty());
     }
 
 };

@@ -44,25 +44,21 @@ QTreeWidgetItem* itemAt(QTreeWidget* tree, int index)
 class TranslationTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<ScriptedMainWindow> m_main;
     TranslationWindow* m_window = nullptr;
-    QStringList m_shown;
 
     MainWindowProbe ui() { return MainWindowProbe(*m_main); }
     const MessageTable& messages() { return ui().languageSwitch()->messages(); }
     void build()
     {
-        m_main = std::make_unique<MainWindow>();
-        m_main->askYesNo = [](const QString&) { return false; };
+        m_main = std::make_unique<ScriptedMainWindow>();
+        m_main->prompter.answer = Answer::Yes; // "Insert selected row ?"
         m_window = ui().translationWindow();
-        m_window->showMessage = [this](const QString& text) { m_shown << text; };
-        m_window->askYesNo = [](const QString&) { return true; };
     }
 
 private slots:
     void init()
     {
-        m_shown.clear();
         build();
     }
 
