@@ -48,7 +48,6 @@
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QLabel>

@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include "base/save_file.h"

@@ -5,12 +5,10 @@
 #include "settings/settings_store.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 
 SettingsWindow::SettingsWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)

@@ -3,12 +3,9 @@
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include "base/save_file.h"
 #include <QSignalBlocker>
