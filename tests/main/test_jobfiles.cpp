@@ -159,6 +159,9 @@ private slots:
         user().fileName = m_dir.filePath("new.mvn");
         window().newJob();
         QCOMPARE(ui().itemList().count(), 0);
+        // The save dialog offers job files and adds their suffix.
+        QCOMPARE(user().lastFileQuestion.filter, QStringLiteral("Beam sections *.mvn (*.mvn)"));
+        QCOMPARE(user().lastFileQuestion.defaultSuffix, QStringLiteral("mvn"));
         const JobReading read = readJob(bytesOf(user().fileName));
         QVERIFY(read.job);
         QCOMPARE(int(read.job->rows.size()), 1);

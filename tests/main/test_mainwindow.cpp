@@ -144,6 +144,7 @@ private slots:
         clickCell(window(), 1, 3);
         window().deleteSelectedItems();
         QCOMPARE(m_window->prompter.questions.size(), 1);
+        QCOMPARE(m_window->prompter.titles, QStringList{"Morvane"});
         QCOMPARE(ui().itemList().count(), 3);
         m_window->prompter.answer = Answer::Yes;
         QTest::mouseClick(ui().deleteButton(), Qt::LeftButton);
