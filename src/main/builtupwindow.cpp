@@ -142,10 +142,9 @@ BuiltUpWindow::~BuiltUpWindow()
     m_pool.waitForDone();
 }
 
-void BuiltUpWindow::buildForm()
+// The list of parts with its Add, Duplicate, Remove, Up and Down buttons.
+QVBoxLayout* BuiltUpWindow::buildPartList()
 {
-    auto* layout = new QHBoxLayout(this);
-
     auto* left = new QVBoxLayout;
     m_parts = new QListWidget(this);
     m_parts->setObjectName(QStringLiteral("BuiltUpParts"));
@@ -173,7 +172,13 @@ void BuiltUpWindow::buildForm()
         m_buttons.emplace_back(b, text);
     }
     left->addLayout(partButtons);
+    return left;
 
+}
+
+// The chosen part's fields: kind, entry, dimensions, place, angle, mirror, snap and the name.
+QFormLayout* BuiltUpWindow::buildPartFields()
+{
     auto* form = m_form = new QFormLayout;
     m_kind = new QComboBox(this);
     m_kind->setSizeAdjustPolicy(QComboBox::AdjustToContents); // its texts follow the language
@@ -213,8 +218,6 @@ void BuiltUpWindow::buildForm()
     m_name->setObjectName(QStringLiteral("BuiltUpName"));
     m_name->setMaxLength(BuiltUpNameMaxLength);
     form->addRow(QStringLiteral("-"), m_name);
-    left->addLayout(form);
-    layout->addLayout(left);
 
     connect(m_parts, &QListWidget::currentRowChanged, this, &BuiltUpWindow::partSelected);
     connect(m_kind, &QComboBox::currentIndexChanged, this, &BuiltUpWindow::kindChosen);
@@ -229,7 +232,12 @@ void BuiltUpWindow::buildForm()
         m_composition.name = text;
         m_name->setPlaceholderText(compositionName({QString(), m_composition.parts}));
     });
+    return form;
+}
 
+// The picture, the values, the status line and the file buttons.
+QVBoxLayout* BuiltUpWindow::buildResultColumn()
+{
     auto* right = new QVBoxLayout;
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("BuiltUpPicture"));
@@ -266,7 +274,16 @@ void BuiltUpWindow::buildForm()
     connect(m_toList, &QPushButton::clicked, this, &BuiltUpWindow::toList);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     right->addLayout(fileButtons);
-    layout->addLayout(right, 1);
+    return right;
+}
+
+void BuiltUpWindow::buildForm()
+{
+    auto* layout = new QHBoxLayout(this);
+    QVBoxLayout* left = buildPartList();
+    left->addLayout(buildPartFields());
+    layout->addLayout(left);
+    layout->addLayout(buildResultColumn(), 1);
 }
 
 void BuiltUpWindow::setUnits(const UnitSettings& units)

@@ -26,6 +26,7 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QVBoxLayout;
 
 // "Built-up section ....": a section composed of up to 20 parts (catalogue
 // entries, typed sections, plates), each placed, turned and mirrored. Every
@@ -89,6 +90,9 @@ protected:
 private:
     struct Job;
     void buildForm();
+    QVBoxLayout* buildPartList();
+    QFormLayout* buildPartFields();
+    QVBoxLayout* buildResultColumn();
     void addPart();
     void duplicatePart();
     void removePart();

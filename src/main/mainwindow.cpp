@@ -264,8 +264,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     connect(m_settingsWindow, &SettingsWindow::languageChosen, m_translationWindow,
             &TranslationWindow::chooseLanguage);
 
-    m_privateWindow = std::make_unique<PrivateDataWindow>(messages());
-    m_privateWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    m_privateWindow = std::make_unique<PrivateDataWindow>(messages(), this);
     m_privateWindow->setMaterialLists(m_materialBar->texts().eItems, m_materialBar->texts().densityItems);
     connect(m_privateWindow.get(), &PrivateDataWindow::listRequested, this, &MainWindow::listPrivateItem);
     connect(m_privateWindow.get(), &PrivateDataWindow::unitsRequested, this, &MainWindow::showUnitsWindow);
@@ -275,10 +274,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     connect(m_listEditor, &ListEditorWindow::deleteRequested, this, &MainWindow::deleteEditorItems);
     connect(m_listEditor, &ListEditorWindow::correctionRequested, this, &MainWindow::correctEditorItem);
     connect(m_listEditor, &ListEditorWindow::unitsRequested, this, &MainWindow::showUnitsWindow);
-    connect(m_listEditor, &ListEditorWindow::privateDataRequested, this, [this] {
-        m_privateWindow->show();
-        m_privateWindow->raise();
-    });
+    connect(m_listEditor, &ListEditorWindow::privateDataRequested, this,
+            [this] { showPrivateDataWindowOver(m_listEditor); });
     // The language switch reaches these two windows and the private data
     // window's material lists as well.
     m_languageSwitch->addWindow(m_privateWindow.get());

@@ -117,6 +117,7 @@ public:
     void rotateSection();
     // "Private data editing ....": ends a correction and shows the window.
     void showPrivateDataWindow();
+    void showPrivateDataWindowOver(QWidget* owner);
     // "Edit stringgrid....": the list editor, modal, when the list holds items.
     void editList();
 

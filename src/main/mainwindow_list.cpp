@@ -202,8 +202,7 @@ void MainWindow::correctSelectedItem()
     if (row.isPlate)
         return;
     m_privateWindow->startCorrection(correctionTexts(row), correctionStartValues(row));
-    m_privateWindow->show();
-    m_privateWindow->raise();
+    showPrivateDataWindowOver(this);
 }
 
 void MainWindow::endCorrection()
@@ -221,6 +220,19 @@ void MainWindow::endCorrection()
 void MainWindow::showPrivateDataWindow()
 {
     endCorrection();
+    showPrivateDataWindowOver(this);
+}
+
+// The private data window belongs to the window that opens it: it stays above
+// the main window, and above the list editor when the editor opens it, whose
+// window modality would otherwise block it.
+void MainWindow::showPrivateDataWindowOver(QWidget* owner)
+{
+    if (m_privateWindow->parentWidget() != owner) {
+        const QPoint at = m_privateWindow->pos();
+        m_privateWindow->setParent(owner, m_privateWindow->windowFlags());
+        m_privateWindow->move(at);
+    }
     m_privateWindow->show();
     m_privateWindow->raise();
     m_privateWindow->activateWindow();

@@ -189,10 +189,9 @@ void PrintPreviewWindow::useSystemPrinter(bool use)
         m_printer->setOutputFormat(QPrinter::NativeFormat);
 }
 
-void PrintPreviewWindow::buildControls()
+// The bar above the page: page number, paging, font size, Print and Settings.
+QHBoxLayout* PrintPreviewWindow::buildPageBar()
 {
-    auto* layout = new QVBoxLayout(this);
-
     auto* bar = new QHBoxLayout;
     m_pageLabel = new QLabel(this);
     m_pageField = new QLineEdit(QStringLiteral("1"), this);
@@ -220,13 +219,12 @@ void PrintPreviewWindow::buildControls()
                                                       m_fontLabel, m_fontSize, m_print, m_settings})
         bar->addWidget(w);
     bar->addStretch();
-    layout->addLayout(bar);
+    return bar;
+}
 
-    // The side panel, closed at first.
-    m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("SidePanel"));
-    m_panel->setFixedHeight(0);
-    auto* panel = new QGridLayout(m_panel);
+// The printer column of the side panel: printer, paper, turn and margins.
+QVBoxLayout* PrintPreviewWindow::buildPrinterColumn()
+{
     m_setup = new QPushButton(m_panel);
     m_setup->setObjectName(QStringLiteral("PrinterSetup"));
     m_paper = new QLabel(m_panel);
@@ -260,8 +258,12 @@ void PrintPreviewWindow::buildControls()
     }
     printer->addWidget(m_marginGroup);
     printer->addStretch();
-    panel->addLayout(printer, 0, 0);
+    return printer;
+}
 
+// The options the report shares: visible columns, pictures and their size.
+QVBoxLayout* PrintPreviewWindow::buildSharedOptions()
+{
     auto* shared = new QVBoxLayout;
     m_visibleLabel = new QLabel(m_panel);
     m_visible = new QListWidget(m_panel);
@@ -287,7 +289,21 @@ void PrintPreviewWindow::buildControls()
     size->addWidget(m_imageSize, 1);
     size->addWidget(m_imageSizePercent);
     shared->addLayout(size);
-    panel->addLayout(shared, 0, 1);
+    return shared;
+}
+
+void PrintPreviewWindow::buildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildPageBar());
+
+    // The side panel, closed at first.
+    m_panel = new QWidget(this);
+    m_panel->setObjectName(QStringLiteral("SidePanel"));
+    m_panel->setFixedHeight(0);
+    auto* panel = new QGridLayout(m_panel);
+    panel->addLayout(buildPrinterColumn(), 0, 0);
+    panel->addLayout(buildSharedOptions(), 0, 1);
     m_accept = new QPushButton(m_panel);
     m_accept->setObjectName(QStringLiteral("AcceptButton"));
     panel->addWidget(m_accept, 1, 1, Qt::AlignRight);
@@ -303,6 +319,11 @@ void PrintPreviewWindow::buildControls()
     m_slide = new QTimer(this);
     m_slide->setInterval(10);
 
+    connectControls();
+}
+
+void PrintPreviewWindow::connectControls()
+{
     connect(m_pageField, &QLineEdit::textEdited, this, &PrintPreviewWindow::pageFieldEdited);
     connect(m_previous, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });

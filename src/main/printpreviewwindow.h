@@ -17,6 +17,7 @@ class MessageTable;
 class PrintRangeDialog;
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -25,6 +26,7 @@ class QPushButton;
 class QScrollBar;
 class QSpinBox;
 class QTimer;
+class QVBoxLayout;
 
 // The page of the preview at its natural size, moved by two scroll bars
 // whose positions run 0..20 (vertical -1..21) when the page is larger than
@@ -114,6 +116,10 @@ protected:
 
 private:
     void buildControls();
+    QHBoxLayout* buildPageBar();
+    QVBoxLayout* buildPrinterColumn();
+    QVBoxLayout* buildSharedOptions();
+    void connectControls();
     void showPage(int page);
     void fontSizeChanged(int size);
     void pageFieldEdited();

@@ -10,11 +10,14 @@
 #include <functional>
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QVBoxLayout;
 
 // "Private data editing ....": an item typed in rather than computed. The
 // window filters its fields, counts the filled ones, draws the preview and
@@ -94,6 +97,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QGridLayout* buildMaterialRow();
+    QHBoxLayout* buildDescriptionRow();
+    QGridLayout* buildPropertyGroups();
+    QVBoxLayout* buildSideColumn();
+    void connectFields();
     void fieldsChanged();
     void updateCaptions();
     void setCaption();
