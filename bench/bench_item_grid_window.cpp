@@ -1,5 +1,7 @@
 // Painting the item grid while it scrolls through a full list of 250 items.
 #include "mainwindow.h"
+#include "../tests/main/mainwindow_probe.h"
+#include "../tests/main/scripted_prompter.h"
 #include "offscreen_main.h"
 
 #include "itemlist/item_list.h"
@@ -38,19 +40,20 @@ ListRow sampleRow(int r)
 // One step of the scroll bar and the repaint of the visible rows.
 static void ScrollOneRowAndPaint(benchmark::State& state)
 {
-    MainWindow window;
-    window.askYesNo = [](const QString&) { return false; };
-    window.askText = [](const QString&, const QString&, const QString&) { return QString(); };
+    ScriptedPrompter user; // answers No, types nothing
+    user.text = QString();
+    MainWindow window(user);
     window.resize(1000, 900);
     window.show();
     window.start();
+    const MainWindowProbe ui(window);
     for (int r = 1; r < ItemListCapacity; ++r)
-        window.itemList().put(r, sampleRow(r));
+        ui.itemList().put(r, sampleRow(r));
     // Listing a section rebuilds the grid over all 250 rows.
-    QTreeWidget* tree = window.tree(SectionKind::RectHollow);
+    QTreeWidget* tree = ui.tree(SectionKind::RectHollow);
     tree->setCurrentItem(tree->findItems(QStringLiteral("40x20x3"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
-    window.toListButton(SectionKind::RectHollow)->click();
-    QTableView* grid = window.itemGrid();
+    ui.toListButton(SectionKind::RectHollow)->click();
+    QTableView* grid = ui.itemGrid();
     QApplication::processEvents();
     if (grid->model()->rowCount() != ItemListCapacity)
         state.SkipWithError("the grid does not hold 250 rows");

@@ -4,6 +4,8 @@
 // column read alone and the ten menus' texts computed without the trees.
 #include "languageswitch.h"
 #include "mainwindow.h"
+#include "../tests/main/mainwindow_probe.h"
+#include "../tests/main/scripted_prompter.h"
 #include "offscreen_main.h"
 #include "progresswindow.h"
 #include "requirementwindow.h"
@@ -21,18 +23,18 @@
 
 static void ApplyLanguageToTheProgram(benchmark::State& state)
 {
-    MainWindow window;
-    window.askYesNo = [](const QString&) { return false; };
+    ScriptedPrompter user; // answers No
+    MainWindow window(user);
     window.resize(780, 700);
     window.show();
     window.start();
-    TranslationWindow& translation = *window.translationWindow();
+    TranslationWindow& translation = *MainWindowProbe(window).translationWindow();
     int position = 1;
     for (auto _ : state) {
         translation.chooseLanguage(position);
         position = position == 1 ? 2 : 1;
     }
-    if (window.tabBar()->tabText(0) != builtInLanguage(position == 1 ? 2 : 1).tabCaptions.value(0))
+    if (MainWindowProbe(window).tabBar()->tabText(0) != builtInLanguage(position == 1 ? 2 : 1).tabCaptions.value(0))
         state.SkipWithError("the tabs did not follow the language");
 }
 BENCHMARK(ApplyLanguageToTheProgram)->Unit(benchmark::kMillisecond);

@@ -174,22 +174,23 @@ std::optional<long double> readNumber(const QString& text)
     return convertNumber(text);
 }
 
-std::optional<long long> readInteger(const QString& text)
+std::optional<long long> readInteger(QStringView text, IntegerForm form)
 {
-    const std::string s = text.toStdString();
-    std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ')
-        ++i;
+    qsizetype i = 0;
+    if (form == IntegerForm::Typed)
+        while (i < text.size() && text[i] == u' ')
+            ++i;
     std::string digits;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-')
+    const bool minus = i < text.size() && text[i] == u'-' && form != IntegerForm::Digits;
+    if (minus || (i < text.size() && text[i] == u'+' && form == IntegerForm::Typed)) {
+        if (minus)
             digits += '-';
         ++i;
     }
-    const std::size_t firstDigit = i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
-        digits += s[i++];
-    if (i == firstDigit || i != s.size())
+    const qsizetype firstDigit = i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+        digits += char(text[i++].unicode());
+    if (i == firstDigit || i != text.size())
         return std::nullopt;
     long long value = 0;
     auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);

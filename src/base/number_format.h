@@ -16,8 +16,11 @@ std::optional<long double> readNumber(const QString& text);
 // Whether the whole text has that form, whatever its value.
 bool hasNumberForm(QStringView text);
 
-// A whole number: leading blanks, an optional sign, digits only.
-std::optional<long long> readInteger(const QString& text);
+// A whole number: digits, with what the form allows before them. Typed, as a
+// user types one: leading blanks and an optional sign. Written, as the program
+// writes one into its files: an optional minus sign only. Digits: nothing.
+enum class IntegerForm { Typed, Written, Digits };
+std::optional<long long> readInteger(QStringView text, IntegerForm form = IntegerForm::Typed);
 
 // The name-stripping reader of list-box texts: the whole text, or what is left
 // after dropping leading characters one at a time ("Steel : 7850" gives 7850).

@@ -5,6 +5,8 @@
 // repaint between items. Results are stored by item index, so the outcome is
 // the same as a loop on one thread, whatever order the workers finish in.
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -27,9 +29,10 @@ inline std::size_t workerCountFor(std::size_t count)
     return std::min(cores, count);
 }
 
-// Calls work(i) for i in [0, count) on up to workerCountFor(count) threads and
-// returns the results in index order. An exception thrown by work is rethrown
-// here after every worker has stopped. Returns false when progress asked to stop.
+// Calls work(i) for i in [0, count) on a pool of up to workerCountFor(count)
+// threads and returns the results in index order. An exception thrown by work
+// is rethrown here after every worker has stopped. Returns false when progress
+// asked to stop.
 template <typename Result, typename Work>
 bool parallelItems(std::size_t count, Work&& work, std::vector<Result>& results,
                    const ItemProgress& progress = {})
@@ -38,45 +41,40 @@ bool parallelItems(std::size_t count, Work&& work, std::vector<Result>& results,
     if (count == 0)
         return true;
 
-    std::atomic<std::size_t> next{0};
     std::atomic<bool> stop{false};
     std::mutex mutex;
     std::condition_variable finishedSignal;
     std::size_t finished = 0;
     std::exception_ptr failure;
 
-    auto worker = [&] {
-        for (;;) {
-            if (stop.load())
-                return;
-            const std::size_t i = next.fetch_add(1);
-            if (i >= count)
-                return;
-            try {
-                results[i] = work(i);
-            } catch (...) {
-                std::lock_guard lock(mutex);
-                if (!failure)
-                    failure = std::current_exception();
-                stop = true;
-            }
-            bool wake;
-            {
-                std::lock_guard lock(mutex);
-                ++finished;
-                // Without progress to report, the caller only waits for the end.
-                wake = progress || finished == count || stop.load();
-            }
-            if (wake)
-                finishedSignal.notify_one();
+    const auto item = [&](std::size_t i) {
+        if (stop.load())
+            return; // asked to stop: the item is not started and not counted
+        try {
+            results[i] = work(i);
+        } catch (...) {
+            std::lock_guard lock(mutex);
+            if (!failure)
+                failure = std::current_exception();
+            stop = true;
         }
+        bool wake;
+        {
+            std::lock_guard lock(mutex);
+            ++finished;
+            // Without progress to report, the caller only waits for the end.
+            wake = progress || finished == count || stop.load();
+        }
+        if (wake)
+            finishedSignal.notify_one();
     };
 
-    const std::size_t workers = workerCountFor(count);
-    std::vector<std::jthread> threads;
-    threads.reserve(workers);
-    for (std::size_t w = 0; w < workers; ++w)
-        threads.emplace_back(worker);
+    // A pool of this call's own, so that work which itself runs items in
+    // parallel never waits for threads its caller holds.
+    QThreadPool pool;
+    pool.setMaxThreadCount(int(workerCountFor(count)));
+    for (std::size_t i = 0; i < count; ++i)
+        pool.start([&item, i] { item(i); });
 
     std::size_t reported = 0;
     bool completed = true;
@@ -97,7 +95,8 @@ bool parallelItems(std::size_t count, Work&& work, std::vector<Result>& results,
         if (reported == count || stop.load())
             break;
     }
-    threads.clear(); // joins
+    pool.clear();       // items not yet started are dropped
+    pool.waitForDone(); // and those started finish
     if (failure)
         std::rethrow_exception(failure);
     return completed && reported == count;

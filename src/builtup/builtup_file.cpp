@@ -152,21 +152,25 @@ BuiltUpReading readBuiltUp(const QByteArray& bytes)
     return r;
 }
 
+QJsonObject builtUpPartJson(const BuiltUpPart& p)
+{
+    QJsonObject part{{"kind", kindCode(p.kind)}, {"x", p.x}, {"y", p.y}, {"angle", p.angle}, {"mirror", p.mirror}};
+    if (!p.entry.isEmpty()) {
+        part.insert(QStringLiteral("entry"), p.entry);
+    } else {
+        QJsonArray dims;
+        for (const QString& d : p.dims)
+            dims.append(double(readNumber(d).value_or(0)));
+        part.insert(QStringLiteral("dims"), dims);
+    }
+    return part;
+}
+
 QByteArray writeBuiltUp(const BuiltUpComposition& c)
 {
     QJsonArray parts;
-    for (const BuiltUpPart& p : c.parts) {
-        QJsonObject part{{"kind", kindCode(p.kind)}, {"x", p.x}, {"y", p.y}, {"angle", p.angle}, {"mirror", p.mirror}};
-        if (!p.entry.isEmpty()) {
-            part.insert(QStringLiteral("entry"), p.entry);
-        } else {
-            QJsonArray dims;
-            for (const QString& d : p.dims)
-                dims.append(double(readNumber(d).value_or(0)));
-            part.insert(QStringLiteral("dims"), dims);
-        }
-        parts.append(part);
-    }
+    for (const BuiltUpPart& p : c.parts)
+        parts.append(builtUpPartJson(p));
     const QJsonObject o{{"format", FormatName}, {"version", BuiltUpFileVersion}, {"name", c.name}, {"parts", parts}};
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }

@@ -13,6 +13,7 @@
 #include "builtup/builtup.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 
 #include <optional>
@@ -33,3 +34,6 @@ struct BuiltUpReading {
 // a section of its kind's menu) before a composition is returned.
 BuiltUpReading readBuiltUp(const QByteArray& bytes);
 QByteArray writeBuiltUp(const BuiltUpComposition& composition);
+// One part as the file writes it: kind, place, angle, mirror, and its entry
+// or its dimensions as numbers.
+QJsonObject builtUpPartJson(const BuiltUpPart& part);

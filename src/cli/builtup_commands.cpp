@@ -44,17 +44,10 @@ std::optional<std::pair<BuiltUpComposition, BuiltUpResult>> computeFile(const QS
 
 QJsonObject partJson(const BuiltUpPart& p, const PartShare& share)
 {
-    QJsonObject o{{"kind", kindCode(p.kind)}, {"x", p.x},           {"y", p.y},
-                  {"angle", p.angle},         {"mirror", p.mirror}, {"area", share.area},
-                  {"areaShare", share.areaShare}, {"ixShare", share.ixShare}};
-    if (!p.entry.isEmpty()) {
-        o.insert(QStringLiteral("entry"), p.entry);
-    } else {
-        QJsonArray dims;
-        for (const QString& d : p.dims)
-            dims.append(double(readNumber(d).value_or(0)));
-        o.insert(QStringLiteral("dims"), dims);
-    }
+    QJsonObject o = builtUpPartJson(p);
+    o.insert(QStringLiteral("area"), share.area);
+    o.insert(QStringLiteral("areaShare"), share.areaShare);
+    o.insert(QStringLiteral("ixShare"), share.ixShare);
     return o;
 }
 
@@ -121,17 +114,10 @@ const CliCommandRegistration builtupRegistration(
 
 int jobAddBuiltUpCommand(const QStringList& args)
 {
-    QString error;
-    const auto parsed = parseOptions(args,
-                                     {"--builtup", "--emodulus", "--density", "--poisson", "--tensile", "--pressure",
-                                      "--units", "--name"},
-                                     {"--accept"}, error);
-    if (!parsed)
-        return fail(error);
-    const Options& o = *parsed;
-    if (o.positional.size() != 1)
-        return fail(QStringLiteral("job add takes one job file"));
-    const QByteArray path = nativeFileName(o.positional.first());
+    Options o;
+    QByteArray path;
+    if (const auto status = readJobAddOptions(args, QStringLiteral("job add"), {"--builtup"}, {"--accept"}, o, path))
+        return *status;
     const auto computed = computeFile(*o.get("--builtup"));
     if (!computed)
         return ExitRejected;
@@ -141,6 +127,6 @@ int jobAddBuiltUpCommand(const QStringList& args)
     return addPrivateItem(o, path, [&](const MaterialTexts& material, const UnitSettings& units) {
         return builtUpItemTexts(compositionName(composition), *result.properties, material, units);
     }, [&](const PrivateItemTexts&, const UnitSettings&) {
-        return builtUpPicture(result, QSize(RowPictureWidth, RowPictureHeight));
+        return builtUpPicture(result, SectionPictureSize);
     });
 }

@@ -15,6 +15,7 @@
 #include "base/number_format.h"
 #include "base/section_kind.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -24,6 +25,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <charconv>
@@ -33,8 +35,6 @@
 #include <memory>
 #include <string_view>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 void printLine(FILE* out, const QString& text)
 {
@@ -111,28 +111,90 @@ void filterMaterialOption(Options& o, const QString& name, const QStringList& it
     o.values[name] = filtered.text;
 }
 
+std::optional<int> wholeNumber(const QString& text, int low, int high)
+{
+    const auto value = readInteger(text);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return int(*value);
+}
+
+namespace {
+// An option's name without its dashes, as QCommandLineParser knows it.
+QString optionWord(const QString& name)
+{
+    return name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1);
+}
+
+bool namesOneOf(const QString& word, const QStringList& names)
+{
+    return std::any_of(names.begin(), names.end(),
+                       [&](const QString& name) { return optionWord(name) == optionWord(word); });
+}
+
+// The first word that names an option the command does not take, as the
+// user wrote it (without a value given with '=').
+QString unknownWord(const QStringList& args, const QStringList& unknown, const QStringList& valued)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString word = args[i].section(QLatin1Char('='), 0, 0);
+        if (word.startsWith(QLatin1Char('-')) && unknown.contains(optionWord(word)))
+            return word;
+        if (valued.contains(args[i]))
+            ++i; // its value is no option, whatever it looks like
+    }
+    return unknown.value(0);
+}
+
+// The first flag given a value with '=', as the user wrote its name.
+QString flagWithValue(const QStringList& args, const QStringList& flags)
+{
+    for (const QString& arg : args) {
+        const QString word = arg.section(QLatin1Char('='), 0, 0);
+        if (arg.contains(QLatin1Char('=')) && word.startsWith(QLatin1Char('-')) && namesOneOf(word, flags))
+            return word;
+    }
+    return flags.value(0);
+}
+} // namespace
+
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
                                     QString& error)
 {
-    Options o;
+    // A bare "--" is an option name like any other here, not the end of the
+    // options: the commands take no file names that start with a dash.
     for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (valued.contains(a)) {
-            if (i + 1 >= args.size()) {
-                error = QStringLiteral("%1 needs a value").arg(a);
-                return std::nullopt;
-            }
-            o.values[a] = args[++i];
-            o.positions[a] = i;
-        } else if (flags.contains(a)) {
-            o.flags << a;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unknown option %1").arg(a);
+        if (args[i] == QLatin1String("--")) {
+            error = QStringLiteral("unknown option --");
             return std::nullopt;
-        } else {
-            o.positional << a;
         }
+        if (valued.contains(args[i]))
+            ++i;
     }
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QString& name : valued)
+        parser.addOption(QCommandLineOption(optionWord(name), QString(), QStringLiteral("value")));
+    for (const QString& name : flags)
+        parser.addOption(QCommandLineOption(optionWord(name)));
+    if (!parser.parse(QStringList{QStringLiteral("morvane-cli")} + args)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            error = QStringLiteral("unknown option %1").arg(unknownWord(args, unknown, valued));
+        else if (!args.isEmpty() && args.last().startsWith(QLatin1Char('-')) && namesOneOf(args.last(), valued))
+            error = QStringLiteral("%1 needs a value").arg(args.last());
+        else
+            error = QStringLiteral("%1 takes no value").arg(flagWithValue(args, flags));
+        return std::nullopt;
+    }
+    Options o;
+    for (const QString& name : valued)
+        if (parser.isSet(optionWord(name)))
+            o.values[name] = parser.value(optionWord(name));
+    for (const QString& name : flags)
+        if (parser.isSet(optionWord(name)))
+            o.flags << name;
+    o.positional = parser.positionalArguments();
     return o;
 }
 

@@ -25,10 +25,9 @@ void printLine(FILE* out, const QString& text);
 int fail(const QString& message);
 QString fullPrecision(long double value);
 
-// Options of the form --name value, plus lone flags.
+// Options of the form --name value (or --name=value), plus lone flags.
 struct Options {
     std::map<QString, QString> values;
-    std::map<QString, int> positions; // index in the arguments of each option's value
     QStringList flags;
     QStringList positional;
 
@@ -55,6 +54,13 @@ QByteArray fileNameOption(const Options& o, const QString& name);
 // as typing it into the window would: list items stay, bad characters go.
 void filterMaterialOption(Options& o, const QString& name, const QStringList& items);
 
+// A whole number as a user types it (readInteger), from low to high.
+std::optional<int> wholeNumber(const QString& text, int low, int high);
+
+// The command's arguments read by QCommandLineParser: the options it takes
+// with a value ("--kind", "-o") and without; a single dash spells a whole
+// name, never letters packed together. A word naming another option, a
+// missing value or a value given to a flag leaves an error and nothing.
 std::optional<Options> parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags,
                                     QString& error);
 class MessageTable;

@@ -29,6 +29,12 @@ JobFile newJob(const QString& name, const UnitSettings& units);
 // saved, so that adders of the same job take turns and none loses another's
 // item. Returns the exit status when the command must stop.
 struct Options;
+// Reads the command line of a "job add" command: its own options (valued and
+// flags) and those of every added item (the material, --units, --name), and
+// its one job file as the system spells the name. Returns the exit status
+// when the command line is bad.
+std::optional<int> readJobAddOptions(const QStringList& args, const QString& command, const QStringList& ownValued,
+                                     const QStringList& flags, Options& options, QByteArray& path);
 std::optional<int> openJobForAdding(const Options& options, const QByteArray& path, JobFile& job,
                                     std::unique_ptr<QLockFile>& lock);
 // The material options as their fields leave them (the job's lists as the

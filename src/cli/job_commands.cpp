@@ -11,7 +11,7 @@
 #include "itemlist/list_table.h"
 #include "itemlist/units_apply.h"
 #include "sections/material.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/profiles.h"
 #include "settings/message_table.h"
 
@@ -54,6 +54,22 @@ std::optional<JobReading> readJobFile(const QByteArray& path, QString& error)
 }
 
 // A new job as the window starts one, its material texts in the job's units.
+std::optional<int> readJobAddOptions(const QStringList& args, const QString& command, const QStringList& ownValued,
+                                     const QStringList& flags, Options& options, QByteArray& path)
+{
+    static const QStringList itemOptions{"--emodulus", "--density", "--poisson", "--tensile",
+                                         "--pressure", "--units",   "--name"};
+    QString error;
+    const auto parsed = parseOptions(args, ownValued + itemOptions, flags, error);
+    if (!parsed)
+        return fail(error);
+    if (parsed->positional.size() != 1)
+        return fail(QStringLiteral("%1 takes one job file").arg(command));
+    options = *parsed;
+    path = nativeFileName(options.positional.first());
+    return std::nullopt;
+}
+
 std::optional<int> openJobForAdding(const Options& o, const QByteArray& path, JobFile& job,
                                     std::unique_ptr<QLockFile>& lock)
 {
@@ -156,20 +172,94 @@ bool saveJobFile(const QByteArray& path, const QByteArray& bytes)
 }
 
 namespace {
+// A plate's --lengths L1,L2 checked and taken out of the options, which then
+// compute the plate's entry; other kinds take no --lengths.
+std::optional<int> takePlateLengths(Options& o, SectionKind kind)
+{
+    if (kind != SectionKind::Plate) {
+        if (o.get("--lengths"))
+            return fail(QStringLiteral("--lengths is for plates only"));
+        return std::nullopt;
+    }
+    const auto lengths = o.get("--lengths");
+    const QStringList parts = lengths ? lengths->split(QLatin1Char(',')) : QStringList{};
+    if (parts.size() != 2)
+        return fail(QStringLiteral("a plate needs --lengths L1,L2 in millimetres"));
+    o.values.erase(QStringLiteral("--lengths"));
+    return std::nullopt;
+}
+
+// Prints a listing's messages; takes its row when it is written, else prints
+// its refusal and gives the exit status.
+template <typename Outcome>
+std::optional<int> takeListedRow(const Outcome& out, ListRow& row)
+{
+    for (const QString& message : out.messages)
+        printLine(stderr, message);
+    if (!out.written) {
+        printLine(stderr, out.refusal);
+        return ExitRejected;
+    }
+    row = out.row;
+    return std::nullopt;
+}
+
+// The row of a plate of the entry with the lengths L1,L2; an exit status when
+// it is refused.
+std::optional<int> plateRow(int r, const QString& entry, const QString& lengths, const ComputeContext& ctx,
+                            ListRow& row)
+{
+    const PlateResult plate = plateEntry(entry, ctx, ProfileTable::builtIn());
+    const QStringList l = lengths.split(QLatin1Char(','));
+    const long double mass = readNumber(ProfileTable::builtIn().valueText(plate.record, 1)).value_or(0);
+    return takeListedRow(writePlateRow(r, entry, l[0], l[1], QStringLiteral("1"), QString(), mass, english()), row);
+}
+
+// The row of a computed section, listed as the window lists it; the job takes
+// the material lists and stresses the listing leaves. An exit status when the
+// section is not computed or is refused.
+std::optional<int> sectionRow(int r, SectionKind k, const Options& o, const ComputeContext& ctx,
+                              const TabResult& result, const MaterialTexts& material, JobFile& job, ListRow& row)
+{
+    if (!result.properties || !result.toListEnabled) {
+        for (const QString& message : result.messages)
+            printLine(stderr, message);
+        printLine(stderr, QStringLiteral("the section is not computed, so it cannot be listed"));
+        return ExitRejected;
+    }
+    SectionListing listing;
+    listing.kind = k;
+    if (result.fieldTexts)
+        listing.fields = *result.fieldTexts;
+    else if (auto dims = o.get("--dims"))
+        listing.fields = dims->split(QLatin1Char(','));
+    listing.dataCaption = result.dataCaption.value_or(result.title);
+    listing.angle = ctx.angle;
+    listing.properties = *result.properties;
+    DimensionLabelTable labels;
+    labels.setLabels(result.labels);
+    listing.overlay = RedrawOverlay(sectionPicture(pictureFor(k, static_cast<UArrangement>(result.pictureVariant))),
+                                    ctx.angle, labels, english());
+    listing.material = material;
+    listing.units = job.units;
+    const WriteOutcome out = listSection(r, listing, english());
+    if (const auto status = takeListedRow(out, row))
+        return status;
+    job.eItems = out.eItems;
+    job.densityItems = out.densityItems;
+    job.tensile = material.tensile;
+    job.pressure = material.pressure;
+    return std::nullopt;
+}
+
 int jobAddCommand(const QStringList& args)
 {
-    QString error;
-    const auto parsed = parseOptions(args,
-                                     {"--kind", "--entry", "--dims", "--arrangement", "--angle", "--lengths",
-                                      "--emodulus", "--density", "--poisson", "--tensile", "--pressure", "--units",
-                                      "--name"},
-                                     {}, error);
-    if (!parsed)
-        return fail(error);
-    Options o = *parsed;
-    if (o.positional.size() != 1)
-        return fail(QStringLiteral("job add takes one job file"));
-    const QByteArray path = nativeFileName(o.positional.first());
+    Options o;
+    QByteArray path;
+    if (const auto status = readJobAddOptions(
+            args, QStringLiteral("job add"), {"--kind", "--entry", "--dims", "--arrangement", "--angle", "--lengths"},
+            {}, o, path))
+        return *status;
 
     JobFile job;
     std::unique_ptr<QLockFile> lock;
@@ -184,18 +274,13 @@ int jobAddCommand(const QStringList& args)
 
     o.values[QStringLiteral("--units")] = job.units.digits();
     o.values[QStringLiteral("--density")] = material.density;
+    QString error;
     const auto kind = kindOption(o, error);
     if (!kind)
         return fail(error);
-    if (*kind == SectionKind::Plate) {
-        const auto lengths = o.get("--lengths");
-        const QStringList parts = lengths ? lengths->split(QLatin1Char(',')) : QStringList{};
-        if (parts.size() != 2)
-            return fail(QStringLiteral("a plate needs --lengths L1,L2 in millimetres"));
-        o.values.erase(QStringLiteral("--lengths"));
-    } else if (o.get("--lengths")) {
-        return fail(QStringLiteral("--lengths is for plates only"));
-    }
+    const QString lengths = o.get("--lengths").value_or(QString()); // a plate's, taken out next
+    if (const auto status = takePlateLengths(o, *kind))
+        return *status;
 
     SectionKind k{};
     ComputeContext ctx;
@@ -204,55 +289,11 @@ int jobAddCommand(const QStringList& args)
         return *status;
 
     ListRow row;
-    WriteOutcome out;
-    if (k == SectionKind::Plate) {
-        const QString entry = *o.get("--entry");
-        const PlateResult plate = plateEntry(entry, ctx, ProfileTable::builtIn());
-        const QStringList l = parsed->get("--lengths")->split(QLatin1Char(','));
-        const long double mass = readNumber(ProfileTable::builtIn().valueText(plate.record, 1)).value_or(0);
-        const PlateRowOutcome p = writePlateRow(r, entry, l[0], l[1], QStringLiteral("1"), QString(), mass, english());
-        for (const QString& message : p.messages)
-            printLine(stderr, message);
-        if (!p.written) {
-            printLine(stderr, p.refusal);
-            return ExitRejected;
-        }
-        row = p.row;
-    } else {
-        if (!result.properties || !result.toListEnabled) {
-            for (const QString& message : result.messages)
-                printLine(stderr, message);
-            printLine(stderr, QStringLiteral("the section is not computed, so it cannot be listed"));
-            return ExitRejected;
-        }
-        SectionListing listing;
-        listing.kind = k;
-        if (result.fieldTexts)
-            listing.fields = *result.fieldTexts;
-        else if (auto dims = o.get("--dims"))
-            listing.fields = dims->split(QLatin1Char(','));
-        listing.dataCaption = result.dataCaption.value_or(result.title);
-        listing.angle = ctx.angle;
-        listing.properties = *result.properties;
-        DimensionLabelTable labels;
-        labels.setLabels(result.labels);
-        listing.overlay = RedrawOverlay(sectionPicture(pictureFor(k, static_cast<UArrangement>(result.pictureVariant))),
-                                        ctx.angle, labels, english());
-        listing.material = material;
-        listing.units = job.units;
-        out = listSection(r, listing, english());
-        for (const QString& message : out.messages)
-            printLine(stderr, message);
-        if (!out.written) {
-            printLine(stderr, out.refusal);
-            return ExitRejected;
-        }
-        row = out.row;
-        job.eItems = out.eItems;
-        job.densityItems = out.densityItems;
-        job.tensile = material.tensile;
-        job.pressure = material.pressure;
-    }
+    const auto status = k == SectionKind::Plate
+                            ? plateRow(r, *o.get("--entry"), lengths, ctx, row)
+                            : sectionRow(r, k, o, ctx, result, material, job, row);
+    if (status)
+        return *status;
     row.cells[0] = QString::number(r);
     job.rows.push_back(row);
     job.firstTabPicture = firstTabPicture();

@@ -21,6 +21,8 @@ QString usage()
     return text + QStringLiteral("Kinds: rh ch rs cs flat l t plate u i\n\n"
                                  "  -h, --help     display this help and exit\n"
                                  "  -V, --version  output version information and exit\n\n"
+                                 "An option's value follows it as the next argument or after '=' (--kind=rh);\n"
+                                 "one dash or two spell the same option (-o, --o).\n\n"
                                  "Exit status: 0 when done, 1 when a section, an item or a file is refused,\n"
                                  "2 for bad input.\n\n"
                                  "The manual page morvane-cli(1) tells more.");

@@ -65,18 +65,12 @@ std::optional<PrivatePropertyTexts> propertyOptions(const Options& o, QString& e
 
 int jobAddPrivateCommand(const QStringList& args)
 {
+    Options o;
+    QByteArray path;
+    const QStringList own{"--description", "--area", "--ix", "--iy", "--kx", "--ky", "--ixx", "--kxx"};
+    if (const auto status = readJobAddOptions(args, QStringLiteral("job add-private"), own, {"--accept"}, o, path))
+        return *status;
     QString error;
-    const auto parsed = parseOptions(args,
-                                     {"--description", "--area", "--ix", "--iy", "--kx", "--ky", "--ixx", "--kxx",
-                                      "--emodulus", "--density", "--poisson", "--tensile", "--pressure", "--units",
-                                      "--name"},
-                                     {"--accept"}, error);
-    if (!parsed)
-        return fail(error);
-    const Options& o = *parsed;
-    if (o.positional.size() != 1)
-        return fail(QStringLiteral("job add-private takes one job file"));
-    const QByteArray path = nativeFileName(o.positional.first());
 
     PrivateItemTexts texts;
     const auto description = o.get("--description");

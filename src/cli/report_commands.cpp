@@ -20,12 +20,9 @@ std::optional<int> intOption(const Options& o, const QString& name, int minimum,
     const auto text = o.get(name);
     if (!text)
         return fallback;
-    bool ok = false;
-    const int value = text->toInt(&ok);
-    if (!ok || value < minimum || value > maximum) {
+    const auto value = wholeNumber(text->trimmed(), minimum, maximum);
+    if (!value)
         error = QStringLiteral("%1 takes a whole number from %2 to %3").arg(name).arg(minimum).arg(maximum);
-        return std::nullopt;
-    }
     return value;
 }
 
@@ -61,11 +58,10 @@ int reportCommand(const QStringList& args)
     options.measureFontSize = *measureFont;
     if (const auto hide = o->get(QStringLiteral("--hide"))) {
         for (const QString& part : hide->split(QLatin1Char(','))) {
-            bool ok = false;
-            const int item = part.trimmed().toInt(&ok);
-            if (!ok || item < 0 || item >= ReportOptions::VisibleColumnCount)
+            const auto item = wholeNumber(part.trimmed(), 0, ReportOptions::VisibleColumnCount - 1);
+            if (!item)
                 return fail(QStringLiteral("--hide takes visible-column items 0 to 8, separated by commas"));
-            options.visibleColumns[std::size_t(item)] = false;
+            options.visibleColumns[std::size_t(*item)] = false;
         }
     }
 

@@ -33,6 +33,87 @@
 
 namespace {
 
+// The section the options describe, its density filtered as the window's
+// field filters it; an exit status when the input is bad.
+std::optional<int> computeSection(const Options& o, SectionKind& kind, ComputeContext& ctx, TabResult& result)
+{
+    Options options = o;
+    filterMaterialOption(options, QStringLiteral("--density"), densityItems());
+    return computeFromOptions(options, kind, ctx, result);
+}
+
+QJsonArray panelJson(const std::vector<PanelLine>& lines)
+{
+    QJsonArray panel;
+    for (const PanelLine& line : lines)
+        panel.append(QJsonObject{{"label", line.label}, {"value", line.value},
+                                 {"colour", panelColourName(line.colour)}});
+    return panel;
+}
+
+// A plate is not computed: its entry gives the weight per square metre.
+int printPlate(const Options& o, const ComputeContext& ctx, const std::vector<PanelLine>& lines)
+{
+    if (o.has("--exact")) {
+        printLine(stderr, QStringLiteral("morvane-cli: no exact properties: a plate has no cross-section"));
+        return ExitRejected;
+    }
+    const QString weight = plateEntry(*o.get("--entry"), ctx, ProfileTable::builtIn()).weightText;
+    if (o.has("--json")) {
+        const QJsonObject object{{"weightPerSquareMetre", double(readNumber(weight).value_or(0))},
+                                 {"panel", panelJson(lines)}};
+        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        printLine(stdout, QStringLiteral("weightPerSquareMetre: ") + weight);
+        printLine(stdout, QString());
+        printPanel(lines, o.get("--limits").has_value());
+    }
+    return 0;
+}
+
+// The computed properties, the panel, the messages and, with --exact, the
+// exact properties.
+int printSection(const Options& o, SectionKind kind, const ComputeContext& ctx, const TabResult& result,
+                 const std::vector<PanelLine>& lines)
+{
+    const SectionProperties& p = *result.properties;
+    std::optional<ExactReport> exact;
+    if (o.has("--exact")) {
+        exact = exactReport(o, kind, ctx, p);
+        if (!exact->error.isEmpty()) {
+            printLine(stderr, QStringLiteral("morvane-cli: no exact properties: ") + exact->error);
+            return ExitRejected;
+        }
+    }
+    const std::vector<std::pair<QString, long double>> values{
+        {"Area", p.Area},       {"weight", result.weight}, {"Ix", p.Ix},         {"Iy", p.Iy},
+        {"KxAbove", p.KxAbove}, {"KxUnder", p.KxUnder},    {"KyLeft", p.KyLeft}, {"KyRight", p.KyRight},
+        {"Ixx", p.Ixx},         {"Kxx", p.Kxx}};
+    if (o.has("--json")) {
+        QJsonObject object;
+        for (const auto& [name, value] : values)
+            object.insert(name, double(value));
+        object.insert("panel", panelJson(lines));
+        object.insert("messages", QJsonArray::fromStringList(result.messages));
+        if (exact)
+            object.insert("exact", exact->json);
+        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        for (const auto& [name, value] : values)
+            printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
+        printLine(stdout, QString());
+        printPanel(lines, o.get("--limits").has_value());
+        if (exact) {
+            printLine(stdout, QString());
+            for (const QString& line : exact->lines)
+                printLine(stdout, line);
+        }
+    }
+    for (const QString& message : result.messages)
+        printLine(stderr, message);
+    return 0;
+}
+
 int sectionCommand(const QStringList& args)
 {
     QString error;
@@ -45,81 +126,17 @@ int sectionCommand(const QStringList& args)
     SectionKind kind{};
     ComputeContext ctx;
     TabResult result;
-    Options options = *o;
-    filterMaterialOption(options, QStringLiteral("--density"), densityItems());
-    if (auto status = computeFromOptions(options, kind, ctx, result))
+    if (auto status = computeSection(*o, kind, ctx, result))
         return *status;
-
-    const bool json = o->has("--json");
     const std::vector<PanelLine> lines = result.panel.lines();
-    if (kind == SectionKind::Plate) {
-        if (o->has("--exact")) {
-            printLine(stderr, QStringLiteral("morvane-cli: no exact properties: a plate has no cross-section"));
-            return ExitRejected;
-        }
-        // A plate is not computed: its entry gives the weight per square metre.
-        const QString weight = plateEntry(*o->get("--entry"), ctx, ProfileTable::builtIn()).weightText;
-        if (json) {
-            QJsonArray panel;
-            for (const PanelLine& line : lines)
-                panel.append(QJsonObject{{"label", line.label}, {"value", line.value},
-                                         {"colour", panelColourName(line.colour)}});
-            const QJsonObject object{{"weightPerSquareMetre", double(readNumber(weight).value_or(0))},
-                                     {"panel", panel}};
-            printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
-        } else {
-            printLine(stdout, QStringLiteral("weightPerSquareMetre: ") + weight);
-            printLine(stdout, QString());
-            printPanel(lines, o->get("--limits").has_value());
-        }
-        return 0;
-    }
+    if (kind == SectionKind::Plate)
+        return printPlate(*o, ctx, lines);
     if (!result.properties) {
         for (const PanelLine& line : lines)
             printLine(stdout, line.label + line.value);
         return ExitRejected;
     }
-    const SectionProperties& p = *result.properties;
-    std::optional<ExactReport> exact;
-    if (o->has("--exact")) {
-        exact = exactReport(*o, kind, ctx, p);
-        if (!exact->error.isEmpty()) {
-            printLine(stderr, QStringLiteral("morvane-cli: no exact properties: ") + exact->error);
-            return ExitRejected;
-        }
-    }
-    const long double weight = result.weight;
-    const std::vector<std::pair<QString, long double>> values{
-        {"Area", p.Area},       {"weight", weight},     {"Ix", p.Ix},         {"Iy", p.Iy},
-        {"KxAbove", p.KxAbove}, {"KxUnder", p.KxUnder}, {"KyLeft", p.KyLeft}, {"KyRight", p.KyRight},
-        {"Ixx", p.Ixx},         {"Kxx", p.Kxx}};
-    if (json) {
-        QJsonObject object;
-        for (const auto& [name, value] : values)
-            object.insert(name, double(value));
-        QJsonArray panel;
-        for (const PanelLine& line : lines)
-            panel.append(QJsonObject{{"label", line.label}, {"value", line.value},
-                                     {"colour", panelColourName(line.colour)}});
-        object.insert("panel", panel);
-        object.insert("messages", QJsonArray::fromStringList(result.messages));
-        if (exact)
-            object.insert("exact", exact->json);
-        printLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
-    } else {
-        for (const auto& [name, value] : values)
-            printLine(stdout, name + QStringLiteral(": ") + fullPrecision(value));
-        printLine(stdout, QString());
-        printPanel(lines, o->get("--limits").has_value());
-        if (exact) {
-            printLine(stdout, QString());
-            for (const QString& line : exact->lines)
-                printLine(stdout, line);
-        }
-    }
-    for (const QString& message : result.messages)
-        printLine(stderr, message);
-    return 0;
+    return printSection(*o, kind, ctx, result, lines);
 }
 
 int pictureCommand(const QStringList& args)
@@ -135,9 +152,7 @@ int pictureCommand(const QStringList& args)
     SectionKind kind{};
     ComputeContext ctx;
     TabResult result;
-    Options options = *o;
-    filterMaterialOption(options, QStringLiteral("--density"), densityItems());
-    if (auto status = computeFromOptions(options, kind, ctx, result))
+    if (auto status = computeSection(*o, kind, ctx, result))
         return *status;
     if (kind != SectionKind::Plate && !result.properties) {
         // What "section" refuses has no picture either.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/dimension_label_table.h"
+#include "drawing/section_picture_size.h"
 
 #include <QImage>
 #include <QList>
@@ -30,11 +31,11 @@ void DrawRotatedLabel(QPainter& painter, int cx, int cy, long double angleDegree
 // angle is not 0 (with the axes and their names), the labels of the table and
 // the edge and rotation captions. Its size is the frame's client size.
 QImage RedrawOverlay(const QImage& picture, int angle, const DimensionLabelTable& labels,
-                     const MessageTable& messages, QSize frameSize = QSize(240, 160));
+                     const MessageTable& messages, QSize frameSize = SectionPictureSize);
 
 // Where RedrawOverlay writes its captions on a frame of that size: the axis
 // names when turned, the four edge captions and the rotation caption.
-QList<QRect> overlayCaptionBoxes(const MessageTable& messages, int angle, QSize frameSize = QSize(240, 160));
+QList<QRect> overlayCaptionBoxes(const MessageTable& messages, int angle, QSize frameSize = SectionPictureSize);
 
 // The 16-colour copy kept with a listed item.
 QImage toSixteenColours(const QImage& image);

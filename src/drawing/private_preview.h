@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/section_picture_size.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -15,4 +17,4 @@ struct PreviewDistances {
 // "25.00 mm".
 QString distanceText(long double millimetres);
 
-QImage drawPrivatePreview(const PreviewDistances& distances, QSize size = QSize(240, 160));
+QImage drawPrivatePreview(const PreviewDistances& distances, QSize size = SectionPictureSize);

@@ -27,8 +27,10 @@ public:
         m_p.save();
         m_p.setClipPath(shape);
         m_p.setPen(QPen(Hatch, 1));
-        for (int k = -PictureHeight; k < PictureWidth + PictureHeight; k += 5)
-            m_p.drawLine(k, PictureHeight, k + PictureHeight, 0);
+        constexpr int width = SectionPictureSize.width();
+        constexpr int height = SectionPictureSize.height();
+        for (int k = -height; k < width + height; k += 5)
+            m_p.drawLine(k, height, k + height, 0);
         m_p.restore();
         outline(shape);
     }
@@ -344,7 +346,7 @@ void drawPlate(Sketch& s)
 
 QImage draw(PictureKind kind, PictureLayout& layout)
 {
-    QImage image(PictureWidth, PictureHeight, QImage::Format_RGB32);
+    QImage image(SectionPictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     Sketch s(image, layout);
     switch (kind) {

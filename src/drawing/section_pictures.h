@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/section_kind.h"
+#include "drawing/section_picture_size.h"
 
 #include <QImage>
 #include <QList>
@@ -24,8 +25,6 @@ enum class PictureKind {
 };
 
 inline constexpr int PictureKindCount = 12;
-inline constexpr int PictureWidth = 240;
-inline constexpr int PictureHeight = 160;
 
 enum class UArrangement { Single, Box, Pair };
 

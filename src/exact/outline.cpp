@@ -1,6 +1,6 @@
 #include "exact/outline.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/profiles.h"
 
 #include <QFile>
@@ -488,23 +488,27 @@ std::optional<CatalogueShape> catalogueShape(const QString& recordName)
     return *it;
 }
 
-OutlineResult sectionOutline(SectionKind kind, const QString& entry, bool customEntry, const QStringList& fields,
-                             int arrangement, int angle)
+namespace {
+OutlineResult notRead()
+{
+    return refused(QStringLiteral("the dimensions do not read"));
+}
+
+bool allPositive(std::initializer_list<std::optional<double>> values)
+{
+    return std::all_of(values.begin(), values.end(), [](const std::optional<double>& v) { return v && *v > 0; });
+}
+
+// The tubes and the solid sections, from their typed dimensions.
+OutlineResult tubeOrSolidOutline(SectionKind kind, bool customEntry, const QStringList& fields)
 {
     OutlineResult r;
-    auto f = [&](int i) { return number(fields, i); };
-    auto positive = [](std::initializer_list<std::optional<double>> values) {
-        for (const auto& v : values)
-            if (!v || *v <= 0)
-                return false;
-        return true;
-    };
-    const QString notRead = QStringLiteral("the dimensions do not read");
+    const auto f = [&](int i) { return number(fields, i); };
     switch (kind) {
     case SectionKind::RectHollow: {
         const auto a = f(0), b = f(1), v = f(2);
-        if (!positive({a, b, v}))
-            return refused(notRead);
+        if (!allPositive({a, b, v}))
+            return notRead();
         const double ro = customEntry ? 0 : cornerRadiusOuter(*v);
         const double ri = customEntry ? 0 : std::max(0.0, ro - *v);
         r.outline = tubeOutline(*a, *b, *v, ro, ri);
@@ -513,81 +517,101 @@ OutlineResult sectionOutline(SectionKind kind, const QString& entry, bool custom
     }
     case SectionKind::CircHollow: {
         const auto d = f(0), v = f(1);
-        if (!positive({d, v}))
-            return refused(notRead);
+        if (!allPositive({d, v}))
+            return notRead();
         r.outline = pipeOutline(*d, *v);
         r.wall = std::min(*v, *d / 2);
         break;
     }
-    case SectionKind::RectSolid:
-    case SectionKind::FlatBar: {
-        const auto a = f(0), b = f(1);
-        if (!positive({a, b}))
-            return refused(notRead);
-        r.outline = rectangleOutline(*a, *b);
-        r.wall = std::min(*a, *b);
-        break;
-    }
     case SectionKind::CircSolid: {
         const auto d = f(0);
-        if (!positive({d}))
-            return refused(notRead);
+        if (!allPositive({d}))
+            return notRead();
         r.outline = discOutline(*d);
         r.wall = *d / 2;
         break;
     }
+    default: { // a solid rectangle or a flat bar
+        const auto a = f(0), b = f(1);
+        if (!allPositive({a, b}))
+            return notRead();
+        r.outline = rectangleOutline(*a, *b);
+        r.wall = std::min(*a, *b);
+        break;
+    }
+    }
+    return r;
+}
+
+// A rolled profile of the catalogue; a U entry names its arrangement.
+OutlineResult catalogueOutline(SectionKind kind, const QString& entry)
+{
+    int arrangement = 0;
+    QString name = entry;
+    if (kind == SectionKind::U) {
+        arrangement = entry.contains(QLatin1String("[]")) ? 1 : entry.contains(QLatin1String("][")) ? 2 : 0;
+        name = channelLookupName(entry);
+    }
+    const auto shape = catalogueShape(name);
+    if (!shape)
+        return refused(QStringLiteral("no outline for '%1'").arg(entry));
+    return fromShape(*shape, arrangement);
+}
+
+// An L, T, U or I profile from its typed dimensions, with sharp corners.
+OutlineResult typedProfileOutline(SectionKind kind, const QStringList& fields, int arrangement)
+{
+    OutlineResult r;
+    const auto f = [&](int i) { return number(fields, i); };
+    if (kind == SectionKind::L) {
+        const auto q = f(0), p = f(1), t = f(2);
+        if (!allPositive({q, p, t}) || *t >= *q || *t >= *p)
+            return notRead();
+        r.outline = angleOutline(*p, *q, *t, 0, 0);
+        r.wall = *t;
+        return r;
+    }
+    const auto a = f(0), b = f(1), tw = f(2), tf = f(3);
+    if (!allPositive({a, b, tw, tf}))
+        return notRead();
+    if (kind == SectionKind::T) {
+        if (*tw >= *a || *tf >= *b)
+            return notRead();
+        r.outline = teeOutline(*a, *b, *tw, *tf);
+    } else {
+        if (*tw >= *a || 2 * *tf >= *b)
+            return notRead();
+        if (kind == SectionKind::I)
+            r.outline = iOutline(*b, *a, *tw, *tf, 0, 0, 0);
+        else if (arrangement == 1)
+            r.outline = channelBoxOutline(*b, *a, *tw, *tf, 0, 0, 0);
+        else if (arrangement == 2)
+            r.outline = channelPairOutline(*b, *a, *tw, *tf, 0, 0, 0);
+        else
+            r.outline = channelOutline(*b, *a, *tw, *tf, 0, 0, 0);
+    }
+    r.wall = std::min(*tw, *tf);
+    return r;
+}
+} // namespace
+
+OutlineResult sectionOutline(SectionKind kind, const QString& entry, bool customEntry, const QStringList& fields,
+                             int arrangement, int angle)
+{
+    OutlineResult r;
+    switch (kind) {
+    case SectionKind::RectHollow:
+    case SectionKind::CircHollow:
+    case SectionKind::RectSolid:
+    case SectionKind::FlatBar:
+    case SectionKind::CircSolid: r = tubeOrSolidOutline(kind, customEntry, fields); break;
     case SectionKind::Plate: return refused(QStringLiteral("a plate has no section"));
     case SectionKind::L:
     case SectionKind::T:
     case SectionKind::U:
-    case SectionKind::I: {
-        if (!customEntry) {
-            int arr = 0;
-            QString name = entry;
-            if (kind == SectionKind::U) {
-                arr = entry.contains(QLatin1String("[]")) ? 1 : entry.contains(QLatin1String("][")) ? 2 : 0;
-                name = channelLookupName(entry);
-            }
-            const auto shape = catalogueShape(name);
-            if (!shape)
-                return refused(QStringLiteral("no outline for '%1'").arg(entry));
-            r = fromShape(*shape, arr);
-            if (!r.outline)
-                return r;
-            break;
-        }
-        if (kind == SectionKind::L) {
-            const auto q = f(0), p = f(1), t = f(2);
-            if (!positive({q, p, t}) || *t >= *q || *t >= *p)
-                return refused(notRead);
-            r.outline = angleOutline(*p, *q, *t, 0, 0);
-            r.wall = *t;
-            break;
-        }
-        const auto a = f(0), b = f(1), tw = f(2), tf = f(3);
-        if (!positive({a, b, tw, tf}))
-            return refused(notRead);
-        if (kind == SectionKind::T) {
-            if (*tw >= *a || *tf >= *b)
-                return refused(notRead);
-            r.outline = teeOutline(*a, *b, *tw, *tf);
-        } else if (kind == SectionKind::I) {
-            if (*tw >= *a || 2 * *tf >= *b)
-                return refused(notRead);
-            r.outline = iOutline(*b, *a, *tw, *tf, 0, 0, 0);
-        } else {
-            if (*tw >= *a || 2 * *tf >= *b)
-                return refused(notRead);
-            if (arrangement == 1)
-                r.outline = channelBoxOutline(*b, *a, *tw, *tf, 0, 0, 0);
-            else if (arrangement == 2)
-                r.outline = channelPairOutline(*b, *a, *tw, *tf, 0, 0, 0);
-            else
-                r.outline = channelOutline(*b, *a, *tw, *tf, 0, 0, 0);
-        }
-        r.wall = std::min(*tw, *tf);
+    case SectionKind::I:
+        r = customEntry ? typedProfileOutline(kind, fields, arrangement) : catalogueOutline(kind, entry);
         break;
-    }
     }
     if (r.outline && angle % 360 != 0)
         r.outline = rotated(*r.outline, angle % 360);

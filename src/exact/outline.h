@@ -4,7 +4,7 @@
 // the section's picture (x to the right, y up), with the rounded corners of
 // rolled and cold-formed profiles traced by short chords.
 
-#include "sections/section_kind.h"
+#include "base/section_kind.h"
 
 #include <QString>
 #include <QStringList>

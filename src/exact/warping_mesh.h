@@ -37,9 +37,10 @@ struct WarpingOutcome {
     QString error;
 };
 
-// Meshes the outline with triangles no longer than a third of the thinnest
-// wall and solves for the warping function about (xc, yc). Refuses outlines
-// that would need an unreasonable mesh (very slender sections) and stops when
-// cancel is set.
+// Meshes the outline with triangles whose edges are at most 0.7 of the
+// thinnest wall, and at most a quarter of the distance from the centroid to
+// the farthest point, and solves for the warping function about (xc, yc).
+// Refuses outlines that would need an unreasonable mesh (very slender
+// sections) and stops when cancel is set.
 WarpingOutcome solveWarping(const Outline& outline, double xc, double yc, double wall,
                             const std::atomic<bool>* cancel = nullptr);

@@ -6,6 +6,8 @@
 // last line is the index offset padded with "X" to 20 characters.
 
 #include "base/parallel_items.h"
+#include "drawing/bmp_picture.h"
+#include "itemlist/compressed_block.h"
 #include "itemlist/item_list.h"
 #include "itemlist/requirement_limits.h"
 #include "sections/units.h"
@@ -17,8 +19,6 @@
 #include <optional>
 #include <vector>
 
-inline constexpr int RowPictureWidth = 240;
-inline constexpr int RowPictureHeight = 160;
 // What the program writes into a job, and so all a reader accepts: a job name
 // of at most 24 characters (the name box's length), cells, list items, stress
 // and limit texts of at most 100 characters, stored values of at most 1e15 in
@@ -68,25 +68,3 @@ QByteArray jobDataText(const JobFile& job);                  // the data text, C
 QStringList requirementLines(const RequirementLimits& limits); // the 28 lines
 QString jobValueText(long double value);                     // fixed notation, 25 decimals
 QByteArray pictureBlock(const ListRow& row, const QByteArray& secondBitmap); // the two BMP files
-QByteArray bmpFourBit(const QImage& picture);   // 240 x 160, 16 colours
-QByteArray bmpTrueColour(const QImage& picture); // 240 x 160, 24 bits
-// The first bitmap of a picture block as a 16-colour picture, or the reason.
-std::optional<QImage> readFirstBitmap(const QByteArray& block, QString& reason);
-QByteArray compressBlock(const QByteArray& data); // zlib, level 9, one finishing flush
-// Data that ends many zlib streams, compressed once: its raw deflate data
-// (ended by a finishing flush), its Adler-32 and its length.
-struct SharedBlockTail {
-    QByteArray deflate;
-    unsigned long adler = 1;
-    qsizetype length = 0;
-};
-SharedBlockTail compressBlockTail(const QByteArray& data);
-// One zlib stream of head followed by the tail's data: the zlib header, head
-// deflated at level 9 up to a full flush, the tail's deflate data as it is, and
-// the Adler-32 of both. Any inflater reads it as the bytes head + tail.
-QByteArray compressBlock(const QByteArray& head, const SharedBlockTail& tail);
-// Inflates one zlib stream that must fill the input exactly and give at most
-// limit bytes. All of it is returned, or with firstBitmapOnly only the bytes
-// of the first BMP file (the rest is checked and dropped).
-std::optional<QByteArray> inflateBlock(const char* data, qsizetype size, qsizetype limit, QString& reason,
-                                       bool firstBitmapOnly = false);

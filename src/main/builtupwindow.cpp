@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -84,21 +82,12 @@ QStringList dimsFromText(const QString& text)
 
 } // namespace
 
-BuiltUpWindow::BuiltUpWindow(const MessageTable& messages, QWidget* parent) : QDialog(parent), m_messages(messages)
+BuiltUpWindow::BuiltUpWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_messages(messages)
 {
     setObjectName(QStringLiteral("BuiltUpWindow"));
     setModal(false);
     m_pool.setMaxThreadCount(1);
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
-    chooseFile = [this](bool save) {
-        const QString filter = tr("Built-up sections (*.mvb)");
-        return save ? QFileDialog::getSaveFileName(this, tr("Save built-up section"), QString(), filter)
-                    : QFileDialog::getOpenFileName(this, tr("Open built-up section"), QString(), filter);
-    };
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
     buildForm();
     m_composition.parts.push_back({SectionKind::I, QStringLiteral("IPE 300x150"), {}, 0, 0, 0, false});
     retranslate(messages);
@@ -142,10 +131,9 @@ BuiltUpWindow::~BuiltUpWindow()
     m_pool.waitForDone();
 }
 
-void BuiltUpWindow::buildForm()
+// The list of parts with its Add, Duplicate, Remove, Up and Down buttons.
+QVBoxLayout* BuiltUpWindow::buildPartList()
 {
-    auto* layout = new QHBoxLayout(this);
-
     auto* left = new QVBoxLayout;
     m_parts = new QListWidget(this);
     m_parts->setObjectName(QStringLiteral("BuiltUpParts"));
@@ -173,7 +161,13 @@ void BuiltUpWindow::buildForm()
         m_buttons.emplace_back(b, text);
     }
     left->addLayout(partButtons);
+    return left;
 
+}
+
+// The chosen part's fields: kind, entry, dimensions, place, angle, mirror, snap and the name.
+QFormLayout* BuiltUpWindow::buildPartFields()
+{
     auto* form = m_form = new QFormLayout;
     m_kind = new QComboBox(this);
     m_kind->setSizeAdjustPolicy(QComboBox::AdjustToContents); // its texts follow the language
@@ -213,8 +207,6 @@ void BuiltUpWindow::buildForm()
     m_name->setObjectName(QStringLiteral("BuiltUpName"));
     m_name->setMaxLength(BuiltUpNameMaxLength);
     form->addRow(QStringLiteral("-"), m_name);
-    left->addLayout(form);
-    layout->addLayout(left);
 
     connect(m_parts, &QListWidget::currentRowChanged, this, &BuiltUpWindow::partSelected);
     connect(m_kind, &QComboBox::currentIndexChanged, this, &BuiltUpWindow::kindChosen);
@@ -229,7 +221,12 @@ void BuiltUpWindow::buildForm()
         m_composition.name = text;
         m_name->setPlaceholderText(compositionName({QString(), m_composition.parts}));
     });
+    return form;
+}
 
+// The picture, the values, the status line and the file buttons.
+QVBoxLayout* BuiltUpWindow::buildResultColumn()
+{
     auto* right = new QVBoxLayout;
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("BuiltUpPicture"));
@@ -266,7 +263,16 @@ void BuiltUpWindow::buildForm()
     connect(m_toList, &QPushButton::clicked, this, &BuiltUpWindow::toList);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     right->addLayout(fileButtons);
-    layout->addLayout(right, 1);
+    return right;
+}
+
+void BuiltUpWindow::buildForm()
+{
+    auto* layout = new QHBoxLayout(this);
+    QVBoxLayout* left = buildPartList();
+    left->addLayout(buildPartFields());
+    layout->addLayout(left);
+    layout->addLayout(buildResultColumn(), 1);
 }
 
 void BuiltUpWindow::setUnits(const UnitSettings& units)
@@ -572,36 +578,42 @@ void BuiltUpWindow::toList()
     const PrivateItemTexts texts =
         builtUpItemTexts(compositionName(m_composition), *m_shown->properties, MaterialTexts{}, m_units);
     const PlausibilityResult check = CheckPlausibility(texts.properties, m_units, m_messages);
-    if (!check.plausible && !askYesNo(check.report))
+    if (!check.plausible && m_prompter.askYesNo(this, windowTitle(), check.report) != Answer::Yes)
         return;
-    emit listRequested(texts, builtUpPicture(*m_shown, QSize(RowPictureWidth, RowPictureHeight)));
+    emit listRequested(texts, builtUpPicture(*m_shown, SectionPictureSize));
+}
+
+QString BuiltUpWindow::fileFilter()
+{
+    return tr("Built-up sections (*.mvb)");
 }
 
 void BuiltUpWindow::saveComposition()
 {
-    QString path = chooseFile(true);
+    QString path = m_prompter.askSaveFileName(this, {tr("Save built-up section"), QString(), fileFilter(), QString()});
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".mvb"), Qt::CaseInsensitive))
         path += QStringLiteral(".mvb");
     // The old file stays as it was unless every byte of the new one reached the disk.
     if (!saveWholeFile(path, writeBuiltUp(m_composition)))
-        showMessage(tr("The built-up section could not be saved to %1.").arg(path));
+        m_prompter.showWarning(this, windowTitle(), tr("The built-up section could not be saved to %1.").arg(path));
 }
 
 void BuiltUpWindow::openComposition()
 {
-    const QString path = chooseFile(false);
+    const QString path =
+        m_prompter.askOpenFileName(this, {tr("Open built-up section"), QString(), fileFilter(), QString()});
     if (path.isEmpty())
         return;
     const auto bytes = readWholeFile(path, BuiltUpFileMaxBytes);
     if (!bytes) {
-        showMessage(tr("%1 cannot be read.").arg(path));
+        m_prompter.showWarning(this, windowTitle(), tr("%1 cannot be read.").arg(path));
         return;
     }
     const BuiltUpReading read = readBuiltUp(*bytes);
     if (!read.composition) {
-        showMessage(tr("%1 is not a built-up section: %2.").arg(path, read.reason));
+        m_prompter.showWarning(this, windowTitle(), tr("%1 is not a built-up section: %2.").arg(path, read.reason));
         return;
     }
     setComposition(*read.composition);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "builtup/builtup.h"
 #include "itemlist/private_item.h"
 #include "sections/units.h"
@@ -26,6 +27,7 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QVBoxLayout;
 
 // "Built-up section ....": a section composed of up to 20 parts (catalogue
 // entries, typed sections, plates), each placed, turned and mirrored. Every
@@ -34,7 +36,8 @@ class QTableWidget;
 class BuiltUpWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit BuiltUpWindow(const MessageTable& messages, QWidget* parent = nullptr);
+    // Asks its questions through `prompter`, which outlives the window.
+    BuiltUpWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent = nullptr);
     ~BuiltUpWindow() override;
 
     // The window's fixed texts in the language of the program's translator;
@@ -57,11 +60,6 @@ public:
     void snapTowards(double dx, double dy);
     int selectedPart() const;
     void selectPart(int index);
-
-    // Questions and file names, replaceable by tests.
-    std::function<bool(const QString&)> askYesNo;
-    std::function<QString(bool save)> chooseFile;
-    std::function<void(const QString&)> showMessage;
 
     QListWidget* partsList() const { return m_parts; }
     QTableWidget* valuesTable() const { return m_values; }
@@ -87,8 +85,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Prompter& m_prompter;
+    static QString fileFilter();
     struct Job;
     void buildForm();
+    QVBoxLayout* buildPartList();
+    QFormLayout* buildPartFields();
+    QVBoxLayout* buildResultColumn();
     void addPart();
     void duplicatePart();
     void removePart();

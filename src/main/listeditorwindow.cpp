@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -61,15 +60,12 @@ protected:
 };
 } // namespace
 
-ListEditorWindow::ListEditorWindow(const MessageTable& messages, QWidget* parent) : QDialog(parent)
+ListEditorWindow::ListEditorWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("ListEditorWindow"));
     setModal(true);
     resize(900, 480);
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
 
     auto* layout = new QVBoxLayout(this);
     m_stripArea = new QWidget(this);
@@ -340,7 +336,7 @@ void ListEditorWindow::dropAt(const QPoint& position)
 
 void ListEditorWindow::deleteSelected()
 {
-    if (m_lines.empty() || !askYesNo(m_deleteQuestion))
+    if (m_lines.empty() || m_prompter.askYesNo(this, windowTitle(), m_deleteQuestion) != Answer::Yes)
         return;
     QList<int> rows;
     for (int p : selectedPositions())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "itemlist/list_sort.h"
 #include "settings/message_table.h"
 
@@ -23,10 +24,10 @@ class ProgressWindow;
 class ListEditorWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit ListEditorWindow(const MessageTable& messages, QWidget* parent = nullptr);
+    // Asks its questions through `prompter`, which outlives the window.
+    ListEditorWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent = nullptr);
     ~ListEditorWindow() override;
 
-    std::function<bool(const QString&)> askYesNo;
     // The question before deleting: the main window's hint of its delete
     // command, in the language shown.
     void setDeleteQuestion(const QString& question) { m_deleteQuestion = question; }
@@ -80,6 +81,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    Prompter& m_prompter;
     void showLines();
     void stripe();
     void resetCaptions();

@@ -15,7 +15,6 @@ struct MainState {
     bool SectionsEnabled = false;
     bool SkipJobNamePrompt = false;
     bool TreeUpdateEnabled = true;
-    int NextListRow = 1;
     int VisibleListRows = 2;
     bool RowBlinkEnabled = false;
     // The grid row (1-based) the user selected last; a correction overwrites it.

@@ -49,14 +49,12 @@
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -98,39 +96,68 @@ void bindButton(QAbstractButton* button, QAction* action)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std::make_unique<SystemShell>())
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , m_ownPrompter(std::make_unique<DialogPrompter>())
+    , m_prompter(*m_ownPrompter)
+    , m_systemShell(std::make_unique<SystemShell>())
+{
+    build();
+}
+
+MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), m_prompter(prompter), m_systemShell(std::make_unique<SystemShell>())
+{
+    build();
+}
+
+void MainWindow::build()
 {
     m_translator = new ProgramTranslator(this);
     m_shell = m_systemShell.get();
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Morvane"), text); };
-    askText = [this](const QString& caption, const QString& prompt, const QString& initial) {
-        QInputDialog dialog(this);
-        dialog.setWindowTitle(caption);
-        dialog.setLabelText(prompt);
-        dialog.setTextValue(initial);
-        if (auto* edit = dialog.findChild<QLineEdit*>())
-            edit->setMaxLength(m_textLimit > 0 ? m_textLimit : 32767);
-        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : initial;
-    };
-    askSaveChanges = [this](const QString& text) {
-        switch (QMessageBox::question(this, QStringLiteral("Morvane"), text,
-                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
-        case QMessageBox::Yes: return SaveAnswer::Yes;
-        case QMessageBox::No: return SaveAnswer::No;
-        default: return SaveAnswer::Cancel;
-        }
-    };
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, QStringLiteral("Morvane"), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
-    installJobFileDialogs();
-
+    buildProgressWindow();
     updateTitle();
     buildActions();
+    setCentralWidget(buildBody());
+    buildStatusBar();
+    buildToolWindows();
+    buildLanguages();
+    buildListWindows();
+    connectJob();
+    placeOnScreen();
+}
 
-    // The section area, the material bar and the list keep their design size
-    // in a small window, which scrolls instead of squeezing them.
+namespace {
+const QString MessageTitle = QStringLiteral("Morvane");
+} // namespace
+
+void MainWindow::showMessage(const QString& text)
+{
+    m_prompter.showWarning(this, MessageTitle, text);
+}
+
+bool MainWindow::askYesNo(const QString& text)
+{
+    return m_prompter.askYesNo(this, MessageTitle, text) == Answer::Yes;
+}
+
+QString MainWindow::askText(const QString& caption, const QString& prompt, const QString& initial)
+{
+    TextQuestion question{caption, prompt, initial};
+    if (m_textLimit > 0)
+        question.maxLength = m_textLimit;
+    return m_prompter.askText(this, question).value_or(initial);
+}
+
+Answer MainWindow::askSaveChanges(const QString& text)
+{
+    return m_prompter.askYesNoCancel(this, MessageTitle, text, Answer::Yes);
+}
+
+// The section area, the material bar and the list keep their design size in
+// a small window, which scrolls instead of squeezing them.
+QWidget* MainWindow::buildBody()
+{
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -172,14 +199,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     connect(m_grid, &ItemGrid::correctionRequested, this, &MainWindow::correctSelectedItem);
     bodyLayout->addWidget(m_grid);
     scroll->setWidget(body);
-    setCentralWidget(scroll);
     enterPressesFocusedButton(scroll);
 
-    for (QLabel*& panel : m_status) {
-        panel = new QLabel(this);
-        statusBar()->addWidget(panel, 1);
-    }
-
+    // Until the start nothing of the sections takes input.
     m_grid->setEnabled(false);
     m_tabs->setEnabled(true);
     for (SectionPage* page : m_pages) {
@@ -187,20 +209,33 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
             page->field(i)->setEnabled(false);
         page->hide();
     }
+    return scroll;
+}
 
+void MainWindow::buildStatusBar()
+{
+    for (QLabel*& panel : m_status) {
+        panel = new QLabel(this);
+        statusBar()->addWidget(panel, 1);
+    }
+}
+
+void MainWindow::buildToolWindows()
+{
     m_unitsWindow = new UnitsWindow(messages(), this);
     m_requirementWindow = new RequirementWindow(m_job.limits(), messages(), this);
     m_requirementWindow->recompute = [this] { recomputeCurrent(); };
-    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, messages(), this);
+    m_printPreview = new PrintPreviewWindow(m_state.reportOptions, messages(), m_prompter, this);
     m_printPreview->setSettingsCaption(action(Command::Settings)->text());
-    m_settingsWindow = new SettingsWindow(messages(), this);
+    m_settingsWindow = new SettingsWindow(messages(), m_prompter, this);
     m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->text());
     m_settingsWindow->setTemporaryFolder(TemporaryFolder::defaultPath());
     m_exactWindow = new ExactPropertiesWindow(messages(), this);
     // The report window and the print preview share one set of options and
     // show each other's changes at once.
-    m_reportWindow = new ReportWindow(m_state.reportOptions, messages(), this);
+    m_reportWindow = new ReportWindow(m_state.reportOptions, messages(), m_prompter, this);
     m_reportWindow->setPrintEnabled(true);
+    m_reportWindow->setProgressWindow(m_progress);
     connect(m_reportWindow, &ReportWindow::printRequested, this, &MainWindow::printList);
     connect(m_reportWindow, &ReportWindow::optionsChanged, m_printPreview, &PrintPreviewWindow::refreshOptions);
     connect(m_printPreview, &PrintPreviewWindow::optionsChanged, m_reportWindow, &ReportWindow::showOptions);
@@ -211,19 +246,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
         showSettingsWindow();
         m_reportWindow->setTemporaryFolder(m_settingsWindow->temporaryFolder().path());
     });
+}
 
-
-    // Languages: the translation window is created last; the switch reaches
-    // every window through its retranslate.
-    // One progress window for every long loop: saving, loading, report
-    // pictures, sorting and the language switch.
-    if (!m_progress)
-        m_progress = new ProgressWindow(this);
-    m_reportWindow->setProgressWindow(m_progress);
-    m_translationWindow = new TranslationWindow(messages(), this);
+// The translation window and the switch that reaches every window through
+// its retranslate.
+void MainWindow::buildLanguages()
+{
+    m_translationWindow = new TranslationWindow(messages(), m_prompter, this);
     m_languageSwitch = new LanguageSwitch(this, m_progress, this);
     for (SectionKind kind : AllSectionKinds)
-        m_languageSwitch->addMenuTree(kind, tree(kind));
+        m_languageSwitch->addMenuTree(kind, page(kind)->tree());
     m_languageSwitch->componentsChanged = [this](const LanguageTexts& texts) {
         retranslateOwnTexts();
         m_settingsWindow->setCaptions(action(Command::Settings)->text(), action(Command::Exit)->toolTip());
@@ -263,38 +295,39 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_systemShell(std
     };
     connect(m_settingsWindow, &SettingsWindow::languageChosen, m_translationWindow,
             &TranslationWindow::chooseLanguage);
+}
 
-    m_privateWindow = std::make_unique<PrivateDataWindow>(messages());
-    m_privateWindow->setAttribute(Qt::WA_QuitOnClose, false);
+// The private data window and the list editor; the language switch reaches
+// them and the private data window's material lists as well.
+void MainWindow::buildListWindows()
+{
+    m_privateWindow = std::make_unique<PrivateDataWindow>(messages(), m_prompter, this);
     m_privateWindow->setMaterialLists(m_materialBar->texts().eItems, m_materialBar->texts().densityItems);
     connect(m_privateWindow.get(), &PrivateDataWindow::listRequested, this, &MainWindow::listPrivateItem);
     connect(m_privateWindow.get(), &PrivateDataWindow::unitsRequested, this, &MainWindow::showUnitsWindow);
-    m_listEditor = new ListEditorWindow(messages(), this);
+    m_listEditor = new ListEditorWindow(messages(), m_prompter, this);
     m_listEditor->setWindowModality(Qt::WindowModal);
     connect(m_listEditor, &ListEditorWindow::orderApplied, this, &MainWindow::applyEditorOrder);
     connect(m_listEditor, &ListEditorWindow::deleteRequested, this, &MainWindow::deleteEditorItems);
     connect(m_listEditor, &ListEditorWindow::correctionRequested, this, &MainWindow::correctEditorItem);
     connect(m_listEditor, &ListEditorWindow::unitsRequested, this, &MainWindow::showUnitsWindow);
-    connect(m_listEditor, &ListEditorWindow::privateDataRequested, this, [this] {
-        m_privateWindow->show();
-        m_privateWindow->raise();
-    });
-    // The language switch reaches these two windows and the private data
-    // window's material lists as well.
+    connect(m_listEditor, &ListEditorWindow::privateDataRequested, this,
+            [this] { showPrivateDataWindowOver(m_listEditor); });
     m_languageSwitch->addWindow(m_privateWindow.get());
     m_languageSwitch->addWindow(m_listEditor);
     for (QComboBox* box : {m_privateWindow->eModulusBox(), m_privateWindow->densityBox(), m_privateWindow->poissonBox()})
         m_languageSwitch->addMaterialList(box);
+}
 
-    connectJob();
-
-    setMinimumSize(350, 300);
-    setMaximumWidth(780);
-    resize(780, 575);
+void MainWindow::placeOnScreen()
+{
+    setMinimumSize(SmallestSize);
+    setMaximumWidth(StartSize.width());
+    resize(StartSize);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        if (screen->geometry().height() > 700)
-            resize(780, screen->geometry().height() - 100);
+        if (screen->geometry().height() > TallScreenHeight)
+            resize(StartSize.width(), screen->geometry().height() - ScreenMargin);
         move(available.center() - QPoint(width() / 2, height() / 2));
     }
 }
@@ -318,8 +351,7 @@ void MainWindow::connectJob()
 void MainWindow::buildActions()
 {
     m_actions = createCommandActions(this);
-    // What each command runs. Commands of windows that are not wired yet have
-    // no entry here and stay disabled.
+    // What each command runs; a command without an entry here stays disabled.
     const std::pair<Command, void (MainWindow::*)()> handlers[] = {
         {Command::ChangeJobName, &MainWindow::changeJobName},
         {Command::NewJob, &MainWindow::newJob},
@@ -468,29 +500,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 }
 
 // ---------------------------------------------------------------------------
-// Accessors by role
+// The current tab
 
 SectionKind MainWindow::currentKind() const
 {
     return static_cast<SectionKind>(std::max(0, m_tabs->currentIndex()));
 }
 
-QTabBar* MainWindow::tabBar() const { return m_tabs; }
-QTreeWidget* MainWindow::tree(SectionKind kind) const { return page(kind)->tree(); }
-QLineEdit* MainWindow::field(SectionKind kind, int index) const { return page(kind)->field(index); }
-QPushButton* MainWindow::toListButton(SectionKind kind) const { return page(kind)->toListButton(); }
-ResultsPanelView* MainWindow::resultsPanel(SectionKind kind) const { return page(kind)->resultsPanel(); }
-QGroupBox* MainWindow::dataBox(SectionKind kind) const { return page(kind)->dataBox(); }
-QWidget* MainWindow::sectionPanel(SectionKind kind) const { return page(kind); }
-int MainWindow::angle(SectionKind kind) const { return page(kind)->angle(); }
-QButtonGroup* MainWindow::uArrangement() const { return page(SectionKind::U)->arrangement(); }
-QComboBox* MainWindow::eModulusBox() const { return m_materialBar->eModulusBox(); }
-QComboBox* MainWindow::densityBox() const { return m_materialBar->densityBox(); }
-QComboBox* MainWindow::poissonBox() const { return m_materialBar->poissonBox(); }
-QLineEdit* MainWindow::tensileField() const { return m_materialBar->tensileField(); }
-QLineEdit* MainWindow::pressureField() const { return m_materialBar->pressureField(); }
-QLabel* MainWindow::rotationCaption() const { return m_materialBar->rotationCaption(); }
-QPushButton* MainWindow::rotateButton() const { return m_materialBar->rotateButton(); }
 
 // ---------------------------------------------------------------------------
 // Start, jobs and the tab switch
@@ -512,9 +528,9 @@ bool MainWindow::settleChanges()
     if (m_job.itemList().isEmpty() || !m_job.isModified())
         return true;
     switch (askSaveChanges(messages()(44))) {
-    case SaveAnswer::No: return true;
-    case SaveAnswer::Yes: return saveJob(); // a cancelled or failed save cancels the command
-    case SaveAnswer::Cancel: break;
+    case Answer::No: return true;
+    case Answer::Yes: return saveJob(); // a cancelled or failed save cancels the command
+    case Answer::Cancel: break;
     }
     return false;
 }

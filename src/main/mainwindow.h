@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "itemgrid.h"
 #include "mainstate.h"
+#include "prompter.h"
 
 #include "base/section_kind.h"
 #include "output/report_options.h"
@@ -37,7 +38,6 @@ class PrivateDataWindow;
 class MessageTable;
 class ReportWindow;
 class RequirementWindow;
-class ProgressWindow;
 class ResultsPanelView;
 class SectionPage;
 class SectionTabBar;
@@ -49,38 +49,16 @@ class TranslationWindow;
 class UnitsWindow;
 class PrintPreviewWindow;
 
-// Answers to "Save changes to job ?".
-enum class SaveAnswer { Yes, No, Cancel };
-
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // Asks its questions with Qt's dialogs.
     explicit MainWindow(QWidget* parent = nullptr);
+    // Asks its questions, and those of the windows it opens, through
+    // `prompter`, which outlives the window.
+    explicit MainWindow(Prompter& prompter, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // How message boxes and questions reach the user; tests replace them.
-    std::function<void(const QString&)> showMessage;
-    std::function<bool(const QString&)> askYesNo;
-    std::function<QString(const QString& caption, const QString& prompt, const QString& initial)> askText;
-    // "Save changes to job ?" with Yes, No and Cancel (Escape and the close
-    // box answer Cancel).
-    std::function<SaveAnswer(const QString&)> askSaveChanges;
-
-    // --- Wiring points for the other windows ---------------------------------
-    QAction* action(Command command) const { return m_actions.at(std::size_t(command)); }
-    const MainState& state() const { return m_state; }
-    MainState& state() { return m_state; }
-    // The job the windows show; every change of it goes through here.
-    const JobState& job() const { return m_job; }
-    JobState& job() { return m_job; }
-    const ItemList& itemList() const { return m_job.itemList(); }
-    ItemList& itemList() { return m_job.itemList(); }
-    const UnitSettings& units() const { return m_job.units(); }
-    RequirementLimits& requirementLimits() { return m_job.limits(); }
-    SectionPage* page(SectionKind kind) const { return m_pages.at(std::size_t(kind)); }
-    MaterialBar* materialBar() const { return m_materialBar; }
-    ItemGrid* itemGrid() const { return m_grid; }
-    SectionKind currentKind() const;
     // After the item list changed: shows it again with its totals and the
     // list commands' enabled states.
     void rebuildGrid();
@@ -117,13 +95,11 @@ public:
     void rotateSection();
     // "Private data editing ....": ends a correction and shows the window.
     void showPrivateDataWindow();
+    void showPrivateDataWindowOver(QWidget* owner);
     // "Edit stringgrid....": the list editor, modal, when the list holds items.
     void editList();
 
     // --- Job files: Save input, Load input, the job named at start -----------
-    // The file dialogs; tests replace them. An empty name means cancelled.
-    std::function<QString(const QString& proposed)> askSaveFileName;
-    std::function<QString()> askOpenFileName;
     void saveInput();
     void loadInput();
     // Save input: true when the list was saved or is empty; false when the
@@ -139,83 +115,34 @@ public:
     void startUp(const QStringList& arguments);
     // The working state as a job file.
     JobFile currentJob() const;
-    ProgressWindow* progressWindow() const { return m_progress; }
 
-    // --- Widgets by role, for the window tests -------------------------------
-    QTreeWidget* tree(SectionKind kind) const;
-    QLineEdit* field(SectionKind kind, int index) const;
-    QPushButton* toListButton(SectionKind kind) const;
-    ResultsPanelView* resultsPanel(SectionKind kind) const;
-    QGroupBox* dataBox(SectionKind kind) const;
-    QButtonGroup* uArrangement() const;
-    QWidget* sectionPanel(SectionKind kind) const;
-    int angle(SectionKind kind) const;
-    QTabBar* tabBar() const;
-    QComboBox* eModulusBox() const;
-    QComboBox* densityBox() const;
-    QComboBox* poissonBox() const;
-    QLineEdit* tensileField() const;
-    QLineEdit* pressureField() const;
-    QLabel* rotationCaption() const;
-    QPushButton* rotateButton() const;
-    QPushButton* startButton() const { return m_startButton; }
-    QPushButton* deleteButton() const { return m_deleteButton; }
-    QPushButton* correctButton() const { return m_correctButton; }
-    QLabel* statusPanel(int i) const { return m_status.at(std::size_t(i)); }
-    UnitsWindow* unitsWindow() const { return m_unitsWindow; }
-    PrintPreviewWindow* printPreview() const { return m_printPreview; }
-    RequirementWindow* requirementWindow() const { return m_requirementWindow; }
-    ReportWindow* reportWindow() const { return m_reportWindow; }
-    // The report options the report window and the print preview share.
-    ReportOptions& reportOptions() { return m_state.reportOptions; }
-    PrivateDataWindow* privateDataWindow() const { return m_privateWindow.get(); }
-    ListEditorWindow* listEditor() const { return m_listEditor; }
-    const std::vector<DimensionLabel>& labels() const { return m_state.labels; }
-    const QImage& overlay() const { return m_state.overlay; }
-    int plateRecord() const { return m_state.plateRecord; }
+    // --- Services and settings ------------------------------------------------
     void setShell(DesktopShell* shell) { m_shell = shell; }
     // The help page (help.html beside the program unless set).
     void setHelpPage(const QString& path) { m_helpPage = path; }
-    // The program's own help window, once the desktop could not open the page.
-    HelpWindow* helpWindow() const { return m_helpWindow; }
-    // Settings: the window, the store read at start and written on closing
-    // (none in tests unless given).
-    SettingsWindow* settingsWindow() const { return m_settingsWindow; }
+    // Settings: the store read at start and written on closing (none in
+    // tests unless given).
     void showSettingsWindow();
     void setSettingsStore(SettingsStore* store) { m_settingsStore = store; }
     // Reads the stored language, folder and recent jobs and applies the language.
     void readSettings();
     // "Recent jobs" in the File menu: the last jobs loaded or saved, most
     // recent first; files that are gone are dropped when the menu is shown.
-    QMenu* recentJobsMenu() const { return m_recentMenu; }
-    const QStringList& recentJobs() const { return m_recentJobs; }
     void refreshRecentJobs();
 
-    // Languages: the translation window (it holds the table), the switch
-    // that applies a language to every window, and the active messages.
-    TranslationWindow* translationWindow() const { return m_translationWindow; }
-    LanguageSwitch* languageSwitch() const { return m_languageSwitch; }
+    // Languages: the translation window holds the table; the switch applies a
+    // language to every window.
     void showTranslationWindow();
-    const MessageTable& messages() const { return m_job.messages(); }
     // Takes a language's messages into the job (showLanguage follows).
     void setMessages(const MessageTable& messages);
 
     // "Exact properties": the window follows every computation pass of the
     // current tab.
-    ExactPropertiesWindow* exactPropertiesWindow() const { return m_exactWindow; }
     void showExactPropertiesWindow();
     // "Built-up section ....": made when first asked for; its "To List"
     // appends a private row with the material of the material bar.
-    BuiltUpWindow* builtUpWindow() const { return m_builtUpWindow; }
     void showBuiltUpWindow();
     void listBuiltUpSection(const PrivateItemTexts& texts, const QImage& picture);
-
-    // Rows of the list that fit for a window of this size.
-    static int visibleListRowsFor(int width, int height);
-    // The design size of the section area with the list; a smaller window
-    // scrolls.
-    static constexpr int DesignWidth = 772;
-    static constexpr int DesignHeight = 496;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -223,6 +150,52 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window tests look inside through this type (tests/main).
+    friend class MainWindowProbe;
+
+    std::unique_ptr<Prompter> m_ownPrompter; // Qt's dialogs, unless one was given
+    Prompter& m_prompter;
+
+    // The design sizes: the section area with the list (a smaller window
+    // scrolls), the window at start, the smallest window, and the list's
+    // rows (two rows up to TwoListRowsHeight, one more per ListRowHeight).
+    static constexpr int DesignWidth = 772;
+    static constexpr QSize StartSize{780, 575};
+    static constexpr QSize SmallestSize{350, 300};
+    static constexpr int TallScreenHeight = 700;   // above it the window starts taller
+    static constexpr int ScreenMargin = 100;       // what it leaves of a tall screen
+    static constexpr int TwoListRowsHeight = 670;
+    static constexpr int ListRowHeight = 32;
+    static constexpr int SmallListHeight = 100;    // the list's height in a small window
+    // Rows of the list that fit for a window of this size.
+    static int visibleListRowsFor(int width, int height);
+
+    QAction* action(Command command) const { return m_actions.at(std::size_t(command)); }
+    const MessageTable& messages() const { return m_job.messages(); }
+    const ItemList& itemList() const { return m_job.itemList(); }
+    ItemList& itemList() { return m_job.itemList(); }
+    const UnitSettings& units() const { return m_job.units(); }
+    SectionPage* page(SectionKind kind) const { return m_pages.at(std::size_t(kind)); }
+    SectionKind currentKind() const;
+
+    // The constructor's parts.
+    void build();
+
+    // The questions, through the prompter. An empty file name means cancelled.
+    void showMessage(const QString& text);
+    bool askYesNo(const QString& text);
+    // The text typed, or `initial` when the user cancelled.
+    QString askText(const QString& caption, const QString& prompt, const QString& initial);
+    // "Save changes to job ?" (Escape and the close box answer Cancel).
+    Answer askSaveChanges(const QString& text);
+    QString askSaveFileName(const QString& proposed);
+    QString askOpenFileName();
+    QWidget* buildBody();
+    void buildStatusBar();
+    void buildToolWindows();
+    void buildLanguages();
+    void buildListWindows();
+    void placeOnScreen();
     void buildActions();
     QWidget* buildSectionArea();
     QWidget* buildListCommands();
@@ -308,7 +281,7 @@ private:
     QString m_productName = QStringLiteral("*** Computation of geometric properties ***");
     int m_textLimit = 0; // characters the text input takes, 0 for any number
     // Job files (mainwindow_jobs.cpp).
-    void installJobFileDialogs();
+    void buildProgressWindow();
     ProgressWindow* m_progress = nullptr;
     // Recent jobs (mainwindow_recent.cpp).
     void buildRecentJobsMenu();

@@ -48,7 +48,6 @@
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QLabel>
@@ -129,19 +128,19 @@ void MainWindow::showReportWindow()
 
 int MainWindow::visibleListRowsFor(int width, int height)
 {
-    if (width < 780 || height < 575)
+    if (width < StartSize.width() || height < StartSize.height())
         return 2;
-    return int(std::nearbyint((height - 670) / 32.0)) + 2;
+    return int(std::nearbyint(double(height - TwoListRowsHeight) / ListRowHeight)) + 2;
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     m_state.VisibleListRows = visibleListRowsFor(width(), height());
-    if (m_state.VisibleListRows == 2 && (width() < 780 || height() < 575))
-        m_grid->setFixedHeight(100);
+    if (m_state.VisibleListRows == 2 && (width() < StartSize.width() || height() < StartSize.height()))
+        m_grid->setFixedHeight(SmallListHeight);
     else {
-        m_grid->setMinimumHeight(100);
+        m_grid->setMinimumHeight(SmallListHeight);
         m_grid->setMaximumHeight(QWIDGETSIZE_MAX);
     }
 }

@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include "base/save_file.h"
@@ -43,26 +42,21 @@ namespace {
 const QString JobFilter = QStringLiteral("Beam sections *.mvn (*.mvn)");
 } // namespace
 
-void MainWindow::installJobFileDialogs()
+QString MainWindow::askSaveFileName(const QString& proposed)
 {
-    askSaveFileName = [this](const QString& proposed) {
-        QFileDialog dialog(this, messages()(37), proposed, JobFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("mvn"));
-        dialog.selectFile(proposed);
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                      : QString();
-    };
-    askOpenFileName = [this] {
-        QFileDialog dialog(this, messages()(41), QString(), JobFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(QStringLiteral("mvn"));
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                      : QString();
-    };
-    if (!m_progress)
-        m_progress = new ProgressWindow(this);
+    return m_prompter.askSaveFileName(this, {messages()(37), proposed, JobFilter, QStringLiteral("mvn")});
+}
+
+QString MainWindow::askOpenFileName()
+{
+    return m_prompter.askOpenFileName(this, {messages()(41), QString(), JobFilter, QStringLiteral("mvn")});
+}
+
+void MainWindow::buildProgressWindow()
+{
+    // Saving, loading, the report's pictures and the language switch show
+    // their progress here.
+    m_progress = new ProgressWindow(this);
 }
 
 JobFile MainWindow::currentJob() const

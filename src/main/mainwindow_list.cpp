@@ -51,14 +51,12 @@
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -74,7 +72,6 @@
 
 void MainWindow::rebuildGrid()
 {
-    m_state.NextListRow = m_job.itemList().NextListRow();
     m_grid->rebuild(m_state.SelectedRow);
     const bool hasItems = !m_job.itemList().isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
@@ -202,8 +199,7 @@ void MainWindow::correctSelectedItem()
     if (row.isPlate)
         return;
     m_privateWindow->startCorrection(correctionTexts(row), correctionStartValues(row));
-    m_privateWindow->show();
-    m_privateWindow->raise();
+    showPrivateDataWindowOver(this);
 }
 
 void MainWindow::endCorrection()
@@ -221,6 +217,19 @@ void MainWindow::endCorrection()
 void MainWindow::showPrivateDataWindow()
 {
     endCorrection();
+    showPrivateDataWindowOver(this);
+}
+
+// The private data window belongs to the window that opens it: it stays above
+// the main window, and above the list editor when the editor opens it, whose
+// window modality would otherwise block it.
+void MainWindow::showPrivateDataWindowOver(QWidget* owner)
+{
+    if (m_privateWindow->parentWidget() != owner) {
+        const QPoint at = m_privateWindow->pos();
+        m_privateWindow->setParent(owner, m_privateWindow->windowFlags());
+        m_privateWindow->move(at);
+    }
     m_privateWindow->show();
     m_privateWindow->raise();
     m_privateWindow->activateWindow();
@@ -329,7 +338,7 @@ void MainWindow::showRequirementWindow()
 void MainWindow::showBuiltUpWindow()
 {
     if (!m_builtUpWindow) {
-        m_builtUpWindow = new BuiltUpWindow(messages(), this);
+        m_builtUpWindow = new BuiltUpWindow(messages(), m_prompter, this);
         connect(m_builtUpWindow, &BuiltUpWindow::listRequested, this, &MainWindow::listBuiltUpSection);
         // The weight follows the density box.
         connect(m_materialBar->densityBox(), &QComboBox::currentTextChanged, m_builtUpWindow, [this](const QString& text) {

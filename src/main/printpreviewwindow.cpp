@@ -8,14 +8,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
@@ -144,8 +142,9 @@ void PreviewPageView::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-PrintPreviewWindow::PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent)
-    : QDialog(parent), m_options(options), m_messages(&messages), m_measure(TextMeasure::arial())
+PrintPreviewWindow::PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, Prompter& prompter,
+                                       QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_options(options), m_messages(&messages), m_measure(TextMeasure::arial())
 {
     setWindowModality(Qt::ApplicationModal);
     m_temporaryFolder = QDir::tempPath();
@@ -157,10 +156,6 @@ PrintPreviewWindow::PrintPreviewWindow(ReportOptions& options, const MessageTabl
         m_printer->setPrinterName(printers.first());
     useSystemPrinter(!printers.isEmpty() && m_printer->isValid());
 
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-    askPdfFileName = [this](const QString& proposed) {
-        return QFileDialog::getSaveFileName(this, m_print->text(), proposed, QStringLiteral("PDF (*.pdf)"));
-    };
     runSetupDialog = [this](QPrinter& printer) {
         QPageSetupDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
@@ -189,10 +184,9 @@ void PrintPreviewWindow::useSystemPrinter(bool use)
         m_printer->setOutputFormat(QPrinter::NativeFormat);
 }
 
-void PrintPreviewWindow::buildControls()
+// The bar above the page: page number, paging, font size, Print and Settings.
+QHBoxLayout* PrintPreviewWindow::buildPageBar()
 {
-    auto* layout = new QVBoxLayout(this);
-
     auto* bar = new QHBoxLayout;
     m_pageLabel = new QLabel(this);
     m_pageField = new QLineEdit(QStringLiteral("1"), this);
@@ -220,13 +214,12 @@ void PrintPreviewWindow::buildControls()
                                                       m_fontLabel, m_fontSize, m_print, m_settings})
         bar->addWidget(w);
     bar->addStretch();
-    layout->addLayout(bar);
+    return bar;
+}
 
-    // The side panel, closed at first.
-    m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("SidePanel"));
-    m_panel->setFixedHeight(0);
-    auto* panel = new QGridLayout(m_panel);
+// The printer column of the side panel: printer, paper, turn and margins.
+QVBoxLayout* PrintPreviewWindow::buildPrinterColumn()
+{
     m_setup = new QPushButton(m_panel);
     m_setup->setObjectName(QStringLiteral("PrinterSetup"));
     m_paper = new QLabel(m_panel);
@@ -260,8 +253,12 @@ void PrintPreviewWindow::buildControls()
     }
     printer->addWidget(m_marginGroup);
     printer->addStretch();
-    panel->addLayout(printer, 0, 0);
+    return printer;
+}
 
+// The options the report shares: visible columns, pictures and their size.
+QVBoxLayout* PrintPreviewWindow::buildSharedOptions()
+{
     auto* shared = new QVBoxLayout;
     m_visibleLabel = new QLabel(m_panel);
     m_visible = new QListWidget(m_panel);
@@ -287,7 +284,21 @@ void PrintPreviewWindow::buildControls()
     size->addWidget(m_imageSize, 1);
     size->addWidget(m_imageSizePercent);
     shared->addLayout(size);
-    panel->addLayout(shared, 0, 1);
+    return shared;
+}
+
+void PrintPreviewWindow::buildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildPageBar());
+
+    // The side panel, closed at first.
+    m_panel = new QWidget(this);
+    m_panel->setObjectName(QStringLiteral("SidePanel"));
+    m_panel->setFixedHeight(0);
+    auto* panel = new QGridLayout(m_panel);
+    panel->addLayout(buildPrinterColumn(), 0, 0);
+    panel->addLayout(buildSharedOptions(), 0, 1);
     m_accept = new QPushButton(m_panel);
     m_accept->setObjectName(QStringLiteral("AcceptButton"));
     panel->addWidget(m_accept, 1, 1, Qt::AlignRight);
@@ -303,6 +314,11 @@ void PrintPreviewWindow::buildControls()
     m_slide = new QTimer(this);
     m_slide->setInterval(10);
 
+    connectControls();
+}
+
+void PrintPreviewWindow::connectControls()
+{
     connect(m_pageField, &QLineEdit::textEdited, this, &PrintPreviewWindow::pageFieldEdited);
     connect(m_previous, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });
@@ -423,7 +439,7 @@ bool PrintPreviewWindow::startLayout()
     m_content.options = m_options;
     const LayoutOutcome outcome = layoutPrint(printerMetrics(), margins(), m_content, m_measure);
     if (!outcome.layout) {
-        showMessage((*m_messages)(200));
+        m_prompter.showWarning(this, windowTitle(), (*m_messages)(200));
         resetMargins(MarginReset::PrinterMinimum);
         return false;
     }
@@ -492,7 +508,7 @@ void PrintPreviewWindow::marginLeft(int side)
         return;
     const double least[4] = {minimum.left, minimum.right, minimum.top, minimum.bottom};
     QLineEdit* field = m_marginFields[std::size_t(side)];
-    showMessage(*problem);
+    m_prompter.showWarning(this, windowTitle(), *problem);
     field->setText(marginText(least[side]));
     field->setFocus();
 }
@@ -563,12 +579,15 @@ bool PrintPreviewWindow::printRange(const PrintRange& range)
     QString name = m_jobName;
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
     name.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    const QString file = askPdfFileName(QDir(m_temporaryFolder).filePath(name + QStringLiteral(".pdf")));
+    const QString proposed = QDir(m_temporaryFolder).filePath(name + QStringLiteral(".pdf"));
+    const QString file =
+        m_prompter.askSaveFileName(this, {m_print->text(), proposed, QStringLiteral("PDF (*.pdf)"), QString()});
     if (file.isEmpty())
         return false;
     PdfPageSink sink(file, m_printer->pageLayout(), m_jobName);
     if (!printPages(sink, *m_layout, m_content, m_texts, range)) {
-        showMessage(sink.errorString().isEmpty() ? file : file + QStringLiteral("\n") + sink.errorString());
+        const QString reason = sink.errorString();
+        m_prompter.showWarning(this, windowTitle(), reason.isEmpty() ? file : file + QStringLiteral("\n") + reason);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "output/print_fields.h"
 #include "output/print_layout.h"
 #include "output/print_page.h"
@@ -17,6 +18,7 @@ class MessageTable;
 class PrintRangeDialog;
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -25,6 +27,7 @@ class QPushButton;
 class QScrollBar;
 class QSpinBox;
 class QTimer;
+class QVBoxLayout;
 
 // The page of the preview at its natural size, moved by two scroll bars
 // whose positions run 0..20 (vertical -1..21) when the page is larger than
@@ -64,7 +67,9 @@ private:
 class PrintPreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent = nullptr);
+    // Asks its questions through `prompter`, which outlives the window.
+    PrintPreviewWindow(ReportOptions& options, const MessageTable& messages, Prompter& prompter,
+                       QWidget* parent = nullptr);
     ~PrintPreviewWindow() override;
 
     void retranslate(const MessageTable& messages);
@@ -95,10 +100,8 @@ public:
     PreviewPageView* pageView() const { return m_view; }
     QPrinter& printer() const { return *m_printer; }
 
-    // Replaceable for tests: message boxes, the PDF file name question, the
-    // printer set-up dialog and whether the system's printers are used.
-    std::function<void(const QString&)> showMessage;
-    std::function<QString(const QString& proposed)> askPdfFileName;
+    // Replaceable for tests: the printer set-up dialog and whether the
+    // system's printers are used.
     std::function<bool(QPrinter&)> runSetupDialog;
     void useSystemPrinter(bool use);
     bool usesSystemPrinter() const { return m_systemPrinter; }
@@ -113,7 +116,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Prompter& m_prompter;
     void buildControls();
+    QHBoxLayout* buildPageBar();
+    QVBoxLayout* buildPrinterColumn();
+    QVBoxLayout* buildSharedOptions();
+    void connectControls();
     void showPage(int page);
     void fontSizeChanged(int size);
     void pageFieldEdited();

@@ -3,6 +3,7 @@
 
 #include "fieldtexts.h"
 
+#include "drawing/section_picture_size.h"
 #include "itemlist/units_apply.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -49,23 +49,9 @@ const char* const PropertyKeys[PrivatePropertyCount] = {"EditIx", "EditIy", "Edi
                                                         "EditKyLeft", "EditKyRight", "EditIxx", "EditKxx", "EditArea"};
 } // namespace
 
-PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+// The material: three editable lists and the two stress fields.
+QGridLayout* PrivateDataWindow::buildMaterialRow()
 {
-    setObjectName(QStringLiteral("PrivateDataWindow"));
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
-
-    auto* outer = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    outer->addLayout(left, 1);
-    outer->addLayout(right, 0);
-
-    // The material: three editable lists and the two stress fields.
     auto* material = new QGridLayout;
     const auto comboBox = [&](const QStringList& items, int longest, const char* key) {
         auto* box = new QComboBox(this);
@@ -91,8 +77,12 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
         material->addWidget(m_materialCaptions[std::size_t(i)], 0, i);
         material->addWidget(inputs[i], 1, i);
     }
-    left->addLayout(material);
+    return material;
+}
 
+// The description and the colour private rows are written in.
+QHBoxLayout* PrivateDataWindow::buildDescriptionRow()
+{
     auto* description = new QHBoxLayout;
     m_colourCaption = new QLabel(this);
     m_colourCaption->setObjectName(QStringLiteral("LabelMaterial"));
@@ -106,9 +96,12 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
     description->addWidget(m_colourCaption);
     description->addWidget(m_description, 1);
     description->addWidget(m_privateColour);
-    left->addLayout(description);
+    return description;
+}
 
-    // The properties in four groups of two and the area.
+// The properties in four groups of two and the area.
+QGridLayout* PrivateDataWindow::buildPropertyGroups()
+{
     auto* groups = new QGridLayout;
     for (int g = 0; g < 5; ++g) {
         m_groups[std::size_t(g)] = new QGroupBox(this);
@@ -126,17 +119,16 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
         }
         groups->addWidget(m_groups[std::size_t(g)], g / 2, g % 2);
     }
-    left->addLayout(groups);
+    return groups;
+}
 
-    m_filled = new QProgressBar(this);
-    m_filled->setObjectName(QStringLiteral("ProgressBarFilled"));
-    m_filled->setRange(0, PrivateTextFieldCount);
-    m_filled->setFormat(QStringLiteral("%v / %m"));
-    left->addWidget(m_filled);
-
+// The preview and the To List, Units and Close buttons.
+QVBoxLayout* PrivateDataWindow::buildSideColumn()
+{
+    auto* right = new QVBoxLayout;
     m_previewLabel = new QLabel(this);
     m_previewLabel->setObjectName(QStringLiteral("ImagePreview"));
-    m_previewLabel->setFixedSize(240, 160);
+    m_previewLabel->setFixedSize(SectionPictureSize);
     m_previewLabel->setFrameShape(QFrame::Box);
     right->addWidget(m_previewLabel);
     m_toList = new QPushButton(this);
@@ -149,8 +141,11 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
     right->addWidget(m_unitsButton);
     right->addStretch();
     right->addWidget(m_close);
-    enterPressesFocusedButton(this);
+    return right;
+}
 
+void PrivateDataWindow::connectFields()
+{
     for (QLineEdit* edit : m_properties)
         connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
             putBack(edit, filterPropertyText(text));
@@ -180,6 +175,28 @@ PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, QWidget* pare
     connect(m_toList, &QPushButton::clicked, this, &PrivateDataWindow::toList);
     connect(m_unitsButton, &QPushButton::clicked, this, &PrivateDataWindow::unitsRequested);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+PrivateDataWindow::PrivateDataWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("PrivateDataWindow"));
+
+    auto* outer = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addLayout(buildMaterialRow());
+    left->addLayout(buildDescriptionRow());
+    left->addLayout(buildPropertyGroups());
+    m_filled = new QProgressBar(this);
+    m_filled->setObjectName(QStringLiteral("ProgressBarFilled"));
+    m_filled->setRange(0, PrivateTextFieldCount);
+    m_filled->setFormat(QStringLiteral("%v / %m"));
+    left->addWidget(m_filled);
+
+    outer->addLayout(left, 1);
+    outer->addLayout(buildSideColumn(), 0);
+    enterPressesFocusedButton(this);
+    connectFields();
 
     retranslate(messages);
     fieldsChanged();
@@ -360,7 +377,7 @@ void PrivateDataWindow::toList()
     if (!texts().complete())
         return;
     const PlausibilityResult check = CheckPlausibility(texts().properties, m_units, m_messages);
-    if (!check.plausible && !askYesNo(check.report))
+    if (!check.plausible && m_prompter.askYesNo(this, windowTitle(), check.report) != Answer::Yes)
         return;
     emit listRequested();
 }
@@ -382,7 +399,7 @@ void PrivateDataWindow::keyPressEvent(QKeyEvent* event)
 bool PrivateDataWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pressure && event->type() == QEvent::FocusOut && m_pressure->text() == QLatin1String("-")) {
-        showMessage(m_messages(1));
+        m_prompter.showWarning(this, windowTitle(), m_messages(1));
         m_pressure->setFocus();
     }
     return QWidget::eventFilter(watched, event);

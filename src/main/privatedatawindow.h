@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "itemlist/item_list.h"
 #include "itemlist/private_item.h"
 #include "settings/message_table.h"
@@ -10,11 +11,14 @@
 #include <functional>
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QVBoxLayout;
 
 // "Private data editing ....": an item typed in rather than computed. The
 // window filters its fields, counts the filled ones, draws the preview and
@@ -23,11 +27,8 @@ class QPushButton;
 class PrivateDataWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PrivateDataWindow(const MessageTable& messages, QWidget* parent = nullptr);
-
-    // How questions and messages reach the user; tests replace them.
-    std::function<bool(const QString&)> askYesNo;
-    std::function<void(const QString&)> showMessage;
+    // Asks its questions through `prompter`, which outlives the window.
+    PrivateDataWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent = nullptr);
 
     void retranslate(const MessageTable& messages);
     // The units the typed numbers are in; once units were applied the material
@@ -94,6 +95,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Prompter& m_prompter;
+    QGridLayout* buildMaterialRow();
+    QHBoxLayout* buildDescriptionRow();
+    QGridLayout* buildPropertyGroups();
+    QVBoxLayout* buildSideColumn();
+    void connectFields();
     void fieldsChanged();
     void updateCaptions();
     void setCaption();

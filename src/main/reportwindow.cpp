@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -49,15 +48,16 @@ QLabel* namedLabel(QWidget* parent, const char* name)
 
 } // namespace
 
-ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent)
+ReportWindow::ReportWindow(ReportOptions& options, const MessageTable& messages, Prompter& prompter,
+                           QWidget* parent)
     : QDialog(parent)
+    , m_prompter(prompter)
     , m_options(options)
     , m_messages(&messages)
     , m_folder(TemporaryFolder::defaultPath())
 {
     setObjectName(QStringLiteral("ReportWindow"));
     setModal(true);
-    showWarning = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 
     m_pictures = new QCheckBox(this);
     m_pictures->setObjectName(QStringLiteral("PlotPictures"));
@@ -205,7 +205,7 @@ void ReportWindow::generate()
     }
     const QString folder = m_folder;
     if (!prepareReportFolder(folder, m_title, reportVersionText(), m)) {
-        showWarning(temporaryFolderWarning(m));
+        m_prompter.showWarning(this, windowTitle(), temporaryFolderWarning(m));
         emit settingsRequested();
         return;
     }
@@ -236,7 +236,7 @@ void ReportWindow::generate()
     if (!outcome.written) {
         // A picture or the page could not be written: the same way out as an
         // unusable folder, and no half-written report is opened.
-        showWarning(temporaryFolderWarning(m));
+        m_prompter.showWarning(this, windowTitle(), temporaryFolderWarning(m));
         emit settingsRequested();
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "itemlist/item_list.h"
 #include "output/report_options.h"
 #include "output/report_page.h"
@@ -23,7 +24,9 @@ class ProgressWindow;
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
-    ReportWindow(ReportOptions& options, const MessageTable& messages, QWidget* parent = nullptr);
+    // Tells its warnings through `prompter`, which outlives the window.
+    ReportWindow(ReportOptions& options, const MessageTable& messages, Prompter& prompter,
+                 QWidget* parent = nullptr);
 
     void retranslate(const MessageTable& messages);
     // The caption is the hint of the main window's report button, the print
@@ -41,9 +44,6 @@ public:
     // Shows the options again after another window changed them.
     void showOptions();
     const ReportOptions& options() const { return m_options; }
-
-    // How a warning reaches the user; tests replace it.
-    std::function<void(const QString&)> showWarning;
 
     // "Html report".
     void generate();
@@ -67,6 +67,7 @@ signals:
     void settingsRequested();
 
 private:
+    Prompter& m_prompter;
     void takeOptions();
 
     ReportOptions& m_options;

@@ -182,13 +182,11 @@ QSize SectionTabBar::tabSizeHint(int index) const
     return size;
 }
 
-SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m_kind(kind)
+// The menu box: the catalogue tree and, where the kind has them, the Typical and All buttons.
+void SectionPage::buildMenuBox(SectionKind kind)
 {
     const int index = static_cast<int>(kind);
     const TabKeys keys = tabKeys(kind);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 2, 0, 2);
-
     m_menuBox = new QGroupBox(QString::fromLatin1(MenuBoxCaptions[index]), this);
     m_menuBox->setObjectName(QString::fromLatin1(keys.menuBox));
     auto* menuLayout = new QVBoxLayout(m_menuBox);
@@ -222,8 +220,13 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
         connect(m_all, &QPushButton::clicked, this, &SectionPage::allType);
     }
     m_menuBox->setFixedWidth(MenuBoxWidth);
-    row->addWidget(m_menuBox);
+}
 
+// The data box: a caption and a field per dimension, the U arrangement and To List.
+void SectionPage::buildDataBox(SectionKind kind)
+{
+    const int index = static_cast<int>(kind);
+    const TabKeys keys = tabKeys(kind);
     m_dataBox = new QGroupBox(this);
     auto* dataLayout = new QVBoxLayout(m_dataBox);
     int fieldIndex = 0;
@@ -272,8 +275,13 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
     retranslate();
     dataLayout->addWidget(m_toList);
     m_dataBox->setFixedWidth(DataBoxWidth);
-    row->addWidget(m_dataBox);
+}
 
+// The features box: the picture and the results panel.
+void SectionPage::buildFeaturesBox(SectionKind kind)
+{
+    const int index = static_cast<int>(kind);
+    const TabKeys keys = tabKeys(kind);
     m_featuresBox = new QGroupBox(QString::fromLatin1(FeaturesBoxCaptions[index]), this);
     m_featuresBox->setObjectName(QString::fromLatin1(keys.featuresBox));
     auto* featuresLayout = new QVBoxLayout(m_featuresBox);
@@ -284,7 +292,7 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
     frame->setLineWidth(1);
     frame->setFixedSize(242, 162);
     m_picture = new QLabel(frame);
-    m_picture->setGeometry(1, 1, 240, 160);
+    m_picture->setGeometry(QRect(QPoint(1, 1), SectionPictureSize));
     m_picture->setPixmap(QPixmap::fromImage(sectionPicture(pictureFor(kind))));
     featuresLayout->addWidget(frame, 0, Qt::AlignHCenter);
     m_results = new ResultsPanelView(m_featuresBox);
@@ -292,6 +300,17 @@ SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m
     m_results->setMinimumSize(m_results->sizeHint());
     featuresLayout->addWidget(m_results);
     m_featuresBox->setFixedWidth(FeaturesBoxWidth);
+}
+
+SectionPage::SectionPage(SectionKind kind, QWidget* parent) : QWidget(parent), m_kind(kind)
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 2, 0, 2);
+    buildMenuBox(kind);
+    row->addWidget(m_menuBox);
+    buildDataBox(kind);
+    row->addWidget(m_dataBox);
+    buildFeaturesBox(kind);
     row->addWidget(m_featuresBox);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &SectionPage::treeChanged);

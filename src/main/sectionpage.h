@@ -119,6 +119,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildMenuBox(SectionKind kind);
+    void buildDataBox(SectionKind kind);
+    void buildFeaturesBox(SectionKind kind);
     void onFieldEdited(int index);
 
     SectionKind m_kind;

@@ -5,27 +5,20 @@
 #include "settings/settings_store.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 
-SettingsWindow::SettingsWindow(const MessageTable& messages, QWidget* parent)
-    : QDialog(parent), m_desktopAssociation(std::make_unique<XdgFileAssociation>())
+SettingsWindow::SettingsWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_desktopAssociation(std::make_unique<XdgFileAssociation>())
 {
     m_association = m_desktopAssociation.get();
     m_programPath = QCoreApplication::applicationFilePath();
     setModal(true);
     setObjectName(QStringLiteral("SettingsWindow"));
 
-    chooseFolder = [this] {
-        return QFileDialog::getExistingDirectory(this, m_messages(149), QString(), QFileDialog::ShowDirsOnly);
-    };
-    showWarning = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-    showInformation = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
 
     auto* layout = new QGridLayout(this);
     m_associationLabel = new QLabel(this);
@@ -116,18 +109,18 @@ void SettingsWindow::assign()
 {
     const AssociationResult result = m_association->assign(m_programPath);
     if (result.ok)
-        showInformation(m_messages(148));
+        m_prompter.showInformation(this, windowTitle(), m_messages(148));
     else
-        showWarning(associationFailureText(result));
+        m_prompter.showWarning(this, windowTitle(), associationFailureText(result));
 }
 
 void SettingsWindow::browse()
 {
-    const QString chosen = chooseFolder();
+    const QString chosen = m_prompter.askFolder(this, m_messages(149));
     if (chosen.isEmpty())
         return;
     if (!m_folder.take(chosen, m_messages)) {
-        showWarning(temporaryFolderWarning(m_messages));
+        m_prompter.showWarning(this, windowTitle(), temporaryFolderWarning(m_messages));
         return;
     }
     m_folderLabel->setText(m_folder.path());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "settings/message_table.h"
 #include "settings/temporary_folder.h"
 
@@ -18,7 +19,8 @@ class FileAssociation;
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SettingsWindow(const MessageTable& messages, QWidget* parent = nullptr);
+    // Asks its questions through `prompter`, which outlives the window.
+    SettingsWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent = nullptr);
     ~SettingsWindow() override;
 
     // All fixed texts: the labels, the buttons and the message boxes.
@@ -39,10 +41,6 @@ public:
     void setFileAssociation(FileAssociation* association) { m_association = association; }
     void setProgramPath(const QString& path) { m_programPath = path; }
 
-    // How the window asks and tells; tests replace them.
-    std::function<QString()> chooseFolder;
-    std::function<void(const QString&)> showWarning;
-    std::function<void(const QString&)> showInformation;
 
     // "Assign" and "Browse...".
     void assign();
@@ -64,6 +62,7 @@ signals:
     void temporaryFolderChanged(const QString& path);
 
 private:
+    Prompter& m_prompter;
     MessageTable m_messages;
     TemporaryFolder m_folder;
     std::unique_ptr<FileAssociation> m_desktopAssociation;

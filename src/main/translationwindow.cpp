@@ -3,12 +3,9 @@
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include "base/save_file.h"
 #include <QSignalBlocker>
@@ -80,32 +77,11 @@ private:
     const bool& m_programmer;
 };
 
-TranslationWindow::TranslationWindow(const MessageTable& messages, QWidget* parent)
-    : QDialog(parent), m_table(TranslationTable::builtInGrid()), m_messages(messages)
+TranslationWindow::TranslationWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_table(TranslationTable::builtInGrid()), m_messages(messages)
 {
     setObjectName(QStringLiteral("TranslationWindow"));
     setModal(false);
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
-    askText = [this](const QString& caption, const QString& prompt) {
-        return QInputDialog::getText(this, caption, prompt, QLineEdit::Password);
-    };
-    askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
-    askYesNoCancel = [this](const QString& text) {
-        const auto answer = QMessageBox::question(this, windowTitle(), text,
-                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        return answer == QMessageBox::Yes ? 1 : answer == QMessageBox::No ? 0 : -1;
-    };
-    askSaveFile = [this](const QString& proposed) {
-        QFileDialog dialog(this, windowTitle(), proposed, FileFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("lng"));
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    };
-    askOpenFile = [this] { return QFileDialog::getOpenFileName(this, windowTitle(), QString(), FileFilter); };
-
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     m_languages = new QComboBox(this);
@@ -253,6 +229,21 @@ bool TranslationWindow::writeFile(const QString& path, const QByteArray& bytes)
     return saveWholeFile(path, bytes);
 }
 
+void TranslationWindow::showMessage(const QString& text)
+{
+    m_prompter.showWarning(this, windowTitle(), text);
+}
+
+QString TranslationWindow::askSaveFile(const QString& proposed)
+{
+    return m_prompter.askSaveFileName(this, {windowTitle(), proposed, FileFilter, QStringLiteral("lng")});
+}
+
+QString TranslationWindow::askOpenFile()
+{
+    return m_prompter.askOpenFileName(this, {windowTitle(), QString(), FileFilter, QString()});
+}
+
 bool TranslationWindow::saveUserColumn()
 {
     const QString path = askSaveFile(QStringLiteral("mytranslate.lng"));
@@ -289,7 +280,9 @@ void TranslationWindow::unlock()
 {
     if (m_programmer)
         return;
-    if (askText(QStringLiteral("Input Box"), QStringLiteral("Unlock key :")) != UnlockKey)
+    const TextQuestion question{QStringLiteral("Input Box"), QStringLiteral("Unlock key :"), QString(),
+                                QLineEdit::Password};
+    if (m_prompter.askText(this, question).value_or(QString()) != UnlockKey)
         return;
     m_programmer = true;
     for (QPushButton* b : m_programmerButtons)
@@ -361,7 +354,7 @@ void TranslationWindow::insertRowAtSelection()
     const int row = selectedRow();
     if (!m_programmer || row <= 0)
         return;
-    if (!askYesNo(QStringLiteral("Insert (%1) selected row ?").arg(row)))
+    if (m_prompter.askYesNo(this, windowTitle(), QStringLiteral("Insert (%1) selected row ?").arg(row)) != Answer::Yes)
         return;
     m_table.insertRow(row);
     m_table.renumber();
@@ -381,9 +374,10 @@ void TranslationWindow::changeColumnCount()
 {
     if (!m_programmer)
         return;
-    const int answer = askYesNoCancel(QString::fromUtf8("N\xc3\xb6veljem az oszlopok sz\xc3\xa1m\xc3\xa1t ?"));
-    if (answer < 0)
+    const Answer answer = m_prompter.askYesNoCancel(
+        this, windowTitle(), QString::fromUtf8("N\xc3\xb6veljem az oszlopok sz\xc3\xa1m\xc3\xa1t ?"), std::nullopt);
+    if (answer == Answer::Cancel)
         return;
-    m_table.setColumnCount(m_table.columnCount() + (answer == 1 ? 1 : -1));
+    m_table.setColumnCount(m_table.columnCount() + (answer == Answer::Yes ? 1 : -1));
     gridChanged();
 }

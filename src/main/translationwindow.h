@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prompter.h"
 #include "settings/language_texts.h"
 #include "settings/translation_table.h"
 
@@ -20,17 +21,10 @@ class TranslationGridModel;
 class TranslationWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TranslationWindow(const MessageTable& messages, QWidget* parent = nullptr);
+    // Asks its questions through `prompter`, which outlives the window.
+    TranslationWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent = nullptr);
     ~TranslationWindow() override;
 
-    // How the window asks and tells; tests replace them.
-    std::function<void(const QString&)> showMessage;
-    std::function<QString(const QString& caption, const QString& prompt)> askText;
-    std::function<bool(const QString&)> askYesNo;
-    // Yes 1, No 0, Cancel -1.
-    std::function<int(const QString&)> askYesNoCancel;
-    std::function<QString(const QString& proposedName)> askSaveFile;
-    std::function<QString()> askOpenFile;
 
     // Called with the texts of the chosen language (position in the list,
     // 3 for "My Translate") to apply them to the program.
@@ -72,6 +66,10 @@ public:
     QPushButton* button(const QString& objectName) const;
 
 private:
+    Prompter& m_prompter;
+    void showMessage(const QString& text);
+    QString askSaveFile(const QString& proposed);
+    QString askOpenFile();
     void gridChanged();
     QString failedSaveText(const QString& path) const;
     static bool writeFile(const QString& path, const QByteArray& bytes);

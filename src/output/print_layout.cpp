@@ -1,5 +1,6 @@
 #include "output/print_layout.h"
 
+#include "drawing/section_picture_size.h"
 #include "itemlist/item_list.h"
 
 #include <QFont>
@@ -90,12 +91,12 @@ bool isPrintedColumn(const ReportOptions& options, int column)
 
 int printPictureWidth(const ReportOptions& options)
 {
-    return qRound(options.imageSizePercent * 240 / 100.0);
+    return qRound(options.imageSizePercent * SectionPictureSize.width() / 100.0);
 }
 
 int printPictureHeight(const ReportOptions& options)
 {
-    return qRound(options.imageSizePercent * 160 / 100.0);
+    return qRound(options.imageSizePercent * SectionPictureSize.height() / 100.0);
 }
 
 QStringList headerLines(const PrintContent& content, int column)
@@ -209,7 +210,7 @@ bool applyFontSize(PrintLayout& layout, int points, const PrintContent& content,
                 const int lines = int(designations[std::size_t(r - 1)].size());
                 height = cellHeight(lines, lineHeight);
                 if (o.pictures)
-                    height += qRound(lineHeight * 0.5 + o.imageSizePercent * 160 / 100.0);
+                    height += qRound(lineHeight * 0.5 + o.imageSizePercent * SectionPictureSize.height() / 100.0);
             } else {
                 height = cellHeight(int(cellLines(content, r, c).size()), lineHeight);
             }
@@ -234,25 +235,16 @@ bool applyFontSize(PrintLayout& layout, int points, const PrintContent& content,
     return true;
 }
 
-LayoutOutcome layoutPrint(const PrinterMetrics& metrics, const PrintMargins& margins, const PrintContent& content,
-                          const TextMeasure& measure)
+namespace {
+// Text widths are first measured at this size.
+constexpr int MeasureSize = 10;
+
+// The widest text of every printed column at MeasureSize points, kept in the
+// layout; their widths are returned.
+std::array<int, PrintGridColumns> measureWidestTexts(PrintLayout& layout, const PrintContent& content,
+                                                     const TextMeasure& measure)
 {
-    LayoutOutcome outcome;
-    outcome.resetMargins = printerMinimumMargins(metrics);
-    if (!metrics.valid() || !content.list)
-        return outcome;
-
-    PrintLayout layout;
-    layout.metrics = metrics;
-    layout.margins = margins;
-    layout.areaWidthMm = metrics.printableWidthMm() - (margins.left - metrics.unprintableLeftMm())
-                         - (margins.right - metrics.unprintableRightMm());
-    layout.areaHeightMm = metrics.printableHeightMm() - (margins.top - metrics.unprintableTopMm())
-                          - (margins.bottom - metrics.unprintableBottomMm());
-
-    // The widest text of every printed column at 10 points.
     const ReportOptions& o = content.options;
-    constexpr int MeasureSize = 10;
     std::array<int, PrintGridColumns> widest{};
     std::array<bool, PrintGridColumns> seen{};
     const auto consider = [&](int column, const QString& text) {
@@ -279,8 +271,14 @@ LayoutOutcome layoutPrint(const PrinterMetrics& metrics, const PrintMargins& mar
                     consider(c, text);
         }
     }
+    return widest;
+}
 
-    // The largest size, from 100 points down, at which the columns fit.
+// The largest size, from 100 points down, at which the columns fit, with
+// the column widths at that size; the size stays 0 when none fits.
+void fitFontSize(PrintLayout& layout, const std::array<int, PrintGridColumns>& widest, const ReportOptions& o,
+                 const TextMeasure& measure)
+{
     const int pictureColumn = o.pictures ? printPictureWidth(o) + 4 : 0;
     const auto columnsAt = [&](int size, std::array<int, PrintGridColumns>& widths) {
         int sum = 0;
@@ -314,24 +312,48 @@ LayoutOutcome layoutPrint(const PrinterMetrics& metrics, const PrintMargins& mar
             widths = larger;
         layout.maximumFontSize = size;
         layout.columnWidth = widths;
-    } else {
-        for (--size; size >= 1; --size) {
-            if (columnsAt(size, widths)) {
-                layout.maximumFontSize = size;
-                layout.columnWidth = widths;
-                break;
-            }
+        return;
+    }
+    for (--size; size >= 1; --size) {
+        if (columnsAt(size, widths)) {
+            layout.maximumFontSize = size;
+            layout.columnWidth = widths;
+            return;
         }
     }
-    if (layout.maximumFontSize == 0)
-        return outcome;
+}
 
+void placeColumns(PrintLayout& layout)
+{
     int edge = 0;
     for (int c = 0; c < PrintGridColumns; ++c) {
         layout.columnLeft[std::size_t(c)] = edge;
         edge += layout.columnWidth[std::size_t(c)];
         layout.columnRight[std::size_t(c)] = edge;
     }
+}
+} // namespace
+
+LayoutOutcome layoutPrint(const PrinterMetrics& metrics, const PrintMargins& margins, const PrintContent& content,
+                          const TextMeasure& measure)
+{
+    LayoutOutcome outcome;
+    outcome.resetMargins = printerMinimumMargins(metrics);
+    if (!metrics.valid() || !content.list)
+        return outcome;
+
+    PrintLayout layout;
+    layout.metrics = metrics;
+    layout.margins = margins;
+    layout.areaWidthMm = metrics.printableWidthMm() - (margins.left - metrics.unprintableLeftMm())
+                         - (margins.right - metrics.unprintableRightMm());
+    layout.areaHeightMm = metrics.printableHeightMm() - (margins.top - metrics.unprintableTopMm())
+                          - (margins.bottom - metrics.unprintableBottomMm());
+    const std::array<int, PrintGridColumns> widest = measureWidestTexts(layout, content, measure);
+    fitFontSize(layout, widest, content.options, measure);
+    if (layout.maximumFontSize == 0)
+        return outcome;
+    placeColumns(layout);
     if (!applyFontSize(layout, layout.maximumFontSize, content, measure))
         return outcome;
     outcome.layout = layout;

@@ -95,7 +95,7 @@ QStringList headerLines(const PrintContent& content, int column);
 // blanks, joined by one blank while the line stays narrower than the width.
 QStringList designationLines(const QString& text, int columnWidth, int points, const TextMeasure& measure);
 
-// Picture size in a printed cell: S x 240 / 100 by S x 160 / 100 pixels.
+// Picture size in a printed cell: S% of the section picture size.
 int printPictureWidth(const ReportOptions& options);
 int printPictureHeight(const ReportOptions& options);
 

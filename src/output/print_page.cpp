@@ -81,86 +81,74 @@ void textLine(QPainter& painter, const Device& d, double left, double right, dou
                                                                                           : Qt::AlignHCenter;
     painter.drawText(box, horizontal | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine, text);
 }
-} // namespace
 
-void drawPage(QPainter& painter, const PrintLayout& layout, const PrintContent& content, const PageTexts& texts,
-              int page, const PageStyle& style)
+// The dashed outline of the printable area.
+void drawPrintableOutline(QPainter& painter, const PrinterMetrics& m, const PageStyle& style)
 {
-    const Device d{style};
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    QPen dashed(style.ink, 1, Qt::DashLine);
+    painter.setPen(dashed);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(qRound(mmToPx(m.unprintableLeftMm()) * style.scale),
+                            qRound(mmToPx(m.unprintableTopMm()) * style.scale),
+                            qRound(mmToPx(m.printableWidthMm()) * style.scale),
+                            qRound(mmToPx(m.printableHeightMm()) * style.scale)));
+}
 
-    if (style.outlinePrintable) {
-        const PrinterMetrics& m = layout.metrics;
-        QPen dashed(style.ink, 1, Qt::DashLine);
-        painter.setPen(dashed);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(qRound(mmToPx(m.unprintableLeftMm()) * style.scale),
-                                qRound(mmToPx(m.unprintableTopMm()) * style.scale),
-                                qRound(mmToPx(m.printableWidthMm()) * style.scale),
-                                qRound(mmToPx(m.printableHeightMm()) * style.scale)));
-    }
-
-    const double areaW = layout.areaWidthPx();
-    const double areaH = layout.areaHeightPx();
-    const int k = layout.itemsOnPage(page);
+// The lines of the table of k items whose top left corner is (left, top).
+void drawGrid(QPainter& painter, const Device& d, const PrintLayout& layout, double left, double top, int k)
+{
     const int pitch = layout.pitchPx;
-    // The table, full height also on the last page, centred in the area;
-    // every coordinate inside it is offset by one pixel.
-    const double left = qRound((areaW - layout.tableWidth()) / 2.0) + 1;
-    const double top = qRound((areaH - layout.tableHeight()) / 2.0) + 1;
+    for (int c = 0; c < PrintGridColumns; ++c)
+        painter.drawLine(QPointF(d.x(left + layout.columnLeft[std::size_t(c)]), d.y(top)),
+                         QPointF(d.x(left + layout.columnLeft[std::size_t(c)]), d.y(top + k * pitch)));
+    painter.drawLine(QPointF(d.x(left + layout.tableWidth()), d.y(top)),
+                     QPointF(d.x(left + layout.tableWidth()), d.y(top + k * pitch)));
+    for (int j = 0; j <= k; ++j)
+        painter.drawLine(QPointF(d.x(left), d.y(top + j * pitch)),
+                         QPointF(d.x(left + layout.tableWidth()), d.y(top + j * pitch)));
+}
 
-    QPen pen(style.ink, style.penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    painter.setPen(pen);
-    if (k > 0) {
-        for (int c = 0; c < PrintGridColumns; ++c)
-            painter.drawLine(QPointF(d.x(left + layout.columnLeft[std::size_t(c)]), d.y(top)),
-                             QPointF(d.x(left + layout.columnLeft[std::size_t(c)]), d.y(top + k * pitch)));
-        painter.drawLine(QPointF(d.x(left + layout.tableWidth()), d.y(top)),
-                         QPointF(d.x(left + layout.tableWidth()), d.y(top + k * pitch)));
-        for (int j = 0; j <= k; ++j)
-            painter.drawLine(QPointF(d.x(left), d.y(top + j * pitch)),
-                             QPointF(d.x(left + layout.tableWidth()), d.y(top + j * pitch)));
-    }
-
-    painter.setFont(arialOfHeight(painter, style.cellFontHeight, false));
+// One item's row whose top left corner is (left, rowTop): the cells' texts,
+// the designation wrapped as the layout measured it, and the picture.
+void drawItemRow(QPainter& painter, const Device& d, const PrintLayout& layout, const PrintContent& content,
+                 int item, double left, double rowTop)
+{
     const ReportOptions& o = content.options;
     const int lh = layout.lineHeight;
-    for (int j = 0; j < k; ++j) {
-        const int item = layout.firstItem(page) + j;
-        const double rowTop = top + j * pitch;
-        for (int c = 0; c < PrintGridColumns; ++c) {
-            if (!isPrintedColumn(o, c))
-                continue;
-            const double colLeft = left + layout.columnLeft[std::size_t(c)];
-            const double colRight = left + layout.columnRight[std::size_t(c)];
-            if (c == 2)
-                continue;
-            const QStringList lines = cellLines(content, item, c);
-            const double first = rowTop + qRound((pitch - double(lines.size()) * lh) / 2.0) + 1;
-            for (int i = 0; i < lines.size(); ++i)
-                textLine(painter, d, colLeft, colRight, first + i * lh, lh, lines.at(i), Align::Centre);
-        }
-        // The designation, wrapped as the layout measured it, and the picture.
-        const double colLeft = left + layout.columnLeft[2];
-        const double colRight = left + layout.columnRight[2];
-        const QStringList& lines = layout.designations.at(std::size_t(item - 1));
-        const double first = o.pictures ? rowTop + 3 : rowTop + qRound((pitch - double(lines.size()) * lh) / 2.0) + 2;
+    const int pitch = layout.pitchPx;
+    for (int c = 0; c < PrintGridColumns; ++c) {
+        if (!isPrintedColumn(o, c) || c == 2)
+            continue;
+        const double colLeft = left + layout.columnLeft[std::size_t(c)];
+        const double colRight = left + layout.columnRight[std::size_t(c)];
+        const QStringList lines = cellLines(content, item, c);
+        const double first = rowTop + qRound((pitch - double(lines.size()) * lh) / 2.0) + 1;
         for (int i = 0; i < lines.size(); ++i)
             textLine(painter, d, colLeft, colRight, first + i * lh, lh, lines.at(i), Align::Centre);
-        if (o.pictures) {
-            const QImage& picture = content.list->row(item).RowPicture;
-            const int w = printPictureWidth(o);
-            const int h = printPictureHeight(o);
-            const double x = colLeft + qRound((layout.columnWidth[2] - w) / 2.0);
-            const double y = rowTop + pitch - 2 - h;
-            if (!picture.isNull())
-                painter.drawImage(QRectF(d.x(x), d.y(y), d.length(w), d.length(h)), picture);
-        }
     }
+    const double colLeft = left + layout.columnLeft[2];
+    const double colRight = left + layout.columnRight[2];
+    const QStringList& lines = layout.designations.at(std::size_t(item - 1));
+    const double first = o.pictures ? rowTop + 3 : rowTop + qRound((pitch - double(lines.size()) * lh) / 2.0) + 2;
+    for (int i = 0; i < lines.size(); ++i)
+        textLine(painter, d, colLeft, colRight, first + i * lh, lh, lines.at(i), Align::Centre);
+    if (o.pictures) {
+        const QImage& picture = content.list->row(item).RowPicture;
+        const int w = printPictureWidth(o);
+        const int h = printPictureHeight(o);
+        const double x = colLeft + qRound((layout.columnWidth[2] - w) / 2.0);
+        const double y = rowTop + pitch - 2 - h;
+        if (!picture.isNull())
+            painter.drawImage(QRectF(d.x(x), d.y(y), d.length(w), d.length(h)), picture);
+    }
+}
 
-    // Page texts in the margin area.
+// The page number, the date and the footer in the margin area.
+void drawPageTexts(QPainter& painter, const Device& d, const PrintLayout& layout, const PageTexts& texts, int page)
+{
+    const PageStyle& style = d.style;
+    const double areaW = layout.areaWidthPx();
+    const double areaH = layout.areaHeightPx();
     painter.setFont(arialOfHeight(painter, style.headerFontHeight, style.headerBold));
     const double headerHeight = style.headerFontHeight / style.scale;
     textLine(painter, d, 0, areaW - 20, 10, headerHeight,
@@ -171,6 +159,32 @@ void drawPage(QPainter& painter, const PrintLayout& layout, const PrintContent& 
     const double smallHeight = style.smallFontHeight / style.scale;
     textLine(painter, d, 20, areaW, 12, smallHeight, texts.date, Align::Left);
     textLine(painter, d, 0, areaW, areaH - 20, smallHeight, texts.footer, Align::Centre);
+}
+} // namespace
+
+void drawPage(QPainter& painter, const PrintLayout& layout, const PrintContent& content, const PageTexts& texts,
+              int page, const PageStyle& style)
+{
+    const Device d{style};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (style.outlinePrintable)
+        drawPrintableOutline(painter, layout.metrics, style);
+
+    const int k = layout.itemsOnPage(page);
+    // The table, full height also on the last page, centred in the area;
+    // every coordinate inside it is offset by one pixel.
+    const double left = qRound((layout.areaWidthPx() - layout.tableWidth()) / 2.0) + 1;
+    const double top = qRound((layout.areaHeightPx() - layout.tableHeight()) / 2.0) + 1;
+    QPen pen(style.ink, style.penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter.setPen(pen);
+    if (k > 0)
+        drawGrid(painter, d, layout, left, top, k);
+    painter.setFont(arialOfHeight(painter, style.cellFontHeight, false));
+    for (int j = 0; j < k; ++j)
+        drawItemRow(painter, d, layout, content, layout.firstItem(page) + j, left, top + j * layout.pitchPx);
+    drawPageTexts(painter, d, layout, texts, page);
     painter.restore();
 }
 

@@ -1,5 +1,7 @@
 #include "output/report_page.h"
 
+#include "drawing/section_picture_size.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -97,7 +99,8 @@ int headerPercent(int columnWidth, int gridWidth)
 
 ReportImageSize reportImageSize(int percent)
 {
-    return {int(std::lround(percent * 240 / 100.0)), int(std::lround(percent * 160 / 100.0))};
+    return {int(std::lround(percent * SectionPictureSize.width() / 100.0)),
+            int(std::lround(percent * SectionPictureSize.height() / 100.0))};
 }
 
 QString escapeHtmlText(const QString& text)

@@ -35,7 +35,7 @@ struct ReportPageInput {
 // taken to the nearest integer with halves to the even neighbour.
 int headerPercent(int columnWidth, int gridWidth);
 
-// The size a picture is shown at: n x 240 / 100 by n x 160 / 100, rounded.
+// The size a picture is shown at: n% of the section picture size, rounded.
 struct ReportImageSize {
     int width = 0;
     int height = 0;

@@ -80,16 +80,15 @@ QImage indexedToRgb(const QImage& indexed)
 QImage reportPicture(const ListRow& row)
 {
     if (row.RowPicture.isNull()) {
-        QImage blank(ReportPictureWidth, ReportPictureHeight, QImage::Format_RGB888);
+        QImage blank(SectionPictureSize, QImage::Format_RGB888);
         blank.fill(Qt::white);
         return blank;
     }
     QImage picture = row.RowPicture.format() == QImage::Format_Indexed8
                          ? indexedToRgb(row.RowPicture)
                          : row.RowPicture.convertToFormat(QImage::Format_RGB888);
-    if (picture.width() != ReportPictureWidth || picture.height() != ReportPictureHeight)
-        picture = picture.scaled(ReportPictureWidth, ReportPictureHeight, Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
+    if (picture.size() != SectionPictureSize)
+        picture = picture.scaled(SectionPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;
 }
 

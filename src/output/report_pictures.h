@@ -1,16 +1,15 @@
 #pragma once
 
+#include "drawing/section_picture_size.h"
 #include "itemlist/item_list.h"
 
 #include <QByteArray>
 #include <QImage>
 
-inline constexpr int ReportPictureWidth = 240;
-inline constexpr int ReportPictureHeight = 160;
 inline constexpr int ReportJpegQuality = 90;
 
 // The picture of a row as the report writes it: the row's picture in full
-// colour at 240 x 160, or a blank white one for a row without a picture.
+// colour at the section picture size, or a blank white one for a row without a picture.
 QImage reportPicture(const ListRow& row);
 
 // Baseline JPEG, full colour (YCbCr), of the image at the given quality.

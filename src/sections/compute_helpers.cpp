@@ -59,6 +59,20 @@ RotatedInertia rotateInertia(long double ix0, long double iy0, long double phiDe
     return {mean + half * c, mean - half * c};
 }
 
+void setTurnedBending(SectionProperties& p, long double ix0, long double iy0, long double angleDegrees,
+                      const TurnedExtremes& ex)
+{
+    const long double iyTurned =
+        (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angleDegrees + 90));
+    p.KyLeft = std::fabs(iyTurned / (ex.xMin / MmPerCm));
+    p.KyRight = std::fabs(iyTurned / (ex.xMax / MmPerCm));
+    const RotatedInertia turned = rotateInertia(ix0, iy0, angleDegrees);
+    p.Ix = turned.ix;
+    p.Iy = turned.iy;
+    p.KxAbove = std::fabs(p.Ix / (ex.yMax / MmPerCm));
+    p.KxUnder = std::fabs(p.Ix / (ex.yMin / MmPerCm));
+}
+
 TurnedExtremes turnedExtremes(std::span<const PolarCorner> corners, long double angleDegrees)
 {
     TurnedExtremes ex;

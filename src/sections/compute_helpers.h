@@ -45,6 +45,11 @@ struct TurnedExtremes {
     long double yMax = -1e300L, yMin = 1e300L, xMax = -1e300L, xMin = 1e300L;
 };
 TurnedExtremes turnedExtremes(std::span<const PolarCorner> corners, long double angleDegrees);
+// Ix, Iy (cm4) and the four section moduli (cm3) of a doubly symmetric
+// section whose own axes carry ix0, iy0 (cm4), turned by angleDegrees, its
+// extreme fibres at ex (mm).
+void setTurnedBending(SectionProperties& p, long double ix0, long double iy0, long double angleDegrees,
+                      const TurnedExtremes& ex);
 
 // Two decimals, right-aligned in six characters, then " Kg/m".
 QString weightText6(long double weight);

@@ -64,20 +64,13 @@ SectionProperties rectHollowProperties(long double a, long double b, long double
     const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
     const long double beta = radiansToDegrees(std::atan((b / 2) / (a / 2)));
     const PolarCorner corners[4] = {{r, beta}, {r, 180 - beta}, {r, 180 + beta}, {r, 360 - beta}};
-    const auto [yMax, yMin, xMax, xMin] = turnedExtremes(corners, angle);
+    const TurnedExtremes extremes = turnedExtremes(corners, angle);
 
     const long double ai = (a - 2 * v) / MmPerCm, bi = (b - 2 * v) / MmPerCm;
     const long double ix0 = (a * b * b * b - (a - 2 * v) * cube(b - 2 * v)) / 12 / Mm4PerCm4;
     const long double iy0 = ((b / MmPerCm) * cube(a / MmPerCm) - bi * cube(ai)) / 12;
-    const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
-    p.KyLeft = std::fabs(iyTurned / (xMin / MmPerCm));
-    p.KyRight = std::fabs(iyTurned / (xMax / MmPerCm));
-    const RotatedInertia turned = rotateInertia(ix0, iy0, angle);
-    p.Ix = turned.ix;
-    p.Iy = turned.iy;
+    setTurnedBending(p, ix0, iy0, angle, extremes);
     p.Ixx = ixxMm / Mm4PerCm4;
-    p.KxAbove = std::fabs(p.Ix / (yMax / MmPerCm));
-    p.KxUnder = std::fabs(p.Ix / (yMin / MmPerCm));
     p.Kxx = kxxMm / Mm3PerCm3;
     return p;
 }

@@ -53,6 +53,16 @@ TabResult rectangleCustom(const QString& aText, const QString& bText, const QStr
     writeRectangle(result, a, b, title, ctx);
     return result;
 }
+
+// A custom entry's result: computed from the fields' starting texts, the
+// fields open and the section listable.
+TabResult openCustomFields(TabResult result, const QStringList& texts)
+{
+    result.fieldTexts = texts;
+    result.fieldsEnabled = true;
+    result.toListEnabled = true;
+    return result;
+}
 } // namespace
 
 RectangleTorsion rectangleTorsion(long double a, long double b)
@@ -81,25 +91,18 @@ SectionProperties rectangleProperties(long double a, long double b, long double 
     const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
     const long double beta = std::atan((b / 2) / (a / 2));
     const long double thetas[4] = {beta, Pi - beta, Pi + beta, 2 * Pi - beta};
-    long double xMax = -1e300L, xMin = 1e300L, yMax = -1e300L, yMin = 1e300L;
+    TurnedExtremes ex;
     for (long double theta : thetas) {
         const long double x = r * std::sin(theta + degreesToRadians(angle + 90));
         const long double y = r * std::sin(theta + degreesToRadians(angle));
-        xMax = std::max(xMax, x);
-        xMin = std::min(xMin, x);
-        yMax = std::max(yMax, y);
-        yMin = std::min(yMin, y);
+        ex.xMax = std::max(ex.xMax, x);
+        ex.xMin = std::min(ex.xMin, x);
+        ex.yMax = std::max(ex.yMax, y);
+        ex.yMin = std::min(ex.yMin, y);
     }
     const long double ix0 = a * b * b * b / 12 / Mm4PerCm4;
     const long double iy0 = b * a * a * a / 12 / Mm4PerCm4;
-    const long double iyTurned = (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angle + 90));
-    p.KyLeft = std::fabs(iyTurned / (xMin / MmPerCm));
-    p.KyRight = std::fabs(iyTurned / (xMax / MmPerCm));
-    const RotatedInertia turned = rotateInertia(ix0, iy0, angle);
-    p.Ix = turned.ix;
-    p.Iy = turned.iy;
-    p.KxAbove = std::fabs(p.Ix / (yMax / MmPerCm));
-    p.KxUnder = std::fabs(p.Ix / (yMin / MmPerCm));
+    setTurnedBending(p, ix0, iy0, angle, ex);
     p.Ixx = torsion.ixx / Mm4PerCm4;
     p.Kxx = torsion.kxx / Mm3PerCm3;
     return p;
@@ -121,11 +124,8 @@ TabResult rectSolidEntry(const QString& entry, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
     if (isCustomEntry(entry, ctx)) {
-        TabResult result = rectSolidCustom(QStringLiteral("10"), QStringLiteral("10"), ctx);
-        result.fieldTexts = QStringList{QStringLiteral("10"), QStringLiteral("10")};
-        result.fieldsEnabled = true;
-        result.toListEnabled = true;
-        return result;
+        const QStringList start{QStringLiteral("10"), QStringLiteral("10")};
+        return openCustomFields(rectSolidCustom(start[0], start[1], ctx), start);
     }
     TabResult result;
     result.fieldsEnabled = false;
@@ -155,11 +155,8 @@ TabResult flatBarEntry(const QString& entry, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
     if (isCustomEntry(entry, ctx)) {
-        TabResult result = flatBarCustom(QStringLiteral("20"), QStringLiteral("5"), ctx);
-        result.fieldTexts = QStringList{QStringLiteral("20"), QStringLiteral("5")};
-        result.fieldsEnabled = true;
-        result.toListEnabled = true;
-        return result;
+        const QStringList start{QStringLiteral("20"), QStringLiteral("5")};
+        return openCustomFields(flatBarCustom(start[0], start[1], ctx), start);
     }
     TabResult result;
     result.labels = flatBarLabels(QString(), QString());
@@ -203,11 +200,8 @@ TabResult circSolidEntry(const QString& entry, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
     if (isCustomEntry(entry, ctx)) {
-        TabResult result = circSolidCustom(QStringLiteral("20"), ctx);
-        result.fieldTexts = QStringList{QStringLiteral("20")};
-        result.fieldsEnabled = true;
-        result.toListEnabled = true;
-        return result;
+        const QStringList start{QStringLiteral("20")};
+        return openCustomFields(circSolidCustom(start[0], ctx), start);
     }
     const QString dText = afterFirstColon(entry);
     if (!readNumber(dText)) {

@@ -13,6 +13,10 @@ TEST(FormatFixed, TiesGoToTheEvenNeighbour)
     EXPECT_EQ(formatFixed(7851.5L, 0), "7852");
     EXPECT_EQ(formatFixed(0.125L, 2), "0.12");
     EXPECT_EQ(formatFixed(2.54L, 2, 6), "  2.54");
+    // A negative value that rounds to zero loses its sign; one that does not keeps it.
+    EXPECT_EQ(formatFixed(-0.004L, 2), "0.00");
+    EXPECT_EQ(formatFixed(-0.006L, 2), "-0.01");
+    EXPECT_EQ(formatFixed(-10.0L, 0), "-10");
 }
 
 TEST(FormatFixed, UsesAPointWhateverTheLocale)

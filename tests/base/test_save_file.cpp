@@ -148,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"EndlessDevice", "/dev/zero", 1 << 20, "is not a file"},
                       ReadCase{"Folder", "@", 1 << 20, "is not a file"},
                       ReadCase{"PipeWithoutAWriterIsNotWaitedFor", "@/pipe", 1 << 20, "is not a file"},
-                      ReadCase{"Missing", "@/none.txt", 1 << 20, "No such file"}),
+                      ReadCase{"Missing", "@/none.txt", 1 << 20, "No such file"},
+                      ReadCase{"NoName", "", 1 << 20, "no file name"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveFile, ASecondWriterWaitsForTheLockAndGetsItWhenReleased)

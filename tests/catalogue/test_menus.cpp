@@ -111,53 +111,6 @@ TEST(ProfileTableLookup, ByFamily)
         EXPECT_EQ(profileFamilyOf(QString::fromLatin1(name)), family) << name;
 }
 
-TEST(SolidMenus, LineCountsAndEntryForms)
-{
-    const auto& rs = builtInMenu(SectionKind::RectSolid);
-    ASSERT_EQ(rs.size(), 37u);
-    EXPECT_EQ(rs[1].text, "R.S. section :5x5");
-    EXPECT_EQ(rs.back().text, "R.S. section :180x180");
-    const auto& cs = builtInMenu(SectionKind::CircSolid);
-    ASSERT_EQ(cs.size(), 40u);
-    EXPECT_EQ(cs[1].text, "Circ.solid section diameter:4");
-    EXPECT_EQ(cs.back().text, "Circ.solid section diameter:200");
-    const auto& flat = builtInMenu(SectionKind::FlatBar);
-    ASSERT_EQ(flat.size(), 128u);
-    EXPECT_EQ(flat[1].text, "Ribbon section 10x...");
-    for (const MenuEntry& e : flat) {
-        if (e.depth == 1) {
-            EXPECT_TRUE(e.text.startsWith("R. section ")) << e.text.toStdString();
-        } else if (&e != &flat[0]) {
-            EXPECT_TRUE(e.text.endsWith("x...")) << e.text.toStdString();
-        }
-    }
-}
-
-TEST(ProfileMenus, IAndUMenusHaveTheirFamilies)
-{
-    const auto& i = builtInMenu(SectionKind::I);
-    ASSERT_EQ(i.size(), 88u);
-    const auto has = [](const std::vector<MenuEntry>& menu, const char* text) {
-        return std::any_of(menu.begin(), menu.end(), [&](const MenuEntry& e) { return e.text == text; });
-    };
-    EXPECT_TRUE(has(i, "HR I80x42"));
-    EXPECT_TRUE(has(i, "HR I400x155"));
-    EXPECT_TRUE(has(i, "IPE 600x220"));
-    EXPECT_TRUE(has(i, "IPB;HE-B 100x100"));
-    EXPECT_TRUE(has(i, "I PBI;(HE-A) 100 96x100"));
-    EXPECT_TRUE(has(i, "I PBI;(HE-A) 1000 990x300"));
-    const auto& u = builtInMenu(SectionKind::U);
-    ASSERT_EQ(u.size(), 221u);
-    EXPECT_EQ(u[1].text, "Hot rolled U section");
-    EXPECT_EQ(u[16].text, "Hot rolled 2xU [] section");
-    EXPECT_EQ(u[31].text, "Hot rolled 2xU ][ section");
-    EXPECT_EQ(u[46].text, "Cold rolled U section");
-    EXPECT_TRUE(has(u, "HR 2xU [] U50x38"));
-    EXPECT_TRUE(has(u, "CR U20x20x1.5"));
-    EXPECT_EQ(u.back().text, "CR U200x100x5");
-    EXPECT_EQ(u.back().depth, 2);
-}
-
 TEST(ProfileMenus, PlateMenuHasFourRootsAndNoCustomEntry)
 {
     const auto& plates = builtInMenu(SectionKind::Plate);

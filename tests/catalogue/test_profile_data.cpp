@@ -195,27 +195,6 @@ TEST(ProfileData, EveryRecordIsReachableFromAMenu)
         EXPECT_TRUE(reachable.count(r.name)) << r.name.toStdString();
 }
 
-// The menus and the table keep the sizes the tabs' search ranges are laid out
-// for: every family starts on its line, every menu has its line count.
-TEST(ProfileData, FamiliesStartOnTheirLinesAndMenusHaveTheirLengths)
-{
-    const ProfileTable& t = ProfileTable::builtIn();
-    EXPECT_EQ(t.lineCount(), 3625);
-    const std::vector<std::pair<int, QString>> starts{
-        {0, "HR U50x38"},          {140, "HR I80x42"},           {310, "T20x20x3"},
-        {406, "L section 20x20x3"}, {1134, "0.5 mm steel plate"}, {1264, "IPE 80x46"},
-        {1444, "IPB;HE-B 100x100"}, {1684, "I PBI;(HE-A) 100 96x100"}, {1924, "CR L section 30x30x2"},
-        {2393, "CR U20x20x1.5"}};
-    for (const auto& [line, name] : starts)
-        EXPECT_EQ(t.line(line), name) << "line " << line;
-    EXPECT_EQ(t.line(398), "T100x55x10");
-
-    // (The other menus' lengths are checked with their entries.)
-    EXPECT_EQ(builtInMenu(SectionKind::L).size(), 205u);
-    EXPECT_EQ(builtInMenu(SectionKind::T).size(), 13u);
-    EXPECT_EQ(builtInMenu(SectionKind::T).back().text, "T100x55x10");
-}
-
 // Each family's lines are found from the names when the table loads: from
 // its first name line to the last value line of its last record.
 TEST(ProfileData, FamilyLinesAreFoundFromTheNames)

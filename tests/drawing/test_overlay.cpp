@@ -108,45 +108,6 @@ TEST(RedrawOverlay, TurnedDrawsAxesAndMovesTheLabel)
     EXPECT_EQ(countColour(overlay, Silver, QRect(180, 95, 20, 20)), 0);
 }
 
-TEST(RedrawOverlay, NoLabelsWithZeroCountOrEmptyX)
-{
-    DimensionLabelTable none;
-    none.setLabels({});
-    const QImage a = RedrawOverlay(blankPicture(), 0, none, MessageTable::english());
-    EXPECT_EQ(countColour(a, Silver, QRect(40, 30, 160, 100)), 0);
-
-    DimensionLabelTable emptyX;
-    emptyX.SetLabel("0", "1", "-", "-");
-    emptyX.SetLabel("1", "", "50", "xx");
-    const QImage b = RedrawOverlay(blankPicture(), 0, emptyX, MessageTable::english());
-    EXPECT_EQ(countColour(b, Silver, QRect(40, 30, 160, 100)), 0);
-    EXPECT_GT(countColour(b, Silver, QRect(6, 5, 20, 10)), 20); // captions still drawn
-}
-
-TEST(DrawRotatedLabel, LabelAtTheCentreIsNotDrawn)
-{
-    QImage image = blankPicture();
-    QPainter p(&image);
-    p.setFont(labelFont());
-    p.setBackground(QColor(192, 192, 192));
-    DrawRotatedLabel(p, 120, 80, 45, 120, 80, "X");
-    p.end();
-    EXPECT_EQ(countColour(image, White), 240 * 160);
-}
-
-TEST(DimensionLabelTable, CountAndEntries)
-{
-    DimensionLabelTable t;
-    EXPECT_EQ(t.count(), 0);
-    t.setLabels({{1, 2, "a"}, {3, 4, "b"}});
-    EXPECT_EQ(t.count(), 2);
-    EXPECT_EQ(t.entry(2).text, "b");
-    EXPECT_EQ(t.entry(0).y, "-");
-    t.setLabels({{9, 9, ""}});
-    EXPECT_EQ(t.count(), 1);
-    EXPECT_EQ(t.entry(2).text, "b"); // entries above the count keep old contents
-}
-
 TEST(SectionPictures, TwelveDrawingsOfTheFrameSize)
 {
     for (int k = 0; k < PictureKindCount; ++k) {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr QPoint PictureCentre(PictureWidth / 2, PictureHeight / 2);
+constexpr QPoint PictureCentre(SectionPictureSize.width() / 2, SectionPictureSize.height() / 2);
 
 struct Placed {
     QString entry;
@@ -73,7 +73,7 @@ TEST(PictureLayout, TurningPicturesHaveTheirAxesCrossAtTheCentre)
 
 TEST(PictureLayout, LettersAndCaptionsStayInsideThePicture)
 {
-    const QRect frame(0, 0, PictureWidth, PictureHeight);
+    const QRect frame(QPoint(0, 0), SectionPictureSize);
     for (int p = 0; p < PictureKindCount; ++p)
         for (const PictureLetter& letter : pictureLayout(PictureKind(p)).letters)
             EXPECT_TRUE(frame.contains(letter.box))

@@ -4,7 +4,7 @@
 #include "fuzz_input.h"
 
 #include "catalogue/profile_catalogue.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "settings/eight_bit_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

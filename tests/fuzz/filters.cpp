@@ -7,7 +7,7 @@
 #include "sections/dimension_filter.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 
 #include <cmath>
 

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     for (const ListRow& row : job.rows)
         if (row.isPlate != row.RowPicture.isNull() ||
-            (!row.isPlate && row.RowPicture.size() != QSize(RowPictureWidth, RowPictureHeight)))
+            (!row.isPlate && row.RowPicture.size() != SectionPictureSize))
             std::abort();
     // The data text of what was read writes the same counts back.
     const QByteArray text = jobDataText(job);

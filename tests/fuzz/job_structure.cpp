@@ -75,14 +75,14 @@ QByteArray pictureBytes(FuzzInput& in)
             bytes += char(in.byte());
         return bytes;
     }
-    QImage picture(RowPictureWidth, RowPictureHeight, QImage::Format_Indexed8);
+    QImage picture(SectionPictureSize.width(), SectionPictureSize.height(), QImage::Format_Indexed8);
     QList<QRgb> colours;
     for (int k = 0; k < 16; ++k)
         colours << in.raw<std::uint32_t>();
     picture.setColorTable(colours);
     const std::uint8_t shade = in.byte();
-    for (int y = 0; y < RowPictureHeight; ++y)
-        for (int x = 0; x < RowPictureWidth; ++x)
+    for (int y = 0; y < SectionPictureSize.height(); ++y)
+        for (int x = 0; x < SectionPictureSize.width(); ++x)
             picture.setPixel(x, y, uint((x / 16 + y / 16 + shade) % 16));
     return bmpFourBit(picture);
 }

@@ -4,7 +4,7 @@
 #include "fuzz_input.h"
 
 #include "itemlist/requirement_limits.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/units.h"
 #include "settings/message_table.h"
 

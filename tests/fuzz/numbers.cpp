@@ -3,7 +3,7 @@
 // dropping characters one at a time, and a written value reads back.
 #include "fuzz_input.h"
 
-#include "sections/number_format.h"
+#include "base/number_format.h"
 
 #include <cfloat>
 #include <charconv>

@@ -53,13 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
         DesignationCase{"ICaption", SectionKind::I, {}, "IPE 200", 270, "IPE 200 Rotate :270 deg."}),
     [](const testing::TestParamInfo<DesignationCase>& info) { return std::string(info.param.name); });
 
-TEST(Designation, RotationSuffixOnlyForATurnedSection)
-{
-    EXPECT_EQ(rotationSuffix(0, m()), QString());
-    EXPECT_EQ(rotationSuffix(1, m()), QStringLiteral(" Rotate :1 deg."));
-    EXPECT_EQ(rotationSuffix(359, m()), QStringLiteral(" Rotate :359 deg."));
-}
-
 TEST(Designation, RectHollowWallsMustFitBothSides)
 {
     // a > 2v and b > 2v, else message 1 and nothing is written.

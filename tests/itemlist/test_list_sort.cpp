@@ -74,41 +74,6 @@ TEST(ListEditor, OneLineTextsOfASectionRow)
     EXPECT_EQ(texts[11], "300 / -120");
 }
 
-TEST(ListEditor, CaptionsAndSortCaptions)
-{
-    const auto captions = editorColumnCaptions(m());
-    EXPECT_EQ(captions[0], "Item");
-    EXPECT_EQ(captions[2], "Material");
-    EXPECT_EQ(captions[7], "Sect. modulus");
-    EXPECT_EQ(captions[8], "Sect. modulus");
-    EXPECT_EQ(captions[11], "Max. Tensil / Min. Pressure");
-    EXPECT_EQ(sortCaption(6, false, m()), "Ix sort...");
-    EXPECT_EQ(sortCaption(6, true, m()), "Iy sort...");
-    EXPECT_EQ(sortCaption(7, true, m()), "Kx und. sort...");
-    EXPECT_EQ(sortCaption(8, false, m()), "Ky left sort...");
-    EXPECT_EQ(sortCaption(9, true, m()), "Kxx sort...");
-    EXPECT_EQ(sortCaption(11, false, m()), "Tensile sort...");
-    EXPECT_EQ(sortCaption(11, true, m()), "Pressure sort...");
-    EXPECT_EQ(sortCaption(3, true, m()), "E modulus");
-}
-
-TEST(ListEditor, KeysArePaddedAndCarryTheRowNumber)
-{
-    EditorLine line;
-    line.row = 7;
-    line.cells[2] = "Flat Bar";
-    line.cells[3] = "210000000";
-    line.cells[5] = "12.345600";
-    line.cells[6] = "1.89&  6.08";
-    EXPECT_EQ(editorSortKey(line, 3, false), QString(41, '0') + "210000000" + "000000007");
-    EXPECT_EQ(editorSortKey(line, 6, false), QString(38, '0') + "1.8900000000" + "000000007");
-    EXPECT_EQ(editorSortKey(line, 6, true), QString(38, '0') + "6.0800000000" + "000000007");
-    EXPECT_EQ(editorSortKey(line, 5, false), QString(37, '0') + "12.3456000000" + "000000007");
-    EXPECT_EQ(editorSortKey(line, 2, false), "Flat Bar");
-    EXPECT_EQ(editorSortKey(line, 2, false).size(), 8);
-    EXPECT_EQ(editorSortKey(line, 3, false).size(), 59);
-}
-
 TEST(ListEditor, SortsEachColumnByItsKey)
 {
     struct Row {
@@ -153,28 +118,6 @@ TEST(ListEditor, EqualNumbersAfterShufflingFollowTheRowNumber)
     std::reverse(lines.begin(), lines.end());
     sortEditorLines(lines, 7, false);
     EXPECT_EQ(rowsOf(lines), (std::vector<int>{1, 2, 3}));
-}
-
-TEST(ListEditor, SortReportsSevenStepsInOrder)
-{
-    std::vector<ListRow> rows;
-    for (int i = 0; i < 40; ++i)
-        rows.push_back(item(QString::number(40 - i), QString::number(100 + i), "1&1"));
-    const ItemList list = listOf(rows);
-    std::vector<EditorLine> lines = editorLines(list);
-    std::vector<int> steps;
-    sortEditorLines(lines, 2, false, [&](int step, int of) {
-        EXPECT_EQ(of, 7);
-        steps.push_back(step);
-    });
-    EXPECT_EQ(steps, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
-    // "1", "10", "11", ... as texts.
-    EXPECT_EQ(lines.front().cells[2], "1");
-    EXPECT_EQ(lines[1].cells[2], "10");
-    std::vector<EditorLine> none;
-    steps.clear();
-    sortEditorLines(none, 3, false, [&](int step, int) { steps.push_back(step); });
-    EXPECT_EQ(steps.size(), 7u);
 }
 
 TEST(ListEditor, MovingSelectedLines)

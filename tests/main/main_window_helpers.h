@@ -1,12 +1,9 @@
 // Steps the window tests take on a main window, as a user would.
 #pragma once
 
-#include "mainwindow.h"
-#include "unitswindow.h"
+#include "mainwindow_probe.h"
+#include "scripted_prompter.h"
 
-#include <QPushButton>
-#include <QTabBar>
-#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -20,18 +17,22 @@ inline QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
     return found.isEmpty() ? nullptr : found.first();
 }
 
-// A main window that asks nobody: messages go to `messages`, every question
-// is answered No (and "Save changes" No), input boxes give nothing.
-inline std::unique_ptr<MainWindow> quietMainWindow(QStringList* messages = nullptr)
+// A main window with a scripted user of its own (`prompter`), which the
+// window outlives by nothing: the holder is built first and destroyed last.
+struct ScriptedUser {
+    ScriptedPrompter prompter;
+};
+class ScriptedMainWindow : public ScriptedUser, public MainWindow {
+public:
+    ScriptedMainWindow() : MainWindow(prompter) {}
+};
+
+// A main window whose user answers every question No (and "Save changes" No)
+// and types nothing into the input boxes.
+inline std::unique_ptr<ScriptedMainWindow> quietMainWindow()
 {
-    auto w = std::make_unique<MainWindow>();
-    w->showMessage = [messages](const QString& text) {
-        if (messages)
-            *messages << text;
-    };
-    w->askYesNo = [](const QString&) { return false; };
-    w->askSaveChanges = [](const QString&) { return SaveAnswer::No; };
-    w->askText = [](const QString&, const QString&, const QString&) { return QString(); };
+    auto w = std::make_unique<ScriptedMainWindow>();
+    w->prompter.text = QString();
     return w;
 }
 
@@ -39,8 +40,9 @@ inline std::unique_ptr<MainWindow> quietMainWindow(QStringList* messages = nullp
 // typed dimensions, when none is named).
 inline QTreeWidget* selectEntry(MainWindow& w, SectionKind kind, const QString& entry = {})
 {
-    w.tabBar()->setCurrentIndex(int(kind));
-    QTreeWidget* tree = w.tree(kind);
+    const MainWindowProbe ui(w);
+    ui.tabBar()->setCurrentIndex(int(kind));
+    QTreeWidget* tree = ui.tree(kind);
     tree->setCurrentItem(entry.isEmpty() ? tree->topLevelItem(0) : findItem(tree, entry));
     return tree;
 }
@@ -50,7 +52,7 @@ inline void listEntries(MainWindow& w, SectionKind kind, const QStringList& entr
 {
     for (const QString& entry : entries) {
         selectEntry(w, kind, entry);
-        QTest::mouseClick(w.toListButton(kind), Qt::LeftButton);
+        QTest::mouseClick(MainWindowProbe(w).toListButton(kind), Qt::LeftButton);
     }
 }
 
@@ -59,10 +61,20 @@ inline void listTubes(MainWindow& w, const QStringList& sizes)
     listEntries(w, SectionKind::RectHollow, sizes);
 }
 
+// A plate of 1000 x 2000 mm (15.7 kg, 4 m2 for the 1 mm steel plate).
+inline void listPlate(MainWindow& w, const QString& entry = QStringLiteral("1 mm steel plate"))
+{
+    selectEntry(w, SectionKind::Plate, entry);
+    const MainWindowProbe ui(w);
+    ui.field(SectionKind::Plate, 0)->setText(QStringLiteral("1000"));
+    ui.field(SectionKind::Plate, 1)->setText(QStringLiteral("2000"));
+    QTest::mouseClick(ui.toListButton(SectionKind::Plate), Qt::LeftButton);
+}
+
 // A click on a cell of the item grid (row and column from 0).
 inline void clickCell(MainWindow& w, int row, int column, Qt::KeyboardModifiers modifiers = {})
 {
-    QTableView* grid = w.itemGrid();
+    QTableView* grid = MainWindowProbe(w).itemGrid();
     const QModelIndex index = grid->model()->index(row, column);
     grid->scrollTo(index);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(index).center());
@@ -71,9 +83,16 @@ inline void clickCell(MainWindow& w, int row, int column, Qt::KeyboardModifiers 
 // Picks unit choices (units window row, choice) and applies them as OK does.
 inline void applyUnitChoices(MainWindow& w, std::initializer_list<std::pair<int, int>> choices)
 {
-    UnitsWindow* units = w.unitsWindow();
-    units->setUnits(w.job().units());
+    const MainWindowProbe ui(w);
+    UnitsWindow* units = ui.unitsWindow();
+    units->setUnits(ui.job().units());
     for (const auto& [row, choice] : choices)
         units->choose(row, choice);
     w.applyUnits(units->units());
+}
+
+// A cell of the job's list (rows from 1).
+inline QString listCell(MainWindow& w, int row, int column)
+{
+    return MainWindowProbe(w).itemList().row(row).cells[std::size_t(column)];
 }

@@ -224,19 +224,6 @@ TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
     EXPECT_TRUE(secondText.contains("Next page first"));
 }
 
-TEST(PrintPdf, UnwritableFileLeavesNothingBehind)
-{
-    QTemporaryDir dir;
-    const ItemList list = printList(1);
-    const PrintContent content = printContent(list);
-    const PrintLayout layout = laidOut(PrinterMetrics::fromPageLayout(a4(), PdfPageSink::Resolution),
-                                       {10, 10, 10, 10}, content, TextMeasure::arial());
-    PdfPageSink sink(dir.filePath("missing/job.pdf"), a4(), "job");
-    EXPECT_FALSE(printPages(sink, layout, content, texts(), {1, 1, 1}));
-    EXPECT_FALSE(sink.errorString().isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath("missing/job.pdf")));
-}
-
 // A disk that fills up while the PDF is written leaves the old PDF whole:
 // nothing, a few bytes, or all but the end of the new one fit.
 TEST(PrintPdf, AFullDiskLeavesTheOldFileAndSaysWhy)

@@ -94,26 +94,6 @@ TEST(ReportPictures, SixteenColourRowsAreSpelledOutExactly)
     EXPECT_EQ(oddPicture.pixel(6, 7), qRgb(255, 255, 255));
 }
 
-// Written on all cores, each picture is what encoding its row alone gives, and
-// pictures left by an earlier, longer report are replaced whole.
-TEST(ReportFiles, PicturesAreTheSameOnAllCoresAsOneByOneAndReplaceOldOnes)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    for (int r = 1; r <= 3; ++r) {
-        QFile old(dir.filePath(QStringLiteral("kep%1.jpg").arg(r)));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(200000, char(0x5A)));
-    }
-    const ItemList list = sampleList(12);
-    ASSERT_TRUE(writeReportFiles(dir.path(), list, pageInput()).written);
-    for (int r = 1; r <= 12; ++r) {
-        const QByteArray bytes = readAll(dir.filePath(QStringLiteral("kep%1.jpg").arg(r)));
-        EXPECT_EQ(bytes, encodeJpeg(reportPicture(list.row(r)))) << "kep" << r;
-        EXPECT_LT(bytes.size(), 200000) << "kep" << r;
-    }
-}
-
 TEST(ReportFolder, NoteNamesTheTitleForAnExistingFolderAndTheCreditForANewOne)
 {
     const MessageTable& m = MessageTable::english();
@@ -216,24 +196,6 @@ TEST(ReportFiles, EveryItemGetsItsOwnPictureInOrderWhateverThePictureOption)
         EXPECT_NEAR(got.blue(), expected.blue(), 6) << "kep" << r;
     }
     EXPECT_FALSE(readAll(outcome.pagePath).contains("<img"));
-}
-
-TEST(ReportFiles, LongFolderPathsWork)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QString folder = dir.path();
-    for (int level = 0; level < 4; ++level) {
-        folder += QStringLiteral("/") + QString(60, QLatin1Char('a' + level));
-        ASSERT_TRUE(QDir().mkdir(folder));
-    }
-    ASSERT_GT(folder.size(), 200);
-    ASSERT_TRUE(prepareReportFolder(folder, Title, reportVersionText(), MessageTable::english()));
-    const ReportFilesOutcome outcome = writeReportFiles(folder, sampleList(2), pageInput());
-    ASSERT_TRUE(outcome.written);
-    EXPECT_GT(outcome.pagePath.size(), 220);
-    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/kep2.jpg")).isFile());
-    EXPECT_TRUE(QFileInfo(outcome.pagePath).isFile());
 }
 
 TEST(ReportFiles, APictureThatCannotBeWrittenStopsBeforeThePage)

@@ -155,9 +155,6 @@ TEST(ReportPage, FontsAndPictureOptionsReachThePage)
     input.options.imageSizePercent = 25;
     EXPECT_TRUE(reportPageLines(sampleList(1), input).join(QString()).contains(
         QStringLiteral("<img src=\"kep1.jpg\" width=\"60\" height=\"40\">")));
-    input.options.imageSizePercent = 100;
-    EXPECT_TRUE(reportPageLines(sampleList(1), input).join(QString()).contains(
-        QStringLiteral("<img src=\"kep1.jpg\" width=\"240\" height=\"160\">")));
 }
 
 TEST(ReportPage, PairCellWithoutSeparatorHasAnEmptyUpperLine)

@@ -6,7 +6,7 @@
 #include "sections/compute_helpers.h"
 #include "sections/material.h"
 #include "sections/material_filters.h"
-#include "sections/number_format.h"
+#include "base/number_format.h"
 #include "sections/solid.h"
 #include "sections/tab_computations.h"
 #include "sections/units.h"

@@ -77,15 +77,24 @@ TEST(RectHollow, SquareTubeStaysSymmetricAtAnyAngle)
     EXPECT_NEAR(double(p45.KxAbove * 3.5355339059327L), double(p0.KxAbove * 2.5L), 1e-9);
 }
 
-TEST(RectHollow, GroupRowComputesNothing)
+// A group row of either menu computes nothing and shows the tab's own caption.
+TEST(HollowEntry, GroupRowComputesNothing)
 {
-    const TabResult r = rectHollowEntry("40x20", steel());
-    EXPECT_FALSE(r.properties.has_value());
-    EXPECT_TRUE(r.panel.isEmpty());
-    EXPECT_FALSE(r.toListEnabled);
-    EXPECT_EQ(r.fieldTexts->at(0), "0");
-    EXPECT_EQ(r.fieldTexts->at(1), "0");
-    EXPECT_EQ(r.dataCaption.value(), "Rectangular hollow section");
+    const struct {
+        TabResult (*entry)(const QString&, const ComputeContext&);
+        const char* text;
+        const char* caption;
+    } rows[] = {{rectHollowEntry, "40x20", "Rectangular hollow section"},
+                {pipeEntry, "1/2\" pipe diameter:21,3", "Circular Hollow Section"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const TabResult r = row.entry(QString::fromLatin1(row.text), steel());
+        EXPECT_FALSE(r.properties.has_value());
+        EXPECT_TRUE(r.panel.isEmpty());
+        EXPECT_FALSE(r.toListEnabled);
+        EXPECT_EQ(r.dataCaption.value(), row.caption);
+        EXPECT_EQ(r.fieldTexts.value().mid(0, 2), (QStringList{"0", "0"}));
+    }
 }
 
 TEST(RectHollow, CustomWallOfHalfTheWidthIsASolidSquare)
@@ -166,14 +175,6 @@ TEST(Pipe, HalfInchEntryReadsDecimalCommas)
     EXPECT_EQ(r.panel.lines()[1].value, "  1.20 Kg/m");
     EXPECT_NEAR(double(r.properties->Ix), double(r.properties->Iy), 1e-15);
     EXPECT_NEAR(double(r.properties->Kxx), double(2 * r.properties->KxAbove), 1e-12);
-}
-
-TEST(Pipe, GroupRowComputesNothing)
-{
-    const TabResult r = pipeEntry("1/2\" pipe diameter:21,3", steel());
-    EXPECT_FALSE(r.properties.has_value());
-    EXPECT_FALSE(r.toListEnabled);
-    EXPECT_EQ(r.dataCaption.value(), "Circular Hollow Section");
 }
 
 TEST(Pipe, CustomZeroWallIsRefusedAndHalfDiameterIsASolidBar)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 // A table holding the rows the tests use, each where its tab searches.
 const ProfileTable& table()
@@ -208,6 +210,32 @@ TEST(Tee, CustomStartTextsComputeAndNarrowFlangeIsRefused)
     const TabResult bad = teeEntry("Custom-designed section", {"3", "100", "3", "3"}, at(0), table());
     EXPECT_FALSE(bad.toListEnabled);
     EXPECT_EQ(lineAt(bad, 22), "Error wrong data !");
+}
+
+// A typed tee is a flange W x tf on a stem tw wide: its second moments from
+// the two rectangles' moments about the flange's top edge, less A e^2.
+TEST(Tee, TypedTeeFollowsItsTwoRectangles)
+{
+    const struct {
+        double W, H, tw, tf;
+    } cases[] = {{50, 100, 3, 3}, {120, 60, 8, 12}, {40, 40, 5, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.W);
+        const FourFields typed{QString::number(c.W), QString::number(c.H), QString::number(c.tw), QString::number(c.tf)};
+        const TabResult r = teeEntry("Custom-designed section", typed, at(0), table());
+        ASSERT_TRUE(r.properties.has_value());
+        const double area = c.W * c.tf + c.tw * (c.H - c.tf);
+        const double e = (c.W * c.tf * c.tf / 2 + c.tw * (c.H * c.H - c.tf * c.tf) / 2) / area;
+        const double topMoment = c.W * std::pow(c.tf, 3) / 3 + c.tw * (std::pow(c.H, 3) - std::pow(c.tf, 3)) / 3;
+        const double ix = (topMoment - area * e * e) / 1e4; // cm4
+        const double iy = (c.tf * std::pow(c.W, 3) + (c.H - c.tf) * std::pow(c.tw, 3)) / 12 / 1e4;
+        const SectionProperties& p = *r.properties;
+        EXPECT_NEAR(double(p.Area), area, 1e-9 * area);
+        EXPECT_NEAR(double(p.Ix), ix, 1e-9 * ix);
+        EXPECT_NEAR(double(p.Iy), iy, 1e-9 * iy);
+        EXPECT_NEAR(double(p.KxAbove) * std::max(e, c.H - e) / 10, ix, 1e-3 * ix);
+        EXPECT_NEAR(double(p.KyLeft) * c.W / 20, iy, 1e-3 * iy);
+    }
 }
 
 TEST(Angle, HotRolledLegsAreExchanged)

@@ -222,26 +222,6 @@ TEST(XdgFileAssociation, AfterAssignTheDesktopOpensJobsWithTheProgram)
     EXPECT_EQ(run(env, "xdg-mime", {"query", "default", "application/x-morvane-job"}), "org.morvane.Morvane.desktop");
 }
 
-TEST(XdgFileAssociation, OpeningAJobStartsTheProgramWithTheFile)
-{
-    QString missing;
-    if (!haveTools(missing) || QStandardPaths::findExecutable("xdg-open").isEmpty())
-        GTEST_SKIP() << "missing: " << missing.toStdString() << " or xdg-open";
-    QTemporaryDir dir;
-    QProcessEnvironment env = isolated(dir);
-    // The plain desktop-less opener only looks for a display name.
-    env.insert("DISPLAY", ":97");
-    const QString arguments = recordingProgram(dir.filePath("bin/morvane"));
-    ASSERT_TRUE(XdgFileAssociation(env).assign(dir.filePath("bin/morvane")).ok);
-    const QString job = dir.filePath("beams of hall 2.mvn");
-    QFile(job).open(QIODevice::WriteOnly);
-
-    int code = -1;
-    const QString out = run(env, "xdg-open", {job}, &code);
-    EXPECT_EQ(code, 0) << out.toStdString();
-    EXPECT_EQ(waitForFile(arguments), (job + "\n").toUtf8());
-}
-
 TEST(XdgFileAssociation, QuotedProgramPathStartsThroughADesktopLauncher)
 {
     QString missing;

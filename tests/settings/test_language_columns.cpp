@@ -80,14 +80,3 @@ TEST_P(LanguageColumn, TextsTheProgramJoinsOrComparesStayUsable)
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, LanguageColumn, ::testing::Values(Hungarian, Dutch),
                          [](const auto& info) { return info.param == Hungarian ? "Hungarian" : "Dutch"; });
-
-// The column heads and the words joined to numbers (the other texts are
-// checked through the language texts and the menus).
-TEST(HungarianColumn, TabZeroAndMessageOne)
-{
-    const TranslationTable& t = TranslationTable::builtIn();
-    EXPECT_EQ(t.cell(0, Hungarian), "Hungarian Language");
-    EXPECT_EQ(t.cell(0, Dutch), "Dutch language");
-    EXPECT_EQ(MessageTable::fromTable(t, Hungarian)(14), " fok");
-    EXPECT_EQ(MessageTable::fromTable(t, Dutch)(18), " ton");
-}

@@ -1,4 +1,4 @@
-
+// The print command's options reach the PDF, read back with the poppler tools.
 #include "cli_run.h"
 #include "../output/pdf_tools.h"
 
@@ -28,29 +28,6 @@ int reported(const QString& out, const QString& key)
     return -1;
 }
 } // namespace
-
-TEST(CliPrint, WritesThePagesOfAJob)
-{
-    QTemporaryDir dir;
-    writeTubes(dir.filePath("hall.mvn"), 3);
-    const CliRun r = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("hall.pdf")});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(reported(r.out, "pages"), 1);
-    const int font = reported(r.out, "font");
-    EXPECT_GE(font, 5);
-    EXPECT_LE(font, 100);
-    ASSERT_TRUE(QFile::exists(dir.filePath("hall.pdf")));
-    if (!havePoppler())
-        GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
-    EXPECT_EQ(pdfPages(dir.filePath("hall.pdf")), 1);
-    EXPECT_TRUE(toolOutput("pdfinfo", {dir.filePath("hall.pdf")}).contains("595 x 842 pts (A4)"));
-    const QString text = pdfText(dir.filePath("hall.pdf"), 0, false);
-    EXPECT_TRUE(text.contains("Page number :1/1"));
-    EXPECT_TRUE(text.contains("HR I80x42"));
-    EXPECT_TRUE(text.contains("E modulus"));
-    EXPECT_TRUE(text.contains("210000000"));
-    EXPECT_TRUE(text.contains("Morvane *** Computation of geometric properties ***Version 4.0 / 29. 08. 2004/"));
-}
 
 TEST(CliPrint, RangeCopiesFontAndPaper)
 {
@@ -107,63 +84,4 @@ TEST(CliPrint, HiddenColumnsAndNoPictures)
     EXPECT_FALSE(text.contains("E modulus"));
     EXPECT_FALSE(text.contains("210000000"));
     EXPECT_TRUE(text.contains("HR\nI80x42")) << text.toStdString(); // the designation, wrapped at the large font
-}
-
-TEST(CliPrint, PaperTooSmallAndUnreadableJobsAreRefused)
-{
-    QTemporaryDir dir;
-    writeTubes(dir.filePath("hall.mvn"), 1);
-    const CliRun small = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--paper", "A5",
-                                  "--margins", "70,10,70,10"});
-    EXPECT_EQ(small.status, 1);
-    EXPECT_EQ(small.err.trimmed().split('\n').last(), "Error ! Current paper size is insufficient !");
-    EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
-
-    const CliRun tooBig = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("no.pdf"), "--font", "100"});
-    EXPECT_EQ(tooBig.status, 1);
-    EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
-
-    ASSERT_TRUE(writeBytes(dir.filePath("junk.mvn"), "not a job at all"));
-    EXPECT_EQ(print({dir.filePath("junk.mvn"), "--pdf", dir.filePath("no.pdf")}).status, 1);
-    EXPECT_EQ(print({dir.filePath("missing.mvn"), "--pdf", dir.filePath("no.pdf")}).status, 1);
-    EXPECT_FALSE(QFile::exists(dir.filePath("no.pdf")));
-
-    // A refused print leaves an existing PDF as it was; an unwritable output is refused.
-    ASSERT_TRUE(writeBytes(dir.filePath("old.pdf"), "old"));
-    EXPECT_EQ(print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("old.pdf"), "--paper", "A5", "--margins",
-                     "70,10,70,10"})
-                  .status,
-              1);
-    EXPECT_EQ(bytesOf(dir.filePath("old.pdf")), "old");
-    const CliRun unwritable = print({dir.filePath("hall.mvn"), "--pdf", dir.filePath("missing/out.pdf")});
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_TRUE(unwritable.err.contains("cannot write"));
-}
-
-TEST(CliPrint, BadArgumentsExitWithTwo)
-{
-    QTemporaryDir dir;
-    writeTubes(dir.filePath("hall.mvn"), 1);
-    const QString job = dir.filePath("hall.mvn");
-    const QString pdf = dir.filePath("x.pdf");
-    const QList<QStringList> cases = {
-        {job},
-        {job, "--pdf", pdf, "--paper", "B5"},
-        {job, "--pdf", pdf, "--margins", "1,2,3"},
-        {job, "--pdf", pdf, "--margins", "1,2,x,4"},
-        {job, "--pdf", pdf, "--hide", "9"},
-        {job, "--pdf", pdf, "--pages", "3-2"},
-        {job, "--pdf", pdf, "--pages", "3"},
-        {job, "--pdf", pdf, "--copies", "0"},
-        {job, "--pdf", pdf, "--image-size", "24"},
-        {job, "--pdf", pdf, "--font", "0"},
-        {job, "--pdf", pdf, "--colour"},
-        {"--pdf", pdf},
-    };
-    for (const QStringList& args : cases) {
-        const CliRun r = print(args);
-        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-        EXPECT_FALSE(r.err.isEmpty());
-    }
-    EXPECT_FALSE(QFile::exists(pdf));
 }
