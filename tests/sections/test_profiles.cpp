@@ -178,6 +178,32 @@ TEST(Channel, CustomStartTextsAreValid)
     EXPECT_NEAR(double(r.tab.properties->Area), 2 * (3 * 4 + 2 * 3 * 40), 1e-9);
 }
 
+// A typed U is its outer rectangle B x H less the inner one (B - tw) x (H - 2 tf):
+// area, Ix and, about the centroid e from the back of the web, Iy.
+TEST(Channel, TypedChannelIsItsRectangleLessTheInnerOne)
+{
+    const struct {
+        double B, H, tw, tf;
+    } cases[] = {{40, 10, 3, 3}, {50, 100, 5, 7}, {80, 200, 6, 11}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.H);
+        const FourFields typed{QString::number(c.B), QString::number(c.H), QString::number(c.tw),
+                               QString::number(c.tf)};
+        const ChannelResult r = channelEntry("Custom-designed section", typed, ChannelArrangement::Single, at(0), table());
+        ASSERT_TRUE(r.tab.properties.has_value());
+        const double inner = c.H - 2 * c.tf, gap = c.B - c.tw;
+        const double area = c.B * c.H - gap * inner;
+        const double ix = (c.B * std::pow(c.H, 3) - gap * std::pow(inner, 3)) / 12 / 1e4;
+        const double e = (c.H * c.B * c.B / 2 - inner * gap * (c.tw + gap / 2)) / area;
+        const double backMoment = (c.H * std::pow(c.B, 3) - inner * (std::pow(c.B, 3) - std::pow(c.tw, 3))) / 3;
+        const double iy = (backMoment - area * e * e) / 1e4;
+        const SectionProperties& p = *r.tab.properties;
+        EXPECT_NEAR(double(p.Area), area, 1e-9 * area);
+        EXPECT_NEAR(double(p.Ix), ix, 1e-6 * ix);
+        EXPECT_NEAR(double(p.Iy), iy, 1e-6 * iy);
+    }
+}
+
 TEST(Tee, RolledT20AndItsCentroidLine)
 {
     const TabResult r = teeEntry("T20x20x3", {"50", "100", "3", "3"}, at(0), table());
@@ -235,6 +261,10 @@ TEST(Tee, TypedTeeFollowsItsTwoRectangles)
         EXPECT_NEAR(double(p.Iy), iy, 1e-9 * iy);
         EXPECT_NEAR(double(p.KxAbove) * std::max(e, c.H - e) / 10, ix, 1e-3 * ix);
         EXPECT_NEAR(double(p.KyLeft) * c.W / 20, iy, 1e-3 * iy);
+        // Torsion of a thin-walled open section: eta / 3 times the sum of b t^3,
+        // eta = 1.15 for tees.
+        const double it = 1.15 / 3 * (c.W * std::pow(c.tf, 3) + (c.H - c.tf) * std::pow(c.tw, 3)) / 1e4;
+        EXPECT_NEAR(double(p.Ixx), it, 1e-9 * it);
     }
 }
 
