@@ -60,6 +60,69 @@ protected:
 };
 } // namespace
 
+// The list: whole rows selected, moved by drag and drop, sorted by a click on a caption.
+void ListEditorWindow::configureList()
+{
+    m_list->setObjectName(QStringLiteral("ListView1"));
+    m_list->setColumnCount(ListColumns);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setDragEnabled(true);
+    m_list->setAcceptDrops(true);
+    m_list->setDropIndicatorShown(true);
+    m_list->setDragDropMode(QAbstractItemView::DragDrop);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setMinimumSectionSize(1);
+    m_list->header()->setSectionsClickable(true);
+    m_list->header()->setSortIndicatorShown(true);
+    m_list->header()->setSortIndicator(0, Qt::AscendingOrder);
+}
+
+// Delete, Correction, Private, Units and the default Apply.
+QHBoxLayout* ListEditorWindow::buildButtons()
+{
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* key) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(key));
+        // Enter presses the focused button, elsewhere the default "Apply".
+        b->setAutoDefault(true);
+        buttons->addWidget(b);
+        return b;
+    };
+    m_delete = button("ButtonDelete");
+    m_correct = button("ButtonCorrection");
+    m_private = button("ButtonPrivate");
+    m_units = button("ButtonUnits");
+    buttons->addStretch();
+    m_apply = button("ButtonApply");
+    makeDefaultButton(m_apply);
+    return buttons;
+}
+
+void ListEditorWindow::connectControls()
+{
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, &ListEditorWindow::sortByColumn);
+    connect(m_list->header(), &QHeaderView::geometriesChanged, this, &ListEditorWindow::layoutColumns);
+    connect(m_list->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ListEditorWindow::layoutColumns);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { correctLine(m_list->indexOfTopLevelItem(item)); });
+    connect(m_correct, &QPushButton::clicked, this, [this] {
+        const QList<int> selected = selectedPositions();
+        const int current = m_list->indexOfTopLevelItem(m_list->currentItem());
+        correctLine(current >= 0 ? current : selected.value(0, -1));
+    });
+    connect(m_delete, &QPushButton::clicked, this, &ListEditorWindow::deleteSelected);
+    connect(m_private, &QPushButton::clicked, this, &ListEditorWindow::privateDataRequested);
+    connect(m_units, &QPushButton::clicked, this, &ListEditorWindow::unitsRequested);
+    connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);
+}
+
 ListEditorWindow::ListEditorWindow(const MessageTable& messages, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter)
 {
@@ -81,44 +144,12 @@ ListEditorWindow::ListEditorWindow(const MessageTable& messages, Prompter& promp
 
     auto* view = new EditorListView(this);
     m_list = view;
-    m_list->setObjectName(QStringLiteral("ListView1"));
-    m_list->setColumnCount(ListColumns);
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setDragEnabled(true);
-    m_list->setAcceptDrops(true);
-    m_list->setDropIndicatorShown(true);
-    m_list->setDragDropMode(QAbstractItemView::DragDrop);
-    m_list->setDefaultDropAction(Qt::MoveAction);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->header()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->header()->setStretchLastSection(false);
-    m_list->header()->setMinimumSectionSize(1);
-    m_list->header()->setSectionsClickable(true);
-    m_list->header()->setSortIndicatorShown(true);
-    m_list->header()->setSortIndicator(0, Qt::AscendingOrder);
+    configureList();
     view->onDrop = [this](const QPoint& at) { dropAt(at); };
+    view->onDeleteKey = [this] { deleteSelected(); };
     layout->addWidget(m_list, 1);
 
-    auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* key) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QString::fromLatin1(key));
-        // Enter presses the focused button, elsewhere the default "Apply".
-        b->setAutoDefault(true);
-        buttons->addWidget(b);
-        return b;
-    };
-    m_delete = button("ButtonDelete");
-    m_correct = button("ButtonCorrection");
-    m_private = button("ButtonPrivate");
-    m_units = button("ButtonUnits");
-    buttons->addStretch();
-    m_apply = button("ButtonApply");
-    makeDefaultButton(m_apply);
-    layout->addLayout(buttons);
+    layout->addLayout(buildButtons());
 
     m_progress = new ProgressWindow(this);
     m_layoutTimer = new QTimer(this);
@@ -129,21 +160,7 @@ ListEditorWindow::ListEditorWindow(const MessageTable& messages, Prompter& promp
             m_layoutTimer->stop();
     });
 
-    connect(m_list->header(), &QHeaderView::sectionClicked, this, &ListEditorWindow::sortByColumn);
-    connect(m_list->header(), &QHeaderView::geometriesChanged, this, &ListEditorWindow::layoutColumns);
-    connect(m_list->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ListEditorWindow::layoutColumns);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { correctLine(m_list->indexOfTopLevelItem(item)); });
-    connect(m_correct, &QPushButton::clicked, this, [this] {
-        const QList<int> selected = selectedPositions();
-        const int current = m_list->indexOfTopLevelItem(m_list->currentItem());
-        correctLine(current >= 0 ? current : selected.value(0, -1));
-    });
-    connect(m_delete, &QPushButton::clicked, this, &ListEditorWindow::deleteSelected);
-    view->onDeleteKey = [this] { deleteSelected(); };
-    connect(m_private, &QPushButton::clicked, this, &ListEditorWindow::privateDataRequested);
-    connect(m_units, &QPushButton::clicked, this, &ListEditorWindow::unitsRequested);
-    connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);
+    connectControls();
 
     retranslate(messages);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -81,6 +82,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void configureList();
+    QHBoxLayout* buildButtons();
+    void connectControls();
     Prompter& m_prompter;
     void showLines();
     void stripe();
