@@ -268,7 +268,7 @@ QString entryProblem(const BuiltUpPart& part)
     for (std::size_t i = 0; i < menu.size(); ++i) {
         if (menu[i].text != part.entry)
             continue;
-        if (i == 0 && part.entry == english()(96))
+        if (i == 0 && part.entry == english()(Msg::CustomSection))
             return QStringLiteral("typed dimensions are given as dims, not as the entry '%1'").arg(part.entry);
         if (i + 1 < menu.size() && menu[i + 1].depth > menu[i].depth)
             return QStringLiteral("'%1' is a group heading, not a section").arg(part.entry);
@@ -285,7 +285,7 @@ PlacedPart placePart(const BuiltUpPart& part)
         return placed;
     }
     const bool custom = part.entry.isEmpty();
-    const QString entry = custom ? english()(96) : part.entry;
+    const QString entry = custom ? english()(Msg::CustomSection) : part.entry;
     if (custom && part.dims.size() != customFieldCount(part.kind)) {
         placed.reason = QStringLiteral("the %1 kind takes %2 dimensions").arg(kindCode(part.kind)).arg(customFieldCount(part.kind));
         return placed;

@@ -15,7 +15,7 @@ const QString Blank = QStringLiteral(" ");
 
 QString customEntryText(const MessageTable& messages)
 {
-    return messages(96);
+    return messages(Msg::CustomSection);
 }
 
 QString rectSolidEntryText(const QString& old, const MessageTable& messages)
@@ -23,7 +23,7 @@ QString rectSolidEntryText(const QString& old, const MessageTable& messages)
     const qsizetype colon = old.indexOf(QLatin1Char(':'));
     if (colon < 0)
         return old;
-    return without(messages(29), QStringLiteral(":")) + Blank + old.mid(colon);
+    return without(messages(Msg::RectangularSolidName), QStringLiteral(":")) + Blank + old.mid(colon);
 }
 
 QString circSolidEntryText(const QString& old, const MessageTable& messages)
@@ -31,7 +31,7 @@ QString circSolidEntryText(const QString& old, const MessageTable& messages)
     const qsizetype colon = old.indexOf(QLatin1Char(':'));
     if (colon < 0)
         return old;
-    return without(messages(50), QStringLiteral(":")) + Blank + old.mid(colon);
+    return without(messages(Msg::CircularSolidShort), QStringLiteral(":")) + Blank + old.mid(colon);
 }
 
 QString circHollowEntryText(const QString& old, const MessageTable& messages)
@@ -40,7 +40,7 @@ QString circHollowEntryText(const QString& old, const MessageTable& messages)
     const qsizetype colon = old.indexOf(QLatin1Char(':'), inch + 1);
     if (inch < 0 || colon < 0)
         return old;
-    return old.left(inch + 1) + Blank + messages(93) + old.mid(colon + 1);
+    return old.left(inch + 1) + Blank + messages(Msg::PipeDiameter) + old.mid(colon + 1);
 }
 
 QString sizeAfterName(const QString& old)
@@ -64,7 +64,7 @@ QString flatBarEntryText(const QString& old, const MessageTable& messages)
 {
     if (!old.contains(QLatin1Char('x')))
         return old;
-    return without(messages(68), QStringLiteral("x")) + Blank + sizeAfterName(old);
+    return without(messages(Msg::RibbonSection), QStringLiteral("x")) + Blank + sizeAfterName(old);
 }
 
 QString lHeadingText(int heading, const MessageTable& messages)
@@ -76,7 +76,7 @@ QString lSizeEntryText(const QString& old, const MessageTable& messages)
 {
     if (!old.contains(QLatin1Char('x')))
         return old;
-    return messages(72) + Blank + sizeAfterName(old);
+    return messages(Msg::LSection) + Blank + sizeAfterName(old);
 }
 
 std::optional<QString> iMarkerEntryText(const QString& old, const MessageTable& messages)
@@ -84,23 +84,23 @@ std::optional<QString> iMarkerEntryText(const QString& old, const MessageTable& 
     for (const char* marker : {"IPE;", "IPB;E", "I PBI;E"}) {
         const qsizetype at = old.indexOf(QLatin1String(marker));
         if (at >= 0)
-            return messages(66) + Blank + old.mid(at);
+            return messages(Msg::ISection) + Blank + old.mid(at);
     }
     return std::nullopt;
 }
 
 QString iHotRolledHeadingText(const MessageTable& messages)
 {
-    return messages(159) + Blank + messages(66);
+    return messages(Msg::HotRolled) + Blank + messages(Msg::ISection);
 }
 
 QString uHeadingText(int heading, const MessageTable& messages)
 {
     switch (heading) {
-    case 0: return messages(159) + QStringLiteral(" U ") + messages(62);
-    case 1: return messages(159) + QStringLiteral(" 2xU[] ") + messages(62);
-    case 2: return messages(159) + QStringLiteral(" 2xU][ ") + messages(62);
-    default: return messages(160) + QStringLiteral(" U ") + messages(62);
+    case 0: return messages(Msg::HotRolled) + QStringLiteral(" U ") + messages(Msg::SectionSuffix);
+    case 1: return messages(Msg::HotRolled) + QStringLiteral(" 2xU[] ") + messages(Msg::SectionSuffix);
+    case 2: return messages(Msg::HotRolled) + QStringLiteral(" 2xU][ ") + messages(Msg::SectionSuffix);
+    default: return messages(Msg::ColdRolled) + QStringLiteral(" U ") + messages(Msg::SectionSuffix);
     }
 }
 
@@ -109,7 +109,7 @@ std::optional<QString> uDoubleEntryText(const QString& old, const MessageTable& 
     for (const char* marker : {"2xU []", "2xU ]["}) {
         const qsizetype at = old.indexOf(QLatin1String(marker));
         if (at >= 0)
-            return without(messages(159), QStringLiteral("xU")) + Blank + old.mid(at);
+            return without(messages(Msg::HotRolled), QStringLiteral("xU")) + Blank + old.mid(at);
     }
     return std::nullopt;
 }

@@ -14,7 +14,7 @@ ExactReport exactReport(const Options& o, SectionKind kind, const ComputeContext
     ExactRequest request;
     request.kind = kind;
     request.angle = ctx.angle;
-    request.entry = o.get(QStringLiteral("--entry")).value_or(MessageTable::english()(96));
+    request.entry = o.get(QStringLiteral("--entry")).value_or(MessageTable::english()(Msg::CustomSection));
     if (auto dims = o.get(QStringLiteral("--dims")))
         request.fields = dims->split(QLatin1Char(','));
     const QStringList arrangements{QStringLiteral("u"), QStringLiteral("box"), QStringLiteral("pair")};

@@ -36,7 +36,7 @@ const MessageTable& english()
 // A file that is not a job: message 1 and the reason.
 int refuseFile(const QString& reason)
 {
-    printLine(stderr, english()(1));
+    printLine(stderr, english()(Msg::WrongData));
     printLine(stderr, reason);
     return ExitRejected;
 }
@@ -84,7 +84,7 @@ std::optional<int> openJobForAdding(const Options& o, const QByteArray& path, Jo
     }
     lock = lockForUpdate(QFile::decodeName(path), JobLockWaitMs, &error);
     if (!lock) {
-        printLine(stderr, english()(39) + QFile::decodeName(path));
+        printLine(stderr, english()(Msg::WriteError) + QFile::decodeName(path));
         printLine(stderr, error);
         return ExitRejected;
     }
@@ -103,7 +103,7 @@ std::optional<int> openJobForAdding(const Options& o, const QByteArray& path, Jo
         job = newJob(o.get("--name").value_or(QString()), askedUnits.value_or(UnitSettings{}));
     }
     if (int(job.rows.size()) >= ItemListCapacity) {
-        printLine(stderr, english()(108));
+        printLine(stderr, english()(Msg::ListFull));
         return ExitRejected;
     }
     return std::nullopt;
@@ -163,8 +163,8 @@ bool saveJobFile(const QByteArray& path, const QByteArray& bytes)
 {
     QString error;
     if (!saveWholeNativeFile(path, bytes, &error)) {
-        printLine(stderr, english()(39) + QFile::decodeName(path));
-        printLine(stderr, english()(40));
+        printLine(stderr, english()(Msg::WriteError) + QFile::decodeName(path));
+        printLine(stderr, english()(Msg::RemoveWriteProtection));
         printLine(stderr, error);
         return false;
     }

@@ -112,7 +112,7 @@ std::optional<JobFile> readPrintedJob(const QString& name)
     }
     const JobReading reading = readJob(*bytes);
     if (!reading.job || reading.job->rows.empty()) {
-        printLine(stderr, english()(1));
+        printLine(stderr, english()(Msg::WrongData));
         printLine(stderr, reading.job ? QStringLiteral("the job holds no items") : reading.reason);
         return std::nullopt;
     }
@@ -125,7 +125,7 @@ std::optional<PrintLayout> fittedLayout(const PrinterMetrics& metrics, const Pri
 {
     const LayoutOutcome outcome = layoutPrint(metrics, request.margins, content, measure);
     if (!outcome.layout) {
-        printLine(stderr, english()(200));
+        printLine(stderr, english()(Msg::PaperTooSmall));
         return std::nullopt;
     }
     PrintLayout layout = *outcome.layout;
@@ -192,7 +192,7 @@ int printCommand(const QStringList& args)
     if (!layout)
         return ExitRejected;
 
-    const PageTexts texts{english()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
+    const PageTexts texts{english()(Msg::PageNumber), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
                           pageFooter(QStringLiteral("*** Computation of geometric properties ***"))};
     const QByteArray pdfPath = fileNameOption(*o, QStringLiteral("--pdf"));
     if (pdfPath.isEmpty())

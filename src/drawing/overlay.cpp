@@ -108,15 +108,15 @@ QList<Caption> captions(const MessageTable& messages, int angle, QSize frameSize
         list.append({{nearest(W / 2.0L) - 15, 5}, QStringLiteral("Y")});
         list.append({{nearest(W / 2.0L) - 15, H - 17}, QStringLiteral("Y")});
     }
-    list.append({{6, 5}, messages(9)});
-    list.append({{6, H - 17}, messages(10)});
-    list.append({{6, 82}, messages(11)});
+    list.append({{6, 5}, messages(Msg::Above)});
+    list.append({{6, H - 17}, messages(Msg::Under)});
+    list.append({{6, 82}, messages(Msg::Left)});
     // "RIGHT" at 35 pixels from the right edge, or further left when longer.
     const QFontMetrics metrics(labelFont());
-    list.append({{std::max(0, std::min(W - 35, W - 1 - metrics.horizontalAdvance(messages(12)))), 82}, messages(12)});
+    list.append({{std::max(0, std::min(W - 35, W - 1 - metrics.horizontalAdvance(messages(Msg::Right)))), 82}, messages(Msg::Right)});
     // The rotation caption 75 pixels from the right edge, or further left
     // when longer (three-digit angles, longer languages).
-    const QString rotation = messages(13) + QString::number(angle) + messages(14);
+    const QString rotation = messages(Msg::Rotate) + QString::number(angle) + messages(Msg::DegreeSuffix);
     const int rotationWidth = metrics.horizontalAdvance(rotation);
     list.append({{std::max(0, std::min(W - 75, W - 1 - rotationWidth)), nearest(H * 0.91L)}, rotation});
     return list;

@@ -179,7 +179,7 @@ ExactOutcome exactForTab(const ExactRequest& request, const std::atomic<bool>* c
     ExactOutcome out;
     ComputeContext ctx;
     ctx.angle = ((request.angle % 360) + 360) % 360;
-    const bool custom = request.entry == MessageTable::english()(96);
+    const bool custom = request.entry == MessageTable::english()(Msg::CustomSection);
     std::optional<TabResult> pass;
     const bool typedKind = request.kind == SectionKind::RectHollow || request.kind == SectionKind::CircHollow ||
                            request.kind == SectionKind::RectSolid || request.kind == SectionKind::FlatBar ||

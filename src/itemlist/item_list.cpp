@@ -30,7 +30,7 @@ long double listNumber(const QString& text, QStringList& items, QStringList& mes
         items << text;
     if (auto read = readNameStripped(text))
         return read->value;
-    messages << m(1);
+    messages << m(Msg::WrongData);
     return 0;
 }
 } // namespace
@@ -70,19 +70,19 @@ WriteOutcome WriteSectionRow(int r, const MaterialTexts& material, const Section
         return out;
     };
     if (r > ItemListCapacity)
-        return refuse(m(108), MaterialField::None);
+        return refuse(m(Msg::ListFull), MaterialField::None);
     const auto tensile = readNumber(material.tensile);
     if (!tensile || *tensile <= 0)
-        return refuse(m(15), MaterialField::Tensile);
+        return refuse(m(Msg::TensileNotPositive), MaterialField::Tensile);
     if (material.pressure == QLatin1String("-"))
-        return refuse(m(1), MaterialField::Pressure);
+        return refuse(m(Msg::WrongData), MaterialField::Pressure);
     const auto pressure = readNumber(material.pressure);
     if (!pressure || *pressure >= 0)
-        return refuse(m(16), MaterialField::Pressure);
+        return refuse(m(Msg::PressureNotNegative), MaterialField::Pressure);
     if (!material.poissonItems.contains(material.poisson)) {
         const auto nu = readNumber(material.poisson);
         if (!nu || !(*nu > 0 && *nu < 1))
-            return refuse(m(17), MaterialField::Poisson);
+            return refuse(m(Msg::PoissonOutOfRange), MaterialField::Poisson);
     }
 
     ListRow& row = out.row;
@@ -176,7 +176,7 @@ ListTotals ShowListTotals(const ItemList& list, const MessageTable& m)
         add(list.row(r).cells[6], weight);
         add(list.row(r).cells[7], outside);
     }
-    const QString weightText = weight > 9999 ? formatFixed(weight / 1000, 2, 8) + m(18)
+    const QString weightText = weight > 9999 ? formatFixed(weight / 1000, 2, 8) + m(Msg::TonneSuffix)
                                              : formatFixed(weight, 1, 8) + QStringLiteral(" Kg");
     totals.weight = QStringLiteral("Total weight:") + weightText;
     totals.outside = QStringLiteral("Total outside:") + formatFixed(outside, 2, 8) + QStringLiteral(" m2");
@@ -194,13 +194,13 @@ PlateRowOutcome writePlateRow(int r, const QString& plateName, const QString& le
         return out;
     }
     if (r > ItemListCapacity) {
-        out.refusal = m(108);
+        out.refusal = m(Msg::ListFull);
         return out;
     }
     const auto whole = [&](const QString& text) -> long double {
         if (auto v = readInteger(text))
             return static_cast<long double>(*v);
-        out.messages << m(1);
+        out.messages << m(Msg::WrongData);
         return 0;
     };
     const long double l1 = whole(length1), l2 = whole(length2), n = whole(pieces);

@@ -6,7 +6,7 @@
 
 QString rotationSuffix(int angle, const MessageTable& m)
 {
-    return angle != 0 ? QLatin1Char(' ') + m(13) + QString::number(angle) + m(14) : QString();
+    return angle != 0 ? QLatin1Char(' ') + m(Msg::Rotate) + QString::number(angle) + m(Msg::DegreeSuffix) : QString();
 }
 
 DesignationOutcome sectionDesignation(SectionKind kind, const QStringList& fields, const QString& dataCaption,
@@ -20,22 +20,22 @@ DesignationOutcome sectionDesignation(SectionKind kind, const QStringList& field
         const auto a = readInteger(field(0)), b = readInteger(field(1));
         const auto v = readNumber(field(2));
         if (!a || !b || !v || !(*a > 2 * *v && *b > 2 * *v)) {
-            out.messages << m(1);
+            out.messages << m(Msg::WrongData);
             return out;
         }
-        out.text = field(0) + QLatin1Char('x') + field(1) + QLatin1Char('x') + field(2) + QLatin1Char(' ') + m(47) +
+        out.text = field(0) + QLatin1Char('x') + field(1) + QLatin1Char('x') + field(2) + QLatin1Char(' ') + m(Msg::RectangularHollowShort) +
                    rotation;
         break;
     }
-    case SectionKind::CircHollow: out.text = m(93) + field(0) + QLatin1Char('x') + field(1); break;
+    case SectionKind::CircHollow: out.text = m(Msg::PipeDiameter) + field(0) + QLatin1Char('x') + field(1); break;
     case SectionKind::RectSolid:
         if (!readNumber(field(0)) || !readNumber(field(1)))
-            out.messages << m(1);
+            out.messages << m(Msg::WrongData);
         out.text = dataCaption + rotation;
         break;
-    case SectionKind::CircSolid: out.text = m(69) + field(0); break;
+    case SectionKind::CircSolid: out.text = m(Msg::CircularSolidDiameter) + field(0); break;
     case SectionKind::FlatBar:
-        out.text = m(31) + QLatin1Char(' ') + field(0) + QLatin1Char('x') + field(1) + rotation;
+        out.text = m(Msg::RibbonName) + QLatin1Char(' ') + field(0) + QLatin1Char('x') + field(1) + rotation;
         break;
     default: out.text = dataCaption + rotation; break;
     }

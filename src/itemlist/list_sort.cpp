@@ -76,8 +76,8 @@ std::array<QString, ListColumns> editorLineTexts(const EditorLine& line, const M
     const QString colon = QStringLiteral(":");
     texts[5] = QStringLiteral("A:") + line.cells[5].trimmed() + QStringLiteral(" G:") + line.weight;
     pair(6, QStringLiteral("Ix:"), QStringLiteral("Iy:"), QStringLiteral(" "));
-    pair(7, m(85) + colon, m(86) + colon, QStringLiteral(" "));
-    pair(8, m(87) + colon, m(88) + colon, QStringLiteral(" "));
+    pair(7, m(Msg::KxAbove) + colon, m(Msg::KxUnder) + colon, QStringLiteral(" "));
+    pair(8, m(Msg::KyLeft) + colon, m(Msg::KyRight) + colon, QStringLiteral(" "));
     pair(9, QStringLiteral("Ixx:"), QStringLiteral("Kxx:"), QStringLiteral(" "));
     pair(11, QString(), QString(), QStringLiteral(" / "));
     return texts;
@@ -85,7 +85,7 @@ std::array<QString, ListColumns> editorLineTexts(const EditorLine& line, const M
 
 std::array<QString, ListColumns> editorColumnCaptions(const MessageTable& m)
 {
-    return {m(76), QString(), m(78), m(79), m(80), m(81), m(83), m(84), m(84), m(89), m(90), m(117)};
+    return {m(Msg::Item), QString(), m(Msg::Material), m(Msg::EModulus), m(Msg::Density), m(Msg::Area), m(Msg::MomentOfInertia), m(Msg::SectionModulus), m(Msg::SectionModulus), m(Msg::TorsionInertia), m(Msg::Poisson), m(Msg::TensilePressure)};
 }
 
 QString sortCaption(int column, bool secondValue, const MessageTable& m)

@@ -133,6 +133,6 @@ PlausibilityResult CheckPlausibility(const PrivatePropertyTexts& typed, const Un
     line(QStringLiteral("Max. Area : "), QStringLiteral("Area"), mx.area, PrivateProperty::Area,
          typedValue(typed, PrivateProperty::Area) > mx.area);
 
-    result.report = result.plausible ? lines : m(186) + cr + cr + lines;
+    result.report = result.plausible ? lines : m(Msg::ImpossibleData) + cr + cr + lines;
     return result;
 }

@@ -99,7 +99,7 @@ WriteOutcome writePrivateRow(int r, const PrivateItemTexts& texts, const UnitSet
         const auto value = readNumber(texts.properties[std::size_t(k)]);
         if (!value) {
             WriteOutcome refused;
-            refused.refusal = m(1);
+            refused.refusal = m(Msg::WrongData);
             refused.eItems = texts.material.eItems;
             refused.densityItems = texts.material.densityItems;
             refused.poissonItems = texts.material.poissonItems;

@@ -56,22 +56,22 @@ void reexpressRows(ItemList& list, const UnitSettings& units)
 
 QStringList headerCaptions(const UnitSettings& u, const MessageTable& m, bool unitsApplied)
 {
-    const QString weight = unitsApplied ? m(170) + QStringLiteral("[Kg/m]") : m(82) + QStringLiteral("Kg/m");
+    const QString weight = unitsApplied ? m(Msg::WeightCaption) + QStringLiteral("[Kg/m]") : m(Msg::Weight) + QStringLiteral("Kg/m");
     const QString cr = QStringLiteral("\n");
     const QString inertia = unitText(u, UnitGroup::Inertia);
     const QString modulus = unitText(u, UnitGroup::Modulus);
     return {
-        m(76),
-        m(77),
-        m(78),
-        m(79) + cr + unitText(u, UnitGroup::EModulus),
-        m(80) + cr + unitText(u, UnitGroup::Density),
-        m(81) + unitText(u, UnitGroup::Area) + cr + weight,
-        m(83) + cr + QStringLiteral("Ix ") + inertia + cr + QStringLiteral("Iy ") + inertia,
-        m(84) + cr + m(85) + QLatin1Char(' ') + modulus + cr + m(86) + QLatin1Char(' ') + modulus,
-        m(84) + cr + m(87) + QLatin1Char(' ') + modulus + cr + m(88) + QLatin1Char(' ') + modulus,
-        m(89) + cr + QStringLiteral("Ixx ") + inertia + cr + QStringLiteral("Kxx ") + modulus,
-        m(90),
-        m(91) + cr + m(92) + cr + unitText(u, UnitGroup::Stress),
+        m(Msg::Item),
+        m(Msg::Designation),
+        m(Msg::Material),
+        m(Msg::EModulus) + cr + unitText(u, UnitGroup::EModulus),
+        m(Msg::Density) + cr + unitText(u, UnitGroup::Density),
+        m(Msg::Area) + unitText(u, UnitGroup::Area) + cr + weight,
+        m(Msg::MomentOfInertia) + cr + QStringLiteral("Ix ") + inertia + cr + QStringLiteral("Iy ") + inertia,
+        m(Msg::SectionModulus) + cr + m(Msg::KxAbove) + QLatin1Char(' ') + modulus + cr + m(Msg::KxUnder) + QLatin1Char(' ') + modulus,
+        m(Msg::SectionModulus) + cr + m(Msg::KyLeft) + QLatin1Char(' ') + modulus + cr + m(Msg::KyRight) + QLatin1Char(' ') + modulus,
+        m(Msg::TorsionInertia) + cr + QStringLiteral("Ixx ") + inertia + cr + QStringLiteral("Kxx ") + modulus,
+        m(Msg::Poisson),
+        m(Msg::MaxTensile) + cr + m(Msg::MinPressure) + cr + unitText(u, UnitGroup::Stress),
     };
 }

@@ -132,7 +132,7 @@ ExactPropertiesWindow::~ExactPropertiesWindow()
 
 void ExactPropertiesWindow::retranslate(const MessageTable& messages)
 {
-    m_customEntry = messages(96);
+    m_customEntry = messages(Msg::CustomSection);
     setWindowTitle(tr("Exact properties"));
     m_table->setHorizontalHeaderLabels({tr("Property"), tr("Value")});
     m_computingText = tr("Computing\u2026");
@@ -230,7 +230,7 @@ void ExactPropertiesWindow::startLatest()
     // The tree's custom entry follows the language; the computation knows it
     // by its English text.
     if (request.entry == m_customEntry)
-        request.entry = MessageTable::english()(96);
+        request.entry = MessageTable::english()(Msg::CustomSection);
     auto job = std::make_shared<Job>();
     job->request = request;
     job->panel = m_latest->panel;
@@ -331,7 +331,7 @@ QString ExactPropertiesWindow::sectionCaption(const Pass& pass) const
 {
     const ExactRequest& r = pass.request;
     QString name = r.entry;
-    if (r.entry == m_customEntry || r.entry == MessageTable::english()(96)) {
+    if (r.entry == m_customEntry || r.entry == MessageTable::english()(Msg::CustomSection)) {
         QStringList sizes;
         for (const QString& f : r.fields)
             if (!f.trimmed().isEmpty())

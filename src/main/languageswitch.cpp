@@ -175,7 +175,7 @@ void LanguageSwitch::applyMenus(const MessageTable& messages)
     }
 
     if (m_progress)
-        m_progress->start(messages(158), messages(141), QString(), int(menus.size()));
+        m_progress->start(messages(Msg::LoadingLanguage), messages(Msg::PleaseWait), QString(), int(menus.size()));
     std::vector<QStringList> shown;
     parallelItems<QStringList>(
         menus.size(), [&](std::size_t i) { return translatedMenu(menus[i].kind, menus[i].entries, messages); },

@@ -171,7 +171,7 @@ void ListEditorWindow::retranslate(const MessageTable& messages)
 {
     m_messages = messages;
     setWindowTitle(tr("Edit...."));
-    m_apply->setText(messages(128));
+    m_apply->setText(messages(Msg::ApplyAndClose));
     m_delete->setText(tr("Delete selected item(s)"));
     m_correct->setText(tr("Correction selected item..."));
     m_private->setText(tr("Private data editing ...."));
@@ -309,7 +309,7 @@ void ListEditorWindow::sortByColumn(int column)
         m_list->headerItem()->setText(column, sortCaption(column, second, m_messages));
         m_secondValue[std::size_t(column)] = !second;
     }
-    m_progress->start(m_messages(139), m_messages(140), m_messages(141), SortSteps);
+    m_progress->start(m_messages(Msg::SortingCaption), m_messages(Msg::SortingText), m_messages(Msg::PleaseWait), SortSteps);
     sortEditorLines(m_lines, column, second, [this](int step, int) { m_progress->setValue(step); });
     m_progress->finish();
     m_sortColumn = column;

@@ -527,7 +527,7 @@ bool MainWindow::settleChanges()
     // Only a list that changed since it was started, loaded or saved.
     if (m_job.itemList().isEmpty() || !m_job.isModified())
         return true;
-    switch (askSaveChanges(messages()(44))) {
+    switch (askSaveChanges(messages()(Msg::SaveChanges))) {
     case Answer::No: return true;
     case Answer::Yes: return saveJob(); // a cancelled or failed save cancels the command
     case Answer::Cancel: break;
@@ -565,7 +565,7 @@ QString MainWindow::askJobName(const QString& current)
 {
     constexpr int JobNameLength = 24;
     const QScopedValueRollback limit(m_textLimit, JobNameLength);
-    const QString answer = askText(messages()(46), messages()(45), current).left(JobNameLength);
+    const QString answer = askText(messages()(Msg::JobNameCaption), messages()(Msg::JobNamePrompt), current).left(JobNameLength);
     return answer.isEmpty() ? QStringLiteral("Noname") : answer;
 }
 
@@ -592,7 +592,7 @@ void MainWindow::updateTitle()
 
 void MainWindow::updateStatus()
 {
-    m_status[0]->setText(messages()(43) + m_job.name() + QStringLiteral(" -"));
+    m_status[0]->setText(messages()(Msg::JobNamePrefix) + m_job.name() + QStringLiteral(" -"));
 }
 
 void MainWindow::switchTab()
@@ -643,7 +643,7 @@ void MainWindow::recomputeCurrent()
 void MainWindow::recompute(SectionKind kind)
 {
     const SectionPage* p = page(kind);
-    if (!fieldsDriveTree(kind) && p->selectedEntry() == messages()(96) && p->fieldCount() > 0 && p->customAllowed())
+    if (!fieldsDriveTree(kind) && p->selectedEntry() == messages()(Msg::CustomSection) && p->fieldCount() > 0 && p->customAllowed())
         runCustom(kind, 0);
     else
         treeChanged(kind);

@@ -166,7 +166,7 @@ void MainWindow::printList()
     if (m_job.itemList().isEmpty())
         return;
     const auto* title = findChild<QLabel*>(QStringLiteral("ProductName"));
-    const PageTexts texts{messages()(169), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
+    const PageTexts texts{messages()(Msg::PageNumber), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
                           pageFooter(title ? title->text() : QStringLiteral("*** Computation of geometric properties ***"))};
     m_printPreview->setJob(&m_job.itemList(), headerCaptions(m_job.units(), messages(), m_job.unitsApplied()), texts,
                            m_job.name());

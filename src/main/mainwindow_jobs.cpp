@@ -44,12 +44,12 @@ const QString JobFilter = QStringLiteral("Beam sections *.mvn (*.mvn)");
 
 QString MainWindow::askSaveFileName(const QString& proposed)
 {
-    return m_prompter.askSaveFileName(this, {messages()(37), proposed, JobFilter, QStringLiteral("mvn")});
+    return m_prompter.askSaveFileName(this, {messages()(Msg::SaveToFile), proposed, JobFilter, QStringLiteral("mvn")});
 }
 
 QString MainWindow::askOpenFileName()
 {
-    return m_prompter.askOpenFileName(this, {messages()(41), QString(), JobFilter, QStringLiteral("mvn")});
+    return m_prompter.askOpenFileName(this, {messages()(Msg::Loading), QString(), JobFilter, QStringLiteral("mvn")});
 }
 
 void MainWindow::buildProgressWindow()
@@ -91,7 +91,7 @@ bool MainWindow::saveJob()
     const MessageTable& m = messages();
     const JobFile job = currentJob();
     setEnabled(false); // menus, tool bar and windows wait while events run between items
-    m_progress->start(m(37), m(38), path, int(job.rows.size()));
+    m_progress->start(m(Msg::SaveToFile), m(Msg::PackingWait), path, int(job.rows.size()));
     const QByteArray bytes = writeJob(job, [this](std::size_t done, std::size_t) {
         m_progress->setValue(int(done));
         return true;
@@ -103,7 +103,7 @@ bool MainWindow::saveJob()
     setEnabled(true);
     m_progress->finish();
     if (!saved) {
-        showMessage(m(39) + path + QLatin1Char('\n') + m(40));
+        showMessage(m(Msg::WriteError) + path + QLatin1Char('\n') + m(Msg::RemoveWriteProtection));
         return false;
     }
     m_job.saved(path);
@@ -139,7 +139,7 @@ bool MainWindow::loadJob(const QString& path)
     const MessageTable& m = messages();
     // Message 1, and on a second line the file and why it is no job.
     const auto refuse = [&](const QString& reason) {
-        showMessage(m(1) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+        showMessage(m(Msg::WrongData) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
         return false;
     };
     QString error;
@@ -151,7 +151,7 @@ bool MainWindow::loadJob(const QString& path)
     bool started = false;
     const JobReading read = readJob(bytes, [&](std::size_t done, std::size_t count) {
         if (!started) {
-            m_progress->start(m(41), m(42), path, int(count));
+            m_progress->start(m(Msg::Loading), m(Msg::UnpackingWait), path, int(count));
             started = true;
         }
         m_progress->setValue(int(done));

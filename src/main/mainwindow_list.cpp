@@ -120,7 +120,7 @@ void MainWindow::toList(SectionKind kind)
         list.put(r, out.row);
         m_job.listEdited();
         if (ShowListTotals(list, m).unreadable)
-            showMessage(m(1));
+            showMessage(m(Msg::WrongData));
         m_state.SelectedRow = r;
         m_grid->selectListRow(r);
         return;
@@ -169,7 +169,7 @@ void MainWindow::putListedRow(int target, const ListRow& row)
 void MainWindow::deleteSelectedItems()
 {
     endCorrection();
-    if (m_job.itemList().isEmpty() || !askYesNo(messages()(59)))
+    if (m_job.itemList().isEmpty() || !askYesNo(messages()(Msg::DeleteSelected)))
         return;
     const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
     m_job.itemList().removeRows(first, last);

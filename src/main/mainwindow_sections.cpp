@@ -96,7 +96,7 @@ void MainWindow::treeChanged(SectionKind kind)
     p->setCustomAllowed(false);
     const QString entry = p->selectedEntry();
     const auto result = computeEntry(kind, entry, context(kind), p->fieldTexts(), p->arrangementChoice());
-    p->setCustomAllowed(entry == messages()(96));
+    p->setCustomAllowed(entry == messages()(Msg::CustomSection));
     if (result)
         apply(kind, *result);
 }
@@ -111,7 +111,7 @@ void MainWindow::fieldChanged(SectionKind kind, int index)
         return;
     if (fieldsDriveTree(kind)) {
         // The I, T, U and L tabs check the fields and rerun their tree change.
-        if (page(kind)->selectedEntry() == messages()(96))
+        if (page(kind)->selectedEntry() == messages()(Msg::CustomSection))
             treeChanged(kind);
         return;
     }
@@ -177,10 +177,10 @@ void MainWindow::rotateSection()
     if (!isRotatable(kind))
         return;
     // A cancelled dialog answers its default, so it turns the section back to 0.
-    const QString answer = askText(messages()(94), messages()(95), QStringLiteral("0"));
+    const QString answer = askText(messages()(Msg::RotateCaption), messages()(Msg::RotatePrompt), QStringLiteral("0"));
     const auto value = readInteger(answer);
     if (!value || *value < 0 || *value > 359) {
-        showMessage(messages()(1));
+        showMessage(messages()(Msg::WrongData));
         return;
     }
     page(kind)->setAngle(int(*value));

@@ -146,16 +146,16 @@ void MaterialBar::showCaptions(const UnitSettings& units, bool unitsApplied)
     if (!unitsApplied)
         return;
     const MessageTable& m = *m_messages;
-    m_captions[0]->setText(m(79) + QLatin1Char(' ') + unitText(units, UnitGroup::EModulus));
-    m_captions[1]->setText(m(80) + QLatin1Char(' ') + unitText(units, UnitGroup::Density));
-    m_captions[3]->setText(m(91) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
-    m_captions[4]->setText(m(92) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
+    m_captions[0]->setText(m(Msg::EModulus) + QLatin1Char(' ') + unitText(units, UnitGroup::EModulus));
+    m_captions[1]->setText(m(Msg::Density) + QLatin1Char(' ') + unitText(units, UnitGroup::Density));
+    m_captions[3]->setText(m(Msg::MaxTensile) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
+    m_captions[4]->setText(m(Msg::MinPressure) + QLatin1Char(' ') + unitText(units, UnitGroup::Stress));
 }
 
 void MaterialBar::showRotation(bool rotatable, int angle)
 {
     const MessageTable& m = *m_messages;
-    m_rotationCaption->setText(rotatable ? QString::number(angle) + m(51) : m(52));
+    m_rotationCaption->setText(rotatable ? QString::number(angle) + m(Msg::Degrees) : m(Msg::ZeroDegrees));
 }
 
 void MaterialBar::focusField(MaterialField field)

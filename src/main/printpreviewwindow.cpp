@@ -354,28 +354,28 @@ void PrintPreviewWindow::connectControls()
 void PrintPreviewWindow::retranslate(const MessageTable& m)
 {
     m_messages = &m;
-    setWindowTitle(m(174));
-    m_pageLabel->setText(m(167));
-    m_print->setText(m(172));
-    m_setup->setText(m(174));
-    m_marginGroup->setTitle(m(177));
+    setWindowTitle(m(Msg::PrinterAndPage));
+    m_pageLabel->setText(m(Msg::Page));
+    m_print->setText(m(Msg::Print));
+    m_setup->setText(m(Msg::PrinterAndPage));
+    m_marginGroup->setTitle(m(Msg::Margin));
     for (int i = 0; i < 4; ++i)
         m_marginLabels[std::size_t(i)]->setText(m(178 + i));
-    m_visibleLabel->setText(m(113));
+    m_visibleLabel->setText(m(Msg::Visible));
     for (int i = 0; i < ReportOptions::VisibleColumnCount; ++i) {
         const QSignalBlocker block(m_visible);
         m_visible->item(i)->setText(m(VisibleCaptions[i]));
     }
-    m_pictures->setText(m(109));
-    m_imageSizeLabel->setText(m(110));
-    m_accept->setText(m(173));
-    m_texts.pageNumberCaption = m(169);
+    m_pictures->setText(m(Msg::PlotsSectionImage));
+    m_imageSizeLabel->setText(m(Msg::ImageSize));
+    m_accept->setText(m(Msg::Accept));
+    m_texts.pageNumberCaption = m(Msg::PageNumber);
     m_range->retranslate(m);
     refreshPaperLabels();
     if (m_layout)
         fontSizeChanged(m_fontSize->value());
     else
-        m_fontLabel->setText(m(168) + QStringLiteral(" :"));
+        m_fontLabel->setText(m(Msg::FontSize) + QStringLiteral(" :"));
 }
 
 void PrintPreviewWindow::setSettingsCaption(const QString& caption)
@@ -423,11 +423,11 @@ void PrintPreviewWindow::refreshPaperLabels()
         return;
     const MessageTable& m = *m_messages;
     const PrinterMetrics metrics = printerMetrics();
-    m_paper->setText(m(175) + QStringLiteral(" : ") + QString::number(qRound(metrics.paperWidthMm())) + QLatin1Char('x')
+    m_paper->setText(m(Msg::PageSize) + QStringLiteral(" : ") + QString::number(qRound(metrics.paperWidthMm())) + QLatin1Char('x')
                      + QString::number(qRound(metrics.paperHeightMm())) + QStringLiteral(" mm"));
     const bool landscape = m_printer->pageLayout().orientation() == QPageLayout::Landscape;
-    m_orientation->setText(m(176) + QStringLiteral(" : ") + (landscape ? m(183) : m(182)));
-    m_turn->setText(landscape ? m(182) : m(183));
+    m_orientation->setText(m(Msg::PageOrientation) + QStringLiteral(" : ") + (landscape ? m(Msg::Landscape) : m(Msg::Portrait)));
+    m_turn->setText(landscape ? m(Msg::Portrait) : m(Msg::Landscape));
 }
 
 bool PrintPreviewWindow::startLayout()

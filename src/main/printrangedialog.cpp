@@ -82,14 +82,14 @@ PrintRangeDialog::PrintRangeDialog(const MessageTable& messages, QWidget* parent
 
 void PrintRangeDialog::retranslate(const MessageTable& m)
 {
-    setWindowTitle(m(172));
-    m_pagesGroup->setTitle(m(195));
-    m_all->setText(m(196));
-    m_current->setText(m(198));
-    m_fromTo->setText(m(199));
-    m_copiesGroup->setTitle(m(197));
-    m_print->setText(m(172));
-    m_cancel->setText(m(118));
+    setWindowTitle(m(Msg::Print));
+    m_pagesGroup->setTitle(m(Msg::MultipageImages));
+    m_all->setText(m(Msg::PrintAllPages));
+    m_current->setText(m(Msg::PrintCurrentPage));
+    m_fromTo->setText(m(Msg::Pages));
+    m_copiesGroup->setTitle(m(Msg::Copies));
+    m_print->setText(m(Msg::Print));
+    m_cancel->setText(m(Msg::Cancel));
 }
 
 void PrintRangeDialog::setPages(int currentPage, int pageCount)

@@ -227,17 +227,17 @@ void PrivateDataWindow::updateCaptions()
     const auto unit = [&](UnitGroup g) { return unitText(m_units, g); };
     const QString blank = QStringLiteral(" ");
     if (m_unitsApplied) {
-        m_materialCaptions[0]->setText(m(79) + blank + unit(UnitGroup::EModulus));
-        m_materialCaptions[1]->setText(m(80) + blank + unit(UnitGroup::Density));
-        m_materialCaptions[3]->setText(m(91) + blank + unit(UnitGroup::Stress));
-        m_materialCaptions[4]->setText(m(92) + blank + unit(UnitGroup::Stress));
+        m_materialCaptions[0]->setText(m(Msg::EModulus) + blank + unit(UnitGroup::EModulus));
+        m_materialCaptions[1]->setText(m(Msg::Density) + blank + unit(UnitGroup::Density));
+        m_materialCaptions[3]->setText(m(Msg::MaxTensile) + blank + unit(UnitGroup::Stress));
+        m_materialCaptions[4]->setText(m(Msg::MinPressure) + blank + unit(UnitGroup::Stress));
     } else {
         m_materialCaptions[0]->setText(tr("E modulus [KN/m2]:"));
         m_materialCaptions[1]->setText(tr("Density [Kg/m3]:"));
         m_materialCaptions[3]->setText(tr("Max.Tensil[N/mm2]:"));
         m_materialCaptions[4]->setText(tr("Min.Pressure[N/mm2]:"));
     }
-    m_materialCaptions[2]->setText(m(90) + QStringLiteral(" :"));
+    m_materialCaptions[2]->setText(m(Msg::Poisson) + QStringLiteral(" :"));
     const QString inertia = unit(UnitGroup::Inertia), modulus = unit(UnitGroup::Modulus);
     m_groups[0]->setTitle(tr(" Moment of inertia Ix, Iy %1").arg(inertia));
     m_groups[1]->setTitle(tr(" Moment of resist. Kx, Ky %1").arg(modulus));
@@ -399,7 +399,7 @@ void PrivateDataWindow::keyPressEvent(QKeyEvent* event)
 bool PrivateDataWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pressure && event->type() == QEvent::FocusOut && m_pressure->text() == QLatin1String("-")) {
-        m_prompter.showWarning(this, windowTitle(), m_messages(1));
+        m_prompter.showWarning(this, windowTitle(), m_messages(Msg::WrongData));
         m_pressure->setFocus();
     }
     return QWidget::eventFilter(watched, event);

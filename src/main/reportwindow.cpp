@@ -131,14 +131,14 @@ void ReportWindow::retranslate(const MessageTable& m)
 {
     m_messages = &m;
     setWindowTitle(tr("Report generator"));
-    m_pictures->setText(literal(m(109)));
-    m_imageSizeCaption->setText(m(110));
-    m_measureFontCaption->setText(m(111));
-    m_dataFontCaption->setText(m(112));
-    m_visibleCaption->setText(m(113));
-    m_htmlOnly->setText(m(171));
-    m_html->setText(literal(m(184)));
-    m_cancel->setText(literal(m(118)));
+    m_pictures->setText(literal(m(Msg::PlotsSectionImage)));
+    m_imageSizeCaption->setText(m(Msg::ImageSize));
+    m_measureFontCaption->setText(m(Msg::MeasureFontSize));
+    m_dataFontCaption->setText(m(Msg::DataFontSize));
+    m_visibleCaption->setText(m(Msg::Visible));
+    m_htmlOnly->setText(m(Msg::OnlyHtmlReport));
+    m_html->setText(literal(m(Msg::HtmlReport)));
+    m_cancel->setText(literal(m(Msg::Cancel)));
     m_showing = true;
     for (int k = 0; k < m_visible->count(); ++k)
         m_visible->item(k)->setText(m(VisibleItemMessages[std::size_t(k)]));
@@ -217,7 +217,7 @@ void ReportWindow::generate()
         progress = m_ownProgress;
     }
     const int count = m_list->count();
-    progress->start(progress->windowTitle(), m(145), reportFilePath(folder, reportPageFileName()), count);
+    progress->start(progress->windowTitle(), m(Msg::CreatingHtmlWait), reportFilePath(folder, reportPageFileName()), count);
     setEnabled(false);
     QCoreApplication::processEvents();
 

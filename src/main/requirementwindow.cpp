@@ -104,11 +104,11 @@ void RequirementWindow::retranslate(const MessageTable& m)
     setWindowTitle(tr("Requirement"));
     for (int r = 0; r < RequirementLimits::Rows; ++r)
         m_boxes[std::size_t(r)]->setText(boxCaption(r, m_units));
-    m_captions[0]->setText(m(102));
-    m_captions[1]->setText(m(103));
-    m_captions[2]->setText(m(104));
-    m_captions[3]->setText(m(106) + QLatin1Char('\n') + m(107));
-    m_captions[4]->setText(m(105));
+    m_captions[0]->setText(m(Msg::MinValue));
+    m_captions[1]->setText(m(Msg::MaxValue));
+    m_captions[2]->setText(m(Msg::BelowMinColour));
+    m_captions[3]->setText(m(Msg::BetweenLimits) + QLatin1Char('\n') + m(Msg::BetweenLimitsColour));
+    m_captions[4]->setText(m(Msg::AboveMaxColour));
 }
 
 void RequirementWindow::fieldChanged(int r)

@@ -74,11 +74,11 @@ SettingsWindow::~SettingsWindow() = default;
 void SettingsWindow::retranslate(const MessageTable& messages)
 {
     m_messages = messages;
-    m_associationLabel->setText(messages(146) + QLatin1Char('\n') + messages(147));
-    m_assign->setText(messages(185));
-    m_folderCaption->setText(messages(149));
-    m_browse->setText(messages(150));
-    m_languageCaption->setText(messages(152));
+    m_associationLabel->setText(messages(Msg::AssociateApplication) + QLatin1Char('\n') + messages(Msg::AssociateExtension));
+    m_assign->setText(messages(Msg::Assign));
+    m_folderCaption->setText(messages(Msg::TemporaryFiles));
+    m_browse->setText(messages(Msg::Browse));
+    m_languageCaption->setText(messages(Msg::Language));
 }
 
 void SettingsWindow::setCaptions(const QString& caption, const QString& exitText)
@@ -109,14 +109,14 @@ void SettingsWindow::assign()
 {
     const AssociationResult result = m_association->assign(m_programPath);
     if (result.ok)
-        m_prompter.showInformation(this, windowTitle(), m_messages(148));
+        m_prompter.showInformation(this, windowTitle(), m_messages(Msg::AssociationReady));
     else
         m_prompter.showWarning(this, windowTitle(), associationFailureText(result));
 }
 
 void SettingsWindow::browse()
 {
-    const QString chosen = m_prompter.askFolder(this, m_messages(149));
+    const QString chosen = m_prompter.askFolder(this, m_messages(Msg::TemporaryFiles));
     if (chosen.isEmpty())
         return;
     if (!m_folder.take(chosen, m_messages)) {

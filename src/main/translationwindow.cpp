@@ -157,10 +157,10 @@ QPushButton* TranslationWindow::button(const QString& objectName) const
 void TranslationWindow::retranslate(const MessageTable& m)
 {
     m_messages = m;
-    setWindowTitle(m(153));
-    m_test->setText(m(154));
-    m_programmerButton->setText(m(155));
-    m_request->setText(m(163));
+    setWindowTitle(m(Msg::Translation));
+    m_test->setText(m(Msg::Test));
+    m_programmerButton->setText(m(Msg::Programmer));
+    m_request->setText(m(Msg::SendTranslation));
     m_loadMine->setText(tr("Load..."));
     m_saveMine->setText(tr("Save..."));
 }
@@ -221,7 +221,7 @@ void TranslationWindow::test()
 
 QString TranslationWindow::failedSaveText(const QString& path) const
 {
-    return m_messages(39) + path + QLatin1Char('\n') + m_messages(40);
+    return m_messages(Msg::WriteError) + path + QLatin1Char('\n') + m_messages(Msg::RemoveWriteProtection);
 }
 
 bool TranslationWindow::writeFile(const QString& path, const QByteArray& bytes)
@@ -263,12 +263,12 @@ bool TranslationWindow::loadUserColumn()
         return false;
     const auto bytes = readWholeFile(path, TranslationFileMaxBytes);
     if (!bytes) {
-        showMessage(m_messages(1));
+        showMessage(m_messages(Msg::WrongData));
         return false;
     }
     const UserColumnRead read = readUserColumn(*bytes);
     if (!read.error.isEmpty()) {
-        showMessage(m_messages(1));
+        showMessage(m_messages(Msg::WrongData));
         return false;
     }
     applyUserColumn(m_table, read);

@@ -55,13 +55,13 @@ UnitsWindow::UnitsWindow(const MessageTable& m, QWidget* parent) : QDialog(paren
 void UnitsWindow::retranslate(const MessageTable& m)
 {
     setWindowTitle(tr("Units for listing"));
-    m_grid->item(0, 0)->setText(m(97));
-    const QString captions[6] = {m(79) + QStringLiteral(" :"), m(80) + QStringLiteral(" :"),
-                                 m(81) + QStringLiteral(" :"), m(98) + QStringLiteral("[Ix,Iy,Ixx]:"),
-                                 m(99) + QStringLiteral("[Kx,Ky,Kxx]:"), m(100) + QStringLiteral(" :")};
+    m_grid->item(0, 0)->setText(m(Msg::Data));
+    const QString captions[6] = {m(Msg::EModulus) + QStringLiteral(" :"), m(Msg::Density) + QStringLiteral(" :"),
+                                 m(Msg::Area) + QStringLiteral(" :"), m(Msg::Inertia) + QStringLiteral("[Ix,Iy,Ixx]:"),
+                                 m(Msg::SectionModulusShort) + QStringLiteral("[Kx,Ky,Kxx]:"), m(Msg::Tensile) + QStringLiteral(" :")};
     for (int r = 1; r <= 6; ++r)
         m_grid->item(r, 0)->setText(captions[r - 1]);
-    m_default->setText(m(101));
+    m_default->setText(m(Msg::Default));
 }
 
 void UnitsWindow::setUnits(const UnitSettings& units)

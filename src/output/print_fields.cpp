@@ -69,10 +69,10 @@ std::optional<QString> checkMargin(MarginSide side, const PrintMargins& margins,
         return QStringLiteral("Min. ") + m(caption) + QStringLiteral(" /mm/ : ") + marginText(least);
     const bool horizontal = side == MarginSide::Left || side == MarginSide::Right;
     if (horizontal && margins.left + margins.right > areaWidthMm)
-        return QStringLiteral("Max. ") + m(178) + QLatin1Char('+') + m(179) + QLatin1Char('=')
+        return QStringLiteral("Max. ") + m(Msg::LeftMargin) + QLatin1Char('+') + m(Msg::RightMargin) + QLatin1Char('=')
                + marginText(areaWidthMm) + QStringLiteral(" /mm/ !!!");
     if (!horizontal && margins.top + margins.bottom > areaHeightMm)
-        return QStringLiteral("Max. ") + m(180) + QLatin1Char('+') + m(181) + QLatin1Char('=')
+        return QStringLiteral("Max. ") + m(Msg::TopMargin) + QLatin1Char('+') + m(Msg::BottomMargin) + QLatin1Char('=')
                + marginText(areaHeightMm) + QStringLiteral(" /mm/ !!!");
     return std::nullopt;
 }

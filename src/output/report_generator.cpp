@@ -34,7 +34,7 @@ QString reportFilePath(const QString& folder, const QString& name)
 QStringList reportFolderNote(bool createdNow, const QString& folder, const QString& title, const QString& version,
                              const MessageTable& messages)
 {
-    const QString first = createdNow ? QStringLiteral("Morvane / ") + messages(120) + authorCredit()
+    const QString first = createdNow ? QStringLiteral("Morvane / ") + messages(Msg::WrittenBy) + authorCredit()
                                      : QStringLiteral("Morvane ") + title + version;
     return {first, QStringLiteral("Temporary folder :") + folder};
 }

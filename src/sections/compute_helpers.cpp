@@ -12,7 +12,7 @@ long double readDecimalOrReport(const QString& text, TabResult& result, const Co
 {
     if (auto v = readNumber(text))
         return *v;
-    result.messages << ctx.msg()(1);
+    result.messages << ctx.msg()(Msg::WrongData);
     return 0;
 }
 
@@ -20,7 +20,7 @@ long double readWholeOrReport(const QString& text, TabResult& result, const Comp
 {
     if (auto v = readInteger(text))
         return static_cast<long double>(*v);
-    result.messages << ctx.msg()(1);
+    result.messages << ctx.msg()(Msg::WrongData);
     return 0;
 }
 
@@ -31,7 +31,7 @@ long double weightOrReport(long double areaMm2, TabResult& result, const Compute
     // An area that cannot be shown ends the computation anyway; only the
     // density is at fault here.
     if (!density.ok || (showable(areaMm2) && !showable(weight))) {
-        result.messages << ctx.msg()(1);
+        result.messages << ctx.msg()(Msg::WrongData);
         weight = 0;
     }
     result.weight = weight;
@@ -99,7 +99,7 @@ QString weightText(long double weight, const QString& unit)
 
 bool isCustomEntry(const QString& entry, const ComputeContext& ctx)
 {
-    return entry == ctx.msg()(96);
+    return entry == ctx.msg()(Msg::CustomSection);
 }
 
 bool showable(long double value)

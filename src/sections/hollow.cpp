@@ -102,7 +102,7 @@ TabResult rectHollowEntry(const QString& entry, const ComputeContext& ctx)
     result.labels = {{120, 150, QString()}};
     result.fieldsEnabled = false;
     result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0"), QString()};
-    result.dataCaption = m(33);
+    result.dataCaption = m(Msg::RectangularHollowName);
 
     const QStringList parts = splitAllPieces(entry);
     if (parts.size() != 3)
@@ -114,8 +114,8 @@ TabResult rectHollowEntry(const QString& entry, const ComputeContext& ctx)
     const long double v = readWholeOrReport(parts[2], result, ctx);
     result.fieldTexts = parts;
     result.toListEnabled = true;
-    result.dataCaption = entry + m(19);
-    computeRect(result, a, b, v, entry + m(20), ctx);
+    result.dataCaption = entry + m(Msg::RectangularHollowCaption);
+    computeRect(result, a, b, v, entry + m(Msg::RectangularHollowFeatures), ctx);
     return result;
 }
 
@@ -127,15 +127,15 @@ TabResult rectHollowCustom(const QString& aText, const QString& bText, const QSt
     const long double a = readDecimalOrReport(aText, result, ctx);
     const long double b = readDecimalOrReport(bText, result, ctx);
     const long double v = readDecimalOrReport(vText, result, ctx);
-    result.dataCaption = aText + QLatin1Char('x') + bText + QLatin1Char('x') + vText + m(19);
+    result.dataCaption = aText + QLatin1Char('x') + bText + QLatin1Char('x') + vText + m(Msg::RectangularHollowCaption);
     const bool valid = a >= 2 * v && b >= 2 * v && v > 0;
     if (!valid)
-        result.panel.write(5, 5, m(1));
+        result.panel.write(5, 5, m(Msg::WrongData));
     result.labels = rectHollowLabels(aText, bText, vText);
     if (!valid)
         return result;
     result.toListEnabled = true;
-    computeRect(result, a, b, v, m(20), ctx);
+    computeRect(result, a, b, v, m(Msg::RectangularHollowFeatures), ctx);
     return result;
 }
 
@@ -154,7 +154,7 @@ TabResult pipeEntry(const QString& entry, const ComputeContext& ctx)
     TabResult result;
     result.labels = {{120, 150, QString()}};
     result.fieldsEnabled = false;
-    result.dataCaption = m(53);
+    result.dataCaption = m(Msg::CircularHollowSection);
     result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0")};
 
     const QStringList parts = splitAllPieces(afterFirstColon(entry));
@@ -171,7 +171,7 @@ TabResult pipeEntry(const QString& entry, const ComputeContext& ctx)
     result.fieldTexts = QStringList{dText, vText};
     result.toListEnabled = true;
     result.dataCaption = entry;
-    computePipe(result, d, v, entry + m(56), ctx);
+    computePipe(result, d, v, entry + m(Msg::Features), ctx);
     return result;
 }
 
@@ -179,17 +179,17 @@ TabResult pipeCustom(const QString& dText, const QString& vText, bool diameterCh
 {
     const MessageTable& m = ctx.msg();
     TabResult result;
-    result.dataCaption = m(73) + dText + QLatin1Char('x') + vText;
+    result.dataCaption = m(Msg::Pipe) + dText + QLatin1Char('x') + vText;
     result.labels = pipeLabels(dText, vText);
     const long double d = readDecimalOrReport(dText, result, ctx);
     const long double v = readDecimalOrReport(vText, result, ctx);
     const QString zero = QStringLiteral("0");
     const bool valid = d >= 2 * v && vText != zero && (!diameterChanged || dText != zero);
     if (!valid) {
-        result.panel.write(5, 5, m(1));
+        result.panel.write(5, 5, m(Msg::WrongData));
         return result;
     }
     result.toListEnabled = true;
-    computePipe(result, d, v, m(96) + m(56), ctx);
+    computePipe(result, d, v, m(Msg::CustomSection) + m(Msg::Features), ctx);
     return result;
 }

@@ -72,8 +72,8 @@ void setModuli(SectionProperties& p, const TurnedExtremes& ex, long double perCm
 void writeInvalid(TabResult& result, const QString& entry, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
-    result.panel.write(PanelRow::LabelX, PanelRow::Title, entry + m(56));
-    result.panel.write(PanelRow::LabelX, PanelRow::Weight, m(1));
+    result.panel.write(PanelRow::LabelX, PanelRow::Title, entry + m(Msg::Features));
+    result.panel.write(PanelRow::LabelX, PanelRow::Weight, m(Msg::WrongData));
     result.toListEnabled = false;
 }
 
@@ -147,7 +147,7 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
         v[3] = formatFixed(ix, 18);
         v[5] = formatFixed(iy, 18);
         result.dataCaption = QStringLiteral("I ") + fields.a + QLatin1Char('x') + fields.b + QStringLiteral("x(") +
-                             fields.v1 + QLatin1Char('x') + fields.v2 + QLatin1Char(')') + m(62);
+                             fields.v1 + QLatin1Char('x') + fields.v2 + QLatin1Char(')') + m(Msg::SectionSuffix);
     } else {
         v = readValues(table, *record, 9);
         tw = table.value(*record, 8).value_or(0);
@@ -180,7 +180,7 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
     const long double phi = radiansToDegrees(std::atan(h / b));
     p.KxAbove = p.KxUnder = std::fabs(p.Ix / iDistance(ctx.rotationAngle(), R, phi));
     p.KyLeft = p.KyRight = std::fabs(p.Iy / iDistance(ctx.rotationAngle() + 90, R, phi));
-    writeProfile(result, entry + m(63), p, ctx);
+    writeProfile(result, entry + m(Msg::SectionFeatures), p, ctx);
     return result;
 }
 
@@ -302,7 +302,7 @@ TabResult teeEntry(const QString& entry, const FourFields& fields, const Compute
     TabResult result;
     result.labels = {{120, 150, QString()}};
     result.toListEnabled = true;
-    result.dataCaption = entry + m(62);
+    result.dataCaption = entry + m(Msg::SectionSuffix);
     result.fieldsEnabled = isCustomEntry(entry, ctx);
     TeeData tee;
     if (!readTee(entry, fields, ctx, table, result, tee))
@@ -311,8 +311,8 @@ TabResult teeEntry(const QString& entry, const FourFields& fields, const Compute
     result.labels = {{64, 70, tee.hText}, {120, 125, tee.wText}, {175, 62, oneDecimal(c)},
                      {140, 26, oneDecimal(tee.tw)}, {93, 61, oneDecimal(tee.tf)}};
     const SectionProperties p = teeProperties(tee, c, result, ctx);
-    if (writeProfile(result, tee.name + m(63), p, ctx))
-        result.panel.write(PanelRow::LabelX, PanelRow::Extra, m(65) + oneDecimal(c) + QStringLiteral(" mm"));
+    if (writeProfile(result, tee.name + m(Msg::SectionFeatures), p, ctx))
+        result.panel.write(PanelRow::LabelX, PanelRow::Extra, m(Msg::Centroid) + oneDecimal(c) + QStringLiteral(" mm"));
     return result;
 }
 
@@ -396,7 +396,7 @@ bool readChannel(const QString& entry, const FourFields& fields, ChannelArrangem
     ch.hText = pieces[0];
     ch.bText = pieces[1];
     if (!custom) {
-        result.dataCaption = entry + ctx.msg()(62);
+        result.dataCaption = entry + ctx.msg()(Msg::SectionSuffix);
         return true;
     }
     if (!channelCustomValid(fields)) {
@@ -474,7 +474,7 @@ void labelChannel(TabResult& result, ChannelArrangement arrangement, const Chann
     const QString e = oneDecimal(MmPerCm * s.d);
     switch (arrangement) {
     case ChannelArrangement::Single:
-        result.panel.write(PanelRow::LabelX, PanelRow::Extra, ctx.msg()(65) + e + QStringLiteral(" mm"));
+        result.panel.write(PanelRow::LabelX, PanelRow::Extra, ctx.msg()(Msg::Centroid) + e + QStringLiteral(" mm"));
         // The channel is drawn with its centroid at the picture's centre:
         // the values sit on their lines, the web thickness right of its
         // letter V1, the width clear of the axis letter at the bottom.
@@ -516,7 +516,7 @@ ChannelResult channelEntry(const QString& entry, const FourFields& fields, Chann
     s.iy1 = number(ch.v[5]);
     s.d = s.iy1 / number(ch.v[6]);
     const SectionProperties p = channelProperties(s, out.arrangement, ctx.rotationAngle());
-    if (writeProfile(result, ch.title + ctx.msg()(63), p, ctx))
+    if (writeProfile(result, ch.title + ctx.msg()(Msg::SectionFeatures), p, ctx))
         labelChannel(result, out.arrangement, ch, s, ctx);
     return out;
 }
@@ -593,7 +593,7 @@ bool readAngle(const QString& entry, const AngleFields& fields, const ComputeCon
         result.dataCaption = entry;
         return true;
     }
-    result.dataCaption = ctx.msg()(72) + QLatin1Char(' ') + fields.a + QLatin1Char('x') + fields.b +
+    result.dataCaption = ctx.msg()(Msg::LSection) + QLatin1Char(' ') + fields.a + QLatin1Char('x') + fields.b +
                          QLatin1Char('x') + fields.t;
     const AngleCheck check = angleCustomCheck(fields);
     a.t = number(fields.t);
@@ -650,10 +650,10 @@ TabResult angleEntry(const QString& entry, const AngleFields& fields, const Comp
     const MessageTable& m = ctx.msg();
     TabResult result;
     result.labels = {{0, 0, QString()}, {0, 0, QString()}, {0, 0, QString()}, {0, 0, QString()}};
-    result.dataCaption = m(72);
+    result.dataCaption = m(Msg::LSection);
     const bool custom = isCustomEntry(entry, ctx);
     result.fieldsEnabled = custom;
-    if (!custom && (entry.endsWith(QLatin1Char('.')) || entry == m(156) || entry == m(157)))
+    if (!custom && (entry.endsWith(QLatin1Char('.')) || entry == m(Msg::HotRolledLSection) || entry == m(Msg::ColdRolledLSection)))
         return result; // a heading
 
     AngleData a;
@@ -665,9 +665,9 @@ TabResult angleEntry(const QString& entry, const AngleFields& fields, const Comp
     const QString e1 = oneDecimal(MmPerCm * u), e2 = oneDecimal(MmPerCm * w);
     result.labels = {{122, 135, a.qText}, {50, 49, a.pText}, {138, 119, e2}, {78, 44, e1}};
     const SectionProperties p = angleProperties(a, u, w, result, ctx);
-    if (writeProfile(result, entry + m(63), p, ctx))
+    if (writeProfile(result, entry + m(Msg::SectionFeatures), p, ctx))
         result.panel.write(PanelRow::LabelX, PanelRow::Extra,
-                           m(65) + QStringLiteral("e1=") + e1 + QStringLiteral(" e2=") + e2 + QStringLiteral(" mm"));
+                           m(Msg::Centroid) + QStringLiteral("e1=") + e1 + QStringLiteral(" e2=") + e2 + QStringLiteral(" mm"));
     return result;
 }
 
@@ -678,16 +678,16 @@ PlateResult plateEntry(const QString& entry, const ComputeContext& ctx, const Pr
     TabResult& result = out.tab;
     result.fieldsEnabled = false;
     result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0")};
-    result.dataCaption = m(75) + entry;
+    result.dataCaption = m(Msg::Plate) + entry;
     const std::optional<int> record = table.find(entry, {ProfileFamily::Plate});
     if (!record)
         return out;
     out.record = *record;
     out.weightText = table.valueText(*record, 1);
     result.fieldsEnabled = true;
-    result.title = entry + m(56);
+    result.title = entry + m(Msg::Features);
     result.panel.write(PanelRow::LabelX, PanelRow::Title, result.title);
-    result.panel.write(PanelRow::LabelX, PanelRow::Weight, m(21));
+    result.panel.write(PanelRow::LabelX, PanelRow::Weight, m(Msg::WeightFormula));
     result.panel.write(PanelRow::ValueX, PanelRow::Weight, out.weightText + QStringLiteral(" Kg/m2"));
     return out;
 }

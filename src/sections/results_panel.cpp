@@ -71,7 +71,7 @@ void writeStandardResults(ResultsPanel& panel, const QString& title, const QStri
 {
     const MessageTable& m = ctx.msg();
     panel.write(PanelRow::LabelX, PanelRow::Title, title);
-    panel.write(PanelRow::LabelX, PanelRow::Weight, m(21));
+    panel.write(PanelRow::LabelX, PanelRow::Weight, m(Msg::WeightFormula));
     panel.write(PanelRow::ValueX, PanelRow::Weight, weightText);
     const auto prop = [&](int y, int label, int key, long double v, UnitGroup g) {
         panel.writeProperty(y, m(label), m(key), v, g, ctx.units, ctx.colour);

@@ -43,7 +43,7 @@ TabResult rectangleCustom(const QString& aText, const QString& bText, const QStr
     const long double b = readDecimalOrReport(bText, result, ctx);
     if (a <= 0 || b <= 0) {
         result.panel.write(5, 9, title);
-        result.panel.write(5, 22, m(1));
+        result.panel.write(5, 22, m(Msg::WrongData));
         result.labels = std::move(labels);
         return result;
     }
@@ -129,7 +129,7 @@ TabResult rectSolidEntry(const QString& entry, const ComputeContext& ctx)
     }
     TabResult result;
     result.fieldsEnabled = false;
-    result.dataCaption = m(54);
+    result.dataCaption = m(Msg::RectangularSolidSection);
     const QStringList parts = splitAllPieces(afterFirstColon(entry));
     if (parts.size() != 2)
         return result;
@@ -139,8 +139,8 @@ TabResult rectSolidEntry(const QString& entry, const ComputeContext& ctx)
     result.fieldTexts = parts;
     result.toListEnabled = true;
     const QString size = parts[0] + QLatin1Char('x') + parts[1];
-    result.dataCaption = m(29) + QLatin1Char(' ') + size;
-    writeRectangle(result, a, b, m(30) + size, ctx);
+    result.dataCaption = m(Msg::RectangularSolidName) + QLatin1Char(' ') + size;
+    writeRectangle(result, a, b, m(Msg::RectangularSolidFeatures) + size, ctx);
     return result;
 }
 
@@ -148,7 +148,7 @@ TabResult rectSolidCustom(const QString& a, const QString& b, const ComputeConte
 {
     const MessageTable& m = ctx.msg();
     const QString size = a + QLatin1Char('x') + b;
-    return rectangleCustom(a, b, m(29) + QLatin1Char(' ') + size, m(30) + size, rectSolidLabels(a, b), ctx);
+    return rectangleCustom(a, b, m(Msg::RectangularSolidName) + QLatin1Char(' ') + size, m(Msg::RectangularSolidFeatures) + size, rectSolidLabels(a, b), ctx);
 }
 
 TabResult flatBarEntry(const QString& entry, const ComputeContext& ctx)
@@ -162,7 +162,7 @@ TabResult flatBarEntry(const QString& entry, const ComputeContext& ctx)
     result.labels = flatBarLabels(QString(), QString());
     result.fieldsEnabled = false;
     result.fieldTexts = QStringList{QStringLiteral("0"), QStringLiteral("0")};
-    result.dataCaption = m(68) + QLatin1Char(' ');
+    result.dataCaption = m(Msg::RibbonSection) + QLatin1Char(' ');
     if (entry.size() >= 2 && entry[entry.size() - 2] == QLatin1Char('.'))
         return result; // a group row "Ribbon section 10x..."
     QStringList parts = splitAllPieces(entry);
@@ -177,20 +177,20 @@ TabResult flatBarEntry(const QString& entry, const ComputeContext& ctx)
     result.fieldTexts = parts;
     result.toListEnabled = true;
     result.dataCaption = entry;
-    writeRectangle(result, a, b, m(32) + parts[0] + QLatin1Char('x') + parts[1], ctx);
+    writeRectangle(result, a, b, m(Msg::RibbonFeatures) + parts[0] + QLatin1Char('x') + parts[1], ctx);
     return result;
 }
 
 TabResult flatBarCustom(const QString& a, const QString& b, const ComputeContext& ctx)
 {
     const MessageTable& m = ctx.msg();
-    const QString caption = m(31) + QLatin1Char(' ') + a + QLatin1Char('x') + b;
-    TabResult result = rectangleCustom(a, b, caption, m(32) + a + QLatin1Char('x') + b, flatBarLabels(a, b), ctx);
+    const QString caption = m(Msg::RibbonName) + QLatin1Char(' ') + a + QLatin1Char('x') + b;
+    TabResult result = rectangleCustom(a, b, caption, m(Msg::RibbonFeatures) + a + QLatin1Char('x') + b, flatBarLabels(a, b), ctx);
     if (!result.toListEnabled && !result.panel.isEmpty()) {
         // The flat bar's error title is its caption text.
         ResultsPanel panel;
         panel.write(5, 9, caption);
-        panel.write(5, 22, m(1));
+        panel.write(5, 22, m(Msg::WrongData));
         result.panel = panel;
     }
     return result;
@@ -209,9 +209,9 @@ TabResult circSolidEntry(const QString& entry, const ComputeContext& ctx)
         TabResult failed;
         failed.fieldsEnabled = false;
         failed.fieldTexts = QStringList{QStringLiteral("1")};
-        failed.dataCaption = m(55);
+        failed.dataCaption = m(Msg::CircularSolidSection);
         failed.labels = {{128, 8, dText}};
-        failed.messages << m(1);
+        failed.messages << m(Msg::WrongData);
         return failed;
     }
     TabResult result = circSolidCustom(dText, ctx);
@@ -228,11 +228,11 @@ TabResult circSolidCustom(const QString& dText, const ComputeContext& ctx)
     TabResult result;
     const long double d = readNumber(dText).value_or(0);
     result.labels = {{128, 8, dText}};
-    result.dataCaption = m(69) + dText;
+    result.dataCaption = m(Msg::CircularSolidDiameter) + dText;
     result.toListEnabled = true;
     const SectionProperties p = circularBarProperties(d);
     const long double weight = weightOrReport(p.Area, result, ctx);
-    const QString title = m(69) + dText + m(70);
+    const QString title = m(Msg::CircularSolidDiameter) + dText + m(Msg::MillimetreFeatures);
     result.title = title;
     if (!allShowable(p))
         return result; // a failed computation ends silently

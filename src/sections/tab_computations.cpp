@@ -36,21 +36,21 @@ void refuseImpossible(SectionKind kind, const QString& entry, TabResult& r, cons
     switch (kind) {
     case SectionKind::RectSolid:
         r.panel.write(PanelRow::LabelX, 9, r.title.isEmpty() ? r.dataCaption.value_or(QString()) : r.title);
-        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(1));
+        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(Msg::WrongData));
         break;
     case SectionKind::FlatBar:
         r.panel.write(PanelRow::LabelX, 9, r.dataCaption.value_or(QString()));
-        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(1));
+        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(Msg::WrongData));
         break;
     case SectionKind::I:
     case SectionKind::T:
     case SectionKind::U:
     case SectionKind::L:
-        r.panel.write(PanelRow::LabelX, PanelRow::Title, entry + m(56));
-        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(1));
+        r.panel.write(PanelRow::LabelX, PanelRow::Title, entry + m(Msg::Features));
+        r.panel.write(PanelRow::LabelX, PanelRow::Weight, m(Msg::WrongData));
         break;
     default:
-        r.panel.write(PanelRow::LabelX, PanelRow::Title, m(1));
+        r.panel.write(PanelRow::LabelX, PanelRow::Title, m(Msg::WrongData));
         break;
     }
     r.title.clear();
@@ -150,7 +150,7 @@ std::optional<TabResult> customPass(SectionKind kind, const QStringList& f, int 
     case SectionKind::I:
     case SectionKind::T:
     case SectionKind::U:
-    case SectionKind::L: return entryPass(kind, ctx.msg()(96), ctx, f, 0, nullptr);
+    case SectionKind::L: return entryPass(kind, ctx.msg()(Msg::CustomSection), ctx, f, 0, nullptr);
     default: return std::nullopt;
     }
 }

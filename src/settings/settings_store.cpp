@@ -93,5 +93,5 @@ bool writeShutdownSettings(SettingsStore& store, int language, const QString& te
 
 QString settingsKeyError(const MessageTable& messages, const QString& key)
 {
-    return messages(151) + key;
+    return messages(Msg::SettingsKeyError) + key;
 }

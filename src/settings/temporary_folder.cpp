@@ -28,7 +28,7 @@ bool isWritableFolder(const QString& path)
 QString folderNoteText(const QString& folder, FolderNote kind, const MessageTable& messages)
 {
     const QString first = kind == FolderNote::Existing ? QStringLiteral("Morvane ") + Title + Version
-                                                       : QStringLiteral("Morvane / ") + messages(120) + Credit;
+                                                       : QStringLiteral("Morvane / ") + messages(Msg::WrittenBy) + Credit;
     return first + QStringLiteral("\r\n") + QStringLiteral("Temporary folder :") + folder + QStringLiteral("\r\n");
 }
 
@@ -50,7 +50,7 @@ bool writeFolderNote(const QString& folder, FolderNote kind, const MessageTable&
 
 QString temporaryFolderWarning(const MessageTable& messages)
 {
-    return messages(142) + QLatin1Char('\n') + messages(143) + QLatin1Char('\n') + messages(144);
+    return messages(Msg::CannotCreateTemporaryFolder) + QLatin1Char('\n') + messages(Msg::RemoveWriteProtectionAgain) + QLatin1Char('\n') + messages(Msg::SelectTemporaryFolder);
 }
 
 bool TemporaryFolder::take(const QString& folder, const MessageTable& messages)

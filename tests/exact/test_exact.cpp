@@ -51,7 +51,7 @@ ExactProperties tab(SectionKind kind, const QString& entry, const QStringList& f
 
 QString custom()
 {
-    return MessageTable::english()(96);
+    return MessageTable::english()(Msg::CustomSection);
 }
 
 } // namespace

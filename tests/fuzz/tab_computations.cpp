@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (how & 1 && !menu.empty())
         entry = menu[std::size_t(in.raw<std::uint16_t>()) % menu.size()].text;
     if (how & 2)
-        entry = ctx.msg()(96);
+        entry = ctx.msg()(Msg::CustomSection);
 
     if (how & 4) {
         if (const auto r = computeCustom(kind, fields, (how >> 3) % 2, ctx))

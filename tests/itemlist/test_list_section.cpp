@@ -61,7 +61,7 @@ TEST(Designation, RectHollowWallsMustFitBothSides)
         const DesignationOutcome out = sectionDesignation(SectionKind::RectHollow, fields, {}, 0, m());
         EXPECT_FALSE(out.text.has_value()) << fields.join('x').toStdString();
         ASSERT_EQ(out.messages.size(), 1);
-        EXPECT_EQ(out.messages.first(), m()(1));
+        EXPECT_EQ(out.messages.first(), m()(Msg::WrongData));
     }
     EXPECT_TRUE(sectionDesignation(SectionKind::RectHollow, {"7", "7", "3"}, {}, 0, m()).text);
 }
@@ -71,7 +71,7 @@ TEST(Designation, RectSolidUnreadableSizesAreShownButListed)
     const DesignationOutcome out = sectionDesignation(SectionKind::RectSolid, {"", "20"}, "Bar", 0, m());
     ASSERT_TRUE(out.text.has_value());
     EXPECT_EQ(*out.text, QStringLiteral("Bar"));
-    EXPECT_EQ(out.messages, QStringList{m()(1)});
+    EXPECT_EQ(out.messages, QStringList{m()(Msg::WrongData)});
 }
 
 TEST(ListSection, RefusedDesignationWritesNothing)
@@ -83,7 +83,7 @@ TEST(ListSection, RefusedDesignationWritesNothing)
     listing.material = steel();
     const WriteOutcome refused = listSection(1, listing, m());
     EXPECT_FALSE(refused.written);
-    EXPECT_EQ(refused.refusal, m()(1));
+    EXPECT_EQ(refused.refusal, m()(Msg::WrongData));
 
     listing.fields = {"40", "20", "3"};
     listing.properties = rectHollowProperties(40, 20, 3, 0);
@@ -129,6 +129,6 @@ TEST(ListCommands, PlateRowTakesItsMassFromTheTable)
     const PlateRowOutcome full = listPlate(list, record, QStringLiteral("1 mm steel plate"), QStringLiteral("1000"),
                                            QStringLiteral("2000"), table, m());
     EXPECT_FALSE(full.written);
-    EXPECT_EQ(full.refusal, m()(108));
+    EXPECT_EQ(full.refusal, m()(Msg::ListFull));
 }
 } // namespace

@@ -65,7 +65,7 @@ private slots:
         QVERIFY(m_window->prompter.questions.isEmpty());
         ui().itemGrid()->setFocus();
         QTest::keyClick(ui().itemGrid(), Qt::Key_Delete);
-        QCOMPARE(m_window->prompter.questions, QStringList{ui().messages()(59)});
+        QCOMPARE(m_window->prompter.questions, QStringList{ui().messages()(Msg::DeleteSelected)});
     }
 
     // Ctrl+C on the selected rows: a header line, then one line per row.

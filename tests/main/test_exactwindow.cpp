@@ -19,7 +19,7 @@
 namespace {
 QString customEntry()
 {
-    return MessageTable::english()(96);
+    return MessageTable::english()(Msg::CustomSection);
 }
 
 ExactRequest rectangle(const QString& width, const QString& height, int angle = 0)

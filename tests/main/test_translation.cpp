@@ -92,8 +92,8 @@ private slots:
         for (int position : languages)
             m_window->chooseLanguage(position);
         const MessageTable& m = messages();
-        QCOMPARE(m_main->findChild<QLabel*>("Panel53")->text(), m(79) + " [N/mm2]");
-        QCOMPARE(m_main->findChild<QLabel*>("Panel70")->text(), m(91) + " [KN/m2]");
+        QCOMPARE(m_main->findChild<QLabel*>("Panel53")->text(), m(Msg::EModulus) + " [N/mm2]");
+        QCOMPARE(m_main->findChild<QLabel*>("Panel70")->text(), m(Msg::MaxTensile) + " [KN/m2]");
         QVERIFY2(ui().eModulusBox()->currentText().endsWith(" : 210000"), qPrintable(ui().eModulusBox()->currentText()));
         QCOMPARE(ui().tensileField()->text(), QStringLiteral("300000.00"));
     }

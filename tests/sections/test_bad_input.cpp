@@ -170,7 +170,7 @@ TEST(Density, ThatCannotGiveAShowableWeightIsRefused)
     // Beyond what any weight line can show.
     const auto huge = computeCustom(SectionKind::RectHollow, {"40", "20", "3"}, 0, withDensity("1e4932"));
     ASSERT_TRUE(huge.has_value());
-    EXPECT_TRUE(huge->messages.contains(m(1)));
+    EXPECT_TRUE(huge->messages.contains(m(Msg::WrongData)));
     EXPECT_EQ(huge->weight, 0.0L);
     EXPECT_EQ(valueAt(*huge, PanelRow::Weight), "0.00 [Kg/m]");
     ASSERT_TRUE(huge->properties.has_value()); // the section itself is fine
@@ -179,14 +179,14 @@ TEST(Density, ThatCannotGiveAShowableWeightIsRefused)
     perCubicCentimetre.units.setChoice(UnitGroup::Density, 2);
     EXPECT_FALSE(ReadDensity("1e305", perCubicCentimetre.units).ok);
     // A density within range whose weight for a large box would not be.
-    const auto box = computeEntry(SectionKind::U, m(96), withDensity("1.5e308"), {"999", "999", "998", "499"}, 1);
+    const auto box = computeEntry(SectionKind::U, m(Msg::CustomSection), withDensity("1.5e308"), {"999", "999", "998", "499"}, 1);
     ASSERT_TRUE(box.has_value());
-    EXPECT_TRUE(box->messages.contains(m(1)));
+    EXPECT_TRUE(box->messages.contains(m(Msg::WrongData)));
     EXPECT_EQ(box->weight, 0.0L);
     // A large density that gives a showable weight is written whole, not "0".
     const auto large = computeCustom(SectionKind::RectHollow, {"40", "20", "3"}, 0, withDensity("1e300"));
     ASSERT_TRUE(large.has_value());
-    EXPECT_FALSE(large->messages.contains(m(1)));
+    EXPECT_FALSE(large->messages.contains(m(Msg::WrongData)));
     EXPECT_NEAR(double(large->weight / 3.24e296L), 1.0, 1e-15);
     const QString weight = valueAt(*large, PanelRow::Weight);
     EXPECT_TRUE(weight.startsWith(QStringLiteral("32400000000000000"))) << weight.toStdString();
@@ -210,12 +210,12 @@ TEST_P(ImpossibleSection, IsRefusedLikeAnyInvalidSection)
     const ImpossibleCase& c = GetParam();
     const QStringList fields = QString::fromLatin1(c.fields).split(QLatin1Char(','));
     const ComputeContext ctx;
-    const auto r = c.kind == SectionKind::U ? computeEntry(c.kind, ctx.msg()(96), ctx, fields, c.arrangement)
+    const auto r = c.kind == SectionKind::U ? computeEntry(c.kind, ctx.msg()(Msg::CustomSection), ctx, fields, c.arrangement)
                                             : computeCustom(c.kind, fields, 0, ctx);
     ASSERT_TRUE(r.has_value());
     EXPECT_FALSE(r->properties.has_value());
     EXPECT_FALSE(r->toListEnabled);
-    EXPECT_TRUE(panelShows(*r, ctx.msg()(1)));
+    EXPECT_TRUE(panelShows(*r, ctx.msg()(Msg::WrongData)));
     EXPECT_EQ(valueAt(*r, PanelRow::Ix), "<none>");
 }
 
@@ -230,7 +230,7 @@ TEST(ImpossibleSection, PossibleNeighboursStillCompute)
 {
     const ComputeContext ctx;
     EXPECT_TRUE(computeCustom(SectionKind::L, {"30", "45", "5"}, 0, ctx)->properties.has_value());
-    EXPECT_TRUE(computeEntry(SectionKind::U, ctx.msg()(96), ctx, {"40", "10", "3", "3"}, 1)->properties.has_value());
+    EXPECT_TRUE(computeEntry(SectionKind::U, ctx.msg()(Msg::CustomSection), ctx, {"40", "10", "3", "3"}, 1)->properties.has_value());
     EXPECT_TRUE(computeCustom(SectionKind::CircSolid, {"0.01"}, 0, ctx)->properties.has_value());
 }
 
@@ -250,7 +250,7 @@ TEST(NonFiniteCustom, CircularSolidEndsSilentlyThroughTheCoreAndIsRefusedByTheTa
         EXPECT_FALSE(tab->properties.has_value());
         EXPECT_FALSE(tab->toListEnabled);
         EXPECT_FALSE(panelShows(*tab, QStringLiteral("inf")));
-        EXPECT_TRUE(panelShows(*tab, ctx.msg()(1)));
+        EXPECT_TRUE(panelShows(*tab, ctx.msg()(Msg::WrongData)));
     }
     // Beyond a double (1e100 to the fourth is 1e400): not showable either.
     EXPECT_FALSE(circSolidCustom(QStringLiteral("1e100"), ctx).properties.has_value());

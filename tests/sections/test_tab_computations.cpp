@@ -57,7 +57,7 @@ TEST(ToListOffer, GroupRowsOfTheTreesAreNotListable)
             continue;
         EXPECT_FALSE(result->toListEnabled && !result->properties) << kindCode(kind).toStdString();
     }
-    const auto custom = computeEntry(SectionKind::RectHollow, m(96), steel());
+    const auto custom = computeEntry(SectionKind::RectHollow, m(Msg::CustomSection), steel());
     ASSERT_TRUE(custom.has_value());
     EXPECT_EQ(custom->toListEnabled, custom->properties.has_value());
 }

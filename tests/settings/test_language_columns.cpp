@@ -58,9 +58,9 @@ TEST_P(LanguageColumn, TextsTheProgramJoinsOrComparesStayUsable)
         keys.insert(m(n));
     EXPECT_EQ(keys.size(), 7);
     // Joined to numbers: "Rotate :" + angle + " deg.", weight + " Tonne".
-    EXPECT_TRUE(m(14).startsWith(QLatin1Char(' ')));
-    EXPECT_TRUE(m(18).startsWith(QLatin1Char(' ')));
-    EXPECT_TRUE(m(51).startsWith(QLatin1Char(' ')));
+    EXPECT_TRUE(m(Msg::DegreeSuffix).startsWith(QLatin1Char(' ')));
+    EXPECT_TRUE(m(Msg::TonneSuffix).startsWith(QLatin1Char(' ')));
+    EXPECT_TRUE(m(Msg::Degrees).startsWith(QLatin1Char(' ')));
     // Names put in front of catalogue sizes carry no dimension separator,
     // and the material names no colon (the value follows the first colon).
     for (int n : {29, 31, 50, 62, 66, 68, 72, 93, 96, 159, 160})
@@ -71,11 +71,11 @@ TEST_P(LanguageColumn, TextsTheProgramJoinsOrComparesStayUsable)
     }
     for (int n : {29, 50, 159, 160})
         EXPECT_FALSE(m(n).contains(QLatin1Char(':'))) << n;
-    EXPECT_TRUE(m(93).endsWith(QLatin1Char(':')));
+    EXPECT_TRUE(m(Msg::PipeDiameter).endsWith(QLatin1Char(':')));
     // The four picture edge words and the custom entry are distinct.
-    EXPECT_NE(m(9), m(10));
-    EXPECT_NE(m(11), m(12));
-    EXPECT_NE(m(96), MessageTable::english()(96));
+    EXPECT_NE(m(Msg::Above), m(Msg::Under));
+    EXPECT_NE(m(Msg::Left), m(Msg::Right));
+    EXPECT_NE(m(Msg::CustomSection), MessageTable::english()(Msg::CustomSection));
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, LanguageColumn, ::testing::Values(Hungarian, Dutch),

@@ -34,9 +34,9 @@ TEST(TranslationGrid, TestFillsTheScratchColumnFromMineOrEnglish)
     const int scratch = grid.fillScratchColumn();
     EXPECT_EQ(scratch, 6);
     const LanguageTexts texts = languageTexts(grid, scratch);
-    EXPECT_EQ(texts.messages(1), "Wrong, friend !");
+    EXPECT_EQ(texts.messages(Msg::WrongData), "Wrong, friend !");
     EXPECT_EQ(texts.messages(2), "area");
-    EXPECT_EQ(texts.messages(14), " deg.");
+    EXPECT_EQ(texts.messages(Msg::DegreeSuffix), " deg.");
     EXPECT_EQ(texts.tabCaptions.value(0), "Rectangular Hollow Section");
     // Empty in English, so empty under "Test" too.
     EXPECT_TRUE(texts.messages(201).isEmpty());
@@ -198,7 +198,7 @@ TEST(LanguageTexts, ComponentsTabsAndMessagesOfAColumn)
     EXPECT_FALSE(hu.component("NoSuchPanel").has_value());
     ASSERT_EQ(hu.tabCaptions.size(), 10);
     EXPECT_EQ(hu.tabCaptions[0], QString::fromUtf8("Z\xc3\xa1rtszelv\xc3\xa9ny"));
-    EXPECT_EQ(hu.messages(1), "Hiba. Rossz adatok !");
+    EXPECT_EQ(hu.messages(Msg::WrongData), "Hiba. Rossz adatok !");
     EXPECT_EQ(&MessageTable::forLanguage(1), &hu.messages);
     EXPECT_EQ(MessageTable::forLanguage(7)(1), "Error wrong data !");
     // The first row of a key wins: "form1.About2" and "form1.Help1" both exist once.
