@@ -31,8 +31,8 @@ ListRow sampleRow(int r)
     row.cells[9] = QStringLiteral("1500.33&419.75");
     row.cells[10] = QStringLiteral(" 0.29");
     row.cells[11] = QStringLiteral("300&-300");
-    row.ItemValues[1] = 7850;
-    row.ItemValues[2] = 40000;
+    row.itemValues[1] = 7850;
+    row.itemValues[2] = 40000;
     return row;
 }
 } // namespace

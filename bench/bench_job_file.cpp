@@ -32,13 +32,13 @@ const JobFile& fullJob()
                                      PictureKind::L, PictureKind::T, PictureKind::USingle, PictureKind::I};
         for (int r = 1; r <= ItemListCapacity; ++r) {
             const int angle = (r * 37) % 360;
-            WriteOutcome out = WriteSectionRow(r, t, rectHollowProperties(40 + r % 60, 20 + r % 30, 3, angle),
+            WriteOutcome out = writeSectionRow(r, t, rectHollowProperties(40 + r % 60, 20 + r % 30, 3, angle),
                                                UnitSettings{}, angle, MessageTable::english());
             DimensionLabelTable labels;
             labels.setLabels({{120, 20, QString::number(40 + r % 60)}, {30, 80, QString::number(20 + r % 30)},
                               {150, 120, QStringLiteral("3")}});
-            out.row.RowPicture = toSixteenColours(
-                RedrawOverlay(sectionPicture(kinds[r % 7]), angle, labels, MessageTable::english()));
+            out.row.rowPicture = toSixteenColours(
+                redrawOverlay(sectionPicture(kinds[r % 7]), angle, labels, MessageTable::english()));
             out.row.cells[0] = QString::number(r);
             out.row.cells[2] = QStringLiteral("%1x%2x3 RH Section").arg(40 + r % 60).arg(20 + r % 30);
             j.rows.push_back(out.row);
@@ -47,7 +47,7 @@ const JobFile& fullJob()
         j.densityItems = t.densityItems;
         j.tensile = t.tensile;
         j.pressure = t.pressure;
-        j.firstTabPicture = RedrawOverlay(sectionPicture(PictureKind::RectHollow), 0, DimensionLabelTable{},
+        j.firstTabPicture = redrawOverlay(sectionPicture(PictureKind::RectHollow), 0, DimensionLabelTable{},
                                           MessageTable::english());
         return j;
     }();

@@ -12,7 +12,7 @@ static void DensityDigitsThenLetter(benchmark::State& state)
 {
     const QString text = QString(state.range(0), QLatin1Char('7')) + QLatin1Char('a');
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadDensity(text, UnitSettings{}));
+        benchmark::DoNotOptimize(readDensity(text, UnitSettings{}));
 }
 BENCHMARK(DensityDigitsThenLetter)->Arg(12000)->Arg(120000)->Unit(benchmark::kMicrosecond);
 
@@ -22,7 +22,7 @@ static void DensityLetterThenDigits(benchmark::State& state)
 {
     const QString text = QLatin1Char('a') + QString(state.range(0), QLatin1Char('7'));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadDensity(text, UnitSettings{}));
+        benchmark::DoNotOptimize(readDensity(text, UnitSettings{}));
 }
 BENCHMARK(DensityLetterThenDigits)->Arg(12000)->Arg(120000)->Unit(benchmark::kMicrosecond);
 

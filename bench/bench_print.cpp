@@ -29,7 +29,7 @@ ItemList fullList()
     ItemList list;
     for (int r = 1; r <= ItemListCapacity; ++r) {
         const int a = 20 + r % 200;
-        WriteOutcome out = WriteSectionRow(r, steel, rectHollowProperties(a, a / 2 + 10, 3, r % 90), UnitSettings{},
+        WriteOutcome out = writeSectionRow(r, steel, rectHollowProperties(a, a / 2 + 10, 3, r % 90), UnitSettings{},
                                            r % 90, MessageTable::english());
         out.row.cells[2] = QStringLiteral("%1x%2x3 RH Section Rotate :%3 deg.").arg(a).arg(a / 2 + 10).arg(r % 90);
         QImage picture(240, 160, QImage::Format_RGB32);
@@ -38,7 +38,7 @@ ItemList fullList()
         painter.setPen(QPen(Qt::blue, 3));
         painter.drawRect(40 + r % 30, 30, 120, 90);
         painter.end();
-        out.row.RowPicture = picture.convertToFormat(QImage::Format_Indexed8);
+        out.row.rowPicture = picture.convertToFormat(QImage::Format_Indexed8);
         list.put(r, out.row);
     }
     return list;

@@ -23,12 +23,12 @@ const ItemList& fullList()
                          QStringLiteral("210000000"), QStringLiteral("7850"), QStringLiteral("3.240000"),
                          QStringLiteral("1.89&0.62"), QStringLiteral("1.89&1.89"), QStringLiteral("1.24&1.24"),
                          QStringLiteral("1.75&1.32"), QStringLiteral(" 0.29"), QStringLiteral("300&-300")};
-            row.ItemValues[1] = 7850;
-            row.ItemValues[2] = 324;
+            row.itemValues[1] = 7850;
+            row.itemValues[2] = 324;
             if (kind == SectionKind::Plate)
                 row.isPlate = true;
             else
-                row.RowPicture = toSixteenColours(sectionPicture(pictureFor(kind)));
+                row.rowPicture = toSixteenColours(sectionPicture(pictureFor(kind)));
             l.put(r, row);
         }
         return l;

@@ -68,7 +68,7 @@ std::optional<BuiltUpPart> readPart(const QJsonValue& value, QString& why)
         }
         for (const QJsonValue& d : dims) {
             const QString text = d.isDouble() ? dimensionText(d.toDouble()) : QString();
-            if (text.isEmpty() || FilterDimensionText(text) != text || !readNumber(text)) {
+            if (text.isEmpty() || filterDimensionText(text) != text || !readNumber(text)) {
                 why = QStringLiteral("has a dimension that is not 0 to 999.99 mm with at most two decimals");
                 return std::nullopt;
             }

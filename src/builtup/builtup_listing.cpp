@@ -36,9 +36,9 @@ QPainterPath outlinePath(const Outline& outline, const QTransform& t)
 
 std::vector<BuiltUpValue> builtUpValues(const ExactProperties& e, const UnitSettings& units, double density)
 {
-    const double area = double(UnitDivisor(units, UnitGroup::Area));
-    const double inertia = double(UnitDivisor(units, UnitGroup::Inertia));
-    const double modulus = double(UnitDivisor(units, UnitGroup::Modulus));
+    const double area = double(unitDivisor(units, UnitGroup::Area));
+    const double inertia = double(unitDivisor(units, UnitGroup::Inertia));
+    const double modulus = double(unitDivisor(units, UnitGroup::Modulus));
     const QString areaUnit = unitText(units, UnitGroup::Area), inertiaUnit = unitText(units, UnitGroup::Inertia),
                   modulusUnit = unitText(units, UnitGroup::Modulus);
     QString warpingUnit = inertiaUnit;
@@ -150,7 +150,7 @@ PrivateItemTexts builtUpItemTexts(const QString& name, const ExactProperties& e,
     texts.description = name.left(PrivateDescriptionMaxLength);
     texts.material = material;
     const auto field = [&](PrivateProperty p, double baseValue) {
-        texts.properties[std::size_t(p)] = formatSignificant(baseValue / UnitDivisor(units, propertyGroup(p)));
+        texts.properties[std::size_t(p)] = formatSignificant(baseValue / unitDivisor(units, propertyGroup(p)));
     };
     field(PrivateProperty::Ix, e.ix / Cm4);
     field(PrivateProperty::Iy, e.iy / Cm4);

@@ -335,7 +335,7 @@ std::optional<int> computeFromOptions(const Options& options, SectionKind& kindO
                             .arg(customFieldCount(*kind))
                             .arg(kindCode(*kind)));
         for (const QString& p : parts)
-            if (!readNumber(p) || FilterDimensionText(p) != p)
+            if (!readNumber(p) || filterDimensionText(p) != p)
                 return fail(QStringLiteral("'%1' is not a dimension (0 to 999.99 mm, at most two decimals)").arg(p));
         if (*kind == SectionKind::U) {
             const QString arrangement = o->get("--arrangement").value_or(QStringLiteral("u"));

@@ -133,7 +133,7 @@ JobFile newJob(const QString& name, const UnitSettings& units)
 // The picture the first tab shows before anything is computed on it.
 QImage firstTabPicture()
 {
-    return RedrawOverlay(sectionPicture(pictureFor(SectionKind::RectHollow)), 0, DimensionLabelTable{}, english());
+    return redrawOverlay(sectionPicture(pictureFor(SectionKind::RectHollow)), 0, DimensionLabelTable{}, english());
 }
 
 MaterialTexts jobMaterial(const Options& o, const JobFile& job)
@@ -238,7 +238,7 @@ std::optional<int> sectionRow(int r, SectionKind k, const Options& o, const Comp
     listing.properties = *result.properties;
     DimensionLabelTable labels;
     labels.setLabels(result.labels);
-    listing.overlay = RedrawOverlay(sectionPicture(pictureFor(k, static_cast<UArrangement>(result.pictureVariant))),
+    listing.overlay = redrawOverlay(sectionPicture(pictureFor(k, static_cast<UArrangement>(result.pictureVariant))),
                                     ctx.angle, labels, english());
     listing.material = material;
     listing.units = job.units;
@@ -324,7 +324,7 @@ int jobShowCommand(const QStringList& args)
         // The list as the window copies it, under the captions of the job's units.
         ItemList list;
         for (const ListRow& row : job.rows)
-            list.put(list.NextListRow(), row);
+            list.put(list.nextListRow(), row);
         const QString text = csvText(listTable(list, 1, list.count(), headerCaptions(job.units, english())));
         std::fputs(text.toUtf8().constData(), stdout);
         return 0;
@@ -336,7 +336,7 @@ int jobShowCommand(const QStringList& args)
             for (const QString& cell : row.cells)
                 cells.append(cell);
             for (int s = 0; s < UsedSlots; ++s)
-                values.append(double(row.ItemValues[std::size_t(s)]));
+                values.append(double(row.itemValues[std::size_t(s)]));
             items.append(QJsonObject{{"cells", cells}, {"values", values}});
         }
         const QJsonObject object{{"name", job.name},

@@ -183,7 +183,7 @@ int printCommand(const QStringList& args)
         return ExitRejected;
     ItemList list;
     for (const ListRow& row : job->rows)
-        list.put(list.NextListRow(), row);
+        list.put(list.nextListRow(), row);
     PrintContent content;
     content.list = &list;
     content.headers = headerCaptions(job->units, english());

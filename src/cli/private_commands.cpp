@@ -104,7 +104,7 @@ int addPrivateItem(const Options& o, const QByteArray& path,
     // The window's material boxes as a loaded job leaves them.
     const PrivateItemTexts texts = itemTexts(jobMaterial(filtered, job), job.units);
 
-    const PlausibilityResult check = CheckPlausibility(texts.properties, job.units, english());
+    const PlausibilityResult check = checkPlausibility(texts.properties, job.units, english());
     if (!check.report.isEmpty())
         printLine(stdout, check.report.trimmed());
     if (!check.plausible && !o.has("--accept")) {

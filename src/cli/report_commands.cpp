@@ -79,7 +79,7 @@ int reportCommand(const QStringList& args)
     }
     ItemList list;
     for (const ListRow& row : reading.job->rows)
-        list.put(list.NextListRow(), row);
+        list.put(list.nextListRow(), row);
     if (list.isEmpty()) {
         printLine(stderr, QStringLiteral("morvane-cli: %1 holds no items").arg(path));
         return ExitRejected;

@@ -86,9 +86,9 @@ int printSection(const Options& o, SectionKind kind, const ComputeContext& ctx, 
         }
     }
     const std::vector<std::pair<QString, long double>> values{
-        {"Area", p.Area},       {"weight", result.weight}, {"Ix", p.Ix},         {"Iy", p.Iy},
-        {"KxAbove", p.KxAbove}, {"KxUnder", p.KxUnder},    {"KyLeft", p.KyLeft}, {"KyRight", p.KyRight},
-        {"Ixx", p.Ixx},         {"Kxx", p.Kxx}};
+        {"Area", p.area},       {"weight", result.weight}, {"Ix", p.ix},         {"Iy", p.iy},
+        {"KxAbove", p.kxAbove}, {"KxUnder", p.kxUnder},    {"KyLeft", p.kyLeft}, {"KyRight", p.kyRight},
+        {"Ixx", p.ixx},         {"Kxx", p.kxx}};
     if (o.has("--json")) {
         QJsonObject object;
         for (const auto& [name, value] : values)
@@ -162,7 +162,7 @@ int pictureCommand(const QStringList& args)
     }
     DimensionLabelTable labels;
     labels.setLabels(result.labels);
-    const QImage image = RedrawOverlay(sectionPicture(pictureFor(kind, static_cast<UArrangement>(result.pictureVariant))), ctx.angle, labels, MessageTable::english());
+    const QImage image = redrawOverlay(sectionPicture(pictureFor(kind, static_cast<UArrangement>(result.pictureVariant))), ctx.angle, labels, MessageTable::english());
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

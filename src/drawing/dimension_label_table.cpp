@@ -5,7 +5,7 @@ DimensionLabelTable::DimensionLabelTable()
     m_entries[0] = {QStringLiteral("0"), QStringLiteral("-"), QStringLiteral("-")};
 }
 
-void DimensionLabelTable::SetLabel(const QString& index, const QString& x, const QString& y, const QString& text)
+void DimensionLabelTable::setLabel(const QString& index, const QString& x, const QString& y, const QString& text)
 {
     bool ok = false;
     const int i = index.toInt(&ok);
@@ -17,9 +17,9 @@ void DimensionLabelTable::SetLabel(const QString& index, const QString& x, const
 void DimensionLabelTable::setLabels(const std::vector<DimensionLabel>& labels)
 {
     const int n = std::min(int(labels.size()), Size - 1);
-    SetLabel(QStringLiteral("0"), QString::number(n), QStringLiteral("-"), QStringLiteral("-"));
+    setLabel(QStringLiteral("0"), QString::number(n), QStringLiteral("-"), QStringLiteral("-"));
     for (int i = 0; i < n; ++i)
-        SetLabel(QString::number(i + 1), QString::number(labels[std::size_t(i)].x),
+        setLabel(QString::number(i + 1), QString::number(labels[std::size_t(i)].x),
                  QString::number(labels[std::size_t(i)].y), labels[std::size_t(i)].text);
 }
 

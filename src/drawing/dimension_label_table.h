@@ -22,7 +22,7 @@ public:
     DimensionLabelTable();
 
     // Index, x and y as decimal texts; entry 0 takes the count as x.
-    void SetLabel(const QString& index, const QString& x, const QString& y, const QString& text);
+    void setLabel(const QString& index, const QString& x, const QString& y, const QString& text);
     // Count and entries from a computation's labels.
     void setLabels(const std::vector<DimensionLabel>& labels);
 

@@ -26,7 +26,7 @@ QFont labelFont()
     return font;
 }
 
-QImage RotatePicture(const QImage& source, int cx, int cy, long double angleRadians)
+QImage rotatePicture(const QImage& source, int cx, int cy, long double angleRadians)
 {
     const QImage src = source.convertToFormat(QImage::Format_RGB32);
     QImage out(src.size(), QImage::Format_RGB888);
@@ -80,7 +80,7 @@ QRect rotatedLabelBox(const QFontMetrics& metrics, int cx, int cy, long double a
     return {left, top, w, h};
 }
 
-void DrawRotatedLabel(QPainter& painter, int cx, int cy, long double angleDegrees, int x, int y, const QString& text)
+void drawRotatedLabel(QPainter& painter, int cx, int cy, long double angleDegrees, int x, int y, const QString& text)
 {
     const QRect box = rotatedLabelBox(QFontMetrics(painter.font()), cx, cy, angleDegrees, x, y, text);
     if (box.isNull())
@@ -137,7 +137,7 @@ QList<QRect> overlayCaptionBoxes(const MessageTable& messages, int angle, QSize 
     return boxes;
 }
 
-QImage RedrawOverlay(const QImage& picture, int angle, const DimensionLabelTable& labels,
+QImage redrawOverlay(const QImage& picture, int angle, const DimensionLabelTable& labels,
                      const MessageTable& messages, QSize frameSize)
 {
     QImage overlay(frameSize, QImage::Format_RGB32);
@@ -146,7 +146,7 @@ QImage RedrawOverlay(const QImage& picture, int angle, const DimensionLabelTable
     const int cy = picture.height() / 2;
     QPainter p(&overlay);
     if (angle != 0)
-        p.drawImage(0, 0, RotatePicture(picture, cx, cy, angle * std::numbers::pi_v<long double> / 180.0L));
+        p.drawImage(0, 0, rotatePicture(picture, cx, cy, angle * std::numbers::pi_v<long double> / 180.0L));
     else
         p.drawImage(0, 0, picture);
 
@@ -169,7 +169,7 @@ QImage RedrawOverlay(const QImage& picture, int angle, const DimensionLabelTable
             const int x = e.x.toInt(&okX);
             const int y = e.y.toInt(&okY);
             if (okX && okY)
-                DrawRotatedLabel(p, cx, cy, angle, x, y, e.text);
+                drawRotatedLabel(p, cx, cy, angle, x, y, e.text);
         }
     }
     const QFontMetrics metrics(p.font());

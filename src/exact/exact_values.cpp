@@ -31,8 +31,8 @@ std::vector<ExactValue> exactValues(const ExactProperties& e, const std::optiona
         {QStringLiteral("ys"), QStringLiteral("mm"), e.ys},
     };
     if (panel) {
-        values.push_back({QStringLiteral("IxxDifference"), QStringLiteral("%"), 100 * (double(panel->Ixx) - it) / it});
-        values.push_back({QStringLiteral("KxxDifference"), QStringLiteral("%"), 100 * (double(panel->Kxx) - kt) / kt});
+        values.push_back({QStringLiteral("IxxDifference"), QStringLiteral("%"), 100 * (double(panel->ixx) - it) / it});
+        values.push_back({QStringLiteral("KxxDifference"), QStringLiteral("%"), 100 * (double(panel->kxx) - kt) / kt});
     }
     return values;
 }

@@ -26,7 +26,7 @@ std::vector<ExactValue> inListingUnits(std::vector<ExactValue> values, const Uni
         const auto group = listingGroup(v.name);
         if (!group)
             continue;
-        v.value = double(v.value / UnitDivisor(units, *group));
+        v.value = double(v.value / unitDivisor(units, *group));
         QString unit = unitText(units, *group);
         v.unit = unit.mid(1, unit.size() - 2); // without the brackets
     }

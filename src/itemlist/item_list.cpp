@@ -57,7 +57,7 @@ QString pairCell(const QString& upper, const QString& lower)
     return upper + QLatin1Char('&') + lower;
 }
 
-WriteOutcome WriteSectionRow(int r, const MaterialTexts& material, const SectionProperties& p,
+WriteOutcome writeSectionRow(int r, const MaterialTexts& material, const SectionProperties& p,
                              const UnitSettings& units, int angle, const MessageTable& m)
 {
     WriteOutcome out;
@@ -88,28 +88,28 @@ WriteOutcome WriteSectionRow(int r, const MaterialTexts& material, const Section
     ListRow& row = out.row;
     const long double e = listNumber(material.eModulus, out.eItems, out.messages, m);
     row.cells[1] = QLatin1Char('0') + QString::number(angle);
-    row.ItemValues[0] = e * eFactor(units);
+    row.itemValues[0] = e * eFactor(units);
     row.cells[3] = formatFixed(e, 0);
     const long double density = listNumber(material.density, out.densityItems, out.messages, m);
-    row.ItemValues[1] = density * densityFactor(units);
+    row.itemValues[1] = density * densityFactor(units);
     row.cells[4] = densityCell(density);
     const long double nu = listNumber(material.poisson, out.poissonItems, out.messages, m);
     row.cells[10] = poissonCell(nu);
 
-    row.ItemValues[2] = p.Area;
-    row.cells[5] = areaCell(p.Area / UnitDivisor(units, UnitGroup::Area));
-    const long double stored[8] = {p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx};
+    row.itemValues[2] = p.area;
+    row.cells[5] = areaCell(p.area / unitDivisor(units, UnitGroup::Area));
+    const long double stored[8] = {p.ix, p.iy, p.kxAbove, p.kxUnder, p.kyLeft, p.kyRight, p.ixx, p.kxx};
     const UnitGroup groups[8] = {UnitGroup::Inertia, UnitGroup::Inertia, UnitGroup::Modulus, UnitGroup::Modulus,
                                  UnitGroup::Modulus, UnitGroup::Modulus, UnitGroup::Inertia, UnitGroup::Modulus};
     QString shown[8];
     for (int k = 0; k < 8; ++k) {
-        row.ItemValues[std::size_t(3 + k)] = stored[k];
-        shown[k] = formatTwoOrTen(stored[k] / UnitDivisor(units, groups[k]));
+        row.itemValues[std::size_t(3 + k)] = stored[k];
+        shown[k] = formatTwoOrTen(stored[k] / unitDivisor(units, groups[k]));
     }
     for (int c = 0; c < 4; ++c)
         row.cells[std::size_t(6 + c)] = pairCell(shown[2 * c], shown[2 * c + 1]);
-    row.ItemValues[11] = *tensile * stressFactor(units);
-    row.ItemValues[12] = *pressure * stressFactor(units);
+    row.itemValues[11] = *tensile * stressFactor(units);
+    row.itemValues[12] = *pressure * stressFactor(units);
     row.cells[11] = pairCell(material.tensile, material.pressure);
     out.written = true;
     return out;
@@ -117,10 +117,10 @@ WriteOutcome WriteSectionRow(int r, const MaterialTexts& material, const Section
 
 bool ItemList::put(int r, ListRow row)
 {
-    if (r < 1 || r > NextListRow() || r > ItemListCapacity)
+    if (r < 1 || r > nextListRow() || r > ItemListCapacity)
         return false;
     row.cells[0] = QString::number(r);
-    if (r == NextListRow())
+    if (r == nextListRow())
         m_rows.push_back(std::move(row));
     else
         m_rows[std::size_t(r - 1)] = std::move(row);
@@ -140,7 +140,7 @@ void ItemList::removeRows(int first, int last)
 
 QString ItemList::weightCell(const ListRow& row)
 {
-    return formatFixed(row.ItemValues[2] * row.ItemValues[1] / 1000000.0L, 2);
+    return formatFixed(row.itemValues[2] * row.itemValues[1] / 1000000.0L, 2);
 }
 
 QString plateCellCaption(int column)
@@ -155,7 +155,7 @@ QString plateCellCaption(int column)
     }
 }
 
-ListTotals ShowListTotals(const ItemList& list, const MessageTable& m)
+ListTotals showListTotals(const ItemList& list, const MessageTable& m)
 {
     ListTotals totals;
     long double weight = 0, outside = 0;

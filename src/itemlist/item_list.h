@@ -20,8 +20,8 @@ inline constexpr int ItemValueSlots = 251;
 // the numbers behind them in base units, and the section picture.
 struct ListRow {
     std::array<QString, ListColumns> cells;
-    std::array<long double, ItemValueSlots> ItemValues{}; // slots 0..12 used
-    QImage RowPicture;                                     // null for plate rows
+    std::array<long double, ItemValueSlots> itemValues{}; // slots 0..12 used
+    QImage rowPicture;                                     // null for plate rows
     bool isPlate = false;
 };
 
@@ -40,7 +40,7 @@ struct MaterialTexts {
     QStringList poissonItems;
 };
 
-// The outcome of WriteSectionRow: a refusal with its message and the field to
+// The outcome of writeSectionRow: a refusal with its message and the field to
 // focus, or the cells 1 and 3..11 and the stored values. Typed material texts
 // that are not list items are added to their lists.
 struct WriteOutcome {
@@ -48,12 +48,12 @@ struct WriteOutcome {
     QString refusal; // the message box of a refused listing
     MaterialField focus = MaterialField::None;
     QStringList messages; // messages shown on the way (an unreadable material text)
-    ListRow row;          // cells 1, 3..11 and ItemValues when written
+    ListRow row;          // cells 1, 3..11 and itemValues when written
     QStringList eItems, densityItems, poissonItems;
 };
 
 // Writes row r (1-based) from the material bar and the current section.
-WriteOutcome WriteSectionRow(int r, const MaterialTexts& material, const SectionProperties& section,
+WriteOutcome writeSectionRow(int r, const MaterialTexts& material, const SectionProperties& section,
                              const UnitSettings& units, int angle, const MessageTable& messages);
 
 // Cell formats of the list.
@@ -62,18 +62,18 @@ QString areaCell(long double shownArea);     // six decimals below 100, else two
 QString poissonCell(long double poisson);    // width 5, two decimals
 QString pairCell(const QString& upper, const QString& lower);
 
-// The item list of the job: rows 1..count, NextListRow = count + 1.
+// The item list of the job: rows 1..count, nextListRow = count + 1.
 class ItemList {
 public:
     int count() const { return int(m_rows.size()); }
-    int NextListRow() const { return count() + 1; }
+    int nextListRow() const { return count() + 1; }
     bool isEmpty() const { return m_rows.empty(); }
     bool isFull() const { return count() >= ItemListCapacity; }
 
     const ListRow& row(int r) const { return m_rows.at(std::size_t(r - 1)); }
     ListRow& row(int r) { return m_rows.at(std::size_t(r - 1)); }
 
-    // Appends (row = NextListRow) or overwrites an existing row; column 0 is
+    // Appends (row = nextListRow) or overwrites an existing row; column 0 is
     // the row's index. Returns false past the capacity.
     bool put(int r, ListRow row);
     // Removes rows first..last (1-based, inclusive); the rows below move up
@@ -102,7 +102,7 @@ struct ListTotals {
     int plateRows = 0;       // the plate rows summed
 };
 // Sums the weights (column 6) and surfaces (column 7) of the plate rows.
-ListTotals ShowListTotals(const ItemList& list, const MessageTable& messages);
+ListTotals showListTotals(const ItemList& list, const MessageTable& messages);
 
 // A plate row: columns 0..7; refused when a length or the pieces text is "0".
 struct PlateRowOutcome {

@@ -87,7 +87,7 @@ bool isJobText(const QString& text)
 // values.
 QString rowValueFault(const ListRow& row)
 {
-    const auto& v = row.ItemValues;
+    const auto& v = row.itemValues;
     for (long double value : v)
         if (!(std::fabs(value) <= JobValueLimit))
             return QStringLiteral("holds a value beyond %1").arg(double(JobValueLimit));
@@ -150,7 +150,7 @@ QByteArray jobDataText(const JobFile& job)
         for (const QString& cell : row.cells)
             line(lineText(cell));
     for (const ListRow& row : job.rows)
-        for (long double value : row.ItemValues)
+        for (long double value : row.itemValues)
             line(jobValueText(value).toLatin1());
     const auto list = [&](const QStringList& items) {
         line(QByteArray::number(items.size() - 1));
@@ -171,7 +171,7 @@ QByteArray jobDataText(const JobFile& job)
 QByteArray pictureBlock(const ListRow& row, const QByteArray& secondBitmap)
 {
     // Plate rows have no picture: their block holds a blank one.
-    QByteArray block = bmpFourBit(row.isPlate ? QImage() : row.RowPicture);
+    QByteArray block = bmpFourBit(row.isPlate ? QImage() : row.rowPicture);
     block += secondBitmap;
     return block;
 }
@@ -260,7 +260,7 @@ QString readRows(DataLines& in, qint64 n, JobFile& job)
                 .arg(JobTextMaxLength);
     }
     for (qint64 r = 0; r < n; ++r) {
-        for (long double& value : job.rows[std::size_t(r)].ItemValues) {
+        for (long double& value : job.rows[std::size_t(r)].itemValues) {
             const auto v = decimalValue(in.next());
             if (!v)
                 return QStringLiteral("item %1 holds a value that is not a number").arg(r + 1);
@@ -488,7 +488,7 @@ JobReading readJob(const QByteArray& bytes, const ItemProgress& progress)
         if (pictures[i].picture.isNull())
             return bad(QStringLiteral("picture block %1: %2").arg(i + 1).arg(pictures[i].error));
         if (!job.rows[i].isPlate)
-            job.rows[i].RowPicture = std::move(pictures[i].picture);
+            job.rows[i].rowPicture = std::move(pictures[i].picture);
     }
     reading.job = std::move(job);
     return reading;

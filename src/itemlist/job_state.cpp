@@ -105,7 +105,7 @@ void JobState::load(const JobFile& job, const QString& path)
     const UnitSettings previous = m_units;
     m_list.clear();
     for (const ListRow& row : job.rows)
-        m_list.put(m_list.NextListRow(), row);
+        m_list.put(m_list.nextListRow(), row);
     m_name = job.name;
     m_fileName = path;
     m_units = job.units;

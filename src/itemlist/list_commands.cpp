@@ -9,7 +9,7 @@ int listTargetRow(const ItemList& list, bool correcting, int selectedRow)
 {
     if (correcting && !list.isEmpty())
         return std::clamp(selectedRow, 1, list.count());
-    return list.NextListRow();
+    return list.nextListRow();
 }
 
 PlateRowOutcome listPlate(const ItemList& list, int record, const QString& plateName, const QString& length1,
@@ -17,6 +17,6 @@ PlateRowOutcome listPlate(const ItemList& list, int record, const QString& plate
 {
     // Slot 1 of a plate record is its mass per square metre.
     const long double mass = readNumber(table.valueText(record, 1)).value_or(0);
-    return writePlateRow(list.NextListRow(), plateName, length1, length2, QStringLiteral("1"), QString(), mass,
+    return writePlateRow(list.nextListRow(), plateName, length1, length2, QStringLiteral("1"), QString(), mass,
                          messages);
 }

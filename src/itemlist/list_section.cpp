@@ -51,11 +51,11 @@ WriteOutcome listSection(int r, const SectionListing& listing, const MessageTabl
         refused.refusal = name.messages.value(0);
         return refused;
     }
-    WriteOutcome out = WriteSectionRow(r, listing.material, listing.properties, listing.units, listing.angle, m);
+    WriteOutcome out = writeSectionRow(r, listing.material, listing.properties, listing.units, listing.angle, m);
     out.messages = name.messages + out.messages;
     if (!out.written)
         return out;
     out.row.cells[2] = *name.text;
-    out.row.RowPicture = toSixteenColours(listing.overlay);
+    out.row.rowPicture = toSixteenColours(listing.overlay);
     return out;
 }

@@ -38,6 +38,6 @@ struct SectionListing {
     UnitSettings units;
 };
 
-// "To List" for a computed section: the designation, then WriteSectionRow,
+// "To List" for a computed section: the designation, then writeSectionRow,
 // then the row's 16-colour picture. Refused listings write nothing.
 WriteOutcome listSection(int r, const SectionListing& listing, const MessageTable& messages);

@@ -112,7 +112,7 @@ void sortEditorLines(std::vector<EditorLine>& lines, int column, bool secondValu
 {
     const auto report = [&](int step) {
         if (progress)
-            progress(step, SortSteps);
+            progress(step, sortSteps);
     };
     report(1);
     // Steps 2 to 5 follow the keys as they are made.

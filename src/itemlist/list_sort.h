@@ -42,8 +42,8 @@ QString sortCaption(int column, bool secondValue, const MessageTable& messages);
 // with "0" to 9 digits. The description's key is its text.
 QString editorSortKey(const EditorLine& line, int column, bool secondValue);
 
-// Called with the finished step (1..SortSteps).
-inline constexpr int SortSteps = 7;
+// Called with the finished step (1..sortSteps).
+inline constexpr int sortSteps = 7;
 using SortProgress = std::function<void(int step, int steps)>;
 
 // Sorts the lines ascending by their keys of a column: texts compare in the

@@ -15,7 +15,7 @@ long double typedValue(const PrivatePropertyTexts& typed, PrivateProperty p)
 // A typed value in cm4 (inertias) or cm3 (moduli), the units the distances use.
 long double inBaseUnit(const PrivatePropertyTexts& typed, PrivateProperty p, const UnitSettings& units)
 {
-    return typedValue(typed, p) * UnitDivisor(units, propertyGroup(p));
+    return typedValue(typed, p) * unitDivisor(units, propertyGroup(p));
 }
 
 // The divisor from mm-based values to the chosen unit of a group.
@@ -23,9 +23,9 @@ long double fromMillimetres(UnitGroup group, const UnitSettings& units)
 {
     // cm4 = 10 000 mm4, cm3 = 1 000 mm3, mm2 = 1 mm2.
     switch (group) {
-    case UnitGroup::Inertia: return 10000.0L * UnitDivisor(units, group);
-    case UnitGroup::Modulus: return 1000.0L * UnitDivisor(units, group);
-    default: return UnitDivisor(units, group);
+    case UnitGroup::Inertia: return 10000.0L * unitDivisor(units, group);
+    case UnitGroup::Modulus: return 1000.0L * unitDivisor(units, group);
+    default: return unitDivisor(units, group);
     }
 }
 
@@ -93,7 +93,7 @@ RectangleMaxima rectangleMaxima(long double w, long double h, const UnitSettings
     return shown;
 }
 
-PlausibilityResult CheckPlausibility(const PrivatePropertyTexts& typed, const UnitSettings& units,
+PlausibilityResult checkPlausibility(const PrivatePropertyTexts& typed, const UnitSettings& units,
                                      const MessageTable& m)
 {
     PlausibilityResult result;

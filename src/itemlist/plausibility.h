@@ -45,5 +45,5 @@ struct PlausibilityResult {
     ExtremeFibreDistances distances;
     RectangleMaxima maxima;
 };
-PlausibilityResult CheckPlausibility(const PrivatePropertyTexts& typed, const UnitSettings& units,
+PlausibilityResult checkPlausibility(const PrivatePropertyTexts& typed, const UnitSettings& units,
                                      const MessageTable& messages);

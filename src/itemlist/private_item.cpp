@@ -105,23 +105,23 @@ WriteOutcome writePrivateRow(int r, const PrivateItemTexts& texts, const UnitSet
             refused.poissonItems = texts.material.poissonItems;
             return refused;
         }
-        stored[k] = *value * UnitDivisor(units, propertyGroup(static_cast<PrivateProperty>(k)));
+        stored[k] = *value * unitDivisor(units, propertyGroup(static_cast<PrivateProperty>(k)));
     }
     SectionProperties p;
-    p.Ix = stored[0];
-    p.Iy = stored[1];
-    p.KxAbove = stored[2];
-    p.KxUnder = stored[3];
-    p.KyLeft = stored[4];
-    p.KyRight = stored[5];
-    p.Ixx = stored[6];
-    p.Kxx = stored[7];
-    p.Area = stored[8];
-    WriteOutcome out = WriteSectionRow(r, texts.material, p, units, 0, m);
+    p.ix = stored[0];
+    p.iy = stored[1];
+    p.kxAbove = stored[2];
+    p.kxUnder = stored[3];
+    p.kyLeft = stored[4];
+    p.kyRight = stored[5];
+    p.ixx = stored[6];
+    p.kxx = stored[7];
+    p.area = stored[8];
+    WriteOutcome out = writeSectionRow(r, texts.material, p, units, 0, m);
     if (!out.written)
         return out;
     out.row.cells[1] = keptMark.isEmpty() ? QStringLiteral("10") : keptMark;
     out.row.cells[2] = texts.description;
-    out.row.RowPicture = toSixteenColours(preview);
+    out.row.rowPicture = toSixteenColours(preview);
     return out;
 }

@@ -48,7 +48,7 @@ std::pair<QString, QString> splitPairCell(const QString& cell);
 QImage privatePreview(const PrivatePropertyTexts& typed, const UnitSettings& units);
 
 // "To List" of a private item, after the plausibility check: the same checks,
-// formats and stores as WriteSectionRow, with the typed properties stored in
+// formats and stores as writeSectionRow, with the typed properties stored in
 // base units, column 1 "10" (or keptMark when given), the description in
 // column 2 and the preview as the row's 16-colour picture. A property text
 // that does not read as a number refuses the item with message 1.

@@ -38,7 +38,7 @@ bool RequirementLimits::enabled(int i) const
     return min && max && *min >= 0 && *max >= 0 && *min < *max;
 }
 
-PanelColour RequirementLimits::RequirementColour(const QString& key, long double value, const MessageTable& m) const
+PanelColour RequirementLimits::requirementColour(const QString& key, long double value, const MessageTable& m) const
 {
     for (int i = 0; i < Rows; ++i) {
         if (RequirementLimits::key(i, m) != key)
@@ -57,7 +57,7 @@ PanelColour RequirementLimits::RequirementColour(const QString& key, long double
 ColourQuery RequirementLimits::query(const MessageTable& m) const
 {
     return [limits = *this, &m](const QString& key, long double value) {
-        return limits.RequirementColour(key, value, m);
+        return limits.requirementColour(key, value, m);
     };
 }
 

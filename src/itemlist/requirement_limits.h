@@ -39,7 +39,7 @@ public:
 
     // Red below the minimum, green from the minimum to the maximum, yellow
     // above; neutral for a key without an enabled, ticked row.
-    PanelColour RequirementColour(const QString& key, long double value, const MessageTable& messages) const;
+    PanelColour requirementColour(const QString& key, long double value, const MessageTable& messages) const;
     ColourQuery query(const MessageTable& messages) const;
 
     // Ticked, enabled, min and max of every row, in order.

@@ -33,14 +33,14 @@ QString reexpressStress(const QString& text, long double factor, bool pressure)
 
 void reexpressRows(ItemList& list, const UnitSettings& units)
 {
-    const auto shown = [&](long double v, UnitGroup g) { return v / UnitDivisor(units, g); };
+    const auto shown = [&](long double v, UnitGroup g) { return v / unitDivisor(units, g); };
     const auto two = [&](long double v, UnitGroup g) { return formatTwoOrTen(shown(v, g)); };
     const QString join = QStringLiteral("&  ");
     for (int r = 1; r <= list.count(); ++r) {
         ListRow& row = list.row(r);
         if (row.isPlate)
             continue;
-        const auto& v = row.ItemValues;
+        const auto& v = row.itemValues;
         row.cells[3] = formatFixed(shown(v[0], UnitGroup::EModulus), 0);
         row.cells[4] = densityCell(shown(v[1], UnitGroup::Density));
         row.cells[5] = areaCell(shown(v[2], UnitGroup::Area));

@@ -21,7 +21,7 @@ QString reexpressListText(const QString& text, long double factor, ListNumberSty
 // factor (its filter puts the minus back); two decimals from 0.01, else eight.
 QString reexpressStress(const QString& text, long double factor, bool pressure);
 
-// Rewrites columns 3 to 9 and 11 of every section row from ItemValues in the
+// Rewrites columns 3 to 9 and 11 of every section row from itemValues in the
 // given units; plate rows keep their texts.
 void reexpressRows(ItemList& list, const UnitSettings& units);
 

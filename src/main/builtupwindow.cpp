@@ -577,7 +577,7 @@ void BuiltUpWindow::toList()
         return;
     const PrivateItemTexts texts =
         builtUpItemTexts(compositionName(m_composition), *m_shown->properties, MaterialTexts{}, m_units);
-    const PlausibilityResult check = CheckPlausibility(texts.properties, m_units, m_messages);
+    const PlausibilityResult check = checkPlausibility(texts.properties, m_units, m_messages);
     if (!check.plausible && m_prompter.askYesNo(this, windowTitle(), check.report) != Answer::Yes)
         return;
     emit listRequested(texts, builtUpPicture(*m_shown, SectionPictureSize));

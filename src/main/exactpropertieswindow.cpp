@@ -31,7 +31,7 @@ bool samePanel(const std::optional<SectionProperties>& a, const std::optional<Se
 {
     if (a.has_value() != b.has_value())
         return false;
-    return !a || (a->Ixx == b->Ixx && a->Kxx == b->Kxx);
+    return !a || (a->ixx == b->ixx && a->kxx == b->kxx);
 }
 
 // The rows of the table: every exact value, the two differences last.

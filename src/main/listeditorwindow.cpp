@@ -309,7 +309,7 @@ void ListEditorWindow::sortByColumn(int column)
         m_list->headerItem()->setText(column, sortCaption(column, second, m_messages));
         m_secondValue[std::size_t(column)] = !second;
     }
-    m_progress->start(m_messages(Msg::SortingCaption), m_messages(Msg::SortingText), m_messages(Msg::PleaseWait), SortSteps);
+    m_progress->start(m_messages(Msg::SortingCaption), m_messages(Msg::SortingText), m_messages(Msg::PleaseWait), sortSteps);
     sortEditorLines(m_lines, column, second, [this](int step, int) { m_progress->setValue(step); });
     m_progress->finish();
     m_sortColumn = column;

@@ -12,15 +12,15 @@
 // The main window's own working state: flags, the one SectionProperties
 // record and the current picture. The job itself is a JobState.
 struct MainState {
-    bool SectionsEnabled = false;
-    bool SkipJobNamePrompt = false;
-    bool TreeUpdateEnabled = true;
-    int VisibleListRows = 2;
-    bool RowBlinkEnabled = false;
+    bool sectionsEnabled = false;
+    bool skipJobNamePrompt = false;
+    bool treeUpdateEnabled = true;
+    int visibleListRows = 2;
+    bool rowBlinkEnabled = false;
     // The grid row (1-based) the user selected last; a correction overwrites it.
-    int SelectedRow = 1;
-    bool ExitConfirmed = false;
-    bool CloseAllowed = false;
+    int selectedRow = 1;
+    bool exitConfirmed = false;
+    bool closeAllowed = false;
     SectionProperties properties;
     // The options the report and print windows share.
     ReportOptions reportOptions;

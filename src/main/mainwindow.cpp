@@ -184,7 +184,7 @@ QWidget* MainWindow::buildBody()
     connect(m_materialBar, &MaterialBar::messageRequested, this, [this](const QString& text) { showMessage(text); });
     // The weight follows the density.
     connect(m_materialBar, &MaterialBar::densityChanged, this, [this] {
-        if (m_state.SectionsEnabled && kindComputes(currentKind()))
+        if (m_state.sectionsEnabled && kindComputes(currentKind()))
             recompute(currentKind());
     });
     bodyLayout->addWidget(m_materialBar);
@@ -478,17 +478,17 @@ void MainWindow::connectPage(SectionPage* page)
 // the tree losing the focus and a mouse press on it.
 void MainWindow::startHoldOff(SectionKind kind)
 {
-    m_state.TreeUpdateEnabled = false;
+    m_state.treeUpdateEnabled = false;
     m_heldTree = kind;
     qApp->installEventFilter(this);
 }
 
 void MainWindow::endHoldOff()
 {
-    if (m_state.TreeUpdateEnabled)
+    if (m_state.treeUpdateEnabled)
         return;
     qApp->removeEventFilter(this);
-    m_state.TreeUpdateEnabled = true;
+    m_state.treeUpdateEnabled = true;
     treeChanged(m_heldTree);
 }
 
@@ -513,8 +513,8 @@ SectionKind MainWindow::currentKind() const
 
 void MainWindow::start()
 {
-    m_state.SkipJobNamePrompt = true;
-    m_state.SectionsEnabled = true;
+    m_state.skipJobNamePrompt = true;
+    m_state.sectionsEnabled = true;
     {
         const QSignalBlocker block(m_tabs);
         m_tabs->setCurrentIndex(0);
@@ -541,16 +541,16 @@ void MainWindow::newJob()
         return;
     endCorrection();
     m_area->setCurrentWidget(m_sectionArea);
-    m_state.SectionsEnabled = true;
-    m_state.SelectedRow = 1;
+    m_state.sectionsEnabled = true;
+    m_state.selectedRow = 1;
     m_job.startNew(QStringLiteral("Noname"));
     m_grid->selectListRow(1);
     enableJobCommands();
     switchTab();
     // The name is asked for over the emptied list; the job is still new.
-    if (!m_state.SkipJobNamePrompt)
+    if (!m_state.skipJobNamePrompt)
         m_job.startNew(askJobName(QString()));
-    m_state.SkipJobNamePrompt = false;
+    m_state.skipJobNamePrompt = false;
 }
 
 void MainWindow::enableJobCommands()
@@ -579,7 +579,7 @@ void MainWindow::changeJobName()
 void MainWindow::updateTitle()
 {
     const QString program = QStringLiteral("Morvane ") + m_productName;
-    if (!m_state.SectionsEnabled) {
+    if (!m_state.sectionsEnabled) {
         setWindowTitle(program);
         return;
     }
@@ -597,7 +597,7 @@ void MainWindow::updateStatus()
 
 void MainWindow::switchTab()
 {
-    if (!m_state.SectionsEnabled)
+    if (!m_state.sectionsEnabled)
         return;
     for (int i = 0; i < 4; ++i)
         m_tabs->setTabText(i, messages()(47 + i));
@@ -636,7 +636,7 @@ ComputeContext MainWindow::context(SectionKind kind) const
 
 void MainWindow::recomputeCurrent()
 {
-    if (m_state.SectionsEnabled)
+    if (m_state.sectionsEnabled)
         recompute(currentKind());
 }
 

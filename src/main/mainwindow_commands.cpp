@@ -85,7 +85,7 @@ void MainWindow::showUnits(const UnitSettings& from, const UnitSettings& to)
 
     // The private data window follows; a correction it still shows unchanged
     // starts again from the re-expressed row.
-    const bool restart = m_state.RowBlinkEnabled && m_privateWindow->showsCorrectionStart();
+    const bool restart = m_state.rowBlinkEnabled && m_privateWindow->showsCorrectionStart();
     m_privateWindow->reexpressMaterial(from, to);
     m_privateWindow->setUnits(to, true);
     if (m_builtUpWindow)
@@ -136,8 +136,8 @@ int MainWindow::visibleListRowsFor(int width, int height)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    m_state.VisibleListRows = visibleListRowsFor(width(), height());
-    if (m_state.VisibleListRows == 2 && (width() < StartSize.width() || height() < StartSize.height()))
+    m_state.visibleListRows = visibleListRowsFor(width(), height());
+    if (m_state.visibleListRows == 2 && (width() < StartSize.width() || height() < StartSize.height()))
         m_grid->setFixedHeight(SmallListHeight);
     else {
         m_grid->setMinimumHeight(SmallListHeight);
@@ -187,8 +187,8 @@ void MainWindow::exitCommand()
     // A cancelled or failed save keeps the program open.
     if (!settleChanges())
         return;
-    m_state.ExitConfirmed = true;
-    m_state.CloseAllowed = true;
+    m_state.exitConfirmed = true;
+    m_state.closeAllowed = true;
     close();
 }
 
@@ -236,7 +236,7 @@ void MainWindow::showLanguage()
     m_tabs->setShortCaptions(shortCaptions);
     m_tabs->fitTo(DesignWidth - 4);
     showMaterials();
-    if (m_state.SectionsEnabled) {
+    if (m_state.sectionsEnabled) {
         updateStatus();
         switchTab();
     }
@@ -247,16 +247,16 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The close box runs the exit command first (its own close() is part of
     // this one); then, unless the user cancelled, the settings are written
     // once.
-    if (!m_state.ExitConfirmed)
+    if (!m_state.exitConfirmed)
         exitCommand();
     // An exit cancelled at its save dialog writes nothing yet.
-    if (m_state.CloseAllowed && m_settingsStore && !m_settingsWritten) {
+    if (m_state.closeAllowed && m_settingsStore && !m_settingsWritten) {
         m_settingsWritten = true;
         if (!writeShutdownSettings(*m_settingsStore, m_settingsWindow->language(),
                                    m_settingsWindow->temporaryFolder().path()))
             showMessage(settingsKeyError(messages()));
     }
-    if (m_state.CloseAllowed)
+    if (m_state.closeAllowed)
         event->accept();
     else
         event->ignore();

@@ -173,7 +173,7 @@ bool MainWindow::loadJob(const QString& path)
 void MainWindow::showJob(const UnitSettings& previousUnits)
 {
     m_area->setCurrentWidget(m_sectionArea);
-    m_state.SectionsEnabled = true;
+    m_state.sectionsEnabled = true;
     enableJobCommands();
     updateStatus();
     updateTitle();
@@ -187,7 +187,7 @@ void MainWindow::showJob(const UnitSettings& previousUnits)
     m_privateWindow->setUnits(m_job.units(), true);
     m_privateWindow->setMaterialLists(m_job.materials().eItems, m_job.materials().densityItems);
 
-    m_state.SelectedRow = 1;
+    m_state.selectedRow = 1;
     rebuildGrid();
     m_grid->selectListRow(1);
     m_grid->scrollToTop();

@@ -72,7 +72,7 @@
 
 void MainWindow::rebuildGrid()
 {
-    m_grid->rebuild(m_state.SelectedRow);
+    m_grid->rebuild(m_state.selectedRow);
     const bool hasItems = !m_job.itemList().isEmpty();
     action(Command::DeleteItems)->setEnabled(hasItems);
     action(Command::Copy)->setEnabled(hasItems);
@@ -85,7 +85,7 @@ void MainWindow::rebuildGrid()
 void MainWindow::showTotals()
 {
     // The totals of the plate rows the list holds now; none, no totals.
-    const ListTotals totals = ShowListTotals(m_job.itemList(), messages());
+    const ListTotals totals = showListTotals(m_job.itemList(), messages());
     m_status[1]->setText(totals.plateRows > 0 ? totals.weight : QString());
     m_status[2]->setText(totals.plateRows > 0 ? totals.outside : QString());
 }
@@ -93,7 +93,7 @@ void MainWindow::showTotals()
 void MainWindow::userSelectedRow(int row)
 {
     endCorrection();
-    m_state.SelectedRow = row;
+    m_state.selectedRow = row;
 }
 
 void MainWindow::toList(SectionKind kind)
@@ -101,8 +101,8 @@ void MainWindow::toList(SectionKind kind)
     SectionPage* p = page(kind);
     const MessageTable& m = messages();
     ItemList& list = m_job.itemList();
-    const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
-    const int target = listTargetRow(list, correcting, m_state.SelectedRow);
+    const bool correcting = m_state.rowBlinkEnabled && !list.isEmpty();
+    const int target = listTargetRow(list, correcting, m_state.selectedRow);
 
     if (kind == SectionKind::Plate) {
         // Plate rows are always appended.
@@ -116,12 +116,12 @@ void MainWindow::toList(SectionKind kind)
             showMessage(out.refusal);
             return;
         }
-        const int r = list.NextListRow();
+        const int r = list.nextListRow();
         list.put(r, out.row);
         m_job.listEdited();
-        if (ShowListTotals(list, m).unreadable)
+        if (showListTotals(list, m).unreadable)
             showMessage(m(Msg::WrongData));
-        m_state.SelectedRow = r;
+        m_state.selectedRow = r;
         m_grid->selectListRow(r);
         return;
     }
@@ -162,7 +162,7 @@ void MainWindow::putListedRow(int target, const ListRow& row)
 {
     m_job.itemList().put(target, row);
     m_job.listEdited();
-    m_state.SelectedRow = target;
+    m_state.selectedRow = target;
     m_grid->selectListRow(target);
 }
 
@@ -171,7 +171,7 @@ void MainWindow::deleteSelectedItems()
     endCorrection();
     if (m_job.itemList().isEmpty() || !askYesNo(messages()(Msg::DeleteSelected)))
         return;
-    const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
+    const auto [first, last] = m_grid->selectedRange(m_state.selectedRow);
     m_job.itemList().removeRows(first, last);
     m_job.listEdited();
 }
@@ -180,7 +180,7 @@ void MainWindow::copySelectedRows()
 {
     if (m_job.itemList().isEmpty())
         return;
-    const auto [first, last] = m_grid->selectedRange(m_state.SelectedRow);
+    const auto [first, last] = m_grid->selectedRange(m_state.selectedRow);
     QStringList captions;
     for (int c = 0; c < ListColumns; ++c)
         captions << m_grid->model()->headerData(c, Qt::Horizontal).toString();
@@ -191,9 +191,9 @@ void MainWindow::correctSelectedItem()
 {
     if (m_job.itemList().isEmpty())
         return;
-    m_state.RowBlinkEnabled = true;
+    m_state.rowBlinkEnabled = true;
     m_grid->startBlinking();
-    const int r = listTargetRow(m_job.itemList(), true, m_state.SelectedRow);
+    const int r = listTargetRow(m_job.itemList(), true, m_state.selectedRow);
     const ListRow& row = m_job.itemList().row(r);
     // A plate row has no properties to type over; the plate tab lists plates.
     if (row.isPlate)
@@ -204,9 +204,9 @@ void MainWindow::correctSelectedItem()
 
 void MainWindow::endCorrection()
 {
-    if (!m_grid->isBlinking() && !m_state.RowBlinkEnabled && !m_privateWindow->correcting())
+    if (!m_grid->isBlinking() && !m_state.rowBlinkEnabled && !m_privateWindow->correcting())
         return;
-    m_state.RowBlinkEnabled = false;
+    m_state.rowBlinkEnabled = false;
     m_grid->stopBlinking();
     m_privateWindow->endCorrection();
 }
@@ -238,8 +238,8 @@ void MainWindow::showPrivateDataWindowOver(QWidget* owner)
 void MainWindow::listPrivateItem()
 {
     ItemList& list = m_job.itemList();
-    const bool correcting = m_state.RowBlinkEnabled && !list.isEmpty();
-    const int target = listTargetRow(list, correcting, m_state.SelectedRow);
+    const bool correcting = m_state.rowBlinkEnabled && !list.isEmpty();
+    const int target = listTargetRow(list, correcting, m_state.selectedRow);
     // An unchanged correction keeps the row's origin mark.
     const QString kept =
         correcting && m_privateWindow->showsCorrectionStart() ? list.row(target).cells[1] : QString();
@@ -288,18 +288,18 @@ void MainWindow::applyEditorOrder(const QList<int>& order)
     if (unchanged || !applyItemOrder(m_job.itemList(), rows))
         return;
     // The selected item, and with it a pending correction, moves along.
-    const auto at = std::find(rows.begin(), rows.end(), m_state.SelectedRow);
+    const auto at = std::find(rows.begin(), rows.end(), m_state.selectedRow);
     if (at != rows.end())
-        m_state.SelectedRow = int(at - rows.begin()) + 1;
+        m_state.selectedRow = int(at - rows.begin()) + 1;
     m_job.listEdited();
-    m_grid->selectListRow(m_state.SelectedRow);
+    m_grid->selectListRow(m_state.selectedRow);
 }
 
 void MainWindow::deleteEditorItems(const QList<int>& rows)
 {
     endCorrection();
     removeItems(m_job.itemList(), std::vector<int>(rows.begin(), rows.end()));
-    m_state.SelectedRow = std::clamp(m_state.SelectedRow, 1, std::max(1, m_job.itemList().count()));
+    m_state.selectedRow = std::clamp(m_state.selectedRow, 1, std::max(1, m_job.itemList().count()));
     m_job.listEdited();
     m_listEditor->setHeaderCaptions(headerCaptions(m_job.units(), messages(), m_job.unitsApplied()));
     m_listEditor->setList(m_job.itemList());
@@ -310,7 +310,7 @@ void MainWindow::correctEditorItem(int row)
     if (row < 1 || row > m_job.itemList().count())
         return;
     endCorrection();
-    m_state.SelectedRow = row;
+    m_state.selectedRow = row;
     m_grid->selectListRow(row);
     correctSelectedItem();
 }
@@ -342,11 +342,11 @@ void MainWindow::showBuiltUpWindow()
         connect(m_builtUpWindow, &BuiltUpWindow::listRequested, this, &MainWindow::listBuiltUpSection);
         // The weight follows the density box.
         connect(m_materialBar->densityBox(), &QComboBox::currentTextChanged, m_builtUpWindow, [this](const QString& text) {
-            m_builtUpWindow->setDensity(double(ReadDensity(text, m_job.units()).value));
+            m_builtUpWindow->setDensity(double(readDensity(text, m_job.units()).value));
         });
     }
     m_builtUpWindow->setUnits(m_job.units());
-    m_builtUpWindow->setDensity(double(ReadDensity(m_materialBar->densityBox()->currentText(), m_job.units()).value));
+    m_builtUpWindow->setDensity(double(readDensity(m_materialBar->densityBox()->currentText(), m_job.units()).value));
     m_builtUpWindow->show();
     m_builtUpWindow->raise();
     m_builtUpWindow->activateWindow();
@@ -358,7 +358,7 @@ void MainWindow::listBuiltUpSection(const PrivateItemTexts& computed, const QIma
     endCorrection();
     PrivateItemTexts texts = computed;
     texts.material = m_materialBar->texts();
-    const int target = listTargetRow(m_job.itemList(), false, m_state.SelectedRow);
+    const int target = listTargetRow(m_job.itemList(), false, m_state.selectedRow);
     const WriteOutcome out = writePrivateRow(target, texts, m_job.units(), picture, messages());
     if (!out.written) {
         showMessage(out.refusal);

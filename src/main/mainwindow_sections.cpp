@@ -84,13 +84,13 @@ bool holdsOffKeys(SectionKind kind)
 
 void MainWindow::treeChanged(SectionKind kind)
 {
-    if (m_state.SectionsEnabled && kind == SectionKind::Plate) {
+    if (m_state.sectionsEnabled && kind == SectionKind::Plate) {
         plateChanged();
         return;
     }
-    if (!m_state.SectionsEnabled || !kindComputes(kind))
+    if (!m_state.sectionsEnabled || !kindComputes(kind))
         return;
-    if (holdsOffKeys(kind) && !m_state.TreeUpdateEnabled)
+    if (holdsOffKeys(kind) && !m_state.treeUpdateEnabled)
         return;
     SectionPage* p = page(kind);
     p->setCustomAllowed(false);
@@ -166,7 +166,7 @@ void MainWindow::redrawOverlay()
     SectionPage* p = page(kind);
     DimensionLabelTable table;
     table.setLabels(m_state.labels);
-    m_state.overlay = RedrawOverlay(
+    m_state.overlay = ::redrawOverlay(
         sectionPicture(pictureFor(kind, static_cast<UArrangement>(p->pictureVariant()))), p->angle(), table, messages());
     p->setPicture(m_state.overlay);
 }

@@ -376,7 +376,7 @@ void PrivateDataWindow::toList()
 {
     if (!texts().complete())
         return;
-    const PlausibilityResult check = CheckPlausibility(texts().properties, m_units, m_messages);
+    const PlausibilityResult check = checkPlausibility(texts().properties, m_units, m_messages);
     if (!check.plausible && m_prompter.askYesNo(this, windowTitle(), check.report) != Answer::Yes)
         return;
     emit listRequested();

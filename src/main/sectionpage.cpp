@@ -382,7 +382,7 @@ void SectionPage::onFieldEdited(int index)
         emit fieldChanged(index);
         return;
     }
-    const QString filtered = FilterDimensionText(edit->text());
+    const QString filtered = filterDimensionText(edit->text());
     if (filtered != edit->text()) {
         const bool standIn = dimensionStandIn(edit->text());
         edit->setText(filtered);

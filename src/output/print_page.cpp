@@ -133,7 +133,7 @@ void drawItemRow(QPainter& painter, const Device& d, const PrintLayout& layout, 
     for (int i = 0; i < lines.size(); ++i)
         textLine(painter, d, colLeft, colRight, first + i * lh, lh, lines.at(i), Align::Centre);
     if (o.pictures) {
-        const QImage& picture = content.list->row(item).RowPicture;
+        const QImage& picture = content.list->row(item).rowPicture;
         const int w = printPictureWidth(o);
         const int h = printPictureHeight(o);
         const double x = colLeft + qRound((layout.columnWidth[2] - w) / 2.0);

@@ -79,14 +79,14 @@ QImage indexedToRgb(const QImage& indexed)
 
 QImage reportPicture(const ListRow& row)
 {
-    if (row.RowPicture.isNull()) {
+    if (row.rowPicture.isNull()) {
         QImage blank(SectionPictureSize, QImage::Format_RGB888);
         blank.fill(Qt::white);
         return blank;
     }
-    QImage picture = row.RowPicture.format() == QImage::Format_Indexed8
-                         ? indexedToRgb(row.RowPicture)
-                         : row.RowPicture.convertToFormat(QImage::Format_RGB888);
+    QImage picture = row.rowPicture.format() == QImage::Format_Indexed8
+                         ? indexedToRgb(row.rowPicture)
+                         : row.rowPicture.convertToFormat(QImage::Format_RGB888);
     if (picture.size() != SectionPictureSize)
         picture = picture.scaled(SectionPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;

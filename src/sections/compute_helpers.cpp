@@ -26,7 +26,7 @@ long double readWholeOrReport(const QString& text, TabResult& result, const Comp
 
 long double weightOrReport(long double areaMm2, TabResult& result, const ComputeContext& ctx)
 {
-    const DensityReading density = ReadDensity(ctx.densityText, ctx.units);
+    const DensityReading density = readDensity(ctx.densityText, ctx.units);
     long double weight = weightPerMetre(density.value, areaMm2);
     // An area that cannot be shown ends the computation anyway; only the
     // density is at fault here.
@@ -64,13 +64,13 @@ void setTurnedBending(SectionProperties& p, long double ix0, long double iy0, lo
 {
     const long double iyTurned =
         (ix0 + iy0) / 2 + (ix0 - iy0) / 2 * std::cos(2 * degreesToRadians(angleDegrees + 90));
-    p.KyLeft = std::fabs(iyTurned / (ex.xMin / MmPerCm));
-    p.KyRight = std::fabs(iyTurned / (ex.xMax / MmPerCm));
+    p.kyLeft = std::fabs(iyTurned / (ex.xMin / MmPerCm));
+    p.kyRight = std::fabs(iyTurned / (ex.xMax / MmPerCm));
     const RotatedInertia turned = rotateInertia(ix0, iy0, angleDegrees);
-    p.Ix = turned.ix;
-    p.Iy = turned.iy;
-    p.KxAbove = std::fabs(p.Ix / (ex.yMax / MmPerCm));
-    p.KxUnder = std::fabs(p.Ix / (ex.yMin / MmPerCm));
+    p.ix = turned.ix;
+    p.iy = turned.iy;
+    p.kxAbove = std::fabs(p.ix / (ex.yMax / MmPerCm));
+    p.kxUnder = std::fabs(p.ix / (ex.yMin / MmPerCm));
 }
 
 TurnedExtremes turnedExtremes(std::span<const PolarCorner> corners, long double angleDegrees)
@@ -109,7 +109,7 @@ bool showable(long double value)
 
 bool allShowable(const SectionProperties& p)
 {
-    for (long double v : {p.Area, p.Ix, p.Iy, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Ixx, p.Kxx})
+    for (long double v : {p.area, p.ix, p.iy, p.kxAbove, p.kxUnder, p.kyLeft, p.kyRight, p.ixx, p.kxx})
         if (!showable(v))
             return false;
     return true;

@@ -27,7 +27,7 @@ int errorPosition(const QString& text)
 }
 } // namespace
 
-QString FilterDimensionText(const QString& input)
+QString filterDimensionText(const QString& input)
 {
     QString text = input.left(DimensionFieldMaxLength);
     if (text.isEmpty())

@@ -40,14 +40,14 @@ void computeRect(TabResult& result, long double a, long double b, long double v,
                  const ComputeContext& ctx)
 {
     const SectionProperties p = rectHollowProperties(a, b, v, ctx.rotationAngle());
-    const long double weight = weightOrReport(p.Area, result, ctx);
+    const long double weight = weightOrReport(p.area, result, ctx);
     finish(result, p, title, weightText(weight, QStringLiteral(" [Kg/m]")), ctx);
 }
 
 void computePipe(TabResult& result, long double d, long double v, const QString& title, const ComputeContext& ctx)
 {
     const SectionProperties p = pipeProperties(d, v);
-    const long double weight = weightOrReport(p.Area, result, ctx);
+    const long double weight = weightOrReport(p.area, result, ctx);
     finish(result, p, title, weightText6(weight), ctx);
 }
 
@@ -56,7 +56,7 @@ void computePipe(TabResult& result, long double d, long double v, const QString&
 SectionProperties rectHollowProperties(long double a, long double b, long double v, long double angle)
 {
     SectionProperties p;
-    p.Area = a * b - (a - 2 * v) * (b - 2 * v);
+    p.area = a * b - (a - 2 * v) * (b - 2 * v);
     const long double ixxMm = 2 * v * (a - v) * (a - v) * (b - v) * (b - v) / ((a - v) + (b - v));
     const long double kxxMm = 2 * (a - v) * (b - v) * v;
 
@@ -70,8 +70,8 @@ SectionProperties rectHollowProperties(long double a, long double b, long double
     const long double ix0 = (a * b * b * b - (a - 2 * v) * cube(b - 2 * v)) / 12 / Mm4PerCm4;
     const long double iy0 = ((b / MmPerCm) * cube(a / MmPerCm) - bi * cube(ai)) / 12;
     setTurnedBending(p, ix0, iy0, angle, extremes);
-    p.Ixx = ixxMm / Mm4PerCm4;
-    p.Kxx = kxxMm / Mm3PerCm3;
+    p.ixx = ixxMm / Mm4PerCm4;
+    p.kxx = kxxMm / Mm3PerCm3;
     return p;
 }
 
@@ -79,12 +79,12 @@ SectionProperties pipeProperties(long double d, long double v)
 {
     SectionProperties p;
     const long double inner = d - 2 * v;
-    p.Area = Pi * d * d / 4 - Pi * inner * inner / 4;
+    p.area = Pi * d * d / 4 - Pi * inner * inner / 4;
     const long double q = (d * d) * (d * d) - (inner * inner) * (inner * inner);
-    p.Ix = p.Iy = Pi * q / 64 / Mm4PerCm4;
-    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * q / 32 / d / Mm3PerCm3;
-    p.Ixx = Pi * q / 32 / Mm4PerCm4;
-    p.Kxx = Pi * q / (16 * d) / Mm3PerCm3;
+    p.ix = p.iy = Pi * q / 64 / Mm4PerCm4;
+    p.kxAbove = p.kxUnder = p.kyLeft = p.kyRight = Pi * q / 32 / d / Mm3PerCm3;
+    p.ixx = Pi * q / 32 / Mm4PerCm4;
+    p.kxx = Pi * q / (16 * d) / Mm3PerCm3;
     return p;
 }
 

@@ -35,7 +35,7 @@ QStringList eModulusItems() { return items(&NamedMaterial::eModulus); }
 QStringList densityItems() { return items(&NamedMaterial::density); }
 QStringList poissonItems() { return items(&NamedMaterial::poisson); }
 
-DensityReading ReadDensity(const QString& text, const UnitSettings& units)
+DensityReading readDensity(const QString& text, const UnitSettings& units)
 {
     const auto read = readNameStripped(text);
     if (!read)

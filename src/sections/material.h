@@ -26,7 +26,7 @@ struct DensityReading {
     long double value = 0;
     bool ok = false;
 };
-DensityReading ReadDensity(const QString& text, const UnitSettings& units);
+DensityReading readDensity(const QString& text, const UnitSettings& units);
 
 // The weight per metre in kg/m of an area in mm2.
 inline long double weightPerMetre(long double density, long double areaMm2)

@@ -63,10 +63,10 @@ TurnedExtremes turnedCorners(std::span<const std::pair<long double, long double>
 // perCm is MmPerCm, in cm when it is 1.
 void setModuli(SectionProperties& p, const TurnedExtremes& ex, long double perCm)
 {
-    p.KxAbove = std::fabs(p.Ix / (ex.yMax / perCm));
-    p.KxUnder = std::fabs(p.Ix / (ex.yMin / perCm));
-    p.KyLeft = std::fabs(p.Iy / (ex.xMin / perCm));
-    p.KyRight = std::fabs(p.Iy / (ex.xMax / perCm));
+    p.kxAbove = std::fabs(p.ix / (ex.yMax / perCm));
+    p.kxUnder = std::fabs(p.ix / (ex.yMin / perCm));
+    p.kyLeft = std::fabs(p.iy / (ex.xMin / perCm));
+    p.kyRight = std::fabs(p.iy / (ex.xMax / perCm));
 }
 
 void writeInvalid(TabResult& result, const QString& entry, const ComputeContext& ctx)
@@ -82,7 +82,7 @@ void writeInvalid(TabResult& result, const QString& entry, const ComputeContext&
 // arithmetic failed (then nothing is written).
 bool writeProfile(TabResult& result, const QString& title, const SectionProperties& p, const ComputeContext& ctx)
 {
-    const long double weight = weightOrReport(p.Area, result, ctx);
+    const long double weight = weightOrReport(p.area, result, ctx);
     if (!allShowable(p))
         return false;
     result.properties = p;
@@ -167,19 +167,19 @@ TabResult iBeamEntry(const QString& entry, const FourFields& fields, const Compu
 
     SectionProperties p;
     const long double areaCm2 = readOrReport(v[2], result, ctx);
-    p.Area = areaCm2 * Mm2PerCm2;
+    p.area = areaCm2 * Mm2PerCm2;
     const RotatedInertia turned = rotateInertia(number(v[3]), number(v[5]), ctx.rotationAngle());
-    p.Ix = turned.ix;
-    p.Iy = turned.iy;
+    p.ix = turned.ix;
+    p.iy = turned.iy;
     const long double tmax = tw > tf ? tw : tf;
     const long double flanges = 2 * B * tf * tf * tf;
-    p.Ixx = ITorsionFactor * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / Mm4PerCm4;
-    p.Kxx = ITorsionFactor * (flanges + (H - tf) * tw * tw * tw) / (3 * tmax) / Mm3PerCm3;
+    p.ixx = ITorsionFactor * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / Mm4PerCm4;
+    p.kxx = ITorsionFactor * (flanges + (H - tf) * tw * tw * tw) / (3 * tmax) / Mm3PerCm3;
     const long double h = H / 2 / MmPerCm, b = B / 2 / MmPerCm;
     const long double R = std::sqrt(h * h + b * b);
     const long double phi = radiansToDegrees(std::atan(h / b));
-    p.KxAbove = p.KxUnder = std::fabs(p.Ix / iDistance(ctx.rotationAngle(), R, phi));
-    p.KyLeft = p.KyRight = std::fabs(p.Iy / iDistance(ctx.rotationAngle() + 90, R, phi));
+    p.kxAbove = p.kxUnder = std::fabs(p.ix / iDistance(ctx.rotationAngle(), R, phi));
+    p.kyLeft = p.kyRight = std::fabs(p.iy / iDistance(ctx.rotationAngle() + 90, R, phi));
     writeProfile(result, entry + m(Msg::SectionFeatures), p, ctx);
     return result;
 }
@@ -265,14 +265,14 @@ SectionProperties teeProperties(const TeeData& tee, long double c, TabResult& re
 {
     const long double W = tee.W, H = tee.H, tw = tee.tw, tf = tee.tf;
     SectionProperties p;
-    p.Area = readOrReport(tee.v[2], result, ctx) * Mm2PerCm2;
+    p.area = readOrReport(tee.v[2], result, ctx) * Mm2PerCm2;
     const long double tmax = tw >= tf ? tw : tf;
     const long double torsion = TeeTorsionFactor * (W * tf * tf * tf + (H - tf) * tw * tw * tw);
-    p.Ixx = torsion / 3 / Mm4PerCm4;
-    p.Kxx = torsion / (3 * tmax) / Mm3PerCm3;
+    p.ixx = torsion / 3 / Mm4PerCm4;
+    p.kxx = torsion / (3 * tmax) / Mm3PerCm3;
     const RotatedInertia turned = rotateInertia(number(tee.v[3]), number(tee.v[5]), ctx.rotationAngle());
-    p.Ix = turned.ix;
-    p.Iy = turned.iy;
+    p.ix = turned.ix;
+    p.iy = turned.iy;
     // The outline's six vertices about the centroid, stem tip up; their
     // quadrants are fixed by the outline, not by the signs.
     struct Vertex {
@@ -439,31 +439,31 @@ SectionProperties channelProperties(const ChannelSizes& s, ChannelArrangement ar
     long double ix = s.ix1, iy = s.iy1;
     std::vector<std::pair<long double, long double>> corners;
     if (arrangement == ChannelArrangement::Single) {
-        p.Area = a1 * Mm2PerCm2;
+        p.area = a1 * Mm2PerCm2;
         const long double flanges = 2 * B * tf * tf * tf;
-        p.Ixx = ChannelTorsionFactor * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / Mm4PerCm4;
-        p.Kxx = ChannelTorsionFactor * (flanges + (H - tf) * tw * tw * tw) / (3 * tf) / Mm3PerCm3;
+        p.ixx = ChannelTorsionFactor * (flanges + (H - 2 * tf) * tw * tw * tw) / 3 / Mm4PerCm4;
+        p.kxx = ChannelTorsionFactor * (flanges + (H - tf) * tw * tw * tw) / (3 * tf) / Mm3PerCm3;
         corners = {{d, Hc / 2}, {-(Bc - d), Hc / 2}, {-(Bc - d), -Hc / 2}, {d, -Hc / 2}};
     } else {
-        p.Area = 2 * a1 * Mm2PerCm2;
+        p.area = 2 * a1 * Mm2PerCm2;
         ix = 2 * s.ix1;
         corners = {{Bc, Hc / 2}, {-Bc, Hc / 2}, {-Bc, -Hc / 2}, {Bc, -Hc / 2}};
         if (arrangement == ChannelArrangement::Box) {
             iy = 2 * (s.iy1 + a1 * d * d);
             const long double t = (tf + tw) / 2;
-            p.Ixx = 2 * t * (H - t) * (H - t) * (2 * B - t) * (2 * B - t) / ((H - t) + (2 * B - t)) / Mm4PerCm4;
-            p.Kxx = 2 * (H - t) * (2 * B - t) * t / Mm3PerCm3;
+            p.ixx = 2 * t * (H - t) * (H - t) * (2 * B - t) * (2 * B - t) / ((H - t) + (2 * B - t)) / Mm4PerCm4;
+            p.kxx = 2 * (H - t) * (2 * B - t) * t / Mm3PerCm3;
         } else {
             iy = 2 * (s.iy1 + a1 * (Bc - d) * (Bc - d));
             const long double flanges = 4 * B * tf * tf * tf;
             const long double web = 8 * tw * tw * tw;
-            p.Ixx = ITorsionFactor * (flanges + (H - 2 * tf) * web) / 3 / Mm4PerCm4;
-            p.Kxx = ITorsionFactor * (flanges + (H - tf) * web) / (3 * tf) / Mm3PerCm3;
+            p.ixx = ITorsionFactor * (flanges + (H - 2 * tf) * web) / 3 / Mm4PerCm4;
+            p.kxx = ITorsionFactor * (flanges + (H - tf) * web) / (3 * tf) / Mm3PerCm3;
         }
     }
     const RotatedInertia turned = rotateInertia(ix, iy, angle);
-    p.Ix = turned.ix;
-    p.Iy = turned.iy;
+    p.ix = turned.ix;
+    p.iy = turned.iy;
     setModuli(p, turnedCorners(corners, angle), 1);
     return p;
 }
@@ -620,7 +620,7 @@ SectionProperties angleProperties(const AngleData& a, long double u, long double
     const long double ix0 = number(a.v[3]), iy0 = number(a.v[4]);
     const long double uMm = MmPerCm * u, wMm = MmPerCm * w;
     SectionProperties p;
-    p.Area = readOrReport(a.v[2], result, ctx) * Mm2PerCm2;
+    p.area = readOrReport(a.v[2], result, ctx) * Mm2PerCm2;
     // Product of inertia from the two legs taken as rectangles about the centroid.
     const long double ixy = (P - t) * t * (uMm - (P - t) / 2) * (-(Q - wMm - t / 2)) +
                             Q * t * (wMm - Q / 2) * (-(P - uMm - t / 2));
@@ -632,11 +632,11 @@ SectionProperties angleProperties(const AngleData& a, long double u, long double
     const long double mean = (ix0 + iy0) / 2;
     const long double spread = 0.5L * std::sqrt((ix0 - iy0) * (ix0 - iy0) + 4 * ixyCm * ixyCm);
     const long double i1 = mean + spread, i2 = mean - spread;
-    p.Ix = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + alpha));
-    p.Iy = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + 90 + alpha));
+    p.ix = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + alpha));
+    p.iy = (i1 + i2) / 2 + (i1 - i2) / 2 * std::cos(2 * degreesToRadians(ctx.rotationAngle() + 90 + alpha));
     const long double legs = Q * t * t * t + (P - t) * t * t * t;
-    p.Ixx = legs / 3 / Mm4PerCm4;
-    p.Kxx = legs / (3 * t) / Mm3PerCm3;
+    p.ixx = legs / 3 / Mm4PerCm4;
+    p.kxx = legs / (3 * t) / Mm3PerCm3;
     const std::pair<long double, long double> corners[5] = {
         {-(Q - wMm - t), uMm}, {-(Q - wMm), uMm}, {-(Q - wMm), -(P - uMm)}, {wMm, -(P - uMm)}, {wMm, -(P - uMm - t)}};
     setModuli(p, turnedCorners(corners, ctx.rotationAngle()), MmPerCm);

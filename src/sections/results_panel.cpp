@@ -29,7 +29,7 @@ void ResultsPanel::write(int x, int y, const QString& text)
 void ResultsPanel::writeProperty(int y, const QString& label, const QString& key, long double storedValue,
                                  UnitGroup group, const UnitSettings& units, const ColourQuery& colour)
 {
-    const long double shown = storedValue / UnitDivisor(units, group);
+    const long double shown = storedValue / unitDivisor(units, group);
     m_colour = colour ? colour(key, shown) : PanelColour::Neutral;
     write(PanelRow::LabelX, y, label);
     QString value = formatPanelValue(shown, group == UnitGroup::Area);
@@ -76,11 +76,11 @@ void writeStandardResults(ResultsPanel& panel, const QString& title, const QStri
     const auto prop = [&](int y, int label, int key, long double v, UnitGroup g) {
         panel.writeProperty(y, m(label), m(key), v, g, ctx.units, ctx.colour);
     };
-    prop(PanelRow::Area, 22, 2, p.Area, UnitGroup::Area);
-    prop(PanelRow::Ix, 23, 3, p.Ix, UnitGroup::Inertia);
-    prop(PanelRow::Iy, 24, 4, p.Iy, UnitGroup::Inertia);
-    prop(PanelRow::Ixx, 25, 5, p.Ixx, UnitGroup::Inertia);
-    prop(PanelRow::KxAbove, 26, 6, p.KxAbove, UnitGroup::Modulus);
-    prop(PanelRow::KxUnder, 27, 7, p.KxUnder, UnitGroup::Modulus);
-    prop(PanelRow::Kxx, 28, 8, p.Kxx, UnitGroup::Modulus);
+    prop(PanelRow::Area, 22, 2, p.area, UnitGroup::Area);
+    prop(PanelRow::Ix, 23, 3, p.ix, UnitGroup::Inertia);
+    prop(PanelRow::Iy, 24, 4, p.iy, UnitGroup::Inertia);
+    prop(PanelRow::Ixx, 25, 5, p.ixx, UnitGroup::Inertia);
+    prop(PanelRow::KxAbove, 26, 6, p.kxAbove, UnitGroup::Modulus);
+    prop(PanelRow::KxUnder, 27, 7, p.kxUnder, UnitGroup::Modulus);
+    prop(PanelRow::Kxx, 28, 8, p.kxx, UnitGroup::Modulus);
 }

@@ -14,7 +14,7 @@ namespace {
 void writeRectangle(TabResult& result, long double a, long double b, const QString& title, const ComputeContext& ctx)
 {
     const SectionProperties p = rectangleProperties(a, b, ctx.rotationAngle());
-    const long double weight = weightOrReport(p.Area, result, ctx);
+    const long double weight = weightOrReport(p.area, result, ctx);
     if (!allShowable(p))
         return; // a failed computation ends silently
     result.properties = p;
@@ -85,7 +85,7 @@ RectangleTorsion rectangleTorsion(long double a, long double b)
 SectionProperties rectangleProperties(long double a, long double b, long double angle)
 {
     SectionProperties p;
-    p.Area = a * b;
+    p.area = a * b;
     const RectangleTorsion torsion = rectangleTorsion(a, b);
 
     const long double r = std::sqrt((a / 2) * (a / 2) + (b / 2) * (b / 2));
@@ -103,8 +103,8 @@ SectionProperties rectangleProperties(long double a, long double b, long double 
     const long double ix0 = a * b * b * b / 12 / Mm4PerCm4;
     const long double iy0 = b * a * a * a / 12 / Mm4PerCm4;
     setTurnedBending(p, ix0, iy0, angle, ex);
-    p.Ixx = torsion.ixx / Mm4PerCm4;
-    p.Kxx = torsion.kxx / Mm3PerCm3;
+    p.ixx = torsion.ixx / Mm4PerCm4;
+    p.kxx = torsion.kxx / Mm3PerCm3;
     return p;
 }
 
@@ -112,11 +112,11 @@ SectionProperties circularBarProperties(long double d)
 {
     SectionProperties p;
     const long double d2 = d * d;
-    p.Area = Pi * d2 / 4;
-    p.Ix = p.Iy = Pi * d2 * d2 / 64 / Mm4PerCm4;
-    p.KxAbove = p.KxUnder = p.KyLeft = p.KyRight = Pi * d2 * d / 32 / Mm3PerCm3;
-    p.Ixx = Pi * d2 * d2 / 32 / Mm4PerCm4;
-    p.Kxx = Pi * d2 * d / 16 / Mm3PerCm3;
+    p.area = Pi * d2 / 4;
+    p.ix = p.iy = Pi * d2 * d2 / 64 / Mm4PerCm4;
+    p.kxAbove = p.kxUnder = p.kyLeft = p.kyRight = Pi * d2 * d / 32 / Mm3PerCm3;
+    p.ixx = Pi * d2 * d2 / 32 / Mm4PerCm4;
+    p.kxx = Pi * d2 * d / 16 / Mm3PerCm3;
     return p;
 }
 
@@ -231,7 +231,7 @@ TabResult circSolidCustom(const QString& dText, const ComputeContext& ctx)
     result.dataCaption = m(Msg::CircularSolidDiameter) + dText;
     result.toListEnabled = true;
     const SectionProperties p = circularBarProperties(d);
-    const long double weight = weightOrReport(p.Area, result, ctx);
+    const long double weight = weightOrReport(p.area, result, ctx);
     const QString title = m(Msg::CircularSolidDiameter) + dText + m(Msg::MillimetreFeatures);
     result.title = title;
     if (!allShowable(p))

@@ -13,9 +13,9 @@ namespace {
 // modulus, or a value that cannot be shown.
 bool possible(const SectionProperties& p)
 {
-    if (!allShowable(p) || p.Area <= 0)
+    if (!allShowable(p) || p.area <= 0)
         return false;
-    for (long double v : {p.Ix, p.Iy, p.Ixx, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Kxx})
+    for (long double v : {p.ix, p.iy, p.ixx, p.kxAbove, p.kxUnder, p.kyLeft, p.kyRight, p.kxx})
         if (v < 0)
             return false;
     return true;

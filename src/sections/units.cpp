@@ -60,7 +60,7 @@ long double unitDivisor(UnitGroup group, int column)
     return unitRows()[static_cast<int>(group)].divisors[clampColumn(column) - 1];
 }
 
-long double UnitDivisor(const UnitSettings& units, UnitGroup group)
+long double unitDivisor(const UnitSettings& units, UnitGroup group)
 {
     return unitDivisor(group, units.choice(group));
 }

@@ -32,7 +32,7 @@ private:
 
 // Displayed value = stored value / divisor, for a group and column 1..3.
 long double unitDivisor(UnitGroup group, int column);
-long double UnitDivisor(const UnitSettings& units, UnitGroup group);
+long double unitDivisor(const UnitSettings& units, UnitGroup group);
 
 // "[cm2]" and so on.
 QString unitText(UnitGroup group, int column);

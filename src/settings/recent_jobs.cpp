@@ -32,7 +32,7 @@ QStringList readRecentJobs(SettingsStore& store)
 {
     QStringList jobs;
     for (int i = 0; i < RecentJobCount; ++i) {
-        const std::optional<QString> job = store.ReadSetting(RecentJobsKey, valueName(i));
+        const std::optional<QString> job = store.readSetting(RecentJobsKey, valueName(i));
         if (job && !job->isEmpty() && !jobs.contains(*job))
             jobs << *job;
     }
@@ -43,6 +43,6 @@ bool writeRecentJobs(SettingsStore& store, const QStringList& jobs)
 {
     bool written = true;
     for (int i = 0; i < RecentJobCount; ++i)
-        written = store.WriteSetting(RecentJobsKey, valueName(i), jobs.value(i)) && written;
+        written = store.writeSetting(RecentJobsKey, valueName(i), jobs.value(i)) && written;
     return written;
 }

@@ -37,7 +37,7 @@ QString QSettingsStore::fileName() const
     return m_settings->fileName();
 }
 
-std::optional<QString> QSettingsStore::ReadSetting(const QString& key, const QString& name)
+std::optional<QString> QSettingsStore::readSetting(const QString& key, const QString& name)
 {
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError)
@@ -50,7 +50,7 @@ std::optional<QString> QSettingsStore::ReadSetting(const QString& key, const QSt
     return value.isValid() ? value.toString() : QString();
 }
 
-bool QSettingsStore::WriteSetting(const QString& key, const QString& name, const QString& text)
+bool QSettingsStore::writeSetting(const QString& key, const QString& name, const QString& text)
 {
     if (!m_settings->isWritable())
         return false;
@@ -63,7 +63,7 @@ StartupSettings readStartupSettings(SettingsStore& store, const QString& default
 {
     StartupSettings result;
     result.temporaryFolder = defaultFolder;
-    const std::optional<QString> lang = store.ReadSetting(ProgramSettingsKey, LanguageValue);
+    const std::optional<QString> lang = store.readSetting(ProgramSettingsKey, LanguageValue);
     if (!lang) {
         result.keyError = true;
         return result;
@@ -72,7 +72,7 @@ StartupSettings readStartupSettings(SettingsStore& store, const QString& default
     const int language = lang->trimmed().toInt(&isNumber, 10);
     if (!isNumber || language < 0 || language >= LanguageNames.size())
         return result;
-    const std::optional<QString> temp = store.ReadSetting(ProgramSettingsKey, TemporaryFolderValue);
+    const std::optional<QString> temp = store.readSetting(ProgramSettingsKey, TemporaryFolderValue);
     if (!temp) {
         result.keyError = true;
         return result;
@@ -87,8 +87,8 @@ StartupSettings readStartupSettings(SettingsStore& store, const QString& default
 
 bool writeShutdownSettings(SettingsStore& store, int language, const QString& temporaryFolder)
 {
-    const bool lang = store.WriteSetting(ProgramSettingsKey, LanguageValue, QString::number(language));
-    return store.WriteSetting(ProgramSettingsKey, TemporaryFolderValue, temporaryFolder) && lang;
+    const bool lang = store.writeSetting(ProgramSettingsKey, LanguageValue, QString::number(language));
+    return store.writeSetting(ProgramSettingsKey, TemporaryFolderValue, temporaryFolder) && lang;
 }
 
 QString settingsKeyError(const MessageTable& messages, const QString& key)

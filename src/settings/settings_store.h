@@ -14,9 +14,9 @@ public:
     virtual ~SettingsStore() = default;
     // The value's text (empty when the value is missing), or nothing when
     // the key cannot be opened or created.
-    virtual std::optional<QString> ReadSetting(const QString& key, const QString& name) = 0;
+    virtual std::optional<QString> readSetting(const QString& key, const QString& name) = 0;
     // False when the key cannot be opened or created or the value not written.
-    virtual bool WriteSetting(const QString& key, const QString& name, const QString& text) = 0;
+    virtual bool writeSetting(const QString& key, const QString& name, const QString& text) = 0;
 };
 
 // The store in a settings file: by default the user's own configuration
@@ -27,8 +27,8 @@ public:
     explicit QSettingsStore(const QString& iniFile);
     ~QSettingsStore() override;
 
-    std::optional<QString> ReadSetting(const QString& key, const QString& name) override;
-    bool WriteSetting(const QString& key, const QString& name, const QString& text) override;
+    std::optional<QString> readSetting(const QString& key, const QString& name) override;
+    bool writeSetting(const QString& key, const QString& name, const QString& text) override;
 
     QString fileName() const;
 

@@ -60,14 +60,14 @@ TEST(ReadNameStripped, DropsTheNameInFrontOfTheNumber)
     EXPECT_FALSE(readNameStripped("abc").has_value());
 }
 
-TEST(ReadDensity, ReadsListTextsAndConvertsToKgPerCubicMetre)
+TEST(readDensity, ReadsListTextsAndConvertsToKgPerCubicMetre)
 {
     UnitSettings units;
-    EXPECT_EQ(ReadDensity("Steel : 7850", units).value, 7850.0L);
-    EXPECT_EQ(ReadDensity("7850", units).value, 7850.0L);
+    EXPECT_EQ(readDensity("Steel : 7850", units).value, 7850.0L);
+    EXPECT_EQ(readDensity("7850", units).value, 7850.0L);
     units.setChoice(UnitGroup::Density, 2);
-    EXPECT_NEAR(double(ReadDensity("0.00785", units).value), 7850.0, 1e-9);
-    const DensityReading letters = ReadDensity("Steel", UnitSettings{});
+    EXPECT_NEAR(double(readDensity("0.00785", units).value), 7850.0, 1e-9);
+    const DensityReading letters = readDensity("Steel", UnitSettings{});
     EXPECT_FALSE(letters.ok);
     EXPECT_EQ(letters.value, 0.0L);
 }
@@ -82,7 +82,7 @@ class DimensionFilter : public ::testing::TestWithParam<FilterCase> {};
 
 TEST_P(DimensionFilter, CorrectsTheField)
 {
-    EXPECT_EQ(FilterDimensionText(QString::fromLatin1(GetParam().typed)), QString::fromLatin1(GetParam().kept));
+    EXPECT_EQ(filterDimensionText(QString::fromLatin1(GetParam().typed)), QString::fromLatin1(GetParam().kept));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,7 +104,7 @@ TEST(Units, DefaultsAndDivisors)
     EXPECT_EQ(units.digits(), "1122233");
     EXPECT_TRUE(units.isDefault());
     EXPECT_EQ(unitText(units, UnitGroup::Area), "[cm2]");
-    EXPECT_EQ(UnitDivisor(units, UnitGroup::Area), 100.0L);
+    EXPECT_EQ(unitDivisor(units, UnitGroup::Area), 100.0L);
     units.setChoice(UnitGroup::Inertia, 3);
     EXPECT_EQ(unitText(units, UnitGroup::Inertia), "[mm4]");
     EXPECT_FALSE(units.isDefault());

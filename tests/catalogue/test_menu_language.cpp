@@ -157,7 +157,7 @@ TEST(TranslatedMenus, LookupsFindTheirRecordsInAnyLanguage)
     const auto result = computeEntry(SectionKind::I, entryLookupText(SectionKind::I, entries, *hr, nl()), ctx);
     ASSERT_TRUE(result.has_value());
     ASSERT_TRUE(result->properties.has_value());
-    EXPECT_NEAR(double(result->properties->Area), 758.0, 0.5);
+    EXPECT_NEAR(double(result->properties->area), 758.0, 0.5);
     // The custom entry is recognised by the active language's message 96.
     const QString custom = entryLookupText(SectionKind::I, entries, 0, nl());
     EXPECT_EQ(custom, shown[0]);

@@ -51,23 +51,23 @@ DimensionLabelTable oneLabel(int x, int y, const QString& text)
 }
 } // namespace
 
-TEST(RotatePicture, HalfTurnMirrorsThroughTheCentre)
+TEST(rotatePicture, HalfTurnMirrorsThroughTheCentre)
 {
     QImage source = blankPicture();
     source.setPixel(30, 20, qRgb(255, 0, 0));
     source.setPixel(200, 150, qRgb(0, 255, 0));
-    const QImage turned = RotatePicture(source, 120, 80, 3.14159265358979323846L);
+    const QImage turned = rotatePicture(source, 120, 80, 3.14159265358979323846L);
     EXPECT_EQ(turned.pixel(210, 140), qRgb(255, 0, 0));
     EXPECT_EQ(turned.pixel(40, 10), qRgb(0, 255, 0));
     EXPECT_EQ(turned.pixel(30, 20), White);
     EXPECT_EQ(turned.size(), source.size());
 }
 
-TEST(RotatePicture, QuarterTurnAndOutsidePixelsAreWhite)
+TEST(rotatePicture, QuarterTurnAndOutsidePixelsAreWhite)
 {
     QImage source = blankPicture();
     source.fill(qRgb(0, 0, 0));
-    const QImage turned = RotatePicture(source, 120, 80, 3.14159265358979323846L / 2);
+    const QImage turned = rotatePicture(source, 120, 80, 3.14159265358979323846L / 2);
     // Corners map outside a 240 x 160 source after a quarter turn.
     EXPECT_EQ(turned.pixel(0, 0), White);
     EXPECT_EQ(turned.pixel(239, 159), White);
@@ -75,14 +75,14 @@ TEST(RotatePicture, QuarterTurnAndOutsidePixelsAreWhite)
     // Destination (x, y) samples the source at (cx + dx cos - dy sin, cy + dx sin + dy cos).
     QImage marker = blankPicture();
     marker.setPixel(120 - 10, 80 + 30, qRgb(1, 2, 3));
-    const QImage m = RotatePicture(marker, 120, 80, 3.14159265358979323846L / 2);
+    const QImage m = rotatePicture(marker, 120, 80, 3.14159265358979323846L / 2);
     EXPECT_EQ(m.pixel(120 + 30, 80 + 10), qRgb(1, 2, 3));
 }
 
-TEST(RedrawOverlay, UnturnedShowsCaptionsAndNoAxes)
+TEST(redrawOverlay, UnturnedShowsCaptionsAndNoAxes)
 {
     const QImage overlay =
-        RedrawOverlay(blankPicture(), 0, oneLabel(120, 100, "40"), MessageTable::english());
+        redrawOverlay(blankPicture(), 0, oneLabel(120, 100, "40"), MessageTable::english());
     // No axis line across the middle row away from the captions.
     EXPECT_EQ(countColour(overlay, NavyRgb, QRect(60, 80, 40, 1)), 0);
     // The label is centred on its position.
@@ -94,13 +94,13 @@ TEST(RedrawOverlay, UnturnedShowsCaptionsAndNoAxes)
     EXPECT_GT(countColour(overlay, Silver, QRect(6, 143, 20, 10)), 20);
 }
 
-TEST(RedrawOverlay, TurnedDrawsAxesAndMovesTheLabel)
+TEST(redrawOverlay, TurnedDrawsAxesAndMovesTheLabel)
 {
     // A label at (190, 105) about the centre (118, 79) turned by 90 degrees
     // lands at about (144, 7).
     const QImage picture = blankPicture(237, 158);
     const QImage overlay =
-        RedrawOverlay(picture, 90, oneLabel(190, 105, "20"), MessageTable::english(), QSize(237, 158));
+        redrawOverlay(picture, 90, oneLabel(190, 105, "20"), MessageTable::english(), QSize(237, 158));
     EXPECT_GT(countColour(overlay, NavyRgb, QRect(30, 78, 60, 3)), 50); // horizontal axis
     const QPointF c = silverCentre(overlay, QRect(130, 0, 30, 16));
     EXPECT_NEAR(c.x(), 144, 3);
@@ -123,7 +123,7 @@ TEST(SectionPictures, TwelveDrawingsOfTheFrameSize)
 
 TEST(SixteenColours, KeepsThePictureColours)
 {
-    const QImage overlay = RedrawOverlay(sectionPicture(PictureKind::RectHollow), 0, oneLabel(120, 20, "40"),
+    const QImage overlay = redrawOverlay(sectionPicture(PictureKind::RectHollow), 0, oneLabel(120, 20, "40"),
                                          MessageTable::english());
     const QImage reduced = toSixteenColours(overlay);
     EXPECT_LE(reduced.colorCount(), 16);

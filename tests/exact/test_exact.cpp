@@ -193,15 +193,15 @@ TEST(ExactAgainstThePanel, TypedSectionsWithSharpCornersMatchTheirFormulas)
         const auto pass = computeEntry(SectionKind::L, custom(), ctx, {"30", "45", "5"});
         ASSERT_TRUE(pass && pass->properties);
         const ExactProperties e = tab(SectionKind::L, custom(), {"30", "45", "5"}, angle);
-        EXPECT_NEAR(e.area, double(pass->properties->Area), 1e-6 * e.area) << angle;
-        EXPECT_NEAR(e.ix / 1e4, double(pass->properties->Ix), 1e-4 * e.ix / 1e4) << angle;
-        EXPECT_NEAR(e.iy / 1e4, double(pass->properties->Iy), 1e-4 * e.iy / 1e4) << angle;
+        EXPECT_NEAR(e.area, double(pass->properties->area), 1e-6 * e.area) << angle;
+        EXPECT_NEAR(e.ix / 1e4, double(pass->properties->ix), 1e-4 * e.ix / 1e4) << angle;
+        EXPECT_NEAR(e.iy / 1e4, double(pass->properties->iy), 1e-4 * e.iy / 1e4) << angle;
     }
     ComputeContext ctx;
     const auto i = computeEntry(SectionKind::I, custom(), ctx, {"50", "100", "3", "3"});
     ASSERT_TRUE(i && i->properties);
     const ExactProperties e = tab(SectionKind::I, custom(), {"50", "100", "3", "3"});
-    EXPECT_NEAR(e.ix / 1e4, double(i->properties->Ix), 1e-6 * e.ix / 1e4);
+    EXPECT_NEAR(e.ix / 1e4, double(i->properties->ix), 1e-6 * e.ix / 1e4);
 }
 
 TEST(ExactPublished, RolledIAndHSectionsAgreeWithTheTables)

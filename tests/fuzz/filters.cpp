@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput in(data, size);
     const QString text = in.text();
 
-    const QString dimension = FilterDimensionText(text);
-    FUZZ_CHECK(FilterDimensionText(dimension) == dimension);
+    const QString dimension = filterDimensionText(text);
+    FUZZ_CHECK(filterDimensionText(dimension) == dimension);
     FUZZ_CHECK(!dimension.isEmpty() && dimension.size() <= DimensionFieldMaxLength);
     checkDecimal(dimension, false);
     if (dimension != QLatin1String(".")) {
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkDecimal(pressure.text, true);
 
     // Whatever the density box holds reads as a finite density or not at all.
-    const DensityReading reading = ReadDensity(text, UnitSettings{});
+    const DensityReading reading = readDensity(text, UnitSettings{});
     FUZZ_CHECK(reading.ok || reading.value == 0);
     FUZZ_CHECK(std::isfinite(reading.value));
     return 0;

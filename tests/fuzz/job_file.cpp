@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (job.rows.empty() || job.rows.size() > std::size_t(ItemListCapacity) || job.name.isEmpty())
         std::abort();
     for (const ListRow& row : job.rows)
-        if (row.isPlate != row.RowPicture.isNull() ||
-            (!row.isPlate && row.RowPicture.size() != SectionPictureSize))
+        if (row.isPlate != row.rowPicture.isNull() ||
+            (!row.isPlate && row.rowPicture.size() != SectionPictureSize))
             std::abort();
     // The data text of what was read writes the same counts back.
     const QByteArray text = jobDataText(job);

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(RequirementLimits::filterLimitText(row.max) == row.max);
         if (parsed && row.ticked)
             FUZZ_CHECK(limits.enabled(i));
-        const PanelColour colour = limits.RequirementColour(RequirementLimits::key(i, m), value, m);
+        const PanelColour colour = limits.requirementColour(RequirementLimits::key(i, m), value, m);
         if (!limits.enabled(i) || !row.ticked) {
             FUZZ_CHECK(colour == PanelColour::Neutral);
             continue;

@@ -26,8 +26,8 @@ void checkResult(const TabResult& r)
         const SectionProperties& p = *r.properties;
         FUZZ_CHECK(showable(r.weight));
         FUZZ_CHECK(allShowable(p));
-        FUZZ_CHECK(p.Area > 0);
-        for (long double v : {p.Ix, p.Iy, p.Ixx, p.KxAbove, p.KxUnder, p.KyLeft, p.KyRight, p.Kxx})
+        FUZZ_CHECK(p.area > 0);
+        for (long double v : {p.ix, p.iy, p.ixx, p.kxAbove, p.kxUnder, p.kyLeft, p.kyRight, p.kxx})
             FUZZ_CHECK(v >= 0);
         FUZZ_CHECK(r.toListEnabled);
     }

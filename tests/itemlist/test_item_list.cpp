@@ -16,11 +16,11 @@ SectionProperties tube()
 
 WriteOutcome write(const MaterialTexts& t, const UnitSettings& u = UnitSettings{}, int r = 1)
 {
-    return WriteSectionRow(r, t, tube(), u, 0, m());
+    return writeSectionRow(r, t, tube(), u, 0, m());
 }
 } // namespace
 
-TEST(WriteSectionRow, DefaultUnitCellsOfASteelItem)
+TEST(writeSectionRow, DefaultUnitCellsOfASteelItem)
 {
     const WriteOutcome out = write(steel());
     ASSERT_TRUE(out.written);
@@ -32,15 +32,15 @@ TEST(WriteSectionRow, DefaultUnitCellsOfASteelItem)
     EXPECT_EQ(row.cells[6], "1.89&6.08");
     EXPECT_EQ(row.cells[10], " 0.29");
     EXPECT_EQ(row.cells[11], "300&-300");
-    EXPECT_EQ(row.ItemValues[0], 210000000.0L);
-    EXPECT_EQ(row.ItemValues[1], 7850.0L);
-    EXPECT_NEAR(double(row.ItemValues[2]), 324.0, 1e-12);
-    EXPECT_EQ(row.ItemValues[11], 300.0L);
-    EXPECT_EQ(row.ItemValues[12], -300.0L);
+    EXPECT_EQ(row.itemValues[0], 210000000.0L);
+    EXPECT_EQ(row.itemValues[1], 7850.0L);
+    EXPECT_NEAR(double(row.itemValues[2]), 324.0, 1e-12);
+    EXPECT_EQ(row.itemValues[11], 300.0L);
+    EXPECT_EQ(row.itemValues[12], -300.0L);
     EXPECT_EQ(out.eItems, eModulusItems()); // list items are not added again
 }
 
-TEST(WriteSectionRow, CapacityIs250)
+TEST(writeSectionRow, CapacityIs250)
 {
     EXPECT_TRUE(write(steel(), UnitSettings{}, 250).written);
     const WriteOutcome full = write(steel(), UnitSettings{}, 251);
@@ -48,23 +48,23 @@ TEST(WriteSectionRow, CapacityIs250)
     EXPECT_EQ(full.refusal, "Max. 250 items !!!");
 }
 
-TEST(WriteSectionRow, TypedEModulusWithLettersAndWithoutNumber)
+TEST(writeSectionRow, TypedEModulusWithLettersAndWithoutNumber)
 {
     MaterialTexts t = steel();
     t.eModulus = "abc210000";
     const WriteOutcome out = write(t);
     ASSERT_TRUE(out.written);
-    EXPECT_EQ(out.row.ItemValues[0], 210000.0L);
+    EXPECT_EQ(out.row.itemValues[0], 210000.0L);
     EXPECT_TRUE(out.eItems.contains("abc210000"));
     EXPECT_TRUE(out.messages.isEmpty());
     t.eModulus = "abc";
     const WriteOutcome none = write(t);
     ASSERT_TRUE(none.written);
-    EXPECT_EQ(none.row.ItemValues[0], 0.0L);
+    EXPECT_EQ(none.row.itemValues[0], 0.0L);
     EXPECT_EQ(none.messages, QStringList{"Error wrong data !"});
 }
 
-TEST(WriteSectionRow, PoissonAndStressChecks)
+TEST(writeSectionRow, PoissonAndStressChecks)
 {
     MaterialTexts t = steel();
     for (const char* bad : {"0", "1", "1.5", "x"}) {
@@ -103,31 +103,31 @@ TEST(ItemList, DeletingRowsMovesPicturesAndValuesUp)
     for (int i = 1; i <= 5; ++i) {
         ListRow row;
         row.cells[2] = QStringLiteral("item %1").arg(i);
-        row.ItemValues[2] = i;
-        row.RowPicture = QImage(2, 2, QImage::Format_RGB32);
-        row.RowPicture.fill(QColor(i, 0, 0));
-        ASSERT_TRUE(list.put(list.NextListRow(), row));
+        row.itemValues[2] = i;
+        row.rowPicture = QImage(2, 2, QImage::Format_RGB32);
+        row.rowPicture.fill(QColor(i, 0, 0));
+        ASSERT_TRUE(list.put(list.nextListRow(), row));
     }
     list.removeRows(2, 3);
     ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(list.NextListRow(), 4);
+    EXPECT_EQ(list.nextListRow(), 4);
     const int kept[3] = {1, 4, 5};
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(list.row(r).cells[0], QString::number(r));
         EXPECT_EQ(list.row(r).cells[2], QStringLiteral("item %1").arg(kept[r - 1]));
-        EXPECT_EQ(list.row(r).ItemValues[2], kept[r - 1]);
-        EXPECT_EQ(qRed(list.row(r).RowPicture.pixel(0, 0)), kept[r - 1]);
+        EXPECT_EQ(list.row(r).itemValues[2], kept[r - 1]);
+        EXPECT_EQ(qRed(list.row(r).rowPicture.pixel(0, 0)), kept[r - 1]);
     }
     list.removeRows(1, 3);
     EXPECT_TRUE(list.isEmpty());
-    EXPECT_EQ(list.NextListRow(), 1);
+    EXPECT_EQ(list.nextListRow(), 1);
 }
 
 TEST(ItemList, NeverGrowsBeyond250)
 {
     ItemList list;
     for (int i = 0; i < 250; ++i)
-        ASSERT_TRUE(list.put(list.NextListRow(), ListRow{}));
+        ASSERT_TRUE(list.put(list.nextListRow(), ListRow{}));
     EXPECT_TRUE(list.isFull());
     EXPECT_FALSE(list.put(251, ListRow{}));
     EXPECT_EQ(list.count(), 250);
@@ -147,7 +147,7 @@ TEST(PlateRows, WeightsSurfaceAndTotals)
     heavy.cells[6] = "12000";
     ItemList big;
     big.put(1, heavy);
-    EXPECT_EQ(ShowListTotals(big, m()).weight, "Total weight:   12.00 Tonne");
+    EXPECT_EQ(showListTotals(big, m()).weight, "Total weight:   12.00 Tonne");
     EXPECT_EQ(writePlateRow(1, "x", "0", "2000", "1", "", 7.85L, m()).refusal,
               "Error ! Zero length of material or zero piece.");
 }
@@ -178,7 +178,7 @@ TEST(Units, ReexpressingRowsAndListTexts)
     u = UnitSettings{};
     u.setChoice(UnitGroup::Area, 1);
     ListRow area;
-    area.ItemValues[2] = 1250; // 12.5 cm2
+    area.itemValues[2] = 1250; // 12.5 cm2
     ItemList one;
     one.put(1, area);
     reexpressRows(one, u);
@@ -207,17 +207,17 @@ TEST(Requirement, ColoursAtAndAroundTheBounds)
     limits.setMin(0, "0");
     limits.setMax(0, "100");
     EXPECT_TRUE(limits.enabled(0));
-    EXPECT_EQ(limits.RequirementColour("area", 50, m()), PanelColour::Neutral); // not ticked
+    EXPECT_EQ(limits.requirementColour("area", 50, m()), PanelColour::Neutral); // not ticked
     limits.setTicked(0, true);
-    EXPECT_EQ(limits.RequirementColour("area", 100, m()), PanelColour::Green);
-    EXPECT_EQ(limits.RequirementColour("area", 100.5L, m()), PanelColour::Yellow);
-    EXPECT_EQ(limits.RequirementColour("area", 0, m()), PanelColour::Green);
+    EXPECT_EQ(limits.requirementColour("area", 100, m()), PanelColour::Green);
+    EXPECT_EQ(limits.requirementColour("area", 100.5L, m()), PanelColour::Yellow);
+    EXPECT_EQ(limits.requirementColour("area", 0, m()), PanelColour::Green);
     limits.setMin(0, "10");
-    EXPECT_EQ(limits.RequirementColour("area", 9.99L, m()), PanelColour::Red);
-    EXPECT_EQ(limits.RequirementColour("ix", 9.99L, m()), PanelColour::Neutral);
+    EXPECT_EQ(limits.requirementColour("area", 9.99L, m()), PanelColour::Red);
+    EXPECT_EQ(limits.requirementColour("ix", 9.99L, m()), PanelColour::Neutral);
     limits.setMax(0, "5"); // min not below max
     EXPECT_FALSE(limits.enabled(0));
-    EXPECT_EQ(limits.RequirementColour("area", 7, m()), PanelColour::Neutral);
+    EXPECT_EQ(limits.requirementColour("area", 7, m()), PanelColour::Neutral);
 }
 
 TEST(Requirement, LimitFieldFilterAndSignature)
@@ -237,7 +237,7 @@ TEST(Requirement, ParsesSevenPairs)
     ASSERT_TRUE(limits.parse("0:100,,,1:2,,,", error)) << error.toStdString();
     EXPECT_TRUE(limits.row(0).ticked);
     EXPECT_FALSE(limits.row(1).ticked);
-    EXPECT_EQ(limits.RequirementColour("kxab", 1.5L, m()), PanelColour::Green);
+    EXPECT_EQ(limits.requirementColour("kxab", 1.5L, m()), PanelColour::Green);
     EXPECT_FALSE(limits.parse("10:5,,,,,,", error));
     EXPECT_FALSE(limits.parse("1:2", error));
     EXPECT_FALSE(limits.parse("a:2,,,,,,", error));
@@ -250,7 +250,7 @@ TEST(PlateRows, TotalsLeaveSectionRowsOut)
     list.put(1, write(steel()).row);
     list.put(2, writePlateRow(2, "1 mm steel plate", "1000", "2000", "1", "", 7.85L, m()).row);
     list.put(3, writePlateRow(3, "2 mm steel plate", "500", "1000", "3", "", 15.7L, m()).row);
-    const ListTotals totals = ShowListTotals(list, m());
+    const ListTotals totals = showListTotals(list, m());
     EXPECT_FALSE(totals.unreadable);
     EXPECT_EQ(totals.weight, "Total weight:    39.2 Kg"); // 15.70 + 23.55
     EXPECT_EQ(totals.outside, "Total outside:    7.00 m2");

@@ -28,12 +28,12 @@ QImage itemPicture(int i)
 ListRow sectionRow(int r, const UnitSettings& units = UnitSettings{})
 {
     const WriteOutcome out =
-        WriteSectionRow(r, steel(), rectHollowProperties(40 + r, 20, 3, 0), units, r % 360, m());
+        writeSectionRow(r, steel(), rectHollowProperties(40 + r, 20, 3, 0), units, r % 360, m());
     EXPECT_TRUE(out.written);
     ListRow row = out.row;
     row.cells[0] = QString::number(r);
     row.cells[2] = QStringLiteral("%1x20x3 RH Section").arg(40 + r);
-    row.RowPicture = itemPicture(r);
+    row.rowPicture = itemPicture(r);
     return row;
 }
 
@@ -100,12 +100,12 @@ void expectSameJob(const JobFile& a, const JobFile& b)
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(a.rows[i].cells, b.rows[i].cells);
         for (int s = 0; s < ItemValueSlots; ++s)
-            EXPECT_NEAR(double(a.rows[i].ItemValues[s]), double(b.rows[i].ItemValues[s]),
-                        1e-12 * std::max(1.0, std::abs(double(a.rows[i].ItemValues[s]))));
+            EXPECT_NEAR(double(a.rows[i].itemValues[s]), double(b.rows[i].itemValues[s]),
+                        1e-12 * std::max(1.0, std::abs(double(a.rows[i].itemValues[s]))));
         EXPECT_EQ(a.rows[i].isPlate, b.rows[i].isPlate);
         if (!a.rows[i].isPlate) {
-            EXPECT_EQ(b.rows[i].RowPicture.colorCount(), 16);
-            EXPECT_TRUE(samePixels(a.rows[i].RowPicture, b.rows[i].RowPicture));
+            EXPECT_EQ(b.rows[i].rowPicture.colorCount(), 16);
+            EXPECT_TRUE(samePixels(a.rows[i].rowPicture, b.rows[i].rowPicture));
         }
     }
     EXPECT_EQ(a.eItems, b.eItems);
@@ -135,7 +135,7 @@ TEST(JobFile, RoundTripKeepsEverything)
     expectSameJob(job, *read.job);
     EXPECT_EQ(read.job->units.digits(), "3213122");
     EXPECT_TRUE(read.job->rows[3].isPlate);
-    EXPECT_TRUE(read.job->rows[3].RowPicture.isNull());
+    EXPECT_TRUE(read.job->rows[3].rowPicture.isNull());
     EXPECT_TRUE(read.job->limits.enabled(0));
     EXPECT_TRUE(read.job->limits.row(0).ticked);
     EXPECT_FALSE(read.job->limits.enabled(3));
@@ -466,7 +466,7 @@ TEST(JobFile, TheLargestJobIsWithinTheSizeAReaderTakes)
     for (int y = 0; y < SectionPictureSize.height(); ++y)
         for (int x = 0; x < SectionPictureSize.width(); ++x)
             noise.setPixel(x, y, qRgb((x * 73 + y * 151) % 256, (x * y * 31) % 256, (x ^ y) * 7 % 256));
-    row.RowPicture = toSixteenColours(noise);
+    row.rowPicture = toSixteenColours(noise);
     job.firstTabPicture = noise;
     const QByteArray file = writeJob(job);
     ASSERT_TRUE(readJob(file).job);

@@ -23,12 +23,12 @@ ListRow item(const QString& description, const QString& e, const QString& inerti
     row.cells[9] = "5.00&6.00";
     row.cells[10] = " 0.29";
     row.cells[11] = "300&" + pressure;
-    row.ItemValues[0] = e.toDouble();
-    row.ItemValues[1] = 7850;
-    row.ItemValues[2] = 324;
-    row.ItemValues[12] = pressure.toDouble();
-    row.RowPicture = QImage(1, 1, QImage::Format_RGB32);
-    row.RowPicture.fill(QColor::fromHsv(int(qHash(description) % 360), 255, 255));
+    row.itemValues[0] = e.toDouble();
+    row.itemValues[1] = 7850;
+    row.itemValues[2] = 324;
+    row.itemValues[12] = pressure.toDouble();
+    row.rowPicture = QImage(1, 1, QImage::Format_RGB32);
+    row.rowPicture.fill(QColor::fromHsv(int(qHash(description) % 360), 255, 255));
     return row;
 }
 
@@ -36,7 +36,7 @@ ItemList listOf(const std::vector<ListRow>& rows)
 {
     ItemList list;
     for (const ListRow& row : rows)
-        list.put(list.NextListRow(), row);
+        list.put(list.nextListRow(), row);
     return list;
 }
 
@@ -146,17 +146,17 @@ TEST(ListEditor, MovingSelectedLines)
 TEST(ListEditor, ApplyingAnOrderMovesRowsPicturesAndValues)
 {
     ItemList list = listOf({item("a", "100", "1&1"), item("b", "200", "1&1"), item("c", "300", "1&1")});
-    const QRgb pictureOfC = list.row(3).RowPicture.pixel(0, 0);
-    ASSERT_NE(pictureOfC, list.row(1).RowPicture.pixel(0, 0));
+    const QRgb pictureOfC = list.row(3).rowPicture.pixel(0, 0);
+    ASSERT_NE(pictureOfC, list.row(1).rowPicture.pixel(0, 0));
     ASSERT_TRUE(applyItemOrder(list, {3, 1, 2}));
     EXPECT_EQ(list.row(1).cells[0], "1");
     EXPECT_EQ(list.row(1).cells[2], "c");
     EXPECT_EQ(list.row(1).cells[3], "300");
-    EXPECT_EQ(double(list.row(1).ItemValues[0]), 300.0);
-    EXPECT_EQ(list.row(1).RowPicture.pixel(0, 0), pictureOfC);
+    EXPECT_EQ(double(list.row(1).itemValues[0]), 300.0);
+    EXPECT_EQ(list.row(1).rowPicture.pixel(0, 0), pictureOfC);
     EXPECT_EQ(list.row(3).cells[0], "3");
     EXPECT_EQ(list.row(3).cells[2], "b");
-    EXPECT_EQ(double(list.row(3).ItemValues[0]), 200.0);
+    EXPECT_EQ(double(list.row(3).itemValues[0]), 200.0);
 
     // Orders that do not name every row once change nothing.
     for (const std::vector<int>& bad : {std::vector<int>{1, 2}, {1, 1, 2}, {0, 1, 2}, {1, 2, 4}}) {
@@ -177,7 +177,7 @@ TEST(ListEditor, RemovingSelectedItems)
     EXPECT_EQ(list.row(1).cells[2], "a");
     EXPECT_EQ(list.row(2).cells[2], "c");
     EXPECT_EQ(list.row(2).cells[0], "2");
-    EXPECT_EQ(double(list.row(2).ItemValues[0]), 3.0);
+    EXPECT_EQ(double(list.row(2).itemValues[0]), 3.0);
     EXPECT_EQ(list.row(3).cells[2], "e");
 }
 

@@ -20,7 +20,7 @@ UnitSettings unitsFromDigits(const char* digits)
 
 TEST(Plausibility, FiftyMillimetreBoxWithTypedValuesBelowItsMaxima)
 {
-    const PlausibilityResult r = CheckPlausibility(typed("10", "10", "4", "4", "5", "3", "20"), UnitSettings{}, m());
+    const PlausibilityResult r = checkPlausibility(typed("10", "10", "4", "4", "5", "3", "20"), UnitSettings{}, m());
     EXPECT_TRUE(r.compared);
     EXPECT_TRUE(r.plausible);
     EXPECT_DOUBLE_EQ(double(r.distances.above), 25.0);
@@ -37,7 +37,7 @@ TEST(Plausibility, FiftyMillimetreBoxWithTypedValuesBelowItsMaxima)
 TEST(Plausibility, InertiaAboveTheRectangleIsAnErrorWithTheQuestionInFront)
 {
     // Ky 4 cm3 gives a width of 50 mm, Kx 40 cm3 a height of 5 mm.
-    const PlausibilityResult r = CheckPlausibility(typed("10", "10", "40", "4", "0.1", "0.2", "2"), UnitSettings{}, m());
+    const PlausibilityResult r = checkPlausibility(typed("10", "10", "40", "4", "0.1", "0.2", "2"), UnitSettings{}, m());
     EXPECT_FALSE(r.plausible);
     EXPECT_TRUE(r.report.startsWith("Impossible data ! Do you want to approved ? \n\nIx max : "));
     EXPECT_TRUE(r.report.contains("Ix max : 0.0520833333 [cm4] < Ix : 10 [cm4] ----> Error\n"));
@@ -51,12 +51,12 @@ TEST(Plausibility, InertiaAboveTheRectangleIsAnErrorWithTheQuestionInFront)
 TEST(Plausibility, AMaximumEqualToTheTypedValueIsAnErrorButAnEqualAreaIsNot)
 {
     // A 60 x 60 mm square: Ix max = 60^4 / 12 mm4 = 108 cm4, area 36 cm2.
-    const PlausibilityResult r = CheckPlausibility(typed("108", "108", "36", "36", "1", "1", "36"), UnitSettings{}, m());
+    const PlausibilityResult r = checkPlausibility(typed("108", "108", "36", "36", "1", "1", "36"), UnitSettings{}, m());
     EXPECT_FALSE(r.plausible);
     EXPECT_TRUE(r.report.contains("Ix max : 108.00 [cm4] < Ix : 108 [cm4] ----> Error\n"));
     EXPECT_TRUE(r.report.contains("Max. Area : 36.00 [cm2] > Area : 36 [cm2] ----> OK\n"));
     const PlausibilityResult over =
-        CheckPlausibility(typed("100", "100", "36", "36", "1", "1", "36.01"), UnitSettings{}, m());
+        checkPlausibility(typed("100", "100", "36", "36", "1", "1", "36.01"), UnitSettings{}, m());
     EXPECT_TRUE(over.report.contains(" < Area : 36.01 [cm2] ----> Error\n"));
 }
 
@@ -64,7 +64,7 @@ TEST(Plausibility, NothingIsComparedUnlessBothInertiasArePositive)
 {
     for (const auto& t : {typed("0", "10", "4", "4", "5", "3", "20"), typed("10", "0", "4", "4", "5", "3", "20"),
                           typed("", "", "4", "4", "5", "3", "99999")}) {
-        const PlausibilityResult r = CheckPlausibility(t, UnitSettings{}, m());
+        const PlausibilityResult r = checkPlausibility(t, UnitSettings{}, m());
         EXPECT_FALSE(r.compared);
         EXPECT_TRUE(r.plausible);
         EXPECT_TRUE(r.report.isEmpty()) << r.report.toStdString();
@@ -75,13 +75,13 @@ TEST(Plausibility, TypedValuesAreReadInTheChosenUnits)
 {
     // The same 50 mm box typed in mm4, mm3 and mm2 ...
     const PlausibilityResult mm =
-        CheckPlausibility(typed("100000", "100000", "4000", "4000", "50000", "3000", "2000"), unitsFromDigits("1133333"), m());
+        checkPlausibility(typed("100000", "100000", "4000", "4000", "50000", "3000", "2000"), unitsFromDigits("1133333"), m());
     EXPECT_DOUBLE_EQ(double(mm.distances.above), 25.0);
     EXPECT_TRUE(mm.plausible);
     EXPECT_TRUE(mm.report.startsWith("Ix max : 520833.33 [mm4] > Ix : 100000 [mm4] ----> OK\n"));
     EXPECT_TRUE(mm.report.contains("Max. Area : 2500.00 [mm2] > Area : 2000 [mm2] ----> OK\n"));
     // ... and in m4, m3 and m2, whose maxima fall below 0.1 and take ten decimals.
-    const PlausibilityResult metres = CheckPlausibility(
+    const PlausibilityResult metres = checkPlausibility(
         typed("0.0000001", "0.0000001", "0.000004", "0.000004", "0.00000005", "0.000003", "0.002"),
         unitsFromDigits("1111133"), m());
     EXPECT_NEAR(double(metres.distances.left), 25.0, 1e-9);

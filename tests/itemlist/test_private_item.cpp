@@ -41,12 +41,12 @@ TEST(PrivateItem, RowInDefaultUnitsCarriesThePrivateMark)
     EXPECT_EQ(row.cells[9], "5.00&3.00");
     EXPECT_EQ(row.cells[10], " 0.29");
     EXPECT_EQ(row.cells[11], "300&-300");
-    EXPECT_DOUBLE_EQ(double(row.ItemValues[2]), 2000.0); // 20 cm2 in mm2
-    EXPECT_DOUBLE_EQ(double(row.ItemValues[3]), 10.0);
-    EXPECT_DOUBLE_EQ(double(row.ItemValues[10]), 3.0);
-    EXPECT_EQ(row.RowPicture.format(), QImage::Format_Indexed8);
-    EXPECT_LE(row.RowPicture.colorCount(), 16);
-    EXPECT_EQ(row.RowPicture.pixel(20, 20), qRgb(0, 0, 128));
+    EXPECT_DOUBLE_EQ(double(row.itemValues[2]), 2000.0); // 20 cm2 in mm2
+    EXPECT_DOUBLE_EQ(double(row.itemValues[3]), 10.0);
+    EXPECT_DOUBLE_EQ(double(row.itemValues[10]), 3.0);
+    EXPECT_EQ(row.rowPicture.format(), QImage::Format_Indexed8);
+    EXPECT_LE(row.rowPicture.colorCount(), 16);
+    EXPECT_EQ(row.rowPicture.pixel(20, 20), qRgb(0, 0, 128));
 }
 
 TEST(PrivateItem, TypedValuesAreStoredInBaseUnits)
@@ -59,7 +59,7 @@ TEST(PrivateItem, TypedValuesAreStoredInBaseUnits)
     t.material.pressure = "-300000";
     const WriteOutcome out = writePrivateRow(3, t, units, picture(), m());
     ASSERT_TRUE(out.written);
-    const auto& v = out.row.ItemValues;
+    const auto& v = out.row.itemValues;
     EXPECT_NEAR(double(v[2]), 2000.0, 1e-9);
     EXPECT_NEAR(double(v[3]), 10.0, 1e-12);
     EXPECT_NEAR(double(v[4]), 20.0, 1e-12);
@@ -122,7 +122,7 @@ TEST(PrivateItem, PropertyFilterKeepsDigitsAndOnePoint)
 TEST(PrivateItem, CorrectionStartsFromTheRowsTexts)
 {
     // A listed section, re-expressed so that its pairs carry blanks.
-    const WriteOutcome listed = WriteSectionRow(1, steel(), rectHollowProperties(40, 20, 3, 0), UnitSettings{}, 0, m());
+    const WriteOutcome listed = writeSectionRow(1, steel(), rectHollowProperties(40, 20, 3, 0), UnitSettings{}, 0, m());
     ItemList list;
     list.put(1, listed.row);
     reexpressRows(list, UnitSettings{});

@@ -100,7 +100,7 @@ private slots:
         }
         QVERIFY(window().loadJob(dir.filePath("a.mvn")));
         QCOMPARE(ui().recentJobs(), QStringList({dir.filePath("a.mvn"), dir.filePath("b.mvn")}));
-        QCOMPARE(store.ReadSetting("RecentJobs", "File1"), std::optional<QString>(dir.filePath("a.mvn")));
+        QCOMPARE(store.readSetting("RecentJobs", "File1"), std::optional<QString>(dir.filePath("a.mvn")));
         QMenu* menu = ui().recentJobsMenu();
         emit menu->aboutToShow();
         QCOMPARE(menu->actions().at(1)->text(), "&2 " + dir.filePath("b.mvn"));

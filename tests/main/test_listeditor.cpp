@@ -57,7 +57,7 @@ void ListEditorTest::editorOrderReachesTheMainList()
     });
     const ItemList& list = ui.itemList();
     QCOMPARE(list.row(1).cells[2], QStringLiteral("20x20x2 RH Section"));
-    QCOMPARE(list.row(1).RowPicture, third.RowPicture);
+    QCOMPARE(list.row(1).rowPicture, third.rowPicture);
     QCOMPARE(list.row(3).cells[2], QStringLiteral("40x20x2 RH Section"));
     QCOMPARE(ui.itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("20x20x2 RH Section"));
 }
@@ -71,16 +71,16 @@ void ListEditorTest::editorCorrectionAndDelete()
         const QPoint at = view->visualItemRect(view->topLevelItem(1)).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(ui.state().SelectedRow, 2);
-        QVERIFY(ui.state().RowBlinkEnabled);
+        QCOMPARE(ui.state().selectedRow, 2);
+        QVERIFY(ui.state().rowBlinkEnabled);
         QCOMPARE(ui.privateDataWindow()->windowTitle(), QStringLiteral("Correction selected item..."));
         QCOMPARE(ui.privateDataWindow()->descriptionField()->text(), QStringLiteral("30x30x2 RH Section"));
     });
-    QVERIFY(ui.state().RowBlinkEnabled);
+    QVERIFY(ui.state().rowBlinkEnabled);
 
     withEditor(*w, [&](ListEditorWindow* e) {
         // Opening the editor ended the correction.
-        QVERIFY(!ui.state().RowBlinkEnabled);
+        QVERIFY(!ui.state().rowBlinkEnabled);
         QTreeWidget* view = e->listView();
         view->topLevelItem(0)->setSelected(true);
         view->topLevelItem(2)->setSelected(true);

@@ -126,7 +126,7 @@ private slots:
         listTubes(window(), {"40x20x3"});
         QCOMPARE(ui().itemList().count(), 1);
         QCOMPARE(cell(1, 2), QStringLiteral("40x20x3 RH Section"));
-        QVERIFY(!ui().itemList().row(1).RowPicture.isNull());
+        QVERIFY(!ui().itemList().row(1).rowPicture.isNull());
         QAbstractItemModel* model = ui().itemGrid()->model();
         QCOMPARE(model->data(model->index(0, 2)).toString(), QStringLiteral("40x20x3 RH Section"));
         // A refused listing shows why and changes nothing.

@@ -180,7 +180,7 @@ void PrivateDataTest::loadedJobInOtherStressUnitsReexpressesTheTypedStresses()
     QCOMPARE(p->tensileField()->text(), QStringLiteral("300000.00"));
     QTest::mouseClick(p->toListButton(), Qt::LeftButton);
     QCOMPARE(ui.itemList().count(), 2);
-    QCOMPARE(double(ui.itemList().row(2).ItemValues[11]), 300.0);
+    QCOMPARE(double(ui.itemList().row(2).itemValues[11]), 300.0);
 }
 
 QTEST_MAIN(PrivateDataTest)

@@ -33,10 +33,10 @@ ItemList listOf(int count)
         row.cells[2] = QStringLiteral("Section %1").arg(r);
         row.cells[5] = QStringLiteral("3.240000");
         row.cells[6] = QStringLiteral("1.89&0.62");
-        row.ItemValues[1] = 7850;
-        row.ItemValues[2] = 324;
-        row.RowPicture = QImage(240, 160, QImage::Format_RGB32);
-        row.RowPicture.fill(Qt::white);
+        row.itemValues[1] = 7850;
+        row.itemValues[2] = 324;
+        row.rowPicture = QImage(240, 160, QImage::Format_RGB32);
+        row.rowPicture.fill(Qt::white);
         list.put(r, row);
     }
     return list;

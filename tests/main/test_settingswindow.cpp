@@ -33,14 +33,14 @@ struct MemoryStore : SettingsStore {
     std::map<QString, QString> values;
     bool keyFails = false;
     int writes = 0;
-    std::optional<QString> ReadSetting(const QString& key, const QString& name) override
+    std::optional<QString> readSetting(const QString& key, const QString& name) override
     {
         if (keyFails)
             return std::nullopt;
         const auto found = values.find(key + "|" + name);
         return found == values.end() ? QString() : found->second;
     }
-    bool WriteSetting(const QString& key, const QString& name, const QString& text) override
+    bool writeSetting(const QString& key, const QString& name, const QString& text) override
     {
         ++writes;
         if (keyFails)

@@ -39,10 +39,10 @@ inline ListRow printRow(int index, const QString& designation)
     ListRow row;
     row.cells = {QString::number(index), "00", designation, "210000000", "7850", "3.240000", "1.89&6.08",
                  "1.89&1.89", "3.04&3.04", "5.12&4.01", " 0.29", "300&-300"};
-    row.ItemValues[1] = 7850;
-    row.ItemValues[2] = 324;
-    row.RowPicture = QImage(240, 160, QImage::Format_RGB32);
-    row.RowPicture.fill(QColor(200, 0, 0));
+    row.itemValues[1] = 7850;
+    row.itemValues[2] = 324;
+    row.rowPicture = QImage(240, 160, QImage::Format_RGB32);
+    row.rowPicture.fill(QColor(200, 0, 0));
     return row;
 }
 

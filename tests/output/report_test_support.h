@@ -24,15 +24,15 @@ inline ListRow sampleRow(const QString& designation, long double density = 7850,
                  QStringLiteral("10.000000"), QStringLiteral("12.50&8.25"), QStringLiteral("3.10&3.20"),
                  QStringLiteral("2.00&2.10"), QStringLiteral("20.00&5.00"), QStringLiteral(" 0.29"),
                  QStringLiteral("300&-300")};
-    row.ItemValues[1] = density;
-    row.ItemValues[2] = area;
+    row.itemValues[1] = density;
+    row.itemValues[2] = area;
     QImage picture(240, 160, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.fillRect(20, 20, 100, 60, QColor(0, 0, 128));
     painter.fillRect(140, 90, 80, 50, QColor(255, 0, 0));
     painter.end();
-    row.RowPicture = toSixteenColours(picture);
+    row.rowPicture = toSixteenColours(picture);
     return row;
 }
 

@@ -115,7 +115,7 @@ TEST(PrintLayout, WidestTextCountsPartsWordsAndTheWeight)
     ListRow& row = list.row(2);
     row.cells[2] = "HR I80x42 Rotate :90 deg.";
     row.cells[5] = "1.5";
-    row.ItemValues[2] = 1e9; // the weight 7850000.00 is wider than every area
+    row.itemValues[2] = 1e9; // the weight 7850000.00 is wider than every area
     row.cells[6] = "1.89&123456.78";
     row.cells[11] = "300";
     PrintContent content = printContent(list);

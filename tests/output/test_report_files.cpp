@@ -37,7 +37,7 @@ TEST(ReportPictures, JpegIsBaselineFullColourAtTheRowPictureSize)
     EXPECT_EQ(decoded.image.size(), QSize(240, 160));
 
     // Inside the navy and red areas and on the white ground, away from edges.
-    const QImage original = row.RowPicture.convertToFormat(QImage::Format_RGB888);
+    const QImage original = row.rowPicture.convertToFormat(QImage::Format_RGB888);
     EXPECT_LE(largestChannelDifference(decoded.image, original, QRect(30, 30, 80, 40)), 12);
     EXPECT_LE(largestChannelDifference(decoded.image, original, QRect(150, 100, 60, 30)), 12);
     EXPECT_LE(largestChannelDifference(decoded.image, original, QRect(10, 100, 100, 50)), 12);
@@ -60,8 +60,8 @@ TEST(ReportPictures, RowsWithoutPictureGetABlankOneAndOtherSizesAreScaled)
     }
 
     ListRow small;
-    small.RowPicture = QImage(120, 80, QImage::Format_RGB32);
-    small.RowPicture.fill(QColor(0, 128, 0));
+    small.rowPicture = QImage(120, 80, QImage::Format_RGB32);
+    small.rowPicture.fill(QColor(0, 128, 0));
     const QImage picture = reportPicture(small);
     EXPECT_EQ(picture.size(), QSize(240, 160));
     EXPECT_EQ(picture.pixel(200, 150), qRgb(0, 128, 0));
@@ -73,13 +73,13 @@ TEST(ReportPictures, SixteenColourRowsAreSpelledOutExactly)
     // A row picture as the list keeps it: 16 colours through a colour table.
     const ListRow row = sampleRow(QStringLiteral("Tube"));
     ListRow indexed = row;
-    indexed.RowPicture = row.RowPicture.convertToFormat(
+    indexed.rowPicture = row.rowPicture.convertToFormat(
         QImage::Format_Indexed8, {qRgb(255, 255, 255), qRgb(0, 0, 128), qRgb(255, 0, 0), qRgb(0, 128, 0)},
         Qt::ThresholdDither | Qt::AvoidDither);
-    ASSERT_EQ(indexed.RowPicture.format(), QImage::Format_Indexed8);
+    ASSERT_EQ(indexed.rowPicture.format(), QImage::Format_Indexed8);
     const QImage picture = reportPicture(indexed);
     EXPECT_EQ(picture.format(), QImage::Format_RGB888);
-    EXPECT_EQ(picture, indexed.RowPicture.convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(picture, indexed.rowPicture.convertToFormat(QImage::Format_RGB888));
     EXPECT_EQ(picture.pixel(30, 30), qRgb(0, 0, 128));
 
     // An index past the end of the table comes out black, not as stray memory.
@@ -88,7 +88,7 @@ TEST(ReportPictures, SixteenColourRowsAreSpelledOutExactly)
     shortTable.fill(0);
     shortTable.scanLine(7)[5] = 9; // as a damaged file could leave it
     ListRow odd;
-    odd.RowPicture = shortTable;
+    odd.rowPicture = shortTable;
     const QImage oddPicture = reportPicture(odd);
     EXPECT_EQ(oddPicture.pixel(5, 7), qRgb(0, 0, 0));
     EXPECT_EQ(oddPicture.pixel(6, 7), qRgb(255, 255, 255));
@@ -169,10 +169,10 @@ TEST(ReportFiles, EveryItemGetsItsOwnPictureInOrderWhateverThePictureOption)
     const QColor colours[] = {Qt::red, Qt::blue, Qt::green, Qt::yellow, Qt::cyan, Qt::magenta, Qt::black};
     for (int r = 1; r <= 7; ++r) {
         ListRow row = sampleRow(QStringLiteral("Item %1").arg(r));
-        row.RowPicture = QImage(240, 160, QImage::Format_RGB32);
-        row.RowPicture.fill(colours[r - 1]);
+        row.rowPicture = QImage(240, 160, QImage::Format_RGB32);
+        row.rowPicture.fill(colours[r - 1]);
         if (r == 4) {
-            row.RowPicture = QImage();
+            row.rowPicture = QImage();
             row.isPlate = true;
         }
         list.put(r, row);

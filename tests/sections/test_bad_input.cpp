@@ -69,7 +69,7 @@ TEST_P(NumberThatDoesNotFit, IsNoNumberAtAll)
     EXPECT_FALSE(readNumber(text).has_value());
     EXPECT_FALSE(readNameStripped(text).has_value());
     EXPECT_FALSE(readNameStripped(QStringLiteral("Steel : ") + text).has_value());
-    const DensityReading density = ReadDensity(text, UnitSettings{});
+    const DensityReading density = readDensity(text, UnitSettings{});
     EXPECT_FALSE(density.ok);
     EXPECT_EQ(density.value, 0.0L);
 }
@@ -112,7 +112,7 @@ TEST(ReadNameStripped, LongTextsWithoutANumericTail)
 {
     const QString digitsThenLetter = QString(120000, QLatin1Char('7')) + QLatin1Char('a');
     EXPECT_FALSE(readNameStripped(digitsThenLetter).has_value());
-    EXPECT_FALSE(ReadDensity(digitsThenLetter, UnitSettings{}).ok);
+    EXPECT_FALSE(readDensity(digitsThenLetter, UnitSettings{}).ok);
     // Of 120 000 digits only the tail after the name counts: still too big.
     EXPECT_FALSE(readNameStripped(QString(120000, QLatin1Char('7'))).has_value());
     // The number form needs the whole tail.
@@ -177,7 +177,7 @@ TEST(Density, ThatCannotGiveAShowableWeightIsRefused)
     // In kg/cm3 the same text is a million times more.
     ComputeContext perCubicCentimetre = withDensity("1e305");
     perCubicCentimetre.units.setChoice(UnitGroup::Density, 2);
-    EXPECT_FALSE(ReadDensity("1e305", perCubicCentimetre.units).ok);
+    EXPECT_FALSE(readDensity("1e305", perCubicCentimetre.units).ok);
     // A density within range whose weight for a large box would not be.
     const auto box = computeEntry(SectionKind::U, m(Msg::CustomSection), withDensity("1.5e308"), {"999", "999", "998", "499"}, 1);
     ASSERT_TRUE(box.has_value());
@@ -280,8 +280,8 @@ TEST_P(FarAngle, ComputesAsItsReducedAngle)
     ASSERT_TRUE(a && b && a->properties && b->properties);
     const SectionProperties& p = *a->properties;
     const SectionProperties& q = *b->properties;
-    for (auto [x, y] : {std::pair{p.Ix, q.Ix}, {p.Iy, q.Iy}, {p.KxAbove, q.KxAbove}, {p.KxUnder, q.KxUnder},
-                        {p.KyLeft, q.KyLeft}, {p.KyRight, q.KyRight}})
+    for (auto [x, y] : {std::pair{p.ix, q.ix}, {p.iy, q.iy}, {p.kxAbove, q.kxAbove}, {p.kxUnder, q.kxUnder},
+                        {p.kyLeft, q.kyLeft}, {p.kyRight, q.kyRight}})
         EXPECT_NEAR(double(x), double(y), 1e-9 * double(std::fabs(y)) + 1e-12);
 }
 

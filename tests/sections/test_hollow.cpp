@@ -19,15 +19,15 @@ TEST(RectHollow, Catalogue40x20x3AtZeroDegrees)
     const TabResult r = rectHollowEntry("40x20x3", steel());
     ASSERT_TRUE(r.properties.has_value());
     const SectionProperties& p = *r.properties;
-    EXPECT_NEAR(double(p.Area), 324.0, 1e-12);
-    EXPECT_NEAR(double(p.Ix), 1.8892, 1e-4);
-    EXPECT_NEAR(double(p.Iy), 6.0812, 1e-4);
-    EXPECT_NEAR(double(p.Ixx), 4.3960, 1e-4);
-    EXPECT_NEAR(double(p.Kxx), 3.774, 1e-9);
-    EXPECT_NEAR(double(p.KxAbove), 1.8892, 1e-4);
-    EXPECT_NEAR(double(p.KxUnder), 1.8892, 1e-4);
-    EXPECT_NEAR(double(p.KyLeft), 3.0406, 1e-4);
-    EXPECT_NEAR(double(p.KyRight), 3.0406, 1e-4);
+    EXPECT_NEAR(double(p.area), 324.0, 1e-12);
+    EXPECT_NEAR(double(p.ix), 1.8892, 1e-4);
+    EXPECT_NEAR(double(p.iy), 6.0812, 1e-4);
+    EXPECT_NEAR(double(p.ixx), 4.3960, 1e-4);
+    EXPECT_NEAR(double(p.kxx), 3.774, 1e-9);
+    EXPECT_NEAR(double(p.kxAbove), 1.8892, 1e-4);
+    EXPECT_NEAR(double(p.kxUnder), 1.8892, 1e-4);
+    EXPECT_NEAR(double(p.kyLeft), 3.0406, 1e-4);
+    EXPECT_NEAR(double(p.kyRight), 3.0406, 1e-4);
     EXPECT_TRUE(r.toListEnabled);
     EXPECT_EQ(r.dataCaption.value(), "40x20x3 Rectangular hollow section");
     EXPECT_EQ(r.title, "40x20x3 Rect. hollow section features :");
@@ -54,13 +54,13 @@ TEST(RectHollow, QuarterTurnExchangesTheAxes)
 {
     const SectionProperties p0 = rectHollowProperties(40, 20, 3, 0);
     const SectionProperties p90 = rectHollowProperties(40, 20, 3, 90);
-    EXPECT_NEAR(double(p90.Ix), double(p0.Iy), 1e-12);
-    EXPECT_NEAR(double(p90.Iy), double(p0.Ix), 1e-12);
+    EXPECT_NEAR(double(p90.ix), double(p0.iy), 1e-12);
+    EXPECT_NEAR(double(p90.iy), double(p0.ix), 1e-12);
     // The vertical extreme distance becomes a/2 = 2 cm.
-    EXPECT_NEAR(double(p90.KxAbove), double(p0.Iy / 2.0L), 1e-9);
-    EXPECT_NEAR(double(p90.KyLeft), double(p0.Ix / 1.0L), 1e-9);
-    EXPECT_NEAR(double(p90.Area), double(p0.Area), 1e-12);
-    EXPECT_NEAR(double(p90.Ixx), double(p0.Ixx), 1e-12);
+    EXPECT_NEAR(double(p90.kxAbove), double(p0.iy / 2.0L), 1e-9);
+    EXPECT_NEAR(double(p90.kyLeft), double(p0.ix / 1.0L), 1e-9);
+    EXPECT_NEAR(double(p90.area), double(p0.area), 1e-12);
+    EXPECT_NEAR(double(p90.ixx), double(p0.ixx), 1e-12);
 }
 
 TEST(RectHollow, SquareTubeStaysSymmetricAtAnyAngle)
@@ -68,13 +68,13 @@ TEST(RectHollow, SquareTubeStaysSymmetricAtAnyAngle)
     const SectionProperties p0 = rectHollowProperties(50, 50, 4, 0);
     for (int angle : {13, 30, 45, 77, 180, 271}) {
         const SectionProperties p = rectHollowProperties(50, 50, 4, angle);
-        EXPECT_NEAR(double(p.Ix), double(p.Iy), 1e-9) << angle;
-        EXPECT_NEAR(double(p.Ix), double(p0.Ix), 1e-9) << angle;
+        EXPECT_NEAR(double(p.ix), double(p.iy), 1e-9) << angle;
+        EXPECT_NEAR(double(p.ix), double(p0.ix), 1e-9) << angle;
     }
     const SectionProperties p45 = rectHollowProperties(50, 50, 4, 45);
     // The extreme distance grows from a/2 to a/sqrt(2).
-    EXPECT_LT(p45.KxAbove, p0.KxAbove);
-    EXPECT_NEAR(double(p45.KxAbove * 3.5355339059327L), double(p0.KxAbove * 2.5L), 1e-9);
+    EXPECT_LT(p45.kxAbove, p0.kxAbove);
+    EXPECT_NEAR(double(p45.kxAbove * 3.5355339059327L), double(p0.kxAbove * 2.5L), 1e-9);
 }
 
 // A group row of either menu computes nothing and shows the tab's own caption.
@@ -101,7 +101,7 @@ TEST(RectHollow, CustomWallOfHalfTheWidthIsASolidSquare)
 {
     const TabResult r = rectHollowCustom("20", "20", "10", steel());
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_NEAR(double(r.properties->Area), 400.0, 1e-12);
+    EXPECT_NEAR(double(r.properties->area), 400.0, 1e-12);
     EXPECT_TRUE(r.toListEnabled);
     EXPECT_EQ(r.dataCaption.value(), "20x20x10 Rectangular hollow section");
     EXPECT_EQ(r.title, " Rect. hollow section features :");
@@ -127,7 +127,7 @@ TEST(RectHollow, CustomEntryStartsAtTwentyByTwentyByOne)
     EXPECT_EQ(r.fieldTexts.value(), (QStringList{"20", "20", "1"}));
     EXPECT_TRUE(r.fieldsEnabled.value());
     EXPECT_EQ(r.dataCaption.value(), "20x20x1 Rectangular hollow section");
-    EXPECT_NEAR(double(r.properties->Area), 76.0, 1e-12);
+    EXPECT_NEAR(double(r.properties->area), 76.0, 1e-12);
 }
 
 TEST(RectHollow, UnreadableDensityReportsOnceAndWeighsNothing)
@@ -170,11 +170,11 @@ TEST(Pipe, HalfInchEntryReadsDecimalCommas)
     EXPECT_EQ(r.labels[0].text, "2,6");
     EXPECT_EQ(r.labels[1].text, "21,3");
     const long double area = 3.14159265358979323846L * (21.3L * 21.3L - 16.1L * 16.1L) / 4;
-    EXPECT_NEAR(double(r.properties->Area), double(area), 1e-9);
+    EXPECT_NEAR(double(r.properties->area), double(area), 1e-9);
     EXPECT_EQ(r.title, "1/2\" pipe diameter:21,3x2,6 features :");
     EXPECT_EQ(r.panel.lines()[1].value, "  1.20 Kg/m");
-    EXPECT_NEAR(double(r.properties->Ix), double(r.properties->Iy), 1e-15);
-    EXPECT_NEAR(double(r.properties->Kxx), double(2 * r.properties->KxAbove), 1e-12);
+    EXPECT_NEAR(double(r.properties->ix), double(r.properties->iy), 1e-15);
+    EXPECT_NEAR(double(r.properties->kxx), double(2 * r.properties->kxAbove), 1e-12);
 }
 
 TEST(Pipe, CustomZeroWallIsRefusedAndHalfDiameterIsASolidBar)
@@ -186,7 +186,7 @@ TEST(Pipe, CustomZeroWallIsRefusedAndHalfDiameterIsASolidBar)
 
     const TabResult solid = pipeCustom("22", "11", false, steel());
     ASSERT_TRUE(solid.properties.has_value());
-    EXPECT_NEAR(double(solid.properties->Area), double(3.14159265358979323846L * 121), 1e-9);
+    EXPECT_NEAR(double(solid.properties->area), double(3.14159265358979323846L * 121), 1e-9);
     EXPECT_EQ(solid.dataCaption.value(), "Pipe 22x11");
     EXPECT_EQ(solid.title, "Custom-designed section features :");
 }

@@ -50,11 +50,11 @@ TEST(IBeam, HotRolledI80UsesTableAreaAndOutlineModuli)
     const TabResult r = iBeamEntry("HR I80x42", IStart, at(0), table());
     ASSERT_TRUE(r.properties.has_value());
     const SectionProperties& p = *r.properties;
-    EXPECT_NEAR(double(p.Area), 758, 1e-9);
-    EXPECT_NEAR(double(p.Ix), 77.8, 1e-12);
-    EXPECT_NEAR(double(p.Iy), 6.29, 1e-12);
-    EXPECT_NEAR(double(p.KxAbove), 19.45, 1e-9); // 77.8 / 4, not the table's 19.3
-    EXPECT_NEAR(double(p.KyLeft), 6.29 / 2.1, 1e-9);
+    EXPECT_NEAR(double(p.area), 758, 1e-9);
+    EXPECT_NEAR(double(p.ix), 77.8, 1e-12);
+    EXPECT_NEAR(double(p.iy), 6.29, 1e-12);
+    EXPECT_NEAR(double(p.kxAbove), 19.45, 1e-9); // 77.8 / 4, not the table's 19.3
+    EXPECT_NEAR(double(p.kyLeft), 6.29 / 2.1, 1e-9);
     EXPECT_EQ(r.title, "HR I80x42 section features :");
     EXPECT_EQ(lineAt(r, 22), "G Weight /Area x Density/:5.95 Kg/m");
     ASSERT_EQ(r.labels.size(), 4u);
@@ -70,20 +70,20 @@ TEST(IBeam, HeASizeFoundInTheSecondRangeWithItsLeadingBlank)
 {
     const TabResult r = iBeamEntry("I PBI;(HE-A) 1000 990x300", IStart, at(0), table());
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_NEAR(double(r.properties->KxAbove), 553800 / 49.5, 1e-6);
+    EXPECT_NEAR(double(r.properties->kxAbove), 553800 / 49.5, 1e-6);
     EXPECT_EQ(r.labels[1].text, " 990");
     const TabResult heb = iBeamEntry("IPB;HE-B 100x100", IStart, at(0), table());
     ASSERT_TRUE(heb.properties.has_value());
-    EXPECT_NEAR(double(heb.properties->KxAbove), 450 / 5.0, 1e-9);
+    EXPECT_NEAR(double(heb.properties->kxAbove), 450 / 5.0, 1e-9);
 }
 
 TEST(IBeam, CustomStartTexts)
 {
     const TabResult r = iBeamEntry("Custom-designed section", IStart, at(0), table());
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_NEAR(double(r.properties->Area), 582, 1e-9);
-    EXPECT_NEAR(double(r.properties->Ixx), 0.228726, 1e-6);
-    EXPECT_NEAR(double(r.properties->Kxx), 1.31 * (2700 + 97 * 27) / 9 / 1000, 1e-9);
+    EXPECT_NEAR(double(r.properties->area), 582, 1e-9);
+    EXPECT_NEAR(double(r.properties->ixx), 0.228726, 1e-6);
+    EXPECT_NEAR(double(r.properties->kxx), 1.31 * (2700 + 97 * 27) / 9 / 1000, 1e-9);
     EXPECT_EQ(r.dataCaption.value(), "I 50x100x(3x3) section");
     EXPECT_TRUE(r.fieldsEnabled.value());
 }
@@ -111,10 +111,10 @@ TEST(IBeam, AngleOf300UsesThirtyForKy)
     const double h = 4, b = 2.1, R = std::sqrt(h * h + b * b), phi = std::atan(h / b);
     const double d30 = R * std::sin(30 * M_PI / 180 + phi);
     ASSERT_TRUE(r300.properties.has_value());
-    EXPECT_NEAR(double(r300.properties->KyLeft), double(r300.properties->Iy) / d30, 1e-9);
+    EXPECT_NEAR(double(r300.properties->kyLeft), double(r300.properties->iy) / d30, 1e-9);
     const TabResult r90 = iBeamEntry("HR I80x42", IStart, at(90), table());
-    EXPECT_NEAR(double(r90.properties->Ix), 6.29, 1e-9);
-    EXPECT_NEAR(double(r90.properties->KxAbove), 6.29 / 2.1, 1e-9);
+    EXPECT_NEAR(double(r90.properties->ix), 6.29, 1e-9);
+    EXPECT_NEAR(double(r90.properties->kxAbove), 6.29 / 2.1, 1e-9);
 }
 
 TEST(Channel, DoubleMarkerIsRemovedForTheLookup)
@@ -130,11 +130,11 @@ TEST(Channel, SingleHotRolledU50)
     ASSERT_TRUE(r.tab.properties.has_value());
     EXPECT_EQ(r.arrangement, ChannelArrangement::Single);
     const SectionProperties& p = *r.tab.properties;
-    EXPECT_NEAR(double(p.KyRight), 3.75, 1e-9);          // flange-tip side
-    EXPECT_NEAR(double(p.KyLeft), 9.12 / 1.368, 1e-9);   // web side
+    EXPECT_NEAR(double(p.kyRight), 3.75, 1e-9);          // flange-tip side
+    EXPECT_NEAR(double(p.kyLeft), 9.12 / 1.368, 1e-9);   // web side
     EXPECT_EQ(lineAt(r.tab, 126), "e /Centroid/: 24.3 mm");
     EXPECT_EQ(r.tab.dataCaption.value(), "HR U50x38 section");
-    EXPECT_NEAR(double(p.Ixx), 1.2 * (2 * 38 * 343 + 36 * 125) / 3 / 10000, 1e-12);
+    EXPECT_NEAR(double(p.ixx), 1.2 * (2 * 38 * 343 + 36 * 125) / 3 / 10000, 1e-12);
 }
 
 TEST(Channel, ClosedBoxDoublesTheArea)
@@ -142,15 +142,15 @@ TEST(Channel, ClosedBoxDoublesTheArea)
     const ChannelResult r = channelEntry("HR 2xU [] U100x50", UStart, ChannelArrangement::Single, at(0), table());
     ASSERT_TRUE(r.tab.properties.has_value());
     EXPECT_EQ(r.arrangement, ChannelArrangement::Box);
-    EXPECT_NEAR(double(r.tab.properties->Area), 2700, 1e-9);
+    EXPECT_NEAR(double(r.tab.properties->area), 2700, 1e-9);
     const double d = 29.3 / 8.49;
-    EXPECT_NEAR(double(r.tab.properties->Iy), 2 * (29.3 + 13.5 * d * d), 1e-9);
-    EXPECT_NEAR(double(r.tab.properties->Ix), 412, 1e-9);
+    EXPECT_NEAR(double(r.tab.properties->iy), 2 * (29.3 + 13.5 * d * d), 1e-9);
+    EXPECT_NEAR(double(r.tab.properties->ix), 412, 1e-9);
     EXPECT_EQ(r.tab.labels.at(0).text, "100.00");
     EXPECT_EQ(lineAt(r.tab, 126), "<none>"); // no centroid line for pairs
     const ChannelResult pair = channelEntry("HR 2xU ][ U100x50", UStart, ChannelArrangement::Single, at(0), table());
     EXPECT_EQ(pair.arrangement, ChannelArrangement::Pair);
-    EXPECT_NEAR(double(pair.tab.properties->Iy), 2 * (29.3 + 13.5 * (5 - d) * (5 - d)), 1e-9);
+    EXPECT_NEAR(double(pair.tab.properties->iy), 2 * (29.3 + 13.5 * (5 - d) * (5 - d)), 1e-9);
 }
 
 TEST(Channel, ColdFormedTakesItsThicknessFromTheText)
@@ -159,7 +159,7 @@ TEST(Channel, ColdFormedTakesItsThicknessFromTheText)
     ASSERT_TRUE(r.tab.properties.has_value());
     EXPECT_EQ(r.tab.labels.at(3).text, "5.0");
     EXPECT_EQ(r.tab.labels.at(4).text, "5.0");
-    EXPECT_NEAR(double(r.tab.properties->Area), 1896, 1e-9);
+    EXPECT_NEAR(double(r.tab.properties->area), 1896, 1e-9);
     const ChannelResult small =
         channelEntry("CR U20x20x1.5", UStart, ChannelArrangement::Single, at(0), ProfileTable::builtIn());
     ASSERT_TRUE(small.tab.properties.has_value());
@@ -175,7 +175,7 @@ TEST(Channel, CustomStartTextsAreValid)
     ASSERT_TRUE(r.tab.properties.has_value());
     EXPECT_EQ(r.arrangement, ChannelArrangement::Pair);
     EXPECT_EQ(r.tab.dataCaption.value(), "2xU ][ 40x10x(3x3) section");
-    EXPECT_NEAR(double(r.tab.properties->Area), 2 * (3 * 4 + 2 * 3 * 40), 1e-9);
+    EXPECT_NEAR(double(r.tab.properties->area), 2 * (3 * 4 + 2 * 3 * 40), 1e-9);
 }
 
 // A typed U is its outer rectangle B x H less the inner one (B - tw) x (H - 2 tf):
@@ -198,9 +198,9 @@ TEST(Channel, TypedChannelIsItsRectangleLessTheInnerOne)
         const double backMoment = (c.H * std::pow(c.B, 3) - inner * (std::pow(c.B, 3) - std::pow(c.tw, 3))) / 3;
         const double iy = (backMoment - area * e * e) / 1e4;
         const SectionProperties& p = *r.tab.properties;
-        EXPECT_NEAR(double(p.Area), area, 1e-9 * area);
-        EXPECT_NEAR(double(p.Ix), ix, 1e-6 * ix);
-        EXPECT_NEAR(double(p.Iy), iy, 1e-6 * iy);
+        EXPECT_NEAR(double(p.area), area, 1e-9 * area);
+        EXPECT_NEAR(double(p.ix), ix, 1e-6 * ix);
+        EXPECT_NEAR(double(p.iy), iy, 1e-6 * iy);
     }
 }
 
@@ -210,8 +210,8 @@ TEST(Tee, RolledT20AndItsCentroidLine)
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_EQ(lineAt(r, 126), "e /Centroid/: 14.1 mm");
     const double c = 10 * 0.38 / 0.27;
-    EXPECT_NEAR(double(r.properties->KxAbove), 0.38 / (c / 10), 1e-9);
-    EXPECT_NEAR(double(r.properties->KxUnder), 0.38 / ((20 - c) / 10), 1e-9);
+    EXPECT_NEAR(double(r.properties->kxAbove), 0.38 / (c / 10), 1e-9);
+    EXPECT_NEAR(double(r.properties->kxUnder), 0.38 / ((20 - c) / 10), 1e-9);
     EXPECT_EQ(r.dataCaption.value(), "T20x20x3 section");
     EXPECT_EQ(r.title, "T20x20x3 section features :");
 }
@@ -221,8 +221,8 @@ TEST(Tee, WideLowTeeFromTheBuiltInTable)
     const TabResult r = teeEntry("T100x55x10", {"50", "100", "3", "3"}, at(0), ProfileTable::builtIn());
     ASSERT_TRUE(r.properties.has_value());
     // Wide and low: the second moment about the vertical axis is the larger.
-    EXPECT_NEAR(double(r.properties->Ix), 28.0, 1e-9);
-    EXPECT_NEAR(double(r.properties->Iy), 92.5, 1e-9);
+    EXPECT_NEAR(double(r.properties->ix), 28.0, 1e-9);
+    EXPECT_NEAR(double(r.properties->iy), 92.5, 1e-9);
     EXPECT_EQ(r.title, "T100x55x10 section features :");
 }
 
@@ -231,7 +231,7 @@ TEST(Tee, CustomStartTextsComputeAndNarrowFlangeIsRefused)
     const TabResult r = teeEntry("Custom-designed section", {"50", "100", "3", "3"}, at(0), table());
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_EQ(r.dataCaption.value(), "T 50x100x(3x3) section");
-    EXPECT_NEAR(double(r.properties->Area), 3 * 97 + 150, 1e-9);
+    EXPECT_NEAR(double(r.properties->area), 3 * 97 + 150, 1e-9);
     EXPECT_FALSE(teeCustomValid({"3", "100", "3", "3"}));
     const TabResult bad = teeEntry("Custom-designed section", {"3", "100", "3", "3"}, at(0), table());
     EXPECT_FALSE(bad.toListEnabled);
@@ -256,15 +256,15 @@ TEST(Tee, TypedTeeFollowsItsTwoRectangles)
         const double ix = (topMoment - area * e * e) / 1e4; // cm4
         const double iy = (c.tf * std::pow(c.W, 3) + (c.H - c.tf) * std::pow(c.tw, 3)) / 12 / 1e4;
         const SectionProperties& p = *r.properties;
-        EXPECT_NEAR(double(p.Area), area, 1e-9 * area);
-        EXPECT_NEAR(double(p.Ix), ix, 1e-9 * ix);
-        EXPECT_NEAR(double(p.Iy), iy, 1e-9 * iy);
-        EXPECT_NEAR(double(p.KxAbove) * std::max(e, c.H - e) / 10, ix, 1e-3 * ix);
-        EXPECT_NEAR(double(p.KyLeft) * c.W / 20, iy, 1e-3 * iy);
+        EXPECT_NEAR(double(p.area), area, 1e-9 * area);
+        EXPECT_NEAR(double(p.ix), ix, 1e-9 * ix);
+        EXPECT_NEAR(double(p.iy), iy, 1e-9 * iy);
+        EXPECT_NEAR(double(p.kxAbove) * std::max(e, c.H - e) / 10, ix, 1e-3 * ix);
+        EXPECT_NEAR(double(p.kyLeft) * c.W / 20, iy, 1e-3 * iy);
         // Torsion of a thin-walled open section: eta / 3 times the sum of b t^3,
         // eta = 1.15 for tees.
         const double it = 1.15 / 3 * (c.W * std::pow(c.tf, 3) + (c.H - c.tf) * std::pow(c.tw, 3)) / 1e4;
-        EXPECT_NEAR(double(p.Ixx), it, 1e-9 * it);
+        EXPECT_NEAR(double(p.ixx), it, 1e-9 * it);
     }
 }
 
@@ -272,8 +272,8 @@ TEST(Angle, HotRolledLegsAreExchanged)
 {
     const TabResult r = angleEntry("L section 30x45x5", {"40", "10", "3"}, at(0), table());
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_NEAR(double(r.properties->Ix), 6.99, 1e-6);
-    EXPECT_NEAR(double(r.properties->Iy), 2.47, 1e-6);
+    EXPECT_NEAR(double(r.properties->ix), 6.99, 1e-6);
+    EXPECT_NEAR(double(r.properties->iy), 2.47, 1e-6);
     EXPECT_EQ(lineAt(r, 126), "e /Centroid/: e1=29.7 e2=22.3 mm");
     EXPECT_EQ(r.labels.at(0).text, "30"); // Q
     EXPECT_EQ(r.labels.at(1).text, "45"); // P
@@ -291,16 +291,16 @@ TEST(Angle, EqualLegsUseTheGuardAndQuarterTurnSwaps)
 {
     const TabResult r0 = angleEntry("L section 50x50x5", {"40", "10", "3"}, at(0), table());
     ASSERT_TRUE(r0.properties.has_value());
-    EXPECT_NEAR(double(r0.properties->Ix), 11, 1e-4);
+    EXPECT_NEAR(double(r0.properties->ix), 11, 1e-4);
     // With Ix = Iy the principal moments differ by 2 |Ixy|; at 45 degrees the
     // turned Ix reaches one of them.
     const TabResult r45 = angleEntry("L section 50x50x5", {"40", "10", "3"}, at(45), table());
     ASSERT_TRUE(r45.properties.has_value());
-    EXPECT_GT(std::fabs(double(r45.properties->Ix - r0.properties->Ix)), 3.0);
-    EXPECT_NEAR(double(r45.properties->Ix + r45.properties->Iy), 22.0, 1e-6);
+    EXPECT_GT(std::fabs(double(r45.properties->ix - r0.properties->ix)), 3.0);
+    EXPECT_NEAR(double(r45.properties->ix + r45.properties->iy), 22.0, 1e-6);
     const TabResult r90 = angleEntry("L section 30x45x5", {"40", "10", "3"}, at(90), table());
-    EXPECT_NEAR(double(r90.properties->Ix), 2.47, 1e-6);
-    EXPECT_NEAR(double(r90.properties->Iy), 6.99, 1e-6);
+    EXPECT_NEAR(double(r90.properties->ix), 2.47, 1e-6);
+    EXPECT_NEAR(double(r90.properties->iy), 6.99, 1e-6);
 }
 
 TEST(Angle, HeadingsAndZeroThickness)
@@ -313,7 +313,7 @@ TEST(Angle, HeadingsAndZeroThickness)
     const TabResult custom = angleEntry("Custom-designed section", {"40", "10", "3"}, at(0), table());
     ASSERT_TRUE(custom.properties.has_value());
     EXPECT_EQ(custom.dataCaption.value(), "L section 40x10x3");
-    EXPECT_NEAR(double(custom.properties->Area), 3 * 7 + 3 * 40, 1e-6);
+    EXPECT_NEAR(double(custom.properties->area), 3 * 7 + 3 * 40, 1e-6);
 }
 
 TEST(Plate, WeightPerSquareMetre)

@@ -37,7 +37,7 @@ TEST(RectSolid, CatalogueRowAndCustomEntry)
 {
     const TabResult r = rectSolidEntry("R.S. section :20x20", ComputeContext{});
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_NEAR(double(r.properties->Area), 400, 1e-12);
+    EXPECT_NEAR(double(r.properties->area), 400, 1e-12);
     EXPECT_EQ(r.fieldTexts.value(), (QStringList{"20", "20"}));
     EXPECT_EQ(r.labels.at(0).x, 192);
     const TabResult custom = rectSolidEntry("Custom-designed section", ComputeContext{});
@@ -62,18 +62,18 @@ TEST(Rectangle, QuarterTurnSwapsAxesAndUsesHalfTheWidth)
 {
     const SectionProperties p0 = rectangleProperties(50, 10, 0);
     const SectionProperties p90 = rectangleProperties(50, 10, 90);
-    EXPECT_NEAR(double(p90.Ix), double(p0.Iy), 1e-12);
-    EXPECT_NEAR(double(p90.Iy), double(p0.Ix), 1e-12);
-    EXPECT_NEAR(double(p90.KxAbove), double(p0.Iy / 2.5L), 1e-9); // a/2 = 2.5 cm
-    EXPECT_NEAR(double(p0.KxAbove), double(p0.Ix / 0.5L), 1e-9);
-    EXPECT_NEAR(double(p0.KyLeft), double(p0.KyRight), 1e-12);
+    EXPECT_NEAR(double(p90.ix), double(p0.iy), 1e-12);
+    EXPECT_NEAR(double(p90.iy), double(p0.ix), 1e-12);
+    EXPECT_NEAR(double(p90.kxAbove), double(p0.iy / 2.5L), 1e-9); // a/2 = 2.5 cm
+    EXPECT_NEAR(double(p0.kxAbove), double(p0.ix / 0.5L), 1e-9);
+    EXPECT_NEAR(double(p0.kyLeft), double(p0.kyRight), 1e-12);
 }
 
 TEST(FlatBar, CatalogueRowGroupRowAndCustom)
 {
     const TabResult r = flatBarEntry("R. section 10x3", ComputeContext{});
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_NEAR(double(r.properties->Area), 30, 1e-12);
+    EXPECT_NEAR(double(r.properties->area), 30, 1e-12);
     EXPECT_EQ(r.title, "Ribbon section features :10x3");
     EXPECT_EQ(r.dataCaption.value(), "R. section 10x3");
     EXPECT_EQ(r.fieldTexts.value(), (QStringList{"10", "3"}));
@@ -88,7 +88,7 @@ TEST(FlatBar, CatalogueRowGroupRowAndCustom)
 
     const TabResult custom = flatBarEntry("Custom-designed section", ComputeContext{});
     ASSERT_TRUE(custom.properties.has_value());
-    EXPECT_NEAR(double(custom.properties->Area), 100, 1e-12);
+    EXPECT_NEAR(double(custom.properties->area), 100, 1e-12);
     EXPECT_EQ(custom.dataCaption.value(), "R. section  20x5");
     const TabResult bad = flatBarCustom("20", "0", ComputeContext{});
     EXPECT_EQ(bad.panel.texts().at(0).text, "R. section  20x0");
@@ -98,9 +98,9 @@ TEST(CircSolid, TwentyMillimetreBar)
 {
     const TabResult r = circSolidEntry("Circ.solid section diameter:20", ComputeContext{});
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_NEAR(double(r.properties->Area), 314.159265, 1e-5);
-    EXPECT_NEAR(double(r.properties->Ix), 0.785398, 1e-6);
-    EXPECT_NEAR(double(r.properties->KxAbove), 0.785398, 1e-6);
+    EXPECT_NEAR(double(r.properties->area), 314.159265, 1e-5);
+    EXPECT_NEAR(double(r.properties->ix), 0.785398, 1e-6);
+    EXPECT_NEAR(double(r.properties->kxAbove), 0.785398, 1e-6);
     EXPECT_EQ(valueAt(r, 22), "  2.47 Kg/m");
     EXPECT_EQ(r.title, "Circ.solid section diam.: 20 mm features:");
     EXPECT_EQ(r.dataCaption.value(), "Circ.solid section diameter:20");

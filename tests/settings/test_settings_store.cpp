@@ -14,14 +14,14 @@ struct MemoryStore : SettingsStore {
     bool keyFails = false;
     QStringList writes;
 
-    std::optional<QString> ReadSetting(const QString& key, const QString& name) override
+    std::optional<QString> readSetting(const QString& key, const QString& name) override
     {
         if (keyFails)
             return std::nullopt;
         const auto found = values.find(key + QLatin1Char('|') + name);
         return found == values.end() ? QString() : found->second;
     }
-    bool WriteSetting(const QString& key, const QString& name, const QString& text) override
+    bool writeSetting(const QString& key, const QString& name, const QString& text) override
     {
         if (keyFails)
             return false;
@@ -98,14 +98,14 @@ TEST(QSettingsStore, ValuesSurviveANewStoreOnTheSameFile)
     const QString file = dir.filePath("morvane.conf");
     {
         QSettingsStore store(file);
-        EXPECT_EQ(store.ReadSetting(ProgramSettingsKey, "Lang"), QString());
+        EXPECT_EQ(store.readSetting(ProgramSettingsKey, "Lang"), QString());
         // The separator forms all name the one key.
-        EXPECT_TRUE(store.WriteSetting("SOFTWARE\\Morvane\\", "Lang", "1"));
-        EXPECT_TRUE(store.WriteSetting("SOFTWARE/Morvane/", "Temp", "/home/ann/a b"));
+        EXPECT_TRUE(store.writeSetting("SOFTWARE\\Morvane\\", "Lang", "1"));
+        EXPECT_TRUE(store.writeSetting("SOFTWARE/Morvane/", "Temp", "/home/ann/a b"));
     }
     QSettingsStore again(file);
-    EXPECT_EQ(again.ReadSetting(ProgramSettingsKey, "Lang"), QString("1"));
-    EXPECT_EQ(again.ReadSetting("SOFTWARE\\Morvane", "Temp"), QString("/home/ann/a b"));
+    EXPECT_EQ(again.readSetting(ProgramSettingsKey, "Lang"), QString("1"));
+    EXPECT_EQ(again.readSetting("SOFTWARE\\Morvane", "Temp"), QString("/home/ann/a b"));
     const StartupSettings s = readStartupSettings(again, DefaultFolder);
     EXPECT_EQ(s.language, 1);
     EXPECT_EQ(s.temporaryFolder, "/home/ann/a b");
@@ -119,7 +119,7 @@ TEST(QSettingsStore, FileThatCannotBeCreatedFailsBothWays)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QSettingsStore store(dir.filePath("config/Morvane/Morvane.conf"));
-    EXPECT_FALSE(store.WriteSetting(ProgramSettingsKey, "Lang", "1"));
+    EXPECT_FALSE(store.writeSetting(ProgramSettingsKey, "Lang", "1"));
     EXPECT_FALSE(writeShutdownSettings(store, 1, "/tmp"));
 }
 
@@ -128,6 +128,6 @@ TEST(QSettingsStore, SettingsPathThatIsAFolderCannotBeRead)
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("Morvane.conf"));
     QSettingsStore store(dir.filePath("Morvane.conf"));
-    EXPECT_EQ(store.ReadSetting(ProgramSettingsKey, "Lang"), std::nullopt);
+    EXPECT_EQ(store.readSetting(ProgramSettingsKey, "Lang"), std::nullopt);
     EXPECT_TRUE(readStartupSettings(store, DefaultFolder).keyError);
 }
