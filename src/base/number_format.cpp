@@ -48,34 +48,29 @@ bool isAsciiDigit(QChar c)
 bool hasNumberForm(QStringView s)
 {
     qsizetype i = 0;
-    while (i < s.size() && s[i] == QLatin1Char(' '))
-        ++i;
-    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
-        ++i;
-    qsizetype digits = 0;
-    while (i < s.size() && isAsciiDigit(s[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < s.size() && s[i] == QLatin1Char('.')) {
-        ++i;
-        while (i < s.size() && isAsciiDigit(s[i])) {
+    const auto at = [&](auto... cs) { return i < s.size() && ((s[i] == QLatin1Char(cs)) || ...); };
+    const auto digitRun = [&] {
+        const qsizetype first = i;
+        while (i < s.size() && isAsciiDigit(s[i]))
             ++i;
-            ++digits;
-        }
+        return i - first;
+    };
+    while (at(' '))
+        ++i;
+    if (at('+', '-'))
+        ++i;
+    qsizetype digits = digitRun();
+    if (at('.')) {
+        ++i;
+        digits += digitRun();
     }
     if (digits == 0)
         return false;
-    if (i < s.size() && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
+    if (at('e', 'E')) {
         ++i;
-        if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+        if (at('+', '-'))
             ++i;
-        qsizetype expDigits = 0;
-        while (i < s.size() && isAsciiDigit(s[i])) {
-            ++i;
-            ++expDigits;
-        }
-        if (expDigits == 0)
+        if (digitRun() == 0)
             return false;
     }
     return i == s.size();
@@ -115,54 +110,46 @@ enum TailState : unsigned {
 };
 constexpr unsigned Complete = MantissaDigits | PointAndDigits | Sign | Blanks;
 
+enum class CharClass { Digit, Point, Sign, Mark, Blank, Other };
+
+CharClass classOf(QChar c)
+{
+    if (isAsciiDigit(c))
+        return CharClass::Digit;
+    switch (c.unicode()) {
+    case '.': return CharClass::Point;
+    case '+': case '-': return CharClass::Sign;
+    case 'e': case 'E': return CharClass::Mark;
+    case ' ': return CharClass::Blank;
+    default: return CharClass::Other;
+    }
+}
+
+// From any of the states in `from`, reading a character of class `read`
+// (backwards) leads to the states in `to`.
+struct Step {
+    unsigned from;
+    CharClass read;
+    unsigned to;
+};
+constexpr Step Steps[] = {
+    {Start, CharClass::Digit, ExponentDigits | MantissaDigits}, {Start, CharClass::Point, PointOnly},
+    {ExponentDigits, CharClass::Digit, ExponentDigits},         {ExponentDigits, CharClass::Sign, ExponentSign},
+    {ExponentDigits | ExponentSign, CharClass::Mark, ExponentMark},
+    {ExponentMark, CharClass::Digit, MantissaDigits},           {ExponentMark, CharClass::Point, PointOnly},
+    {MantissaDigits, CharClass::Digit, MantissaDigits},         {MantissaDigits, CharClass::Point, PointAndDigits},
+    {PointOnly | PointAndDigits, CharClass::Digit, PointAndDigits},
+    {MantissaDigits | PointAndDigits, CharClass::Sign, Sign},   {MantissaDigits | PointAndDigits, CharClass::Blank, Blanks},
+    {Sign | Blanks, CharClass::Blank, Blanks},
+};
+
 unsigned stepBack(unsigned states, QChar c)
 {
+    const CharClass read = classOf(c);
     unsigned next = 0;
-    const bool digit = isAsciiDigit(c);
-    const bool point = c == QLatin1Char('.');
-    const bool sign = c == QLatin1Char('+') || c == QLatin1Char('-');
-    const bool mark = c == QLatin1Char('e') || c == QLatin1Char('E');
-    const bool blank = c == QLatin1Char(' ');
-    if (states & Start) {
-        if (digit)
-            next |= ExponentDigits | MantissaDigits;
-        if (point)
-            next |= PointOnly;
-    }
-    if (states & ExponentDigits) {
-        if (digit)
-            next |= ExponentDigits;
-        if (sign)
-            next |= ExponentSign;
-        if (mark)
-            next |= ExponentMark;
-    }
-    if ((states & ExponentSign) && mark)
-        next |= ExponentMark;
-    if (states & ExponentMark) {
-        if (digit)
-            next |= MantissaDigits;
-        if (point)
-            next |= PointOnly;
-    }
-    if (states & MantissaDigits) {
-        if (digit)
-            next |= MantissaDigits;
-        if (point)
-            next |= PointAndDigits;
-    }
-    if ((states & PointOnly) && digit)
-        next |= PointAndDigits;
-    if ((states & PointAndDigits) && digit)
-        next |= PointAndDigits;
-    if (states & (MantissaDigits | PointAndDigits)) {
-        if (sign)
-            next |= Sign;
-        if (blank)
-            next |= Blanks;
-    }
-    if ((states & (Sign | Blanks)) && blank)
-        next |= Blanks;
+    for (const Step& step : Steps)
+        if ((states & step.from) && step.read == read)
+            next |= step.to;
     return next;
 }
 } // namespace

@@ -349,20 +349,12 @@ QImage draw(PictureKind kind, PictureLayout& layout)
     QImage image(SectionPictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     Sketch s(image, layout);
-    switch (kind) {
-    case PictureKind::RectHollow: drawRectHollow(s); break;
-    case PictureKind::CircHollow: drawCircHollow(s); break;
-    case PictureKind::RectSolid: drawRectSolid(s); break;
-    case PictureKind::CircSolid: drawCircSolid(s); break;
-    case PictureKind::FlatBar: drawFlatBar(s); break;
-    case PictureKind::L: drawL(s); break;
-    case PictureKind::T: drawT(s); break;
-    case PictureKind::Plate: drawPlate(s); break;
-    case PictureKind::USingle: drawUSingle(s); break;
-    case PictureKind::UBox: drawUBox(s); break;
-    case PictureKind::UPair: drawUPair(s); break;
-    case PictureKind::I: drawI(s); break;
-    }
+    // In the order of PictureKind.
+    static constexpr void (*Drawers[])(Sketch&) = {drawRectHollow, drawCircHollow, drawRectSolid, drawCircSolid,
+                                                   drawFlatBar,    drawL,          drawT,         drawPlate,
+                                                   drawUSingle,    drawUBox,       drawUPair,     drawI};
+    static_assert(std::size(Drawers) == PictureKindCount);
+    Drawers[static_cast<std::size_t>(kind)](s);
     return image;
 }
 

@@ -7,14 +7,18 @@
 #include <QToolBar>
 #include <QToolButton>
 
+namespace {
+// A command's English text (menu entry or button hint) and the translation key of its widget.
+struct CommandText {
+    Command command;
+    const char* text;
+    const char* key;
+};
+} // namespace
+
 CommandActions createCommandActions(QObject* parent)
 {
-    struct Entry {
-        Command command;
-        const char* text;
-        const char* key; // the translation key of the menu entry or button
-    };
-    const Entry entries[] = {
+    const CommandText entries[] = {
         {Command::ChangeJobName, "Change name of job ", "Tteljegyzkmegnevezsnekmdostsa1"},
         {Command::NewJob, "New job", "jtteljegyzk1"},
         {Command::LoadInput, "Load input", "Tteljegyzkbetltse1"},
@@ -38,7 +42,7 @@ CommandActions createCommandActions(QObject* parent)
         {Command::Copy, "Copy", "CopyRows"},
     };
     CommandActions actions{};
-    for (const Entry& e : entries) {
+    for (const CommandText& e : entries) {
         auto* a = new QAction(QString::fromLatin1(e.text), parent);
         a->setObjectName(QString::fromLatin1(e.key));
         a->setEnabled(false);
@@ -84,12 +88,7 @@ void fillMenus(QMenuBar* bar, const CommandActions& actions)
 
 void fillToolBar(QToolBar* bar, const CommandActions& actions)
 {
-    struct ToolButton {
-        Command command;
-        const char* hint;
-        const char* key;
-    };
-    const ToolButton buttons[] = {
+    const CommandText buttons[] = {
         {Command::NewJob, "New job", "SpeedButton9"},
         {Command::LoadInput, "Load input", "SpeedButton24"},
         {Command::SaveInput, "Save input", "SpeedButton25"},
@@ -111,11 +110,11 @@ void fillToolBar(QToolBar* bar, const CommandActions& actions)
         {Command::Exit, "Exit", "SpeedButton27"},
     };
     std::array<bool, CommandCount> hinted{};
-    for (const ToolButton& b : buttons) {
+    for (const CommandText& b : buttons) {
         QAction* a = actions[std::size_t(b.command)];
         // The first button's hint is the command's tool tip.
         if (!hinted[std::size_t(b.command)])
-            a->setToolTip(QString::fromLatin1(b.hint));
+            a->setToolTip(QString::fromLatin1(b.text));
         hinted[std::size_t(b.command)] = true;
         auto* button = new QToolButton(bar);
         button->setDefaultAction(a);

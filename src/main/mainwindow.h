@@ -32,6 +32,7 @@ class ListEditorWindow;
 class ExactPropertiesWindow;
 class BuiltUpWindow;
 struct PrivateItemTexts;
+struct WriteOutcome;
 class HelpWindow;
 class MaterialBar;
 class PrivateDataWindow;
@@ -232,6 +233,8 @@ private:
     // Shows the list again in the list editor when it is open.
     void rebuildListEditor();
     void putListedRow(int target, const ListRow& row);
+    template <typename Form, typename KeepMaterials>
+    void putWrittenRow(int target, const WriteOutcome& out, Form* form, KeepMaterials keepMaterials);
 
     // What the windows show of the job, each in one slot of a JobState signal.
     void showUnits(const UnitSettings& from, const UnitSettings& to);

@@ -141,18 +141,28 @@ void MainWindow::toList(SectionKind kind)
     listing.units = m_job.units();
     listing.material = m_materialBar->texts();
 
-    const WriteOutcome out = listSection(target, listing, m);
+    putWrittenRow(target, listSection(target, listing, m), m_materialBar,
+                  [this](const WriteOutcome& out) {
+                      m_materialBar->addListItems(out.eItems, out.densityItems, out.poissonItems);
+                  });
+}
+
+// A written row goes on the list after the form that wrote it has taken its
+// material texts into its lists; a refused one leaves the list as it was (no
+// half-written row), says why and puts the focus on the field at fault.
+template <typename Form, typename KeepMaterials>
+void MainWindow::putWrittenRow(int target, const WriteOutcome& out, Form* form, KeepMaterials keepMaterials)
+{
     if (!out.written) {
         if (out.refusal.isEmpty())
             return;
-        // A refused listing leaves the list as it was (no half-written row).
         showMessage(out.refusal);
-        m_materialBar->focusField(out.focus);
+        form->focusField(out.focus);
         return;
     }
     for (const QString& message : out.messages)
         showMessage(message);
-    m_materialBar->addListItems(out.eItems, out.densityItems, out.poissonItems);
+    keepMaterials(out);
     putListedRow(target, out.row);
 }
 
@@ -245,16 +255,11 @@ void MainWindow::listPrivateItem()
         correcting && m_privateWindow->showsCorrectionStart() ? list.row(target).cells[1] : QString();
     const WriteOutcome out = writePrivateRow(target, m_privateWindow->texts(), m_job.units(),
                                              m_privateWindow->preview(), messages(), kept);
-    if (!out.written) {
-        showMessage(out.refusal);
-        m_privateWindow->focusField(out.focus);
-        return;
-    }
-    for (const QString& message : out.messages)
-        showMessage(message);
-    m_privateWindow->updateMaterialLists(out.eItems, out.densityItems, out.poissonItems);
-    putListedRow(target, out.row);
-    rebuildListEditor();
+    putWrittenRow(target, out, m_privateWindow.get(), [this](const WriteOutcome& written) {
+        m_privateWindow->updateMaterialLists(written.eItems, written.densityItems, written.poissonItems);
+    });
+    if (out.written)
+        rebuildListEditor();
 }
 
 void MainWindow::editList()
@@ -360,14 +365,9 @@ void MainWindow::listBuiltUpSection(const PrivateItemTexts& computed, const QIma
     texts.material = m_materialBar->texts();
     const int target = listTargetRow(m_job.itemList(), false, m_state.selectedRow);
     const WriteOutcome out = writePrivateRow(target, texts, m_job.units(), picture, messages());
-    if (!out.written) {
-        showMessage(out.refusal);
-        m_materialBar->focusField(out.focus);
-        return;
-    }
-    for (const QString& message : out.messages)
-        showMessage(message);
-    m_materialBar->addListItems(out.eItems, out.densityItems, out.poissonItems);
-    putListedRow(target, out.row);
-    rebuildListEditor();
+    putWrittenRow(target, out, m_materialBar, [this](const WriteOutcome& written) {
+        m_materialBar->addListItems(written.eItems, written.densityItems, written.poissonItems);
+    });
+    if (out.written)
+        rebuildListEditor();
 }

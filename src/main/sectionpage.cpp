@@ -182,14 +182,20 @@ QSize SectionTabBar::tabSizeHint(int index) const
     return size;
 }
 
+// A group box of the page with its design caption and translation key; returns its layout.
+QVBoxLayout* SectionPage::captionedBox(QGroupBox*& box, const char* caption, const char* key)
+{
+    box = new QGroupBox(QString::fromLatin1(caption), this);
+    box->setObjectName(QString::fromLatin1(key));
+    return new QVBoxLayout(box);
+}
+
 // The menu box: the catalogue tree and, where the kind has them, the Typical and All buttons.
 void SectionPage::buildMenuBox(SectionKind kind)
 {
     const int index = static_cast<int>(kind);
     const TabKeys keys = tabKeys(kind);
-    m_menuBox = new QGroupBox(QString::fromLatin1(MenuBoxCaptions[index]), this);
-    m_menuBox->setObjectName(QString::fromLatin1(keys.menuBox));
-    auto* menuLayout = new QVBoxLayout(m_menuBox);
+    auto* menuLayout = captionedBox(m_menuBox, MenuBoxCaptions[index], keys.menuBox);
     m_tree = new QTreeWidget(m_menuBox);
     m_tree->setHeaderHidden(true);
     m_tree->setObjectName(QStringLiteral("Tree%1").arg(index));
@@ -280,11 +286,8 @@ void SectionPage::buildDataBox(SectionKind kind)
 // The features box: the picture and the results panel.
 void SectionPage::buildFeaturesBox(SectionKind kind)
 {
-    const int index = static_cast<int>(kind);
-    const TabKeys keys = tabKeys(kind);
-    m_featuresBox = new QGroupBox(QString::fromLatin1(FeaturesBoxCaptions[index]), this);
-    m_featuresBox->setObjectName(QString::fromLatin1(keys.featuresBox));
-    auto* featuresLayout = new QVBoxLayout(m_featuresBox);
+    auto* featuresLayout =
+        captionedBox(m_featuresBox, FeaturesBoxCaptions[static_cast<int>(kind)], tabKeys(kind).featuresBox);
     featuresLayout->setContentsMargins(4, 2, 4, 4);
     featuresLayout->setSpacing(2);
     auto* frame = new QFrame(m_featuresBox);

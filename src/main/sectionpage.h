@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -119,6 +120,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QVBoxLayout* captionedBox(QGroupBox*& box, const char* caption, const char* key);
     void buildMenuBox(SectionKind kind);
     void buildDataBox(SectionKind kind);
     void buildFeaturesBox(SectionKind kind);

@@ -244,16 +244,21 @@ QString TranslationWindow::askOpenFile()
     return m_prompter.askOpenFileName(this, {windowTitle(), QString(), FileFilter, QString()});
 }
 
-bool TranslationWindow::saveUserColumn()
+bool TranslationWindow::saveAs(const QString& proposed, const QByteArray& bytes)
 {
-    const QString path = askSaveFile(QStringLiteral("mytranslate.lng"));
+    const QString path = askSaveFile(proposed);
     if (path.isEmpty())
         return false;
-    if (!writeFile(path, writeUserColumn(m_table))) {
+    if (!writeFile(path, bytes)) {
         showMessage(failedSaveText(path));
         return false;
     }
     return true;
+}
+
+bool TranslationWindow::saveUserColumn()
+{
+    return saveAs(QStringLiteral("mytranslate.lng"), writeUserColumn(m_table));
 }
 
 bool TranslationWindow::loadUserColumn()
@@ -292,16 +297,7 @@ void TranslationWindow::unlock()
 
 bool TranslationWindow::saveTable()
 {
-    if (!m_programmer)
-        return false;
-    const QString path = askSaveFile(QStringLiteral("translate.lng"));
-    if (path.isEmpty())
-        return false;
-    if (!writeFile(path, writeWholeTable(m_table))) {
-        showMessage(failedSaveText(path));
-        return false;
-    }
-    return true;
+    return m_programmer && saveAs(QStringLiteral("translate.lng"), writeWholeTable(m_table));
 }
 
 bool TranslationWindow::loadTable()

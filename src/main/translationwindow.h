@@ -69,6 +69,7 @@ private:
     Prompter& m_prompter;
     void showMessage(const QString& text);
     QString askSaveFile(const QString& proposed);
+    bool saveAs(const QString& proposed, const QByteArray& bytes);
     QString askOpenFile();
     void gridChanged();
     QString failedSaveText(const QString& path) const;

@@ -105,27 +105,7 @@ ReportImageSize reportImageSize(int percent)
 
 QString escapeHtmlText(const QString& text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            out += QStringLiteral("&amp;");
-            break;
-        case '<':
-            out += QStringLiteral("&lt;");
-            break;
-        case '>':
-            out += QStringLiteral("&gt;");
-            break;
-        case '"':
-            out += QStringLiteral("&quot;");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+    return text.toHtmlEscaped(); // &, <, > and "
 }
 
 QByteArray latin1WithReferences(const QString& text)
