@@ -16,7 +16,7 @@ struct SharedBlockTail {
 };
 SharedBlockTail compressBlockTail(const QByteArray& data);
 // One zlib stream of head followed by the tail's data: the zlib header, head
-// deflated at level 9 up to a full flush, the tail's deflate data as it is, and
+// deflated at level 9 (with a shorter match search) up to a full flush, the tail's deflate data as it is, and
 // the Adler-32 of both. Any inflater reads it as the bytes head + tail.
 QByteArray compressBlock(const QByteArray& head, const SharedBlockTail& tail);
 // Inflates one zlib stream that must fill the input exactly and give at most
