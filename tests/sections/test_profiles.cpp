@@ -216,16 +216,6 @@ TEST(Tee, RolledT20AndItsCentroidLine)
     EXPECT_EQ(r.title, "T20x20x3 section features :");
 }
 
-TEST(Tee, WideLowTeeFromTheBuiltInTable)
-{
-    const TabResult r = teeEntry("T100x55x10", {"50", "100", "3", "3"}, at(0), ProfileTable::builtIn());
-    ASSERT_TRUE(r.properties.has_value());
-    // Wide and low: the second moment about the vertical axis is the larger.
-    EXPECT_NEAR(double(r.properties->Ix), 28.0, 1e-9);
-    EXPECT_NEAR(double(r.properties->Iy), 92.5, 1e-9);
-    EXPECT_EQ(r.title, "T100x55x10 section features :");
-}
-
 TEST(Tee, CustomStartTextsComputeAndNarrowFlangeIsRefused)
 {
     const TabResult r = teeEntry("Custom-designed section", {"50", "100", "3", "3"}, at(0), table());

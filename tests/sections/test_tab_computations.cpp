@@ -1,7 +1,5 @@
 #include "sections/tab_computations.h"
 
-#include "settings/message_table.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,21 +41,4 @@ TEST(ToListOffer, EveryKindOffersListingOnlyWithStoredValues)
     const auto pipe = computeCustom(SectionKind::CircHollow, {"48.3", "3.2"}, 1, steel());
     ASSERT_TRUE(pipe && pipe->properties);
     EXPECT_TRUE(pipe->toListEnabled);
-}
-
-TEST(ToListOffer, GroupRowsOfTheTreesAreNotListable)
-{
-    const MessageTable& m = MessageTable::english();
-    for (SectionKind kind : AllSectionKinds) {
-        if (!kindComputes(kind))
-            continue;
-        // A text that names no profile, as a group heading does.
-        const auto result = computeEntry(kind, QStringLiteral("Hot rolled sections"), steel());
-        if (!result)
-            continue;
-        EXPECT_FALSE(result->toListEnabled && !result->properties) << kindCode(kind).toStdString();
-    }
-    const auto custom = computeEntry(SectionKind::RectHollow, m(96), steel());
-    ASSERT_TRUE(custom.has_value());
-    EXPECT_EQ(custom->toListEnabled, custom->properties.has_value());
 }
