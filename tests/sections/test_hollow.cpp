@@ -2,6 +2,7 @@
 
 #include "sections/hollow.h"
 #include "sections/units.h"
+#include "settings/message_table.h"
 
 #include <gtest/gtest.h>
 
@@ -139,18 +140,21 @@ TEST(RectHollow, UnreadableDensityReportsOnceAndWeighsNothing)
     EXPECT_EQ(r.panel.lines()[1].value, "0.00 [Kg/m]");
 }
 
+// Each line asks for its colour by its own key: "area" by its shown value,
+// the modulus under the X axis by its message.
 TEST(RectHollow, ColoursFollowTheRequirementQuery)
 {
     ComputeContext ctx = steel();
     ctx.colour = [](const QString& key, long double shown) {
-        return key == "area" && shown > 3 ? PanelColour::Green : PanelColour::Neutral;
+        return (key == "area" && shown > 3) || key == MessageTable::english()(7) ? PanelColour::Green
+                                                                                 : PanelColour::Neutral;
     };
-    const TabResult r = rectHollowEntry("40x20x3", ctx);
-    const std::vector<PanelLine> lines = r.panel.lines();
-    EXPECT_EQ(lines[0].colour, PanelColour::Neutral); // title
-    EXPECT_EQ(lines[1].colour, PanelColour::Neutral); // weight
-    EXPECT_EQ(lines[2].colour, PanelColour::Green);   // area 3.24 cm2
-    EXPECT_EQ(lines[3].colour, PanelColour::Neutral);
+    std::vector<PanelColour> colours;
+    for (const PanelLine& line : rectHollowEntry("40x20x3", ctx).panel.lines())
+        colours.push_back(line.colour);
+    const PanelColour N = PanelColour::Neutral, G = PanelColour::Green;
+    // Title, weight, area 3.24 cm2, Ix, Iy, Ixx, Kx above, Kx under, Kxx.
+    EXPECT_EQ(colours, (std::vector<PanelColour>{N, N, G, N, N, N, N, G, N}));
 }
 
 TEST(RectHollow, AreaInSquareMetresKeepsSixDecimals)
