@@ -3,11 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-ComputeContext steel()
-{
-    return ComputeContext{};
-}
-
 // Typed sizes that read as numbers but describe no section.
 const QStringList DegenerateTexts = {"0.0", "0", "0.00", ".", "0e5"};
 } // namespace
@@ -23,7 +18,7 @@ TEST(ToListOffer, EveryKindOffersListingOnlyWithStoredValues)
                 QStringList fields;
                 for (int i = 0; i < n; ++i)
                     fields << (i == changed ? zero : QStringLiteral("0.0"));
-                const auto result = computeCustom(kind, fields, changed, steel());
+                const auto result = computeCustom(kind, fields, changed, ComputeContext{});
                 if (!result)
                     continue;
                 EXPECT_EQ(result->toListEnabled, result->properties.has_value())
@@ -38,7 +33,7 @@ TEST(ToListOffer, EveryKindOffersListingOnlyWithStoredValues)
         }
     }
     // A real section still is.
-    const auto pipe = computeCustom(SectionKind::CircHollow, {"48.3", "3.2"}, 1, steel());
+    const auto pipe = computeCustom(SectionKind::CircHollow, {"48.3", "3.2"}, 1, ComputeContext{});
     ASSERT_TRUE(pipe && pipe->properties);
     EXPECT_TRUE(pipe->toListEnabled);
 }
