@@ -26,6 +26,8 @@ TEST(TranslationGrid, HasUserAndScratchColumnsAndTestFillsTheScratchOne)
     EXPECT_EQ(grid.cell(0, 5), "My Translate");
     EXPECT_TRUE(grid.cell(104, 5).isEmpty());
     EXPECT_EQ(grid.cell(104, 3), "Hiba. Rossz adatok !");
+    EXPECT_TRUE(grid.cell(317, 1).isEmpty()); // past the last row
+    EXPECT_TRUE(grid.cell(-1, 1).isEmpty());
     grid.setCell(104, 5, "Wrong, friend !");
     const int scratch = grid.fillScratchColumn();
     EXPECT_EQ(scratch, 6);
