@@ -124,11 +124,9 @@ const CliCase Cases[] = {
      {}, {}, {}, {{"Area", 504}}, {{"panel.0.label", "2xU [] 40x10x(3x3) section features :"}}},
     {"Plate", {}, section({"--kind", "plate", "--entry", "0.5 mm steel plate"}), 0,
      {"weightPerSquareMetre: 3.925\n", "G Weight /Area x Density/:\t3.925 Kg/m2\n"}},
-    // a typed density passes the density field's filter: its digits and first point
-    {"DensityFiltered", {}, section(Tube + QStringList{"--density", "x : -1e308", "--json"}), 0, {}, {}, {}, {{"weight", 324 * 1308 / 1e6}}},
+    // a typed density passes the density field's filter
     {"DensitySignDropped", {}, section(Tube + QStringList{"--density", "-5", "--json"}), 0, {}, {}, {}, {{"weight", 324 * 5 / 1e6}}},
     {"WallsTooThick", {}, section({"--kind", "rh", "--dims", "20,20,11"}), 1, {"Error wrong data !\n"}, {}, {"Area:"}},
-    {"ImpossibleAngle", {}, section({"--kind", "l", "--dims", "0.5,0.5,0.01"}), 1, {"Error wrong data !"}, {}, {"Area:"}},
     {"ImpossiblePicture", {}, {"picture", "--kind", "cs", "--dims", "0", "-o", "@/p.png"}, 1, {}, {}, {}, {}, {}, false, "p.png"},
     {"Picture", {}, {"picture", "--kind", "rh", "--dims", "40,20,3", "--angle", "30", "-o", "@/p.png"}, 0, {}, {}, {}, {}, {}, false, nullptr, "p.png"},
     // limits colour the panel's lines, in the panel's units
@@ -145,8 +143,6 @@ const CliCase Cases[] = {
      {{"exact.A", 400, 1e-9}, {"exact.It", 1.1240}}},  // It = 0.281 a b^3 for a = 4 b
     {"ExactIpe", {}, section({"--kind", "i", "--entry", "IPE 200x100", "--json", "--exact"}), 0, {}, {}, {},
      {{"exact.WplX", 220.6, 5e-3}, {"exact.WplY", 44.61, 5e-3}}},
-    {"ExactIpeTurned", {}, section({"--kind", "i", "--entry", "IPE 200x100", "--angle", "90", "--json", "--exact"}), 0, {}, {}, {},
-     {{"exact.WplY", 220.6, 5e-3}, {"exact.WplX", 44.61, 5e-3}}},
     {"ExactText", {}, section({"--kind", "i", "--entry", "IPE 300x150", "--exact"}), 0, {"\nexact It: "}, {}, {"not defined"}},
     {"ExactSharpCorners", {}, section({"--kind", "i", "--dims", "150,300,7.1,10.7", "--exact"}), 0,
      {"\nexact Kt: not defined\n", "\nexact note: Kt is not defined for sharp inner corners.\n"}},
@@ -177,7 +173,6 @@ const CliCase Cases[] = {
     {"ProfileJson", {}, {"profile", "L section 30x45x5", "--json"}, 0, {}, {}, {}, {{"Iy.value", 2.47, 1e-12}}, {{"Kx.unit", "cm3"}}},
     {"PanelHungarian", {}, section(Tube + QStringList{"--language", "hu"}), 0,
      {"Area: 324\n", "G T\xc3\xb6meg /Ter\xc3\xbclet x S\xc5\xb1r\xc5\xb1s\xc3\xa9g/:\t2.54 [Kg/m]\n", " Z\xc3\xa1rtszelv\xc3\xa9ny jellemz\xc5\x91i :\n"}},
-    {"PanelDutch", {}, section(Tube + QStringList{"--language", "nl"}), 0, {"Ix /Traagheidsmoment/  : \t1.89 [cm4]\n"}},
     {"PanelEnglish", {}, section(Tube + QStringList{"--language", "en"}), 0, {"Ix /Moment of Inertia/  : \t1.89 [cm4]\n"}},
     // U50 of the published table: Ix 26.4 cm4, through its Dutch text and its own
     {"EntryByShownText", {}, section({"--kind", "u", "--entry", "Warmgewalst U50x38", "--language", "nl", "--json"}), 0, {}, {}, {}, {{"Ix", 26.4, 1e-2}}},
@@ -257,8 +252,6 @@ const CliCase Cases[] = {
      {"name: L section 100x100x10 + L section 100x100x10\n",
       "note: the parts do not all touch: they act together only if they are connected"}},
     {"BuiltUpUnknownEntry", {}, {"builtup", builtUp("refused_unknown_entry.mvb")}, 1, {}, {"part 1 'IPE 301x150' is not an entry of the i menu"}},
-    {"BuiltUpVersion", {}, {"builtup", builtUp("refused_version.mvb")}, 1, {}, {"version"}},
-    {"BuiltUpTruncated", {}, {"builtup", builtUp("refused_truncated.mvb")}, 1, {}, {"not JSON"}},
     {"BuiltUpMissing", {}, {"builtup", builtUp("no_such_file.mvb")}, 1, {}, {"cannot read"}},
     // the welds leave sharp inner corners: the row's torsion modulus is 0
     {"BuiltUpListed", {addTo({"--builtup", builtUp("boxed_heb.mvb"), "--units", "1133333"})}, ShowJson, 0, {}, {}, {},

@@ -1,7 +1,7 @@
-// morvane-cli's files under hostile conditions: several writers of one job,
-// names that are not UTF-8, files too large to read. (A full disk and links
-// in place of files are the save routine's, checked in the base tests.)
-#include "itemlist/job_file.h"
+// morvane-cli's files under hostile conditions: several writers of one job and
+// names that are not UTF-8; and the report folder kept in the settings. (Files
+// too large to read, a full disk and links in place of files are the save
+// routine's and the job reader's, checked in the base and itemlist tests.)
 #include "settings/settings_store.h"
 
 #include "cli_run.h"
@@ -87,22 +87,6 @@ TEST_F(CliSafeSaving, NamesThatAreNotUtf8ReachTheNamedFile)
     EXPECT_FALSE(nativeExists(folder, "rep\xef\xbf\xbd"));
     EXPECT_EQ(shell("ls -A | wc -l", folder).out.trimmed(), "4"); // no temporary left behind
     shell(R"(rm -rf -- "$PWD"/*)", folder); // QTemporaryDir cannot name these files
-}
-
-TEST_F(CliSafeSaving, OversizedFilesAreRefusedUnread)
-{
-    QFile huge(path);
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(largestJobFileSize() + 1)); // sparse
-    huge.close();
-    for (const QStringList& args : {QStringList{"job", "show", path}, QStringList{"job", "add", path} + AddHollow,
-                                    QStringList{"print", path, "--pdf", dir.filePath("a.pdf")},
-                                    QStringList{"report", path, "-o", dir.filePath("r")}}) {
-        SCOPED_TRACE(joined(args));
-        const CliRun r = cli(args);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_TRUE(r.err.contains("larger than")) << r.err.toStdString();
-    }
-    EXPECT_EQ(QFileInfo(path).size(), largestJobFileSize() + 1);
 }
 
 TEST_F(CliSafeSaving, ReportWithoutAFolderGoesToTheSettingsFolder)
