@@ -6,20 +6,14 @@
 
 #include <QStringList>
 
-#include <deque>
-
 class ScriptedPrompter final : public Prompter {
 public:
-    QStringList shown;     // warnings, in order
-    QStringList informed;  // informations, in order
+    QStringList shown;     // warnings and informations, in order
     QStringList questions; // Yes/No and Yes/No/Cancel questions, in order
     QStringList titles;    // the title of each message and question, in order
-    // Answers to the questions: the queue first, then `answer`.
-    std::deque<Answer> answers;
-    Answer answer = Answer::No;
+    Answer answer = Answer::No; // to every question
     // What the input boxes take: nothing means the user cancelled.
     std::optional<QString> text;
-    QStringList textPrompts;
     // The file or folder the dialogs give: empty means cancelled.
     QString fileName;
     QString folder;
@@ -27,11 +21,7 @@ public:
     FileQuestion lastFileQuestion;
 
     void showWarning(QWidget*, const QString& title, const QString& message) override { show(title, message); }
-    void showInformation(QWidget*, const QString& title, const QString& message) override
-    {
-        titles << title;
-        informed << message;
-    }
+    void showInformation(QWidget*, const QString& title, const QString& message) override { show(title, message); }
     Answer askYesNo(QWidget*, const QString& title, const QString& question) override
     {
         const Answer given = next(title, question);
@@ -41,11 +31,7 @@ public:
     {
         return next(title, question);
     }
-    std::optional<QString> askText(QWidget*, const TextQuestion& question) override
-    {
-        textPrompts << question.prompt;
-        return text;
-    }
+    std::optional<QString> askText(QWidget*, const TextQuestion&) override { return text; }
     QString askOpenFileName(QWidget*, const FileQuestion& question) override { return file(question); }
     QString askSaveFileName(QWidget*, const FileQuestion& question) override { return file(question); }
     QString askFolder(QWidget*, const QString& title) override
@@ -64,11 +50,7 @@ private:
     {
         titles << title;
         questions << question;
-        if (answers.empty())
-            return answer;
-        const Answer given = answers.front();
-        answers.pop_front();
-        return given;
+        return answer;
     }
     QString file(const FileQuestion& question)
     {

@@ -1,16 +1,9 @@
 // The built-up section window lists its section in the listing units and
 // through the main window; the values themselves are the builtup tests'.
-#include "builtupwindow.h"
 #include "main_window_helpers.h"
 
-#include "builtup/builtup_listing.h"
-#include "itemlist/job_file.h"
-#include "itemlist/job_state.h"
-#include "sections/material.h"
 #include "settings/message_table.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 
@@ -22,7 +15,6 @@ BuiltUpComposition strengthenedBeam()
              {SectionKind::RectSolid, {}, {QStringLiteral("200"), QStringLiteral("10")}, 0, -155, 0, false}}};
 }
 } // namespace
-
 
 class BuiltUpWindowTest : public QObject {
     Q_OBJECT
@@ -37,7 +29,6 @@ class BuiltUpWindowTest : public QObject {
     }
 
 private slots:
-
     void toolsMenuOpensItAndToListAppendsTheRow()
     {
         auto main = quietMainWindow();

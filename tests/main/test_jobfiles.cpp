@@ -1,26 +1,15 @@
 // Save input and Load input are wired to the job file reader and writer: a
-// load shows the saved state, a file the reader refuses changes nothing, a
-// changed job is asked about. The file format, its damaged forms and safe
+// load shows the saved state, a changed job is asked about before it is
+// replaced or the program closes. The file format, its damaged forms and safe
 // saving are the core's tests (tests/itemlist, tests/base).
 #include "main_window_helpers.h"
-#include "progresswindow.h"
-#include "requirementwindow.h"
 
 #include "itemlist/job_file.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
 
 namespace {
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // What the window shows of a job, for comparing before and after.
 QStringList shown(MainWindow& w)
 {
@@ -41,32 +30,24 @@ class JobFilesTest : public QObject {
 
     MainWindow& window() { return *m_window; }
     MainWindowProbe ui() { return MainWindowProbe(*m_window); }
-
     ScriptedPrompter& user() { return m_window->prompter; }
-
-    // A shown window whose user answers No, cancels the input boxes and the
-    // file dialogs.
-    static std::unique_ptr<ScriptedMainWindow> makeWindow()
-    {
-        auto w = std::make_unique<ScriptedMainWindow>();
-        w->show();
-        return w;
-    }
 
     // A job of a tube and a plate, named "Hall roof", with a limit and a
     // tensile stress of its own, saved from a window of its own.
     QString savedJob(QStringList* shownWhenSaved = nullptr)
     {
-        auto w = makeWindow();
+        auto w = std::make_unique<ScriptedMainWindow>();
+        w->show();
         w->start();
         w->prompter.text = QStringLiteral("Hall roof");
         w->changeJobName();
         listTubes(*w, {"40x20x3"});
         listPlate(*w);
-        MainWindowProbe(*w).requirementLimits().setMin(0, "1");
-        MainWindowProbe(*w).requirementLimits().setMax(0, "20");
-        MainWindowProbe(*w).requirementLimits().setTicked(0, true);
-        MainWindowProbe(*w).tensileField()->setText("250");
+        const MainWindowProbe ui(*w);
+        ui.requirementLimits().setMin(0, "1");
+        ui.requirementLimits().setMax(0, "20");
+        ui.requirementLimits().setTicked(0, true);
+        ui.tensileField()->setText("250");
         w->prompter.fileName = m_dir.filePath("hall.mvn");
         w->saveInput();
         if (shownWhenSaved)
@@ -77,7 +58,8 @@ class JobFilesTest : public QObject {
 private slots:
     void init()
     {
-        m_window = makeWindow();
+        m_window = std::make_unique<ScriptedMainWindow>();
+        m_window->show();
     }
     void cleanup() { m_window.reset(); }
 
@@ -145,28 +127,48 @@ private slots:
         QCOMPARE(ui().itemList().count(), 2);
     }
 
-    // New job answered Yes: a cancelled file dialog keeps the list; a chosen
-    // file is written before the list is emptied.
-    void yesSavesAndACancelledDialogKeepsTheList()
+    // "Save changes to job ?" at New job and at closing: an empty list asks
+    // nothing; Cancel, or Yes with a cancelled file dialog, keeps the list
+    // and the program; Yes with a file writes it before the list is emptied.
+    void saveQuestionAtNewJobAndClosing()
     {
+        auto empty = std::make_unique<ScriptedMainWindow>();
+        empty->prompter.answer = Answer::Cancel;
+        empty->show();
+        empty->start();
+        empty->close();
+        QVERIFY(empty->prompter.questions.isEmpty());
+        QVERIFY(!empty->isVisible());
+
         window().start();
         listTubes(window(), {"40x20x3"});
+        user().answer = Answer::Cancel;
+        window().newJob();
+        window().close();
+        QVERIFY(window().isVisible());
         user().answer = Answer::Yes;
         window().newJob();
         window().exitCommand();
-        QCOMPARE(ui().itemList().count(), 1);
         QVERIFY(window().isVisible());
+        QCOMPARE(ui().itemList().count(), 1);
         user().fileName = m_dir.filePath("new.mvn");
         window().newJob();
         QCOMPARE(ui().itemList().count(), 0);
         // The save dialog offers job files and adds their suffix.
         QCOMPARE(user().lastFileQuestion.filter, QStringLiteral("Beam sections *.mvn (*.mvn)"));
         QCOMPARE(user().lastFileQuestion.defaultSuffix, QStringLiteral("mvn"));
-        const JobReading read = readJob(bytesOf(user().fileName));
+        QFile file(user().fileName);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const JobReading read = readJob(file.readAll());
         QVERIFY(read.job);
         QCOMPARE(int(read.job->rows.size()), 1);
-    }
 
+        listTubes(window(), {"40x20x3"});
+        user().fileName = m_dir.filePath("closing.mvn");
+        window().close();
+        QVERIFY(QFile::exists(user().fileName));
+        QVERIFY(!window().isVisible());
+    }
 };
 
 QTEST_MAIN(JobFilesTest)

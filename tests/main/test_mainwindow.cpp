@@ -1,23 +1,20 @@
 // The main window is wired to the core: a selection computes the tab, the
-// commands change the job's list, units and limits reach the list and the
-// panel, and the other windows open from it. Formats, checks and the panel's
-// figures are the core's tests.
+// commands (by button, key or list editor) change the job's list, units reach
+// the list and the panel, and the other windows open from it. Formats, checks,
+// sort keys, the clipboard text and the panel's figures are the core's tests.
 #include "main_window_helpers.h"
 
-#include "helpwindow.h"
-#include "printpreviewwindow.h"
-#include "resultspanelview.h"
-
 #include "settings/desktop_shell.h"
+#include "settings/settings_store.h"
 
-#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 struct RecordingShell : DesktopShell {
@@ -37,18 +34,34 @@ class MainWindowTest : public QObject {
 
     MainWindow& window() { return *m_window; }
     MainWindowProbe ui() { return MainWindowProbe(*m_window); }
+    ScriptedPrompter& user() { return m_window->prompter; }
     QString cell(int row, int column) { return listCell(window(), row, column); }
-    const PanelLine* panelLine(SectionKind kind, int y)
+    QString panelValue(SectionKind kind, int y)
     {
         for (const PanelLine& line : ui().resultsPanel(kind)->panel().lines())
             if (line.y == y)
-                return &line;
-        return nullptr;
+                return line.value;
+        return {};
     }
-    QString panelValue(SectionKind kind, int y)
+    void activate()
     {
-        const PanelLine* line = panelLine(kind, y);
-        return line ? line->value : QString();
+        window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+    }
+    // Opens the list editor, runs `inside` while it is open, then closes it.
+    void withEditor(const std::function<void(ListEditorWindow*)>& inside)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, &window(), [&] {
+            ListEditorWindow* e = ui().listEditor();
+            if (e->isVisible()) {
+                inside(e);
+                ran = true;
+            }
+            e->close();
+        });
+        ui().action(Command::EditList)->trigger();
+        QVERIFY(ran);
     }
 
 private slots:
@@ -106,7 +119,7 @@ private slots:
         window().start();
         selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         const QString ix = panelValue(SectionKind::RectHollow, 48), iy = panelValue(SectionKind::RectHollow, 61);
-        m_window->prompter.text = "90";
+        user().text = "90";
         QTest::mouseClick(ui().rotateButton(), Qt::LeftButton);
         QCOMPARE(panelValue(SectionKind::RectHollow, 48), iy);
         QCOMPARE(panelValue(SectionKind::RectHollow, 61), ix);
@@ -114,9 +127,9 @@ private slots:
         QCOMPARE(ui().rotationCaption()->text(), QStringLiteral("0 degrees"));
         ui().tabBar()->setCurrentIndex(int(SectionKind::RectHollow));
         QCOMPARE(ui().rotationCaption()->text(), QStringLiteral("90 degrees"));
-        m_window->prompter.text = "360";
+        user().text = "360";
         window().rotateSection();
-        QCOMPARE(m_window->prompter.shown, QStringList{"Error wrong data !"});
+        QCOMPARE(user().shown, QStringList{"Error wrong data !"});
         QCOMPARE(ui().angle(SectionKind::RectHollow), 90);
     }
 
@@ -127,26 +140,31 @@ private slots:
         QCOMPARE(ui().itemList().count(), 1);
         QCOMPARE(cell(1, 2), QStringLiteral("40x20x3 RH Section"));
         QVERIFY(!ui().itemList().row(1).RowPicture.isNull());
-        QAbstractItemModel* model = ui().itemGrid()->model();
-        QCOMPARE(model->data(model->index(0, 2)).toString(), QStringLiteral("40x20x3 RH Section"));
+        QCOMPARE(ui().itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("40x20x3 RH Section"));
         // A refused listing shows why and changes nothing.
         ui().tensileField()->setText("0");
         QTest::mouseClick(ui().toListButton(SectionKind::RectHollow), Qt::LeftButton);
-        QCOMPARE(m_window->prompter.shown, QStringList{"Error. Max.Tensil<=0 !"});
+        QCOMPARE(user().shown, QStringList{"Error. Max.Tensil<=0 !"});
         QCOMPARE(ui().itemList().count(), 1);
     }
 
-    // Delete asks; No keeps the list, Yes removes exactly the selected row.
+    // The Delete key asks only while the list has the focus; No keeps the
+    // list, Yes removes exactly the selected row.
     void deleteAsksThenRemovesTheSelectedRow()
     {
         window().start();
+        activate();
         listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
         clickCell(window(), 1, 3);
-        window().deleteSelectedItems();
-        QCOMPARE(m_window->prompter.questions.size(), 1);
-        QCOMPARE(m_window->prompter.titles, QStringList{"Morvane"});
+        ui().tree(SectionKind::RectHollow)->setFocus();
+        QTest::keyClick(ui().tree(SectionKind::RectHollow), Qt::Key_Delete);
+        QVERIFY(user().questions.isEmpty());
+        ui().itemGrid()->setFocus();
+        QTest::keyClick(ui().itemGrid(), Qt::Key_Delete);
+        QCOMPARE(user().questions, QStringList{ui().messages()(59)});
+        QCOMPARE(user().titles, QStringList{"Morvane"});
         QCOMPARE(ui().itemList().count(), 3);
-        m_window->prompter.answer = Answer::Yes;
+        user().answer = Answer::Yes;
         QTest::mouseClick(ui().deleteButton(), Qt::LeftButton);
         QCOMPARE(ui().itemList().count(), 2);
         QCOMPARE(cell(1, 2), QStringLiteral("20x20x2 RH Section"));
@@ -173,34 +191,7 @@ private slots:
         QCOMPARE(cell(1, 3), QStringLiteral("21000000"));
         QCOMPARE(ui().tensileField()->text(), QStringLiteral("300000.00"));
         QCOMPARE(panelValue(SectionKind::RectHollow, 35), QStringLiteral("0.000324 [m2]"));
-        QAbstractItemModel* model = ui().itemGrid()->model();
-        QCOMPARE(model->data(model->index(0, 5)).toString(), QStringLiteral("0.000324&2.54"));
-    }
-
-    // "Save changes to job ?": Cancel keeps the list and the program, Yes
-    // saves before closing, a list without items asks nothing.
-    void saveQuestionAtNewJobAndClosing()
-    {
-        auto empty = quietMainWindow();
-        empty->prompter.answer = Answer::Cancel;
-        empty->show();
-        empty->start();
-        empty->close();
-        QVERIFY(empty->prompter.questions.isEmpty());
-        QVERIFY(!empty->isVisible());
-        window().start();
-        listTubes(window(), {"40x20x3"});
-        m_window->prompter.answer = Answer::Cancel;
-        window().newJob();
-        window().close();
-        QVERIFY(window().isVisible());
-        QCOMPARE(ui().itemList().count(), 1);
-        m_window->prompter.answer = Answer::Yes;
-        QTemporaryDir folder;
-        m_window->prompter.fileName = folder.filePath(QStringLiteral("job.mvn"));
-        window().close();
-        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("job.mvn"))));
-        QVERIFY(!window().isVisible());
+        QCOMPARE(ui().itemGrid()->model()->index(0, 5).data().toString(), QStringLiteral("0.000324&2.54"));
     }
 
     // Print opens the preview only with items; help falls back to the
@@ -222,13 +213,126 @@ private slots:
         QTemporaryDir dir;
         const QString page = dir.filePath("help.html");
         QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><body><p>Click to Start opens the sections.</p></body></html>");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<p>Click to Start opens the sections.</p>") > 0);
         file.close();
         window().setHelpPage(page);
         window().showHelp();
         QCOMPARE(shell.opened, QStringList{page});
         QVERIFY(ui().helpWindow()->browser()->toPlainText().contains("Click to Start opens the sections."));
+    }
+
+    void standardKeysAreOnTheCommands_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("key");
+        QTest::newRow("New job") << int(Command::NewJob) << int(QKeySequence::New);
+        QTest::newRow("Load input") << int(Command::LoadInput) << int(QKeySequence::Open);
+        QTest::newRow("Save input") << int(Command::SaveInput) << int(QKeySequence::Save);
+        QTest::newRow("Print") << int(Command::Print) << int(QKeySequence::Print);
+        QTest::newRow("Help") << int(Command::Help) << int(QKeySequence::HelpContents);
+        QTest::newRow("Delete") << int(Command::DeleteItems) << int(QKeySequence::Delete);
+        QTest::newRow("Copy") << int(Command::Copy) << int(QKeySequence::Copy);
+    }
+    void standardKeysAreOnTheCommands()
+    {
+        QFETCH(int, command);
+        QFETCH(int, key);
+        const QList<QKeySequence> expected = QKeySequence::keyBindings(QKeySequence::StandardKey(key));
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(ui().action(Command(command))->shortcuts(), expected);
+    }
+
+    // Ctrl+C on the selected rows: a header line, then one line per row.
+    void copyPutsTheSelectedRowsOnTheClipboard()
+    {
+        window().start();
+        activate();
+        listEntries(window(), SectionKind::I, {"HR I80x42"});
+        listPlate(window());
+        ui().itemGrid()->selectAll();
+        ui().itemGrid()->setFocus();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(ui().itemGrid(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.size(), 4); // header, two rows, the empty rest after the last line break
+        QVERIFY(lines[1].startsWith("1\tHR I80x42\t210000000\t7850\t"));
+        QVERIFY(lines[2].startsWith("2\t1 mm steel plate\t1000x2000\t"));
+    }
+
+    // Saved and loaded jobs come first in the File menu and in the settings;
+    // an entry of the next run's menu loads its job.
+    void recentJobsFollowLoadAndSave()
+    {
+        QTemporaryDir dir;
+        QSettingsStore store(dir.filePath("Morvane.conf"));
+        window().start();
+        window().setSettingsStore(&store);
+        listTubes(window(), {"20x20x2"});
+        for (const char* name : {"a.mvn", "b.mvn"}) {
+            user().fileName = dir.filePath(name);
+            QVERIFY(window().saveJob());
+        }
+        QVERIFY(window().loadJob(dir.filePath("a.mvn")));
+        QCOMPARE(ui().recentJobs(), QStringList({dir.filePath("a.mvn"), dir.filePath("b.mvn")}));
+        QMenu* menu = ui().recentJobsMenu();
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().at(1)->text(), "&2 " + dir.filePath("b.mvn"));
+
+        auto next = quietMainWindow();
+        next->setSettingsStore(&store);
+        next->readSettings();
+        MainWindowProbe(*next).recentJobsMenu()->actions().at(1)->trigger();
+        QCOMPARE(MainWindowProbe(*next).itemList().count(), 1);
+        QCOMPARE(MainWindowProbe(*next).recentJobs().first(), dir.filePath("b.mvn"));
+        window().setSettingsStore(nullptr);
+    }
+
+    // The list editor is window-modal; its order reaches the job's list with
+    // the pictures.
+    void listEditorOrderReachesTheList()
+    {
+        window().start();
+        listTubes(window(), {"40x20x2", "30x30x2", "20x20x2"});
+        const ListRow third = ui().itemList().row(3);
+        withEditor([&](ListEditorWindow* e) {
+            QCOMPARE(e->windowModality(), Qt::WindowModal);
+            e->sortByColumn(2);
+            QCOMPARE(e->order(), (QList<int>{3, 2, 1}));
+        });
+        QCOMPARE(cell(1, 2), QStringLiteral("20x20x2 RH Section"));
+        QCOMPARE(ui().itemList().row(1).RowPicture, third.RowPicture);
+        QCOMPARE(cell(3, 2), QStringLiteral("40x20x2 RH Section"));
+        QCOMPARE(ui().itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("20x20x2 RH Section"));
+    }
+
+    // A double click in the editor opens the row's correction; reopening the
+    // editor ends it; its Delete removes the selected rows from the job.
+    void listEditorCorrectsAndDeletes()
+    {
+        user().answer = Answer::Yes;
+        window().start();
+        listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
+        withEditor([&](ListEditorWindow* e) {
+            QTreeWidget* view = e->listView();
+            const QPoint at = view->visualItemRect(view->topLevelItem(1)).center();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(ui().state().SelectedRow, 2);
+            QCOMPARE(ui().privateDataWindow()->descriptionField()->text(), QStringLiteral("30x30x2 RH Section"));
+        });
+        QVERIFY(ui().state().RowBlinkEnabled);
+        withEditor([&](ListEditorWindow* e) {
+            QVERIFY(!ui().state().RowBlinkEnabled);
+            QTreeWidget* view = e->listView();
+            view->topLevelItem(0)->setSelected(true);
+            view->topLevelItem(2)->setSelected(true);
+            QTest::mouseClick(e->deleteButton(), Qt::LeftButton);
+            QCOMPARE(user().questions.size(), 1);
+            QCOMPARE(view->topLevelItemCount(), 1);
+            QCOMPARE(view->topLevelItem(0)->text(0), QStringLiteral("1"));
+        });
+        QCOMPARE(ui().itemList().count(), 1);
+        QCOMPARE(cell(1, 2), QStringLiteral("30x30x2 RH Section"));
     }
 };
 

@@ -1,43 +1,16 @@
-// A language switch reaches every window: the main window's texts, the
-// trees and the current tab's computation, the material captions in the
-// chosen units, and the language stored in the settings. The table's texts
-// and the menu translations are the core's tests (settings, catalogue).
+// A language switch reaches the main window: its texts, the current tab's
+// computation and tree, and the material captions in the chosen units. The
+// table's texts and the menu translations are the core's tests.
 #include "main_window_helpers.h"
-
-#include "languageswitch.h"
-#include "resultspanelview.h"
-#include "translationwindow.h"
 
 #include "catalogue/menu_language.h"
 #include "catalogue/profile_catalogue.h"
 #include "settings/message_table.h"
-#include "settings/settings_store.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QComboBox>
-
-#include <functional>
 
 namespace {
 QString utf8(const char* text)
 {
     return QString::fromUtf8(text);
-}
-
-QTreeWidgetItem* itemAt(QTreeWidget* tree, int index)
-{
-    int i = 0;
-    QTreeWidgetItem* found = nullptr;
-    std::function<void(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
-        if (i++ == index)
-            found = item;
-        for (int c = 0; c < item->childCount() && !found; ++c)
-            walk(item->child(c));
-    };
-    for (int t = 0; t < tree->topLevelItemCount() && !found; ++t)
-        walk(tree->topLevelItem(t));
-    return found;
 }
 } // namespace
 
@@ -49,17 +22,13 @@ class TranslationTest : public QObject {
 
     MainWindowProbe ui() { return MainWindowProbe(*m_main); }
     const MessageTable& messages() { return ui().languageSwitch()->messages(); }
-    void build()
-    {
-        m_main = std::make_unique<ScriptedMainWindow>();
-        m_main->prompter.answer = Answer::Yes; // "Insert selected row ?"
-        m_window = ui().translationWindow();
-    }
 
 private slots:
     void init()
     {
-        build();
+        m_main = std::make_unique<ScriptedMainWindow>();
+        m_main->prompter.answer = Answer::Yes; // "Insert selected row ?"
+        m_window = ui().translationWindow();
     }
 
     void hungarianRetitlesTheMainWindow()
@@ -120,7 +89,11 @@ private slots:
         m_main->start();
         ui().tabBar()->setCurrentIndex(kind);
         QTreeWidget* tree = ui().tree(k);
-        tree->setCurrentItem(itemAt(tree, row));
+        tree->expandAll();
+        QTreeWidgetItem* item = tree->topLevelItem(0);
+        for (int i = 0; i < row; ++i)
+            item = tree->itemBelow(item);
+        tree->setCurrentItem(item);
         const std::size_t lines = ui().resultsPanel(k)->panel().lines().size();
         QVERIFY(lines > 0);
         const bool fields = ui().field(k, 0)->isEnabled();
