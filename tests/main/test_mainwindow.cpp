@@ -65,27 +65,31 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
+    // The tests start from a started window.
     void init()
     {
         m_window = quietMainWindow();
         m_window->show();
+        m_window->start();
     }
     void cleanup() { m_window.reset(); }
 
     void startShowsTheRectangularTab()
     {
-        QVERIFY(!ui().sectionPanel(SectionKind::RectHollow)->isVisible());
-        QTest::mouseClick(ui().startButton(), Qt::LeftButton);
-        QVERIFY(ui().sectionPanel(SectionKind::RectHollow)->isVisible());
-        QVERIFY(ui().itemGrid()->isEnabled());
-        QCOMPARE(ui().statusPanel(0)->text(), QStringLiteral("Name of job - Noname -"));
-        QVERIFY(!ui().toListButton(SectionKind::RectHollow)->isEnabled()); // a group row is selected
+        auto fresh = quietMainWindow();
+        fresh->show();
+        const MainWindowProbe ui(*fresh);
+        QVERIFY(!ui.sectionPanel(SectionKind::RectHollow)->isVisible());
+        QTest::mouseClick(ui.startButton(), Qt::LeftButton);
+        QVERIFY(ui.sectionPanel(SectionKind::RectHollow)->isVisible());
+        QVERIFY(ui.itemGrid()->isEnabled());
+        QCOMPARE(ui.statusPanel(0)->text(), QStringLiteral("Name of job - Noname -"));
+        QVERIFY(!ui.toListButton(SectionKind::RectHollow)->isEnabled()); // a group row is selected
     }
 
     // A typed size recomputes the panel; one the check refuses turns To List off.
     void aTypedSizeRecomputesTheTab()
     {
-        window().start();
         selectEntry(window(), SectionKind::RectHollow);
         QLineEdit* a = ui().field(SectionKind::RectHollow, 0);
         a->selectAll();
@@ -101,7 +105,6 @@ private slots:
     // A held key computes once at its release, wherever the release lands.
     void holdingAKeyComputesOnceAtRelease()
     {
-        window().start();
         QTreeWidget* tree = selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         tree->expandAll();
         const QString before = ui().dataBox(SectionKind::RectHollow)->title();
@@ -116,7 +119,6 @@ private slots:
     // Rotation: asked for in 0..359 degrees, kept per tab, swaps Ix and Iy at 90.
     void rotationIsAskedForAndKeptPerTab()
     {
-        window().start();
         selectEntry(window(), SectionKind::RectHollow, "40x20x3");
         const QString ix = panelValue(SectionKind::RectHollow, 48), iy = panelValue(SectionKind::RectHollow, 61);
         user().text = "90";
@@ -135,7 +137,6 @@ private slots:
 
     void toListAppendsTheRowWithItsPicture()
     {
-        window().start();
         listTubes(window(), {"40x20x3"});
         QCOMPARE(ui().itemList().count(), 1);
         QCOMPARE(cell(1, 2), QStringLiteral("40x20x3 RH Section"));
@@ -152,7 +153,6 @@ private slots:
     // list, Yes removes exactly the selected row.
     void deleteAsksThenRemovesTheSelectedRow()
     {
-        window().start();
         activate();
         listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
         clickCell(window(), 1, 3);
@@ -175,7 +175,6 @@ private slots:
     // leaves the units as they were.
     void unitsReachTheListAndCancelChangesNothing()
     {
-        window().start();
         listTubes(window(), {"40x20x3"});
         UnitsWindow* units = ui().unitsWindow();
         QTimer::singleShot(0, units, [units] {
@@ -198,7 +197,6 @@ private slots:
     // program's own window when no launcher takes the page.
     void printAndHelpOpenTheirWindows()
     {
-        window().start();
         QAction* print = ui().action(Command::Print);
         ui().printPreview()->useSystemPrinter(false);
         QVERIFY(!print->isEnabled());
@@ -245,7 +243,6 @@ private slots:
     // Ctrl+C on the selected rows: a header line, then one line per row.
     void copyPutsTheSelectedRowsOnTheClipboard()
     {
-        window().start();
         activate();
         listEntries(window(), SectionKind::I, {"HR I80x42"});
         listPlate(window());
@@ -265,7 +262,6 @@ private slots:
     {
         QTemporaryDir dir;
         QSettingsStore store(dir.filePath("Morvane.conf"));
-        window().start();
         window().setSettingsStore(&store);
         listTubes(window(), {"20x20x2"});
         for (const char* name : {"a.mvn", "b.mvn"}) {
@@ -291,7 +287,6 @@ private slots:
     // the pictures.
     void listEditorOrderReachesTheList()
     {
-        window().start();
         listTubes(window(), {"40x20x2", "30x30x2", "20x20x2"});
         const ListRow third = ui().itemList().row(3);
         withEditor([&](ListEditorWindow* e) {
@@ -310,7 +305,6 @@ private slots:
     void listEditorCorrectsAndDeletes()
     {
         user().answer = Answer::Yes;
-        window().start();
         listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
         withEditor([&](ListEditorWindow* e) {
             QTreeWidget* view = e->listView();
