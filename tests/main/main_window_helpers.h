@@ -7,9 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <initializer_list>
 #include <memory>
-#include <utility>
 
 inline QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
 {
@@ -78,17 +76,6 @@ inline void clickCell(MainWindow& w, int row, int column, Qt::KeyboardModifiers 
     const QModelIndex index = grid->model()->index(row, column);
     grid->scrollTo(index);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(index).center());
-}
-
-// Picks unit choices (units window row, choice) and applies them as OK does.
-inline void applyUnitChoices(MainWindow& w, std::initializer_list<std::pair<int, int>> choices)
-{
-    const MainWindowProbe ui(w);
-    UnitsWindow* units = ui.unitsWindow();
-    units->setUnits(ui.job().units());
-    for (const auto& [row, choice] : choices)
-        units->choose(row, choice);
-    w.applyUnits(units->units());
 }
 
 // A cell of the job's list (rows from 1).

@@ -184,8 +184,10 @@ private slots:
         window().showUnitsWindow();
         QCOMPARE(ui().job().units().digits(), QStringLiteral("1122233"));
         QCOMPARE(cell(1, 5), QStringLiteral("3.240000"));
-
-        applyUnitChoices(window(), {{1, 2}, {3, 1}, {6, 1}}); // N/cm2, m2, KN/m2
+        units->choose(1, 2); // N/cm2
+        units->choose(3, 1); // m2
+        units->choose(6, 1); // KN/m2
+        window().applyUnits(units->units());
         QCOMPARE(ui().eModulusBox()->currentText(), QStringLiteral("Steel : 21000000"));
         QCOMPARE(cell(1, 3), QStringLiteral("21000000"));
         QCOMPARE(ui().tensileField()->text(), QStringLiteral("300000.00"));
