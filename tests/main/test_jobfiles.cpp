@@ -4,8 +4,6 @@
 // saving are the core's tests (tests/itemlist, tests/base).
 #include "main_window_helpers.h"
 
-#include "itemlist/job_file.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -73,8 +71,6 @@ private slots:
         QCOMPARE(ui().statusPanel(0)->text(), QStringLiteral("Name of job - Hall roof -"));
         QCOMPARE(ui().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
         QVERIFY(ui().requirementWindow()->box(0)->isChecked());
-        QVERIFY(ui().tabBar()->isEnabled());
-        QVERIFY(ui().action(Command::PrivateData)->isEnabled());
         QCOMPARE(ui().progressWindow()->value(), ui().progressWindow()->maximum());
         QVERIFY(!ui().progressWindow()->isVisible());
         QVERIFY(!window().isWindowModified());
@@ -85,7 +81,7 @@ private slots:
     void eachChangeMarksTheJob_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"list", "name", "units", "limit", "stress"})
+        for (const char* change : {"list", "units", "limit"})
             QTest::newRow(change) << QString::fromLatin1(change);
     }
     void eachChangeMarksTheJob()
@@ -96,15 +92,10 @@ private slots:
         QVERIFY(!window().isWindowModified());
         if (change == "list") {
             listTubes(window(), {"40x20x3"});
-        } else if (change == "name") {
-            user().text = QStringLiteral("Bay 4");
-            window().changeJobName();
         } else if (change == "units") {
             window().applyUnits(*UnitSettings::fromDigits("3122213"));
-        } else if (change == "limit") {
-            ui().requirementWindow()->minField(3)->setText("2");
         } else {
-            ui().tensileField()->setText("260");
+            ui().requirementWindow()->minField(3)->setText("2");
         }
         QVERIFY(window().isWindowModified());
         user().fileName = path;
@@ -157,11 +148,9 @@ private slots:
         // The save dialog offers job files and adds their suffix.
         QCOMPARE(user().lastFileQuestion.filter, QStringLiteral("Beam sections *.mvn (*.mvn)"));
         QCOMPARE(user().lastFileQuestion.defaultSuffix, QStringLiteral("mvn"));
-        QFile file(user().fileName);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const JobReading read = readJob(file.readAll());
-        QVERIFY(read.job);
-        QCOMPARE(int(read.job->rows.size()), 1);
+        QVERIFY(window().loadJob(user().fileName));
+        QCOMPARE(ui().itemList().count(), 1);
+        window().newJob();
 
         listTubes(window(), {"40x20x3"});
         user().fileName = m_dir.filePath("closing.mvn");

@@ -1,10 +1,7 @@
-// The windows the main window opens for output and settings, each on its own:
-// the report window writes the report to the temporary folder, hands the page
-// to the desktop and closes, reporting progress per item; the print preview
-// prints the range chosen in its dialog to a file; the settings window
-// announces the chosen language and folder, and the main window reads them at
-// start and writes them at closing. The report's pages, the page layout, the
-// note file and the store's format are the output and settings tests'.
+// The windows the main window opens for output and settings: the report
+// window, the print preview's range dialog, the settings window with the
+// stored settings. The report's pages, the page layout, the note file and the
+// store's format are the output and settings tests'.
 #include "main_window_helpers.h"
 #include "printrangedialog.h"
 
@@ -20,7 +17,6 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace {
@@ -107,40 +103,9 @@ private slots:
         QVERIFY(pdfText(user.fileName, 0, false).contains("Page number :3/5"));
     }
 
-    void choosingALanguageAnnouncesIt()
-    {
-        ScriptedPrompter user;
-        SettingsWindow window(MessageTable::english(), user);
-        window.show();
-        QSignalSpy chosen(&window, &SettingsWindow::languageChosen);
-        QListWidget* list = window.languageList();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-        QCOMPARE(window.language(), 1);
-        QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(window.language(), 2);
-        QCOMPARE(chosen.count(), 2);
-        QCOMPARE(chosen.at(1).at(0).toInt(), 2);
-    }
-
-    void browseWritesTheNoteAtOnceAndTakesTheFolder()
-    {
-        QTemporaryDir dir;
-        ScriptedPrompter user;
-        user.folder = dir.path();
-        SettingsWindow window(MessageTable::english(), user);
-        window.setTemporaryFolder("/old/temp");
-        window.show();
-        QSignalSpy changed(&window, &SettingsWindow::temporaryFolderChanged);
-        QTest::mouseClick(window.browseButton(), Qt::LeftButton);
-        QVERIFY(user.shown.isEmpty());
-        QCOMPARE(window.folderLabel()->text(), dir.path());
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0).toString(), dir.path());
-        QVERIFY(QFile::exists(dir.filePath("info.txt"))); // its text is the temporary folder's test
-    }
-
     // The stored language and folder reach the settings window at start;
-    // what the user chose is written when the main window closes.
+    // Browse writes the note at once; what the user chose is written when the
+    // main window closes.
     void settingsAreReadAtStartAndWrittenAtClosing()
     {
         QTemporaryDir dir;
@@ -155,6 +120,8 @@ private slots:
         QCOMPARE(settings->temporaryFolder().path(), QStringLiteral("/srv/reports"));
         main->prompter.folder = dir.path();
         settings->browse();
+        QCOMPARE(settings->folderLabel()->text(), dir.path());
+        QVERIFY(QFile::exists(dir.filePath("info.txt")));
         settings->languageList()->setCurrentRow(2);
         main->show();
         main->close();
