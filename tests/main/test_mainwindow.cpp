@@ -1,9 +1,12 @@
 // The main window is wired to the core: a selection computes the tab, the
-// commands (by button, key or list editor) change the job's list, units reach
-// the list and the panel, and the other windows open from it. Formats, checks,
+// commands (by button, key or list editor) change the job's list, units and
+// languages reach the list and the panel, private items are listed and
+// corrected, and the other windows open from it. Formats, checks,
 // sort keys, the clipboard text and the panel's figures are the core's tests.
 #include "main_window_helpers.h"
 
+#include "catalogue/menu_language.h"
+#include "catalogue/profile_catalogue.h"
 #include "settings/desktop_shell.h"
 #include "settings/settings_store.h"
 
@@ -13,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -25,6 +29,15 @@ struct RecordingShell : DesktopShell {
         return false; // no launcher
     }
 };
+using Values = const char* const[PrivatePropertyCount];
+Values BoxValues = {"10", "10", "4", "4", "4", "4", "5", "3", "20"};
+
+void typeInto(PrivateDataWindow* p, Values values, const QString& description)
+{
+    p->descriptionField()->setText(description);
+    for (int k = 0; k < PrivatePropertyCount; ++k)
+        p->propertyField(static_cast<PrivateProperty>(k))->setText(QString::fromLatin1(values[k]));
+}
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -291,6 +304,119 @@ private slots:
         });
         QCOMPARE(ui().itemList().count(), 1);
         QCOMPARE(cell(1, 2), QStringLiteral("30x30x2 RH Section"));
+    }
+
+    // The main window's button opens the window; its To List appends a
+    // private row, an implausible one only after Yes, or says why the
+    // material is refused.
+    void mainWindowListsPrivateItems()
+    {
+        QTest::mouseClick(window().findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        PrivateDataWindow* p = ui().privateDataWindow();
+        QVERIFY(p->isVisible());
+        typeInto(p, BoxValues, "Box 50");
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QCOMPARE(ui().itemList().count(), 1);
+        QCOMPARE(listCell(window(), 1, 1), QStringLiteral("10"));
+        QCOMPARE(ui().itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("Box 50"));
+        Values tooStiff = {"10", "10", "40", "40", "4", "4", "0.1", "0.2", "2"};
+        typeInto(p, tooStiff, "Too stiff");
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QCOMPARE(user().questions.size(), 1);
+        QVERIFY(user().questions[0].startsWith("Impossible data ! Do you want to approved ? "));
+        QCOMPARE(ui().itemList().count(), 1);
+        user().answer = Answer::Yes;
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QCOMPARE(ui().itemList().count(), 2);
+        p->tensileField()->setText("0");
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QCOMPARE(ui().itemList().count(), 2);
+        QCOMPARE(user().shown.last(), QStringLiteral("Error. Max.Tensil<=0 !"));
+    }
+
+    // The window stays above the window that opens it: the main window, or the
+    // window-modal list editor, whose modality would otherwise block it.
+    void belongsToTheWindowThatOpensIt()
+    {
+        QTest::mouseClick(window().findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        PrivateDataWindow* p = ui().privateDataWindow();
+        QCOMPARE(p->parentWidget(), &window());
+        QVERIFY(p->isWindow());
+        p->close();
+        ui().listEditor()->show();
+        emit ui().listEditor()->privateDataRequested();
+        QCOMPARE(p->parentWidget(), ui().listEditor());
+        QVERIFY(p->isVisible() && p->isWindow());
+        QCOMPARE(p->windowHandle()->transientParent(), ui().listEditor()->windowHandle());
+    }
+
+    // A correction shows the selected row; unchanged values keep its mark,
+    // changed ones make it a private row, in place.
+    void correctionOverwritesTheRow()
+    {
+        listTubes(window(), {"20x20x2", "30x30x2", "40x20x2"});
+        clickCell(window(), 1, 2);
+        ui().action(Command::CorrectItem)->trigger();
+        PrivateDataWindow* p = ui().privateDataWindow();
+        QVERIFY(p->isVisible());
+        QCOMPARE(p->descriptionField()->text(), QStringLiteral("30x30x2 RH Section"));
+        p->descriptionField()->setText("30x30x2 renamed");
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QCOMPARE(ui().itemList().count(), 3);
+        QCOMPARE(listCell(window(), 2, 2), QStringLiteral("30x30x2 renamed"));
+        QCOMPARE(listCell(window(), 2, 1), QStringLiteral("00"));
+        p->propertyField(PrivateProperty::Area)->setText("2.5");
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QCOMPARE(ui().itemList().count(), 3);
+        QCOMPARE(listCell(window(), 2, 1), QStringLiteral("10"));
+        QCOMPARE(listCell(window(), 2, 5), QStringLiteral("2.500000"));
+    }
+
+    // The window's stresses were typed in N/mm2; after a job in KN/m2 is
+    // loaded they read the same stresses in KN/m2.
+    void loadedJobInOtherStressUnitsReexpressesTheTypedStresses()
+    {
+        PrivateDataWindow* p = ui().privateDataWindow();
+        typeInto(p, BoxValues, "Box 50");
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QTemporaryDir dir;
+        user().fileName = dir.filePath("kn_m2.mvn");
+        window().applyUnits(*UnitSettings::fromDigits("1122213"));
+        QVERIFY(window().saveJob());
+        window().applyUnits(UnitSettings{});
+        QVERIFY(window().loadJob(user().fileName));
+        QCOMPARE(p->tensileField()->text(), QStringLiteral("300000.00"));
+        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
+        QCOMPARE(ui().itemList().count(), 2);
+        QCOMPARE(double(ui().itemList().row(2).ItemValues[11]), 300.0);
+    }
+
+    // After a switch the current tab shows what it showed before, in the new
+    // language, and the material captions keep the chosen units.
+    void switchRetitlesAndRecomputesTheWindow()
+    {
+        const MainWindowProbe ui(window());
+        window().applyUnits(*UnitSettings::fromDigits("3122213"));
+        QTreeWidget* tree = selectEntry(window(), SectionKind::I, "HR I80x42");
+        const std::size_t lines = ui.resultsPanel(SectionKind::I)->panel().lines().size();
+        QVERIFY(lines > 0);
+        tree->expandAll();
+        int row = 0; // in the menu's order
+        for (QTreeWidgetItem* it = tree->topLevelItem(0); it != tree->currentItem(); it = tree->itemBelow(it))
+            ++row;
+        QAction* exit = window().findChild<QAction*>("Kilps1");
+        const QString english = exit->text();
+        ui.translationWindow()->chooseLanguage(1);
+        QCOMPARE(exit->text(), QString::fromUtf8("Kil\xc3\xa9p\xc3\xa9s"));
+        QCOMPARE(ui.toListButton(SectionKind::I)->text(), QString::fromUtf8("List\xc3\xa1""ba"));
+        QCOMPARE(ui.resultsPanel(SectionKind::I)->panel().lines().size(), lines);
+        QVERIFY(ui.toListButton(SectionKind::I)->isEnabled());
+        const MessageTable& m = ui.languageSwitch()->messages();
+        QCOMPARE(tree->currentItem()->text(0), translatedMenu(SectionKind::I, builtInMenu(SectionKind::I), m).value(row));
+        QCOMPARE(window().findChild<QLabel*>("Panel53")->text(), m(79) + " [N/mm2]");
+        QCOMPARE(ui.tensileField()->text(), QStringLiteral("300000.00"));
+        ui.translationWindow()->chooseLanguage(0);
+        QCOMPARE(exit->text(), english);
     }
 };
 
