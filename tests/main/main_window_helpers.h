@@ -4,6 +4,8 @@
 #include "mainwindow_probe.h"
 #include "scripted_prompter.h"
 
+#include "settings/desktop_shell.h"
+
 #include <QTest>
 #include <QTreeWidget>
 
@@ -14,6 +16,16 @@ inline QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
     const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();
 }
+
+// A desktop that records the pages handed to it and has no launcher.
+struct RecordingShell : DesktopShell {
+    QStringList opened;
+    bool open(const QString& path) override
+    {
+        opened << path;
+        return false;
+    }
+};
 
 // A main window with a scripted user of its own (`prompter`), which the
 // window outlives by nothing: the holder is built first and destroyed last.

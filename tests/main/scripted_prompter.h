@@ -10,7 +10,6 @@ class ScriptedPrompter final : public Prompter {
 public:
     QStringList shown;     // warnings and informations, in order
     QStringList questions; // Yes/No and Yes/No/Cancel questions, in order
-    QStringList titles;    // the title of each message and question, in order
     Answer answer = Answer::No; // to every question
     // What the input boxes take: nothing means the user cancelled.
     std::optional<QString> text;
@@ -41,14 +40,9 @@ public:
     }
 
 private:
-    void show(const QString& title, const QString& message)
+    void show(const QString&, const QString& message) { shown << message; }
+    Answer next(const QString&, const QString& question)
     {
-        titles << title;
-        shown << message;
-    }
-    Answer next(const QString& title, const QString& question)
-    {
-        titles << title;
         questions << question;
         return answer;
     }

@@ -9,7 +9,6 @@
 
 #include "catalogue/menu_language.h"
 #include "catalogue/profile_catalogue.h"
-#include "settings/desktop_shell.h"
 #include "settings/settings_store.h"
 
 #include <QApplication>
@@ -23,14 +22,6 @@
 #include <functional>
 
 namespace {
-struct RecordingShell : DesktopShell {
-    QStringList opened;
-    bool open(const QString& path) override
-    {
-        opened << path;
-        return false; // no launcher
-    }
-};
 using Values = const char* const[PrivatePropertyCount];
 Values BoxValues = {"10", "10", "4", "4", "4", "4", "5", "3", "20"};
 
