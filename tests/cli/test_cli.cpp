@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 
 namespace {
 struct Number {
@@ -40,12 +39,6 @@ struct CliCase {
     const char* made = nullptr;     // a file the run writes
     QByteArrayList holds = {};      // pieces that file holds
 };
-
-// A failing row is named by its name, not its bytes.
-void PrintTo(const CliCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 QJsonValue at(const QJsonObject& root, const char* path)
 {

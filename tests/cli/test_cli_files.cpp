@@ -1,9 +1,6 @@
-// The files morvane-cli writes: the print command's options reach the PDF
-// (read back with the poppler tools); several writers of one job take turns;
-// names that are not UTF-8 reach their files; the report folder kept in the
-// settings. (Files too large to read, a full disk and links in place of files
-// are the save routine's and the job reader's, checked in the base and
-// itemlist tests.)
+// The files morvane-cli writes: several writers of one job take turns, names
+// that are not UTF-8 reach their files, the report goes to the settings'
+// folder, the print options reach the PDF (read with the poppler tools).
 #include "settings/settings_store.h"
 
 #include "cli_run.h"
