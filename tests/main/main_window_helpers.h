@@ -72,9 +72,9 @@ inline void listTubes(MainWindow& w, const QStringList& sizes)
 }
 
 // A plate of 1000 x 2000 mm (15.7 kg, 4 m2 for the 1 mm steel plate).
-inline void listPlate(MainWindow& w, const QString& entry = QStringLiteral("1 mm steel plate"))
+inline void listPlate(MainWindow& w)
 {
-    selectEntry(w, SectionKind::Plate, entry);
+    selectEntry(w, SectionKind::Plate, QStringLiteral("1 mm steel plate"));
     const MainWindowProbe ui(w);
     ui.field(SectionKind::Plate, 0)->setText(QStringLiteral("1000"));
     ui.field(SectionKind::Plate, 1)->setText(QStringLiteral("2000"));
@@ -82,16 +82,10 @@ inline void listPlate(MainWindow& w, const QString& entry = QStringLiteral("1 mm
 }
 
 // A click on a cell of the item grid (row and column from 0).
-inline void clickCell(MainWindow& w, int row, int column, Qt::KeyboardModifiers modifiers = {})
+inline void clickCell(MainWindow& w, int row, int column)
 {
     QTableView* grid = MainWindowProbe(w).itemGrid();
     const QModelIndex index = grid->model()->index(row, column);
     grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(index).center());
-}
-
-// A cell of the job's list (rows from 1).
-inline QString listCell(MainWindow& w, int row, int column)
-{
-    return MainWindowProbe(w).itemList().row(row).cells[std::size_t(column)];
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
 }
