@@ -16,7 +16,6 @@ public:
     // The file or folder the dialogs give: empty means cancelled.
     QString fileName;
     QString folder;
-    QStringList fileTitles; // the title of each file dialog
     FileQuestion lastFileQuestion;
 
     void showWarning(QWidget*, const QString& title, const QString& message) override { show(title, message); }
@@ -33,11 +32,7 @@ public:
     std::optional<QString> askText(QWidget*, const TextQuestion&) override { return text; }
     QString askOpenFileName(QWidget*, const FileQuestion& question) override { return file(question); }
     QString askSaveFileName(QWidget*, const FileQuestion& question) override { return file(question); }
-    QString askFolder(QWidget*, const QString& title) override
-    {
-        fileTitles << title;
-        return folder;
-    }
+    QString askFolder(QWidget*, const QString&) override { return folder; }
 
 private:
     void show(const QString&, const QString& message) { shown << message; }
@@ -48,7 +43,6 @@ private:
     }
     QString file(const FileQuestion& question)
     {
-        fileTitles << question.title;
         lastFileQuestion = question;
         return fileName;
     }
