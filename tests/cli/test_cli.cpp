@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 struct Number {
@@ -19,10 +20,7 @@ struct Number {
     double tolerance = 1e-3; // relative; absolute 1e-9 about 0
 };
 
-struct Text {
-    const char* path;
-    const char* value;
-};
+using Text = std::pair<const char*, const char*>; // JSON path, text
 
 struct CliCase {
     const char* name;
@@ -77,8 +75,6 @@ QStringList privateItem(const QStringList& changes = {})
         const qsizetype where = args.indexOf(changes[i]);
         if (where < 0)
             args << changes[i] << changes[i + 1];
-        else if (changes[i + 1] == QLatin1String("-"))
-            args.remove(where, 2);
         else
             args[where + 1] = changes[i + 1];
     }
@@ -233,10 +229,10 @@ TEST_P(Cli, ExitsAndWritesWhatTheCommandGives)
         EXPECT_TRUE(v.isDouble()) << n.path;
         EXPECT_NEAR(v.toDouble(), n.value, n.value == 0 ? 1e-9 : std::abs(n.value) * n.tolerance) << n.path;
     }
-    for (const Text& t : c.texts) {
-        const QJsonValue v = at(json, t.path);
-        EXPECT_TRUE(v.isString()) << t.path;
-        EXPECT_EQ(v.toString(), QString::fromUtf8(t.value)) << t.path;
+    for (const auto& [path, text] : c.texts) {
+        const QJsonValue v = at(json, path);
+        EXPECT_TRUE(v.isString()) << path;
+        EXPECT_EQ(v.toString(), QString::fromUtf8(text)) << path;
     }
     if (c.unchanged) {
         EXPECT_EQ(bytesOf(folder + "/job.mvn"), job);

@@ -36,9 +36,6 @@ bool nativeExists(const QString& folder, const QByteArray& name)
     return ::lstat((QFile::encodeName(folder) + '/' + name).constData(), &info) == 0;
 }
 
-using CliSafeSaving = CliJobFolder;
-using CliPrint = CliJobFolder;
-
 // A tube 40x20x3 and an I beam.
 void writeTubes(const QString& path)
 {
@@ -55,7 +52,7 @@ int reported(const QString& out, const QString& key)
 }
 } // namespace
 
-TEST_F(CliSafeSaving, WritersOfOneJobTakeTurnsAndNoItemIsLost)
+TEST_F(CliJobFolder, WritersOfOneJobTakeTurnsAndNoItemIsLost)
 {
     ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
     constexpr int Writers = 4;
@@ -80,7 +77,7 @@ TEST_F(CliSafeSaving, WritersOfOneJobTakeTurnsAndNoItemIsLost)
     EXPECT_FALSE(QFile::exists(path + ".lock"));
 }
 
-TEST_F(CliSafeSaving, NamesThatAreNotUtf8ReachTheNamedFile)
+TEST_F(CliJobFolder, NamesThatAreNotUtf8ReachTheNamedFile)
 {
     const QString folder = dir.path();
     const CliRun add = shell(R"(cd "$PWD" && "$0" job add $'job\xe9.mvn' --kind rh --dims 40,20,3 &&
@@ -104,7 +101,7 @@ TEST_F(CliSafeSaving, NamesThatAreNotUtf8ReachTheNamedFile)
     shell(R"(rm -rf -- "$PWD"/*)", folder); // QTemporaryDir cannot name these files
 }
 
-TEST_F(CliSafeSaving, ReportWithoutAFolderGoesToTheSettingsFolder)
+TEST_F(CliJobFolder, ReportWithoutAFolderGoesToTheSettingsFolder)
 {
     ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
     const QString config = dir.filePath("config");
@@ -120,7 +117,7 @@ TEST_F(CliSafeSaving, ReportWithoutAFolderGoesToTheSettingsFolder)
 }
 
 // Paper, orientation, font, hidden columns and copies of a range reach the PDF.
-TEST_F(CliPrint, OptionsReachThePdf)
+TEST_F(CliJobFolder, PrintOptionsReachThePdf)
 {
     writeTubes(path);
     const QString pdf = dir.filePath("out.pdf");
