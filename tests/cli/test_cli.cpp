@@ -1,8 +1,7 @@
-// morvane-cli's commands are wired to the core: one table of arguments to exit
-// status, output and the files left behind. What the core computes, formats
-// and refuses is checked in the core's own tests; a row here shows that the
-// command reaches it. "@" in an argument or an expected text is the row's
-// folder, which starts with a file junk.mvn that is no job.
+// Each morvane-cli command reaches the core: one table of arguments to exit
+// status, output and files left behind (what the core computes and refuses is
+// its own tests'). "@" in an argument or expected text is the row's folder,
+// which starts with a file junk.mvn that is no job.
 #include "cli_run.h"
 
 #include <QFileInfo>

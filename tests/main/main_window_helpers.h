@@ -37,8 +37,7 @@ public:
     ScriptedMainWindow() : MainWindow(prompter) {}
 };
 
-// A main window whose user answers every question No (and "Save changes" No)
-// and types nothing into the input boxes.
+// A main window whose user answers No to every question and types nothing.
 inline std::unique_ptr<ScriptedMainWindow> quietMainWindow()
 {
     auto w = std::make_unique<ScriptedMainWindow>();
@@ -46,8 +45,7 @@ inline std::unique_ptr<ScriptedMainWindow> quietMainWindow()
     return w;
 }
 
-// Shows the kind's tab and selects an entry of its tree (the first, the
-// typed dimensions, when none is named).
+// Shows the kind's tab and selects the named entry, or the first (typed sizes).
 inline QTreeWidget* selectEntry(MainWindow& w, SectionKind kind, const QString& entry = {})
 {
     const MainWindowProbe ui(w);
@@ -57,7 +55,7 @@ inline QTreeWidget* selectEntry(MainWindow& w, SectionKind kind, const QString& 
     return tree;
 }
 
-// Selects each entry and clicks the tab's To List button.
+// Selects each entry and clicks To List.
 inline void listEntries(MainWindow& w, SectionKind kind, const QStringList& entries)
 {
     for (const QString& entry : entries) {
