@@ -213,8 +213,8 @@ TEST(PrintCells, LinesOfEachKindOfColumn)
     const PrintContent content = printContent(list);
     EXPECT_EQ(cellLines(content, 1, 0), QStringList{"1"});
     EXPECT_EQ(cellLines(content, 1, 3), (QStringList{"E modulus", "[KN/m2]", "210000000"}));
-    EXPECT_EQ(cellLines(content, 1, 5), (QStringList{"Area[cm2]", "Weight[Kg/m]", "3.240000", "2.54"}));
-    EXPECT_EQ(cellLines(content, 1, 6), (QStringList{"Mom. of inertia", "Ix [cm4]", "Iy [cm4]", "1.89", "6.08"}));
+    EXPECT_EQ(cellLines(content, 1, 5), (QStringList{"Area[cm2]", "Weight[Kg/m]", "10.000000", "7.85"}));
+    EXPECT_EQ(cellLines(content, 1, 6), (QStringList{"Mom. of inertia", "Ix [cm4]", "Iy [cm4]", "12.50", "8.25"}));
     const QStringList seven = cellLines(content, 1, 7);
     ASSERT_EQ(seven.size(), 5);
     EXPECT_EQ(seven[3], "");
@@ -238,14 +238,14 @@ TEST(PrintCells, DesignationWrapsWhileNarrowerThanTheColumn)
 
 TEST(PrintFields, PageField)
 {
-    EXPECT_EQ(filterPageField("3", 5), "3");
-    EXPECT_EQ(filterPageField("9", 5), "5");
-    EXPECT_EQ(filterPageField("0", 5), "1");
-    EXPECT_EQ(filterPageField("", 5), "1");
-    EXPECT_EQ(filterPageField("a2", 5), "2");
-    EXPECT_EQ(filterPageField("42", 99), "42");
-    EXPECT_EQ(filterPageField("250", 250), "250");
-    EXPECT_EQ(filterPageField("2500", 250), "250");
+    const struct {
+        const char* typed;
+        int pages;
+        const char* kept;
+    } cases[] = {{"3", 5, "3"},   {"9", 5, "5"},   {"0", 5, "1"},      {"", 5, "1"},
+                 {"a2", 5, "2"},  {"42", 99, "42"}, {"250", 250, "250"}, {"2500", 250, "250"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(filterPageField(c.typed, c.pages), c.kept) << c.typed;
 }
 
 TEST(PrintFields, MarginTyping)
@@ -293,15 +293,7 @@ TEST(PrintFields, RangeAndCopies)
 TEST(PrintCells, PlateRowCellsCarryTheirOwnCaptions)
 {
     ItemList list = printList(1);
-    ListRow plate;
-    plate.isPlate = true;
-    plate.cells[2] = "4 mm steel plate";
-    plate.cells[3] = "1000x2000";
-    plate.cells[4] = "1";
-    plate.cells[5] = " 62.80";
-    plate.cells[6] = " 62.80";
-    plate.cells[7] = " 4.000";
-    list.put(2, plate);
+    list.put(2, plateRow());
     const PrintContent content = printContent(list);
     EXPECT_EQ(cellLines(content, 2, 3), (QStringList{"Size", "[mm]", "1000x2000"}));
     EXPECT_EQ(cellLines(content, 2, 7), (QStringList{"Outside surface", "[m2]", " 4.000"}));

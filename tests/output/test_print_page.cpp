@@ -119,7 +119,9 @@ TEST(PrintPage, FullPageFramesEveryRowTheLastPageDrawsItsRowAtTheTop)
 
 TEST(PrintPage, PictureSitsTwoPixelsAboveTheRowLine)
 {
-    const ItemList list = printList(1);
+    ItemList list = printList(1);
+    list.row(1).RowPicture = QImage(240, 160, QImage::Format_RGB32);
+    list.row(1).RowPicture.fill(QColor(200, 0, 0));
     const PrintContent content = printContent(list, noColumns(true));
     const PrintLayout layout = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, content);
     const QImage page = previewPage(layout, content, texts(), 1);
