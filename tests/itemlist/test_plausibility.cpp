@@ -14,7 +14,7 @@ PrivatePropertyTexts typed(const char* ix, const char* iy, const char* kx, const
 
 UnitSettings unitsFromDigits(const char* digits)
 {
-    return *UnitSettings::fromDigits(QString::fromLatin1(digits));
+    return *UnitSettings::fromDigits(digits);
 }
 } // namespace
 
@@ -23,10 +23,8 @@ TEST(Plausibility, FiftyMillimetreBoxWithTypedValuesBelowItsMaxima)
     const PlausibilityResult r = CheckPlausibility(typed("10", "10", "4", "4", "5", "3", "20"), UnitSettings{}, m());
     EXPECT_TRUE(r.compared);
     EXPECT_TRUE(r.plausible);
-    EXPECT_DOUBLE_EQ(double(r.distances.above), 25.0);
-    EXPECT_DOUBLE_EQ(double(r.distances.under), 25.0);
-    EXPECT_DOUBLE_EQ(double(r.distances.left), 25.0);
-    EXPECT_DOUBLE_EQ(double(r.distances.right), 25.0);
+    for (const long double d : {r.distances.above, r.distances.under, r.distances.left, r.distances.right})
+        EXPECT_DOUBLE_EQ(double(d), 25.0);
     EXPECT_EQ(r.report, "Ix max : 52.08 [cm4] > Ix : 10 [cm4] ----> OK\n"
                         "Iy max : 52.08 [cm4] > Iy : 10 [cm4] ----> OK\n"
                         "Ixx max : 93.28 [cm4] > Ixx : 5 [cm4] ----> OK\n"
@@ -93,14 +91,9 @@ TEST(Plausibility, TypedValuesAreReadInTheChosenUnits)
 TEST(Plausibility, DistancesOfMissingModuliAreUnknown)
 {
     const ExtremeFibreDistances d = extremeFibreDistances({"10", "20", "4", "0", "", "8", "", "", ""}, UnitSettings{});
-    EXPECT_TRUE(d.aboveKnown);
-    EXPECT_FALSE(d.underKnown);
-    EXPECT_FALSE(d.leftKnown);
-    EXPECT_TRUE(d.rightKnown);
-    EXPECT_DOUBLE_EQ(double(d.above), 25.0);
-    EXPECT_DOUBLE_EQ(double(d.under), 0.0);
-    EXPECT_DOUBLE_EQ(double(d.right), 25.0);
-    EXPECT_DOUBLE_EQ(double(d.height()), 25.0);
+    EXPECT_EQ((std::array{d.aboveKnown, d.underKnown, d.leftKnown, d.rightKnown}), (std::array{true, false, false, true}));
+    EXPECT_EQ((std::array{double(d.above), double(d.under), double(d.right), double(d.height())}),
+              (std::array{25.0, 0.0, 25.0, 25.0}));
 }
 
 struct TorsionCase {
