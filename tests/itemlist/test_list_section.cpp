@@ -24,8 +24,7 @@ TEST_P(Designation, ColumnTwoOfEachTab)
 {
     const DesignationCase& c = GetParam();
     const DesignationOutcome out = sectionDesignation(c.kind, c.fields, QString::fromLatin1(c.caption), c.angle, m());
-    ASSERT_TRUE(out.text.has_value());
-    EXPECT_EQ(out.text->toStdString(), std::string(c.expected));
+    EXPECT_EQ(out.text.value_or("none").toStdString(), c.expected);
     EXPECT_TRUE(out.messages.isEmpty());
 }
 
@@ -60,8 +59,7 @@ TEST(Designation, RectHollowWallsMustFitBothSides)
                                       QStringList{"40.5", "20", "3"}, QStringList{"40", "20", "x"}}) {
         const DesignationOutcome out = sectionDesignation(SectionKind::RectHollow, fields, {}, 0, m());
         EXPECT_FALSE(out.text.has_value()) << fields.join('x').toStdString();
-        ASSERT_EQ(out.messages.size(), 1);
-        EXPECT_EQ(out.messages.first(), m()(1));
+        EXPECT_EQ(out.messages, QStringList{m()(1)});
     }
     EXPECT_TRUE(sectionDesignation(SectionKind::RectHollow, {"7", "7", "3"}, {}, 0, m()).text);
 }
@@ -69,8 +67,7 @@ TEST(Designation, RectHollowWallsMustFitBothSides)
 TEST(Designation, RectSolidUnreadableSizesAreShownButListed)
 {
     const DesignationOutcome out = sectionDesignation(SectionKind::RectSolid, {"", "20"}, "Bar", 0, m());
-    ASSERT_TRUE(out.text.has_value());
-    EXPECT_EQ(*out.text, QStringLiteral("Bar"));
+    EXPECT_EQ(out.text.value_or("none"), "Bar");
     EXPECT_EQ(out.messages, QStringList{m()(1)});
 }
 
@@ -90,7 +87,7 @@ TEST(ListSection, RefusedDesignationWritesNothing)
     listing.angle = 90;
     const WriteOutcome out = listSection(1, listing, m());
     ASSERT_TRUE(out.written);
-    EXPECT_EQ(out.row.cells[2], QStringLiteral("40x20x3 RH Section Rotate :90 deg."));
+    EXPECT_EQ(out.row.cells[2], "40x20x3 RH Section Rotate :90 deg.");
 }
 
 TEST(ListCommands, ToListTargetsTheNextRowOrTheCorrectedOne)
@@ -100,34 +97,27 @@ TEST(ListCommands, ToListTargetsTheNextRowOrTheCorrectedOne)
     EXPECT_EQ(listTargetRow(list, true, 3), 1); // nothing to correct in an empty list
     for (int r = 1; r <= 3; ++r)
         list.put(r, ListRow{});
-    EXPECT_EQ(listTargetRow(list, false, 2), 4);
-    EXPECT_EQ(listTargetRow(list, true, 2), 2);
-    EXPECT_EQ(listTargetRow(list, true, 9), 3);
-    EXPECT_EQ(listTargetRow(list, true, 0), 1);
+    // {correcting, selected row, target}
+    for (const auto& [correct, selected, target] : {std::tuple{false, 2, 4}, {true, 2, 2}, {true, 9, 3}, {true, 0, 1}})
+        EXPECT_EQ(listTargetRow(list, correct, selected), target) << correct << " " << selected;
 }
 
 TEST(ListCommands, PlateRowTakesItsMassFromTheTable)
 {
     const ProfileTable& table = ProfileTable::builtIn();
-    const auto found = table.find(QStringLiteral("1 mm steel plate"), 0, table.lineCount() - 1);
-    ASSERT_TRUE(found.has_value());
-    const int record = *found;
+    const QString name = "1 mm steel plate";
+    const int record = table.find(name, 0, table.lineCount() - 1).value_or(-1);
+    ASSERT_GE(record, 0);
     ItemList list;
     list.put(1, ListRow{});
-    const PlateRowOutcome out =
-        listPlate(list, record, QStringLiteral("1 mm steel plate"), QStringLiteral("1000"), QStringLiteral("2000"),
-                  table, m());
+    const PlateRowOutcome out = listPlate(list, record, name, "1000", "2000", table, m());
     ASSERT_TRUE(out.written);
-    EXPECT_EQ(out.row.cells[6], QStringLiteral(" 15.70"));
-    EXPECT_EQ(out.row.cells[7], QStringLiteral(" 4.000")); // both faces
-    EXPECT_FALSE(listPlate(list, record, QStringLiteral("1 mm steel plate"), QStringLiteral("0"),
-                           QStringLiteral("2000"), table, m())
-                     .written);
+    EXPECT_EQ(cellsOf(out.row, {6, 7}), (QStringList{" 15.70", " 4.000"})); // both faces
+    EXPECT_FALSE(listPlate(list, record, name, "0", "2000", table, m()).written);
     // The plate goes to the next free row, so a full list refuses it.
     for (int r = 2; r <= ItemListCapacity; ++r)
         list.put(r, ListRow{});
-    const PlateRowOutcome full = listPlate(list, record, QStringLiteral("1 mm steel plate"), QStringLiteral("1000"),
-                                           QStringLiteral("2000"), table, m());
+    const PlateRowOutcome full = listPlate(list, record, name, "1000", "2000", table, m());
     EXPECT_FALSE(full.written);
     EXPECT_EQ(full.refusal, m()(108));
 }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 TEST(ListTable, HeaderSplitsTheTwoLineCaptions)
 {
     ItemList list;
@@ -42,11 +41,5 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(QuotingCase{"plain", {"1.5", "x"}, "1.5\tx", "1.5,x"},
                     QuotingCase{"comma", {"Box 50, welded", "2"}, "Box 50, welded\t2", "\"Box 50, welded\",2"},
                     QuotingCase{"quote", {"1/2\" pipe", ""}, "1/2\" pipe\t", "\"1/2\"\" pipe\","},
-                    QuotingCase{"tab and line break", {"a\tb", "c\nd"}, "a b\tc d", "a\tb,\"c\nd\""}),
-    [](const testing::TestParamInfo<QuotingCase>& info) {
-        std::string name = info.param.name;
-        for (char& ch : name)
-            if (ch == ' ')
-                ch = '_';
-        return name;
-    });
+                    QuotingCase{"tab_and_line_break", {"a\tb", "c\nd"}, "a b\tc d", "a\tb,\"c\nd\""}),
+    [](const testing::TestParamInfo<QuotingCase>& info) { return std::string(info.param.name); });
