@@ -44,17 +44,12 @@ TEST(PrinterMinimum, PdfPagesStartTenMillimetresFromTheEdge)
     }
 }
 
-TEST(PrintLayout, AreaLiesBetweenTheMargins)
-{
-    const ItemList list = printList(1);
-    const PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {20, 15, 10, 25}, printContent(list));
-    EXPECT_NEAR(layout.areaWidthMm, 180, 1e-9);
-    EXPECT_NEAR(layout.areaHeightMm, 257, 1e-9);
-}
-
 TEST(PrintLayout, AllColumnsOffLeavesItemAndDesignation)
 {
     const ItemList list = printList(1);
+    const PrintLayout area = laidOut(paperMetrics(210, 297, 4.2), {20, 15, 10, 25}, printContent(list));
+    EXPECT_NEAR(area.areaWidthMm, 180, 1e-9); // between the margins
+    EXPECT_NEAR(area.areaHeightMm, 257, 1e-9);
     // W = 50 mm = 188.98 px. "Item" is 2s wide, "Material" 4s: 6s + 8 < 188.98 up to s = 30.
     const PrintLayout layout = laidOut(paperMetrics(210, 297), widthMargins(50), printContent(list, noColumns(false)));
     EXPECT_EQ(layout.maximumFontSize, 30);
@@ -63,10 +58,7 @@ TEST(PrintLayout, AllColumnsOffLeavesItemAndDesignation)
     EXPECT_EQ(layout.widestText[2], "Material");
     EXPECT_EQ(layout.columnWidth[0], 64);
     EXPECT_EQ(layout.columnWidth[2], 124);
-    int printed = 0;
-    for (int c = 0; c < PrintGridColumns; ++c)
-        printed += layout.columnWidth[std::size_t(c)] > 0;
-    EXPECT_EQ(printed, 2);
+    EXPECT_EQ(std::count_if(layout.columnWidth.begin(), layout.columnWidth.end(), [](int w) { return w > 0; }), 2);
     EXPECT_EQ(layout.columnLeft[1], 64);
     EXPECT_EQ(layout.columnRight[1], 64); // column 1 is never printed
     EXPECT_EQ(layout.columnLeft[2], 64);
@@ -260,36 +252,36 @@ TEST(PrintFields, MarginTyping)
 
 TEST(PrintFields, MarginChecks)
 {
-    const MessageTable& m = MessageTable::english();
-    const PrintMargins minimum{5, 5, 5, 5};
-    EXPECT_EQ(checkMargin(MarginSide::Left, {4.5, 10, 10, 10}, minimum, 190, 277, m).value_or(""),
-              "Min. Left margin /mm/ : 5.0");
-    EXPECT_EQ(checkMargin(MarginSide::Bottom, {10, 10, 10, 0}, minimum, 190, 277, m).value_or(""),
-              "Min. Bottom margin /mm/ : 5.0");
-    EXPECT_EQ(checkMargin(MarginSide::Right, {100, 10, 100, 10}, minimum, 190, 277, m).value_or(""),
-              "Max. Left margin+Right margin=190.0 /mm/ !!!");
-    EXPECT_EQ(checkMargin(MarginSide::Top, {10, 150, 10, 130}, minimum, 190, 277.25, m).value_or(""),
-              "Max. Top margin+Bottom margin=277.3 /mm/ !!!");
-    EXPECT_FALSE(checkMargin(MarginSide::Left, {95, 10, 95, 10}, minimum, 190, 277, m));
-    EXPECT_FALSE(checkMargin(MarginSide::Top, {10, 5, 10, 5}, minimum, 190, 277, m));
+    const struct {
+        MarginSide side;
+        PrintMargins margins;
+        double height;
+        const char* message; // empty when the margin is kept
+    } cases[] = {
+        {MarginSide::Left, {4.5, 10, 10, 10}, 277, "Min. Left margin /mm/ : 5.0"},
+        {MarginSide::Bottom, {10, 10, 10, 0}, 277, "Min. Bottom margin /mm/ : 5.0"},
+        {MarginSide::Right, {100, 10, 100, 10}, 277, "Max. Left margin+Right margin=190.0 /mm/ !!!"},
+        {MarginSide::Top, {10, 150, 10, 130}, 277.25, "Max. Top margin+Bottom margin=277.3 /mm/ !!!"},
+        {MarginSide::Left, {95, 10, 95, 10}, 277, ""},
+        {MarginSide::Top, {10, 5, 10, 5}, 277, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(checkMargin(c.side, c.margins, {5, 5, 5, 5}, 190, c.height, MessageTable::english()).value_or(""),
+                  c.message);
 }
 
 TEST(PrintFields, RangeAndCopies)
 {
-    EXPECT_EQ(filterRangeField("", 5).text, "1");
-    EXPECT_TRUE(filterRangeField("", 5).wasEmpty);
-    EXPECT_EQ(filterRangeField("0", 5).text, "1");
-    EXPECT_FALSE(filterRangeField("0", 5).wasEmpty);
-    EXPECT_EQ(filterRangeField("7", 5).text, "5");
-    EXPECT_EQ(filterRangeField("x3", 5).text, "3");
-    EXPECT_EQ(filterCopiesField(""), "1");
-    EXPECT_EQ(filterCopiesField("0"), "1");
-    EXPECT_EQ(filterCopiesField("2x"), "2");
-    EXPECT_EQ(filterCopiesField("99999999999999999999"), "999");
+    for (const auto& [typed, kept, empty] : {std::tuple{"", "1", true}, {"0", "1", false}, {"7", "5", false},
+                                             {"x3", "3", false}}) {
+        EXPECT_EQ(filterRangeField(typed, 5).text, kept) << typed;
+        EXPECT_EQ(filterRangeField(typed, 5).wasEmpty, empty) << typed;
+    }
+    for (const auto& [typed, kept] : {std::pair{"", "1"}, {"0", "1"}, {"2x", "2"}, {"99999999999999999999", "999"}})
+        EXPECT_EQ(filterCopiesField(typed), kept) << typed;
 }
 
-// Every caption of a plate row is checked on the report page; here the
-// printed cells show that they use it.
+// The printed cells of a plate row use its own captions.
 TEST(PrintCells, PlateRowCellsCarryTheirOwnCaptions)
 {
     ItemList list = printList(1);
