@@ -163,24 +163,17 @@ TEST(PrintJobs, EveryCopyIsAJobAndARangeIsClamped)
     const PrintLayout layout = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, content);
     ASSERT_EQ(layout.pageCount, 5);
 
-    RecordingSink two;
-    EXPECT_TRUE(printPages(two, layout, content, texts(), {1, 5, 2}));
-    EXPECT_EQ(two.jobs, 2);
-    EXPECT_EQ(two.ends, 2);
-    EXPECT_EQ(two.newPages, 8);
-
-    RecordingSink current;
-    EXPECT_TRUE(printPages(current, layout, content, texts(), {3, 3, 1}));
-    EXPECT_EQ(current.jobs, 1);
-    EXPECT_EQ(current.newPages, 0);
-
-    RecordingSink none;
-    EXPECT_TRUE(printPages(none, layout, content, texts(), {1, 5, 0}));
-    EXPECT_EQ(none.jobs, 0);
-
-    RecordingSink beyond;
-    EXPECT_TRUE(printPages(beyond, layout, content, texts(), {4, 9, 1}));
-    EXPECT_EQ(beyond.newPages, 1); // pages 4 and 5
+    // {first, last, copies} -> jobs begun and ended, new pages; pages 4 to 9 are 4 and 5.
+    const struct {
+        PrintRange range;
+        int jobs, newPages;
+    } cases[] = {{{1, 5, 2}, 2, 8}, {{3, 3, 1}, 1, 0}, {{1, 5, 0}, 0, 0}, {{4, 9, 1}, 1, 1}};
+    for (const auto& c : cases) {
+        RecordingSink sink;
+        EXPECT_TRUE(printPages(sink, layout, content, texts(), c.range));
+        EXPECT_EQ((std::array{sink.jobs, sink.ends, sink.newPages}), (std::array{c.jobs, c.jobs, c.newPages}))
+            << c.range.from << "-" << c.range.to << " x" << c.range.copies;
+    }
 }
 
 TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
@@ -209,10 +202,9 @@ TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
     EXPECT_EQ(text.count("Page number :1/2"), 2);
     EXPECT_EQ(text.count("Page number :2/2"), 2);
     EXPECT_EQ(pdfText(file, 3).count("Page number :1/2"), 1); // the second copy starts again
-    EXPECT_TRUE(text.contains("HR I80x42"));
-    EXPECT_TRUE(text.contains("Morvane *** Computation of geometric properties *** Version 3.1"));
-    EXPECT_TRUE(text.contains("07.12.2026"));
-    EXPECT_TRUE(text.contains("210000000"));
+    for (const char* shown : {"HR I80x42", "Morvane *** Computation of geometric properties *** Version 3.1",
+                              "07.12.2026", "210000000"})
+        EXPECT_TRUE(text.contains(shown)) << shown;
     EXPECT_FALSE(pdfText(file, 1).contains("Next page first"));
 
     // The current page only: its own items, numbered of all pages.
