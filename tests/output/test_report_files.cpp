@@ -40,15 +40,9 @@ TEST(ReportPictures, JpegIsBaselineFullColourAtTheRowPictureSize)
     EXPECT_LT(qGreen(decoded.pixel(180, 115)), 50);
 }
 
-TEST(ReportPictures, RowsWithoutPictureGetABlankOneAndOtherSizesAreScaled)
+// A plate's blank picture is shown by the report files below.
+TEST(ReportPictures, OtherSizesAreScaled)
 {
-    ListRow plate;
-    plate.isPlate = true;
-    const QImage blank = QImage::fromData(encodeJpeg(reportPicture(plate)), "JPG");
-    ASSERT_EQ(blank.size(), QSize(240, 160));
-    for (const QPoint p : {QPoint(0, 0), QPoint(120, 80), QPoint(239, 159)})
-        EXPECT_GE(qGray(blank.pixel(p)), 250);
-
     ListRow small;
     small.RowPicture = QImage(120, 80, QImage::Format_RGB32);
     small.RowPicture.fill(QColor(0, 128, 0));
@@ -149,10 +143,9 @@ TEST(ReportFiles, EveryItemGetsItsOwnPictureInOrderAndThePage)
         SCOPED_TRACE(r);
         const QImage picture = QImage::fromData(readAll(dir.filePath(QStringLiteral("kep%1.jpg").arg(r))), "JPG");
         ASSERT_EQ(picture.size(), QSize(240, 160));
-        const QColor got = picture.pixelColor(120, 80);
-        EXPECT_NEAR(got.red(), colours[r - 1].red(), 6);
-        EXPECT_NEAR(got.green(), colours[r - 1].green(), 6);
-        EXPECT_NEAR(got.blue(), colours[r - 1].blue(), 6);
+        QImage expected(240, 160, QImage::Format_RGB32); // all over, the plate's blank picture too
+        expected.fill(colours[r - 1]);
+        EXPECT_LE(largestChannelDifference(picture, expected, expected.rect()), 6);
     }
 }
 
