@@ -208,7 +208,6 @@ TEST(Units, HeaderAreaCaptionBeforeAndAfterTheFirstApply)
     const UnitSettings u;
     EXPECT_EQ(headerCaptions(u, m(), false)[5], "Area[cm2]\nweightKg/m");
     EXPECT_EQ(headerCaptions(u, m(), true)[5], "Area[cm2]\nWeight[Kg/m]");
-    EXPECT_EQ(headerCaptions(u, m())[6], "Mom. of inertia\nIx [cm4]\nIy [cm4]");
 }
 
 TEST(Units, SmallStressesInTheListMatchTheStressFields)

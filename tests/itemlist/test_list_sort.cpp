@@ -12,17 +12,8 @@ namespace {
 ListRow item(const QString& description, const QString& e, const QString& inertias, const QString& pressure = "-300")
 {
     ListRow row;
-    row.cells[1] = "00";
-    row.cells[2] = description;
-    row.cells[3] = e;
-    row.cells[4] = "7850";
-    row.cells[5] = "3.240000";
-    row.cells[6] = inertias;
-    row.cells[7] = "1.00&2.00";
-    row.cells[8] = "3.00&4.00";
-    row.cells[9] = "5.00&6.00";
-    row.cells[10] = " 0.29";
-    row.cells[11] = "300&" + pressure;
+    row.cells = {QString(), "00", description, e, "7850", "3.240000", inertias, "1.00&2.00", "3.00&4.00", "5.00&6.00",
+                 " 0.29", "300&" + pressure};
     row.ItemValues[0] = e.toDouble();
     row.ItemValues[1] = 7850;
     row.ItemValues[2] = 324;
@@ -171,12 +162,7 @@ ListRow plate(const QString& description, const QString& weightOfOne, const QStr
 {
     ListRow row;
     row.isPlate = true;
-    row.cells[2] = description;
-    row.cells[3] = "1000x2000";
-    row.cells[4] = "1";
-    row.cells[5] = weightOfOne;
-    row.cells[6] = weightOfAll;
-    row.cells[7] = " 4.000";
+    row.cells = {QString(), QString(), description, "1000x2000", "1", weightOfOne, weightOfAll, " 4.000"};
     return row;
 }
 } // namespace
