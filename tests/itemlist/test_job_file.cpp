@@ -196,26 +196,21 @@ TEST(JobFile, PlateBlockPictureIsBlank)
     EXPECT_EQ(picture->pixel(120, 80), qRgb(255, 255, 255));
 }
 
-TEST(JobFile, TextsWithLineBreaksStayOnTheirLine)
+// Line breaks become blanks; texts of Windows-1252 bytes (not UTF-8) are read so.
+TEST(JobFile, TextsWithLineBreaksAndWindowsTexts)
 {
     JobFile job = sampleJob(1);
     job.name = "two\r\nlines";
     job.rows[0].cells[2] = "a\nb";
-    const JobReading read = readJob(writeJob(job));
+    JobReading read = readJob(writeJob(job));
     ASSERT_TRUE(read.job) << read.reason.toStdString();
     EXPECT_EQ(read.job->name, "two  lines");
     EXPECT_EQ(read.job->rows[0].cells[2], "a b");
-}
 
-TEST(JobFile, WindowsTextIsRead)
-{
-    // A job whose texts are Windows-1252 bytes (not UTF-8) reads them so.
-    JobFile job = sampleJob(1);
     job.name = QString::fromUtf8("Gr\xC3\xBC\xC3\x9F""e");
-    QByteArray text = jobDataText(job);
-    text.replace(job.name.toUtf8(), QByteArray("Gr\xFC\xDF" "e"));
+    const QByteArray text = jobDataText(job).replace(job.name.toUtf8(), QByteArray("Gr\xFC\xDF" "e"));
     ASSERT_TRUE(text.contains("Gr\xFC\xDF" "e"));
-    const JobReading read = readJob(assembled(text, job));
+    read = readJob(assembled(text, job));
     ASSERT_TRUE(read.job) << read.reason.toStdString();
     EXPECT_EQ(read.job->name, job.name);
 }
