@@ -51,23 +51,9 @@ struct RecordingSink : PageSink {
     QImage sheet{100, 100, QImage::Format_RGB32};
     QPainter painter;
     int jobs = 0, ends = 0, newPages = 0;
-    QPainter* beginJob() override
-    {
-        ++jobs;
-        painter.begin(&sheet);
-        return &painter;
-    }
-    bool newPage() override
-    {
-        ++newPages;
-        return true;
-    }
-    bool endJob() override
-    {
-        ++ends;
-        painter.end();
-        return true;
-    }
+    QPainter* beginJob() override { ++jobs; painter.begin(&sheet); return &painter; }
+    bool newPage() override { ++newPages; return true; }
+    bool endJob() override { ++ends; return painter.end(); }
 };
 
 QPageLayout a4()
