@@ -75,27 +75,22 @@ TEST(PrintLayout, PictureColumnIsAtLeastPictureWidthPlusFour)
     EXPECT_EQ(layout.columnWidth[0], 50);
 }
 
-TEST(PrintLayout, PaperTooNarrowForThePictureFails)
+// A picture of 100 % (244 px = 64.6 mm) between margins of 80 mm, and paper 30 mm
+// high (14 mm below the 16 mm reserve): the margins go back to the printer's.
+TEST(PrintLayout, PaperTooSmallFails)
 {
     const ItemList list = printList(1);
     ReportOptions options = noColumns(true);
-    options.imageSizePercent = 100; // 244 px = 64.6 mm
-    const PrinterMetrics metrics = paperMetrics(210, 297, 4.2);
-    const LayoutOutcome outcome = layoutPrint(metrics, {80, 10, 80, 10}, printContent(list, options), fixedMeasure());
+    options.imageSizePercent = 100;
+    const PrinterMetrics a4 = paperMetrics(210, 297, 4.2);
+    LayoutOutcome outcome = layoutPrint(a4, {80, 10, 80, 10}, printContent(list, options), fixedMeasure());
     EXPECT_FALSE(outcome.layout.has_value());
     EXPECT_EQ(outcome.resetMargins.left, 5);
     EXPECT_EQ(outcome.resetMargins.bottom, 5);
-
     options.imageSizePercent = 40;
-    EXPECT_TRUE(layoutPrint(metrics, {80, 10, 80, 10}, printContent(list, options), fixedMeasure()).layout);
-}
+    EXPECT_TRUE(layoutPrint(a4, {80, 10, 80, 10}, printContent(list, options), fixedMeasure()).layout);
 
-TEST(PrintLayout, PaperTooLowForOneRowFails)
-{
-    const ItemList list = printList(1);
-    // 30 mm high: 14 mm below the 16 mm reserve, less than one row at any fitting size.
-    const LayoutOutcome outcome =
-        layoutPrint(paperMetrics(210, 30, 2), {2, 2, 2, 2}, printContent(list), fixedMeasure());
+    outcome = layoutPrint(paperMetrics(210, 30, 2), {2, 2, 2, 2}, printContent(list), fixedMeasure());
     EXPECT_FALSE(outcome.layout.has_value());
     EXPECT_EQ(outcome.resetMargins.top, 2);
 }
@@ -112,11 +107,9 @@ TEST(PrintLayout, WidestTextCountsPartsWordsAndTheWeight)
     PrintContent content = printContent(list);
     content.headers = {"Item", "D", "M", "E", "R", "A", "I", "K", "K", "T", "P", "S"};
     const PrintLayout layout = laidOut(paperMetrics(420, 297), {10, 10, 10, 10}, content);
-    EXPECT_EQ(layout.widestText[2], "40x20x3"); // a word, not the whole designation
-    EXPECT_EQ(layout.widestText[5], "7850000.00");
-    EXPECT_EQ(layout.widestText[6], "123456.78");
-    EXPECT_EQ(layout.widestText[10], " 0.29");
-    EXPECT_EQ(layout.widestText[11], "-300");
+    const auto& w = layout.widestText; // of the designation a word, not the whole of it
+    EXPECT_EQ((QStringList{w[2], w[5], w[6], w[10], w[11]}),
+              (QStringList{"40x20x3", "7850000.00", "123456.78", " 0.29", "-300"}));
 }
 
 TEST(PrintLayout, RowHeightPitchAndRowsPerPage)
