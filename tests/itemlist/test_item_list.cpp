@@ -159,19 +159,12 @@ TEST(Units, ReexpressingRowsAndListTexts)
     EXPECT_EQ(list.row(1).cells[3], "21000000");
     reexpressRows(list, UnitSettings{});
     EXPECT_EQ(list.row(1).cells[3], "210000000");
-    const struct {
-        const char* text;
-        long double factor;
-        ListNumberStyle style;
-        const char* shown;
-    } texts[] = {
-        {"Steel : 210000000", unitFactor(UnitGroup::EModulus, 1, 2), ListNumberStyle::Whole, "Steel : 21000000"},
-        {"Steel : 210000000", unitFactor(UnitGroup::EModulus, 1, 3), ListNumberStyle::Whole, "Steel : 210000"},
-        {"Steel : 7850", unitFactor(UnitGroup::Density, 1, 2), ListNumberStyle::Density, "Steel : 0.00785"},
-        {"Steel", 10, ListNumberStyle::Whole, "Steel"},
-    };
-    for (const auto& t : texts)
-        EXPECT_EQ(reexpressListText(t.text, t.factor, t.style), t.shown) << t.text;
+    const auto e = [](int from, int to) { return unitFactor(UnitGroup::EModulus, from, to); };
+    EXPECT_EQ(reexpressListText("Steel : 210000000", e(1, 2), ListNumberStyle::Whole), "Steel : 21000000");
+    EXPECT_EQ(reexpressListText("Steel : 210000000", e(1, 3), ListNumberStyle::Whole), "Steel : 210000");
+    EXPECT_EQ(reexpressListText("Steel : 7850", unitFactor(UnitGroup::Density, 1, 2), ListNumberStyle::Density),
+              "Steel : 0.00785");
+    EXPECT_EQ(reexpressListText("Steel", 10, ListNumberStyle::Whole), "Steel");
 
     u = UnitSettings{};
     u.setChoice(UnitGroup::Stress, 1);
