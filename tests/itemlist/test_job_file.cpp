@@ -145,11 +145,10 @@ TEST(JobFile, DataTextLineCountAndLayout)
         ASSERT_EQ(lines.last(), QString());
         const qsizetype e = 2, d = 1;
         EXPECT_EQ(lines.size() - 1, 2 + 263 * n + (e + 1) + (d + 1) + 2 + 7 + 28) << n;
-        EXPECT_EQ(lines[0], "Hall roof");
-        EXPECT_EQ(lines[1], QString::number(n));
-        EXPECT_EQ(lines[2], "1"); // row 1, column 0
-        EXPECT_EQ(lines[2 + 12 * n + 0], "210000000.0000000000000000000000000"); // row 1, slot 0
-        EXPECT_EQ(lines[2 + 12 * n + 13], "0." + QString(25, '0'));
+        // The name, the count, row 1's column 0, row 1's slots 0 and 13.
+        EXPECT_EQ((QStringList{lines[0], lines[1], lines[2], lines[2 + 12 * n], lines[2 + 12 * n + 13]}),
+                  (QStringList{"Hall roof", QString::number(n), "1", "210000000." + QString(25, '0'),
+                               "0." + QString(25, '0')}));
         // Each list as its last index and its items, the stresses, the unit choices, the limits.
         const qsizetype lists = 2 + 263 * n;
         EXPECT_EQ(lines.mid(lists, 7), (QStringList{"1", "Steel : 210000000", "Alu : 70000000", "0", "Steel : 7850",

@@ -18,7 +18,11 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const QString Title = QStringLiteral("*** Computation of geometric properties ***");
+bool prepare(const QString& folder)
+{
+    return prepareReportFolder(folder, "*** Computation of geometric properties ***", reportVersionText(),
+                               MessageTable::english());
+}
 } // namespace
 
 // Checked by its frame header and decoded by Qt's reader, not by the encoder.
@@ -78,36 +82,30 @@ TEST(ReportPictures, SixteenColourRowsAreSpelledOutExactly)
 
 TEST(ReportFolder, NoteNamesTheTitleForAnExistingFolderAndTheCreditForANewOne)
 {
-    const MessageTable& m = MessageTable::english();
     QTemporaryDir dir;
-    ASSERT_TRUE(prepareReportFolder(dir.path(), Title, reportVersionText(), m));
+    ASSERT_TRUE(prepare(dir.path()));
     EXPECT_EQ(readAll(dir.filePath("info.txt")),
               "Morvane *** Computation of geometric properties ***Version 4.0 / 29. 08. 2004/\r\n"
               "Temporary folder :" + dir.path().toUtf8() + "\r\n");
-
     const QString fresh = dir.filePath("fresh");
-    ASSERT_TRUE(prepareReportFolder(fresh, Title, reportVersionText(), m));
+    ASSERT_TRUE(prepare(fresh));
     EXPECT_EQ(readAll(fresh + "/info.txt"), "Morvane / Written by the Morvane developers\r\n"
                                             "Temporary folder :" + fresh.toUtf8() + "\r\n");
     // Run again, the folder now exists.
-    ASSERT_TRUE(prepareReportFolder(fresh, Title, reportVersionText(), m));
+    ASSERT_TRUE(prepare(fresh));
     EXPECT_TRUE(readAll(fresh + "/info.txt").startsWith("Morvane *** Computation"));
 }
 
 TEST(ReportFolder, UnusableFoldersAreRefusedWithoutWriting)
 {
-    const MessageTable& m = MessageTable::english();
     QTemporaryDir dir;
-    // Only one level is created.
-    EXPECT_FALSE(prepareReportFolder(dir.filePath("a/b"), Title, reportVersionText(), m));
+    EXPECT_FALSE(prepare(dir.filePath("a/b"))); // only one level is created
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("a")));
-    // A file where the folder should be.
-    QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
-    EXPECT_FALSE(prepareReportFolder(dir.filePath("plain"), Title, reportVersionText(), m));
-    // "info.txt" cannot be written when a folder has its name.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("info.txt"));
-    EXPECT_FALSE(prepareReportFolder(dir.path(), Title, reportVersionText(), m));
-    EXPECT_FALSE(prepareReportFolder(QString(), Title, reportVersionText(), m));
+    QFile(dir.filePath("plain")).open(QIODevice::WriteOnly); // a file where the folder should be
+    EXPECT_FALSE(prepare(dir.filePath("plain")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("info.txt")); // a folder where the note should be
+    EXPECT_FALSE(prepare(dir.path()));
+    EXPECT_FALSE(prepare(QString()));
 }
 
 // Without pictures on the page, each item still gets its own picture file,
