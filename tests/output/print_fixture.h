@@ -10,6 +10,7 @@
 #include "sections/units.h"
 #include "settings/message_table.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -58,6 +59,13 @@ inline ListRow plateRow()
     plate.cells[5] = plate.cells[6] = " 62.80";
     plate.cells[7] = " 4.000";
     return plate;
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The grid of the list as the report window measures it, and a page of it.

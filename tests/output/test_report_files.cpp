@@ -12,12 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool prepare(const QString& folder)
 {
     return prepareReportFolder(folder, "*** Computation of geometric properties ***", reportVersionText(),

@@ -1,7 +1,6 @@
 #include "output/report_page.h"
 #include "print_fixture.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -38,9 +37,8 @@ TEST(ReportPage, ImageSizesAreRoundedFractionsOfTheFullPicture)
 // The page of one item as a browser gets it: Latin-1, CR LF lines, an empty last one.
 TEST(ReportPage, OneItemGivesTheKnownPage)
 {
-    QFile known(MORVANE_SOURCE_DIR "/tests/output/data/one_item_report.html");
-    ASSERT_TRUE(known.open(QIODevice::ReadOnly));
-    const QByteArray expected = known.readAll();
+    const QByteArray expected = readAll(MORVANE_SOURCE_DIR "/tests/output/data/one_item_report.html");
+    ASSERT_FALSE(expected.isEmpty());
     const ItemList list = sampleList(1);
     EXPECT_EQ(reportPage(list, pageInput()), expected);
     EXPECT_EQ(reportPageLines(list, pageInput()), QString::fromLatin1(expected.chopped(2)).split("\r\n"));
