@@ -64,7 +64,8 @@ TEST(PrintLayout, PictureColumnIsAtLeastPictureWidthPlusFour)
     const ItemList list = printList(1);
     // W = 40 mm = 151.18 px; the 96 px picture needs 100 px: 2s + 4 + 100 fits up to s = 23.
     const PrintLayout layout = laidOut(paperMetrics(210, 297), widthMargins(40), printContent(list, noColumns(true)));
-    EXPECT_EQ((std::array{layout.maximumFontSize, layout.columnWidth[2], layout.columnWidth[0]}), (std::array{23, 100, 50}));
+    EXPECT_EQ((std::array{layout.maximumFontSize, layout.columnWidth[2], layout.columnWidth[0]}),
+              (std::array{23, 100, 50}));
 }
 
 // A picture of 100 % (244 px = 64.6 mm) between margins of 80 mm, and paper 30 mm

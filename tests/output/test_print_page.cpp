@@ -26,10 +26,7 @@ QPoint tableCorner(const PrintLayout& layout)
             qRound(mmToPx(layout.margins.top) + qRound((layout.areaHeightPx() - layout.tableHeight()) / 2.0) + 1)};
 }
 
-bool isNavy(const QImage& image, int x, int y)
-{
-    return image.pixelColor(x, y) == Navy;
-}
+bool isNavy(const QImage& image, int x, int y) { return image.pixelColor(x, y) == Navy; }
 
 // The navy runs met going down the pixel column x from y0 to y1.
 std::vector<int> runsDown(const QImage& image, int x, int y0, int y1)
@@ -55,10 +52,7 @@ struct RecordingSink : PageSink {
     bool endJob() override { ++ends; return painter.end(); }
 };
 
-QPageLayout a4()
-{
-    return *paperLayout("A4", false);
-}
+QPageLayout a4() { return *paperLayout("A4", false); }
 } // namespace
 
 TEST(PrintPage, PreviewIsThePaperAt96Dpi)
@@ -66,10 +60,8 @@ TEST(PrintPage, PreviewIsThePaperAt96Dpi)
     const ItemList list = printList(1);
     const PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(list));
     const QImage page = previewPage(layout, printContent(list), texts(), 1);
-    EXPECT_EQ(page.size(), QSize(794, 1123));
-    EXPECT_EQ(page.pixelColor(2, 2), QColor(Qt::white));
-    // The printable area's dashed outline at 4.2 mm = 15.9 px.
-    int navyOnOutline = 0;
+    EXPECT_EQ(std::pair(page.size(), page.pixelColor(2, 2)), std::pair(QSize(794, 1123), QColor(Qt::white)));
+    int navyOnOutline = 0; // of the printable area's dashed outline at 4.2 mm = 15.9 px
     for (int y = 100; y < 200; ++y)
         navyOnOutline += isNavy(page, 16, y);
     EXPECT_GT(navyOnOutline, 20);
@@ -96,10 +88,8 @@ TEST(PrintPage, FullPageFramesEveryRowTheLastPageDrawsItsRowAtTheTop)
     EXPECT_EQ(fullLines[1] - fullLines[0], layout.pitchPx);
 
     const QImage last = previewPage(layout, content, texts(), 3);
-    const std::vector<int> lastLines = runsDown(last, x, corner.y() - 3, corner.y() + layout.tableHeight() + 3);
-    ASSERT_EQ(lastLines.size(), 2u);
-    EXPECT_EQ(lastLines[0], fullLines[0]);
-    EXPECT_EQ(lastLines[1], fullLines[1]);
+    EXPECT_EQ(runsDown(last, x, corner.y() - 3, corner.y() + layout.tableHeight() + 3),
+              (std::vector{fullLines[0], fullLines[1]}));
 }
 
 TEST(PrintPage, PictureSitsTwoPixelsAboveTheRowLine)
@@ -125,18 +115,12 @@ TEST(PrintPage, PrinterStyleInHundredthsOfAMillimetre)
     const ItemList list = printList(1);
     PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {12, 20, 10, 10}, printContent(list));
     layout.fontSize = 10;
-    const PageStyle style = PageStyle::printer(layout);
-    EXPECT_EQ(style.penWidth, 53);
-    EXPECT_EQ(style.cellFontHeight, 353);
-    EXPECT_EQ(style.headerFontHeight, 282);
-    EXPECT_FALSE(style.headerBold);
-    EXPECT_EQ(style.ink, QColor(Qt::black));
-    EXPECT_NEAR(style.originX * style.scale, 1200, 1); // 12 mm
-    EXPECT_NEAR(style.originY * style.scale, 2000, 1);
-    const PageStyle preview = PageStyle::preview(layout);
-    EXPECT_EQ(preview.ink, Navy);
-    EXPECT_TRUE(preview.headerBold);
-    EXPECT_EQ(preview.penWidth, 2);
+    const PageStyle s = PageStyle::printer(layout), preview = PageStyle::preview(layout);
+    EXPECT_EQ(std::tuple(s.penWidth, s.cellFontHeight, s.headerFontHeight, s.headerBold, s.ink),
+              std::tuple(53, 353, 282, false, QColor(Qt::black)));
+    EXPECT_NEAR(s.originX * s.scale, 1200, 1); // 12 mm
+    EXPECT_NEAR(s.originY * s.scale, 2000, 1);
+    EXPECT_EQ(std::tuple(preview.ink, preview.headerBold, preview.penWidth), std::tuple(Navy, true, 2));
 }
 
 TEST(PrintJobs, EveryCopyIsAJobAndARangeIsClamped)
@@ -181,12 +165,12 @@ TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
     ASSERT_TRUE(printPages(sink, layout, content, texts(), {1, 2, 2}));
     EXPECT_EQ(sink.jobs(), 2);
     EXPECT_EQ(pdfPages(file), 4);
-    const QString info = toolOutput("pdfinfo", {file});
-    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
+    EXPECT_TRUE(toolOutput("pdfinfo", {file}).contains("595 x 842 pts (A4)"));
     const QString text = pdfText(file);
-    EXPECT_EQ(text.count("Page number :1/2"), 2);
-    EXPECT_EQ(text.count("Page number :2/2"), 2);
-    EXPECT_EQ(pdfText(file, 3).count("Page number :1/2"), 1); // the second copy starts again
+    // The second copy starts again on page 3.
+    EXPECT_EQ((std::array{text.count("Page number :1/2"), text.count("Page number :2/2"),
+                          pdfText(file, 3).count("Page number :1/2")}),
+              (std::array<qsizetype, 3>{2, 2, 1}));
     for (const char* shown : {"HR I80x42", "Morvane *** Computation of geometric properties *** Version 3.1",
                               "07.12.2026", "210000000"})
         EXPECT_TRUE(text.contains(shown)) << shown;
@@ -198,9 +182,9 @@ TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
     ASSERT_TRUE(printPages(one, layout, content, texts(), {2, 2, 1}));
     EXPECT_EQ(pdfPages(second), 1);
     const QString secondText = pdfText(second);
-    EXPECT_TRUE(secondText.contains("Page number :2/2"));
-    EXPECT_FALSE(secondText.contains("Page number :1/2"));
-    EXPECT_TRUE(secondText.contains("Next page first"));
+    EXPECT_EQ((std::array{secondText.contains("Page number :2/2"), secondText.contains("Page number :1/2"),
+                          secondText.contains("Next page first")}),
+              (std::array{true, false, true}));
 }
 
 // A disk that fills up while the PDF is written leaves the old PDF whole:
