@@ -69,8 +69,7 @@ TEST(ReportPage, VisibleColumnItemsChooseTheCells)
     lines = reportPageLines(sampleList(1), input);
     const QStringList row = rowLines(lines, 1);
     ASSERT_EQ(row.size(), 5);
-    EXPECT_TRUE(row.at(3).contains(QString("10.000000<br>7.85")));
-    EXPECT_TRUE(row.at(4).contains(QString("300<br>-300")));
+    EXPECT_TRUE(row.at(3).contains("10.000000<br>7.85") && row.at(4).contains("300<br>-300"));
     EXPECT_EQ(reportedColumns(input.options), (std::vector<int>{0, 2, 5, 11}));
 }
 
@@ -81,7 +80,7 @@ TEST(ReportPage, FontsAndPictureOptionsReachThePage)
     input.options.measureFontSize = 5;
     input.options.pictures = false;
     const QStringList lines = reportPageLines(sampleList(1), input);
-    EXPECT_TRUE(lines.at(1).contains(QString("H1 {font: bold 25pt Arial} em {font: bold 4pt Arial}")));
+    EXPECT_TRUE(lines.at(1).contains("H1 {font: bold 25pt Arial} em {font: bold 4pt Arial}"));
     EXPECT_EQ(rowLines(lines, 1).value(2), QString("<td align=\"center\"><H1>Tube 1</H1></td>"));
 
     input.options.pictures = true;
@@ -106,8 +105,8 @@ TEST(ReportPage, WeightUnderTheAreaComesFromTheStoredValues)
     list.put(1, sampleRow(QString("Bar"), 7850, 1234.5)); // 9.690825 kg/m
     list.put(2, sampleRow(QString("Light"), 0.5, 10));     // 0.000005
     const QStringList lines = reportPageLines(list, pageInput());
-    EXPECT_TRUE(rowLines(lines, 1).value(5).endsWith(QString("10.000000<br>9.69</H1></td>")));
-    EXPECT_TRUE(rowLines(lines, 2).value(5).endsWith(QString("10.000000<br>0.00</H1></td>")));
+    EXPECT_EQ((QStringList{rowLines(lines, 1).value(5).right(27), rowLines(lines, 2).value(5).right(27)}),
+              (QStringList{"10.000000<br>9.69</H1></td>", "10.000000<br>0.00</H1></td>"}));
 }
 
 TEST(ReportPage, TextsShowLiterallyInTheLatin1Page)
@@ -118,13 +117,11 @@ TEST(ReportPage, TextsShowLiterallyInTheLatin1Page)
     input.title = QString("*** Keresztmetszetek számítása ő ***");
     input.layout.headerCaptions[4] = QString("Sűrűség\nKg/m3");
     const QByteArray page = reportPage(list, input);
-    EXPECT_TRUE(page.contains("<H1>&lt;b&gt;Cs&#337;&lt;/b&gt; &amp; &quot;\xC4&quot; &#128512;<br><img"));
-    EXPECT_TRUE(page.contains("<title>Morvane *** Keresztmetszetek sz\xE1m\xEDt\xE1sa &#337; ***"));
-    EXPECT_TRUE(page.contains("<H1>S&#369;r&#369;s\xE9g<br>Kg/m3</H1>"));
-    EXPECT_TRUE(page.contains("<em>S&#369;r&#369;s\xE9g<br>Kg/m3</em>"));
-    EXPECT_FALSE(page.contains("<b>"));
-    for (const char c : page)
-        EXPECT_NE(c, '\0');
+    for (const char* shown : {"<H1>&lt;b&gt;Cs&#337;&lt;/b&gt; &amp; &quot;\xC4&quot; &#128512;<br><img",
+                              "<title>Morvane *** Keresztmetszetek sz\xE1m\xEDt\xE1sa &#337; ***",
+                              "<H1>S&#369;r&#369;s\xE9g<br>Kg/m3</H1>", "<em>S&#369;r&#369;s\xE9g<br>Kg/m3</em>"})
+        EXPECT_TRUE(page.contains(shown)) << shown;
+    EXPECT_FALSE(page.contains("<b>") || page.contains('\0'));
 }
 
 TEST(ReportPage, Latin1EncodingKeepsLatin1AndReferencesTheRest)
@@ -142,8 +139,7 @@ TEST(ReportPage, DesignedLayoutFillsTheWholeWidth)
     int total = 0;
     for (const int c : reportedColumns(ReportOptions{}))
         total += headerPercent(layout.columnWidths[std::size_t(c)], layout.gridWidth);
-    EXPECT_GE(total, 98);
-    EXPECT_LE(total, 102);
+    EXPECT_NEAR(total, 100, 2);
     EXPECT_EQ(headerPercent(layout.columnWidths[2], layout.gridWidth), 19); // 18.59
 }
 
@@ -153,13 +149,9 @@ TEST(ReportPage, PlateRowCellsCarryTheirOwnCaptions)
 {
     ItemList list = sampleList(1);
     list.put(2, plateRow());
-    const QStringList row = rowLines(reportPageLines(list, pageInput()), 2);
-    const auto cell = [](const char* middle) { return "<td align=\"center\">" + QString::fromLatin1(middle) + "</H1></td>"; };
-    EXPECT_EQ(row.value(3), cell("<em>Size<br>[mm]</em><H1>1000x2000"));
-    EXPECT_EQ(row.value(4), cell("<em>Pieces</em><H1>1"));
-    EXPECT_EQ(row.value(5), cell("<em>Weight of one<br>[Kg]</em><H1> 62.80"));
-    EXPECT_EQ(row.value(6), cell("<em>Weight of all<br>[Kg]</em><H1> 62.80"));
-    EXPECT_EQ(row.value(7), cell("<em>Outside surface<br>[m2]</em><H1> 4.000"));
-    for (int c : {8, 9, 10, 11})
-        EXPECT_EQ(row.value(c), cell("")) << c;
+    QStringList cells = rowLines(reportPageLines(list, pageInput()), 2).mid(3);
+    cells.replaceInStrings("<td align=\"center\">", "").replaceInStrings("</H1></td>", "");
+    EXPECT_EQ(cells, (QStringList{"<em>Size<br>[mm]</em><H1>1000x2000", "<em>Pieces</em><H1>1",
+                                  "<em>Weight of one<br>[Kg]</em><H1> 62.80", "<em>Weight of all<br>[Kg]</em><H1> 62.80",
+                                  "<em>Outside surface<br>[m2]</em><H1> 4.000", "", "", "", ""}));
 }
