@@ -25,9 +25,7 @@ TEST(ReportPictures, JpegIsBaselineFullColourAtTheRowPictureSize)
     const ListRow row = sampleRow(QStringLiteral("Tube"));
     const QByteArray jpeg = encodeJpeg(reportPicture(row));
     const JpegFrame frame = jpegFrame(jpeg);
-    EXPECT_EQ(frame.marker, 0xC0);
-    EXPECT_EQ(frame.components, 3);
-    EXPECT_EQ(frame.size, QSize(240, 160));
+    EXPECT_EQ(std::tuple(frame.marker, frame.components, frame.size), std::tuple(0xC0, 3, QSize(240, 160)));
     EXPECT_TRUE(jpeg.contains("JFIF")); // so the components are YCbCr
     const QImage decoded = QImage::fromData(jpeg, "JPG");
     ASSERT_EQ(decoded.size(), QSize(240, 160));
@@ -45,8 +43,7 @@ TEST(ReportPictures, OtherSizesAreScaled)
     small.RowPicture = QImage(120, 80, QImage::Format_RGB32);
     small.RowPicture.fill(QColor(0, 128, 0));
     const QImage picture = reportPicture(small);
-    EXPECT_EQ(picture.size(), QSize(240, 160));
-    EXPECT_EQ(picture.pixel(200, 150), qRgb(0, 128, 0));
+    EXPECT_EQ(std::pair(picture.size(), picture.pixel(200, 150)), std::pair(QSize(240, 160), qRgb(0, 128, 0)));
     EXPECT_TRUE(encodeJpeg(QImage()).isEmpty());
 }
 
@@ -59,8 +56,7 @@ TEST(ReportPictures, SixteenColourRowsAreSpelledOutExactly)
         Qt::ThresholdDither | Qt::AvoidDither);
     ASSERT_EQ(indexed.RowPicture.format(), QImage::Format_Indexed8);
     const QImage picture = reportPicture(indexed);
-    EXPECT_EQ(picture.format(), QImage::Format_RGB888);
-    EXPECT_EQ(picture, indexed.RowPicture.convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(picture, indexed.RowPicture.convertToFormat(QImage::Format_RGB888)); // format and pixels
     EXPECT_EQ(picture.pixel(30, 30), qRgb(0, 0, 128));
 
     // An index past the end of the table comes out black, not as stray memory.
@@ -70,8 +66,7 @@ TEST(ReportPictures, SixteenColourRowsAreSpelledOutExactly)
     odd.RowPicture.fill(0);
     odd.RowPicture.scanLine(7)[5] = 9; // as a damaged file could leave it
     const QImage oddPicture = reportPicture(odd);
-    EXPECT_EQ(oddPicture.pixel(5, 7), qRgb(0, 0, 0));
-    EXPECT_EQ(oddPicture.pixel(6, 7), qRgb(255, 255, 255));
+    EXPECT_EQ(std::pair(oddPicture.pixel(5, 7), oddPicture.pixel(6, 7)), std::pair(qRgb(0, 0, 0), qRgb(255, 255, 255)));
 }
 
 TEST(ReportFolder, NoteNamesTheTitleForAnExistingFolderAndTheCreditForANewOne)
@@ -127,8 +122,7 @@ TEST(ReportFiles, EveryItemGetsItsOwnPictureInOrderAndThePage)
     });
     ASSERT_TRUE(outcome.written);
     EXPECT_EQ(outcome.pagePath, dir.path() + "/morvane_report.html");
-    EXPECT_EQ(readAll(outcome.pagePath), reportPage(list, input));
-    EXPECT_FALSE(readAll(outcome.pagePath).contains("<img"));
+    EXPECT_EQ(readAll(outcome.pagePath), reportPage(list, input)); // without pictures, see ReportPage
     EXPECT_EQ(progress, (std::vector<std::size_t>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 8);
     for (int r = 1; r <= 7; ++r) {
@@ -146,8 +140,7 @@ TEST(ReportFiles, APictureThatCannotBeWrittenStopsBeforeThePage)
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("kep2.jpg"));
     const ReportFilesOutcome outcome = writeReportFiles(dir.path(), sampleList(3), pageInput());
-    EXPECT_FALSE(outcome.written);
-    EXPECT_EQ(outcome.failedPath, dir.path() + "/kep2.jpg");
+    EXPECT_EQ(std::pair(outcome.written, outcome.failedPath), std::pair(false, dir.path() + "/kep2.jpg"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("morvane_report.html")));
 }
 

@@ -152,6 +152,7 @@ TEST(ReportPage, PlateRowCellsCarryTheirOwnCaptions)
     QStringList cells = rowLines(reportPageLines(list, pageInput()), 2).mid(3);
     cells.replaceInStrings("<td align=\"center\">", "").replaceInStrings("</H1></td>", "");
     EXPECT_EQ(cells, (QStringList{"<em>Size<br>[mm]</em><H1>1000x2000", "<em>Pieces</em><H1>1",
-                                  "<em>Weight of one<br>[Kg]</em><H1> 62.80", "<em>Weight of all<br>[Kg]</em><H1> 62.80",
+                                  "<em>Weight of one<br>[Kg]</em><H1> 62.80",
+                                  "<em>Weight of all<br>[Kg]</em><H1> 62.80",
                                   "<em>Outside surface<br>[m2]</em><H1> 4.000", "", "", "", ""}));
 }
