@@ -12,6 +12,11 @@ inline const MessageTable& m()
     return MessageTable::english();
 }
 
+inline UnitSettings units(const char* digits)
+{
+    return *UnitSettings::fromDigits(digits);
+}
+
 // The material boxes as they start: the first item of each list, 300 and -300 N/mm2.
 inline MaterialTexts steel()
 {

@@ -54,9 +54,7 @@ TEST(WriteSectionRow, RefusalsNameTheirReasonAndField)
         MaterialTexts t = steel();
         t.*c.field = c.text;
         const WriteOutcome out = write(t, UnitSettings{}, c.row);
-        EXPECT_EQ(out.written, !*c.refusal);
-        EXPECT_EQ(out.refusal, c.refusal);
-        EXPECT_EQ(out.focus, c.focus);
+        EXPECT_EQ(std::tuple(out.written, out.refusal, out.focus), std::tuple(!*c.refusal, c.refusal, c.focus));
     }
 }
 
@@ -65,15 +63,12 @@ TEST(WriteSectionRow, TypedEModulusWithLettersAndWithoutNumber)
     MaterialTexts t = steel();
     t.eModulus = "abc210000";
     const WriteOutcome out = write(t);
-    ASSERT_TRUE(out.written);
-    EXPECT_EQ(out.row.ItemValues[0], 210000.0L);
-    EXPECT_TRUE(out.eItems.contains("abc210000"));
-    EXPECT_TRUE(out.messages.isEmpty());
+    EXPECT_EQ(std::tuple(out.written, out.row.ItemValues[0], out.eItems.contains("abc210000"), out.messages),
+              std::tuple(true, 210000.0L, true, QStringList()));
     t.eModulus = "abc";
     const WriteOutcome none = write(t);
-    ASSERT_TRUE(none.written);
-    EXPECT_EQ(none.row.ItemValues[0], 0.0L);
-    EXPECT_EQ(none.messages, QStringList{"Error wrong data !"});
+    EXPECT_EQ(std::tuple(none.written, none.row.ItemValues[0], none.messages),
+              std::tuple(true, 0.0L, QStringList{"Error wrong data !"}));
 }
 
 TEST(ListCells, AreaAndDensityFormatsWithTiesToEven)
@@ -98,8 +93,7 @@ TEST(ItemList, DeletingRowsMovesPicturesAndValuesUp)
         ASSERT_TRUE(list.put(list.NextListRow(), row));
     }
     list.removeRows(2, 3);
-    ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(list.NextListRow(), 4);
+    ASSERT_EQ(std::pair(list.count(), list.NextListRow()), std::pair(3, 4));
     const int kept[3] = {1, 4, 5};
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(cellsOf(list.row(r), {0, 2}),
@@ -108,8 +102,7 @@ TEST(ItemList, DeletingRowsMovesPicturesAndValuesUp)
         EXPECT_EQ(qRed(list.row(r).RowPicture.pixel(0, 0)), kept[r - 1]);
     }
     list.removeRows(1, 3);
-    EXPECT_TRUE(list.isEmpty());
-    EXPECT_EQ(list.NextListRow(), 1);
+    EXPECT_EQ(std::pair(list.isEmpty(), list.NextListRow()), std::pair(true, 1));
 }
 
 TEST(ItemList, NeverGrowsBeyond250)
@@ -153,9 +146,7 @@ TEST(Units, ReexpressingRowsAndListTexts)
 {
     ItemList list;
     list.put(1, write(steel()).row);
-    UnitSettings u;
-    u.setChoice(UnitGroup::EModulus, 2);
-    reexpressRows(list, u);
+    reexpressRows(list, units("2122233"));
     EXPECT_EQ(list.row(1).cells[3], "21000000");
     reexpressRows(list, UnitSettings{});
     EXPECT_EQ(list.row(1).cells[3], "210000000");
@@ -166,23 +157,19 @@ TEST(Units, ReexpressingRowsAndListTexts)
               "Steel : 0.00785");
     EXPECT_EQ(reexpressListText("Steel", 10, ListNumberStyle::Whole), "Steel");
 
-    u = UnitSettings{};
-    u.setChoice(UnitGroup::Stress, 1);
-    reexpressRows(list, u);
+    reexpressRows(list, units("1122213"));
     EXPECT_EQ(list.row(1).cells[11], "300000.00&  -300000.00");
     const long double f = unitFactor(UnitGroup::Stress, 3, 1);
     EXPECT_EQ(reexpressStress("300", f, false), "300000.00");
     EXPECT_EQ(reexpressStress("-300", f, true), "-300000.00");
 
-    u = UnitSettings{};
-    u.setChoice(UnitGroup::Area, 1);
     ListRow area;
     area.ItemValues[2] = 1250; // 12.5 cm2
     ItemList one;
     one.put(1, area);
-    reexpressRows(one, u);
+    reexpressRows(one, units("1112233"));
     EXPECT_EQ(one.row(1).cells[5], "0.001250");
-    EXPECT_EQ(headerCaptions(u, m())[5], "Area[m2]\nWeight[Kg/m]");
+    EXPECT_EQ(headerCaptions(units("1112233"), m())[5], "Area[m2]\nWeight[Kg/m]");
 }
 
 TEST(Units, PlateRowsKeepTheirTexts)
@@ -190,9 +177,7 @@ TEST(Units, PlateRowsKeepTheirTexts)
     ItemList list;
     list.put(1, plate(1).row);
     const ListRow before = list.row(1);
-    UnitSettings u;
-    u.setChoice(UnitGroup::Area, 3);
-    reexpressRows(list, u);
+    reexpressRows(list, units("1132233"));
     EXPECT_EQ(list.row(1).cells, before.cells);
 }
 
@@ -210,16 +195,12 @@ TEST(Units, SmallStressesInTheListMatchTheStressFields)
     t.pressure = "-0.07";
     ItemList list;
     list.put(1, write(t).row);
-    UnitSettings u;
-    u.setChoice(UnitGroup::Stress, 2); // KN/cm2: a tenth of the N/mm2 figure
-    reexpressRows(list, u);
+    reexpressRows(list, units("1122223")); // KN/cm2: a tenth of the N/mm2 figure
     const long double f = unitFactor(UnitGroup::Stress, 3, 2);
     EXPECT_EQ(reexpressStress(t.tensile, f, false), "0.00500000");
     EXPECT_EQ(reexpressStress(t.pressure, f, true), "-0.00700000");
     EXPECT_EQ(list.row(1).cells[11], "0.00500000&  -0.00700000");
-    // From 0.01 on both keep two decimals.
-    u.setChoice(UnitGroup::Stress, 1);
-    reexpressRows(list, u);
+    reexpressRows(list, units("1122213")); // from 0.01 on both keep two decimals
     EXPECT_EQ(list.row(1).cells[11], "50.00&  -70.00");
 }
 
@@ -263,48 +244,34 @@ TEST(Requirement, LimitFieldFilterSignatureAndParsing)
 
 TEST(Requirement, CaptionsCarryTheUnitsOfTheirGroups)
 {
-    UnitSettings u;
-    EXPECT_EQ(RequirementLimits::caption(0, u), "A /Area/ [cm2]");
-    EXPECT_EQ(RequirementLimits::caption(4, u), "Kx under /Mom. of resist. / [cm3] :");
-    u.setChoice(UnitGroup::Area, 3);
-    u.setChoice(UnitGroup::Inertia, 1);
-    u.setChoice(UnitGroup::Modulus, 3);
-    EXPECT_EQ(RequirementLimits::caption(0, u), "A /Area/ [mm2]");
-    EXPECT_EQ(RequirementLimits::caption(2, u), "Iy /Moment of inertia / [m4] :");
-    EXPECT_EQ(RequirementLimits::caption(3, u), "Kx above /Mom. of resist. / [mm3] :");
-    EXPECT_EQ(RequirementLimits::caption(5, u), "Ixx /Torsion inertia / [m4] :");
-    EXPECT_EQ(RequirementLimits::caption(6, u), "Kxx /Torsion resistance / [mm3] :");
+    EXPECT_EQ(RequirementLimits::caption(0, UnitSettings{}) + RequirementLimits::caption(4, UnitSettings{}),
+              "A /Area/ [cm2]Kx under /Mom. of resist. / [cm3] :");
+    QStringList captions; // in mm2, m4 and mm3
+    for (int row : {0, 2, 3, 5, 6})
+        captions << RequirementLimits::caption(row, units("1131333"));
+    EXPECT_EQ(captions, (QStringList{"A /Area/ [mm2]", "Iy /Moment of inertia / [m4] :",
+                                     "Kx above /Mom. of resist. / [mm3] :", "Ixx /Torsion inertia / [m4] :",
+                                     "Kxx /Torsion resistance / [mm3] :"}));
 }
 
 // cm4 and cm3 to m4 and m3, on to mm4 and mm3 and back: every typed digit stays.
 TEST(Requirement, LimitsFollowTheUnitsKeepingEverySignificantDigit)
 {
-    RequirementLimits limits;
-    limits.setMin(0, "0.5");
-    limits.setMax(0, "12.5");
-    limits.setMin(1, "0.001");
-    limits.setMax(1, "0.002");
-    limits.setMin(6, "123.456789");
-    limits.setMax(6, "98765.4321");
-    UnitSettings m4, mm4;
-    m4.setChoice(UnitGroup::Inertia, 1);
-    m4.setChoice(UnitGroup::Modulus, 1);
-    mm4.setChoice(UnitGroup::Inertia, 3);
-    mm4.setChoice(UnitGroup::Modulus, 3);
-    mm4.setChoice(UnitGroup::Area, 3);
-    limits.reexpress(UnitSettings{}, m4);
-    EXPECT_EQ(limits.row(1).min, "0.00000000001");
-    EXPECT_EQ(limits.row(1).max, "0.00000000002");
-    EXPECT_TRUE(limits.enabled(1));
-    EXPECT_TRUE(limits.enabled(6));
-    limits.reexpress(m4, mm4);
-    EXPECT_EQ(limits.row(1).min, "10");
-    EXPECT_EQ(readNumber(limits.row(1).max).value_or(-1), 20);
-    EXPECT_EQ(limits.row(6).max, "98765432.1");
-    EXPECT_EQ(readNumber(limits.row(0).max).value_or(-1), 1250);
-    limits.reexpress(mm4, UnitSettings{});
-    const auto& r = limits;
-    EXPECT_EQ((QStringList{r.row(0).min, r.row(0).max, r.row(1).min, r.row(1).max, r.row(6).min, r.row(6).max}),
-              (QStringList{"0.5", "12.5", "0.001", "0.002", "123.456789", "98765.4321"}));
-    EXPECT_TRUE(limits.enabled(1));
+    const QStringList typed{"0.5", "12.5", "0.001", "0.002", "123.456789", "98765.4321"};
+    RequirementLimits r;
+    for (int i = 0; i < 3; ++i) {
+        r.setMin(std::array{0, 1, 6}[i], typed[2 * i]);
+        r.setMax(std::array{0, 1, 6}[i], typed[2 * i + 1]);
+    }
+    const UnitSettings m4 = units("1121133"), mm4 = units("1133333");
+    r.reexpress(UnitSettings{}, m4);
+    EXPECT_EQ((QStringList{r.row(1).min, r.row(1).max}), (QStringList{"0.00000000001", "0.00000000002"}));
+    EXPECT_TRUE(r.enabled(1) && r.enabled(6));
+    r.reexpress(m4, mm4);
+    EXPECT_EQ((QStringList{r.row(1).min, r.row(6).max}), (QStringList{"10", "98765432.1"}));
+    EXPECT_EQ(std::pair(readNumber(r.row(1).max).value_or(-1), readNumber(r.row(0).max).value_or(-1)),
+              std::pair(20.0L, 1250.0L));
+    r.reexpress(mm4, UnitSettings{});
+    EXPECT_EQ((QStringList{r.row(0).min, r.row(0).max, r.row(1).min, r.row(1).max, r.row(6).min, r.row(6).max}), typed);
+    EXPECT_TRUE(r.enabled(1));
 }

@@ -11,11 +11,6 @@ PrivatePropertyTexts typed(const char* ix, const char* iy, const char* kx, const
 {
     return {ix, iy, kx, kx, ky, ky, ixx, kxx, area};
 }
-
-UnitSettings unitsFromDigits(const char* digits)
-{
-    return *UnitSettings::fromDigits(digits);
-}
 } // namespace
 
 TEST(Plausibility, FiftyMillimetreBoxWithTypedValuesBelowItsMaxima)
@@ -73,7 +68,7 @@ TEST(Plausibility, TypedValuesAreReadInTheChosenUnits)
 {
     // The same 50 mm box typed in mm4, mm3 and mm2 ...
     const PlausibilityResult mm =
-        CheckPlausibility(typed("100000", "100000", "4000", "4000", "50000", "3000", "2000"), unitsFromDigits("1133333"), m());
+        CheckPlausibility(typed("100000", "100000", "4000", "4000", "50000", "3000", "2000"), units("1133333"), m());
     EXPECT_DOUBLE_EQ(double(mm.distances.above), 25.0);
     EXPECT_TRUE(mm.plausible);
     EXPECT_TRUE(mm.report.startsWith("Ix max : 520833.33 [mm4] > Ix : 100000 [mm4] ----> OK\n"));
@@ -81,7 +76,7 @@ TEST(Plausibility, TypedValuesAreReadInTheChosenUnits)
     // ... and in m4, m3 and m2, whose maxima fall below 0.1 and take ten decimals.
     const PlausibilityResult metres = CheckPlausibility(
         typed("0.0000001", "0.0000001", "0.000004", "0.000004", "0.00000005", "0.000003", "0.002"),
-        unitsFromDigits("1111133"), m());
+        units("1111133"), m());
     EXPECT_NEAR(double(metres.distances.left), 25.0, 1e-9);
     EXPECT_TRUE(metres.report.startsWith("Ix max : 0.0000005208 [m4] > Ix : 0.0000001 [m4] ----> OK\n"));
     EXPECT_TRUE(metres.report.contains("Kxx max : 0.0000347222 [m3] > Kxx : 0.000003 [m3] ----> OK\n"));
