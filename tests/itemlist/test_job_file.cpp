@@ -106,7 +106,7 @@ void expectSameJob(const JobFile& a, const JobFile& b)
 TEST(JobFile, RoundTripKeepsEverything)
 {
     JobFile job = sampleJob(0);
-    job.units = *UnitSettings::fromDigits("3213122");
+    job.units = units("3213122");
     for (int r = 1; r <= 3; ++r)
         job.rows.push_back(sectionRow(r, job.units));
     const PlateRowOutcome plate =
@@ -116,21 +116,15 @@ TEST(JobFile, RoundTripKeepsEverything)
     job.rows.back().cells[0] = "4";
     const JobReading read = readJob(writeJob(job));
     ASSERT_TRUE(read.job) << read.reason.toStdString();
-    expectSameJob(job, *read.job);
-    EXPECT_EQ(read.job->units.digits(), "3213122");
+    expectSameJob(job, *read.job); // units and limits too
     EXPECT_TRUE(read.job->rows[3].RowPicture.isNull());
-    EXPECT_TRUE(read.job->limits.enabled(0));
-    EXPECT_TRUE(read.job->limits.row(0).ticked);
-    EXPECT_FALSE(read.job->limits.enabled(3));
-    EXPECT_EQ(read.job->limits.row(3).min, "5.5");
 }
 
 TEST(JobFile, EmptyOrOverfullListWritesNothing)
 {
-    EXPECT_TRUE(writeJob(JobFile{}).isEmpty());
     JobFile big = sampleJob(1);
     big.rows.resize(ItemListCapacity + 1, big.rows[0]);
-    EXPECT_TRUE(writeJob(big).isEmpty());
+    EXPECT_TRUE(writeJob(JobFile{}).isEmpty() && writeJob(big).isEmpty());
 }
 
 // The data text read with plain zlib, line by line as the format lays it out.
@@ -190,9 +184,8 @@ TEST(JobFile, ProgressAdvancesPerItemAndCanStop)
 TEST(JobFile, PlateBlockPictureIsBlank)
 {
     QString why;
-    const auto picture = readFirstBitmap(bmpFourBit(QImage()), why);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->pixel(120, 80), qRgb(255, 255, 255));
+    EXPECT_EQ(readFirstBitmap(bmpFourBit(QImage()), why).value_or(QImage(1, 1, QImage::Format_RGB32)).pixel(120, 80),
+              qRgb(255, 255, 255));
 }
 
 // Line breaks become blanks; texts of Windows-1252 bytes (not UTF-8) are read so.
@@ -203,8 +196,7 @@ TEST(JobFile, TextsWithLineBreaksAndWindowsTexts)
     job.rows[0].cells[2] = "a\nb";
     JobReading read = readJob(writeJob(job));
     ASSERT_TRUE(read.job) << read.reason.toStdString();
-    EXPECT_EQ(read.job->name, "two  lines");
-    EXPECT_EQ(read.job->rows[0].cells[2], "a b");
+    EXPECT_EQ((QStringList{read.job->name, read.job->rows[0].cells[2]}), (QStringList{"two  lines", "a b"}));
 
     job.name = QString::fromUtf8("Gr\xC3\xBC\xC3\x9F""e");
     const QByteArray text = jobDataText(job).replace(job.name.toUtf8(), QByteArray("Gr\xFC\xDF" "e"));
@@ -288,15 +280,11 @@ TEST(JobFile, BlocksAreDecompressedWithinTheirBound)
     QString why;
     EXPECT_FALSE(inflateBlock(bomb.constData(), bomb.size(), 1024 * 1024, why));
     EXPECT_TRUE(why.contains("more than"));
-    const auto fits = inflateBlock(bomb.constData(), bomb.size(), 2 * 1024 * 1024, why);
-    ASSERT_TRUE(fits);
-    EXPECT_EQ(fits->size(), 2 * 1024 * 1024);
+    EXPECT_EQ(inflateBlock(bomb.constData(), bomb.size(), 2 * 1024 * 1024, why).value_or("").size(), 2 * 1024 * 1024);
     // A picture block gives back its first bitmap only, after checking all of it.
     const QByteArray first = bmpFourBit(itemPicture(1));
     const QByteArray block = compressBlock(first + bmpTrueColour(itemPicture(2)));
-    const auto kept = inflateBlock(block.constData(), block.size(), 1024 * 1024, why, true);
-    ASSERT_TRUE(kept);
-    EXPECT_EQ(*kept, first);
+    EXPECT_EQ(inflateBlock(block.constData(), block.size(), 1024 * 1024, why, true).value_or(""), first);
     EXPECT_FALSE(inflateBlock(block.constData(), block.size() - 3, 1024 * 1024, why, true));
     // Bytes after the stream are refused too.
     QByteArray longer = compressBlock("abc") + "x";
