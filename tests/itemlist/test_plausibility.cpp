@@ -91,34 +91,31 @@ TEST(Plausibility, DistancesOfMissingModuliAreUnknown)
               (std::array{25.0, 0.0, 25.0, 25.0}));
 }
 
-struct TorsionCase {
-    const char* name;
-    long double w, h;
-    double ixxCm4, kxxCm3;
-};
-
-class TorsionTable : public ::testing::TestWithParam<TorsionCase> {};
-
-TEST_P(TorsionTable, StepsOfTheRatio)
+// Ixx and Kxx of a w x h rectangle, in cm4 and cm3, by the steps of the ratio.
+TEST(Plausibility, TorsionMaximaByStepsOfTheRatio)
 {
-    const TorsionCase& c = GetParam();
-    const RectangleMaxima mx = rectangleMaxima(c.w, c.h, UnitSettings{});
-    EXPECT_NEAR(double(mx.ixx), c.ixxCm4, 1e-9 * std::max(1.0, c.ixxCm4));
-    EXPECT_NEAR(double(mx.kxx), c.kxxCm3, 1e-9 * std::max(1.0, c.kxxCm3));
-    // Turning the rectangle leaves the torsion values alone.
-    const RectangleMaxima turned = rectangleMaxima(c.h, c.w, UnitSettings{});
-    EXPECT_NEAR(double(turned.ixx), double(mx.ixx), 1e-12);
-    EXPECT_NEAR(double(turned.ix), double(mx.iy), 1e-12);
+    const struct {
+        const char* name;
+        long double w, h;
+        double ixxCm4, kxxCm3;
+    } cases[] = {
+        {"square", 50, 50, 50.0 * 125000 / 6.7 / 1e4, 50.0 * 2500 / 3.6 / 1e3},
+        {"ratio 1.5", 15, 10, 15.0 * 1000 / 6.7 / 1e4, 15.0 * 100 / 3.6 / 1e3},
+        {"ratio 1.6", 16, 10, 16.0 * 1000 / 5 / 1e4, 16.0 * 100 / 3.6 / 1e3},
+        {"ratio 2", 100, 50, 100.0 * 125000 / 5 / 1e4, 100.0 * 2500 / 3.6 / 1e3},
+        {"ratio 3", 30, 10, 30.0 * 1000 / 4.4 / 1e4, 30.0 * 100 / 3.6 / 1e3},
+        {"ratio 4", 40, 10, 40.0 * 1000 / 3.8 / 1e4, 40.0 * 100 / 3.6 / 1e3},
+        {"ratio 5", 50, 10, (5 - 0.63) * 10000 / 3 / 1e4, (5 - 0.63) * 1000 / 3 / 1e3},
+        {"no width", 0, 10, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RectangleMaxima mx = rectangleMaxima(c.w, c.h, UnitSettings{});
+        EXPECT_NEAR(double(mx.ixx), c.ixxCm4, 1e-9 * std::max(1.0, c.ixxCm4));
+        EXPECT_NEAR(double(mx.kxx), c.kxxCm3, 1e-9 * std::max(1.0, c.kxxCm3));
+        // Turning the rectangle leaves the torsion values alone.
+        const RectangleMaxima turned = rectangleMaxima(c.h, c.w, UnitSettings{});
+        EXPECT_NEAR(double(turned.ixx), double(mx.ixx), 1e-12);
+        EXPECT_NEAR(double(turned.ix), double(mx.iy), 1e-12);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Plausibility, TorsionTable,
-    ::testing::Values(TorsionCase{"Square", 50, 50, 50.0 * 125000 / 6.7 / 1e4, 50.0 * 2500 / 3.6 / 1e3},
-                      TorsionCase{"RatioOneAndAHalf", 15, 10, 15.0 * 1000 / 6.7 / 1e4, 15.0 * 100 / 3.6 / 1e3},
-                      TorsionCase{"RatioOnePointSix", 16, 10, 16.0 * 1000 / 5 / 1e4, 16.0 * 100 / 3.6 / 1e3},
-                      TorsionCase{"RatioTwo", 100, 50, 100.0 * 125000 / 5 / 1e4, 100.0 * 2500 / 3.6 / 1e3},
-                      TorsionCase{"RatioThree", 30, 10, 30.0 * 1000 / 4.4 / 1e4, 30.0 * 100 / 3.6 / 1e3},
-                      TorsionCase{"RatioFour", 40, 10, 40.0 * 1000 / 3.8 / 1e4, 40.0 * 100 / 3.6 / 1e3},
-                      TorsionCase{"RatioFive", 50, 10, (5 - 0.63) * 10000 / 3 / 1e4, (5 - 0.63) * 1000 / 3 / 1e3},
-                      TorsionCase{"NoWidth", 0, 10, 0, 0}),
-    [](const ::testing::TestParamInfo<TorsionCase>& info) { return std::string(info.param.name); });
