@@ -45,7 +45,7 @@ TEST(ListSection, DesignationInColumnTwoOfEachTab)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fields.join('x').toStdString() + " " + c.caption + " " + std::to_string(c.angle));
-        const DesignationOutcome out = sectionDesignation(c.kind, c.fields, QString::fromLatin1(c.caption), c.angle, m());
+        const DesignationOutcome out = sectionDesignation(c.kind, c.fields, c.caption, c.angle, m());
         EXPECT_EQ(out.text.value_or("none").toStdString(), c.expected);
         // An unreadable solid size keeps the caption but still says so.
         const bool wrong = c.expected == std::string("none") || (c.kind == K::RectSolid && c.fields.contains(""));

@@ -103,11 +103,11 @@ TEST(PrintPage, PictureSitsTwoPixelsAboveTheRowLine)
     const QPoint corner = tableCorner(layout);
     const int centre = corner.x() + layout.columnLeft[2] + layout.columnWidth[2] / 2;
     const int bottom = corner.y() + layout.pitchPx;
-    // The picture's lowest line is 2 px above the row's line (whose pen reaches 1 px up).
-    EXPECT_EQ(page.pixelColor(centre, bottom - 3), QColor(200, 0, 0));
-    EXPECT_EQ(page.pixelColor(centre, bottom - 2), QColor(Qt::white));
-    EXPECT_EQ(page.pixelColor(centre, bottom - 64 - 2), QColor(200, 0, 0));
-    EXPECT_NE(page.pixelColor(centre, bottom - 64 - 3), QColor(200, 0, 0));
+    // The picture's lowest line is 2 px above the row's line (whose pen reaches 1 px up); it is 64 px high.
+    const auto at = [&](int up) { return page.pixelColor(centre, bottom - up); };
+    const QColor red(200, 0, 0);
+    EXPECT_EQ((std::vector{at(3), at(2), at(66)}), (std::vector{red, QColor(Qt::white), red}));
+    EXPECT_NE(at(67), red);
 }
 
 TEST(PrintPage, PrinterStyleInHundredthsOfAMillimetre)
