@@ -82,21 +82,20 @@ QByteArray assembled(const QByteArray& text, const JobFile& job)
 
 void expectSameJob(const JobFile& a, const JobFile& b)
 {
-    EXPECT_EQ(a.name, b.name);
     ASSERT_EQ(a.rows.size(), b.rows.size());
     for (std::size_t i = 0; i < a.rows.size(); ++i) {
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(a.rows[i].cells, b.rows[i].cells);
         for (int s = 0; s < ItemValueSlots; ++s)
             expectValues(b.rows[i], {{s, double(a.rows[i].ItemValues[s])}});
-        EXPECT_EQ(a.rows[i].isPlate, b.rows[i].isPlate);
-        EXPECT_EQ(b.rows[i].RowPicture.colorCount(), a.rows[i].isPlate ? 0 : 16);
+        EXPECT_EQ(std::pair(b.rows[i].isPlate, b.rows[i].RowPicture.colorCount()),
+                  std::pair(a.rows[i].isPlate, a.rows[i].isPlate ? 0 : 16));
         EXPECT_EQ(a.rows[i].RowPicture.convertToFormat(QImage::Format_RGB32),
                   b.rows[i].RowPicture.convertToFormat(QImage::Format_RGB32));
     }
     EXPECT_EQ(a.eItems, b.eItems);
-    EXPECT_EQ(QStringList(a.densityItems) << a.tensile << a.pressure << a.units.digits(),
-              QStringList(b.densityItems) << b.tensile << b.pressure << b.units.digits());
+    EXPECT_EQ(QStringList(a.densityItems) << a.tensile << a.pressure << a.units.digits() << a.name,
+              QStringList(b.densityItems) << b.tensile << b.pressure << b.units.digits() << b.name);
     EXPECT_EQ(requirementLines(a.limits), requirementLines(b.limits));
 }
 } // namespace

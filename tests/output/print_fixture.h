@@ -84,13 +84,7 @@ inline ReportPageInput pageInput()
 
 // The start-of-frame segment of a JPEG file, found by walking the segments:
 // its marker (0xC0 baseline, 0xC2 progressive), size and component count.
-struct JpegFrame {
-    int marker = -1;
-    QSize size;
-    int components = 0;
-};
-
-inline JpegFrame jpegFrame(const QByteArray& bytes)
+inline std::tuple<int, QSize, int> jpegFrame(const QByteArray& bytes)
 {
     const auto at = [&](qsizetype i) { return int(static_cast<unsigned char>(bytes.at(i))); };
     if (bytes.size() < 4 || at(0) != 0xFF || at(1) != 0xD8)
