@@ -1,12 +1,9 @@
 #include "itemlist_fixture.h"
 
-#include "itemlist/item_list.h"
 #include "itemlist/requirement_limits.h"
 #include "itemlist/units_apply.h"
 #include "sections/hollow.h"
 #include "base/number_format.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 WriteOutcome write(const MaterialTexts& t, const UnitSettings& u = UnitSettings{}, int r = 1)

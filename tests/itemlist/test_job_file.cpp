@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <zlib.h>
 
-#include <gtest/gtest.h>
-
 namespace {
 // A picture that differs per item, so that blocks cannot be mixed up.
 QImage itemPicture(int i)

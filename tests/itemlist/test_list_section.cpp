@@ -6,8 +6,6 @@
 #include "catalogue/profile_catalogue.h"
 #include "sections/hollow.h"
 
-#include <gtest/gtest.h>
-
 // Circles never carry the rotation suffix: they do not turn. A hollow
 // rectangle's walls must fit both sides (a > 2v and b > 2v); a solid one with
 // an unreadable size keeps its caption. "none": nothing is written and the

@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 namespace {
 // A row with the given description, E text, Ix/Iy pair and pressure; its

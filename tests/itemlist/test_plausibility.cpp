@@ -2,8 +2,6 @@
 
 #include "itemlist/plausibility.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 // Ix, Iy, Kx above, Kx under, Ky left, Ky right, Ixx, Kxx, area.
 PrivatePropertyTexts typed(const char* ix, const char* iy, const char* kx, const char* ky, const char* ixx,

@@ -5,7 +5,6 @@
 #include "sections/hollow.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 PrivateItemTexts boxItem()
@@ -53,8 +52,7 @@ TEST(PrivateItem, TypedValuesAreStoredInBaseUnits)
     const WriteOutcome out = writePrivateRow(3, t, units, picture(), m());
     ASSERT_TRUE(out.written);
     expectValues(out.row, {{2, 2000}, {3, 10}, {4, 20}, {5, 4}, {8, 7}, {9, 5}, {10, 3}, {11, 300}, {12, -300}});
-    EXPECT_EQ(out.row.cells[6], "100000.00&200000.00");
-    EXPECT_EQ(out.row.cells[5], "2000.00");
+    EXPECT_EQ(cellsOf(out.row, {5, 6}), (QStringList{"2000.00", "100000.00&200000.00"}));
 }
 
 // The row is written by the section row's writer: one of its material checks

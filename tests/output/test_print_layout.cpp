@@ -1,9 +1,6 @@
 #include "print_fixture.h"
 
 #include "output/print_fields.h"
-#include "output/print_layout.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 // Margins that leave an area W mm wide on paper 210 mm wide without strips.
@@ -161,14 +158,12 @@ TEST(PrintLayout, LowerFontSizeRaisesRowsPerPage)
     const ItemList list = printList(40);
     const PrintContent content = printContent(list);
     PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, content);
-    const auto widths = layout.columnWidth;
-    const int rows = layout.rowsPerPage;
-    const int pages = layout.pageCount;
+    const PrintLayout before = layout;
     ASSERT_GT(layout.maximumFontSize, 4);
     ASSERT_TRUE(applyFontSize(layout, layout.maximumFontSize - 4, content, fixedMeasure()));
-    EXPECT_GT(layout.rowsPerPage, rows);
-    EXPECT_LT(layout.pageCount, pages);
-    EXPECT_EQ(layout.columnWidth, widths);
+    EXPECT_GT(layout.rowsPerPage, before.rowsPerPage);
+    EXPECT_LT(layout.pageCount, before.pageCount);
+    EXPECT_EQ(layout.columnWidth, before.columnWidth);
     EXPECT_EQ(layout.fontSize, layout.maximumFontSize - 4);
 }
 

@@ -9,8 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 namespace {
 const QColor Navy(0, 0, 128);
 

@@ -5,11 +5,8 @@
 #include "../common/full_disk.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 bool prepare(const QString& folder)

@@ -1,8 +1,6 @@
-#include "output/report_page.h"
 #include "print_fixture.h"
 
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 namespace {
 // The lines of table row r (the header row is row 0), from its "<tr bgcolor=" line
