@@ -202,21 +202,18 @@ TEST(Units, SmallStressesInTheListMatchTheStressFields)
 
 TEST(Requirement, ColoursAtAndAroundTheBounds)
 {
+    using P = PanelColour;
     RequirementLimits limits;
     limits.setMin(0, "0");
     limits.setMax(0, "100");
-    EXPECT_TRUE(limits.enabled(0));
-    EXPECT_EQ(limits.RequirementColour("area", 50, m()), PanelColour::Neutral); // not ticked
+    const auto area = [&](long double value) { return limits.RequirementColour("area", value, m()); };
+    EXPECT_EQ(std::pair(limits.enabled(0), area(50)), std::pair(true, P::Neutral)); // not ticked
     limits.setTicked(0, true);
-    EXPECT_EQ(limits.RequirementColour("area", 100, m()), PanelColour::Green);
-    EXPECT_EQ(limits.RequirementColour("area", 100.5L, m()), PanelColour::Yellow);
-    EXPECT_EQ(limits.RequirementColour("area", 0, m()), PanelColour::Green);
+    EXPECT_EQ((std::array{area(100), area(100.5L), area(0)}), (std::array{P::Green, P::Yellow, P::Green}));
     limits.setMin(0, "10");
-    EXPECT_EQ(limits.RequirementColour("area", 9.99L, m()), PanelColour::Red);
-    EXPECT_EQ(limits.RequirementColour("ix", 9.99L, m()), PanelColour::Neutral);
+    EXPECT_EQ(std::pair(area(9.99L), limits.RequirementColour("ix", 9.99L, m())), std::pair(P::Red, P::Neutral));
     limits.setMax(0, "5"); // min not below max
-    EXPECT_FALSE(limits.enabled(0));
-    EXPECT_EQ(limits.RequirementColour("area", 7, m()), PanelColour::Neutral);
+    EXPECT_EQ(std::pair(limits.enabled(0), area(7)), std::pair(false, P::Neutral));
 }
 
 TEST(Requirement, LimitFieldFilterSignatureAndParsing)
