@@ -159,10 +159,9 @@ TEST(Units, ReexpressingRowsAndListTexts)
     EXPECT_EQ(reexpressStress("300", f, false), "300000.00");
     EXPECT_EQ(reexpressStress("-300", f, true), "-300000.00");
 
-    ListRow area;
-    area.ItemValues[2] = 1250; // 12.5 cm2
     ItemList one;
-    one.put(1, area);
+    one.put(1, ListRow{});
+    one.row(1).ItemValues[2] = 1250; // 12.5 cm2
     reexpressRows(one, units("1112233"));
     EXPECT_EQ(one.row(1).cells[5], "0.001250");
     EXPECT_EQ(headerCaptions(units("1112233"), m())[5], "Area[m2]\nWeight[Kg/m]");

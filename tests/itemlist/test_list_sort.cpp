@@ -60,39 +60,30 @@ TEST(ListEditor, OneLineTextsOfASectionRow)
 
 TEST(ListEditor, SortsEachColumnByItsKey)
 {
-    struct Row {
-        const char* description;
-        const char* e;
-        const char* inertias = "1&1";
-        const char* pressure = "-300";
-    };
-    const std::vector<Row> pairs{{"a", "1", "5.00&  1.00"}, {"b", "1", "3.00&  9.00"}, {"c", "1", "40.00&  2.00"}};
+    const std::vector pairs{item("a", "1", "5.00&  1.00"), item("b", "1", "3.00&  9.00"),
+                            item("c", "1", "40.00&  2.00")};
     const struct {
         const char* name;
-        std::vector<Row> rows;
+        std::vector<ListRow> rows;
         int column;
         bool second;
         std::vector<int> sorted;
     } cases[] = {
         {"E modulus as zero-padded texts",
-         {{"a", "210000000"}, {"b", "70000000"}, {"c", "120000000"}, {"d", "9000000"}}, 3, false, {4, 2, 3, 1}},
+         {item("a", "210000000"), item("b", "70000000"), item("c", "120000000"), item("d", "9000000")}, 3, false,
+         {4, 2, 3, 1}},
         {"Ix of the pair", pairs, 6, false, {2, 1, 3}},
         {"Iy of the pair", pairs, 6, true, {1, 3, 2}},
         {"description without case, equal texts in list order",
-         {{"beta", "1"}, {"Alpha", "1"}, {"gamma", "1"}, {"ALPHA", "1"}, {"Beta", "1"}}, 2, false, {2, 4, 1, 5, 3}},
-        {"equal keys in list order", {{"a", "5"}, {"b", "3"}, {"c", "5"}, {"d", "3"}, {"e", "5"}}, 3, false,
-         {2, 4, 1, 3, 5}},
+         {item("beta"), item("Alpha"), item("gamma"), item("ALPHA"), item("Beta")}, 2, false, {2, 4, 1, 5, 3}},
+        {"equal keys in list order", {item("a", "5"), item("b", "3"), item("c", "5"), item("d", "3"), item("e", "5")},
+         3, false, {2, 4, 1, 3, 5}},
         {"pressure by value",
-         {{"a", "1", "1&1", "-300"}, {"b", "1", "1&1", "-1200"}, {"c", "1", "1&1", "-120"}, {"d", "1", "1&1", "-80.5"}},
-         11, true, {2, 1, 3, 4}},
+         {item("a", "1", "1&1", "-300"), item("b", "1", "1&1", "-1200"), item("c", "1", "1&1", "-120"),
+          item("d", "1", "1&1", "-80.5")}, 11, true, {2, 1, 3, 4}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<ListRow> rows;
-        for (const Row& r : c.rows)
-            rows.push_back(item(r.description, r.e, r.inertias, r.pressure));
-        EXPECT_EQ(sortedRows(listOf(rows), c.column, c.second), c.sorted);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(sortedRows(listOf(c.rows), c.column, c.second), c.sorted) << c.name;
 }
 
 TEST(ListEditor, EqualNumbersAfterShufflingFollowTheRowNumber)
