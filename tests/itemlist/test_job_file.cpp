@@ -211,8 +211,7 @@ TEST_P(JobFileDamage, IsRefusedWithAReason)
     QByteArray file = writeJob(sampleJob(2));
     GetParam().damage(file);
     const JobReading read = readJob(file);
-    EXPECT_FALSE(read.job);
-    EXPECT_FALSE(read.reason.isEmpty());
+    EXPECT_TRUE(!read.job && !read.reason.isEmpty());
 }
 
 qsizetype indexAt(const QByteArray& file)
@@ -339,10 +338,8 @@ TEST_P(CraftedJob, OnlyWhatTheProgramWritesIsRead)
     lines.removeLast();
     c.craft(lines);
     const JobReading read = readJob(assembled((lines.join(QStringLiteral("\r\n")) + "\r\n").toUtf8(), job));
-    EXPECT_EQ(bool(read.job), !c.reason) << read.reason.toStdString();
-    if (c.reason) {
-        EXPECT_TRUE(read.reason.contains(QLatin1String(c.reason))) << read.reason.toStdString();
-    }
+    EXPECT_TRUE(c.reason ? !read.job && read.reason.contains(QLatin1String(c.reason)) : bool(read.job))
+        << read.reason.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

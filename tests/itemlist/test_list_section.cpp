@@ -59,8 +59,7 @@ TEST(ListSection, RefusedDesignationWritesNothing)
     listing.properties = rectHollowProperties(10, 40, 5, 0);
     listing.material = steel();
     const WriteOutcome refused = listSection(1, listing, m());
-    EXPECT_FALSE(refused.written);
-    EXPECT_EQ(refused.refusal, m()(1));
+    EXPECT_EQ(std::pair(refused.written, refused.refusal), std::pair(false, m()(1)));
 
     listing.fields = {"40", "20", "3"};
     listing.properties = rectHollowProperties(40, 20, 3, 0);
@@ -98,6 +97,5 @@ TEST(ListCommands, PlateRowTakesItsMassFromTheTable)
     for (int r = 2; r <= ItemListCapacity; ++r)
         list.put(r, ListRow{});
     const PlateRowOutcome full = listPlate(list, record, name, "1000", "2000", table, m());
-    EXPECT_FALSE(full.written);
-    EXPECT_EQ(full.refusal, m()(108));
+    EXPECT_EQ(std::pair(full.written, full.refusal), std::pair(false, m()(108)));
 }
