@@ -240,8 +240,8 @@ TEST(PrintFields, RangeAndCopies)
 {
     for (const auto& [typed, kept, empty] : {std::tuple{"", "1", true}, {"0", "1", false}, {"7", "5", false},
                                              {"x3", "3", false}}) {
-        EXPECT_EQ(filterRangeField(typed, 5).text, kept) << typed;
-        EXPECT_EQ(filterRangeField(typed, 5).wasEmpty, empty) << typed;
+        const auto field = filterRangeField(typed, 5);
+        EXPECT_EQ(std::pair(field.text, field.wasEmpty), std::pair(QString(kept), empty)) << typed;
     }
     for (const auto& [typed, kept] : {std::pair{"", "1"}, {"0", "1"}, {"2x", "2"}, {"99999999999999999999", "999"}})
         EXPECT_EQ(filterCopiesField(typed), kept) << typed;
