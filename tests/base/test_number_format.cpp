@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 TEST(FormatFixed, TiesGoToTheEvenNeighbour)
 {
     EXPECT_EQ(formatFixed(7850.5L, 0), "7850");
@@ -17,17 +15,6 @@ TEST(FormatFixed, TiesGoToTheEvenNeighbour)
     EXPECT_EQ(formatFixed(-0.004L, 2), "0.00");
     EXPECT_EQ(formatFixed(-0.006L, 2), "-0.01");
     EXPECT_EQ(formatFixed(-10.0L, 0), "-10");
-}
-
-TEST(FormatFixed, UsesAPointWhateverTheLocale)
-{
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = old ? old : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "hu_HU.UTF-8")) {
-        EXPECT_EQ(formatFixed(1.5L, 2), "1.50");
-        EXPECT_EQ(readNumber("1.5").value_or(0), 1.5L);
-    }
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(PanelValue, SmallValuesGetTenDecimalsAndAreasSix)

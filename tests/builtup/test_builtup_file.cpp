@@ -42,17 +42,11 @@ TEST(BuiltUpFile, PartsReadAsWritten)
            {"kind": "rs", "dims": [200, 10.5], "x": -2.25, "y": -155},
            {"kind": "l", "entry": "L section 100x100x10", "x": 1e2, "y": 0, "angle": 359, "mirror": true})"));
     ASSERT_TRUE(read.composition) << read.reason.toStdString();
-    const auto& p = read.composition->parts;
-    ASSERT_EQ(p.size(), 3u);
-    EXPECT_EQ(p[0].kind, SectionKind::I);
-    EXPECT_EQ(p[0].entry, QStringLiteral("IPE 300x150"));
-    EXPECT_EQ(p[1].dims, (QStringList{"200", "10.5"}));
-    EXPECT_EQ(p[1].x, -2.25);
-    EXPECT_EQ(p[1].angle, 0);
-    EXPECT_FALSE(p[1].mirror);
-    EXPECT_EQ(p[2].x, 100);
-    EXPECT_EQ(p[2].angle, 359);
-    EXPECT_TRUE(p[2].mirror);
+    const std::vector<BuiltUpPart> parts{
+        {SectionKind::I, "IPE 300x150", {}, 0, 0, 0, false},
+        {SectionKind::RectSolid, {}, {"200", "10.5"}, -2.25, -155, 0, false},
+        {SectionKind::L, "L section 100x100x10", {}, 100, 0, 359, true}};
+    EXPECT_EQ(read.composition->parts, parts);
     EXPECT_TRUE(read.composition->name.isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #include "catalogue/profile_catalogue.h"
 #include "base/number_format.h"
 #include "sections/profiles.h"
+#include "sections/tab_computations.h"
 
 #include <gtest/gtest.h>
 
@@ -61,23 +62,6 @@ std::vector<QString> leaves(SectionKind kind)
     return out;
 }
 
-// The lookup each tab makes for a menu leaf.
-std::optional<int> tabLookup(SectionKind kind, const QString& leaf)
-{
-    const ProfileTable& t = ProfileTable::builtIn();
-    switch (kind) {
-    case SectionKind::I:
-        return t.find(leaf, {ProfileFamily::HotRolledI, ProfileFamily::Ipe, ProfileFamily::HeB, ProfileFamily::HeA});
-    case SectionKind::U: {
-        const QString name = channelLookupName(leaf);
-        return t.find(name, {ProfileFamily::HotRolledU, ProfileFamily::ColdRolledU});
-    }
-    case SectionKind::T: return t.find(leaf, {ProfileFamily::Tee});
-    case SectionKind::L: return t.find(leaf, {ProfileFamily::HotRolledL, ProfileFamily::ColdRolledL});
-    case SectionKind::Plate: return t.find(leaf, {ProfileFamily::Plate});
-    default: return std::nullopt;
-    }
-}
 // Each named record holds the given value texts, in order.
 void expectRows(const std::map<QString, QString>& rows)
 {
@@ -175,14 +159,20 @@ TEST(ProfileData, DoublySymmetricModuliFollowTheOutline)
     }
 }
 
-TEST(ProfileData, EveryMenuLeafIsFoundByItsTab)
+// Each leaf gives its tab a section, and a plate its weight.
+TEST(ProfileData, EveryMenuLeafComputesOnItsTab)
 {
-    for (SectionKind kind : {SectionKind::I, SectionKind::U, SectionKind::T, SectionKind::L, SectionKind::Plate}) {
+    const ComputeContext ctx;
+    for (SectionKind kind : {SectionKind::I, SectionKind::U, SectionKind::T, SectionKind::L}) {
         const std::vector<QString> menuLeaves = leaves(kind);
         EXPECT_FALSE(menuLeaves.empty());
-        for (const QString& leaf : menuLeaves)
-            EXPECT_TRUE(tabLookup(kind, leaf).has_value()) << kindCode(kind).toStdString() << ": " << leaf.toStdString();
+        for (const QString& leaf : menuLeaves) {
+            const auto r = computeEntry(kind, leaf, ctx);
+            EXPECT_TRUE(r && r->properties) << kindCode(kind).toStdString() << ": " << leaf.toStdString();
+        }
     }
+    for (const QString& leaf : leaves(SectionKind::Plate))
+        EXPECT_GE(plateEntry(leaf, ctx, ProfileTable::builtIn()).record, 0) << leaf.toStdString();
 }
 
 TEST(ProfileData, EveryRecordIsReachableFromAMenu)

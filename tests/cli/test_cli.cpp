@@ -1,19 +1,16 @@
-// morvane-cli's commands are wired to the core: one table of arguments to exit
-// status, output and the files left behind. What the core computes, formats
-// and refuses is checked in the core's own tests; a row here shows that the
-// command reaches it. "@" in an argument or an expected text is the row's
-// folder, which starts with a file junk.mvn that is no job.
+// Each morvane-cli command reaches the core: one table of arguments to exit
+// status, output and files left behind (what the core computes and refuses is
+// its own tests'). "@" in an argument or expected text is the row's folder,
+// which starts with a file junk.mvn that is no job.
 #include "cli_run.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QImage>
 #include <QJsonArray>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
+#include <utility>
 
 namespace {
 struct Number {
@@ -22,10 +19,7 @@ struct Number {
     double tolerance = 1e-3; // relative; absolute 1e-9 about 0
 };
 
-struct Text {
-    const char* path;
-    const char* value; // nullptr: the value is null
-};
+using Text = std::pair<const char*, const char*>; // JSON path, text
 
 struct CliCase {
     const char* name;
@@ -42,12 +36,6 @@ struct CliCase {
     const char* made = nullptr;     // a file the run writes
     QByteArrayList holds = {};      // pieces that file holds
 };
-
-// A failing row is named by its name, not its bytes.
-void PrintTo(const CliCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 QJsonValue at(const QJsonObject& root, const char* path)
 {
@@ -86,8 +74,6 @@ QStringList privateItem(const QStringList& changes = {})
         const qsizetype where = args.indexOf(changes[i]);
         if (where < 0)
             args << changes[i] << changes[i + 1];
-        else if (changes[i + 1] == QLatin1String("-"))
-            args.remove(where, 2);
         else
             args[where + 1] = changes[i + 1];
     }
@@ -116,80 +102,41 @@ const CliCase Cases[] = {
      {{"panel.0.label", "40x20x3 Rect. hollow section features :"}, {"panel.3.value", "60812.00 [mm4]"}, {"panel.3.colour", "neutral"}}},
     {"PipeEntryWithDensity", {}, section({"--kind", "ch", "--entry", "1/2\" pipe diameter:21,3x2,6", "--density", "Aluminium : 2700", "--json"}), 0,
      {}, {}, {}, {{"weight", 152.75 * 2700 / 1e6}}, {{"panel.0.label", "1/2\" pipe diameter:21,3x2,6 features :"}}},
-    {"SolidEntry", {}, section({"--kind", "rs", "--entry", "R.S. section :10x10", "--json"}), 0, {}, {}, {}, {{"Ixx", 0.149254}}},
-    {"FlatTurned", {}, section({"--kind", "flat", "--dims", "50,10", "--angle", "90", "--json"}), 0, {}, {}, {}, {{"Iy", 0.41667}}},
-    {"Bar", {}, section({"--kind", "cs", "--dims", "20", "--json"}), 0, {}, {}, {}, {{"weight", 2.4662}}},
-    {"IEntry", {}, section({"--kind", "i", "--entry", "HR I80x42", "--json"}), 0, {}, {}, {}, {{"KxAbove", 19.45}}},
     {"ChannelsAsBox", {}, section({"--kind", "u", "--dims", "40,10,3,3", "--arrangement", "box", "--json"}), 0,
      {}, {}, {}, {{"Area", 504}}, {{"panel.0.label", "2xU [] 40x10x(3x3) section features :"}}},
     {"Plate", {}, section({"--kind", "plate", "--entry", "0.5 mm steel plate"}), 0,
      {"weightPerSquareMetre: 3.925\n", "G Weight /Area x Density/:\t3.925 Kg/m2\n"}},
-    // a typed density passes the density field's filter: its digits and first point
-    {"DensityFiltered", {}, section(Tube + QStringList{"--density", "x : -1e308", "--json"}), 0, {}, {}, {}, {{"weight", 324 * 1308 / 1e6}}},
-    {"DensitySignDropped", {}, section(Tube + QStringList{"--density", "-5", "--json"}), 0, {}, {}, {}, {{"weight", 324 * 5 / 1e6}}},
     {"WallsTooThick", {}, section({"--kind", "rh", "--dims", "20,20,11"}), 1, {"Error wrong data !\n"}, {}, {"Area:"}},
-    {"ImpossibleAngle", {}, section({"--kind", "l", "--dims", "0.5,0.5,0.01"}), 1, {"Error wrong data !"}, {}, {"Area:"}},
     {"ImpossiblePicture", {}, {"picture", "--kind", "cs", "--dims", "0", "-o", "@/p.png"}, 1, {}, {}, {}, {}, {}, false, "p.png"},
     {"Picture", {}, {"picture", "--kind", "rh", "--dims", "40,20,3", "--angle", "30", "-o", "@/p.png"}, 0, {}, {}, {}, {}, {}, false, nullptr, "p.png"},
     // limits colour the panel's lines, in the panel's units
     {"LimitsColour", {}, section(Tube + QStringList{"--limits", "0:100,0:1,10:20,,,,", "--json"}), 0, {}, {}, {}, {},
      {{"panel.1.colour", "neutral"}, {"panel.2.colour", "green"}, {"panel.3.colour", "yellow"}, {"panel.4.colour", "red"}, {"panel.5.colour", "neutral"}}},
-    {"LimitsText", {}, section(Tube + QStringList{"--limits", "0:100,,,,,,"}), 0, {"A /Area/    : \t3.24 [cm2]\tgreen\n"}},
-    {"LimitsInTheUnits", {}, section(Tube + QStringList{"--units", "1113333", "--limits", "0:0.001,20000:30000,,,,,"}), 0,
-     {"0.000324 [m2]\tgreen\n", "18892.00 [mm4]\tred\n"}},
-    {"PlateLimitsNeutral", {}, section({"--kind", "plate", "--entry", "1 mm steel plate", "--limits", "0:1,,,,,,"}), 0, {"7.85 Kg/m2\tneutral"}},
     {"LimitsReversed", {}, section(Tube + QStringList{"--limits", "5:1,,,,,,"}), 2, {}, {"--limits: pair 1 '5:1'"}},
-    {"LimitsNotANumber", {}, section(Tube + QStringList{"--limits", "1.2.3:5,,,,,,"}), 2, {}, {"--limits: pair 1 '1.2.3:5'"}},
     // exact properties beside the panel; the published IPE 200 plastic moduli: 220.6 and 44.61 cm3
-    {"ExactRectangle", {}, section({"--kind", "rs", "--dims", "40,10", "--json", "--exact"}), 0, {}, {}, {},
-     {{"exact.A", 400, 1e-9}, {"exact.It", 1.1240}}},  // It = 0.281 a b^3 for a = 4 b
     {"ExactIpe", {}, section({"--kind", "i", "--entry", "IPE 200x100", "--json", "--exact"}), 0, {}, {}, {},
      {{"exact.WplX", 220.6, 5e-3}, {"exact.WplY", 44.61, 5e-3}}},
-    {"ExactIpeTurned", {}, section({"--kind", "i", "--entry", "IPE 200x100", "--angle", "90", "--json", "--exact"}), 0, {}, {}, {},
-     {{"exact.WplY", 220.6, 5e-3}, {"exact.WplX", 44.61, 5e-3}}},
-    {"ExactText", {}, section({"--kind", "i", "--entry", "IPE 300x150", "--exact"}), 0, {"\nexact It: "}, {}, {"not defined"}},
-    {"ExactSharpCorners", {}, section({"--kind", "i", "--dims", "150,300,7.1,10.7", "--exact"}), 0,
-     {"\nexact Kt: not defined\n", "\nexact note: Kt is not defined for sharp inner corners.\n"}},
-    {"ExactRefused", {}, section({"--kind", "i", "--dims", "50,100,50,3", "--exact"}), 1, {}, {}, {"exact"}},
     {"ExactPlate", {}, section({"--kind", "plate", "--entry", "1 mm steel plate", "--exact"}), 1,
      {}, {"morvane-cli: no exact properties: a plate has no cross-section\n"}, {"G Weight"}},
+    // an option's value follows '=' or is the next word, one dash or two, the last one counting
+    {"OptionSpellings", {}, section({"-kind", "ch", "--kind=rh", "-dims=40,20,3"}), 0, {"Area: 324\n"}},
     // bad arguments: exit 2, nothing on standard output
+    {"UnknownOption", {}, section(Tube + QStringList{"-ej"}), 2, {}, {"unknown option -ej"}},
     {"UnknownKind", {}, section({"--kind", "zz", "--dims", "1,2,3"}), 2},
-    {"LetterInSize", {}, section({"--kind", "rh", "--dims", "4a,20,3"}), 2},
-    {"SizeMissing", {}, section({"--kind", "rh", "--dims", "40,20"}), 2},
-    {"NoSuchEntry", {}, section({"--kind", "rh", "--entry", "41x21x3"}), 2},
-    {"PipeTurned", {}, section({"--kind", "ch", "--dims", "22,2", "--angle", "30"}), 2},
-    {"AngleOfAFullTurn", {}, section(Tube + QStringList{"--angle", "360"}), 2},
-    {"ShortUnits", {}, section(Tube + QStringList{"--units", "12"}), 2},
-    {"GroupHeading", {}, section({"--kind", "flat", "--entry", "Ribbon section 10x..."}), 2},
-    {"PlateSizes", {}, section({"--kind", "plate", "--dims", "1,2"}), 2},
     {"PictureWithoutFile", {}, {"picture", "--kind", "rh", "--dims", "40,20,3"}, 2},
-    {"NoSuchProfile", {}, {"profile", "HR I81x42"}, 2},
     {"UnknownCommand", {}, {"bogus"}, 2},
     // catalogue and profile records, in the chosen language
     {"Catalogue", {}, {"catalogue", "--kind", "ch"}, 0, {"\t1/2\" pipe diameter:21,3x2,6\n"}},
     {"CatalogueHungarian", {}, {"catalogue", "--kind", "u", "--language", "hu"}, 0,
      {"Egyedi szelv\xc3\xa9ny\nMelegen hengerelt U  szelv\xc3\xa9ny\n\tMelegen hengerelt U50x38\n"}},
-    {"CatalogueDutchPlates", {}, {"catalogue", "--kind", "plate", "--language", "nl"}, 0, {"Steel plates\n\t0.5 mm steel plate\n"}},
     {"Profile", {}, {"profile", "HR I80x42"}, 0,
      {"HR I80x42\nweight: 5.95 kg/m\narea: 7.58 cm2\nIx: 77.8 cm4\nKx: 19.3 cm3\nIy: 6.29 cm4\nKy: 3 cm3\n"
       "surface: 3180 cm2/m\ntw: 3.9 mm\ntf: 5.9 mm\n"}},
-    {"ProfileJson", {}, {"profile", "L section 30x45x5", "--json"}, 0, {}, {}, {}, {{"Iy.value", 2.47, 1e-12}}, {{"Kx.unit", "cm3"}}},
     {"PanelHungarian", {}, section(Tube + QStringList{"--language", "hu"}), 0,
      {"Area: 324\n", "G T\xc3\xb6meg /Ter\xc3\xbclet x S\xc5\xb1r\xc5\xb1s\xc3\xa9g/:\t2.54 [Kg/m]\n", " Z\xc3\xa1rtszelv\xc3\xa9ny jellemz\xc5\x91i :\n"}},
-    {"PanelDutch", {}, section(Tube + QStringList{"--language", "nl"}), 0, {"Ix /Traagheidsmoment/  : \t1.89 [cm4]\n"}},
-    {"PanelEnglish", {}, section(Tube + QStringList{"--language", "en"}), 0, {"Ix /Moment of Inertia/  : \t1.89 [cm4]\n"}},
-    // U50 of the published table: Ix 26.4 cm4, through its Dutch text and its own
+    // U50 of the published table: Ix 26.4 cm4, through its Dutch text
     {"EntryByShownText", {}, section({"--kind", "u", "--entry", "Warmgewalst U50x38", "--language", "nl", "--json"}), 0, {}, {}, {}, {{"Ix", 26.4, 1e-2}}},
-    {"EntryByOwnText", {}, section({"--kind", "u", "--entry", "HR U50x38", "--language", "nl", "--json"}), 0, {}, {}, {}, {{"Ix", 26.4, 1e-2}}},
-    {"EntryHungarian", {}, section({"--kind", "rs", "--entry", "T\xc3\xb6m\xc3\xb6r n\xc3\xa9gysz\xc3\xb6g szelv\xc3\xa9ny  :10x10", "--language", "hu", "--json"}), 0,
-     {}, {}, {}, {{"Ixx", 0.149254}}},
-    {"EntryAmbiguous", {}, section({"--kind", "l", "--entry", "L szelv\xc3\xa9ny 30x30x3", "--language", "hu"}), 2, {}, {"CR L section 30x30x3"}},
-    {"EntryOwnTextDecides", {}, section({"--kind", "l", "--entry", "CR L section 30x30x3", "--language", "hu"}), 0},
     {"UnknownLanguage", {}, section(Tube + QStringList{"--language", "de"}), 2},
-    {"EmptyLanguage", {}, {"catalogue", "--kind", "rh", "--language", ""}, 2},
-    {"ShownHeading", {}, section({"--kind", "u", "--entry", "Warmgewalst U  profiel", "--language", "nl"}), 2},
-    {"EnglishTextNotShown", {}, section({"--kind", "rs", "--entry", "Rect. solid section  :10x10", "--language", "nl"}), 2},
     // job add and show
     {"JobAdd", {addTo({"--kind", "i", "--entry", "HR I80x42", "--name", "Hall roof"}),
                 addTo(Tube + QStringList{"--angle", "90", "--emodulus", "abc210000", "--pressure", "-250"})}, ShowJson, 0,
@@ -199,7 +146,6 @@ const CliCase Cases[] = {
       {"items.1.cells.2", "40x20x3 RH Section Rotate :90 deg."}, {"items.1.cells.3", "210000"}, {"items.1.cells.11", "300&-250"},
       {"pressure", "-250"}}},
     {"JobShowText", {AddTube}, {"job", "show", "@/job.mvn"}, 0, {"name: Noname\ncount: 1\nunits: 1122233\nitem 1: 1 | 00 | 40x20x3 RH Section | "}},
-    {"JobDensitySignDropped", {addTo(Tube + QStringList{"--density", "-5"})}, ShowJson, 0, {}, {}, {}, {}, {{"items.0.cells.4", "5"}}},
     {"JobInOtherUnits", {addTo(Tube + QStringList{"--units", "3122213"})}, ShowJson, 0, {}, {}, {},
      {{"items.0.values.0", 210000000}, {"items.0.values.11", 300}},
      {{"units", "3122213"}, {"name", "Noname"}, {"eList.0", "Steel : 210000"}, {"tensile", "300000.00"}, {"pressure", "-300000.00"},
@@ -207,101 +153,47 @@ const CliCase Cases[] = {
     {"JobUnitsNotMixed", {AddTube}, addTo(Tube + QStringList{"--units", "3122213"}), 2, {}, {}, {}, {}, {}, true},
     {"JobPlate", {addTo({"--kind", "plate", "--entry", "1 mm steel plate", "--lengths", "1000,2000"})}, ShowJson, 0, {}, {}, {}, {},
      {{"items.0.cells.1", ""}, {"items.0.cells.3", "1000x2000"}, {"items.0.cells.7", " 4.000"}}},
-    {"JobPlateZeroLength", {AddTube}, addTo({"--kind", "plate", "--entry", "1 mm steel plate", "--lengths", "0,2000"}), 1, {}, {}, {}, {}, {}, true},
-    {"JobPlateWithoutLengths", {}, addTo({"--kind", "plate", "--entry", "1 mm steel plate"}), 2, {}, {}, {}, {}, {}, false, "job.mvn"},
     {"JobTensileZero", {AddTube}, addTo(Tube + QStringList{"--tensile", "0"}), 1, {}, {"Error. Max.Tensil<=0 !"}, {}, {}, {}, true},
-    {"JobWallsTooThick", {AddTube}, addTo({"--kind", "rh", "--dims", "40,20,10"}), 1, {}, {}, {}, {}, {}, true},
-    {"JobRefusedMakesNoFile", {}, addTo(Tube + QStringList{"--tensile", "0"}), 1, {}, {}, {}, {}, {}, false, "job.mvn"},
     {"JobNoVerb", {}, {"job"}, 2},
-    {"JobUnknownVerb", {}, {"job", "list", "@/job.mvn"}, 2},
-    {"JobNoKind", {}, addTo({"--dims", "40,20,3"}), 2, {}, {}, {}, {}, {}, false, "job.mvn"},
-    {"JobNoSizes", {}, addTo({"--kind", "rh"}), 2, {}, {}, {}, {}, {}, false, "job.mvn"},
-    {"JobLengthsForATube", {}, addTo(Tube + QStringList{"--lengths", "1,2"}), 2, {}, {}, {}, {}, {}, false, "job.mvn"},
-    {"JobShowNothing", {}, {"job", "show"}, 2},
     {"JobShowNoJob", {}, {"job", "show", "@/junk.mvn", "--json"}, 1},
-    {"JobShowDevice", {}, {"job", "show", "/dev/zero"}, 1, {}, {"is not a file"}},
     {"JobCsv", {AddI, privateItem({"--description", "Box \"A\", welded"})}, {"job", "show", "@/job.mvn", "--csv"}, 0,
      {"Item,Material,E modulus [KN/m2],Density [Kg/m3],Area[cm2],Weight[Kg/m],",
       ",Poisson,Max.Tensile [N/mm2],Min.Pressure [N/mm2]\r\n1,HR I80x42,210000000,7850,7.580000,5.95,",
       "\r\n2,\"Box \"\"A\"\", welded\",210000000,7850,20.000000,15.70,10.00,10.00,"}},
-    {"JobCsvAndJson", {AddTube}, {"job", "show", "@/job.mvn", "--csv", "--json"}, 2},
     // private items: compared with the box their moduli give
     {"PrivatePlausible", {}, privateItem(), 0, {"Ix max : 52.08 [cm4] > Ix : 10 [cm4] ----> OK\n"}},
     {"PrivateListed", {privateItem()}, ShowJson, 0, {}, {}, {}, {{"count", 1}, {"items.0.values.2", 2000}, {"items.0.values.10", 3}},
      {{"items.0.cells.2", "Welded box 50"}, {"items.0.cells.7", "4.00&4.00"}}},
     {"PrivateImplausible", {privateItem()}, privateItem(Stiff), 1,
      {"Impossible data ! Do you want to approved ? \n\nIx max : 0.0520833333 [cm4] < Ix : 10 [cm4] ----> Error"}, {}, {}, {}, {}, true},
-    {"PrivateImplausibleMakesNoFile", {}, privateItem(Stiff), 1, {}, {}, {}, {}, {}, false, "job.mvn"},
     {"PrivateAccepted", {privateItem(), privateItem(Stiff) + QStringList{"--accept"}}, ShowJson, 0, {}, {}, {}, {{"count", 2}},
      {{"items.1.cells.2", "Too stiff"}}},
     {"PrivateInOtherUnits", {privateItem({"--area", "2000", "--ix", "0", "--iy", "100000", "--kx", "4000,4000", "--ky", "4000,4000",
                                           "--ixx", "50000", "--kxx", "3000", "--units", "1133333"})}, ShowJson, 0,
      {}, {}, {}, {{"items.0.values.4", 10}, {"items.0.values.2", 2000}},
      {{"units", "1133333"}, {"items.0.cells.6", "0.0000000000&100000.00"}}},
-    {"PrivateUnitsNotMixed", {privateItem()}, privateItem({"--units", "1133333"}), 2, {}, {}, {}, {}, {}, true},
-    {"PrivateLongestDescription", {}, privateItem({"--description", QString(40, 'x')}), 0},
-    {"PrivateDescriptionTooLong", {}, privateItem({"--description", QString(41, 'x')}), 2, {}, {}, {}, {}, {}, false, "job.mvn"},
-    {"PrivateExponent", {}, privateItem({"--ix", "1e3"}), 2},
     {"PrivateNegative", {}, privateItem({"--ix", "-10"}), 2},
-    {"PrivateOneModulus", {}, privateItem({"--kx", "4"}), 2},
-    {"PrivateThreeModuli", {}, privateItem({"--ky", "4,4,4"}), 2},
-    {"PrivateEmptyArea", {}, privateItem({"--area", ""}), 2},
-    {"PrivateBadUnits", {}, privateItem({"--units", "1122234"}), 2},
-    {"PrivateMissingValue", {}, privateItem({"--kxx", "-"}), 2},
-    {"PrivateTensileZero", {}, privateItem({"--tensile", "0"}), 1, {}, {"Error. Max.Tensil<=0 !"}, {}, {}, {}, false, "job.mvn"},
     // built-up sections; IPE 300 has 53.8 cm2 in the published table, the plate 2000 mm2 at y = -155
     {"BuiltUp", {}, {"builtup", builtUp("ipe_with_plate.mvb"), "--json"}, 0, {}, {}, {},
      {{"A", 7381}, {"centroid.y", 2000 * -155.0 / 7381}, {"G", 7381 * 7850 / 1e6}, {"parts.1.y", -155, 1e-12}, {"parts.1.area", 2000, 1e-9}},
      {{"name", "IPE 300x150 + PL 200x10"}, {"parts.0.entry", "IPE 300x150"}, {"parts.1.kind", "rs"}}},
-    {"BuiltUpSeparatePieces", {}, {"builtup", builtUp("angles_back_to_back.mvb")}, 0,
-     {"name: L section 100x100x10 + L section 100x100x10\n",
-      "note: the parts do not all touch: they act together only if they are connected"}},
     {"BuiltUpUnknownEntry", {}, {"builtup", builtUp("refused_unknown_entry.mvb")}, 1, {}, {"part 1 'IPE 301x150' is not an entry of the i menu"}},
-    {"BuiltUpVersion", {}, {"builtup", builtUp("refused_version.mvb")}, 1, {}, {"version"}},
-    {"BuiltUpTruncated", {}, {"builtup", builtUp("refused_truncated.mvb")}, 1, {}, {"not JSON"}},
-    {"BuiltUpMissing", {}, {"builtup", builtUp("no_such_file.mvb")}, 1, {}, {"cannot read"}},
     // the welds leave sharp inner corners: the row's torsion modulus is 0
     {"BuiltUpListed", {addTo({"--builtup", builtUp("boxed_heb.mvb"), "--units", "1133333"})}, ShowJson, 0, {}, {}, {},
      {{"items.0.values.10", 0}}, {{"items.0.cells.1", "10"}, {"items.0.cells.2", "Column C2 boxed"}}},
-    {"BuiltUpRefusedLeavesTheJob", {AddTube}, addTo({"--builtup", builtUp("refused_unknown_key.mvb")}), 1, {}, {}, {}, {}, {}, true},
     // print
     {"Print", {AddTube, AddI}, {"print", "@/job.mvn", "--pdf", "@/job.pdf"}, 0, {"pages: 1\n"}, {}, {}, {}, {}, false, nullptr, "job.pdf"},
     {"PrintPaperTooSmall", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--paper", "A5", "--margins", "70,10,70,10"}, 1,
      {}, {"Error ! Current paper size is insufficient !"}, {}, {}, {}, false, "job.pdf"},
-    {"PrintFontTooLarge", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--font", "100"}, 1, {}, {}, {}, {}, {}, false, "job.pdf"},
-    {"PrintNoJob", {}, {"print", "@/junk.mvn", "--pdf", "@/job.pdf"}, 1, {}, {}, {}, {}, {}, false, "job.pdf"},
-    {"PrintMissingJob", {}, {"print", "@/job.mvn", "--pdf", "@/job.pdf"}, 1, {}, {}, {}, {}, {}, false, "job.pdf"},
-    {"PrintUnwritable", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/missing/out.pdf"}, 1, {}, {"cannot write"}},
-    {"PrintNoPdf", {AddTube}, {"print", "@/job.mvn"}, 2},
     {"PrintUnknownPaper", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--paper", "B5"}, 2, {}, {}, {}, {}, {}, false, "job.pdf"},
-    {"PrintThreeMargins", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--margins", "1,2,3"}, 2},
-    {"PrintHiddenColumnTen", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--hide", "9"}, 2},
-    {"PrintPagesBackwards", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--pages", "3-2"}, 2},
-    {"PrintNoCopies", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--copies", "0"}, 2},
-    {"PrintImageTooSmall", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--image-size", "24"}, 2},
-    {"PrintFontZero", {AddTube}, {"print", "@/job.mvn", "--pdf", "@/job.pdf", "--font", "0"}, 2},
     // report
     {"Report", {AddTube}, {"report", "@/job.mvn", "-o", "@/report"}, 0, {"@/report/morvane_report.html\n"}, {}, {}, {}, {}, false, nullptr,
      "report/morvane_report.html", {"<img src=\"kep1.jpg\" width=\"96\" height=\"64\">", "<H1>40x20x3 RH Section<br>"}},
-    {"ReportPicturesWrittenWhenNotShown", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--no-pictures", "--data-font", "12"}, 0,
-     {}, {}, {}, {}, {}, false, nullptr, "kep1.jpg"},
-    {"ReportFontsAndColumns", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--hide", "0,8,3", "--data-font", "12", "--measure-font", "10"}, 0,
-     {}, {}, {}, {}, {}, false, nullptr, "morvane_report.html", {"H1 {font: bold 12pt Arial} em {font: bold 9pt Arial}", "7850"}},
-    {"ReportImageSize", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--image-size", "25"}, 0,
-     {}, {}, {}, {}, {}, false, nullptr, "morvane_report.html", {"<img src=\"kep1.jpg\" width=\"60\" height=\"40\">"}},
+    {"ReportFontsAndColumns", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--hide", "0,8,3", "--data-font", "12", "--measure-font", "10",
+      "--image-size", "25"}, 0, {}, {}, {}, {}, {}, false, nullptr, "morvane_report.html",
+     {"H1 {font: bold 12pt Arial} em {font: bold 9pt Arial}", "7850", "<img src=\"kep1.jpg\" width=\"60\" height=\"40\">"}},
     {"ReportNoJob", {}, {"report", "@/junk.mvn", "-o", "@"}, 1, {}, {}, {}, {}, {}, false, "info.txt"},
-    {"ReportMissingJob", {}, {"report", "@/job.mvn", "-o", "@"}, 1, {}, {}, {}, {}, {}, false, "info.txt"},
-    {"ReportTwoLevels", {AddTube}, {"report", "@/job.mvn", "-o", "@/a/b"}, 1, {}, {"Error.Cannot Create temporary Directory!"}, {}, {}, {}, false, "a"},
-    {"ReportIntoAFile", {AddTube}, {"report", "@/job.mvn", "-o", "@/junk.mvn"}, 1},
-    {"ReportNothing", {}, {"report"}, 2},
-    {"ReportTwoJobs", {AddTube}, {"report", "@/job.mvn", "@/job.mvn"}, 2},
     {"ReportImageTooLarge", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--image-size", "101"}, 2, {}, {}, {}, {}, {}, false, "info.txt"},
-    {"ReportImageInWords", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--image-size", "forty"}, 2},
-    {"ReportDataFontTooLarge", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--data-font", "26"}, 2},
-    {"ReportMeasureFontTooSmall", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--measure-font", "4"}, 2},
-    {"ReportEmptyColumn", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--hide", "1,,2"}, 2},
-    {"ReportNegativeColumn", {AddTube}, {"report", "@/job.mvn", "-o", "@", "--hide", "-1"}, 2},
-    {"ReportNoFolder", {AddTube}, {"report", "@/job.mvn", "-o"}, 2},
 };
 // clang-format on
 
@@ -336,14 +228,10 @@ TEST_P(Cli, ExitsAndWritesWhatTheCommandGives)
         EXPECT_TRUE(v.isDouble()) << n.path;
         EXPECT_NEAR(v.toDouble(), n.value, n.value == 0 ? 1e-9 : std::abs(n.value) * n.tolerance) << n.path;
     }
-    for (const Text& t : c.texts) {
-        const QJsonValue v = at(json, t.path);
-        if (t.value) {
-            EXPECT_TRUE(v.isString()) << t.path;
-            EXPECT_EQ(v.toString(), QString::fromUtf8(t.value)) << t.path;
-        } else {
-            EXPECT_TRUE(v.isNull()) << t.path;
-        }
+    for (const auto& [path, text] : c.texts) {
+        const QJsonValue v = at(json, path);
+        EXPECT_TRUE(v.isString()) << path;
+        EXPECT_EQ(v.toString(), QString::fromUtf8(text)) << path;
     }
     if (c.unchanged) {
         EXPECT_EQ(bytesOf(folder + "/job.mvn"), job);
@@ -362,47 +250,3 @@ TEST_P(Cli, ExitsAndWritesWhatTheCommandGives)
 INSTANTIATE_TEST_SUITE_P(Commands, Cli, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 } // namespace
-
-// An option's value is the next word or follows '='; one dash or two name the
-// same option; letters are never unpacked into several options.
-TEST(CliOptions, SpellingsOfOneCommandLineGiveOneResult)
-{
-    const CliRun spaced = cli({"section", "--kind", "rh", "--dims", "40,20,3"});
-    ASSERT_EQ(spaced.status, 0);
-    ASSERT_FALSE(spaced.out.isEmpty());
-    for (const QStringList& args : QList<QStringList>{
-             {"section", "--kind=rh", "--dims=40,20,3"},
-             {"section", "-kind", "rh", "-dims=40,20,3"},
-             {"section", "--dims", "40,20,3", "--kind", "ch", "--kind", "rh"}, // the last one counts
-         }) {
-        SCOPED_TRACE(joined(args));
-        const CliRun r = cli(args);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, spaced.out);
-    }
-}
-
-TEST(CliOptions, WordsTheCommandDoesNotTakeAreBadInput)
-{
-    const struct {
-        QStringList args;
-        QString message;
-    } rows[]{
-        {{"section", "--kind", "rh", "--dims", "40,20,3", "--colour"}, "unknown option --colour"},
-        {{"section", "--kind", "rh", "--dims", "40,20,3", "--colour=red"}, "unknown option --colour"},
-        {{"section", "--kind", "rh", "--dims", "40,20,3", "-x"}, "unknown option -x"},
-        {{"section", "--kind", "rh", "--dims", "40,20,3", "-ej"}, "unknown option -ej"},
-        {{"section", "--kind", "rh", "--dims", "40,20,3", "--"}, "unknown option --"},
-        {{"section", "--kind", "rh", "--dims"}, "--dims needs a value"},
-        {{"profile", "HR I80x42", "--json=yes"}, "--json takes no value"},
-        // The word after an option that takes a value is its value, dashes or not.
-        {{"section", "--kind", "rh", "--entry", "--dims"}, "no entry '--dims'"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(joined(row.args));
-        const CliRun r = cli(row.args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.contains(row.message)) << r.err.toStdString();
-    }
-}

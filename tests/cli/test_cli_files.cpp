@@ -1,12 +1,11 @@
-// morvane-cli's files under hostile conditions: several writers of one job,
-// names that are not UTF-8, files too large to read. (A full disk and links
-// in place of files are the save routine's, checked in the base tests.)
-#include "itemlist/job_file.h"
+// The files morvane-cli writes: several writers of one job take turns, names
+// that are not UTF-8 reach their files, the report goes to the settings'
+// folder, the print options reach the PDF (read with the poppler tools).
 #include "settings/settings_store.h"
 
 #include "cli_run.h"
+#include "../output/pdf_tools.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QProcess>
 
@@ -37,10 +36,23 @@ bool nativeExists(const QString& folder, const QByteArray& name)
     return ::lstat((QFile::encodeName(folder) + '/' + name).constData(), &info) == 0;
 }
 
-using CliSafeSaving = CliJobFolder;
+// A tube 40x20x3 and an I beam.
+void writeTubes(const QString& path)
+{
+    ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
+    ASSERT_EQ(cli({"job", "add", path, "--kind", "i", "--entry", "HR I80x42"}).status, 0);
+}
+
+int reported(const QString& out, const QString& key)
+{
+    for (const QString& line : out.split('\n'))
+        if (line.startsWith(key + ": "))
+            return line.mid(key.size() + 2).toInt();
+    return -1;
+}
 } // namespace
 
-TEST_F(CliSafeSaving, WritersOfOneJobTakeTurnsAndNoItemIsLost)
+TEST_F(CliJobFolder, WritersOfOneJobTakeTurnsAndNoItemIsLost)
 {
     ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
     constexpr int Writers = 4;
@@ -65,7 +77,7 @@ TEST_F(CliSafeSaving, WritersOfOneJobTakeTurnsAndNoItemIsLost)
     EXPECT_FALSE(QFile::exists(path + ".lock"));
 }
 
-TEST_F(CliSafeSaving, NamesThatAreNotUtf8ReachTheNamedFile)
+TEST_F(CliJobFolder, NamesThatAreNotUtf8ReachTheNamedFile)
 {
     const QString folder = dir.path();
     const CliRun add = shell(R"(cd "$PWD" && "$0" job add $'job\xe9.mvn' --kind rh --dims 40,20,3 &&
@@ -89,23 +101,7 @@ TEST_F(CliSafeSaving, NamesThatAreNotUtf8ReachTheNamedFile)
     shell(R"(rm -rf -- "$PWD"/*)", folder); // QTemporaryDir cannot name these files
 }
 
-TEST_F(CliSafeSaving, OversizedFilesAreRefusedUnread)
-{
-    QFile huge(path);
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(largestJobFileSize() + 1)); // sparse
-    huge.close();
-    for (const QStringList& args : {QStringList{"job", "show", path}, QStringList{"job", "add", path} + AddHollow,
-                                    QStringList{"print", path, "--pdf", dir.filePath("a.pdf")},
-                                    QStringList{"report", path, "-o", dir.filePath("r")}}) {
-        SCOPED_TRACE(joined(args));
-        const CliRun r = cli(args);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_TRUE(r.err.contains("larger than")) << r.err.toStdString();
-    }
-    EXPECT_EQ(QFileInfo(path).size(), largestJobFileSize() + 1);
-}
-
-TEST_F(CliSafeSaving, ReportWithoutAFolderGoesToTheSettingsFolder)
+TEST_F(CliJobFolder, ReportWithoutAFolderGoesToTheSettingsFolder)
 {
     ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
     const QString config = dir.filePath("config");
@@ -118,4 +114,25 @@ TEST_F(CliSafeSaving, ReportWithoutAFolderGoesToTheSettingsFolder)
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, folder + "/morvane_report.html\n");
     EXPECT_TRUE(QFileInfo(folder + "/kep1.jpg").isFile());
+}
+
+// Paper, orientation, font, hidden columns and copies of a range reach the PDF.
+TEST_F(CliJobFolder, PrintOptionsReachThePdf)
+{
+    writeTubes(path);
+    const QString pdf = dir.filePath("out.pdf");
+    const CliRun r = cli({"print", path, "--pdf", pdf, "--paper", "A5", "--landscape", "--font", "6", "--pages", "1-1",
+                          "--copies", "2", "--hide", "0", "--no-pictures"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(reported(r.out, "font"), 6);
+    EXPECT_EQ(reported(r.out, "pages"), 1);
+    if (!havePoppler())
+        GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
+    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_TRUE(toolOutput("pdfinfo", {pdf}).contains("595 x 420 pts (A5)"));
+    const QString text = pdfText(pdf, 0, false);
+    EXPECT_EQ(text.count("Page number :1/1"), 2);
+    EXPECT_FALSE(text.contains("E modulus"));
+    EXPECT_FALSE(text.contains("210000000"));
+    EXPECT_TRUE(text.contains("I80x42")) << text.toStdString();
 }

@@ -3,6 +3,7 @@
 #include "exact/warping_mesh.h"
 
 #include "published_sections.h"
+#include "../common/torsion_series.h"
 
 #include "sections/tab_computations.h"
 #include "settings/message_table.h"
@@ -12,27 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cctype>
 #include <chrono>
-#include <cstdio>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-
-// St Venant constant of a full a x b rectangle (a >= b) from the series
-// solution of the torsion problem.
-double rectangleTorsionSeries(double a, double b)
-{
-    if (a < b)
-        std::swap(a, b);
-    double sum = 0;
-    for (int n = 1; n < 200; n += 2)
-        sum += std::tanh(n * Pi * a / (2 * b)) / std::pow(n, 5);
-    return a * b * b * b / 3 * (1 - 192 / std::pow(Pi, 5) * (b / a) * sum);
-}
 
 ExactProperties exact(const Outline& outline, double wall)
 {
@@ -86,12 +73,15 @@ TEST(ExactClosedForms, CircleAndTubesTwistWithoutWarping)
     EXPECT_NEAR(disc.kt, j / (d / 2), j / (d / 2) * 0.001);
     EXPECT_NEAR(disc.wplX, d * d * d / 6, d * d * d / 6 * 0.001);
 
-    for (const auto& [outer, wall] : {std::pair{100.0, 2.0}, {60.3, 4.0}}) {
+    // A round tube's Kt is It / r_out at any wall.
+    for (const auto& [outer, wall] : {std::pair{100.0, 2.0}, {60.3, 4.0}, {200.0, 20.0}, {200.0, 0.2}}) {
         const ExactProperties tube = exact(pipeOutline(outer, wall), wall);
         const double inner = outer - 2 * wall;
         const double jt = Pi * (std::pow(outer, 4) - std::pow(inner, 4)) / 32;
         EXPECT_NEAR(tube.it, jt, jt * 0.001) << outer << " x " << wall;
         EXPECT_LT(tube.iw, 1e-6 * jt * outer * outer);
+        EXPECT_TRUE(tube.ktDefined);
+        EXPECT_NEAR(tube.kt / (jt / (outer / 2)), 1, 0.003) << outer << " x " << wall;
     }
 }
 
@@ -142,15 +132,6 @@ TEST(ExactClosedForms, ChannelShearCentreLiesBehindTheWeb)
     const double shearCentreX = e.xc + e.xs;
     EXPECT_NEAR(shearCentreX, tw / 2 - distance, distance * 0.03);
     EXPECT_NEAR(e.ys, 0, 1e-6 * h);
-}
-
-TEST(ExactInvariants, SquareTubeKeepsEqualMomentsAtAnyAngle)
-{
-    for (int angle : {0, 17, 30, 45, 90}) {
-        const ExactProperties e = tab(SectionKind::RectHollow, custom(), {"40", "40", "3"}, angle);
-        EXPECT_NEAR(e.ix, e.iy, e.ix * 1e-9) << angle;
-        EXPECT_NEAR(e.ixy, 0, e.ix * 1e-9) << angle;
-    }
 }
 
 TEST(ExactInvariants, QuarterTurnSwapsAxesAndTorsionIgnoresTheAngle)
@@ -213,10 +194,6 @@ TEST(ExactPublished, RolledIAndHSectionsAgreeWithTheTables)
         EXPECT_NEAR(e.iw / 1e6, row.iw, row.iw * 0.05) << name;
         EXPECT_NEAR(e.wplX / 1e3, row.wplX, row.wplX * 0.01) << name;
         EXPECT_NEAR(e.wplY / 1e3, row.wplY, row.wplY * 0.01) << name;
-        if (qEnvironmentVariableIsSet("MORVANE_PRINT_EXACT"))
-            std::printf("%-28s It %+.2f %%  Iw %+.2f %%  WplX %+.2f %%  WplY %+.2f %%\n", row.entry,
-                        100 * (e.it / 1e4 / row.it - 1), 100 * (e.iw / 1e6 / row.iw - 1),
-                        100 * (e.wplX / 1e3 / row.wplX - 1), 100 * (e.wplY / 1e3 / row.wplY - 1));
     }
 }
 
@@ -249,18 +226,16 @@ TEST(ExactEveryKind, CatalogueRowsAndArrangementsHaveOutlines)
 TEST(ExactInvariants, EqualPrincipalMomentsGiveTheAngleZero)
 {
     // A square tube has the same second moment about every axis: no angle
-    // of rounding noise.
-    for (int angle : {0, 17, 45, 90, 301}) {
-        const ExactOutcome square = exactForTab({SectionKind::RectHollow, "30x30x3", {}, 0, angle});
-        ASSERT_TRUE(square.properties) << square.error.toStdString();
-        EXPECT_EQ(square.properties->alpha, 0) << angle;
-        EXPECT_NEAR(square.properties->i1, square.properties->i2, square.properties->i1 * 1e-9) << angle;
+    // of rounding noise, no product of inertia.
+    for (int angle : {0, 17, 30, 45, 90, 301}) {
+        for (const ExactProperties& e : {tab(SectionKind::RectHollow, "30x30x3", {}, angle),
+                                         tab(SectionKind::RectHollow, custom(), {"40", "40", "3"}, angle)}) {
+            EXPECT_EQ(e.alpha, 0) << angle;
+            EXPECT_NEAR(e.i1, e.i2, e.i1 * 1e-9) << angle;
+            EXPECT_NEAR(e.ix, e.iy, e.ix * 1e-9) << angle;
+            EXPECT_NEAR(e.ixy, 0, e.ix * 1e-9) << angle;
+        }
     }
-    // An oblong tube's principal axes turn with it.
-    const ExactOutcome upright = exactForTab({SectionKind::RectHollow, "40x20x3", {}, 0, 0});
-    const ExactOutcome turned = exactForTab({SectionKind::RectHollow, "40x20x3", {}, 0, 30});
-    ASSERT_TRUE(upright.properties && turned.properties);
-    EXPECT_NEAR(std::fabs(std::remainder(turned.properties->alpha - upright.properties->alpha, 180.0)), 30, 1e-6);
 }
 
 TEST(ExactRefusals, AGroupHeadingIsNoSectionWhileABadSectionIsRefused)
@@ -285,7 +260,7 @@ TEST(ExactRefusals, RefusedOrDegenerateSectionsEndWithAReason)
     const auto start = std::chrono::steady_clock::now();
     const ExactOutcome slender = computeExactProperties(rectangleOutline(999.99, 0.01), 0.005);
     EXPECT_FALSE(slender.properties);
-    EXPECT_FALSE(slender.error.isEmpty());
+    EXPECT_TRUE(slender.error.startsWith("the section is too slender")) << slender.error.toStdString();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     // Tiny and huge sections mesh alike.
     const ExactProperties tiny = exact(rectangleOutline(0.02, 0.01), 0.005);
@@ -396,6 +371,7 @@ Outline nominalI(double h, double b, double tw, double tf, double r)
 }
 
 struct RoundI {
+    const char* name;
     const char* entry;
     double h, b, tw, tf, r;
 };
@@ -419,22 +395,14 @@ TEST_P(ExactRoundGeometry, RolledIRowsAgreeWithTheRoundShape)
     // The chords miss at most a ten-thousandth of each fillet, at most h / 2
     // from the axis.
     EXPECT_NEAR(e.ix, round.ix, 1e-4 * fillets * row.h * row.h / 4);
-    if (qEnvironmentVariableIsSet("MORVANE_PRINT_EXACT"))
-        std::printf("%-20s It %.6g round %.6g (%+.4f %%)\n", row.entry, e.it, round.it, 100 * (e.it / round.it - 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ExactRoundGeometry,
-                         ::testing::Values(RoundI{"IPE 200x100", 200, 100, 5.6, 8.5, 12},
-                                           RoundI{"IPE 450x190", 450, 190, 9.4, 14.6, 21},
-                                           RoundI{"IPB;HE-B 300x300", 300, 300, 11, 19, 27},
-                                           RoundI{"I PBI;(HE-A) 200 190x200", 190, 200, 6.5, 10, 18}),
-                         [](const auto& info) {
-                             std::string name = info.param.entry;
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+                         ::testing::Values(RoundI{"Ipe200", "IPE 200x100", 200, 100, 5.6, 8.5, 12},
+                                           RoundI{"Ipe450", "IPE 450x190", 450, 190, 9.4, 14.6, 21},
+                                           RoundI{"HeB300", "IPB;HE-B 300x300", 300, 300, 11, 19, 27},
+                                           RoundI{"HeA200", "I PBI;(HE-A) 200 190x200", 190, 200, 6.5, 10, 18}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct KtCase {
     const char* name;
@@ -481,21 +449,6 @@ INSTANTIATE_TEST_SUITE_P(
                       KtCase{"TypedRectangle", SectionKind::RectSolid, nullptr, {"40", "10"}, 0, true},
                       KtCase{"Pipe", SectionKind::CircHollow, "1/2\" pipe diameter:21,3x2,6", {}, 0, true}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ExactClosedForms, ThinTubesKeepTheTorsionModulusOfTheRoundTube)
-{
-    // Kt of a round tube is It / r_out at any wall.
-    for (double wall : {20.0, 2.0, 0.2}) {
-        const ExactProperties tube = exact(pipeOutline(200, wall), wall);
-        const double it = Pi * (std::pow(200, 4) - std::pow(200 - 2 * wall, 4)) / 32;
-        EXPECT_NEAR(tube.it, it, it * 0.001) << wall;
-        EXPECT_TRUE(tube.ktDefined);
-        EXPECT_NEAR(tube.kt / (it / 100), 1, 0.003) << wall;
-        if (qEnvironmentVariableIsSet("MORVANE_PRINT_EXACT"))
-            std::printf("CHS 200x%g: Kt / (It / r) %.5f, It %+.4f %%, %d triangles\n", wall, tube.kt / (it / 100),
-                        100 * (tube.it / it - 1), tube.triangles);
-    }
-}
 
 TEST(ExactOutline, EveryCatalogueRowHasRoundedInnerCorners)
 {

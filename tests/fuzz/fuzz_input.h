@@ -1,60 +1,59 @@
-// Small helpers the fuzz targets share: reading fuzz bytes as choices and
-// texts, and a check that aborts (libFuzzer and the corpus replay report it).
+// FUZZ_TARGET(in) defines a fuzz entry point over a FuzzInput, which hands out the input's bytes as
+// choices, numbers and texts. FUZZ_CHECK aborts, which libFuzzer and the corpus replay both report.
 #pragma once
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);     \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
+#define FUZZ_CHECK(c)                                                                              \
+    ((c) ? void() : (std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #c), std::abort()))
 
-// Takes bytes off the front of the input.
 class FuzzInput {
 public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
-    std::uint8_t byte() { return m_size ? (--m_size, *m_data++) : 0; }
+    std::uint8_t byte() { return raw<std::uint8_t>(); }
     template <typename T>
     T raw()
     {
         T value{};
-        const std::size_t n = m_size < sizeof(T) ? m_size : sizeof(T);
-        std::memcpy(&value, m_data, n);
-        m_data += n;
-        m_size -= n;
+        const std::size_t n = std::min(m_size, sizeof(T));
+        if (n)
+            std::memcpy(&value, m_data, n);
+        take(n);
         return value;
     }
     // A text up to the next NUL byte (or the end), decoded as UTF-8.
     QString text()
     {
-        std::size_t n = 0;
-        while (n < m_size && m_data[n] != 0)
-            ++n;
+        const auto* end = static_cast<const std::uint8_t*>(m_size ? std::memchr(m_data, 0, m_size) : nullptr);
+        const std::size_t n = end ? std::size_t(end - m_data) : m_size;
         const QString t = QString::fromUtf8(reinterpret_cast<const char*>(m_data), qsizetype(n));
-        const std::size_t used = n < m_size ? n + 1 : n;
-        m_data += used;
-        m_size -= used;
+        take(end ? n + 1 : n);
         return t;
     }
-    QByteArray rest()
+    // The next n bytes (fewer at the end), not copied: valid while the input is.
+    QByteArray bytes(std::size_t n)
     {
-        QByteArray r(reinterpret_cast<const char*>(m_data), qsizetype(m_size));
-        m_data += m_size;
-        m_size = 0;
+        n = std::min(n, m_size);
+        const auto r = QByteArray::fromRawData(reinterpret_cast<const char*>(m_data), qsizetype(n));
+        take(n);
         return r;
     }
-    bool empty() const { return m_size == 0; }
+    QByteArray rest() { return bytes(m_size); }
 
 private:
+    void take(std::size_t n) { m_data += n, m_size -= n; }
     const std::uint8_t* m_data;
     std::size_t m_size;
 };
+
+#define FUZZ_TARGET(in)                                                                            \
+    static void fuzzOne(FuzzInput&& in);                                                           \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) { return fuzzOne({d, n}), 0; } \
+    static void fuzzOne(FuzzInput&& in)

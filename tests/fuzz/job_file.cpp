@@ -1,31 +1,20 @@
-// readJob over arbitrary bytes: it must refuse with a reason or read without
-// faults, and a job it reads must be within the list's limits and write back
-// a data text of the same layout.
+// readJob over any bytes: a refusal gives a reason; a job read is within the list's limits, its pictures
+// match its rows, and its data text has the lines of its counts.
+#include "fuzz_input.h"
+
 #include "itemlist/job_file.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+FUZZ_TARGET(in)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    const JobReading read = readJob(bytes);
-    if (!read.job) {
-        if (read.reason.isEmpty())
-            std::abort();
-        return 0;
-    }
+    const JobReading read = readJob(in.rest());
+    FUZZ_CHECK(read.job || !read.reason.isEmpty());
+    if (!read.job)
+        return;
     const JobFile& job = *read.job;
-    if (job.rows.empty() || job.rows.size() > std::size_t(ItemListCapacity) || job.name.isEmpty())
-        std::abort();
+    FUZZ_CHECK(!job.rows.empty() && job.rows.size() <= std::size_t(ItemListCapacity) && !job.name.isEmpty());
     for (const ListRow& row : job.rows)
-        if (row.isPlate != row.rowPicture.isNull() ||
-            (!row.isPlate && row.rowPicture.size() != SectionPictureSize))
-            std::abort();
-    // The data text of what was read writes the same counts back.
-    const QByteArray text = jobDataText(job);
-    if (text.count("\r\n") != 2 + 263 * qsizetype(job.rows.size()) + job.eItems.size() + 1 +
-                                     job.densityItems.size() + 1 + 2 + 7 + 28)
-        std::abort();
-    return 0;
+        FUZZ_CHECK(row.isPlate ? row.rowPicture.isNull() : row.rowPicture.size() == SectionPictureSize);
+    const qsizetype lines = 2 + (ListColumns + ItemValueSlots) * qsizetype(job.rows.size()) + job.eItems.size() +
+                            1 + job.densityItems.size() + 1 + 2 + 7 + 28;
+    FUZZ_CHECK(jobDataText(job).count("\r\n") == lines);
 }

@@ -1,6 +1,5 @@
-// The number readers and writers: any text reads as a finite value within the
-// range of a double or not at all, the name-stripping reader agrees with
-// dropping characters one at a time, and a written value reads back.
+// The number readers and writers: any text reads as a finite value within a double's range or not at all,
+// the name-stripping reader agrees with dropping characters one at a time, and a written value reads back.
 #include "fuzz_input.h"
 
 #include "base/number_format.h"
@@ -9,39 +8,30 @@
 #include <charconv>
 #include <cmath>
 
-namespace {
-void checkText(const QString& text)
+static void checkText(const QString& text)
 {
     const auto number = readNumber(text);
-    if (number) {
-        FUZZ_CHECK(std::isfinite(*number) && std::fabs(*number) <= DBL_MAX);
-        FUZZ_CHECK(hasNumberForm(text));
-    }
     const auto stripped = readNameStripped(text);
-    if (number) {
-        FUZZ_CHECK(stripped && stripped->prefixLength == 0 && stripped->value == *number);
-    }
+    if (number)
+        FUZZ_CHECK(std::isfinite(*number) && std::fabs(*number) <= DBL_MAX && hasNumberForm(text) && stripped &&
+                   stripped->prefixLength == 0 && stripped->value == *number);
     if (stripped) {
         FUZZ_CHECK(stripped->prefixLength >= 0 && stripped->prefixLength <= text.size());
         const auto tail = readNumber(text.mid(stripped->prefixLength));
         FUZZ_CHECK(tail && *tail == stripped->value);
     }
-    if (text.size() <= 300) {
-        // The first tail of number form decides.
-        int first = -1;
-        for (int drop = 0; drop <= text.size() && first < 0; ++drop)
-            if (hasNumberForm(QStringView(text).mid(drop)))
-                first = drop;
-        const bool reads = first >= 0 && readNumber(text.mid(first)).has_value();
-        FUZZ_CHECK(reads == stripped.has_value());
-        if (stripped)
-            FUZZ_CHECK(stripped->prefixLength == first);
+    if (text.size() <= 300) { // the first tail of number form decides
+        int first = 0;
+        while (first <= text.size() && !hasNumberForm(QStringView(text).mid(first)))
+            ++first;
+        const bool reads = first <= text.size() && readNumber(text.mid(first)).has_value();
+        FUZZ_CHECK(reads == stripped.has_value() && (!stripped || stripped->prefixLength == first));
     }
     if (const auto whole = readInteger(text))
         FUZZ_CHECK(number && *number == static_cast<long double>(*whole));
 }
 
-void checkWriting(long double value, int decimals)
+static void checkWriting(long double value, int decimals)
 {
     if (!std::isfinite(value) || std::fabs(value) > DBL_MAX)
         return;
@@ -50,51 +40,38 @@ void checkWriting(long double value, int decimals)
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
     FUZZ_CHECK(r.ec == std::errc());
     const auto back = readNumber(QString::fromLatin1(buffer, qsizetype(r.ptr - buffer)));
-    FUZZ_CHECK(back.has_value() || (value != 0 && std::fabs(value) < LDBL_MIN));
-    if (back)
-        FUZZ_CHECK(*back == value);
-
-    // Fixed notation: every finite value whole, read back within half a unit
-    // of the last decimal.
+    FUZZ_CHECK(back ? *back == value : value != 0 && std::fabs(value) < LDBL_MIN);
+    // Fixed notation: read back within half a unit of the last decimal.
     const QString fixed = formatFixed(value, decimals);
     FUZZ_CHECK(!fixed.isEmpty());
-    for (QChar c : fixed)
-        FUZZ_CHECK(c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('-'));
+    FUZZ_CHECK(std::all_of(fixed.begin(), fixed.end(), [](QChar c) { return c.isDigit() || c == u'.' || c == u'-'; }));
     const auto read = readNumber(fixed);
-    FUZZ_CHECK(read.has_value() || std::fabs(value) > 1e308L);
-    if (read) {
-        const long double half = 0.5L * std::pow(10.0L, -decimals);
-        FUZZ_CHECK(std::fabs(*read - value) <= half * 1.000001L + std::fabs(value) * 1e-18L);
-    }
+    const long double half = 0.5L * std::pow(10.0L, -decimals);
+    FUZZ_CHECK(read ? std::fabs(*read - value) <= half * 1.000001L + std::fabs(value) * 1e-18L
+                    : std::fabs(value) > 1e308L);
     const QString padded = formatFixed(value, decimals, 40);
-    FUZZ_CHECK(padded.trimmed() == fixed);
-    FUZZ_CHECK(padded.size() == std::max<qsizetype>(40, fixed.size()));
+    FUZZ_CHECK(padded.trimmed() == fixed && padded.size() == std::max<qsizetype>(40, fixed.size()));
     FUZZ_CHECK(!formatPanelValue(value, decimals % 2 == 0).isEmpty());
 }
-} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+// The ten bytes of an extended value, its explicit integer bit set as in every value arithmetic gives.
+static long double extended(FuzzInput& in)
 {
-    FuzzInput in(data, size);
-    const std::uint8_t mode = in.byte();
-    if (mode % 3 == 0) {
-        checkText(in.text());
-    } else if (mode % 3 == 1) {
-        const int decimals = in.byte() % 21;
-        checkWriting(static_cast<long double>(in.raw<double>()), decimals);
-    } else {
-        const int decimals = in.byte() % 21;
-        long double value = 0;
-        // The ten bytes of an extended value, the rest of the object zero.
-        std::uint8_t bytes[sizeof(long double)] = {};
-        for (std::size_t i = 0; i < 10 && i < sizeof bytes; ++i)
-            bytes[i] = in.byte();
-        // The explicit integer bit follows the exponent, as in every value
-        // arithmetic produces.
-        const bool zeroExponent = bytes[8] == 0 && (bytes[9] & 0x7f) == 0;
-        bytes[7] = zeroExponent ? (bytes[7] & 0x7f) : (bytes[7] | 0x80);
-        std::memcpy(&value, bytes, sizeof value);
-        checkWriting(value, decimals);
-    }
-    return 0;
+    std::uint8_t bytes[sizeof(long double)] = {};
+    for (std::size_t i = 0; i < 10 && i < sizeof bytes; ++i)
+        bytes[i] = in.byte();
+    const bool zeroExponent = bytes[8] == 0 && (bytes[9] & 0x7f) == 0;
+    bytes[7] = zeroExponent ? (bytes[7] & 0x7f) : (bytes[7] | 0x80);
+    long double value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+FUZZ_TARGET(in)
+{
+    const std::uint8_t mode = in.byte() % 3;
+    if (mode == 0)
+        return checkText(in.text());
+    const int decimals = in.byte() % 21;
+    checkWriting(mode == 1 ? static_cast<long double>(in.raw<double>()) : extended(in), decimals);
 }

@@ -5,7 +5,6 @@
 #include "sections/hollow.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 PrivateItemTexts boxItem()
@@ -31,22 +30,15 @@ TEST(PrivateItem, RowInDefaultUnitsCarriesThePrivateMark)
     const WriteOutcome out = writePrivateRow(1, boxItem(), UnitSettings{}, picture(), m());
     ASSERT_TRUE(out.written) << out.refusal.toStdString();
     const ListRow& row = out.row;
-    EXPECT_EQ(row.cells[1], "10");
-    EXPECT_EQ(row.cells[2], "Welded box 50");
-    EXPECT_EQ(row.cells[3], "210000000");
-    EXPECT_EQ(row.cells[4], "7850");
-    EXPECT_EQ(row.cells[5], "20.000000");
-    EXPECT_EQ(row.cells[6], "10.00&10.00");
-    EXPECT_EQ(row.cells[7], "4.00&4.00");
-    EXPECT_EQ(row.cells[9], "5.00&3.00");
-    EXPECT_EQ(row.cells[10], " 0.29");
-    EXPECT_EQ(row.cells[11], "300&-300");
-    EXPECT_DOUBLE_EQ(double(row.itemValues[2]), 2000.0); // 20 cm2 in mm2
-    EXPECT_DOUBLE_EQ(double(row.itemValues[3]), 10.0);
-    EXPECT_DOUBLE_EQ(double(row.itemValues[10]), 3.0);
-    EXPECT_EQ(row.rowPicture.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(cellsOf(row, {1, 2, 3, 4, 5, 6, 7, 9, 10, 11}),
+              (QStringList{"10", "Welded box 50", "210000000", "7850", "20.000000", "10.00&10.00", "4.00&4.00",
+                           "5.00&3.00", " 0.29", "300&-300"}));
+    expectValues(row, {{2, 2000}, {3, 10}, {10, 3}}); // 20 cm2 in mm2
+    EXPECT_EQ(std::pair(row.rowPicture.format(), row.rowPicture.pixel(20, 20)),
+              std::pair(QImage::Format_Indexed8, qRgb(0, 0, 128)));
     EXPECT_LE(row.rowPicture.colorCount(), 16);
-    EXPECT_EQ(row.rowPicture.pixel(20, 20), qRgb(0, 0, 128));
+    // A correction keeps the mark it is given.
+    EXPECT_EQ(writePrivateRow(1, boxItem(), UnitSettings{}, picture(), m(), "045").row.cells[1], "045");
 }
 
 TEST(PrivateItem, TypedValuesAreStoredInBaseUnits)
@@ -59,18 +51,8 @@ TEST(PrivateItem, TypedValuesAreStoredInBaseUnits)
     t.material.pressure = "-300000";
     const WriteOutcome out = writePrivateRow(3, t, units, picture(), m());
     ASSERT_TRUE(out.written);
-    const auto& v = out.row.itemValues;
-    EXPECT_NEAR(double(v[2]), 2000.0, 1e-9);
-    EXPECT_NEAR(double(v[3]), 10.0, 1e-12);
-    EXPECT_NEAR(double(v[4]), 20.0, 1e-12);
-    EXPECT_NEAR(double(v[5]), 4.0, 1e-12);
-    EXPECT_NEAR(double(v[8]), 7.0, 1e-12);
-    EXPECT_NEAR(double(v[9]), 5.0, 1e-12);
-    EXPECT_NEAR(double(v[10]), 3.0, 1e-12);
-    EXPECT_NEAR(double(v[11]), 300.0, 1e-9);
-    EXPECT_NEAR(double(v[12]), -300.0, 1e-9);
-    EXPECT_EQ(out.row.cells[6], "100000.00&200000.00");
-    EXPECT_EQ(out.row.cells[5], "2000.00");
+    expectValues(out.row, {{2, 2000}, {3, 10}, {4, 20}, {5, 4}, {8, 7}, {9, 5}, {10, 3}, {11, 300}, {12, -300}});
+    EXPECT_EQ(cellsOf(out.row, {5, 6}), (QStringList{"2000.00", "100000.00&200000.00"}));
 }
 
 // The row is written by the section row's writer: one of its material checks
@@ -85,26 +67,18 @@ TEST(PrivateItem, MaterialChecksOfTheSectionRowApply)
     t = boxItem();
     t.properties[std::size_t(PrivateProperty::Kxx)] = ".";
     const WriteOutcome dot = writePrivateRow(1, t, UnitSettings{}, picture(), m());
-    EXPECT_FALSE(dot.written);
-    EXPECT_EQ(dot.refusal, "Error wrong data !");
-}
-
-TEST(PrivateItem, CorrectionKeepsTheMarkItIsGiven)
-{
-    EXPECT_EQ(writePrivateRow(1, boxItem(), UnitSettings{}, picture(), m(), "045").row.cells[1], "045");
+    EXPECT_EQ(std::pair(dot.written, dot.refusal), std::pair(false, QString("Error wrong data !")));
 }
 
 TEST(PrivateItem, FilledFieldsCountTheTwelveTextFields)
 {
     PrivateItemTexts t = boxItem();
-    EXPECT_EQ(t.filledFields(), 12);
-    EXPECT_TRUE(t.complete());
+    EXPECT_EQ(std::pair(t.filledFields(), t.complete()), std::pair(12, true));
     t.description.clear();
-    EXPECT_EQ(t.filledFields(), 11);
+    EXPECT_EQ(std::pair(t.filledFields(), t.complete()), std::pair(11, false));
     t.properties[0].clear();
     t.material.pressure.clear();
     EXPECT_EQ(t.filledFields(), 9);
-    EXPECT_FALSE(t.complete());
     // The material boxes are not text fields.
     PrivateItemTexts empty;
     empty.material.eModulus = "1";
@@ -113,10 +87,8 @@ TEST(PrivateItem, FilledFieldsCountTheTwelveTextFields)
 
 TEST(PrivateItem, PropertyFilterKeepsDigitsAndOnePoint)
 {
-    EXPECT_EQ(filterPropertyText("1.2.3"), "1.23");
-    EXPECT_EQ(filterPropertyText("a1b,5"), "15");
-    EXPECT_EQ(filterPropertyText("-12.5e3"), "12.53");
-    EXPECT_EQ(filterPropertyText(""), "");
+    for (const auto& [typed, kept] : {std::pair{"1.2.3", "1.23"}, {"a1b,5", "15"}, {"-12.5e3", "12.53"}, {"", ""}})
+        EXPECT_EQ(filterPropertyText(typed), kept) << typed;
 }
 
 TEST(PrivateItem, CorrectionStartsFromTheRowsTexts)
@@ -131,35 +103,27 @@ TEST(PrivateItem, CorrectionStartsFromTheRowsTexts)
     list.row(1).cells[2] = "40x20x3 RH Section";
 
     const PrivateItemTexts t = correctionTexts(list.row(1));
-    EXPECT_EQ(t.properties[0], "1.89");
-    EXPECT_EQ(t.properties[1], "6.08");
-    EXPECT_EQ(t.properties[8], "3.240000");
-    EXPECT_EQ(t.description, "40x20x3 RH Section");
-    EXPECT_EQ(t.material.eModulus, "210000000");
-    EXPECT_EQ(t.material.density, "7850");
-    EXPECT_EQ(t.material.poisson, "0.29");
-    EXPECT_EQ(t.material.tensile, "300.00");
-    EXPECT_EQ(t.material.pressure, "-300.00");
-    EXPECT_EQ(correctionStartValues(list.row(1)), t.currentValues());
-    EXPECT_TRUE(correctionStartValues(list.row(1)).startsWith("1.896.08"));
-    EXPECT_TRUE(correctionStartValues(list.row(1)).endsWith("3.240000"));
+    const MaterialTexts& mt = t.material;
+    EXPECT_EQ((QStringList{t.properties[0], t.properties[1], t.properties[8], t.description, mt.eModulus, mt.density,
+                           mt.poisson, mt.tensile, mt.pressure}),
+              (QStringList{"1.89", "6.08", "3.240000", "40x20x3 RH Section", "210000000", "7850", "0.29", "300.00",
+                           "-300.00"}));
+    const QString start = correctionStartValues(list.row(1));
+    EXPECT_EQ(start, t.currentValues());
+    EXPECT_TRUE(start.startsWith("1.896.08") && start.endsWith("3.240000")) << start.toStdString();
 
     // Writing the prefilled texts back gives the row's texts again.
     PrivateItemTexts back = t;
     back.material.eItems = {};
     const WriteOutcome again = writePrivateRow(1, back, UnitSettings{}, picture(), m(), row.cells[1]);
     ASSERT_TRUE(again.written);
-    EXPECT_EQ(again.row.cells[1], "00");
-    EXPECT_EQ(again.row.cells[5], row.cells[5]);
-    EXPECT_EQ(again.row.cells[6], "1.89&6.08");
-    EXPECT_EQ(again.row.cells[3], row.cells[3]);
+    EXPECT_EQ(cellsOf(again.row, {1, 3, 5, 6}), (QStringList{"00", row.cells[3], row.cells[5], "1.89&6.08"}));
 }
 
 TEST(PrivateItem, SplitPairCellWithoutAmpersand)
 {
-    EXPECT_EQ(splitPairCell(" 12 ").first, "12");
-    EXPECT_EQ(splitPairCell(" 12 ").second, "");
-    EXPECT_EQ(splitPairCell("1&2&3").second, "2&3");
+    EXPECT_EQ(splitPairCell(" 12 "), std::pair(QString("12"), QString()));
+    EXPECT_EQ(splitPairCell("1&2&3"), std::pair(QString("1"), QString("2&3")));
 }
 
 TEST(PrivateItem, PreviewWritesTheKnownDistances)
@@ -167,11 +131,10 @@ TEST(PrivateItem, PreviewWritesTheKnownDistances)
     PrivatePropertyTexts known = boxItem().properties;
     const QImage full = privatePreview(known, UnitSettings{});
     EXPECT_EQ(full.size(), QSize(240, 160));
+    EXPECT_EQ(full, privatePreview(boxItem().properties, UnitSettings{}));
     known[std::size_t(PrivateProperty::KxAbove)] = "0";
     const QImage partial = privatePreview(known, UnitSettings{});
     // The text above the sketch is gone, the rest is the same.
     EXPECT_NE(full.copy(0, 0, 240, 16), partial.copy(0, 0, 240, 16));
     EXPECT_EQ(full.copy(0, 40, 240, 100), partial.copy(0, 40, 240, 100));
-    const QImage again = privatePreview(boxItem().properties, UnitSettings{});
-    EXPECT_EQ(full, again);
 }

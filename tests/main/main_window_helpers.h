@@ -4,18 +4,28 @@
 #include "mainwindow_probe.h"
 #include "scripted_prompter.h"
 
+#include "settings/desktop_shell.h"
+
 #include <QTest>
 #include <QTreeWidget>
 
-#include <initializer_list>
 #include <memory>
-#include <utility>
 
 inline QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
 {
     const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();
 }
+
+// A desktop that records the pages handed to it and has no launcher.
+struct RecordingShell : DesktopShell {
+    QStringList opened;
+    bool open(const QString& path) override
+    {
+        opened << path;
+        return false;
+    }
+};
 
 // A main window with a scripted user of its own (`prompter`), which the
 // window outlives by nothing: the holder is built first and destroyed last.
@@ -27,8 +37,7 @@ public:
     ScriptedMainWindow() : MainWindow(prompter) {}
 };
 
-// A main window whose user answers every question No (and "Save changes" No)
-// and types nothing into the input boxes.
+// A main window whose user answers No to every question and types nothing.
 inline std::unique_ptr<ScriptedMainWindow> quietMainWindow()
 {
     auto w = std::make_unique<ScriptedMainWindow>();
@@ -36,8 +45,7 @@ inline std::unique_ptr<ScriptedMainWindow> quietMainWindow()
     return w;
 }
 
-// Shows the kind's tab and selects an entry of its tree (the first, the
-// typed dimensions, when none is named).
+// Shows the kind's tab and selects the named entry, or the first (typed sizes).
 inline QTreeWidget* selectEntry(MainWindow& w, SectionKind kind, const QString& entry = {})
 {
     const MainWindowProbe ui(w);
@@ -47,7 +55,7 @@ inline QTreeWidget* selectEntry(MainWindow& w, SectionKind kind, const QString& 
     return tree;
 }
 
-// Selects each entry and clicks the tab's To List button.
+// Selects each entry and clicks To List.
 inline void listEntries(MainWindow& w, SectionKind kind, const QStringList& entries)
 {
     for (const QString& entry : entries) {
@@ -62,9 +70,9 @@ inline void listTubes(MainWindow& w, const QStringList& sizes)
 }
 
 // A plate of 1000 x 2000 mm (15.7 kg, 4 m2 for the 1 mm steel plate).
-inline void listPlate(MainWindow& w, const QString& entry = QStringLiteral("1 mm steel plate"))
+inline void listPlate(MainWindow& w)
 {
-    selectEntry(w, SectionKind::Plate, entry);
+    selectEntry(w, SectionKind::Plate, QStringLiteral("1 mm steel plate"));
     const MainWindowProbe ui(w);
     ui.field(SectionKind::Plate, 0)->setText(QStringLiteral("1000"));
     ui.field(SectionKind::Plate, 1)->setText(QStringLiteral("2000"));
@@ -72,27 +80,10 @@ inline void listPlate(MainWindow& w, const QString& entry = QStringLiteral("1 mm
 }
 
 // A click on a cell of the item grid (row and column from 0).
-inline void clickCell(MainWindow& w, int row, int column, Qt::KeyboardModifiers modifiers = {})
+inline void clickCell(MainWindow& w, int row, int column)
 {
     QTableView* grid = MainWindowProbe(w).itemGrid();
     const QModelIndex index = grid->model()->index(row, column);
     grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(index).center());
-}
-
-// Picks unit choices (units window row, choice) and applies them as OK does.
-inline void applyUnitChoices(MainWindow& w, std::initializer_list<std::pair<int, int>> choices)
-{
-    const MainWindowProbe ui(w);
-    UnitsWindow* units = ui.unitsWindow();
-    units->setUnits(ui.job().units());
-    for (const auto& [row, choice] : choices)
-        units->choose(row, choice);
-    w.applyUnits(units->units());
-}
-
-// A cell of the job's list (rows from 1).
-inline QString listCell(MainWindow& w, int row, int column)
-{
-    return MainWindowProbe(w).itemList().row(row).cells[std::size_t(column)];
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
 }

@@ -54,7 +54,6 @@ public:
     ResultsPanelView* resultsPanel(SectionKind kind) const { return page(kind)->resultsPanel(); }
     QGroupBox* dataBox(SectionKind kind) const { return page(kind)->dataBox(); }
     QWidget* sectionPanel(SectionKind kind) const { return page(kind); }
-    int angle(SectionKind kind) const { return page(kind)->angle(); }
     QComboBox* eModulusBox() const { return w.m_materialBar->eModulusBox(); }
     QLineEdit* tensileField() const { return w.m_materialBar->tensileField(); }
     QLabel* rotationCaption() const { return w.m_materialBar->rotationCaption(); }

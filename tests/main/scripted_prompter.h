@@ -6,32 +6,20 @@
 
 #include <QStringList>
 
-#include <deque>
-
 class ScriptedPrompter final : public Prompter {
 public:
-    QStringList shown;     // warnings, in order
-    QStringList informed;  // informations, in order
+    QStringList shown;     // warnings and informations, in order
     QStringList questions; // Yes/No and Yes/No/Cancel questions, in order
-    QStringList titles;    // the title of each message and question, in order
-    // Answers to the questions: the queue first, then `answer`.
-    std::deque<Answer> answers;
-    Answer answer = Answer::No;
+    Answer answer = Answer::No; // to every question
     // What the input boxes take: nothing means the user cancelled.
     std::optional<QString> text;
-    QStringList textPrompts;
     // The file or folder the dialogs give: empty means cancelled.
     QString fileName;
     QString folder;
-    QStringList fileTitles; // the title of each file dialog
     FileQuestion lastFileQuestion;
 
     void showWarning(QWidget*, const QString& title, const QString& message) override { show(title, message); }
-    void showInformation(QWidget*, const QString& title, const QString& message) override
-    {
-        titles << title;
-        informed << message;
-    }
+    void showInformation(QWidget*, const QString& title, const QString& message) override { show(title, message); }
     Answer askYesNo(QWidget*, const QString& title, const QString& question) override
     {
         const Answer given = next(title, question);
@@ -41,38 +29,20 @@ public:
     {
         return next(title, question);
     }
-    std::optional<QString> askText(QWidget*, const TextQuestion& question) override
-    {
-        textPrompts << question.prompt;
-        return text;
-    }
+    std::optional<QString> askText(QWidget*, const TextQuestion&) override { return text; }
     QString askOpenFileName(QWidget*, const FileQuestion& question) override { return file(question); }
     QString askSaveFileName(QWidget*, const FileQuestion& question) override { return file(question); }
-    QString askFolder(QWidget*, const QString& title) override
-    {
-        fileTitles << title;
-        return folder;
-    }
+    QString askFolder(QWidget*, const QString&) override { return folder; }
 
 private:
-    void show(const QString& title, const QString& message)
+    void show(const QString&, const QString& message) { shown << message; }
+    Answer next(const QString&, const QString& question)
     {
-        titles << title;
-        shown << message;
-    }
-    Answer next(const QString& title, const QString& question)
-    {
-        titles << title;
         questions << question;
-        if (answers.empty())
-            return answer;
-        const Answer given = answers.front();
-        answers.pop_front();
-        return given;
+        return answer;
     }
     QString file(const FileQuestion& question)
     {
-        fileTitles << question.title;
         lastFileQuestion = question;
         return fileName;
     }

@@ -1,16 +1,12 @@
 #include "print_fixture.h"
 
 #include "output/print_fields.h"
-#include "output/print_layout.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 // Margins that leave an area W mm wide on paper 210 mm wide without strips.
-PrintMargins widthMargins(double areaWidth, double top = 10, double bottom = 10)
+PrintMargins widthMargins(double areaWidth)
 {
-    const double side = (210 - areaWidth) / 2;
-    return {side, top, side, bottom};
+    return {(210 - areaWidth) / 2, 10, (210 - areaWidth) / 2, 10};
 }
 } // namespace
 
@@ -24,8 +20,7 @@ TEST(PrinterMinimum, UnprintableStripsRoundUpToWholeMillimetres)
     uneven.offsetX = 31;            // 3.1 mm on the left
     uneven.printableWidth = 2100 - 31 - 62; // 6.2 mm on the right
     const PrintMargins minimum = printerMinimumMargins(uneven);
-    EXPECT_EQ(minimum.left, 4);
-    EXPECT_EQ(minimum.right, 7);
+    EXPECT_EQ(std::pair(minimum.left, minimum.right), std::pair(4.0, 7.0));
 }
 
 // A PDF page (no strips) starts 10 mm from each edge; a printer's strips
@@ -44,34 +39,21 @@ TEST(PrinterMinimum, PdfPagesStartTenMillimetresFromTheEdge)
     }
 }
 
-TEST(PrintLayout, AreaLiesBetweenTheMargins)
-{
-    const ItemList list = printList(1);
-    const PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {20, 15, 10, 25}, printContent(list));
-    EXPECT_NEAR(layout.areaWidthMm, 180, 1e-9);
-    EXPECT_NEAR(layout.areaHeightMm, 257, 1e-9);
-}
-
 TEST(PrintLayout, AllColumnsOffLeavesItemAndDesignation)
 {
     const ItemList list = printList(1);
+    const PrintLayout area = laidOut(paperMetrics(210, 297, 4.2), {20, 15, 10, 25}, printContent(list));
+    EXPECT_NEAR(area.areaWidthMm, 180, 1e-9); // between the margins
+    EXPECT_NEAR(area.areaHeightMm, 257, 1e-9);
     // W = 50 mm = 188.98 px. "Item" is 2s wide, "Material" 4s: 6s + 8 < 188.98 up to s = 30.
     const PrintLayout layout = laidOut(paperMetrics(210, 297), widthMargins(50), printContent(list, noColumns(false)));
-    EXPECT_EQ(layout.maximumFontSize, 30);
-    EXPECT_EQ(layout.fontSize, 30);
-    EXPECT_EQ(layout.widestText[0], "Item");
-    EXPECT_EQ(layout.widestText[2], "Material");
-    EXPECT_EQ(layout.columnWidth[0], 64);
-    EXPECT_EQ(layout.columnWidth[2], 124);
-    int printed = 0;
-    for (int c = 0; c < PrintGridColumns; ++c)
-        printed += layout.columnWidth[std::size_t(c)] > 0;
-    EXPECT_EQ(printed, 2);
-    EXPECT_EQ(layout.columnLeft[1], 64);
-    EXPECT_EQ(layout.columnRight[1], 64); // column 1 is never printed
-    EXPECT_EQ(layout.columnLeft[2], 64);
-    EXPECT_EQ(layout.tableWidth(), 188);
-    EXPECT_EQ(layout.columnLeft[11], 188);
+    EXPECT_EQ((QStringList{layout.widestText[0], layout.widestText[2]}), (QStringList{"Item", "Material"}));
+    const auto& w = layout.columnWidth;
+    // Column 1 is never printed: it starts and ends where column 2 starts.
+    EXPECT_EQ((std::vector<long>{layout.maximumFontSize, layout.fontSize, w[0], w[2], std::ranges::count(w, 0),
+                                 layout.columnLeft[1], layout.columnRight[1], layout.columnLeft[2], layout.tableWidth(),
+                                 layout.columnLeft[11]}),
+              (std::vector<long>{30, 30, 64, 124, 10, 64, 64, 64, 188, 188}));
 }
 
 TEST(PrintLayout, PictureColumnIsAtLeastPictureWidthPlusFour)
@@ -79,32 +61,25 @@ TEST(PrintLayout, PictureColumnIsAtLeastPictureWidthPlusFour)
     const ItemList list = printList(1);
     // W = 40 mm = 151.18 px; the 96 px picture needs 100 px: 2s + 4 + 100 fits up to s = 23.
     const PrintLayout layout = laidOut(paperMetrics(210, 297), widthMargins(40), printContent(list, noColumns(true)));
-    EXPECT_EQ(layout.maximumFontSize, 23);
-    EXPECT_EQ(layout.columnWidth[2], 100);
-    EXPECT_EQ(layout.columnWidth[0], 50);
+    EXPECT_EQ((std::array{layout.maximumFontSize, layout.columnWidth[2], layout.columnWidth[0]}),
+              (std::array{23, 100, 50}));
 }
 
-TEST(PrintLayout, PaperTooNarrowForThePictureFails)
+// A picture of 100 % (244 px = 64.6 mm) between margins of 80 mm, and paper 30 mm
+// high (14 mm below the 16 mm reserve): the margins go back to the printer's.
+TEST(PrintLayout, PaperTooSmallFails)
 {
     const ItemList list = printList(1);
     ReportOptions options = noColumns(true);
-    options.imageSizePercent = 100; // 244 px = 64.6 mm
-    const PrinterMetrics metrics = paperMetrics(210, 297, 4.2);
-    const LayoutOutcome outcome = layoutPrint(metrics, {80, 10, 80, 10}, printContent(list, options), fixedMeasure());
+    options.imageSizePercent = 100;
+    const PrinterMetrics a4 = paperMetrics(210, 297, 4.2);
+    LayoutOutcome outcome = layoutPrint(a4, {80, 10, 80, 10}, printContent(list, options), fixedMeasure());
     EXPECT_FALSE(outcome.layout.has_value());
-    EXPECT_EQ(outcome.resetMargins.left, 5);
-    EXPECT_EQ(outcome.resetMargins.bottom, 5);
-
+    EXPECT_EQ(std::pair(outcome.resetMargins.left, outcome.resetMargins.bottom), std::pair(5.0, 5.0));
     options.imageSizePercent = 40;
-    EXPECT_TRUE(layoutPrint(metrics, {80, 10, 80, 10}, printContent(list, options), fixedMeasure()).layout);
-}
+    EXPECT_TRUE(layoutPrint(a4, {80, 10, 80, 10}, printContent(list, options), fixedMeasure()).layout);
 
-TEST(PrintLayout, PaperTooLowForOneRowFails)
-{
-    const ItemList list = printList(1);
-    // 30 mm high: 14 mm below the 16 mm reserve, less than one row at any fitting size.
-    const LayoutOutcome outcome =
-        layoutPrint(paperMetrics(210, 30, 2), {2, 2, 2, 2}, printContent(list), fixedMeasure());
+    outcome = layoutPrint(paperMetrics(210, 30, 2), {2, 2, 2, 2}, printContent(list), fixedMeasure());
     EXPECT_FALSE(outcome.layout.has_value());
     EXPECT_EQ(outcome.resetMargins.top, 2);
 }
@@ -121,11 +96,9 @@ TEST(PrintLayout, WidestTextCountsPartsWordsAndTheWeight)
     PrintContent content = printContent(list);
     content.headers = {"Item", "D", "M", "E", "R", "A", "I", "K", "K", "T", "P", "S"};
     const PrintLayout layout = laidOut(paperMetrics(420, 297), {10, 10, 10, 10}, content);
-    EXPECT_EQ(layout.widestText[2], "40x20x3"); // a word, not the whole designation
-    EXPECT_EQ(layout.widestText[5], "7850000.00");
-    EXPECT_EQ(layout.widestText[6], "123456.78");
-    EXPECT_EQ(layout.widestText[10], " 0.29");
-    EXPECT_EQ(layout.widestText[11], "-300");
+    const auto& w = layout.widestText; // of the designation a word, not the whole of it
+    EXPECT_EQ((QStringList{w[2], w[5], w[6], w[10], w[11]}),
+              (QStringList{"40x20x3", "7850000.00", "123456.78", " 0.29", "-300"}));
 }
 
 TEST(PrintLayout, RowHeightPitchAndRowsPerPage)
@@ -136,14 +109,10 @@ TEST(PrintLayout, RowHeightPitchAndRowsPerPage)
     ASSERT_TRUE(applyFontSize(layout, 10, content, fixedMeasure()));
     // Line height 20; three header lines and a value pair: 5 x 20 + round(20 x 6 x 0.2) = 124;
     // the designation: 20 + 8 + round(10 + 64) = 102.
-    EXPECT_EQ(layout.lineHeight, 20);
-    EXPECT_EQ(layout.rowHeight, 124);
     // H - 16 = 261 mm; 124 px = 32.8 mm: 7 rows, pitch 37 mm = 139 px; 20 items on 3 pages.
-    EXPECT_EQ(layout.rowsPerPage, 7);
-    EXPECT_EQ(layout.pitchMm, 37);
-    EXPECT_EQ(layout.pitchPx, 139);
-    EXPECT_EQ(layout.pageCount, 3);
-    EXPECT_EQ(layout.itemsOnPage(3), 6);
+    EXPECT_EQ((std::vector{layout.lineHeight, layout.rowHeight, layout.rowsPerPage, layout.pitchMm, layout.pitchPx,
+                           layout.pageCount, layout.itemsOnPage(3)}),
+              (std::vector{20, 124, 7, 37, 139, 3, 6}));
 
     PrintContent big = content;
     big.options.imageSizePercent = 100;
@@ -162,32 +131,26 @@ TEST(PrintLayout, ItemNumberCellCountsItsHeaderLine)
     content.headers[0] = "Item\nNo.\nhere";
     // Tall paper: at the 100 points that fit the width, a row is 1000 px high.
     PrintLayout layout = laidOut(paperMetrics(420, 1200), {10, 10, 10, 10}, content);
-    EXPECT_EQ(layout.maximumFontSize, 100);
     ASSERT_TRUE(applyFontSize(layout, 10, content, fixedMeasure()));
     // Three header lines and the number: 4 x 20 + round(20 x 5 x 0.2) = 100.
-    EXPECT_EQ(layout.rowHeight, 100);
+    EXPECT_EQ(std::pair(layout.maximumFontSize, layout.rowHeight), std::pair(100, 100));
 }
 
 TEST(PrintLayout, ExactlyFullPagesAndOneMore)
 {
-    const ItemList probe = printList(1);
-    const PrintLayout one = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(probe));
-    EXPECT_EQ(one.pageCount, 1);
+    const auto layoutOf = [](int items) {
+        const ItemList list = printList(items);
+        return laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(list));
+    };
+    const PrintLayout one = layoutOf(1);
     const int k = one.rowsPerPage;
     ASSERT_GT(k, 1);
-
-    const ItemList full = printList(3 * k);
-    const PrintLayout three = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(full));
-    EXPECT_EQ(three.rowsPerPage, k);
-    EXPECT_EQ(three.pageCount, 3);
-    EXPECT_EQ(three.itemsOnPage(3), k);
-
-    const ItemList more = printList(3 * k + 1);
-    const PrintLayout four = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(more));
-    EXPECT_EQ(four.pageCount, 4);
-    EXPECT_EQ(four.itemsOnPage(4), 1);
-    EXPECT_EQ(four.firstItem(4), 3 * k + 1);
-    EXPECT_EQ(four.itemsOnPage(5), 0);
+    const PrintLayout three = layoutOf(3 * k), four = layoutOf(3 * k + 1);
+    // {pages, rows per page, items on the last page, its first item, items past the end}
+    EXPECT_EQ((std::array{one.pageCount, three.pageCount, three.rowsPerPage, three.itemsOnPage(3)}),
+              (std::array{1, 3, k, k}));
+    EXPECT_EQ((std::array{four.pageCount, four.itemsOnPage(4), four.firstItem(4), four.itemsOnPage(5)}),
+              (std::array{4, 1, 3 * k + 1, 0}));
 }
 
 TEST(PrintLayout, LowerFontSizeRaisesRowsPerPage)
@@ -195,14 +158,12 @@ TEST(PrintLayout, LowerFontSizeRaisesRowsPerPage)
     const ItemList list = printList(40);
     const PrintContent content = printContent(list);
     PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, content);
-    const auto widths = layout.columnWidth;
-    const int rows = layout.rowsPerPage;
-    const int pages = layout.pageCount;
+    const PrintLayout before = layout;
     ASSERT_GT(layout.maximumFontSize, 4);
     ASSERT_TRUE(applyFontSize(layout, layout.maximumFontSize - 4, content, fixedMeasure()));
-    EXPECT_GT(layout.rowsPerPage, rows);
-    EXPECT_LT(layout.pageCount, pages);
-    EXPECT_EQ(layout.columnWidth, widths); // the columns stay
+    EXPECT_GT(layout.rowsPerPage, before.rowsPerPage);
+    EXPECT_LT(layout.pageCount, before.pageCount);
+    EXPECT_EQ(layout.columnWidth, before.columnWidth);
     EXPECT_EQ(layout.fontSize, layout.maximumFontSize - 4);
 }
 
@@ -213,12 +174,9 @@ TEST(PrintCells, LinesOfEachKindOfColumn)
     const PrintContent content = printContent(list);
     EXPECT_EQ(cellLines(content, 1, 0), QStringList{"1"});
     EXPECT_EQ(cellLines(content, 1, 3), (QStringList{"E modulus", "[KN/m2]", "210000000"}));
-    EXPECT_EQ(cellLines(content, 1, 5), (QStringList{"Area[cm2]", "Weight[Kg/m]", "3.240000", "2.54"}));
-    EXPECT_EQ(cellLines(content, 1, 6), (QStringList{"Mom. of inertia", "Ix [cm4]", "Iy [cm4]", "1.89", "6.08"}));
-    const QStringList seven = cellLines(content, 1, 7);
-    ASSERT_EQ(seven.size(), 5);
-    EXPECT_EQ(seven[3], "");
-    EXPECT_EQ(seven[4], "12.5");
+    EXPECT_EQ(cellLines(content, 1, 5), (QStringList{"Area[cm2]", "Weight[Kg/m]", "10.000000", "7.85"}));
+    EXPECT_EQ(cellLines(content, 1, 6), (QStringList{"Mom. of inertia", "Ix [cm4]", "Iy [cm4]", "12.50", "8.25"}));
+    EXPECT_EQ(cellLines(content, 1, 7).join('|'), "Sect. modulus|Kx Above [cm3]|Kx Under [cm3]||12.5");
     EXPECT_EQ(cellLines(content, 1, 10).last(), " 0.29");
 }
 
@@ -238,14 +196,14 @@ TEST(PrintCells, DesignationWrapsWhileNarrowerThanTheColumn)
 
 TEST(PrintFields, PageField)
 {
-    EXPECT_EQ(filterPageField("3", 5), "3");
-    EXPECT_EQ(filterPageField("9", 5), "5");
-    EXPECT_EQ(filterPageField("0", 5), "1");
-    EXPECT_EQ(filterPageField("", 5), "1");
-    EXPECT_EQ(filterPageField("a2", 5), "2");
-    EXPECT_EQ(filterPageField("42", 99), "42");
-    EXPECT_EQ(filterPageField("250", 250), "250");
-    EXPECT_EQ(filterPageField("2500", 250), "250");
+    const struct {
+        const char* typed;
+        int pages;
+        const char* kept;
+    } cases[] = {{"3", 5, "3"},   {"9", 5, "5"},   {"0", 5, "1"},      {"", 5, "1"},
+                 {"a2", 5, "2"},  {"42", 99, "42"}, {"250", 250, "250"}, {"2500", 250, "250"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(filterPageField(c.typed, c.pages), c.kept) << c.typed;
 }
 
 TEST(PrintFields, MarginTyping)
@@ -260,51 +218,43 @@ TEST(PrintFields, MarginTyping)
 
 TEST(PrintFields, MarginChecks)
 {
-    const MessageTable& m = MessageTable::english();
-    const PrintMargins minimum{5, 5, 5, 5};
-    EXPECT_EQ(checkMargin(MarginSide::Left, {4.5, 10, 10, 10}, minimum, 190, 277, m).value_or(""),
-              "Min. Left margin /mm/ : 5.0");
-    EXPECT_EQ(checkMargin(MarginSide::Bottom, {10, 10, 10, 0}, minimum, 190, 277, m).value_or(""),
-              "Min. Bottom margin /mm/ : 5.0");
-    EXPECT_EQ(checkMargin(MarginSide::Right, {100, 10, 100, 10}, minimum, 190, 277, m).value_or(""),
-              "Max. Left margin+Right margin=190.0 /mm/ !!!");
-    EXPECT_EQ(checkMargin(MarginSide::Top, {10, 150, 10, 130}, minimum, 190, 277.25, m).value_or(""),
-              "Max. Top margin+Bottom margin=277.3 /mm/ !!!");
-    EXPECT_FALSE(checkMargin(MarginSide::Left, {95, 10, 95, 10}, minimum, 190, 277, m));
-    EXPECT_FALSE(checkMargin(MarginSide::Top, {10, 5, 10, 5}, minimum, 190, 277, m));
+    const struct {
+        MarginSide side;
+        PrintMargins margins;
+        double height;
+        const char* message; // empty when the margin is kept
+    } cases[] = {
+        {MarginSide::Left, {4.5, 10, 10, 10}, 277, "Min. Left margin /mm/ : 5.0"},
+        {MarginSide::Bottom, {10, 10, 10, 0}, 277, "Min. Bottom margin /mm/ : 5.0"},
+        {MarginSide::Right, {100, 10, 100, 10}, 277, "Max. Left margin+Right margin=190.0 /mm/ !!!"},
+        {MarginSide::Top, {10, 150, 10, 130}, 277.25, "Max. Top margin+Bottom margin=277.3 /mm/ !!!"},
+        {MarginSide::Left, {95, 10, 95, 10}, 277, ""},
+        {MarginSide::Top, {10, 5, 10, 5}, 277, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(checkMargin(c.side, c.margins, {5, 5, 5, 5}, 190, c.height, MessageTable::english()).value_or(""),
+                  c.message);
 }
 
 TEST(PrintFields, RangeAndCopies)
 {
-    EXPECT_EQ(filterRangeField("", 5).text, "1");
-    EXPECT_TRUE(filterRangeField("", 5).wasEmpty);
-    EXPECT_EQ(filterRangeField("0", 5).text, "1");
-    EXPECT_FALSE(filterRangeField("0", 5).wasEmpty);
-    EXPECT_EQ(filterRangeField("7", 5).text, "5");
-    EXPECT_EQ(filterRangeField("x3", 5).text, "3");
-    EXPECT_EQ(filterCopiesField(""), "1");
-    EXPECT_EQ(filterCopiesField("0"), "1");
-    EXPECT_EQ(filterCopiesField("2x"), "2");
-    EXPECT_EQ(filterCopiesField("99999999999999999999"), "999");
+    for (const auto& [typed, kept, empty] : {std::tuple{"", "1", true}, {"0", "1", false}, {"7", "5", false},
+                                             {"x3", "3", false}}) {
+        const auto field = filterRangeField(typed, 5);
+        EXPECT_EQ(std::pair(field.text, field.wasEmpty), std::pair(QString(kept), empty)) << typed;
+    }
+    for (const auto& [typed, kept] : {std::pair{"", "1"}, {"0", "1"}, {"2x", "2"}, {"99999999999999999999", "999"}})
+        EXPECT_EQ(filterCopiesField(typed), kept) << typed;
 }
 
-// Every caption of a plate row is checked on the report page; here the
-// printed cells show that they use it.
+// The printed cells of a plate row use its own captions.
 TEST(PrintCells, PlateRowCellsCarryTheirOwnCaptions)
 {
     ItemList list = printList(1);
-    ListRow plate;
-    plate.isPlate = true;
-    plate.cells[2] = "4 mm steel plate";
-    plate.cells[3] = "1000x2000";
-    plate.cells[4] = "1";
-    plate.cells[5] = " 62.80";
-    plate.cells[6] = " 62.80";
-    plate.cells[7] = " 4.000";
-    list.put(2, plate);
+    list.put(2, plateRow());
     const PrintContent content = printContent(list);
-    EXPECT_EQ(cellLines(content, 2, 3), (QStringList{"Size", "[mm]", "1000x2000"}));
-    EXPECT_EQ(cellLines(content, 2, 7), (QStringList{"Outside surface", "[m2]", " 4.000"}));
-    for (int c : {8, 9, 10, 11})
-        EXPECT_TRUE(cellLines(content, 2, c).isEmpty()) << c;
+    QStringList cells;
+    for (int c : {3, 7, 8, 9, 10, 11})
+        cells << cellLines(content, 2, c).join('|');
+    EXPECT_EQ(cells, (QStringList{"Size|[mm]|1000x2000", "Outside surface|[m2]| 4.000", "", "", "", ""}));
 }

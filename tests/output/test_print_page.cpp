@@ -6,11 +6,8 @@
 #include "../common/full_disk.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 const QColor Navy(0, 0, 128);
@@ -27,10 +24,7 @@ QPoint tableCorner(const PrintLayout& layout)
             qRound(mmToPx(layout.margins.top) + qRound((layout.areaHeightPx() - layout.tableHeight()) / 2.0) + 1)};
 }
 
-bool isNavy(const QImage& image, int x, int y)
-{
-    return image.pixelColor(x, y) == Navy;
-}
+bool isNavy(const QImage& image, int x, int y) { return image.pixelColor(x, y) == Navy; }
 
 // The navy runs met going down the pixel column x from y0 to y1.
 std::vector<int> runsDown(const QImage& image, int x, int y0, int y1)
@@ -51,29 +45,12 @@ struct RecordingSink : PageSink {
     QImage sheet{100, 100, QImage::Format_RGB32};
     QPainter painter;
     int jobs = 0, ends = 0, newPages = 0;
-    QPainter* beginJob() override
-    {
-        ++jobs;
-        painter.begin(&sheet);
-        return &painter;
-    }
-    bool newPage() override
-    {
-        ++newPages;
-        return true;
-    }
-    bool endJob() override
-    {
-        ++ends;
-        painter.end();
-        return true;
-    }
+    QPainter* beginJob() override { ++jobs; painter.begin(&sheet); return &painter; }
+    bool newPage() override { ++newPages; return true; }
+    bool endJob() override { ++ends; return painter.end(); }
 };
 
-QPageLayout a4()
-{
-    return *paperLayout("A4", false);
-}
+QPageLayout a4() { return *paperLayout("A4", false); }
 } // namespace
 
 TEST(PrintPage, PreviewIsThePaperAt96Dpi)
@@ -81,10 +58,8 @@ TEST(PrintPage, PreviewIsThePaperAt96Dpi)
     const ItemList list = printList(1);
     const PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {10, 10, 10, 10}, printContent(list));
     const QImage page = previewPage(layout, printContent(list), texts(), 1);
-    EXPECT_EQ(page.size(), QSize(794, 1123));
-    EXPECT_EQ(page.pixelColor(2, 2), QColor(Qt::white));
-    // The printable area's dashed outline at 4.2 mm = 15.9 px.
-    int navyOnOutline = 0;
+    EXPECT_EQ(std::pair(page.size(), page.pixelColor(2, 2)), std::pair(QSize(794, 1123), QColor(Qt::white)));
+    int navyOnOutline = 0; // of the printable area's dashed outline at 4.2 mm = 15.9 px
     for (int y = 100; y < 200; ++y)
         navyOnOutline += isNavy(page, 16, y);
     EXPECT_GT(navyOnOutline, 20);
@@ -111,26 +86,26 @@ TEST(PrintPage, FullPageFramesEveryRowTheLastPageDrawsItsRowAtTheTop)
     EXPECT_EQ(fullLines[1] - fullLines[0], layout.pitchPx);
 
     const QImage last = previewPage(layout, content, texts(), 3);
-    const std::vector<int> lastLines = runsDown(last, x, corner.y() - 3, corner.y() + layout.tableHeight() + 3);
-    ASSERT_EQ(lastLines.size(), 2u);
-    EXPECT_EQ(lastLines[0], fullLines[0]);
-    EXPECT_EQ(lastLines[1], fullLines[1]);
+    EXPECT_EQ(runsDown(last, x, corner.y() - 3, corner.y() + layout.tableHeight() + 3),
+              (std::vector{fullLines[0], fullLines[1]}));
 }
 
 TEST(PrintPage, PictureSitsTwoPixelsAboveTheRowLine)
 {
-    const ItemList list = printList(1);
+    ItemList list = printList(1);
+    list.row(1).rowPicture = QImage(240, 160, QImage::Format_RGB32);
+    list.row(1).rowPicture.fill(QColor(200, 0, 0));
     const PrintContent content = printContent(list, noColumns(true));
     const PrintLayout layout = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, content);
     const QImage page = previewPage(layout, content, texts(), 1);
     const QPoint corner = tableCorner(layout);
     const int centre = corner.x() + layout.columnLeft[2] + layout.columnWidth[2] / 2;
     const int bottom = corner.y() + layout.pitchPx;
-    // The picture's lowest line is 2 px above the row's line (whose pen reaches 1 px up).
-    EXPECT_EQ(page.pixelColor(centre, bottom - 3), QColor(200, 0, 0));
-    EXPECT_EQ(page.pixelColor(centre, bottom - 2), QColor(Qt::white));
-    EXPECT_EQ(page.pixelColor(centre, bottom - 64 - 2), QColor(200, 0, 0));
-    EXPECT_NE(page.pixelColor(centre, bottom - 64 - 3), QColor(200, 0, 0));
+    // The picture's lowest line is 2 px above the row's line (whose pen reaches 1 px up); it is 64 px high.
+    const auto at = [&](int up) { return page.pixelColor(centre, bottom - up); };
+    const QColor red(200, 0, 0);
+    EXPECT_EQ((std::vector{at(3), at(2), at(66)}), (std::vector{red, QColor(Qt::white), red}));
+    EXPECT_NE(at(67), red);
 }
 
 TEST(PrintPage, PrinterStyleInHundredthsOfAMillimetre)
@@ -138,18 +113,12 @@ TEST(PrintPage, PrinterStyleInHundredthsOfAMillimetre)
     const ItemList list = printList(1);
     PrintLayout layout = laidOut(paperMetrics(210, 297, 4.2), {12, 20, 10, 10}, printContent(list));
     layout.fontSize = 10;
-    const PageStyle style = PageStyle::printer(layout);
-    EXPECT_EQ(style.penWidth, 53);
-    EXPECT_EQ(style.cellFontHeight, 353);
-    EXPECT_EQ(style.headerFontHeight, 282);
-    EXPECT_FALSE(style.headerBold);
-    EXPECT_EQ(style.ink, QColor(Qt::black));
-    EXPECT_NEAR(style.originX * style.scale, 1200, 1); // 12 mm
-    EXPECT_NEAR(style.originY * style.scale, 2000, 1);
-    const PageStyle preview = PageStyle::preview(layout);
-    EXPECT_EQ(preview.ink, Navy);
-    EXPECT_TRUE(preview.headerBold);
-    EXPECT_EQ(preview.penWidth, 2);
+    const PageStyle s = PageStyle::printer(layout), preview = PageStyle::preview(layout);
+    EXPECT_EQ(std::tuple(s.penWidth, s.cellFontHeight, s.headerFontHeight, s.headerBold, s.ink),
+              std::tuple(53, 353, 282, false, QColor(Qt::black)));
+    EXPECT_NEAR(s.originX * s.scale, 1200, 1); // 12 mm
+    EXPECT_NEAR(s.originY * s.scale, 2000, 1);
+    EXPECT_EQ(std::tuple(preview.ink, preview.headerBold, preview.penWidth), std::tuple(Navy, true, 2));
 }
 
 TEST(PrintJobs, EveryCopyIsAJobAndARangeIsClamped)
@@ -161,24 +130,17 @@ TEST(PrintJobs, EveryCopyIsAJobAndARangeIsClamped)
     const PrintLayout layout = laidOut(paperMetrics(210, 297), {10, 10, 10, 10}, content);
     ASSERT_EQ(layout.pageCount, 5);
 
-    RecordingSink two;
-    EXPECT_TRUE(printPages(two, layout, content, texts(), {1, 5, 2}));
-    EXPECT_EQ(two.jobs, 2);
-    EXPECT_EQ(two.ends, 2);
-    EXPECT_EQ(two.newPages, 8);
-
-    RecordingSink current;
-    EXPECT_TRUE(printPages(current, layout, content, texts(), {3, 3, 1}));
-    EXPECT_EQ(current.jobs, 1);
-    EXPECT_EQ(current.newPages, 0);
-
-    RecordingSink none;
-    EXPECT_TRUE(printPages(none, layout, content, texts(), {1, 5, 0}));
-    EXPECT_EQ(none.jobs, 0);
-
-    RecordingSink beyond;
-    EXPECT_TRUE(printPages(beyond, layout, content, texts(), {4, 9, 1}));
-    EXPECT_EQ(beyond.newPages, 1); // pages 4 and 5
+    // {first, last, copies} -> jobs begun and ended, new pages; pages 4 to 9 are 4 and 5.
+    const struct {
+        PrintRange range;
+        int jobs, newPages;
+    } cases[] = {{{1, 5, 2}, 2, 8}, {{3, 3, 1}, 1, 0}, {{1, 5, 0}, 0, 0}, {{4, 9, 1}, 1, 1}};
+    for (const auto& c : cases) {
+        RecordingSink sink;
+        EXPECT_TRUE(printPages(sink, layout, content, texts(), c.range));
+        EXPECT_EQ((std::array{sink.jobs, sink.ends, sink.newPages}), (std::array{c.jobs, c.jobs, c.newPages}))
+            << c.range.from << "-" << c.range.to << " x" << c.range.copies;
+    }
 }
 
 TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
@@ -201,16 +163,15 @@ TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
     ASSERT_TRUE(printPages(sink, layout, content, texts(), {1, 2, 2}));
     EXPECT_EQ(sink.jobs(), 2);
     EXPECT_EQ(pdfPages(file), 4);
-    const QString info = toolOutput("pdfinfo", {file});
-    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
+    EXPECT_TRUE(toolOutput("pdfinfo", {file}).contains("595 x 842 pts (A4)"));
     const QString text = pdfText(file);
-    EXPECT_EQ(text.count("Page number :1/2"), 2);
-    EXPECT_EQ(text.count("Page number :2/2"), 2);
-    EXPECT_EQ(pdfText(file, 3).count("Page number :1/2"), 1); // the second copy starts again
-    EXPECT_TRUE(text.contains("HR I80x42"));
-    EXPECT_TRUE(text.contains("Morvane *** Computation of geometric properties *** Version 3.1"));
-    EXPECT_TRUE(text.contains("07.12.2026"));
-    EXPECT_TRUE(text.contains("210000000"));
+    // The second copy starts again on page 3.
+    EXPECT_EQ((std::array{text.count("Page number :1/2"), text.count("Page number :2/2"),
+                          pdfText(file, 3).count("Page number :1/2")}),
+              (std::array<qsizetype, 3>{2, 2, 1}));
+    for (const char* shown : {"HR I80x42", "Morvane *** Computation of geometric properties *** Version 3.1",
+                              "07.12.2026", "210000000"})
+        EXPECT_TRUE(text.contains(shown)) << shown;
     EXPECT_FALSE(pdfText(file, 1).contains("Next page first"));
 
     // The current page only: its own items, numbered of all pages.
@@ -219,9 +180,9 @@ TEST(PrintPdf, CopiesFollowEachOtherAndTheCurrentPageStandsAlone)
     ASSERT_TRUE(printPages(one, layout, content, texts(), {2, 2, 1}));
     EXPECT_EQ(pdfPages(second), 1);
     const QString secondText = pdfText(second);
-    EXPECT_TRUE(secondText.contains("Page number :2/2"));
-    EXPECT_FALSE(secondText.contains("Page number :1/2"));
-    EXPECT_TRUE(secondText.contains("Next page first"));
+    EXPECT_EQ((std::array{secondText.contains("Page number :2/2"), secondText.contains("Page number :1/2"),
+                          secondText.contains("Next page first")}),
+              (std::array{true, false, true}));
 }
 
 // A disk that fills up while the PDF is written leaves the old PDF whole:
@@ -236,19 +197,15 @@ TEST(PrintPdf, AFullDiskLeavesTheOldFileAndSaysWhy)
     const QString file = dir.filePath("job.pdf");
     PdfPageSink good(file, a4(), "job");
     ASSERT_TRUE(printPages(good, layout, content, texts(), {1, layout.pageCount, 1}));
-    QFile written(file);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray old = written.readAll();
-    written.close();
+    const QByteArray old = readAll(file);
+    ASSERT_FALSE(old.isEmpty());
     for (const qint64 room : {qint64(0), qint64(1000), qint64(old.size() - 10)}) {
         SCOPED_TRACE(room);
         FailingDisk disk(room);
         PdfPageSink sink(file, a4(), "job");
         EXPECT_FALSE(printPages(sink, layout, content, texts(), {1, layout.pageCount, 2}));
         EXPECT_TRUE(sink.errorString().contains("No space left")) << sink.errorString().toStdString();
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        EXPECT_EQ(written.readAll(), old);
-        written.close();
+        EXPECT_EQ(readAll(file), old);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"job.pdf"});
 }

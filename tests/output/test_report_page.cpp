@@ -1,124 +1,55 @@
-#include "output/report_page.h"
-#include "report_test_support.h"
+#include "print_fixture.h"
 
-#include <gtest/gtest.h>
+#include <QRegularExpression>
 
 namespace {
-
-// The lines between "<tr bgcolor=..." and "</tr>" of item row r.
+// The lines of table row r (the header row is row 0), from its "<tr bgcolor=" line
+// up to "</tr>".
 QStringList rowLines(const QStringList& lines, int r)
 {
-    int seen = -1; // the header row is row 0
-    QStringList out;
-    bool inside = false;
-    for (const QString& line : lines) {
-        if (line.startsWith(QStringLiteral("<tr bgcolor="))) {
-            ++seen;
-            inside = seen == r;
-            if (inside)
-                out << line;
-            continue;
-        }
-        if (line == QStringLiteral("</tr>")) {
-            if (inside)
-                return out;
-            continue;
-        }
-        if (inside)
-            out << line;
-    }
-    return out;
+    qsizetype at = -1;
+    for (int seen = -1; seen < r; ++seen)
+        at = lines.indexOf(QRegularExpression("<tr bgcolor=.*"), at + 1);
+    return at < 0 ? QStringList() : lines.mid(at, lines.indexOf("</tr>", at) - at);
 }
-
 } // namespace
 
 TEST(ReportPage, HeaderPercentRoundsHalvesToEven)
 {
-    EXPECT_EQ(headerPercent(137, 780), 18); // 17.56
-    EXPECT_EQ(headerPercent(20, 780), 3);   // 2.56
-    EXPECT_EQ(headerPercent(40, 780), 5);   // 5.13
-    EXPECT_EQ(headerPercent(1, 200), 0);    // 0.5
-    EXPECT_EQ(headerPercent(3, 200), 2);    // 1.5
-    EXPECT_EQ(headerPercent(5, 200), 2);    // 2.5
-    EXPECT_EQ(headerPercent(7, 200), 4);    // 3.5
-    EXPECT_EQ(headerPercent(80, 0), 0);     // a grid not shown yet
+    // 17.56, 2.56, 5.13, 0.5, 1.5, 2.5, 3.5 and a grid not shown yet.
+    const int cases[][3] = {{137, 780, 18}, {20, 780, 3}, {40, 780, 5}, {1, 200, 0},
+                            {3, 200, 2},    {5, 200, 2},  {7, 200, 4},  {80, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(headerPercent(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
 }
 
 TEST(ReportPage, ImageSizesAreRoundedFractionsOfTheFullPicture)
 {
-    const struct {
-        int percent, width, height;
-    } cases[] = {{25, 60, 40}, {100, 240, 160}, {40, 96, 64}, {33, 79, 53}, {26, 62, 42}};
+    const int cases[][3] = {{25, 60, 40}, {100, 240, 160}, {40, 96, 64}, {33, 79, 53}, {26, 62, 42}};
     for (const auto& c : cases) {
-        const ReportImageSize size = reportImageSize(c.percent);
-        EXPECT_EQ(size.width, c.width) << c.percent << " %";
-        EXPECT_EQ(size.height, c.height) << c.percent << " %";
+        const ReportImageSize size = reportImageSize(c[0]);
+        EXPECT_EQ(QSize(size.width, size.height), QSize(c[1], c[2])) << c[0] << " %";
     }
 }
 
-TEST(ReportPage, OneItemGivesTheWholePageLineByLine)
+// The page of one item as a browser gets it: Latin-1, CR LF lines, an empty last one.
+TEST(ReportPage, OneItemGivesTheKnownPage)
 {
+    const QByteArray expected = readAll(MORVANE_SOURCE_DIR "/tests/output/data/one_item_report.html");
+    ASSERT_FALSE(expected.isEmpty());
     const ItemList list = sampleList(1);
-    const QStringList lines = reportPageLines(list, pageInput());
-    const QStringList expected = {
-        QStringLiteral("<!DOCTYPE HTML PUBLIC \"Morvane *** Computation of geometric properties ***\">"),
-        QStringLiteral("<html> <head> <title>Morvane *** Computation of geometric properties *** Version 4.0 / 29. "
-                       "08. 2004/</title> <meta http-equiv=\"Content-Type\" content=\"text/html; "
-                       "charset=iso-8859-1\"> <STYLE TYPE=\"text/css\"><!--H1 {font: bold 8pt Arial} em {font: bold "
-                       "7pt Arial}--></STYLE> </head> <body>"),
-        QStringLiteral("<strong>"),
-        QStringLiteral("<table width=\"100%\"  align=\"center\" border=\"4\" cellpadding=\"0\" cellspacing=\"0\">"),
-        QStringLiteral("<tr bgcolor=\"#cccccc\">"),
-        QStringLiteral("<td align=\"center\" width=\"3%\"><H1>Item</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"18%\"><H1>Material</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"8%\"><H1>E modulus<br>KN/m2</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"5%\"><H1>Density<br>Kg/m3</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"8%\"><H1>Area cm2<br>Weight Kg/m</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"10%\"><H1>Mom. of inertia<br>Ix cm4<br>Iy cm4</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"10%\"><H1>Kx</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"10%\"><H1>Ky</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"9%\"><H1>Torsion</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"5%\"><H1>Poisson</H1></td>"),
-        QStringLiteral("<td align=\"center\" width=\"9%\"><H1>Max.Tensile</H1></td>"),
-        QStringLiteral("</tr>"),
-        QStringLiteral("<tr bgcolor=\"#ffffff\">"),
-        QStringLiteral("<td align=\"center\"><em></em><H1>1</H1></td>"),
-        QStringLiteral("<td align=\"center\"><H1>Tube 1<br><img src=\"kep1.jpg\" width=\"96\" height=\"64\"></H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>E modulus<br>KN/m2</em><H1>210000000</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Density<br>Kg/m3</em><H1>7850</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Area cm2<br>Weight Kg/m</em><H1>10.000000<br>7.85</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Mom. of inertia<br>Ix cm4<br>Iy cm4</em><H1>12.50<br>8.25</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Kx</em><H1>3.10<br>3.20</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Ky</em><H1>2.00<br>2.10</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Torsion</em><H1>20.00<br>5.00</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Poisson</em><H1> 0.29</H1></td>"),
-        QStringLiteral("<td align=\"center\"><em>Max.Tensile</em><H1>300<br>-300</H1></td>"),
-        QStringLiteral("</tr>"),
-        QStringLiteral("</strong>"),
-        QStringLiteral("</font> </table> </body> </html>"),
-        QString(),
-    };
-    ASSERT_EQ(lines.size(), expected.size());
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines.at(i), expected.at(i)) << "line " << i + 1;
-
-    // Each line ends with CR LF; the last, empty line too.
-    const QByteArray bytes = reportPage(list, pageInput());
-    EXPECT_TRUE(bytes.startsWith("<!DOCTYPE HTML PUBLIC \"Morvane *** Computation"));
-    EXPECT_TRUE(bytes.endsWith("</font> </table> </body> </html>\r\n\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), expected.size());
-    EXPECT_EQ(bytes.count('\n'), expected.size());
+    EXPECT_EQ(reportPage(list, pageInput()), expected);
+    EXPECT_EQ(reportPageLines(list, pageInput()), QString::fromLatin1(expected.chopped(2)).split("\r\n"));
 }
 
 TEST(ReportPage, RowsAlternateWhiteAndGrey)
 {
     const QStringList lines = reportPageLines(sampleList(3), pageInput());
-    EXPECT_EQ(rowLines(lines, 0).value(0), QStringLiteral("<tr bgcolor=\"#cccccc\">"));
-    EXPECT_EQ(rowLines(lines, 1).value(0), QStringLiteral("<tr bgcolor=\"#ffffff\">"));
-    EXPECT_EQ(rowLines(lines, 2).value(0), QStringLiteral("<tr bgcolor=\"#dddddd\">"));
-    EXPECT_EQ(rowLines(lines, 3).value(0), QStringLiteral("<tr bgcolor=\"#ffffff\">"));
-    EXPECT_TRUE(rowLines(lines, 2).value(2).contains(QStringLiteral("kep2.jpg")));
-    EXPECT_TRUE(rowLines(lines, 3).value(1).contains(QStringLiteral("<H1>3</H1>")));
+    const char* colours[] = {"#cccccc", "#ffffff", "#dddddd", "#ffffff"}; // the header, then the items
+    for (int r = 0; r <= 3; ++r)
+        EXPECT_EQ(rowLines(lines, r).value(0), QString("<tr bgcolor=\"%1\">").arg(colours[r]));
+    EXPECT_TRUE(rowLines(lines, 2).value(2).contains(QString("kep2.jpg")));
+    EXPECT_TRUE(rowLines(lines, 3).value(1).contains(QString("<H1>3</H1>")));
 }
 
 TEST(ReportPage, VisibleColumnItemsChooseTheCells)
@@ -128,7 +59,7 @@ TEST(ReportPage, VisibleColumnItemsChooseTheCells)
     QStringList lines = reportPageLines(sampleList(2), input);
     for (int r = 0; r <= 2; ++r)
         EXPECT_EQ(rowLines(lines, r).size(), 3) << "row " << r; // the <tr> line and two cells
-    EXPECT_TRUE(rowLines(lines, 0).value(2).contains(QStringLiteral("Material")));
+    EXPECT_TRUE(rowLines(lines, 0).value(2).contains(QString("Material")));
 
     // Item 2 is the area with the weight (column 5), item 8 the stresses (column 11).
     input.options.visibleColumns[2] = true;
@@ -136,8 +67,7 @@ TEST(ReportPage, VisibleColumnItemsChooseTheCells)
     lines = reportPageLines(sampleList(1), input);
     const QStringList row = rowLines(lines, 1);
     ASSERT_EQ(row.size(), 5);
-    EXPECT_TRUE(row.at(3).contains(QStringLiteral("10.000000<br>7.85")));
-    EXPECT_TRUE(row.at(4).contains(QStringLiteral("300<br>-300")));
+    EXPECT_TRUE(row.at(3).contains("10.000000<br>7.85") && row.at(4).contains("300<br>-300"));
     EXPECT_EQ(reportedColumns(input.options), (std::vector<int>{0, 2, 5, 11}));
 }
 
@@ -148,70 +78,66 @@ TEST(ReportPage, FontsAndPictureOptionsReachThePage)
     input.options.measureFontSize = 5;
     input.options.pictures = false;
     const QStringList lines = reportPageLines(sampleList(1), input);
-    EXPECT_TRUE(lines.at(1).contains(QStringLiteral("H1 {font: bold 25pt Arial} em {font: bold 4pt Arial}")));
-    EXPECT_EQ(rowLines(lines, 1).value(2), QStringLiteral("<td align=\"center\"><H1>Tube 1</H1></td>"));
+    EXPECT_TRUE(lines.at(1).contains("H1 {font: bold 25pt Arial} em {font: bold 4pt Arial}"));
+    EXPECT_EQ(rowLines(lines, 1).value(2), QString("<td align=\"center\"><H1>Tube 1</H1></td>"));
 
     input.options.pictures = true;
     input.options.imageSizePercent = 25;
     EXPECT_TRUE(reportPageLines(sampleList(1), input).join(QString()).contains(
-        QStringLiteral("<img src=\"kep1.jpg\" width=\"60\" height=\"40\">")));
+        QString("<img src=\"kep1.jpg\" width=\"60\" height=\"40\">")));
 }
 
 TEST(ReportPage, PairCellWithoutSeparatorHasAnEmptyUpperLine)
 {
     ItemList list = sampleList(1);
-    list.row(1).cells[11] = QStringLiteral("300");
-    list.row(1).cells[7] = QStringLiteral("1&2&3");
+    list.row(1).cells[11] = QString("300");
+    list.row(1).cells[7] = QString("1&2&3");
     const QStringList row = rowLines(reportPageLines(list, pageInput()), 1);
-    EXPECT_EQ(row.value(11), QStringLiteral("<td align=\"center\"><em>Max.Tensile</em><H1><br>300</H1></td>"));
-    EXPECT_EQ(row.value(7), QStringLiteral("<td align=\"center\"><em>Kx</em><H1>1<br>2&amp;3</H1></td>"));
+    EXPECT_EQ(row.value(11), QString("<td align=\"center\"><em>Max.Tensile</em><H1><br>300</H1></td>"));
+    EXPECT_EQ(row.value(7), QString("<td align=\"center\"><em>Kx</em><H1>1<br>2&amp;3</H1></td>"));
 }
 
 TEST(ReportPage, WeightUnderTheAreaComesFromTheStoredValues)
 {
     ItemList list;
-    list.put(1, sampleRow(QStringLiteral("Bar"), 7850, 1234.5)); // 9.690825 kg/m
-    list.put(2, sampleRow(QStringLiteral("Light"), 0.5, 10));     // 0.000005
+    list.put(1, sampleRow(QString("Bar"), 7850, 1234.5)); // 9.690825 kg/m
+    list.put(2, sampleRow(QString("Light"), 0.5, 10));     // 0.000005
     const QStringList lines = reportPageLines(list, pageInput());
-    EXPECT_TRUE(rowLines(lines, 1).value(5).endsWith(QStringLiteral("10.000000<br>9.69</H1></td>")));
-    EXPECT_TRUE(rowLines(lines, 2).value(5).endsWith(QStringLiteral("10.000000<br>0.00</H1></td>")));
+    EXPECT_EQ((QStringList{rowLines(lines, 1).value(5).right(27), rowLines(lines, 2).value(5).right(27)}),
+              (QStringList{"10.000000<br>9.69</H1></td>", "10.000000<br>0.00</H1></td>"}));
 }
 
 TEST(ReportPage, TextsShowLiterallyInTheLatin1Page)
 {
     ItemList list = sampleList(1);
-    list.row(1).cells[2] = QStringLiteral("<b>Cső</b> & \"Ä\" \U0001F600");
+    list.row(1).cells[2] = QString("<b>Cső</b> & \"Ä\" \U0001F600");
     ReportPageInput input = pageInput();
-    input.title = QStringLiteral("*** Keresztmetszetek számítása ő ***");
-    input.layout.headerCaptions[4] = QStringLiteral("Sűrűség\nKg/m3");
+    input.title = QString("*** Keresztmetszetek számítása ő ***");
+    input.layout.headerCaptions[4] = QString("Sűrűség\nKg/m3");
     const QByteArray page = reportPage(list, input);
-    EXPECT_TRUE(page.contains("<H1>&lt;b&gt;Cs&#337;&lt;/b&gt; &amp; &quot;\xC4&quot; &#128512;<br><img"));
-    EXPECT_TRUE(page.contains("<title>Morvane *** Keresztmetszetek sz\xE1m\xEDt\xE1sa &#337; ***"));
-    EXPECT_TRUE(page.contains("<H1>S&#369;r&#369;s\xE9g<br>Kg/m3</H1>"));
-    EXPECT_TRUE(page.contains("<em>S&#369;r&#369;s\xE9g<br>Kg/m3</em>"));
-    EXPECT_FALSE(page.contains("<b>"));
-    for (const char c : page)
-        EXPECT_NE(c, '\0');
+    for (const char* shown : {"<H1>&lt;b&gt;Cs&#337;&lt;/b&gt; &amp; &quot;\xC4&quot; &#128512;<br><img",
+                              "<title>Morvane *** Keresztmetszetek sz\xE1m\xEDt\xE1sa &#337; ***",
+                              "<H1>S&#369;r&#369;s\xE9g<br>Kg/m3</H1>", "<em>S&#369;r&#369;s\xE9g<br>Kg/m3</em>"})
+        EXPECT_TRUE(page.contains(shown)) << shown;
+    EXPECT_FALSE(page.contains("<b>") || page.contains('\0'));
 }
 
 TEST(ReportPage, Latin1EncodingKeepsLatin1AndReferencesTheRest)
 {
-    EXPECT_EQ(latin1WithReferences(QStringLiteral("a\u00E9\u00FF")), QByteArray("a\xE9\xFF"));
-    EXPECT_EQ(latin1WithReferences(QStringLiteral("\u0151\u20AC")), QByteArray("&#337;&#8364;"));
+    EXPECT_EQ(latin1WithReferences(QString("a\u00E9\u00FF\u20AC")), QByteArray("a\xE9\xFF&#8364;"));
     EXPECT_EQ(latin1WithReferences(QString(QChar(0xD800))), QByteArray("&#65533;"));
-    EXPECT_EQ(escapeHtmlText(QStringLiteral("a<b>&\"c'")), QStringLiteral("a&lt;b&gt;&amp;&quot;c'"));
+    EXPECT_EQ(escapeHtmlText(QString("a<b>&\"c'")), QString("a&lt;b&gt;&amp;&quot;c'"));
 }
 
 TEST(ReportPage, DesignedLayoutFillsTheWholeWidth)
 {
-    const ReportLayout layout = designReportLayout(QStringList(ListColumns, QStringLiteral("H")));
+    const ReportLayout layout = designReportLayout(QStringList(ListColumns, QString("H")));
     EXPECT_EQ(layout.gridWidth, 737);
     EXPECT_EQ(layout.columnWidths[1], 0);
     int total = 0;
     for (const int c : reportedColumns(ReportOptions{}))
         total += headerPercent(layout.columnWidths[std::size_t(c)], layout.gridWidth);
-    EXPECT_GE(total, 98);
-    EXPECT_LE(total, 102);
+    EXPECT_NEAR(total, 100, 2);
     EXPECT_EQ(headerPercent(layout.columnWidths[2], layout.gridWidth), 19); // 18.59
 }
 
@@ -220,22 +146,11 @@ TEST(ReportPage, DesignedLayoutFillsTheWholeWidth)
 TEST(ReportPage, PlateRowCellsCarryTheirOwnCaptions)
 {
     ItemList list = sampleList(1);
-    ListRow plate;
-    plate.isPlate = true;
-    plate.cells[2] = QStringLiteral("4 mm steel plate");
-    plate.cells[3] = QStringLiteral("1000x2000");
-    plate.cells[4] = QStringLiteral("1");
-    plate.cells[5] = QStringLiteral(" 62.80");
-    plate.cells[6] = QStringLiteral(" 62.80");
-    plate.cells[7] = QStringLiteral(" 4.000");
-    list.put(2, plate);
-    const QStringList row = rowLines(reportPageLines(list, pageInput()), 2);
-    const auto cell = [](const char* middle) { return "<td align=\"center\">" + QString::fromLatin1(middle) + "</H1></td>"; };
-    EXPECT_EQ(row.value(3), cell("<em>Size<br>[mm]</em><H1>1000x2000"));
-    EXPECT_EQ(row.value(4), cell("<em>Pieces</em><H1>1"));
-    EXPECT_EQ(row.value(5), cell("<em>Weight of one<br>[Kg]</em><H1> 62.80"));
-    EXPECT_EQ(row.value(6), cell("<em>Weight of all<br>[Kg]</em><H1> 62.80"));
-    EXPECT_EQ(row.value(7), cell("<em>Outside surface<br>[m2]</em><H1> 4.000"));
-    for (int c : {8, 9, 10, 11})
-        EXPECT_EQ(row.value(c), cell("")) << c;
+    list.put(2, plateRow());
+    QStringList cells = rowLines(reportPageLines(list, pageInput()), 2).mid(3);
+    cells.replaceInStrings("<td align=\"center\">", "").replaceInStrings("</H1></td>", "");
+    EXPECT_EQ(cells, (QStringList{"<em>Size<br>[mm]</em><H1>1000x2000", "<em>Pieces</em><H1>1",
+                                  "<em>Weight of one<br>[Kg]</em><H1> 62.80",
+                                  "<em>Weight of all<br>[Kg]</em><H1> 62.80",
+                                  "<em>Outside surface<br>[m2]</em><H1> 4.000", "", "", "", ""}));
 }

@@ -33,17 +33,13 @@ TEST(RectSolid, SquareBarShowsItsTorsionValues)
     EXPECT_EQ(valueAt(r, 22), "0.79 Kg/m");
 }
 
-TEST(RectSolid, CatalogueRowAndCustomEntry)
+TEST(RectSolid, CatalogueRow)
 {
     const TabResult r = rectSolidEntry("R.S. section :20x20", ComputeContext{});
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_NEAR(double(r.properties->area), 400, 1e-12);
     EXPECT_EQ(r.fieldTexts.value(), (QStringList{"20", "20"}));
     EXPECT_EQ(r.labels.at(0).x, 192);
-    const TabResult custom = rectSolidEntry("Custom-designed section", ComputeContext{});
-    EXPECT_EQ(custom.fieldTexts.value(), (QStringList{"10", "10"}));
-    EXPECT_TRUE(custom.fieldsEnabled.value());
-    EXPECT_TRUE(custom.toListEnabled);
 }
 
 TEST(RectSolid, ZeroSideIsRefusedWithItsTitle)

@@ -74,26 +74,23 @@ TEST(TemporaryFolder, PathIsKeptExactlyAsGiven)
     EXPECT_TRUE(readAll(dir.filePath("info.txt")).endsWith(("Temporary folder :" + withSeparator + "\r\n").toUtf8()));
 }
 
-TEST(TemporaryFolder, DefaultIsTempBesideTheProgramWhenItCanBeWritten)
+// "temp" beside the program when it can be used, else a folder in the cache.
+TEST(TemporaryFolder, DefaultIsTempBesideTheProgramElseInTheCache)
 {
     QTemporaryDir program, cache;
     EXPECT_EQ(TemporaryFolder::defaultPath(program.path(), cache.path()), program.path() + "/temp");
     ASSERT_TRUE(QDir(program.path()).mkdir("temp"));
     EXPECT_EQ(TemporaryFolder::defaultPath(program.path(), cache.path()), program.path() + "/temp");
-}
-
-TEST(TemporaryFolder, DefaultMovesToTheCacheWhenTempCannotBeUsed)
-{
-    QTemporaryDir program, cache;
     // A file named "temp" beside the program: not a folder, and none can be made.
-    QFile blocker(program.filePath("temp"));
+    QTemporaryDir other;
+    QFile blocker(other.filePath("temp"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QString chosen = TemporaryFolder::defaultPath(program.path(), cache.path());
+    const QString chosen = TemporaryFolder::defaultPath(other.path(), cache.path());
     EXPECT_EQ(chosen, cache.path() + "/morvane");
     EXPECT_TRUE(QFileInfo(chosen).isDir());
     // A program folder that does not exist cannot take "temp" either.
-    EXPECT_EQ(TemporaryFolder::defaultPath(program.filePath("gone"), cache.path()), cache.path() + "/morvane");
+    EXPECT_EQ(TemporaryFolder::defaultPath(other.filePath("gone"), cache.path()), cache.path() + "/morvane");
 }
 
 TEST(HelpPage, BesideTheProgramOrInTheInstalledDocFolder)

@@ -15,9 +15,10 @@ QStringList linesOf(const QByteArray& bytes)
 }
 } // namespace
 
-TEST(TranslationGrid, HasTheUserAndScratchColumns)
+// "Test" fills the scratch column from mine, else from English.
+TEST(TranslationGrid, HasUserAndScratchColumnsAndTestFillsTheScratchOne)
 {
-    const TranslationTable grid = TranslationTable::builtInGrid();
+    TranslationTable grid = TranslationTable::builtInGrid();
     EXPECT_EQ(grid.columnCount(), 7);
     EXPECT_EQ(grid.rowCount(), 317);
     EXPECT_EQ(grid.userColumn(), 5);
@@ -25,11 +26,8 @@ TEST(TranslationGrid, HasTheUserAndScratchColumns)
     EXPECT_EQ(grid.cell(0, 5), "My Translate");
     EXPECT_TRUE(grid.cell(104, 5).isEmpty());
     EXPECT_EQ(grid.cell(104, 3), "Hiba. Rossz adatok !");
-}
-
-TEST(TranslationGrid, TestFillsTheScratchColumnFromMineOrEnglish)
-{
-    TranslationTable grid = TranslationTable::builtInGrid();
+    EXPECT_TRUE(grid.cell(317, 1).isEmpty()); // past the last row
+    EXPECT_TRUE(grid.cell(-1, 1).isEmpty());
     grid.setCell(104, 5, "Wrong, friend !");
     const int scratch = grid.fillScratchColumn();
     EXPECT_EQ(scratch, 6);
