@@ -1,9 +1,11 @@
 #include "base/number_format.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 QString formatFixed(long double value, int decimals, int width)
@@ -143,14 +145,24 @@ constexpr Step Steps[] = {
     {Sign | Blanks, CharClass::Blank, Blanks},
 };
 
+// The steps for every set of states, worked out once: a filter steps back
+// over every character of long texts.
+constexpr unsigned StateSets = 1u << 9;
+constexpr std::size_t CharClasses = std::size_t(CharClass::Other) + 1;
+constexpr auto StepTable = [] {
+    std::array<std::array<std::uint16_t, StateSets>, CharClasses> table{};
+    for (std::size_t read = 0; read < CharClasses; ++read)
+        for (unsigned states = 0; states < StateSets; ++states)
+            for (const Step& step : Steps)
+                if ((states & step.from) && std::size_t(step.read) == read)
+                    table[read][states] = std::uint16_t(table[read][states] | step.to);
+    return table;
+}();
+static_assert(Blanks < StateSets);
+
 unsigned stepBack(unsigned states, QChar c)
 {
-    const CharClass read = classOf(c);
-    unsigned next = 0;
-    for (const Step& step : Steps)
-        if ((states & step.from) && step.read == read)
-            next |= step.to;
-    return next;
+    return StepTable[std::size_t(classOf(c))][states];
 }
 } // namespace
 
