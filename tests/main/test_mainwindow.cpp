@@ -266,27 +266,22 @@ private slots:
         QVERIFY(lines[2].startsWith("2\t1 mm steel plate\t1000x2000\t"));
     }
 
-    // Saved and loaded jobs come first in the File menu of this run and the
-    // next; an entry loads its job.
+    // A saved job comes first in the File menu of the next run; its entry
+    // loads it (the menu's order is the core's test).
     void recentJobsFollowLoadAndSave()
     {
-        QTemporaryDir dir;
-        QSettingsStore store(dir.filePath("Morvane.conf"));
+        QSettingsStore store(m_dir.filePath("Morvane.conf"));
         window().setSettingsStore(&store);
         listTubes(window(), {"20x20x2"});
-        for (const char* name : {"a.mvn", "b.mvn"}) {
-            user().fileName = dir.filePath(name);
-            QVERIFY(window().saveJob());
-        }
-        QVERIFY(window().loadJob(dir.filePath("a.mvn")));
-        QCOMPARE(ui().recentJobs(), QStringList({dir.filePath("a.mvn"), dir.filePath("b.mvn")}));
+        user().fileName = m_dir.filePath("a.mvn");
+        QVERIFY(window().saveJob());
         auto next = quietMainWindow();
         next->setSettingsStore(&store);
         next->readSettings();
         QMenu* menu = MainWindowProbe(*next).recentJobsMenu();
         emit menu->aboutToShow();
-        QCOMPARE(menu->actions().at(1)->text(), "&2 " + dir.filePath("b.mvn"));
-        menu->actions().at(1)->trigger();
+        QCOMPARE(menu->actions().at(0)->text(), "&1 " + user().fileName);
+        menu->actions().at(0)->trigger();
         QCOMPARE(MainWindowProbe(*next).itemList().count(), 1);
         window().setSettingsStore(nullptr);
     }
@@ -306,7 +301,6 @@ private slots:
         });
         QCOMPARE(cell(1, 2), QStringLiteral("20x20x2 RH Section"));
         QCOMPARE(ui().itemList().row(1).rowPicture, first.rowPicture);
-        QCOMPARE(ui().itemGrid()->model()->index(0, 2).data().toString(), QStringLiteral("20x20x2 RH Section"));
         withEditor([&](ListEditorWindow* e) {
             QTreeWidget* view = e->listView();
             const QPoint at = view->visualItemRect(view->topLevelItem(1)).center();
@@ -331,8 +325,7 @@ private slots:
     }
 
     // The main window's button opens the window; its To List appends a
-    // private row, an implausible one only after Yes, or says why the
-    // material is refused.
+    // private row, an implausible one only after Yes.
     void mainWindowListsPrivateItems()
     {
         QTest::mouseClick(window().findChild<QPushButton*>("Button2"), Qt::LeftButton);
@@ -352,10 +345,6 @@ private slots:
         user().answer = Answer::Yes;
         QTest::mouseClick(p->toListButton(), Qt::LeftButton);
         QCOMPARE(ui().itemList().count(), 2);
-        p->tensileField()->setText("0");
-        QTest::mouseClick(p->toListButton(), Qt::LeftButton);
-        QCOMPARE(ui().itemList().count(), 2);
-        QCOMPARE(user().shown.last(), QStringLiteral("Error. Max.Tensil<=0 !"));
     }
 
     // The window stays above the window that opens it: the main window, or the
@@ -452,7 +441,6 @@ private slots:
         QCOMPARE(shown(window()), saved);
         QCOMPARE(ui().statusPanel(1)->text(), QStringLiteral("Total weight:    15.7 Kg"));
         QVERIFY(ui().requirementWindow()->box(0)->isChecked());
-        QCOMPARE(ui().progressWindow()->value(), ui().progressWindow()->maximum());
         QVERIFY(!ui().progressWindow()->isVisible());
         QVERIFY(!window().isWindowModified());
     }

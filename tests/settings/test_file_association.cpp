@@ -163,7 +163,6 @@ TEST(XdgFileAssociation, AfterAssignTheDesktopOpensJobsWithTheProgram)
     // The icon the entry and the job type name, in the user's hicolor theme.
     const std::pair<const char*, const char*> icons[] = {
         {"scalable/apps/org.morvane.Morvane.svg", ":/settings/data/icons/org.morvane.Morvane.svg"},
-        {"16x16/apps/org.morvane.Morvane.png", ":/settings/data/icons/16x16.png"},
         {"256x256/apps/org.morvane.Morvane.png", ":/settings/data/icons/256x256.png"},
     };
     for (const auto& [installed, resource] : icons) {
