@@ -47,34 +47,43 @@ bool parallelItems(std::size_t count, Work&& work, std::vector<Result>& results,
     std::size_t finished = 0;
     std::exception_ptr failure;
 
-    const auto item = [&](std::size_t i) {
-        if (stop.load())
-            return; // asked to stop: the item is not started and not counted
-        try {
-            results[i] = work(i);
-        } catch (...) {
-            std::lock_guard lock(mutex);
-            if (!failure)
-                failure = std::current_exception();
-            stop = true;
+    // Each worker takes the next item until none is left, so that a pool
+    // thread serves many items without a task of its own for each.
+    std::atomic<std::size_t> next{0};
+    const auto worker = [&] {
+        for (;;) {
+            if (stop.load())
+                return; // asked to stop: the items left are not started and not counted
+            const std::size_t i = next.fetch_add(1);
+            if (i >= count)
+                return;
+            try {
+                results[i] = work(i);
+            } catch (...) {
+                std::lock_guard lock(mutex);
+                if (!failure)
+                    failure = std::current_exception();
+                stop = true;
+            }
+            bool wake;
+            {
+                std::lock_guard lock(mutex);
+                ++finished;
+                // Without progress to report, the caller only waits for the end.
+                wake = progress || finished == count || stop.load();
+            }
+            if (wake)
+                finishedSignal.notify_one();
         }
-        bool wake;
-        {
-            std::lock_guard lock(mutex);
-            ++finished;
-            // Without progress to report, the caller only waits for the end.
-            wake = progress || finished == count || stop.load();
-        }
-        if (wake)
-            finishedSignal.notify_one();
     };
 
     // A pool of this call's own, so that work which itself runs items in
     // parallel never waits for threads its caller holds.
     QThreadPool pool;
-    pool.setMaxThreadCount(int(workerCountFor(count)));
-    for (std::size_t i = 0; i < count; ++i)
-        pool.start([&item, i] { item(i); });
+    const std::size_t workers = workerCountFor(count);
+    pool.setMaxThreadCount(int(workers));
+    for (std::size_t w = 0; w < workers; ++w)
+        pool.start(worker);
 
     std::size_t reported = 0;
     bool completed = true;
@@ -95,8 +104,7 @@ bool parallelItems(std::size_t count, Work&& work, std::vector<Result>& results,
         if (reported == count || stop.load())
             break;
     }
-    pool.clear();       // items not yet started are dropped
-    pool.waitForDone(); // and those started finish
+    pool.waitForDone(); // the items started finish
     if (failure)
         std::rethrow_exception(failure);
     return completed && reported == count;
