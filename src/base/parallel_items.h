@@ -47,51 +47,58 @@ bool parallelItems(std::size_t count, Work&& work, std::vector<Result>& results,
     std::size_t finished = 0;
     std::exception_ptr failure;
 
-    // Each worker takes the next item until none is left, so that a pool
-    // thread serves many items without a task of its own for each.
+    // Runs the next item on the calling thread; false when none is left or
+    // the work was asked to stop.
     std::atomic<std::size_t> next{0};
-    const auto worker = [&] {
-        for (;;) {
-            if (stop.load())
-                return; // asked to stop: the items left are not started and not counted
-            const std::size_t i = next.fetch_add(1);
-            if (i >= count)
-                return;
-            try {
-                results[i] = work(i);
-            } catch (...) {
-                std::lock_guard lock(mutex);
-                if (!failure)
-                    failure = std::current_exception();
-                stop = true;
-            }
-            bool wake;
-            {
-                std::lock_guard lock(mutex);
-                ++finished;
-                // Without progress to report, the caller only waits for the end.
-                wake = progress || finished == count || stop.load();
-            }
-            if (wake)
-                finishedSignal.notify_one();
+    const auto runNext = [&] {
+        if (stop.load())
+            return false; // asked to stop: the items left are not started and not counted
+        const std::size_t i = next.fetch_add(1);
+        if (i >= count)
+            return false;
+        try {
+            results[i] = work(i);
+        } catch (...) {
+            std::lock_guard lock(mutex);
+            if (!failure)
+                failure = std::current_exception();
+            stop = true;
         }
+        bool wake;
+        {
+            std::lock_guard lock(mutex);
+            ++finished;
+            // Without progress to report, the caller only waits for the end.
+            wake = progress || finished == count || stop.load();
+        }
+        if (wake)
+            finishedSignal.notify_one();
+        return true;
     };
 
-    // A pool of this call's own, so that work which itself runs items in
-    // parallel never waits for threads its caller holds.
+    // The caller is one of the workers; the others take items from a pool of
+    // this call's own, so that work which itself runs items in parallel never
+    // waits for threads its caller holds.
     QThreadPool pool;
-    const std::size_t workers = workerCountFor(count);
-    pool.setMaxThreadCount(int(workers));
-    for (std::size_t w = 0; w < workers; ++w)
-        pool.start(worker);
+    const std::size_t helpers = workerCountFor(count) - 1;
+    pool.setMaxThreadCount(int(std::max<std::size_t>(helpers, 1)));
+    for (std::size_t w = 0; w < helpers; ++w)
+        pool.start([&runNext] {
+            while (runNext()) {
+            }
+        });
 
+    // After each of its own items, and while it waits for the last ones, the
+    // caller reports what has finished.
     std::size_t reported = 0;
     bool completed = true;
     for (;;) {
+        const bool ran = runNext();
         std::size_t now;
         {
             std::unique_lock lock(mutex);
-            finishedSignal.wait(lock, [&] { return finished > reported || stop.load() || finished == count; });
+            if (!ran)
+                finishedSignal.wait(lock, [&] { return finished > reported || stop.load() || finished == count; });
             now = finished;
         }
         while (reported < now) {
