@@ -17,17 +17,11 @@ const ProfileTable& table()
 
 const FourFields IStart{"50", "100", "3", "3"};
 const FourFields UStart{"40", "10", "3", "3"};
-ComputeContext at(int angle)
-{
-    ComputeContext ctx;
-    ctx.angle = angle;
-    return ctx;
-}
 } // namespace
 
 TEST(IBeam, HotRolledI80UsesTableAreaAndOutlineModuli)
 {
-    const TabResult r = iBeamEntry("HR I80x42", IStart, at(0), table());
+    const TabResult r = iBeamEntry("HR I80x42", IStart, turnedBy(0), table());
     ASSERT_TRUE(r.properties.has_value());
     const SectionProperties& p = *r.properties;
     EXPECT_NEAR(double(p.area), 758, 1e-9);
@@ -38,28 +32,26 @@ TEST(IBeam, HotRolledI80UsesTableAreaAndOutlineModuli)
     EXPECT_EQ(r.title, "HR I80x42 section features :");
     EXPECT_EQ(lineAt(r, 22), "G Weight /Area x Density/:5.95 Kg/m");
     ASSERT_EQ(r.labels.size(), 4u);
-    EXPECT_EQ(r.labels[0].text, "42");
-    EXPECT_EQ(r.labels[1].text, "80");
-    EXPECT_EQ(r.labels[2].text, "5.9");
-    EXPECT_EQ(r.labels[3].text, "3.9");
+    EXPECT_EQ((QStringList{r.labels[0].text, r.labels[1].text, r.labels[2].text, r.labels[3].text}),
+              (QStringList{"42", "80", "5.9", "3.9"}));
     EXPECT_FALSE(r.fieldsEnabled.value());
     EXPECT_TRUE(r.toListEnabled);
 }
 
 TEST(IBeam, HeASizeFoundInTheSecondRangeWithItsLeadingBlank)
 {
-    const TabResult r = iBeamEntry("I PBI;(HE-A) 1000 990x300", IStart, at(0), table());
+    const TabResult r = iBeamEntry("I PBI;(HE-A) 1000 990x300", IStart, turnedBy(0), table());
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_NEAR(double(r.properties->kxAbove), 553800 / 49.5, 1e-6);
     EXPECT_EQ(r.labels[1].text, " 990");
-    const TabResult heb = iBeamEntry("IPB;HE-B 100x100", IStart, at(0), table());
+    const TabResult heb = iBeamEntry("IPB;HE-B 100x100", IStart, turnedBy(0), table());
     ASSERT_TRUE(heb.properties.has_value());
     EXPECT_NEAR(double(heb.properties->kxAbove), 450 / 5.0, 1e-9);
 }
 
 TEST(IBeam, CustomStartTextsIxxAndKxx)
 {
-    const TabResult r = iBeamEntry("Custom-designed section", IStart, at(0), table());
+    const TabResult r = iBeamEntry("Custom-designed section", IStart, turnedBy(0), table());
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_NEAR(double(r.properties->ixx), 0.228726, 1e-6);
     EXPECT_NEAR(double(r.properties->kxx), 1.31 * (2700 + 97 * 27) / 9 / 1000, 1e-9);
@@ -70,12 +62,12 @@ TEST(IBeam, InvalidCustomAndGroupHeading)
     EXPECT_FALSE(iBeamCustomValid({"3", "100", "3", "3"}));  // tw = B
     EXPECT_FALSE(iBeamCustomValid({"50", "6", "3", "3"}));   // H = 2 tf
     EXPECT_TRUE(iBeamCustomValid({"50.5", "100", "3", "3"}));
-    const TabResult bad = iBeamEntry("Custom-designed section", {"3", "100", "3", "3"}, at(0), table());
+    const TabResult bad = iBeamEntry("Custom-designed section", {"3", "100", "3", "3"}, turnedBy(0), table());
     EXPECT_FALSE(bad.properties.has_value());
     EXPECT_FALSE(bad.toListEnabled);
     EXPECT_EQ(lineAt(bad, 5), "Custom-designed section features :");
     EXPECT_EQ(lineAt(bad, 22), "Error wrong data !");
-    const TabResult heading = iBeamEntry("Hot rolled I section", IStart, at(0), table());
+    const TabResult heading = iBeamEntry("Hot rolled I section", IStart, turnedBy(0), table());
     EXPECT_FALSE(heading.properties.has_value());
     EXPECT_TRUE(heading.panel.isEmpty());
     EXPECT_FALSE(heading.toListEnabled);
@@ -83,13 +75,13 @@ TEST(IBeam, InvalidCustomAndGroupHeading)
 
 TEST(IBeam, AngleOf300UsesThirtyForKy)
 {
-    const TabResult r300 = iBeamEntry("HR I80x42", IStart, at(300), table());
+    const TabResult r300 = iBeamEntry("HR I80x42", IStart, turnedBy(300), table());
     // d(390) is d(30): R sin(30 + phi), with h = 4 and b = 2.1 cm.
     const double h = 4, b = 2.1, R = std::sqrt(h * h + b * b), phi = std::atan(h / b);
     const double d30 = R * std::sin(30 * M_PI / 180 + phi);
     ASSERT_TRUE(r300.properties.has_value());
     EXPECT_NEAR(double(r300.properties->kyLeft), double(r300.properties->iy) / d30, 1e-9);
-    const TabResult r90 = iBeamEntry("HR I80x42", IStart, at(90), table());
+    const TabResult r90 = iBeamEntry("HR I80x42", IStart, turnedBy(90), table());
     EXPECT_NEAR(double(r90.properties->ix), 6.29, 1e-9);
     EXPECT_NEAR(double(r90.properties->kxAbove), 6.29 / 2.1, 1e-9);
 }
@@ -103,7 +95,7 @@ TEST(Channel, DoubleMarkerIsRemovedForTheLookup)
 
 TEST(Channel, SingleHotRolledU50)
 {
-    const ChannelResult r = channelEntry("HR U50x38", UStart, ChannelArrangement::Single, at(0), table());
+    const ChannelResult r = channelEntry("HR U50x38", UStart, ChannelArrangement::Single, turnedBy(0), table());
     ASSERT_TRUE(r.tab.properties.has_value());
     EXPECT_EQ(r.arrangement, ChannelArrangement::Single);
     const SectionProperties& p = *r.tab.properties;
@@ -116,7 +108,7 @@ TEST(Channel, SingleHotRolledU50)
 
 TEST(Channel, ClosedBoxDoublesTheArea)
 {
-    const ChannelResult r = channelEntry("HR 2xU [] U100x50", UStart, ChannelArrangement::Single, at(0), table());
+    const ChannelResult r = channelEntry("HR 2xU [] U100x50", UStart, ChannelArrangement::Single, turnedBy(0), table());
     ASSERT_TRUE(r.tab.properties.has_value());
     EXPECT_EQ(r.arrangement, ChannelArrangement::Box);
     EXPECT_NEAR(double(r.tab.properties->area), 2700, 1e-9);
@@ -125,30 +117,28 @@ TEST(Channel, ClosedBoxDoublesTheArea)
     EXPECT_NEAR(double(r.tab.properties->ix), 412, 1e-9);
     EXPECT_EQ(r.tab.labels.at(0).text, "100.00");
     EXPECT_EQ(lineAt(r.tab, 126), "<none>"); // no centroid line for pairs
-    const ChannelResult pair = channelEntry("HR 2xU ][ U100x50", UStart, ChannelArrangement::Single, at(0), table());
+    const ChannelResult pair = channelEntry("HR 2xU ][ U100x50", UStart, ChannelArrangement::Single, turnedBy(0), table());
     EXPECT_EQ(pair.arrangement, ChannelArrangement::Pair);
     EXPECT_NEAR(double(pair.tab.properties->iy), 2 * (29.3 + 13.5 * (5 - d) * (5 - d)), 1e-9);
 }
 
 TEST(Channel, ColdFormedTakesItsThicknessFromTheText)
 {
-    const ChannelResult r = channelEntry("CR U200x100x5", UStart, ChannelArrangement::Single, at(0), table());
+    const ChannelResult r = channelEntry("CR U200x100x5", UStart, ChannelArrangement::Single, turnedBy(0), table());
     ASSERT_TRUE(r.tab.properties.has_value());
-    EXPECT_EQ(r.tab.labels.at(3).text, "5.0");
-    EXPECT_EQ(r.tab.labels.at(4).text, "5.0");
+    EXPECT_EQ((QStringList{r.tab.labels.at(3).text, r.tab.labels.at(4).text}), (QStringList{"5.0", "5.0"}));
     EXPECT_NEAR(double(r.tab.properties->area), 1896, 1e-9);
     const ChannelResult small =
-        channelEntry("CR U20x20x1.5", UStart, ChannelArrangement::Single, at(0), table());
+        channelEntry("CR U20x20x1.5", UStart, ChannelArrangement::Single, turnedBy(0), table());
     ASSERT_TRUE(small.tab.properties.has_value());
-    EXPECT_EQ(small.tab.labels.at(0).text, "20");
-    EXPECT_EQ(small.tab.labels.at(3).text, "1.5");
-    EXPECT_EQ(small.tab.labels.at(4).text, "1.5");
+    EXPECT_EQ((QStringList{small.tab.labels.at(0).text, small.tab.labels.at(3).text, small.tab.labels.at(4).text}),
+              (QStringList{"20", "1.5", "1.5"}));
 }
 
 TEST(Channel, CustomStartTextsAreValidAndKeepTheArrangement)
 {
     EXPECT_TRUE(channelCustomValid(UStart));
-    const ChannelResult r = channelEntry("Custom-designed section", UStart, ChannelArrangement::Pair, at(0), table());
+    const ChannelResult r = channelEntry("Custom-designed section", UStart, ChannelArrangement::Pair, turnedBy(0), table());
     EXPECT_EQ(r.arrangement, ChannelArrangement::Pair);
 }
 
@@ -163,7 +153,8 @@ TEST(Channel, TypedChannelIsItsRectangleLessTheInnerOne)
         SCOPED_TRACE(c.H);
         const FourFields typed{QString::number(c.B), QString::number(c.H), QString::number(c.tw),
                                QString::number(c.tf)};
-        const ChannelResult r = channelEntry("Custom-designed section", typed, ChannelArrangement::Single, at(0), table());
+        const ChannelResult r =
+            channelEntry("Custom-designed section", typed, ChannelArrangement::Single, turnedBy(0), table());
         ASSERT_TRUE(r.tab.properties.has_value());
         const double inner = c.H - 2 * c.tf, gap = c.B - c.tw;
         const double area = c.B * c.H - gap * inner;
@@ -180,7 +171,7 @@ TEST(Channel, TypedChannelIsItsRectangleLessTheInnerOne)
 
 TEST(Tee, RolledT20AndItsCentroidLine)
 {
-    const TabResult r = teeEntry("T20x20x3", {"50", "100", "3", "3"}, at(0), table());
+    const TabResult r = teeEntry("T20x20x3", {"50", "100", "3", "3"}, turnedBy(0), table());
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_EQ(lineAt(r, 126), "e /Centroid/: 14.1 mm");
     const double c = 10 * 0.38 / 0.27;
@@ -193,7 +184,7 @@ TEST(Tee, RolledT20AndItsCentroidLine)
 TEST(Tee, CustomNarrowFlangeIsRefused)
 {
     EXPECT_FALSE(teeCustomValid({"3", "100", "3", "3"}));
-    const TabResult bad = teeEntry("Custom-designed section", {"3", "100", "3", "3"}, at(0), table());
+    const TabResult bad = teeEntry("Custom-designed section", {"3", "100", "3", "3"}, turnedBy(0), table());
     EXPECT_FALSE(bad.toListEnabled);
     EXPECT_EQ(lineAt(bad, 22), "Error wrong data !");
 }
@@ -208,7 +199,7 @@ TEST(Tee, TypedTeeFollowsItsTwoRectangles)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.W);
         const FourFields typed{QString::number(c.W), QString::number(c.H), QString::number(c.tw), QString::number(c.tf)};
-        const TabResult r = teeEntry("Custom-designed section", typed, at(0), table());
+        const TabResult r = teeEntry("Custom-designed section", typed, turnedBy(0), table());
         ASSERT_TRUE(r.properties.has_value());
         const double area = c.W * c.tf + c.tw * (c.H - c.tf);
         const double e = (c.W * c.tf * c.tf / 2 + c.tw * (c.H * c.H - c.tf * c.tf) / 2) / area;
@@ -230,7 +221,7 @@ TEST(Tee, TypedTeeFollowsItsTwoRectangles)
 
 TEST(Angle, HotRolledLegsAreExchanged)
 {
-    const TabResult r = angleEntry("L section 30x45x5", {"40", "10", "3"}, at(0), table());
+    const TabResult r = angleEntry("L section 30x45x5", {"40", "10", "3"}, turnedBy(0), table());
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_NEAR(double(r.properties->ix), 6.99, 1e-6);
     EXPECT_NEAR(double(r.properties->iy), 2.47, 1e-6);
@@ -241,7 +232,7 @@ TEST(Angle, HotRolledLegsAreExchanged)
 
 TEST(Angle, ColdFormedKeepsItsLegOrder)
 {
-    const TabResult r = angleEntry("CR L section 40x20x2", {"40", "10", "3"}, at(0), table());
+    const TabResult r = angleEntry("CR L section 40x20x2", {"40", "10", "3"}, turnedBy(0), table());
     ASSERT_TRUE(r.properties.has_value());
     EXPECT_EQ(r.labels.at(1).text, "40");
     EXPECT_EQ(r.labels.at(3).text, "25.6"); // e1 = 10 * 1.87 / 0.73
@@ -249,28 +240,28 @@ TEST(Angle, ColdFormedKeepsItsLegOrder)
 
 TEST(Angle, EqualLegsUseTheGuardAndQuarterTurnSwaps)
 {
-    const TabResult r0 = angleEntry("L section 50x50x5", {"40", "10", "3"}, at(0), table());
+    const TabResult r0 = angleEntry("L section 50x50x5", {"40", "10", "3"}, turnedBy(0), table());
     ASSERT_TRUE(r0.properties.has_value());
     EXPECT_NEAR(double(r0.properties->ix), 11, 1e-4);
     // With Ix = Iy the principal moments differ by 2 |Ixy|; at 45 degrees the
     // turned Ix reaches one of them.
-    const TabResult r45 = angleEntry("L section 50x50x5", {"40", "10", "3"}, at(45), table());
+    const TabResult r45 = angleEntry("L section 50x50x5", {"40", "10", "3"}, turnedBy(45), table());
     ASSERT_TRUE(r45.properties.has_value());
     EXPECT_GT(std::fabs(double(r45.properties->ix - r0.properties->ix)), 3.0);
     EXPECT_NEAR(double(r45.properties->ix + r45.properties->iy), 22.0, 1e-6);
-    const TabResult r90 = angleEntry("L section 30x45x5", {"40", "10", "3"}, at(90), table());
+    const TabResult r90 = angleEntry("L section 30x45x5", {"40", "10", "3"}, turnedBy(90), table());
     EXPECT_NEAR(double(r90.properties->ix), 2.47, 1e-6);
     EXPECT_NEAR(double(r90.properties->iy), 6.99, 1e-6);
 }
 
 TEST(Angle, HeadingsAndZeroThickness)
 {
-    EXPECT_FALSE(angleEntry("L section 20x...", {"40", "10", "3"}, at(0), table()).properties.has_value());
-    EXPECT_FALSE(angleEntry("Hot rolled L section", {"40", "10", "3"}, at(0), table()).toListEnabled);
-    const TabResult zero = angleEntry("Custom-designed section", {"40", "10", "0"}, at(0), table());
+    EXPECT_FALSE(angleEntry("L section 20x...", {"40", "10", "3"}, turnedBy(0), table()).properties.has_value());
+    EXPECT_FALSE(angleEntry("Hot rolled L section", {"40", "10", "3"}, turnedBy(0), table()).toListEnabled);
+    const TabResult zero = angleEntry("Custom-designed section", {"40", "10", "0"}, turnedBy(0), table());
     EXPECT_FALSE(zero.properties.has_value());
     EXPECT_EQ(lineAt(zero, 22), "Error wrong data !");
-    const TabResult custom = angleEntry("Custom-designed section", {"40", "10", "3"}, at(0), table());
+    const TabResult custom = angleEntry("Custom-designed section", {"40", "10", "3"}, turnedBy(0), table());
     ASSERT_TRUE(custom.properties.has_value());
     EXPECT_EQ(custom.dataCaption.value(), "L section 40x10x3");
     EXPECT_NEAR(double(custom.properties->area), 3 * 7 + 3 * 40, 1e-6);

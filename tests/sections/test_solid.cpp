@@ -26,8 +26,7 @@ TEST(RectSolid, SquareBarShowsItsTorsionValues)
 {
     const TabResult r = rectSolidCustom("10", "10", ComputeContext{});
     ASSERT_TRUE(r.properties.has_value());
-    EXPECT_EQ(valueAt(r, 100), "0.15 [cm4]");
-    EXPECT_EQ(valueAt(r, 113), "0.28 [cm3]");
+    EXPECT_EQ((QStringList{valueAt(r, 100), valueAt(r, 113)}), (QStringList{"0.15 [cm4]", "0.28 [cm3]"}));
     EXPECT_EQ(r.dataCaption.value(), "Rect. solid section  10x10");
     EXPECT_EQ(r.panel.lines()[0].label, "Rect. solid section features :10x10");
     EXPECT_EQ(valueAt(r, 22), "0.79 Kg/m");
@@ -48,10 +47,9 @@ TEST(RectSolid, ZeroSideIsRefusedWithItsTitle)
     EXPECT_FALSE(r.properties.has_value());
     EXPECT_FALSE(r.toListEnabled);
     ASSERT_EQ(r.panel.texts().size(), 2u);
-    EXPECT_EQ(r.panel.texts()[0].text, "Rect. solid section features :0x10");
-    EXPECT_EQ(r.panel.texts()[0].y, 9);
-    EXPECT_EQ(r.panel.texts()[1].text, "Error wrong data !");
-    EXPECT_EQ(r.panel.texts()[1].y, 22);
+    const std::vector<PanelText>& t = r.panel.texts();
+    EXPECT_EQ(std::tuple(t[0].text, t[0].y, t[1].text, t[1].y),
+              std::tuple(QString("Rect. solid section features :0x10"), 9, QString("Error wrong data !"), 22));
 }
 
 TEST(Rectangle, QuarterTurnSwapsAxesAndUsesHalfTheWidth)
@@ -73,8 +71,7 @@ TEST(FlatBar, CatalogueRowGroupRowAndCustom)
     EXPECT_EQ(r.title, "Ribbon section features :10x3");
     EXPECT_EQ(r.dataCaption.value(), "R. section 10x3");
     EXPECT_EQ(r.fieldTexts.value(), (QStringList{"10", "3"}));
-    EXPECT_EQ(r.labels.at(0).text, "3");
-    EXPECT_EQ(r.labels.at(1).text, "10");
+    EXPECT_EQ((QStringList{r.labels.at(0).text, r.labels.at(1).text}), (QStringList{"3", "10"}));
 
     const TabResult group = flatBarEntry("Ribbon section 10x...", ComputeContext{});
     EXPECT_FALSE(group.properties.has_value());
