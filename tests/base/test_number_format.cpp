@@ -30,12 +30,8 @@ TEST(ReadNumber, AcceptsSignPointAndExponentOnly)
     EXPECT_EQ(readNumber("  -12.5").value(), -12.5L);
     EXPECT_EQ(readNumber("2E3").value(), 2000.0L);
     EXPECT_EQ(readNumber("7850").value(), 7850.0L);
-    EXPECT_FALSE(readNumber("").has_value());
-    EXPECT_FALSE(readNumber("12,5").has_value());
-    EXPECT_FALSE(readNumber("12.5 ").has_value());
-    EXPECT_FALSE(readNumber("1.2.3").has_value());
-    EXPECT_FALSE(readNumber("e5").has_value());
-    EXPECT_FALSE(readNumber("5e").has_value());
+    for (const char* refused : {"", "12,5", "12.5 ", "1.2.3", "e5", "5e"})
+        EXPECT_FALSE(readNumber(refused).has_value()) << refused;
 }
 
 TEST(ReadNameStripped, DropsTheNameInFrontOfTheNumber)
@@ -103,18 +99,14 @@ TEST(Units, DefaultsAndDivisors)
 
 TEST(FormatSignificant, FifteenDigitsWithoutTrailingZeros)
 {
-    EXPECT_EQ(formatSignificant(0), "0");
-    EXPECT_EQ(formatSignificant(20000), "20000");
-    EXPECT_EQ(formatSignificant(1e-11L), "0.00000000001");
-    EXPECT_EQ(formatSignificant(-2.5L), "-2.5");
-    EXPECT_EQ(formatSignificant(0.1L + 0.2L), "0.3");
-    EXPECT_EQ(formatSignificant(123456789.123L), "123456789.123");
+    for (const auto& [value, text] : {std::pair{0.0L, "0"}, {20000.0L, "20000"}, {1e-11L, "0.00000000001"},
+                                      {-2.5L, "-2.5"}, {0.1L + 0.2L, "0.3"}, {123456789.123L, "123456789.123"}})
+        EXPECT_EQ(formatSignificant(value), text);
 }
 
 TEST(FormatStress, TwoDecimalsFromAHundredthElseEight)
 {
-    EXPECT_EQ(formatStress(0.01L), "0.01");
-    EXPECT_EQ(formatStress(0.0099L), "0.00990000");
-    EXPECT_EQ(formatStress(-0.005L), "-0.00500000");
-    EXPECT_EQ(formatStress(-300), "-300.00");
+    for (const auto& [value, text] :
+         {std::pair{0.01L, "0.01"}, {0.0099L, "0.00990000"}, {-0.005L, "-0.00500000"}, {-300.0L, "-300.00"}})
+        EXPECT_EQ(formatStress(value), text);
 }
