@@ -93,12 +93,12 @@ TEST(ReadNameStripped, LongTextsWithoutANumericTail)
     // The number form needs the whole tail.
     EXPECT_FALSE(readNameStripped(QStringLiteral("x.5e")).has_value());
     EXPECT_FALSE(readNameStripped(QStringLiteral("Steel : 12e")).has_value());
-    EXPECT_EQ(readNameStripped(QStringLiteral("a1e5"))->value, 100000.0L);
-    EXPECT_EQ(readNameStripped(QStringLiteral("a1e5"))->prefixLength, 1);
-    EXPECT_EQ(readNameStripped(QStringLiteral("Mix: -.5"))->value, -0.5L);
-    EXPECT_EQ(readNameStripped(QStringLiteral("Mix: -.5"))->prefixLength, 4);
-    EXPECT_EQ(readNameStripped(QStringLiteral("e-3.e+2"))->value, -300.0L);
-    EXPECT_EQ(readNameStripped(QStringLiteral("e-3.e+2"))->prefixLength, 1);
+    for (const auto& [text, value, prefix] :
+         {std::tuple{"a1e5", 100000.0L, 1}, {"Mix: -.5", -0.5L, 4}, {"e-3.e+2", -300.0L, 1}}) {
+        const auto read = readNameStripped(QString::fromLatin1(text));
+        ASSERT_TRUE(read.has_value()) << text;
+        EXPECT_EQ(std::pair(read->value, read->prefixLength), std::pair(value, prefix)) << text;
+    }
 }
 
 TEST(FormatFixed, WritesEveryFiniteValueWhole)
@@ -240,10 +240,7 @@ class FarAngle : public ::testing::TestWithParam<AngleCase> {};
 TEST_P(FarAngle, ComputesAsItsReducedAngle)
 {
     const AngleCase& c = GetParam();
-    ComputeContext far;
-    far.angle = c.angle;
-    ComputeContext near;
-    near.angle = c.reduced;
+    const ComputeContext far = turnedBy(c.angle), near = turnedBy(c.reduced);
     EXPECT_EQ(far.rotationAngle(), c.reduced);
     const auto a = computeEntry(c.kind, QString::fromLatin1(c.entry), far);
     const auto b = computeEntry(c.kind, QString::fromLatin1(c.entry), near);
