@@ -36,13 +36,6 @@ bool nativeExists(const QString& folder, const QByteArray& name)
     return ::lstat((QFile::encodeName(folder) + '/' + name).constData(), &info) == 0;
 }
 
-// A tube 40x20x3 and an I beam.
-void writeTubes(const QString& path)
-{
-    ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
-    ASSERT_EQ(cli({"job", "add", path, "--kind", "i", "--entry", "HR I80x42"}).status, 0);
-}
-
 int reported(const QString& out, const QString& key)
 {
     for (const QString& line : out.split('\n'))
@@ -89,14 +82,11 @@ TEST_F(CliJobFolder, NamesThatAreNotUtf8ReachTheNamedFile)
     const CliRun out = shell(R"("$0" print $'job\xe9.mvn' --pdf $'out\xe9.pdf' && "$0" report $'job\xe9.mvn' -o $'rep\xe9' &&
                                 "$0" picture --kind rh --dims 40,20,3 -o $'pic\xff\xfe.png')", folder);
     ASSERT_EQ(out.status, 0) << out.err.toStdString();
-    EXPECT_TRUE(nativeExists(folder, "out\xe9.pdf"));
-    EXPECT_TRUE(nativeExists(folder, "rep\xe9/kep2.jpg"));
-    EXPECT_TRUE(nativeExists(folder, "rep\xe9/morvane_report.html"));
-    EXPECT_TRUE(nativeExists(folder, "pic\xff\xfe.png"));
+    for (const char* made : {"out\xe9.pdf", "rep\xe9/kep2.jpg", "rep\xe9/morvane_report.html", "pic\xff\xfe.png"})
+        EXPECT_TRUE(nativeExists(folder, made)) << made;
     // Nothing went to the names the decoded text would give.
-    EXPECT_FALSE(nativeExists(folder, "job\xef\xbf\xbd.mvn"));
-    EXPECT_FALSE(nativeExists(folder, "out\xef\xbf\xbd.pdf"));
-    EXPECT_FALSE(nativeExists(folder, "rep\xef\xbf\xbd"));
+    for (const char* decoded : {"job\xef\xbf\xbd.mvn", "out\xef\xbf\xbd.pdf", "rep\xef\xbf\xbd"})
+        EXPECT_FALSE(nativeExists(folder, decoded)) << decoded;
     EXPECT_EQ(shell("ls -A | wc -l", folder).out.trimmed(), "4"); // no temporary left behind
     shell(R"(rm -rf -- "$PWD"/*)", folder); // QTemporaryDir cannot name these files
 }
@@ -119,13 +109,13 @@ TEST_F(CliJobFolder, ReportWithoutAFolderGoesToTheSettingsFolder)
 // Paper, orientation, font, hidden columns and copies of a range reach the PDF.
 TEST_F(CliJobFolder, PrintOptionsReachThePdf)
 {
-    writeTubes(path);
+    ASSERT_EQ(cli(QStringList{"job", "add", path} + AddHollow).status, 0);
+    ASSERT_EQ(cli({"job", "add", path, "--kind", "i", "--entry", "HR I80x42"}).status, 0);
     const QString pdf = dir.filePath("out.pdf");
     const CliRun r = cli({"print", path, "--pdf", pdf, "--paper", "A5", "--landscape", "--font", "6", "--pages", "1-1",
                           "--copies", "2", "--hide", "0", "--no-pictures"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(reported(r.out, "font"), 6);
-    EXPECT_EQ(reported(r.out, "pages"), 1);
+    EXPECT_EQ(std::pair(reported(r.out, "font"), reported(r.out, "pages")), std::pair(6, 1));
     if (!havePoppler())
         GTEST_SKIP() << "pdfinfo and pdftotext are not installed";
     EXPECT_EQ(pdfPages(pdf), 2);
