@@ -7,11 +7,9 @@ TEST(MenuLoader, DepthComesFromLeadingTabsOrBlanksAndRisesByOne)
     const MenuLoad load = loadMenu("Custom-designed section\r\n20x20\r\n\t20x20x2\r\n 20x20x3\r\n30x30\r\n");
     ASSERT_TRUE(load.error.isEmpty());
     ASSERT_EQ(load.entries.size(), 5u);
-    EXPECT_EQ(load.entries[2].depth, 1);
-    EXPECT_EQ(load.entries[2].text, "20x20x2");
-    EXPECT_EQ(load.entries[3].depth, 1);
-    EXPECT_EQ(load.entries[3].text, "20x20x3");
-    EXPECT_EQ(load.entries[4].depth, 0);
+    const std::vector<MenuEntry>& e = load.entries;
+    EXPECT_EQ(std::tuple(e[2].depth, e[2].text, e[3].depth, e[3].text, e[4].depth),
+              std::tuple(1, QString("20x20x2"), 1, QString("20x20x3"), 0));
     // It may fall by any amount, but never rise by two.
     EXPECT_TRUE(loadMenu("A\n\tB\n\t\tC\nD\n").error.isEmpty());
     const MenuLoad deep = loadMenu("Top\r\n\t\tToo deep\r\n");

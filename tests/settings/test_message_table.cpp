@@ -30,10 +30,8 @@ TEST(TranslationTableParse, ExactlyEnoughCellsReadAndWriteBack)
 {
     const auto t = TranslationTable::parse(QStringLiteral("3\r\n2\r\na\r\nb\r\nc\r\nd\r\ne\r\n\r\n"));
     ASSERT_TRUE(t.has_value());
-    EXPECT_EQ(t->columnCount(), 3);
-    EXPECT_EQ(t->rowCount(), 2);
-    EXPECT_EQ(t->cell(0, 2), "e");
-    EXPECT_EQ(t->cell(1, 2), ""); // an empty last cell is a line of its own
+    EXPECT_EQ(std::pair(t->columnCount(), t->rowCount()), std::pair(3, 2));
+    EXPECT_EQ((QStringList{t->cell(0, 2), t->cell(1, 2)}), (QStringList{"e", ""})); // an empty last cell is a line of its own
     EXPECT_EQ(TranslationTable::parse(t->serialise()).value().serialise(), t->serialise());
     // Lines after the last cell are not cells.
     EXPECT_EQ(TranslationTable::parse(QStringLiteral("1\r\n1\r\nx\r\ny\r\nz\r\n")).value().serialise(), "1\r\n1\r\nx\r\n");

@@ -34,9 +34,8 @@ TEST(TemporaryFolder, FolderWhoseNoteCannotBeWrittenKeepsTheOldOne)
     const QString blocked = dir.filePath("blocked");
     ASSERT_TRUE(QDir().mkpath(blocked + "/info.txt"));
     TemporaryFolder folder("/old");
-    EXPECT_FALSE(folder.take(blocked, MessageTable::english()));
-    EXPECT_FALSE(folder.take(dir.filePath("missing"), MessageTable::english()));
-    EXPECT_FALSE(folder.take(QString(), MessageTable::english()));
+    for (const QString& refused : {blocked, dir.filePath("missing"), QString()})
+        EXPECT_FALSE(folder.take(refused, MessageTable::english())) << refused.toStdString();
     EXPECT_EQ(folder.path(), "/old");
     EXPECT_EQ(temporaryFolderWarning(MessageTable::english()),
               "Error.Cannot Create temporary Directory!\nPlease remove the write protection !\n"
