@@ -75,9 +75,8 @@ TEST(HollowEntry, GroupRowComputesNothing)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         const TabResult r = row.entry(QString::fromLatin1(row.text), ComputeContext{});
-        EXPECT_FALSE(r.properties.has_value());
-        EXPECT_TRUE(r.panel.isEmpty());
-        EXPECT_FALSE(r.toListEnabled);
+        EXPECT_EQ(std::tuple(r.properties.has_value(), r.panel.isEmpty(), r.toListEnabled),
+                  std::tuple(false, true, false));
         EXPECT_EQ(r.dataCaption.value(), row.caption);
         EXPECT_EQ(r.fieldTexts.value().mid(0, 2), (QStringList{"0", "0"}));
     }
@@ -96,8 +95,7 @@ TEST(RectHollow, CustomWallOfHalfTheWidthIsASolidSquare)
 TEST(RectHollow, CustomWallTooThickIsRefused)
 {
     const TabResult r = rectHollowCustom("20", "20", "11", ComputeContext{});
-    EXPECT_FALSE(r.properties.has_value());
-    EXPECT_FALSE(r.toListEnabled);
+    EXPECT_EQ(std::pair(r.properties.has_value(), r.toListEnabled), std::pair(false, false));
     ASSERT_EQ(r.panel.texts().size(), 1u);
     const PanelText& error = r.panel.texts()[0];
     EXPECT_EQ(std::tuple(error.text, error.x, error.y), std::tuple(QString("Error wrong data !"), 5, 5));
@@ -157,9 +155,8 @@ TEST(Pipe, HalfInchEntryReadsDecimalCommas)
 TEST(Pipe, CustomZeroWallIsRefusedAndHalfDiameterIsASolidBar)
 {
     const TabResult zero = pipeCustom("22", "0", false, ComputeContext{});
-    EXPECT_FALSE(zero.properties.has_value());
-    EXPECT_FALSE(zero.toListEnabled);
-    EXPECT_EQ(zero.panel.texts().at(0).text, "Error wrong data !");
+    EXPECT_EQ(std::tuple(zero.properties.has_value(), zero.toListEnabled, zero.panel.texts().at(0).text),
+              std::tuple(false, false, QString("Error wrong data !")));
 
     const TabResult solid = pipeCustom("22", "11", false, ComputeContext{});
     ASSERT_TRUE(solid.properties.has_value());

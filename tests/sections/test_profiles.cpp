@@ -63,14 +63,12 @@ TEST(IBeam, InvalidCustomAndGroupHeading)
     EXPECT_FALSE(iBeamCustomValid({"50", "6", "3", "3"}));   // H = 2 tf
     EXPECT_TRUE(iBeamCustomValid({"50.5", "100", "3", "3"}));
     const TabResult bad = iBeamEntry("Custom-designed section", {"3", "100", "3", "3"}, turnedBy(0), table());
-    EXPECT_FALSE(bad.properties.has_value());
-    EXPECT_FALSE(bad.toListEnabled);
-    EXPECT_EQ(lineAt(bad, 5), "Custom-designed section features :");
-    EXPECT_EQ(lineAt(bad, 22), "Error wrong data !");
+    EXPECT_EQ(std::pair(bad.properties.has_value(), bad.toListEnabled), std::pair(false, false));
+    EXPECT_EQ((QStringList{lineAt(bad, 5), lineAt(bad, 22)}),
+              (QStringList{"Custom-designed section features :", "Error wrong data !"}));
     const TabResult heading = iBeamEntry("Hot rolled I section", IStart, turnedBy(0), table());
-    EXPECT_FALSE(heading.properties.has_value());
-    EXPECT_TRUE(heading.panel.isEmpty());
-    EXPECT_FALSE(heading.toListEnabled);
+    EXPECT_EQ(std::tuple(heading.properties.has_value(), heading.panel.isEmpty(), heading.toListEnabled),
+              std::tuple(false, true, false));
 }
 
 TEST(IBeam, AngleOf300UsesThirtyForKy)

@@ -74,9 +74,8 @@ TEST(FlatBar, CatalogueRowGroupRowAndCustom)
     EXPECT_EQ((QStringList{r.labels.at(0).text, r.labels.at(1).text}), (QStringList{"3", "10"}));
 
     const TabResult group = flatBarEntry("Ribbon section 10x...", ComputeContext{});
-    EXPECT_FALSE(group.properties.has_value());
-    EXPECT_FALSE(group.toListEnabled);
-    EXPECT_TRUE(group.panel.isEmpty());
+    EXPECT_EQ(std::tuple(group.properties.has_value(), group.toListEnabled, group.panel.isEmpty()),
+              std::tuple(false, false, true));
     EXPECT_EQ(group.dataCaption.value(), "Ribbon section ");
 
     const TabResult custom = flatBarEntry("Custom-designed section", ComputeContext{});
