@@ -30,10 +30,9 @@ TEST(TranslationGrid, HasUserAndScratchColumnsAndTestFillsTheScratchOne)
     const int scratch = grid.fillScratchColumn();
     EXPECT_EQ(scratch, 6);
     const LanguageTexts texts = languageTexts(grid, scratch);
-    EXPECT_EQ(texts.messages(Msg::WrongData), "Wrong, friend !");
-    EXPECT_EQ(texts.messages(2), "area");
-    EXPECT_EQ(texts.messages(Msg::DegreeSuffix), " deg.");
-    EXPECT_EQ(texts.tabCaptions.value(0), "Rectangular Hollow Section");
+    EXPECT_EQ((QStringList{texts.messages(Msg::WrongData), texts.messages(2), texts.messages(Msg::DegreeSuffix),
+                           texts.tabCaptions.value(0)}),
+              (QStringList{"Wrong, friend !", "area", " deg.", "Rectangular Hollow Section"}));
     // Empty in English, so empty under "Test" too.
     EXPECT_TRUE(texts.messages(201).isEmpty());
 }
