@@ -65,9 +65,7 @@ TEST(StartupSettings, StoredValuesOrTheDefaults)
             store.values[ProgramSettingsKey + "|Temp"] = QString::fromLatin1(c.temp);
         }
         const StartupSettings s = readStartupSettings(store, DefaultFolder);
-        EXPECT_EQ(s.language, c.language);
-        EXPECT_EQ(s.temporaryFolder, c.folder);
-        EXPECT_EQ(s.keyError, c.keyFails);
+        EXPECT_EQ(std::tuple(s.language, s.temporaryFolder, s.keyError), std::tuple(c.language, c.folder, c.keyFails));
     }
     EXPECT_EQ(LanguageNames.at(1), "Hungarian");
     EXPECT_EQ(settingsKeyError(MessageTable::english()), "Error opening/creating key : SOFTWARE/Morvane");
@@ -78,8 +76,8 @@ TEST(ShutdownSettings, WritesLangThenTemp)
     MemoryStore store;
     EXPECT_TRUE(writeShutdownSettings(store, 2, "/tmp/r"));
     EXPECT_EQ(store.writes, QStringList({"Lang", "Temp"}));
-    EXPECT_EQ(store.values[ProgramSettingsKey + "|Lang"], "2");
-    EXPECT_EQ(store.values[ProgramSettingsKey + "|Temp"], "/tmp/r");
+    EXPECT_EQ((QStringList{store.values[ProgramSettingsKey + "|Lang"], store.values[ProgramSettingsKey + "|Temp"]}),
+              (QStringList{"2", "/tmp/r"}));
     store.keyFails = true;
     EXPECT_FALSE(writeShutdownSettings(store, 0, "/tmp/r"));
 }
