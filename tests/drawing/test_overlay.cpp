@@ -57,9 +57,8 @@ TEST(rotatePicture, HalfTurnMirrorsThroughTheCentre)
     source.setPixel(30, 20, qRgb(255, 0, 0));
     source.setPixel(200, 150, qRgb(0, 255, 0));
     const QImage turned = rotatePicture(source, 120, 80, 3.14159265358979323846L);
-    EXPECT_EQ(turned.pixel(210, 140), qRgb(255, 0, 0));
-    EXPECT_EQ(turned.pixel(40, 10), qRgb(0, 255, 0));
-    EXPECT_EQ(turned.pixel(30, 20), White);
+    EXPECT_EQ((std::array{turned.pixel(210, 140), turned.pixel(40, 10), turned.pixel(30, 20)}),
+              (std::array{qRgb(255, 0, 0), qRgb(0, 255, 0), White}));
     EXPECT_EQ(turned.size(), source.size());
 }
 
@@ -69,9 +68,8 @@ TEST(rotatePicture, QuarterTurnAndOutsidePixelsAreWhite)
     source.fill(qRgb(0, 0, 0));
     const QImage turned = rotatePicture(source, 120, 80, 3.14159265358979323846L / 2);
     // Corners map outside a 240 x 160 source after a quarter turn.
-    EXPECT_EQ(turned.pixel(0, 0), White);
-    EXPECT_EQ(turned.pixel(239, 159), White);
-    EXPECT_EQ(turned.pixel(120, 80), qRgb(0, 0, 0));
+    EXPECT_EQ((std::array{turned.pixel(0, 0), turned.pixel(239, 159), turned.pixel(120, 80)}),
+              (std::array{White, White, qRgb(0, 0, 0)}));
     // Destination (x, y) samples the source at (cx + dx cos - dy sin, cy + dx sin + dy cos).
     QImage marker = blankPicture();
     marker.setPixel(120 - 10, 80 + 30, qRgb(1, 2, 3));
