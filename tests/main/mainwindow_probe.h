@@ -43,7 +43,6 @@ public:
     ItemList& itemList() const { return w.m_job.itemList(); }
     RequirementLimits& requirementLimits() const { return w.m_job.limits(); }
     const MessageTable& messages() const { return w.messages(); }
-    const QStringList& recentJobs() const { return w.m_recentJobs; }
     QMenu* recentJobsMenu() const { return w.m_recentMenu; }
 
     QTabBar* tabBar() const { return w.m_tabs; }
