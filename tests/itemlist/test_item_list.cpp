@@ -72,7 +72,9 @@ TEST(ListCells, AreaAndDensityFormatsWithTiesToEven)
 {
     EXPECT_EQ(areaCell(12.3456L), "12.345600");
     EXPECT_EQ(areaCell(123.456L), "123.46");
+    EXPECT_EQ(areaCell(100), "100.00"); // two decimals from 100 cm2 on
     EXPECT_EQ(densityCell(0.5L), "0.5000");
+    EXPECT_EQ(densityCell(1), "1.0000"); // whole numbers only above 1
     EXPECT_EQ(densityCell(7850.5L), "7850");
     EXPECT_EQ(densityCell(7851.5L), "7852");
     EXPECT_EQ(formatTwoOrTen(0.005L), "0.0050000000");
