@@ -34,6 +34,19 @@ TEST(ReadNumber, AcceptsSignPointAndExponentOnly)
         EXPECT_FALSE(readNumber(refused).has_value()) << refused;
 }
 
+// A typed whole number may have blanks and a sign in front, a written one a minus, a count nothing.
+TEST(ReadInteger, EachFormTakesOnlyWhatItAllows)
+{
+    using F = IntegerForm;
+    const std::tuple<const char*, IntegerForm, std::optional<long long>> rows[] = {
+        {"  +42", F::Typed, 42},  {" -7", F::Typed, -7}, {"42 ", F::Typed, {}},   {"-", F::Typed, {}},
+        {"-7", F::Written, -7},   {"+7", F::Written, {}}, {" 7", F::Written, {}}, {"-7", F::Digits, {}},
+        {"007", F::Digits, 7},    {"9223372036854775807", F::Digits, 9223372036854775807LL},
+        {"9223372036854775808", F::Digits, {}}};
+    for (const auto& [text, form, value] : rows)
+        EXPECT_EQ(readInteger(QString::fromLatin1(text), form), value) << text;
+}
+
 TEST(ReadNameStripped, DropsTheNameInFrontOfTheNumber)
 {
     EXPECT_EQ(readNameStripped("Steel : 7850")->value, 7850.0L);
